@@ -1,0 +1,82 @@
+#include "shell/rounding.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimal) {
+  EXPECT_EQ(GetRounded(0.5), 1);
+  EXPECT_EQ(GetRounded(-0.5), -1);
+  EXPECT_EQ(GetRounded(0), 0);
+  EXPECT_EQ(GetRounded(1.45), 2);
+  EXPECT_EQ(GetRounded(2.45), 3);
+  EXPECT_EQ(GetRounded(2.4445), 3);
+  EXPECT_EQ(GetRounded(2.4444), 2);
+  EXPECT_EQ(GetRounded(2.5), 3);
+  EXPECT_EQ(GetRounded(-2.5), -3);
+  EXPECT_EQ(GetRounded(-2.45), -3);
+  EXPECT_EQ(GetRounded(2.444), 2);
+  EXPECT_EQ(GetRounded(0.44449), 0);  // only four decimals take part
+  EXPECT_EQ(GetRounded(1234.4999), 1235);
+  EXPECT_EQ(GetRounded(7.3), 7);
+}
+
+TEST(GetRounded, OverflowIsAnError) {
+  EXPECT_EQ(GetRounded(2147483647.0), 2147483647);
+  EXPECT_THROW(GetRounded(2147483648.0), EIntOverflow);
+  EXPECT_THROW(GetRounded(-3e10), EIntOverflow);
+}
+
+TEST(RoundingFamily, DecimalsPacksAndDirections) {
+  EXPECT_DOUBLE_EQ(static_cast<double>(GetRoundedFloat(1234.5, -2)), 1200.0);
+  EXPECT_NEAR(static_cast<double>(GetRoundedFloat(0.125, 2)), 0.13, 1e-12);
+  EXPECT_NEAR(static_cast<double>(GetRoundedFloat(-0.125, 2)), -0.13, 1e-12);
+  EXPECT_EQ(GetRoundedFloat(0, 3), 0);
+  EXPECT_NEAR(static_cast<double>(GetRoundedSingle(12.345)), 12.4, 1e-12);
+  double x = 3.14159;
+  RoundFloat(x);
+  EXPECT_NEAR(x, 3.1416, 1e-12);
+
+  EXPECT_EQ(GetRoundedToPack(6, 13), 18);
+  EXPECT_EQ(GetRoundedToPack(6, 12), 12);
+  EXPECT_EQ(GetRoundedToPack(0, 13), 13);
+
+  EXPECT_EQ(GetRoundedToMin(2.96), 3);  // one decimal first: 3.0
+  EXPECT_EQ(GetRoundedToMin(2.94), 2);
+  EXPECT_EQ(GetRoundedToMax(2.3), 3);
+  EXPECT_EQ(GetRoundedToMax(-2.3), -3);
+  EXPECT_EQ(GetRoundedToMax(2.04), 2);
+  EXPECT_EQ(GetRoundedToPlus(-2.3), -1);
+  EXPECT_EQ(GetRoundedToMinus(2.3), 1);
+  EXPECT_EQ(GetRoundedToMinus(2.0), 2);
+
+  TCurrency c = TCurrency::FromExtended(12.3456);
+  RoundCurrDec(c, 2);
+  EXPECT_EQ(c.Raw(), 123500);
+  TCurrency d = TCurrency::FromExtended(-0.125);
+  RoundCurrDec(d, -2);
+  EXPECT_EQ(d.Raw(), -1300);
+}
+
+TEST(RoundingFamily, TolerantComparisonAtItsBorders) {
+  EXPECT_TRUE(LessThan(1.0, 1.01));
+  EXPECT_FALSE(LessThan(1.0, 1.009));
+  EXPECT_TRUE(GreaterThan(1.01, 1.0));
+  EXPECT_FALSE(GreaterThan(1.009, 1.0));
+  EXPECT_FALSE(LessThan(1.0, 1.0));
+}
+
+TEST(RoundingFamily, TenthsOfAMillimetre) {
+  EXPECT_EQ(SetSize10(123.45f), 1235);
+  EXPECT_EQ(GetSize10i(1235.0f), 124);
+  EXPECT_FLOAT_EQ(SetSize10F(12.5f), 125.0f);
+  EXPECT_FLOAT_EQ(GetSize10(125.0f), 12.5f);
+  EXPECT_EQ(SetPoint10({3, -4}), (TPoint{30, -40}));
+  EXPECT_EQ(GetPoint10i({35, -45}), (TPoint{4, -5}));
+}
+
+}  // namespace
+}  // namespace kv
