@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,17 @@ struct TCommandRegistration {
 // Failures of the program print its Russian message to stderr and give a non-zero code.
 int RunCli(int argc, char** argv);
 int RunCli(const std::vector<std::string>& args);
+
+}  // namespace kv::cli
+
+namespace kv::cli {
+
+// `korvent-cli demo --dir DIR` runs every registered demo step in the order of their keys
+// ("10-stream", "20-catalogue", ...), each showing what its capability does on the demo data.
+using TDemoAction = std::function<void(const std::string& dir, std::ostream& out)>;
+
+struct TDemoStep {
+  TDemoStep(std::string order_key, TDemoAction action);
+};
 
 }  // namespace kv::cli

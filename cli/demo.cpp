@@ -1,0 +1,34 @@
+#include <filesystem>
+#include <iostream>
+#include <map>
+
+#include "command_registry.h"
+
+namespace kv::cli {
+
+namespace {
+
+std::map<std::string, TDemoAction>& DemoSteps() {
+  static std::map<std::string, TDemoAction> steps;
+  return steps;
+}
+
+void InstallDemo(CLI::App& app) {
+  auto* demo = app.add_subcommand("demo", "Показать возможности программы на демонстрационных данных");
+  static std::string dir;
+  demo->add_option("--dir", dir, "Рабочая папка демонстрации")->required();
+  demo->callback([] {
+    std::filesystem::create_directories(dir);
+    for (const auto& [key, action] : DemoSteps()) action(dir, std::cout);
+  });
+}
+
+const TCommandRegistration registration("demo", InstallDemo);
+
+}  // namespace
+
+TDemoStep::TDemoStep(std::string order_key, TDemoAction action) {
+  DemoSteps().emplace(std::move(order_key), std::move(action));
+}
+
+}  // namespace kv::cli
