@@ -45,6 +45,17 @@ std::string GroupThousands(const std::string& text) {
   return grouped + text.substr(end);
 }
 
+// Ties of the fixed notation are rounded away from zero, as the program has always shown them
+// (printf would round an exact 1400.25 to the even 1400.2).
+long double AwayFromZeroOnTie(long double value, const std::string& precision) {
+  const int digits = precision.size() > 1 ? std::stoi(precision.substr(1)) : 6;
+  if (digits > 15) return value;
+  long double scaled = fabsl(value);
+  for (int i = 0; i < digits; ++i) scaled *= 10;
+  if (scaled - truncl(scaled) != 0.5L) return value;
+  return nextafter(static_cast<double>(value), value > 0 ? HUGE_VAL : -HUGE_VAL);
+}
+
 [[noreturn]] void ThrowFormatError(std::string_view format) {
   throw EConvertError("Формат '" + std::string(format) + "' неверен или не соответствует аргументу");
 }
@@ -73,6 +84,8 @@ std::string FormatOne(const TConversion& conv, const TFormatArg& arg, std::strin
         else if (auto u = std::get_if<unsigned long long>(&arg)) value = static_cast<long double>(*u);
         else ThrowFormatError(format);
         std::string text;
+        if (conv.Type == 'f' || conv.Type == 'F' || conv.Type == 'n')
+          value = AwayFromZeroOnTie(value, conv.Precision.empty() && conv.Type == 'n' ? ".2" : conv.Precision);
         if (conv.Type == 'n') {
           const std::string precision = conv.Precision.empty() ? ".2" : conv.Precision;
           text = GroupThousands(fmt::sprintf("%" + conv.Flags + precision + "f", static_cast<double>(value)));

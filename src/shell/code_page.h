@@ -1,0 +1,21 @@
+#pragma once
+// The program's 8-bit code page (Windows-1251) at the edges of the program, and the case
+// conversions of its letters (Latin and Cyrillic).
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+// UTF-8 text in Windows-1251; a character the code page lacks becomes "?".
+std::string Utf8ToCp1251(std::string_view text);
+// Windows-1251 text in UTF-8.
+std::string Cp1251ToUtf8(std::string_view text);
+
+std::string AnsiUpperCase(std::string_view text);
+std::string AnsiLowerCase(std::string_view text);
+// Case-insensitive comparison of Latin and Cyrillic letters.
+bool AnsiSameText(std::string_view a, std::string_view b);
+// The text with its first letter in upper case.
+std::string AnsiUpperFirst(std::string_view text);
+
+}  // namespace kv

@@ -1,0 +1,161 @@
+#include "shell/value_stream.h"
+
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+#include "shell/code_page.h"
+#include "shell/errors.h"
+#include "shell/format_settings.h"
+#include "shell/user_messages.h"
+
+namespace kv {
+
+namespace {
+
+constexpr size_t kValueOffset = 8;
+
+template <typename T>
+void PutValue(uint8_t* record, T value) {
+  std::memcpy(record + kValueOffset, &value, sizeof(T));
+}
+
+template <typename T>
+T GetValue(const uint8_t* record) {
+  T value;
+  std::memcpy(&value, record + kValueOffset, sizeof(T));
+  return value;
+}
+
+void EncodeRecord(const TVariant& value, uint8_t* record) {
+  const uint16_t code = value.VarType();
+  std::memcpy(record, &code, sizeof(code));
+  switch (code) {
+    case varSmallint: PutValue<int16_t>(record, static_cast<int16_t>(value.AsInteger())); break;
+    case varInteger: PutValue<int32_t>(record, value.AsInteger()); break;
+    case varSingle: PutValue<float>(record, value.AsSingle()); break;
+    case varDouble: PutValue<double>(record, value.AsDouble()); break;
+    case varCurrency: PutValue<int64_t>(record, value.AsCurrency().Raw()); break;
+    case varDate: PutValue<double>(record, value.AsDate()); break;
+    case varBoolean: PutValue<int16_t>(record, value.AsBoolean() ? int16_t(-1) : int16_t(0)); break;
+    case varByte: PutValue<uint8_t>(record, static_cast<uint8_t>(value.AsInteger())); break;
+    default: break;  // empty and null carry no value
+  }
+}
+
+TVariant DecodeRecord(const uint8_t* record) {
+  uint16_t code;
+  std::memcpy(&code, record, sizeof(code));
+  switch (code) {
+    case varEmpty: return TVariant();
+    case varNull: return TVariant::Null();
+    case varSmallint: return TVariant(GetValue<int16_t>(record));
+    case varInteger: return TVariant(GetValue<int32_t>(record));
+    case varSingle: return TVariant(GetValue<float>(record));
+    case varDouble: return TVariant(GetValue<double>(record));
+    case varCurrency: return TVariant(TCurrency::FromRaw(GetValue<int64_t>(record)));
+    case varDate: return TVariant::Date(GetValue<double>(record));
+    case varBoolean: return TVariant(GetValue<int16_t>(record) != 0);
+    case varByte: return TVariant(GetValue<uint8_t>(record));
+    default: throw EInOutError(Format("Ошибка чтения из потока!\r\nНеизвестный тип значения [%d]!", code));
+  }
+}
+
+}  // namespace
+
+void TSpecStream::Clear() {
+  bytes_.clear();
+  position_ = 0;
+}
+
+void TSpecStream::Write(const void* data, size_t count) {
+  if (count == 0) return;
+  if (position_ + count > bytes_.size()) bytes_.resize(position_ + count);
+  std::memcpy(bytes_.data() + position_, data, count);
+  position_ += count;
+}
+
+size_t TSpecStream::Read(void* data, size_t count) {
+  const size_t available = std::min(count, Remaining());
+  if (available > 0) std::memcpy(data, bytes_.data() + position_, available);
+  position_ += available;
+  return available;
+}
+
+void TSpecStream::WriteTo(const TVariant& value) {
+  if (value.IsString()) {
+    const std::string bytes = Utf8ToCp1251(value.AsString());
+    const int32_t length = static_cast<int32_t>(bytes.size());
+    Write(&length, sizeof(length));
+    Write(bytes.data(), bytes.size());
+    return;
+  }
+  uint8_t record[kRecordSize] = {};
+  EncodeRecord(value, record);
+  Write(record, kRecordSize);
+}
+
+TVariant TSpecStream::ReadFrom(const TVariant& model) {
+  return model.IsString() ? TVariant(ReadString()) : ReadValue();
+}
+
+std::string TSpecStream::ReadString() {
+  int32_t length = 0;
+  const size_t got = Read(&length, sizeof(length));
+  if (got < sizeof(length))
+    throw EInOutError(Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!",
+                             sizeof(length), got));
+  if (length < 0) throw EInOutError(Format("Ошибка чтения строки из потока!\r\nНеверная длина строки [%d]!", length));
+  if (length == 0) return "";
+  // Never more than the stream holds, whatever the length field claims.
+  std::string bytes(std::min<size_t>(static_cast<size_t>(length), Remaining()), '\0');
+  const size_t read = Read(bytes.data(), bytes.size());
+  if (read < static_cast<size_t>(length))
+    ShowError(Format("Ошибка чтения строки из потока!\r\nЗаказано: [%d символов], Считано: [%d символов]!", length,
+                     read));
+  bytes.resize(std::strlen(bytes.c_str()));
+  return Cp1251ToUtf8(bytes);
+}
+
+TVariant TSpecStream::ReadValue() {
+  uint8_t record[kRecordSize];
+  const size_t got = Read(record, kRecordSize);
+  if (got < kRecordSize)
+    throw EInOutError(
+        Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", kRecordSize, got));
+  return DecodeRecord(record);
+}
+
+void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  if (!file) throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
+  std::vector<uint8_t> bytes(static_cast<size_t>(file.tellg()));
+  file.seekg(0);
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!file) throw EInOutError(Format("Ошибка чтения файла [%s]!", path.string()));
+  bytes_ = std::move(bytes);
+  position_ = 0;
+}
+
+void TSpecStream::SaveToFile(const std::filesystem::path& path) const {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (file) file.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
+    if (file) file.flush();
+    if (!file) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      throw EInOutError(Format("Ошибка записи файла [%s]!", path.string()));
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    throw EInOutError(Format("Ошибка записи файла [%s]!", path.string()));
+  }
+}
+
+}  // namespace kv

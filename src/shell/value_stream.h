@@ -1,0 +1,59 @@
+#pragma once
+// The value stream: the container of every document file. A string is written as a signed 32-bit
+// length and its bytes in Windows-1251; any other value as a 16-byte variant record (type code,
+// six reserved bytes, the value left-aligned in the last eight). The reader decides value by value
+// which kind it expects.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/variant.h"
+
+namespace kv {
+
+class TSpecStream {
+public:
+  static constexpr size_t kRecordSize = 16;
+
+  TSpecStream() = default;
+  explicit TSpecStream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+  size_t Size() const { return bytes_.size(); }
+  size_t Position() const { return position_; }
+  void SetPosition(size_t position) { position_ = std::min(position, bytes_.size()); }
+  size_t Remaining() const { return bytes_.size() - position_; }
+  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+  void Clear();
+
+  void Write(const void* data, size_t count);
+  // Reads up to count bytes; returns how many were read.
+  size_t Read(void* data, size_t count);
+
+  // Writes the value: a string as length and bytes, anything else as a variant record.
+  void WriteTo(const TVariant& value);
+  // Reads a value of the model's kind. A short string shows the program's message and yields the
+  // part that was there; a short record, a negative length or an unknown type code raise
+  // EInOutError.
+  TVariant ReadFrom(const TVariant& model);
+
+  // Typed shorthands of ReadFrom for the document readers.
+  std::string ReadString();
+  TVariant ReadValue();
+  int32_t ReadInteger() { return ReadValue().AsInteger(); }
+  double ReadDouble() { return ReadValue().AsDouble(); }
+  bool ReadBoolean() { return ReadValue().AsBoolean(); }
+  TCurrency ReadCurrency() { return ReadValue().AsCurrency(); }
+  TDateTime ReadDate() { return ReadValue().AsDate(); }
+
+  // Whole-file load and save. Saving writes a temporary file beside the target and renames it
+  // over the old one, so a failed save never destroys the previous file.
+  void LoadFromFile(const std::filesystem::path& path);
+  void SaveToFile(const std::filesystem::path& path) const;
+
+private:
+  std::vector<uint8_t> bytes_;
+  size_t position_ = 0;
+};
+
+}  // namespace kv

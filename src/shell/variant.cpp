@@ -1,0 +1,83 @@
+#include "shell/variant.h"
+
+#include <cmath>
+
+#include "shell/errors.h"
+#include "shell/format_settings.h"
+
+namespace kv {
+
+namespace {
+
+template <class... Ts>
+struct TOverloaded : Ts... {
+  using Ts::operator()...;
+};
+
+[[noreturn]] void ThrowCannotConvert(const char* target) {
+  throw EConvertError(std::string("Невозможно преобразовать значение в ") + target);
+}
+
+}  // namespace
+
+TVarType TVariant::VarType() const {
+  static constexpr TVarType kCodes[] = {varEmpty,    varNull, varSmallint, varInteger, varSingle, varDouble,
+                                        varCurrency, varDate, varBoolean,  varByte,    varString};
+  return kCodes[value_.index()];
+}
+
+long double TVariant::AsExtended() const {
+  return std::visit(TOverloaded{
+                        [](std::monostate) -> long double { return 0; },
+                        [](TVarNull) -> long double { return 0; },
+                        [](TCurrency v) -> long double { return v.ToExtended(); },
+                        [](TVarDate v) -> long double { return v.Value; },
+                        [](bool v) -> long double { return v ? -1 : 0; },
+                        [](const std::string& v) -> long double { return StrToFloat(v); },
+                        [](auto v) -> long double { return static_cast<long double>(v); },
+                    },
+                    value_);
+}
+
+int32_t TVariant::AsInteger() const {
+  if (auto s = std::get_if<std::string>(&value_)) return StrToInt(*s);
+  const long double v = nearbyintl(AsExtended());
+  if (!(v >= INT32_MIN && v <= INT32_MAX)) ThrowCannotConvert("целое число");
+  return static_cast<int32_t>(v);
+}
+
+bool TVariant::AsBoolean() const {
+  if (auto b = std::get_if<bool>(&value_)) return *b;
+  if (auto s = std::get_if<std::string>(&value_)) {
+    if (*s == "True" || *s == "TRUE" || *s == "true") return true;
+    if (*s == "False" || *s == "FALSE" || *s == "false") return false;
+  }
+  return AsExtended() != 0;
+}
+
+TCurrency TVariant::AsCurrency() const {
+  if (auto c = std::get_if<TCurrency>(&value_)) return *c;
+  return TCurrency::FromExtended(AsExtended());
+}
+
+TDateTime TVariant::AsDate() const {
+  if (auto s = std::get_if<std::string>(&value_)) return StrToDate(*s);
+  return static_cast<TDateTime>(AsExtended());
+}
+
+std::string TVariant::AsString() const {
+  return std::visit(TOverloaded{
+                        [](std::monostate) { return std::string(); },
+                        [](TVarNull) { return std::string(); },
+                        [](TCurrency v) { return FloatToStr(v.ToExtended()); },
+                        [](TVarDate v) { return DateToStr(v.Value); },
+                        [](bool v) { return std::string(v ? "True" : "False"); },
+                        [](const std::string& v) { return v; },
+                        [](float v) { return FloatToStr(v); },
+                        [](double v) { return FloatToStr(v); },
+                        [](auto v) { return IntToStr(v); },
+                    },
+                    value_);
+}
+
+}  // namespace kv

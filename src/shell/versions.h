@@ -1,0 +1,12 @@
+#pragma once
+// Versions of the document formats are dates "dd.mm.yyyy", compared by year*365 + month*31 + day.
+#include <string_view>
+
+namespace kv {
+
+// False when a is empty; true when b is empty; otherwise a is the same date as b or later.
+bool VerGreaterThan(std::string_view a, std::string_view b);
+// True when a is empty; otherwise, when b is not empty, a is earlier than b.
+bool VerSmallerThan(std::string_view a, std::string_view b);
+
+}  // namespace kv

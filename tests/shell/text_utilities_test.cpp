@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "shell/code_page.h"
+#include "shell/format_settings.h"
+#include "shell/errors.h"
+#include "shell/tokens.h"
+#include "shell/utilities.h"
+#include "shell/versions.h"
+
+namespace kv {
+namespace {
+
+TEST(Tokens, FieldsCountsAndPositions) {
+  EXPECT_EQ(NumToken("a;;c", ";"), 3);
+  EXPECT_EQ(Token("a;;c", 2, ";"), "");
+  EXPECT_EQ(Token("a;;c", 3, ";"), "c");
+  EXPECT_EQ(Token("a;;c", 4, ";"), "");
+  EXPECT_EQ(Token("a;;c", 0, ";"), "");
+  EXPECT_EQ(NumToken("", ";"), 0);
+  EXPECT_EQ(Token(" x ; y", 1, ";", true), "x");
+  EXPECT_EQ(Token("1,2;3", 2, ",;"), "2");
+  EXPECT_EQ(PosToken("ab;cd;e", 2, ";"), 6);
+  EXPECT_EQ(PosToken("ab;cd;e", 3, ";"), 0);
+  EXPECT_EQ(GetStrAfterToken("ab;cd;e", 1, ";"), "cd;e");
+  EXPECT_EQ(GetStrAfterToken("abc", 1, ";"), "abc");
+  EXPECT_TRUE(FindToken("10; 20 ;30", "20", ";"));
+  EXPECT_FALSE(FindToken("10;20", "2", ";"));
+  EXPECT_EQ(InsertToken("a;c", 2, "b", ";"), "a;b;c");
+  EXPECT_EQ(InsertToken("a;b", 5, "c", ";"), "a;b;c");
+  EXPECT_EQ(InsertToken("b", 1, "a", ";"), "a;b");
+  EXPECT_EQ(InsertToken("", 3, "a", ";"), "a");
+}
+
+TEST(Tokens, CheckMarkedStrings) {
+  EXPECT_EQ(CheckString("Рама"), "Рама\t1");
+  EXPECT_EQ(UnCheckString("Рама\t1"), "Рама\t0");
+  EXPECT_TRUE(StringChecked("Рама\t1"));
+  EXPECT_TRUE(StringUnChecked("Рама\t0"));
+  EXPECT_FALSE(StringChecked("Рама"));
+  EXPECT_EQ(ClearStringChecking("Рама\t0"), "Рама");
+  std::vector<std::string> list = {"a\t1", "b\t0", "c"};
+  RemoveUnCheckStringList(list);
+  EXPECT_EQ(list, (std::vector<std::string>{"a\t1", "c"}));
+  CheckStringList(list);
+  EXPECT_EQ(list, (std::vector<std::string>{"a\t1", "c\t1"}));
+  ClearStringListChecking(list);
+  EXPECT_EQ(list, (std::vector<std::string>{"a", "c"}));
+}
+
+TEST(Versions, DateKeysAndEmptyVersions) {
+  EXPECT_TRUE(VerGreaterThan("23.04.2012", "23.04.2012"));
+  EXPECT_TRUE(VerGreaterThan("01.02.2013", "31.12.2012"));
+  // The key gives a month 31 days and a year 365, so the turn of a year can compare backwards.
+  EXPECT_FALSE(VerGreaterThan("01.01.2013", "31.12.2012"));
+  EXPECT_FALSE(VerGreaterThan("16.02.2011", "23.04.2012"));
+  EXPECT_FALSE(VerGreaterThan("", "01.01.2000"));
+  EXPECT_TRUE(VerGreaterThan("01.01.2000", ""));
+  EXPECT_TRUE(VerSmallerThan("", "01.01.2000"));
+  EXPECT_TRUE(VerSmallerThan("", ""));
+  EXPECT_FALSE(VerSmallerThan("01.01.2000", ""));
+  EXPECT_TRUE(VerSmallerThan("15.02.2011", "16.02.2011"));
+  EXPECT_FALSE(VerSmallerThan("16.02.2011", "16.02.2011"));
+}
+
+TEST(Miscellaneous, BlanksPowersNamesAndSteps) {
+  EXPECT_EQ(RemoveBlank("1 000,5"), "1000,5");
+  EXPECT_EQ(RemoveBlank("   "), "0");
+  EXPECT_EQ(IIF(true, 1, 2), 1);
+  EXPECT_EQ(SqrX(3, 2), 8);
+  EXPECT_EQ(SqrX(0, 5), 5);
+  EXPECT_EQ(FileNameToRegName("C:\\Orders\\a.gxo"), "C:%Orders%a.gxo");
+  EXPECT_EQ(RegNameToFileName("C:%Orders%a.gxo"), "C:\\Orders\\a.gxo");
+  EXPECT_EQ(CheckFileNameValidity("a/b:c*d?e,f;g\"h`i!j(k)l{m}n[o]p<q>r|s%t'u.v"),
+            "a_b_c_d_e_f_g_h_i_j_k_l_m_n_o_p_q_r_s_t_u.v");
+  EXPECT_EQ(CheckMinStep("1000;0;300", 500), "0;300;650,0;1000");
+  EXPECT_EQ(CheckMinStep("0;1000;2000", 1000), "0;500,0;1000;1500,0;2000");
+  EXPECT_EQ(CheckMinStep("", 100), "");
+  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", true, false, false), "/orders/2026/");
+  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", false, true, false), "a.b");
+  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", false, true, true), "a.b.gxo");
+  EXPECT_EQ(ExtractFile("C:\\dir.x\\name", false, false, true), "");
+}
+
+TEST(Formats, DecimalCommaAndConversions) {
+  EXPECT_EQ(Format("%.1f x %.1f", 1300.0, 1400.25), "1300,0 x 1400,3");
+  EXPECT_EQ(Format("%.1f|%.0f|%.2f", -0.25, 2.5, 0.125), "-0,3|3|0,13");
+  EXPECT_EQ(Format("%d шт., %s", 5, "рама"), "5 шт., рама");
+  EXPECT_EQ(Format("%2d|%-4d|%.3d|%x", 5, 7, 9, 255), " 5|7   |009|ff");
+  EXPECT_EQ(Format("%.2n", 1234567.891), "1 234 567,89");
+  EXPECT_EQ(Format("100%%"), "100%");
+  EXPECT_THROW(Format("%d", "text"), EConvertError);
+  EXPECT_THROW(Format("%d %d", 1), EConvertError);
+  EXPECT_EQ(FloatToStr(12.5), "12,5");
+  EXPECT_EQ(FloatToStr(3), "3");
+  EXPECT_DOUBLE_EQ(static_cast<double>(StrToFloat("1000,5")), 1000.5);
+  EXPECT_DOUBLE_EQ(static_cast<double>(StrToFloat(" 2.25 ")), 2.25);
+  EXPECT_THROW(StrToFloat("12x"), EConvertError);
+  EXPECT_THROW(StrToInt("3000000000"), EConvertError);
+  EXPECT_EQ(StrToInt(" -12 "), -12);
+}
+
+TEST(CodePage, ConversionAndCyrillicCase) {
+  EXPECT_EQ(Utf8ToCp1251("Ёж"), "\xA8\xE6");
+  EXPECT_EQ(Cp1251ToUtf8("\xA8\xE6"), "Ёж");
+  EXPECT_EQ(Utf8ToCp1251("a\xE2\x82\xAC"), "a\x88");  // the euro sign exists in the code page
+  EXPECT_EQ(Utf8ToCp1251("日本"), "??");
+  EXPECT_EQ(Utf8ToCp1251("\xFF\xFEok"), "??ok");
+  EXPECT_EQ(AnsiUpperCase("Офис ёлка"), "ОФИС ЁЛКА");
+  EXPECT_EQ(AnsiLowerCase("ОФИС"), "офис");
+  EXPECT_TRUE(AnsiSameText("Заказ-12", "заКАЗ-12"));
+  EXPECT_EQ(AnsiUpperFirst("двадцать"), "Двадцать");
+}
+
+}  // namespace
+}  // namespace kv
