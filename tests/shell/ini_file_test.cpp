@@ -1,0 +1,97 @@
+#include "shell/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "shell/code_page.h"
+#include "shell/errors.h"
+#include "shell/temp_registry.h"
+
+namespace kv {
+namespace {
+
+TEST(IniFileTest, ReadsSectionsAndKeysWithoutLetterCase) {
+  const auto ini = TIniFile::FromText("[Firm]\nName=Окна\n[tax]\nNDSTax = 20\n");
+  EXPECT_EQ(ini.ReadString("FIRM", "name", ""), "Окна");
+  EXPECT_EQ(ini.ReadInteger("Tax", "ndstax", 18), 20);
+  EXPECT_TRUE(ini.SectionExists("firm"));
+  EXPECT_FALSE(ini.ValueExists("Firm", "Logo"));
+}
+
+TEST(IniFileTest, MissingKeysGiveDefaults) {
+  const auto ini = TIniFile::FromText("[Tax]\n");
+  EXPECT_EQ(ini.ReadString("Firm", "Name", "x"), "x");
+  EXPECT_EQ(ini.ReadInteger("Tax", "CalcMethod", 3), 3);
+  EXPECT_TRUE(ini.ReadBool("Tax", "TotalNDS", true));
+}
+
+TEST(IniFileTest, IntegersAndBooleans) {
+  const auto ini = TIniFile::FromText("[S]\nA=12\nB=abc\nC=0\nD=5\nE=99999999999\n");
+  EXPECT_EQ(ini.ReadInteger("S", "A", 0), 12);
+  EXPECT_EQ(ini.ReadInteger("S", "B", 7), 7) << "not a number: the default";
+  EXPECT_FALSE(ini.ReadBool("S", "C", true));
+  EXPECT_TRUE(ini.ReadBool("S", "D", false));
+  EXPECT_EQ(ini.ReadInteger("S", "E", -1), -1) << "out of range: the default";
+}
+
+TEST(IniFileTest, FirstOfRepeatedKeysWins) {
+  const auto ini = TIniFile::FromText("[S]\nA=1\na=2\n[s]\nA=3\n");
+  EXPECT_EQ(ini.ReadString("S", "A", ""), "1");
+}
+
+TEST(IniFileTest, Windows1251TextIsConverted) {
+  const auto ini = TIniFile::FromText(Utf8ToCp1251("[Firm]\r\nName=ООО \"Рамы\"\r\nDirector=Петров\r\n"));
+  EXPECT_EQ(ini.ReadString("Firm", "Name", ""), "ООО \"Рамы\"");
+  EXPECT_EQ(ini.ReadString("Firm", "Director", ""), "Петров");
+}
+
+TEST(IniFileTest, GarbageLinesAreSkipped) {
+  const auto ini = TIniFile::FromText("junk without equals\n[S\nA=1\n[T]\n=\nB=2\n");
+  EXPECT_EQ(ini.ReadString("T", "B", ""), "2");
+}
+
+TEST(IniFileTest, OverlongLineDoesNotLeakIntoTheNextKey) {
+  const std::string text = "[S]\nA=" + std::string(500, 'x') + "=Q\nB=2\n";
+  const auto ini = TIniFile::FromText(text);
+  EXPECT_EQ(ini.ReadString("S", "B", ""), "2");
+  EXPECT_EQ(ini.ReadString("S", std::string(200, 'x'), "none"), "none");
+}
+
+TEST(IniFileTest, BinaryGarbageReadsWithoutHarm) {
+  std::string garbage;
+  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+  const auto ini = TIniFile::FromText(garbage);
+  EXPECT_EQ(ini.ReadString("Firm", "Name", "default"), "default");
+}
+
+TEST(IniFileTest, MissingFileReadsEmpty) {
+  TIniFile ini("/nonexistent/dir/k.ini");
+  EXPECT_FALSE(ini.SectionExists("Firm"));
+}
+
+TEST(IniFileTest, WrittenFileIsWindows1251AndReadsBack) {
+  testing::TTempRegistry temp;
+  const auto path = temp.Dir() / "k.ini";
+  TIniFile ini(path);
+  ini.WriteString("Firm", "Name", "Окна");
+  ini.WriteInteger("Tax", "CalcMethod", 2);
+  ini.WriteBool("Tax", "TotalNDS", false);
+  ini.WriteString("firm", "NAME", "Двери");
+  ini.UpdateFile();
+  std::ifstream in(path, std::ios::binary);
+  const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(raw, Utf8ToCp1251("[Firm]\r\nName=Двери\r\n\r\n[Tax]\r\nCalcMethod=2\r\nTotalNDS=0\r\n"));
+  TIniFile back(path);
+  EXPECT_EQ(back.ReadString("Firm", "Name", ""), "Двери");
+  EXPECT_FALSE(back.ReadBool("Tax", "TotalNDS", true));
+}
+
+TEST(IniFileTest, UnwritableFileRaises) {
+  TIniFile ini("/nonexistent/dir/k.ini");
+  ini.WriteString("A", "B", "C");
+  EXPECT_THROW(ini.UpdateFile(), EInOutError);
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,180 @@
+#include "shell/registry_store.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+
+#include "shell/temp_registry.h"
+
+namespace kv {
+namespace {
+
+class RegistryStoreTest : public ::testing::Test {
+protected:
+  testing::TTempRegistry temp_;
+};
+
+TEST_F(RegistryStoreTest, LocationComesFromTheEnvironment) {
+  EXPECT_EQ(RegistryFilePath(), temp_.File());
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved_xdg = xdg ? xdg : "";
+  unsetenv("KORVENT_REGISTRY");
+  setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
+  EXPECT_EQ(RegistryFilePath(), std::filesystem::path("/somewhere/config/korvent/registry.sqlite"));
+  if (xdg) setenv("XDG_CONFIG_HOME", saved_xdg.c_str(), 1);
+  else unsetenv("XDG_CONFIG_HOME");
+  setenv("KORVENT_REGISTRY", temp_.File().c_str(), 1);
+}
+
+TEST_F(RegistryStoreTest, MissingKeyIsNotOpenedWithoutCreation) {
+  TRegistry registry;
+  EXPECT_FALSE(registry.OpenKey(kDBConfigKey, false));
+  EXPECT_FALSE(std::filesystem::exists(temp_.File())) << "reading must not create the store";
+}
+
+TEST_F(RegistryStoreTest, CreatedKeyAndItsParentsExist) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Office", true));
+  EXPECT_TRUE(registry.KeyExists(kRegistryRootKey));
+  EXPECT_TRUE(registry.KeyExists(kDBConfigKey));
+  registry.CloseKey();
+  ASSERT_TRUE(registry.OpenKey(kDBConfigKey, false));
+  EXPECT_EQ(registry.GetKeyNames(), std::vector<std::string>{"Office"});
+}
+
+TEST_F(RegistryStoreTest, KeyNamesCompareWithoutLetterCase) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey("\\SoftWare\\Nordal\\Korvent\\3.0\\DBConfig\\Office", true));
+  registry.WriteString("IniFile", "a.ini");
+  TRegistry other;
+  ASSERT_TRUE(other.OpenKey("\\SOFTWARE\\NORDAL\\KORVENT\\3.0\\DBCONFIG\\OFFICE", false));
+  EXPECT_EQ(other.ReadString("inifile"), "a.ini");
+  ASSERT_TRUE(other.OpenKey("\\software\\nordal\\korvent\\3.0\\dbconfig\\офис", true));
+  ASSERT_TRUE(other.OpenKey("\\SoftWare\\Nordal\\Korvent\\3.0\\DBConfig\\ОФИС", false));
+}
+
+TEST_F(RegistryStoreTest, RelativePathsOpenBelowTheOpenKey) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kRegistryRootKey, true));
+  ASSERT_TRUE(registry.OpenKey("Technologist", true));
+  EXPECT_TRUE(registry.KeyExists(kTechnologistKey));
+}
+
+TEST_F(RegistryStoreTest, TypedValuesRoundTrip) {
+  {
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+    registry.WriteString("Name", "Окна \"Север\"");
+    registry.WriteInteger("Count", -42);
+    registry.WriteBool("Preview", false);
+    registry.WriteBinaryData("DesignImageOptions", {0x97, 0xFF, 0x03, 0x30, 0x61, 0x02});
+    registry.WriteBinaryData("Empty", {});
+  }
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, false));
+  EXPECT_EQ(registry.ReadString("Name"), "Окна \"Север\"");
+  EXPECT_EQ(registry.ReadInteger("Count"), -42);
+  EXPECT_FALSE(registry.ReadBool("Preview"));
+  EXPECT_EQ(registry.ReadBinaryData("DesignImageOptions"), (std::vector<uint8_t>{0x97, 0xFF, 0x03, 0x30, 0x61, 0x02}));
+  EXPECT_TRUE(registry.ReadBinaryData("Empty").empty());
+  EXPECT_EQ(registry.GetDataType("Preview"), TRegDataType::rdInteger);
+  EXPECT_EQ(registry.GetValueNames(), (std::vector<std::string>{"Name", "Count", "Preview", "DesignImageOptions", "Empty"}));
+}
+
+TEST_F(RegistryStoreTest, OverwritingChangesTypeAndValue) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+  registry.WriteString("Value", "text");
+  registry.WriteInteger("VALUE", 7);
+  EXPECT_EQ(registry.ReadInteger("value"), 7);
+  EXPECT_EQ(registry.GetValueNames().size(), 1u);
+}
+
+TEST_F(RegistryStoreTest, MissingStringReadsEmptyOtherTypesRaise) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+  EXPECT_EQ(registry.ReadString("Nothing"), "");
+  EXPECT_THROW(registry.ReadInteger("Nothing"), ERegistryError);
+  registry.WriteString("Text", "1");
+  EXPECT_THROW(registry.ReadInteger("Text"), ERegistryError);
+  EXPECT_THROW(registry.ReadBinaryData("Text"), ERegistryError);
+}
+
+TEST_F(RegistryStoreTest, DeletingAKeyRemovesItsSubKeysAndValues) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\A\\B", true));
+  registry.WriteString("X", "1");
+  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\AB", true));
+  registry.WriteString("Y", "2");
+  EXPECT_TRUE(registry.DeleteKey(std::string(kDBConfigKey) + "\\a"));
+  EXPECT_FALSE(registry.KeyExists(std::string(kDBConfigKey) + "\\A\\B"));
+  EXPECT_TRUE(registry.KeyExists(std::string(kDBConfigKey) + "\\AB")) << "a sibling with a longer name stays";
+  EXPECT_EQ(registry.ReadString("Y"), "2");
+  EXPECT_FALSE(registry.DeleteKey(std::string(kDBConfigKey) + "\\A"));
+}
+
+TEST_F(RegistryStoreTest, DeleteValue) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+  registry.WriteInteger("N", 1);
+  EXPECT_TRUE(registry.DeleteValue("n"));
+  EXPECT_FALSE(registry.ValueExists("N"));
+  EXPECT_FALSE(registry.DeleteValue("N"));
+}
+
+TEST_F(RegistryStoreTest, WritingWithoutAnOpenKeyRaises) {
+  TRegistry registry;
+  EXPECT_THROW(registry.WriteString("X", "1"), ERegistryError);
+}
+
+TEST_F(RegistryStoreTest, CorruptFileRaisesWithTheFileNamed) {
+  std::ofstream(temp_.File(), std::ios::binary) << std::string(4096, 'x');
+  TRegistry registry;
+  try {
+    registry.OpenKey(kDBConfigKey, false);
+    FAIL() << "a corrupt store must raise";
+  } catch (const ERegistryError& e) {
+    EXPECT_NE(std::string(e.what()).find(temp_.File().string()), std::string::npos);
+  }
+}
+
+TEST_F(RegistryStoreTest, TruncatedStoreRaises) {
+  {
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+    for (int i = 0; i < 200; ++i) registry.WriteString("V" + std::to_string(i), std::string(100, 'v'));
+  }
+  std::filesystem::resize_file(temp_.File(), 1500);
+  TRegistry registry;
+  EXPECT_THROW({
+    registry.OpenKey(kTechnologistKey, false);
+    registry.GetValueNames();
+  }, ERegistryError);
+}
+
+TEST_F(RegistryStoreTest, ReadOnlyStoreReadsButRefusesWrites) {
+  {
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+    registry.WriteInteger("N", 5);
+  }
+  std::filesystem::permissions(temp_.File(), std::filesystem::perms::owner_read);
+  std::filesystem::permissions(temp_.Dir(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  if (access(temp_.File().c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights that ignore file modes";
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, false));
+  EXPECT_EQ(registry.ReadInteger("N"), 5);
+  EXPECT_THROW(registry.WriteInteger("N", 6), ERegistryError);
+}
+
+TEST_F(RegistryStoreTest, UnwritableLocationRaisesOnFirstWrite) {
+  TRegistry registry(temp_.File() / "not-a-directory" / "registry.sqlite");
+  std::ofstream(temp_.File()) << "a plain file where a directory is needed";
+  EXPECT_FALSE(registry.OpenKey(kDBConfigKey, false));
+  EXPECT_THROW(registry.OpenKey(kDBConfigKey, true), ERegistryError);
+}
+
+}  // namespace
+}  // namespace kv
