@@ -218,7 +218,7 @@ void Tgx25Accessory::Fields(Archive& a, Self& s) {
 
 template <typename Archive, typename Self>
 void Tgx25ServiceItem::Fields(Archive& a, Self& s) {
-  a.Bool(s.Common); a.Bool(s.NoDelete); a.Int(s.ID); a.Str(s.Name); a.Real(s.Value); a.Int(s.NumUnit);
+  a.Bool(s.Common); a.Bool(s.NoDelete); a.Int(s.ID); a.Str(s.Name); a.Real(s.Value); a.Byte(s.NumUnit);
   a.Money(s.OrgPrice); a.Money(s.Reduce); a.Money(s.Price); a.Money(s.Cost); a.Bool(s.Ignore);
 }
 
@@ -229,12 +229,12 @@ void Tgx25EstimateItem::Fields(Archive& a, Self& s) {
 
 template <typename Archive, typename Self>
 void Tgx25CurrencyItem::Fields(Archive& a, Self& s) {
-  a.Int(s.ID); a.Real(s.Value);
+  a.Int(s.ID); a.Real(s.Rate);
 }
 
 template <typename Archive, typename Self>
 void Tgx25PaymentItem::Fields(Archive& a, Self& s) {
-  a.Money(s.Sum); a.Str(s.Text1); a.Str(s.Text2);
+  a.Date(s.Date); a.Money(s.Money); a.Str(s.PayForm); a.Str(s.Note);
 }
 
 template <typename Archive, typename Self>

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/date_time.h"
 #include "shell/money.h"
 #include "shell/value_stream.h"
 
@@ -223,15 +224,17 @@ struct Tgx25EstimateItem {
 };
 
 struct Tgx25CurrencyItem {
-  int32_t ID = 0;
-  double Value = 0;
+  int32_t ID = 0;  // catalogue currency
+  double Rate = 0;
   template <typename Archive, typename Self>
   static void Fields(Archive& a, Self& s);
 };
 
 struct Tgx25PaymentItem {
-  TCurrency Sum;
-  std::string Text1, Text2;
+  TDateTime Date = 0;
+  TCurrency Money;
+  std::string PayForm;
+  std::string Note;
   template <typename Archive, typename Self>
   static void Fields(Archive& a, Self& s);
 };

@@ -22,6 +22,10 @@ public:
   void Real(const double& v) { stream_.WriteTo(v); }
   void Money(const TCurrency& v) { stream_.WriteTo(v); }
   void Bool(const bool& v) { stream_.WriteTo(v); }
+  // An enumeration's ordinal as an unsigned byte.
+  template <typename Enum>
+  void Byte(const Enum& v) { stream_.WriteTo(static_cast<uint8_t>(v)); }
+  void Date(const TDateTime& v) { stream_.WriteTo(TVariant::Date(v)); }
   // Everything is written in the current format.
   bool Since(std::string_view) const { return true; }
   TSpecStream& Stream() { return stream_; }
@@ -41,6 +45,9 @@ public:
   void Real(double& v) { v = stream_.ReadDouble(); }
   void Money(TCurrency& v) { v = stream_.ReadCurrency(); }
   void Bool(bool& v) { v = stream_.ReadBoolean(); }
+  template <typename Enum>
+  void Byte(Enum& v) { v = static_cast<Enum>(stream_.ReadInteger()); }
+  void Date(TDateTime& v) { v = stream_.ReadDate(); }
   bool Since(std::string_view date) const { return VerGreaterThan(version_, date); }
   TSpecStream& Stream() { return stream_; }
   const std::string& Version() const { return version_; }
