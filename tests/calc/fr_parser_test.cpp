@@ -1,0 +1,227 @@
+#include "calc/fr_parser.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "shell/format_settings.h"
+
+namespace kv {
+namespace {
+
+TfrValue Calc(std::string_view text) { return TfrParser().Calc(text); }
+double Number(std::string_view text) { return ToNumber(Calc(text)); }
+
+TEST(RuleOperators, ArithmeticAndPriorities) {
+  EXPECT_DOUBLE_EQ(Number("1+2*3"), 7);
+  EXPECT_DOUBLE_EQ(Number("(1+2)*3"), 9);
+  EXPECT_DOUBLE_EQ(Number("10-4-3"), 3);
+  EXPECT_DOUBLE_EQ(Number("64/8/2"), 4);
+  EXPECT_DOUBLE_EQ(Number("2+3 MOD 2"), 3);
+  EXPECT_DOUBLE_EQ(Number("7 mod 4"), 3);
+  EXPECT_DOUBLE_EQ(Number("-2*3"), -6);
+  EXPECT_DOUBLE_EQ(Number("1 - -2"), 3);
+  EXPECT_DOUBLE_EQ(Number("2 * -3 + 1"), -5);
+  EXPECT_DOUBLE_EQ(Number("+4"), 4);
+  EXPECT_DOUBLE_EQ(Number("7/2"), 3.5);
+}
+
+TEST(RuleOperators, DivisionByZeroGivesZero) {
+  EXPECT_DOUBLE_EQ(Number("7/0"), 0);
+  EXPECT_DOUBLE_EQ(Number("7/(1-1)"), 0);
+  EXPECT_DOUBLE_EQ(Number("7 MOD 0"), 0);
+}
+
+TEST(RuleOperators, ComparisonsGiveIntegers) {
+  EXPECT_EQ(Calc("(2>1)+(3>1)"), TfrValue(int64_t{2}));
+  EXPECT_EQ(Calc("2>=2"), TfrValue(int64_t{1}));
+  EXPECT_EQ(Calc("2<=1"), TfrValue(int64_t{0}));
+  EXPECT_EQ(Calc("2<>1"), TfrValue(int64_t{1}));
+  EXPECT_EQ(Calc("2=2,0"), TfrValue(int64_t{1}));
+  EXPECT_EQ(Calc("'abc'<'abd'"), TfrValue(int64_t{1}));
+  EXPECT_EQ(Calc("'10'=10"), TfrValue(int64_t{1}));
+}
+
+TEST(RuleOperators, AndOrBindLikeMultiplication) {
+  EXPECT_DOUBLE_EQ(Number("1>0 AND 0"), 1);  // 1 > (0 AND 0)
+  EXPECT_DOUBLE_EQ(Number("(1>0) AND (2>1)"), 1);
+  EXPECT_DOUBLE_EQ(Number("(1>0) and (2<1)"), 0);
+  EXPECT_DOUBLE_EQ(Number("(1>0) OR (2<1)"), 1);
+  EXPECT_DOUBLE_EQ(Number("6 AND 3"), 2);  // bitwise on integers
+  EXPECT_DOUBLE_EQ(Number("6 OR 3"), 7);
+  EXPECT_EQ(Calc("TRUE AND FALSE"), TfrValue(false));
+  EXPECT_EQ(Calc("true or FALSE"), TfrValue(true));
+}
+
+TEST(RuleOperators, NotIntFracRoundStr) {
+  EXPECT_DOUBLE_EQ(Number("NOT 0"), 1);
+  EXPECT_DOUBLE_EQ(Number("NOT 5"), 0);
+  EXPECT_DOUBLE_EQ(Number("ROUND(2.5)"), 2);
+  EXPECT_DOUBLE_EQ(Number("ROUND(3.5)"), 4);
+  EXPECT_DOUBLE_EQ(Number("ROUND(-2.5)"), -2);
+  EXPECT_DOUBLE_EQ(Number("INT(-2.7)"), -2);
+  EXPECT_DOUBLE_EQ(Number("INT(2.99999999999)"), 3);
+  EXPECT_DOUBLE_EQ(Number("INT(2.9)"), 2);
+  EXPECT_DOUBLE_EQ(Number("FRAC(2.25)"), 0.25);
+  EXPECT_DOUBLE_EQ(Number("FRAC(1.99999999999)"), 0);
+  EXPECT_DOUBLE_EQ(Number("INT 2.7 * 2"), 4);  // INT binds tighter than *
+  EXPECT_EQ(Calc("STR(2.5)"), TfrValue(std::string("2,5")));
+  EXPECT_EQ(Calc("STR 3 + 'x'"), TfrValue(std::string("3x")));
+}
+
+TEST(RuleValues, NumbersTakeBothSeparators) {
+  EXPECT_DOUBLE_EQ(Number("2.5"), 2.5);
+  EXPECT_DOUBLE_EQ(Number("2,5"), 2.5);
+  EXPECT_DOUBLE_EQ(Number(".5"), 0.5);
+  EXPECT_DOUBLE_EQ(Number("1.5e3"), 1500);
+  EXPECT_DOUBLE_EQ(Number("1e-3*1000"), 1);
+  EXPECT_THROW(Calc("1.2.3"), EConvertError);
+  EXPECT_THROW(Calc("12abc"), EConvertError);
+}
+
+TEST(RuleValues, StringsAndQuotes) {
+  EXPECT_EQ(Calc("'abc' + 'def'"), TfrValue(std::string("abcdef")));
+  EXPECT_EQ(Calc("'it''s'"), TfrValue(std::string("it's")));
+  EXPECT_EQ(Calc("''"), TfrValue(std::string()));
+  EXPECT_DOUBLE_EQ(Number("'2' * 3"), 6);
+  EXPECT_THROW(Calc("'abc' * 3"), EConvertError);
+  EXPECT_THROW(Calc("-'abc'"), EConvertError);
+}
+
+TEST(RuleValues, SemicolonEndsTheTextAndBlanksAreSkipped) {
+  EXPECT_DOUBLE_EQ(Number("5;7"), 5);
+  EXPECT_DOUBLE_EQ(Number(" \r\n 1 +\r\n 2 "), 3);
+  EXPECT_TRUE(IsNull(Calc("")));
+  EXPECT_TRUE(IsNull(Calc(";1")));
+}
+
+TEST(RuleValues, SquareBracketsAreAnOperand) {
+  EXPECT_DOUBLE_EQ(Number("[1+2]*3"), 9);
+  EXPECT_DOUBLE_EQ(Number("[[2]*[3]]+1"), 7);
+  EXPECT_EQ(Calc("['a' + ']']"), TfrValue(std::string("a]")));
+}
+
+TEST(RuleValues, DatesMoveByDays) {
+  const TfrValue date = Calc("STRTODATE('01.03.2024') - 1");
+  ASSERT_TRUE(std::holds_alternative<TfrDate>(date));
+  EXPECT_EQ(ToText(date), "29.02.2024");
+  EXPECT_DOUBLE_EQ(Number("STRTODATE('10.01.2024') - STRTODATE('01.01.2024')"), 9);
+  EXPECT_EQ(Calc("STRTODATE('10.01.2024') > STRTODATE('01.01.2024')"), TfrValue(int64_t{1}));
+  EXPECT_DOUBLE_EQ(Number("STRTOTIME('12:00')"), 0.5);
+  EXPECT_DOUBLE_EQ(Number("STRTOTIME('06:00:00') * 24"), 6);
+  EXPECT_THROW(Calc("STRTODATE('31.02.2024')"), EConvertError);
+  EXPECT_THROW(Calc("STRTOTIME('25:00')"), EConvertError);
+}
+
+TEST(RuleFunctions, IfEvaluatesOnlyTheBranchTaken) {
+  TfrParser parser;
+  std::vector<std::string> asked;
+  parser.OnGetValue = [&asked](const std::string& name, TfrValue& value) {
+    asked.push_back(name);
+    value = int64_t{10};
+  };
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("IF(1>2, A, 20)")), 20);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("if(0.5, 1, 2)")), 2);  // the integer part decides
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("IF(2>1, B, 20)")), 10);
+  EXPECT_EQ(asked, std::vector<std::string>{"B"});
+  EXPECT_EQ(parser.Calc("IF(1, 'a,b', 'c')"), TfrValue(std::string("a,b")));
+}
+
+TEST(RuleFunctions, CopyCountsCharacters) {
+  EXPECT_EQ(Calc("COPY('abcdef', 2, 3)"), TfrValue(std::string("bcd")));
+  EXPECT_EQ(Calc("COPY('abc', 0, 2)"), TfrValue(std::string("ab")));
+  EXPECT_EQ(Calc("COPY('abc', 3, 10)"), TfrValue(std::string("c")));
+  EXPECT_EQ(Calc("COPY('abc', 5, 1)"), TfrValue(std::string()));
+  EXPECT_EQ(Calc("COPY('abc', 1, -1)"), TfrValue(std::string()));
+  EXPECT_EQ(Calc("COPY('Рама белая', 6, 5)"), TfrValue(std::string("белая")));
+  EXPECT_EQ(Calc("COPY('abcdef', 1+1, 6/2)"), TfrValue(std::string("bcd")));
+  EXPECT_THROW(Calc("COPY('abc', 1.5, 1)"), EConvertError);
+  EXPECT_THROW(Calc("COPY('abc', 'x', 1)"), EConvertError);
+}
+
+TEST(RuleCallbacks, NamesAreUpperCasedAndAskedOfTheOwner) {
+  TfrParser parser;
+  const std::map<std::string, TfrValue> values = {{"WIDTH", 1200.0}, {"COLOR", std::string("white")}};
+  parser.OnGetValue = [&values](const std::string& name, TfrValue& value) {
+    if (auto it = values.find(name); it != values.end()) value = it->second;
+  };
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("width / 2")), 600);
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("(Width > 1000) AND (Color = 'white')")), 1);
+  EXPECT_TRUE(IsNull(parser.Calc("Unknown")));
+  EXPECT_TRUE(IsNull(parser.Calc("Unknown + 1")));
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("Unknown = Unknown")), 1);
+}
+
+TEST(RuleCallbacks, UnknownFunctionsGetTheirArgumentTexts) {
+  TfrParser parser;
+  std::vector<std::string> seen;
+  parser.OnFunction = [&](const std::string& name, const std::string& p1, const std::string& p2,
+                          const std::string& p3, TfrValue& value) {
+    seen = {name, p1, p2, p3};
+    value = ToNumber(parser.Calc(p1)) + ToNumber(parser.Calc(p2));
+  };
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("plc_all(1+1, (2,5), 'x,y', 9) * 2")), 9);
+  EXPECT_EQ(seen, (std::vector<std::string>{"PLC_ALL", "1+1", "(2,5)", "'x,y'"}));
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("F(F(1,2),3)")), 6);
+  EXPECT_TRUE(IsNull(TfrParser().Calc("NOHANDLER(1)")));
+}
+
+TEST(RuleRobustness, MalformedTextsGiveAMessage) {
+  for (const char* text : {"1+", "*2", "1 2", "(1", "1)", "((1)", "'abc", "[1+2", "F(1", "AND 1", "1 NOT 2", "1 # 2",
+                           ")", "+", "-", "MOD", "1 < > 2", "IF(1,2"}) {
+    try {
+      Calc(text);
+      ADD_FAILURE() << "no error for " << text;
+    } catch (const EKvError& e) {
+      EXPECT_NE(std::string(e.what()), "") << text;
+    }
+  }
+}
+
+TEST(RuleRobustness, BracketMessagesNameTheText) {
+  try {
+    Calc("(1+2");
+    FAIL();
+  } catch (const EfrParserError& e) {
+    EXPECT_STREQ(e.what(), "Не закрыта скобка в выражении [(1+2]");
+  }
+}
+
+TEST(RuleRobustness, DeepNestingAndLongTexts) {
+  EXPECT_DOUBLE_EQ(Number(std::string(100000, '(') + "1" + std::string(100000, ')')), 1);
+  EXPECT_THROW(Calc(std::string(100000, '(')), EfrParserError);
+  std::string nested = "1";
+  for (int i = 0; i < 10000; ++i) nested = "[" + nested + "]";
+  EXPECT_THROW(Calc(nested), EfrParserError);
+  std::string ifs = "1";
+  for (int i = 0; i < 1000; ++i) ifs = "IF(1," + ifs + ",0)";
+  EXPECT_THROW(Calc(ifs), EfrParserError);
+  std::string sum = "1";
+  while (sum.size() < 100000) sum += "+1";
+  EXPECT_DOUBLE_EQ(Number(sum), static_cast<double>(sum.size() + 1) / 2);
+  std::string message;
+  try {
+    Calc(std::string(100000, '*'));
+  } catch (const EfrParserError& e) {
+    message = e.what();
+  }
+  EXPECT_LT(message.size(), 200u);
+}
+
+TEST(RuleRobustness, HandlersThatRecurseAreStopped) {
+  TfrParser parser;
+  parser.OnGetValue = [&parser](const std::string& name, TfrValue& value) { value = parser.Calc(name); };
+  EXPECT_THROW(parser.Calc("LOOP"), EfrParserError);
+  EXPECT_DOUBLE_EQ(ToNumber(parser.Calc("[2]")), 2);  // the nesting count is restored after the failure
+}
+
+TEST(RuleRobustness, HugeNumbersGiveAMessageOrAValue) {
+  EXPECT_THROW(Calc("1e99999"), EConvertError);
+  EXPECT_THROW(Calc("1e300 MOD 7"), EConvertError);
+  EXPECT_DOUBLE_EQ(Number("9223372036854775807 * 0"), 0);
+  EXPECT_EQ(Calc("-(1 + 2)"), TfrValue(-3.0));
+}
+
+}  // namespace
+}  // namespace kv
