@@ -1,0 +1,174 @@
+#include "geometry/angles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "geometry/point_ops.h"
+
+namespace kv {
+namespace {
+
+const TPointF O = PointF(0, 0);
+
+double Polar(float x, float y) { return static_cast<double>(GetPolarAngle(O, PointF(x, y))); }
+
+TEST(PolarAngle, ExactCasesOnTheYDownScreen) {
+  EXPECT_EQ(Polar(0, -5), 90);   // up: y grows downwards
+  EXPECT_EQ(Polar(0, 5), 270);   // down
+  EXPECT_EQ(Polar(-3, 0), 180);
+  EXPECT_EQ(Polar(3, 0), 0);
+  EXPECT_EQ(Polar(0, 0), 0);
+}
+
+TEST(PolarAngle, OctantsAreCounterClockwiseAsSeen) {
+  EXPECT_NEAR(Polar(10, -10), 45, 1e-12);
+  EXPECT_NEAR(Polar(-10, -10), 135, 1e-12);
+  EXPECT_NEAR(Polar(-10, 10), 225, 1e-12);
+  EXPECT_NEAR(Polar(10, 10), 315, 1e-12);
+  EXPECT_NEAR(Polar(10, -5), std::atan2(5.0, 10.0) * 180 / std::numbers::pi, 1e-12);
+}
+
+TEST(PolarAngle, AgreesWithAtan2OfMinusDyAroundTheCircle) {
+  for (int step = 0; step < 720; ++step) {
+    const double t = step * std::numbers::pi / 360 + 0.001;
+    const float x = static_cast<float>(1000 * std::cos(t)), y = static_cast<float>(1000 * std::sin(t));
+    double expected = std::atan2(-static_cast<double>(y), x) * 180 / std::numbers::pi;
+    if (expected < 0) expected += 360;
+    const double angle = Polar(x, y);
+    EXPECT_NEAR(angle, expected, 1e-9) << x << ' ' << y;
+    EXPECT_GE(angle, 0);
+    EXPECT_LT(angle, 360);
+  }
+}
+
+TEST(PolarAngle, StaysBelowAWholeTurnForAVanishingSlope) {
+  const double angle = Polar(1e30f, 1e-30f);
+  EXPECT_GE(angle, 0);
+  EXPECT_LT(angle, 360);
+}
+
+TEST(PolarAngle, IntegerPointsGiveTheSameAngle) {
+  EXPECT_EQ(GetPolarAngle(TPoint{5, 5}, TPoint{5, 0}), 90);
+  EXPECT_EQ(GetPolarAngle(TPoint{0, 0}, TPoint{7, 3}), GetPolarAngle(O, PointF(7, 3)));
+}
+
+TEST(Direction, CodesOfTheEightOctants) {
+  EXPECT_EQ(GetDirection(O, O), dirNone);
+  EXPECT_EQ(GetDirection(O, PointF(1, -1)), 1);
+  EXPECT_EQ(GetDirection(O, PointF(1, 0)), 2);
+  EXPECT_EQ(GetDirection(O, PointF(1, 1)), 3);
+  EXPECT_EQ(GetDirection(O, PointF(0, 1)), 4);
+  EXPECT_EQ(GetDirection(O, PointF(-1, 1)), 5);
+  EXPECT_EQ(GetDirection(O, PointF(-1, 0)), 6);
+  EXPECT_EQ(GetDirection(O, PointF(-1, -1)), 7);
+  EXPECT_EQ(GetDirection(O, PointF(0, -1)), 8);
+  EXPECT_EQ(GetDirection(TPoint{3, 3}, TPoint{3, 1}), dirUp);
+}
+
+TEST(Direction, AngleDirectionBordersAndRange) {
+  EXPECT_EQ(GetAngleDirection(-0.0001), dirNone);
+  EXPECT_EQ(GetAngleDirection(360.0001), dirNone);
+  EXPECT_EQ(GetAngleDirection(0), dirRight);
+  EXPECT_EQ(GetAngleDirection(360), dirRight);
+  EXPECT_EQ(GetAngleDirection(45), dirRightUp);
+  EXPECT_EQ(GetAngleDirection(90), dirUp);
+  EXPECT_EQ(GetAngleDirection(135), dirLeftUp);
+  EXPECT_EQ(GetAngleDirection(180), dirLeft);
+  EXPECT_EQ(GetAngleDirection(225), dirLeftDown);
+  EXPECT_EQ(GetAngleDirection(270), dirDown);
+  EXPECT_EQ(GetAngleDirection(315), dirRightDown);
+}
+
+TEST(Direction, OctantOfThePolarAngleMatchesTheDirectionOfThePoints) {
+  for (int x = -2; x <= 2; ++x) {
+    for (int y = -2; y <= 2; ++y) {
+      if (x == 0 && y == 0) continue;
+      const TPointF b = PointF(x, y);
+      EXPECT_EQ(GetAngleDirection(GetPolarAngle(O, b)), GetDirection(O, b)) << x << ' ' << y;
+    }
+  }
+}
+
+double CrossAngle(TPointF a, TPointF b, TPointF c) { return static_cast<double>(GetLineLineCrossAngle(a, b, c)); }
+
+TEST(LineLineCrossAngle, StraightLeftAndRightTurns) {
+  const TPointF b = PointF(10, 0);
+  EXPECT_NEAR(CrossAngle(O, b, PointF(20, 0)), 180, 1e-12);
+  EXPECT_NEAR(CrossAngle(O, b, PointF(10, -10)), 270, 1e-12);  // turns up: left, counter-clockwise
+  EXPECT_NEAR(CrossAngle(O, b, PointF(10, 10)), 90, 1e-12);    // turns down: right
+  EXPECT_NEAR(CrossAngle(O, b, PointF(20, -10)), 225, 1e-12);
+  EXPECT_NEAR(CrossAngle(O, b, PointF(20, 10)), 135, 1e-12);
+  EXPECT_NEAR(CrossAngle(O, b, O), 360, 1e-12);  // turning back
+}
+
+TEST(LineLineCrossAngle, FirstLegPointingIntoTheLowerHalf) {
+  const TPointF b = PointF(0, 10);  // heading down the screen
+  EXPECT_NEAR(CrossAngle(O, b, PointF(10, 10)), 270, 1e-12);  // east is on the left
+  EXPECT_NEAR(CrossAngle(O, b, PointF(-10, 10)), 90, 1e-12);
+  EXPECT_NEAR(CrossAngle(O, b, PointF(0, 20)), 180, 1e-12);
+}
+
+TEST(LineLineCrossAngle, ZeroLegGivesMinusOne) {
+  EXPECT_EQ(CrossAngle(O, O, PointF(5, 5)), -1);
+  EXPECT_EQ(CrossAngle(O, PointF(5, 5), PointF(5, 5)), -1);
+}
+
+TEST(JointAngle, StraightElementsUseTheCrossAngle) {
+  EXPECT_EQ(GetAngle(O, PointF(10, 0), PointF(10, 10), 0, 0, O, O), GetLineLineCrossAngle(O, PointF(10, 0), PointF(10, 10)));
+}
+
+TEST(JointAngle, AJambMeetingATangentArchIsStraight) {
+  // Jamb going up to B, then a semicircular arch with its centre to the right of B.
+  EXPECT_NEAR(static_cast<double>(GetAngle(PointF(0, 10), O, PointF(20, 0), 0, 10, O, PointF(10, 0))), 180, 1e-9);
+  // The arch ending at B, then the jamb going down.
+  EXPECT_NEAR(static_cast<double>(GetAngle(O, PointF(20, 0), PointF(20, 10), 10, 0, PointF(10, 0), O)), 180, 1e-9);
+}
+
+TEST(JointAngle, PartialAnglesAboveAHalfTurnAndTheirSum) {
+  // The arc centre on the left: the partial angle 270 turns into 0.
+  EXPECT_NEAR(static_cast<double>(GetAngle(PointF(0, 10), O, PointF(-20, 0), 0, 10, O, PointF(-10, 0))), 0, 1e-9);
+  const long double both = GetAngle(PointF(0, 10), O, PointF(20, 0), 10, 10, PointF(-10, 0), PointF(10, 0));
+  const long double first = GetLineLineCrossAngle(PointF(-10, 0), O, PointF(20, 0));
+  EXPECT_NEAR(static_cast<double>(both), static_cast<double>(first + 90) + 180, 1e-9);
+  EXPECT_EQ(GetAngle(PointF(0, 10), O, PointF(20, 0), -10, 0, PointF(10, 0), O), 0);
+}
+
+TEST(LineEquation, CoefficientsSatisfyBothPoints) {
+  long double a, b, c;
+  GetLineEquationCoef(PointF(1, 2), PointF(4, 6), a, b, c);
+  EXPECT_EQ(a, 4);
+  EXPECT_EQ(b, 3);
+  EXPECT_EQ(c, -2);
+  EXPECT_EQ(a * 4 - b * 6, c);
+}
+
+TEST(ArcMeasures, ArcLengthFollowsTheAngleAtTheCentre) {
+  const double pi = std::numbers::pi;
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, -10), O, 10)), 2 * pi * 10 / 4, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, 10), O, 10)), 2 * pi * 10 * 3 / 4, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(-10, 0), O, 10)), pi * 10, 1e-9);
+}
+
+TEST(ArcMeasures, RiseFromRadius) {
+  EXPECT_EQ(RadiusToHeight(1000, 400), 0);  // no such arc
+  EXPECT_EQ(RadiusToHeight(1000, 500), 500);
+  EXPECT_EQ(RadiusToHeight(1000, 1300), 100);
+  EXPECT_EQ(RadiusToHeight(100, 100), 13);  // 13.397 to whole units
+  EXPECT_EQ(RadiusToHeight(0, 100), 0);
+  EXPECT_EQ(RadiusToHeight(-10, 100), 0);
+}
+
+TEST(ArcMeasures, RadiusFromRise) {
+  EXPECT_EQ(HeightToRadius(1000, 100), 1300);
+  EXPECT_EQ(HeightToRadius(1000, 500), 500);
+  EXPECT_NEAR(static_cast<double>(HeightToRadius(10, 3)), 5.66666667, 1e-12);
+  EXPECT_EQ(HeightToRadius(0, 100), 0);
+  EXPECT_EQ(HeightToRadius(1000, 0), 0);
+  EXPECT_EQ(HeightToRadius(1000, -5), 0);
+  EXPECT_EQ(HeightToRadius(1000, RadiusToHeight(1000, 1300)), 1300);
+}
+
+}  // namespace
+}  // namespace kv

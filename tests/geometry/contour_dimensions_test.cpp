@@ -1,0 +1,105 @@
+#include "geometry/contour_dimensions.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace kv {
+namespace {
+
+// Stand-ins for the model's contour points and lines.
+struct TTestPoint {
+  TPoint P;
+  TPoint GetPoint() const { return P; }
+  void SetPoint(const TPoint& value) { P = value; }
+};
+
+struct TTestLine {
+  const TTestPoint* PX1;
+  const TTestPoint* PX2;
+  float Radius = 0;
+  TPointF Center;
+};
+
+struct TTestPartLine {
+  const TTestLine* Line;
+  const TTestLine* GetLine() const { return Line; }
+};
+
+// A window 1000 wide with a semicircular head of radius 500 over the chord y = 500.
+struct TArchedContour {
+  std::vector<std::unique_ptr<TTestPoint>> Points;
+  std::vector<TTestLine> Lines;
+
+  explicit TArchedContour(float radius) {
+    for (TPoint p : {TPoint{0, 500}, TPoint{1000, 500}, TPoint{1000, 1000}, TPoint{0, 1000}})
+      Points.push_back(std::make_unique<TTestPoint>(TTestPoint{p}));
+    for (std::size_t i = 0; i < Points.size(); ++i)
+      Lines.push_back({Points[i].get(), Points[(i + 1) % Points.size()].get(), 0, {}});
+    Lines[0].Radius = radius;
+    Lines[0].Center = PointF(500, 500);
+  }
+};
+
+TEST(ContourDimensions, PlainPointsFirstPointWinsATie) {
+  const std::vector<TPoint> points{{0, 0}, {100, 0}, {100, 50}, {0, 50}};
+  const TContourDimensions d = GetSimpleContourDimensions(points);
+  EXPECT_EQ(d.Left, (TPoint{0, 0}));
+  EXPECT_EQ(d.Top, (TPoint{0, 0}));
+  EXPECT_EQ(d.Right, (TPoint{100, 0}));
+  EXPECT_EQ(d.Bottom, (TPoint{100, 50}));
+}
+
+TEST(ContourDimensions, EmptyListGivesZeroPoints) {
+  EXPECT_EQ(GetSimpleContourDimensions({}), TContourDimensions{});
+}
+
+TEST(ContourDimensions, ExtentComparesWithTheHundredthTolerance) {
+  TContourExtent extent;
+  EXPECT_TRUE(extent.Empty());
+  extent.AddPoint(PointF(100, 0));
+  extent.AddPoint(PointF(100.005, 0));  // not beyond by 0.01
+  EXPECT_EQ(extent.Result().Right, (TPoint{100, 0}));
+  extent.AddPoint(PointF(100.75, 3));
+  EXPECT_EQ(extent.Result().Right, (TPoint{101, 3}));
+  EXPECT_FALSE(extent.Empty());
+}
+
+TEST(ContourDimensions, ArcTopReachesAboveItsEnds) {
+  const TArchedContour contour(500);
+  const TContourDimensions d = GetContourDimensions(contour.Points, contour.Lines);
+  EXPECT_EQ(d.Top, (TPoint{500, 0}));
+  EXPECT_EQ(d.Left, (TPoint{0, 500}));
+  EXPECT_EQ(d.Right, (TPoint{1000, 500}));
+  EXPECT_EQ(d.Bottom, (TPoint{1000, 1000}));
+}
+
+TEST(ContourDimensions, ArcBulgingIntoTheContourDoesNotReachOut) {
+  const TArchedContour contour(-500);  // the lower half: inside the rectangle below the chord
+  const TContourDimensions d = GetContourDimensions(contour.Points, contour.Lines);
+  EXPECT_EQ(d.Top, (TPoint{0, 500}));
+  EXPECT_EQ(d.Bottom, (TPoint{1000, 1000}));
+}
+
+TEST(ContourDimensions, PartLinesReferToTheParentLines) {
+  const TArchedContour contour(500);
+  std::vector<TTestPartLine> partLines;
+  for (const TTestLine& line : contour.Lines) partLines.push_back({&line});
+  std::vector<const TTestPoint*> partPoints;
+  for (const auto& p : contour.Points) partPoints.push_back(p.get());
+  EXPECT_EQ(GetPartContourDimensions(partPoints, partLines).Top, (TPoint{500, 0}));
+}
+
+TEST(ContourTurn, TurnsEveryPointAboutTheCentre) {
+  TArchedContour contour(500);
+  TurnContourX(contour.Points, TPoint{500, 750}, 90);
+  EXPECT_EQ(contour.Points[0]->P, (TPoint{250, 1250}));
+  EXPECT_EQ(contour.Points[2]->P, (TPoint{750, 250}));
+  std::vector<TTestPoint> plain{{TPoint{10, 0}}};
+  TurnContourX(plain, TPoint{0, 0}, -90);
+  EXPECT_EQ(plain[0].P, (TPoint{0, 10}));
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,241 @@
+#include "geometry/intersections.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "geometry/point_ops.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+const TPointF O = PointF(0, 0);
+
+void ExpectNear(const TPointF& actual, const TPointF& expected, double tolerance = 1e-4) {
+  EXPECT_NEAR(actual.X, expected.X, tolerance);
+  EXPECT_NEAR(actual.Y, expected.Y, tolerance);
+}
+
+TEST(PointOnLine, EndsAreMatchedWithinTheTolerance) {
+  const TPointF a = PointF(0, 0), b = PointF(10, 10);
+  EXPECT_TRUE(PointApplyToLine(a, b, PointF(-0.01, 0.01)));
+  EXPECT_FALSE(PointApplyToLine(a, b, PointF(-0.0101, 0)));
+  EXPECT_TRUE(PointApplyToLine(a, b, PointF(10.005, 9.995)));
+}
+
+TEST(PointOnLine, AxisParallelSegmentsAreExact) {
+  const TPointF top = PointF(5, 0), bottom = PointF(5, 10);
+  EXPECT_TRUE(PointApplyToLine(top, bottom, PointF(5, 7)));
+  EXPECT_TRUE(PointApplyToLine(bottom, top, PointF(5, 7)));
+  EXPECT_FALSE(PointApplyToLine(top, bottom, PointF(5.001, 7)));
+  EXPECT_FALSE(PointApplyToLine(top, bottom, PointF(5, 10.011)));
+  const TPointF left = PointF(0, 3), right = PointF(20, 3);
+  EXPECT_TRUE(PointApplyToLine(right, left, PointF(12.5, 3)));
+  EXPECT_FALSE(PointApplyToLine(left, right, PointF(12.5, 3.001)));
+  EXPECT_FALSE(PointApplyToLine(left, right, PointF(-1, 3)));
+}
+
+TEST(PointOnLine, ObliqueSegmentComparesTheLineParameters) {
+  const TPointF a = PointF(0, 0), b = PointF(100, 50);
+  EXPECT_TRUE(PointApplyToLine(a, b, PointF(50, 25)));
+  EXPECT_TRUE(PointApplyToLine(a, b, PointF(50, 25.45)));   // parameters differ by 0.009
+  EXPECT_FALSE(PointApplyToLine(a, b, PointF(50, 25.55)));  // by 0.011
+  EXPECT_FALSE(PointApplyToLine(a, b, PointF(110, 55)));    // on the line, beyond the end
+}
+
+TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
+  const TPointF a = PointF(-100, 0), b = PointF(100, 0);
+  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, -100), 100));  // upper half: left of a -> b
+  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, 100), 100));
+  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, 100), -100));   // the sign selects the other side
+  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -100), -100));
+  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, -100.5), 100));
+  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -100.6), 100));
+  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, -99.5), 100));
+  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -99.4), 100));
+  EXPECT_TRUE(PointApplyToArc(a, b, O, b, 100));  // an end lies on both sides
+  EXPECT_TRUE(PointApplyToArc(a, b, O, b, -100));
+}
+
+TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {
+  TPointF p;
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(0, 10), PointF(10, 0), false, p), 0);
+  EXPECT_EQ(p, PointF(5, 5));
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(5, 0), PointF(5, 10), false, p), 0);
+  EXPECT_EQ(p, PointF(5, 0));
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(30, 0), PointF(30, 10), false, p), -2);
+  EXPECT_EQ(p, O);
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(30, 0), PointF(30, 10), true, p), 0);
+  EXPECT_EQ(p, PointF(30, 30));
+}
+
+TEST(LineCrossing, ParallelSegmentsShareAnEndOrFail) {
+  TPointF p = PointF(7, 7);
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(10, 0), PointF(20, 0), false, p), 0);
+  EXPECT_EQ(p, PointF(10, 0));
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(10, 0), PointF(0, 0), PointF(20, 0), PointF(10.005, 0), false, p), 0);
+  EXPECT_EQ(p, PointF(10, 0));
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(12, 0), PointF(20, 0), true, p), -1);
+  EXPECT_EQ(p, O);
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(0, 5), PointF(10, 5), true, p), -1);
+  EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(2, 0), PointF(8, 0), false, p), -1);
+}
+
+TEST(ParallelOverlap, OverlappingContainedAndTouchingSegments) {
+  const TPointF a1 = PointF(0, 0), a2 = PointF(10, 0);
+  EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(5, 0), PointF(15, 0)));
+  EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(-5, 0), PointF(5, 0)));
+  EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(2, 0), PointF(8, 0)));
+  EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(-2, 0), PointF(18, 0)));
+  EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, a2, a1));
+  EXPECT_FALSE(LineLineHasCrossUnion(a1, a2, PointF(10, 0), PointF(20, 0)));  // end to end
+  EXPECT_FALSE(LineLineHasCrossUnion(a1, a2, PointF(12, 0), PointF(20, 0)));
+  EXPECT_FALSE(LineLineHasCrossUnion(a1, a2, PointF(0, 1), PointF(10, 1)));
+  EXPECT_FALSE(LineLineHasCrossUnion(a1, a2, PointF(5, -5), PointF(5, 5)));
+  EXPECT_TRUE(LineLineHasCrossUnion(PointF(0, 0), PointF(10, 10), PointF(5, 5), PointF(20, 20)));
+}
+
+TEST(ArcCrossing, WholeLineMeetsTheCircleTwice) {
+  TPointF p1, p2;
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), PointF(-10, 0), PointF(10, 0), O, 10, true, p1, p2), 2);
+  ExpectNear(p1, PointF(-10, 0), 1e-6);
+  ExpectNear(p2, PointF(10, 0), 1e-6);
+  const TPointF c = PointF(100, 200);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(100, 0), PointF(100, 400), O, O, c, 50, true, p1, p2), 2);
+  ExpectNear(p1, PointF(100, 150), 1e-6);
+  ExpectNear(p2, PointF(100, 250), 1e-6);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, 0), PointF(200, 400), O, O, c, 50, true, p1, p2), 2);
+  EXPECT_NEAR(static_cast<double>(GetDistance(c, p1)), 50, 1e-3);
+  EXPECT_NEAR(static_cast<double>(GetDistance(c, p2)), 50, 1e-3);
+}
+
+TEST(ArcCrossing, SegmentAndArcKeepOnlyTheirOwnPoints) {
+  TPointF p1, p2;
+  const TPointF left = PointF(-10, 0), right = PointF(10, 0);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, O, 10, false, p1, p2), 1);
+  ExpectNear(p1, PointF(0, -10), 1e-6);  // the upper arc
+  EXPECT_EQ(p2, O);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, O, -10, false, p1, p2), 1);
+  ExpectNear(p1, PointF(0, 10), 1e-6);  // the lower arc
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -5), PointF(0, 5), left, right, O, 10, false, p1, p2), -1);
+  EXPECT_EQ(p1, O);
+  EXPECT_EQ(p2, O);
+}
+
+TEST(ArcCrossing, TangentMissAndDegenerateInput) {
+  TPointF p1 = PointF(1, 1), p2 = PointF(1, 1);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, -10), PointF(20, -10), O, O, O, 10, true, p1, p2), 1);
+  ExpectNear(p1, PointF(0, -10), 1e-9);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 20), PointF(20, 20), O, O, O, 10, true, p1, p2), -1);
+  EXPECT_EQ(p1, O);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), O, O, O, 0, true, p1, p2), -1);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(5, 5), PointF(5, 5), O, O, O, 10, true, p1, p2), -1);
+  EXPECT_EQ(p2, O);
+}
+
+TEST(CoordinateOnElement, StraightLines) {
+  long double y = -1;
+  EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), O, 40, 0, O, y));
+  EXPECT_EQ(y, 20);
+  EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), O, 100, 0, O, y));
+  EXPECT_EQ(y, 50);
+  EXPECT_FALSE(GetLineXtoY(PointF(0, 0), PointF(100, 50), O, 150, 0, O, y));
+  EXPECT_EQ(y, 0);
+  EXPECT_TRUE(GetLineXtoY(PointF(10, 0), PointF(10, 100), O, 10, 0, O, y));
+  EXPECT_EQ(y, 0);
+  EXPECT_FALSE(GetLineXtoY(PointF(10, 0), PointF(10, 100), O, 20, 0, O, y));  // vertical: no such X
+  EXPECT_EQ(y, 0);
+  long double x = -1;
+  EXPECT_TRUE(GetLineYtoX(PointF(0, 0), PointF(50, 100), O, 40, 0, O, x));
+  EXPECT_EQ(x, 20);
+  EXPECT_FALSE(GetLineYtoX(PointF(0, 7), PointF(50, 7), O, 8, 0, O, x));
+}
+
+TEST(CoordinateOnElement, ArcsPickTheHalfOfTheSidePoint) {
+  const TPointF a = PointF(-100, 0), b = PointF(100, 0);  // upper half arc (R > 0)
+  long double y = -1;
+  EXPECT_TRUE(GetLineXtoY(a, b, PointF(0, -100), 60, 100, O, y));
+  EXPECT_EQ(y, -80);
+  EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, 100), 60, 100, O, y));  // the lower half is not this arc
+  EXPECT_EQ(y, 0);
+  EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, -100), 150, 100, O, y));
+  EXPECT_EQ(y, 0);
+  // A vertical chord heading down with R > 0: the arc is the right half.
+  const TPointF top = PointF(0, -100), bottom = PointF(0, 100);
+  long double x = -1;
+  EXPECT_TRUE(GetLineYtoX(top, bottom, PointF(100, 0), 60, 100, O, x));
+  EXPECT_EQ(x, 80);
+  EXPECT_FALSE(GetLineYtoX(top, bottom, PointF(-100, 0), 60, 100, O, x));
+}
+
+void ExpectCentreOnTheRight(const TPointF& a, const TPointF& b, long double r) {
+  const TPointF c = GetRoundCoord(a, b, r);
+  EXPECT_NEAR(static_cast<double>(GetDistance(c, a)), static_cast<double>(r), 1e-3);
+  EXPECT_NEAR(static_cast<double>(GetDistance(c, b)), static_cast<double>(r), 1e-3);
+  const long double side = (static_cast<long double>(c.X) - a.X) * (static_cast<long double>(b.Y) - a.Y) -
+                           (static_cast<long double>(c.Y) - a.Y) * (static_cast<long double>(b.X) - a.X);
+  EXPECT_LT(side, 0) << a.X << ',' << a.Y << " -> " << b.X << ',' << b.Y;
+}
+
+TEST(ArcCentre, KnownCentre) {
+  const TPointF c = GetRoundCoord(O, PointF(10, -10), 10);
+  EXPECT_NEAR(c.X, 10, 1e-6);
+  EXPECT_NEAR(c.Y, 0, 1e-6);
+  EXPECT_EQ(GetRoundCenter(TPoint{0, 0}, TPoint{10, -10}, 10), PointF(10, 0));
+}
+
+TEST(ArcCentre, LiesOnTheRightOfTheChordInEveryOctant) {
+  const TPointF a = PointF(1000, 1000);
+  for (int dx = -300; dx <= 300; dx += 150) {
+    for (int dy = -400; dy <= 400; dy += 200) {
+      if (dx == 0 && dy == 0) continue;
+      ExpectCentreOnTheRight(a, PointF(1000 + dx, 1000 + dy), 600);
+    }
+  }
+}
+
+TEST(ArcCentre, AxisParallelChords) {
+  EXPECT_EQ(GetRoundCoord(O, PointF(24, 0), 13), PointF(12, 5));
+  EXPECT_EQ(GetRoundCoord(PointF(24, 0), O, 13), PointF(12, -5));
+  EXPECT_EQ(GetRoundCoord(O, PointF(0, 24), 13), PointF(-5, 12));
+  EXPECT_EQ(GetRoundCoord(PointF(0, 24), O, 13), PointF(5, 12));
+}
+
+TEST(ArcCentre, DegenerateRadii) {
+  EXPECT_EQ(GetRoundCoord(O, PointF(24, 0), 0), O);
+  EXPECT_EQ(GetRoundCoord(PointF(5, 5), PointF(5, 5), 3), PointF(2, 5));
+  EXPECT_EQ(GetRoundCoord(O, PointF(24, 0), 10), PointF(12, 0));  // too short: the chord's middle
+  ExpectNear(GetRoundCoord(O, PointF(10, -10), 5), PointF(5, -5), 1e-5);
+  ExpectNear(GetRoundCoord(O, PointF(10, -10), -10), PointF(0, -10), 1e-5);  // negative: left side
+}
+
+TEST(SideTests, RightAndLeftOnTheScreen) {
+  const TPoint a{0, 0}, b{10, 0};
+  EXPECT_TRUE(PointHasLineRightPos(a, b, TPoint{5, 5}));
+  EXPECT_FALSE(PointHasLineLeftPos(a, b, TPoint{5, 5}));
+  EXPECT_TRUE(PointHasLineLeftPos(a, b, TPoint{5, -5}));
+  EXPECT_FALSE(PointHasLineRightPos(a, b, TPoint{20, 0}));
+  EXPECT_FALSE(PointHasLineLeftPos(a, b, TPoint{20, 0}));
+}
+
+TEST(SideTests, SixtyFourBitProductsAndOverflow) {
+  EXPECT_TRUE(PointHasLineLeftPos(TPoint{-1000000000, -1000000000}, TPoint{1000000000, 1000000000},
+                                  TPoint{1000000000, -1000000000}));
+  EXPECT_THROW(PointHasLineRightPos(TPoint{INT_MIN, INT_MIN}, TPoint{INT_MAX, INT_MAX}, TPoint{INT_MAX, INT_MIN}),
+               EIntOverflow);
+}
+
+TEST(SideTests, UnderContourLineWithTolerance) {
+  const TPoint a{0, 0}, b{100, 0};
+  EXPECT_TRUE(PointUnderContourLine(a, b, TPoint{50, 5}, 0));
+  EXPECT_FALSE(PointUnderContourLine(a, b, TPoint{50, -3}, 0));
+  EXPECT_TRUE(PointUnderContourLine(a, b, TPoint{50, -3}, 3));
+  EXPECT_FALSE(PointUnderContourLine(a, b, TPoint{50, -3}, 2.9));
+  EXPECT_TRUE(PointUnderContourLine(TPoint{0, 0}, TPoint{30, -40}, TPoint{-40, -30}, 50));
+  EXPECT_TRUE(PointUnderContourLine(a, a, TPoint{3, -4}, 5));
+  EXPECT_FALSE(PointUnderContourLine(a, a, TPoint{3, -4}, 4.9));
+}
+
+}  // namespace
+}  // namespace kv
