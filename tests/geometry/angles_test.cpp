@@ -115,6 +115,15 @@ TEST(LineLineCrossAngle, ZeroLegGivesMinusOne) {
   EXPECT_EQ(CrossAngle(O, PointF(5, 5), PointF(5, 5)), -1);
 }
 
+TEST(LineLineCrossAngle, NearlyStraightPathsGiveANumber) {
+  for (int i = 1; i < 200; ++i) {
+    const float f = static_cast<float>(i) * 12345.678f;
+    const double angle = CrossAngle(PointF(f, f / 3), PointF(2 * f, 2 * f / 3), PointF(3 * f, f));
+    EXPECT_FALSE(std::isnan(angle));
+    EXPECT_NEAR(angle, 180, 1e-3);
+  }
+}
+
 TEST(JointAngle, StraightElementsUseTheCrossAngle) {
   EXPECT_EQ(GetAngle(O, PointF(10, 0), PointF(10, 10), 0, 0, O, O), GetLineLineCrossAngle(O, PointF(10, 0), PointF(10, 10)));
 }
