@@ -166,20 +166,27 @@ bool TRegistry::KeyRowExists(const std::string& folded) {
   return find.Bind(1, folded).Step();
 }
 
-void TRegistry::CreateKeyPath(const std::string& path) {
+void TRegistry::InTransaction(const std::function<void()>& work) {
   sqlite3* db = Connection(true);
-  sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+  // A savepoint rather than BEGIN, so that a write inside a larger one nests.
+  if (sqlite3_exec(db, "SAVEPOINT kv_write", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sqlite3_errmsg(db));
   try {
+    work();
+    if (sqlite3_exec(db, "RELEASE kv_write", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sqlite3_errmsg(db));
+  } catch (...) {
+    sqlite3_exec(db, "ROLLBACK TO kv_write; RELEASE kv_write", nullptr, nullptr, nullptr);
+    throw;
+  }
+}
+
+void TRegistry::CreateKeyPath(const std::string& path) {
+  InTransaction([&] {
     for (std::string key = path; !key.empty(); key = ParentOf(key)) {
-      TStatement insert(*this, db,
+      TStatement insert(*this, db_,
                         "INSERT OR IGNORE INTO RegKeys(Folded, Path, Parent, Name) VALUES (?1, ?2, ?3, ?4)");
       insert.Bind(1, Fold(key)).Bind(2, key).Bind(3, Fold(ParentOf(key))).Bind(4, LastSegment(key)).Step();
     }
-    if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sqlite3_errmsg(db));
-  } catch (...) {
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    throw;
-  }
+  });
 }
 
 bool TRegistry::OpenKey(const std::string& key, bool can_create) {
@@ -203,14 +210,15 @@ bool TRegistry::KeyExists(const std::string& key) { return KeyRowExists(Fold(Res
 bool TRegistry::DeleteKey(const std::string& key) {
   const std::string folded = Fold(Resolve(key));
   if (folded.empty() || !KeyRowExists(folded)) return false;
-  sqlite3* db = Connection(true);
   // The key and everything below it: its own path or a path that continues it after "\".
   const std::string below = folded + "\\";
-  TStatement values(*this, db,
-                    "DELETE FROM RegValues WHERE KeyFolded = ?1 OR substr(KeyFolded, 1, length(?2)) = ?2");
-  values.Bind(1, folded).Bind(2, below).Step();
-  TStatement keys(*this, db, "DELETE FROM RegKeys WHERE Folded = ?1 OR substr(Folded, 1, length(?2)) = ?2");
-  keys.Bind(1, folded).Bind(2, below).Step();
+  InTransaction([&] {
+    TStatement values(*this, db_,
+                      "DELETE FROM RegValues WHERE KeyFolded = ?1 OR substr(KeyFolded, 1, length(?2)) = ?2");
+    values.Bind(1, folded).Bind(2, below).Step();
+    TStatement keys(*this, db_, "DELETE FROM RegKeys WHERE Folded = ?1 OR substr(Folded, 1, length(?2)) = ?2");
+    keys.Bind(1, folded).Bind(2, below).Step();
+  });
   return true;
 }
 

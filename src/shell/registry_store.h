@@ -70,6 +70,9 @@ public:
   void WriteBool(const std::string& name, bool value);
   void WriteBinaryData(const std::string& name, const std::vector<uint8_t>& value);
 
+  // Runs the work's writes as one: all of them are stored, or none when it throws.
+  void InTransaction(const std::function<void()>& work);
+
 private:
   struct TStatement;
   // The connection; a missing file gives nullptr unless for_writing, which creates it.

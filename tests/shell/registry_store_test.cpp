@@ -178,3 +178,27 @@ TEST_F(RegistryStoreTest, UnwritableLocationRaisesOnFirstWrite) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(RegistryTransactionTest, FailedWorkLeavesNothingBehind) {
+  testing::TTempRegistry temp;
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+  registry.WriteInteger("Kept", 1);
+  EXPECT_THROW(registry.InTransaction([&] {
+    registry.WriteInteger("Kept", 2);
+    registry.WriteString("Added", "x");
+    throw ERegistryError("stop");
+  }), ERegistryError);
+  EXPECT_EQ(registry.ReadInteger("Kept"), 1);
+  EXPECT_FALSE(registry.ValueExists("Added"));
+  registry.InTransaction([&] { registry.WriteInteger("Kept", 3); });
+  TRegistry other;
+  ASSERT_TRUE(other.OpenKey(kTechnologistKey, false));
+  EXPECT_EQ(other.ReadInteger("Kept"), 3);
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,318 @@
+#include "shell/gx_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+#include "shell/code_page.h"
+#include "shell/configuration.h"
+#include "shell/errors.h"
+#include "shell/ini_file.h"
+#include "shell/paths.h"
+#include "shell/registry_store.h"
+#include "shell/temp_registry.h"
+#include "shell/user_messages.h"
+
+namespace kv {
+namespace {
+
+class GXSetupTest : public ::testing::Test {
+protected:
+  GXSetupTest() : messages_scope_(messages_) {
+    Configuration().GXConfigName = "Main";
+    Configuration().GXIniFile = (temp_.Dir() / "korvent.ini").string();
+    Configuration().GXServerName = (temp_.Dir() / "orders").string();
+  }
+
+  void WriteIni(const std::string& text) { std::ofstream(Configuration().GXIniFile, std::ios::binary) << text; }
+
+  TRegistry& Key(const std::string& path) {
+    registry_.OpenKey(path, true);
+    return registry_;
+  }
+
+  testing::TTempRegistry temp_;
+  TScriptedMessages messages_;
+  TUserMessagesScope messages_scope_;
+  TConfigurationScope config_scope_;
+  TRegistry registry_;
+};
+
+TEST_F(GXSetupTest, NoIniFileMeansNotLoaded) {
+  Configuration().GXIniFile.clear();
+  EXPECT_FALSE(TGXSetup::Create()->Loaded);
+  Configuration().GXIniFile = (temp_.Dir() / "missing.ini").string();
+  EXPECT_FALSE(TGXSetup::Create()->Loaded);
+  EXPECT_FALSE(std::filesystem::exists(temp_.Dir() / "orders")) << "nothing is created when not loaded";
+}
+
+TEST_F(GXSetupTest, CreateLoadsAndSetsTheResizeModes) {
+  WriteIni("[Firm]\nName=Рамы\n");
+  auto setup = TGXSetup::Create();
+  EXPECT_TRUE(setup->Loaded);
+  EXPECT_EQ(setup->FirmName, "Рамы");
+  EXPECT_EQ(setup->ResizeXMode, smXProportional);
+  EXPECT_EQ(setup->ResizeYMode, smYProportional);
+  EXPECT_EQ(setup->ReportFormat1, 8);
+  EXPECT_EQ(setup->ReportFormat2, 9);
+}
+
+TEST_F(GXSetupTest, EmptyIniGivesTheTableDefaults) {
+  WriteIni("");
+  auto setup = TGXSetup::Create();
+  ASSERT_TRUE(setup->Loaded);
+  EXPECT_FLOAT_EQ(setup->DefaultNDSTax, 18);
+  EXPECT_FLOAT_EQ(setup->DefaultWindowProfit, 0);
+  EXPECT_TRUE(setup->DefaultTotalNDS);
+  EXPECT_TRUE(setup->DefaultShowIncludingNDS);
+  EXPECT_TRUE(setup->DefaultWindowCheck);
+  EXPECT_TRUE(setup->DefaultProdPeriodCheck);
+  EXPECT_FALSE(setup->DefaultSillCheck);
+  EXPECT_EQ(setup->DefaultMeasurePeriod, 0);
+  EXPECT_EQ(setup->DefaultProdPeriod, 10);
+  EXPECT_EQ(setup->DefaultDecorPeriod, 20);
+  EXPECT_EQ(setup->DefOrderBeadGrp, 1);
+  EXPECT_EQ(setup->DefOrderSinkLayerWidth, 150);
+  EXPECT_EQ(setup->PBDistance, 700);
+  EXPECT_EQ(setup->GlassFrameSize, 100) << "10 mm in tenths";
+  EXPECT_EQ(setup->GlassFrameThickness, 80);
+  EXPECT_EQ(setup->SillDeltaLen, 100);
+  EXPECT_EQ(setup->DRNC_FalzStep, 2400);
+  EXPECT_EQ(setup->DRND_FalzStep, 600);
+  EXPECT_TRUE(setup->SetFrameWasserKappe);
+  EXPECT_FALSE(setup->SetImpostWasserKappe);
+  EXPECT_TRUE(setup->MachinaryUseWeldAllowance);
+  EXPECT_EQ(setup->DefaultStaticRegion, "МИНСК");
+  EXPECT_EQ(setup->DefaultPlaceType, 1);
+  ASSERT_EQ(setup->PriceGroupNames.size(), 10u);
+  EXPECT_EQ(setup->PriceGroupNames[0], "Скидка #1");
+  EXPECT_EQ(setup->PriceGroupNames[9], "Скидка #10");
+}
+
+TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
+  WriteIni("[Tax]\nWinProfit=1 000,5\nNDSTax=20\n[ProfDoc]\nWeldLimit.Allowance= 2,5 \n");
+  auto setup = TGXSetup::Create();
+  EXPECT_FLOAT_EQ(setup->DefaultWindowProfit, 1000.5f);
+  EXPECT_FLOAT_EQ(setup->DefaultNDSTax, 20);
+  EXPECT_FLOAT_EQ(GXOldWeldAllowance(), 2.5f);
+}
+
+TEST_F(GXSetupTest, FloatThatIsNoNumberRaisesTheConversionError) {
+  WriteIni("[Tax]\nGlassProfit=много\n");
+  TGXSetup setup;
+  EXPECT_THROW(setup.LoadIniFile(), EConvertError);
+}
+
+TEST_F(GXSetupTest, RegistryCurrencyDefaultsToTheCurrentCurrency) {
+  WriteIni("[Money]\nCurCurrency=3\n");
+  EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 3);
+  WriteIni("[Money]\nCurCurrency=3\nRegistryCurrency=5\n");
+  EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 5);
+}
+
+TEST_F(GXSetupTest, Windows1251IniIsRead) {
+  WriteIni(Utf8ToCp1251("[Firm]\r\nName=ООО \"Окна\"\r\n[PriceGroupNames]\r\n2=Дилеры\r\n[TechDoc]\r\nStaticRegion=МОСКВА\r\n"
+                        "GlassFrameSize=12\r\nPlaceType=2\r\n"));
+  auto setup = TGXSetup::Create();
+  EXPECT_EQ(setup->FirmName, "ООО \"Окна\"");
+  EXPECT_EQ(setup->PriceGroupNames[1], "Дилеры");
+  EXPECT_EQ(setup->PriceGroupNames[2], "Скидка #3");
+  EXPECT_EQ(setup->DefaultStaticRegion, "МОСКВА");
+  EXPECT_EQ(setup->GlassFrameSize, 120);
+  EXPECT_EQ(setup->DefaultPlaceType, 2);
+}
+
+TEST_F(GXSetupTest, WrittenIniReadsBackTheSameValues) {
+  TGXSetup original;
+  original.FirmName = "Окна Севера";
+  original.DefaultWindowProfit = 12.5f;
+  original.DefaultCurrency = 2;
+  original.RegistryCurrency = 4;
+  original.GlassFrameSize = 150;
+  original.PriceGroupNames[4] = "Опт";
+  original.DefaultLoadGroupH = 3;
+  TIniFile ini(Configuration().GXIniFile);
+  original.WriteIniFile(ini);
+  ini.UpdateFile();
+  TGXSetup copy;
+  copy.LoadIniFile();
+  EXPECT_EQ(copy.FirmName, "Окна Севера");
+  EXPECT_FLOAT_EQ(copy.DefaultWindowProfit, 12.5f);
+  EXPECT_EQ(copy.RegistryCurrency, 4);
+  EXPECT_EQ(copy.GlassFrameSize, 150);
+  EXPECT_EQ(copy.PriceGroupNames[4], "Опт");
+  EXPECT_EQ(copy.DefaultLoadGroupH, 3);
+}
+
+TEST_F(GXSetupTest, EmptyServerNameMeansProgramDirOrderWithTheTreeCreated) {
+  Configuration().GXServerName.clear();
+  const auto order = ProgramDir() / "Order";
+  const bool existed = std::filesystem::exists(order);
+  WriteIni("");
+  auto setup = TGXSetup::Create();
+  EXPECT_EQ(setup->ServerName, order.string());
+  EXPECT_TRUE(std::filesystem::is_directory(order / "ORDERS" / "WORK"));
+  EXPECT_TRUE(std::filesystem::is_directory(order / "EXCHANGE" / "INBOX"));
+  setup->Loaded = false;
+  if (!existed) std::filesystem::remove_all(order);
+}
+
+TEST_F(GXSetupTest, OrderTreeIsCreatedBelowTheServer) {
+  Configuration().GXWorkDir = "WORK/NOW";
+  Configuration().GXInboxDir = (temp_.Dir() / "in").string();
+  WriteIni("");
+  auto setup = TGXSetup::Create();
+  const auto root = temp_.Dir() / "orders";
+  EXPECT_EQ(setup->WorkDir, "WORK/NOW");
+  EXPECT_EQ(setup->CalcDir, "ORDERS/CALC");
+  EXPECT_EQ(setup->ExportDir, (root / "EXPORT").string());
+  for (const char* sub : {"WORK/NOW", "ORDERS/CALC", "ORDERS/COMPLETE", "ORDERS/CLOSED", "ORDERS/SELECT",
+                          "ORDERS/COMPLECT", "RECYCLED", "ARCHIVE", "TEMPLATES", "EXCHANGE/OUTBOX"})
+    EXPECT_TRUE(std::filesystem::is_directory(root / sub)) << sub;
+  EXPECT_TRUE(std::filesystem::is_directory(temp_.Dir() / "in"));
+  EXPECT_FALSE(std::filesystem::exists(root / "EXPORT")) << "the export directory is not created";
+}
+
+TEST_F(GXSetupTest, RegistryDefaultsWhenNothingIsStored) {
+  TGXSetup setup;
+  setup.Preview = false;
+  setup.ExportFields[3] = true;
+  setup.AutoGenOrderNoMethod = aonmLocal;
+  setup.LoadRegistry();
+  EXPECT_TRUE(setup.Preview);
+  EXPECT_FALSE(setup.ExportFields[3]);
+  EXPECT_EQ(setup.AutoGenOrderNoMethod, aonmNet);
+  EXPECT_EQ(setup.OrderNoTemplate, "%yyyy-%i");
+  EXPECT_EQ(setup.DefFileNameType, dfnByOrderNo);
+  EXPECT_EQ(setup.DesignFormSize.Width, 640);
+  EXPECT_EQ(setup.DesignFormSize.Height, 480);
+  EXPECT_EQ(setup.DSXPointMode, 2);
+  EXPECT_TRUE(setup.StaticOptions.ProfLen);
+  EXPECT_FALSE(setup.StaticOptions.ShowAlertIfMaxIx);
+  EXPECT_EQ(setup.DesignImageOptions, (TImageOptions{0x97, 0xFF, 0x03, 0x30, 0x61, 0x02}));
+  EXPECT_EQ(setup.DisplayImageOptions, (TImageOptions{0x97, 0xFF, 0x03, 0x00, 0x00, 0x00}));
+  EXPECT_TRUE(setup.DesignDefFrame.Data.empty());
+  EXPECT_TRUE(messages_.Shown().empty());
+}
+
+TEST_F(GXSetupTest, StoredRegistryValuesAreRead) {
+  Key(kRegistryRootKey).WriteInteger("TechnologDesignFormW", 1024);
+  registry_.WriteInteger("TechnologMainWinState", 2);
+  Key(std::string(kDBConfigKey) + "\\main").WriteInteger("AutoGenOrderNoMethod", 2);
+  registry_.WriteString("OrderNoTemplate", "К-%i");
+  registry_.WriteInteger("DBUpdate", 30);
+  Key(kTechnologistKey).WriteString("ExportFields", "0101");
+  registry_.WriteBool("AutoOpenReg", false);
+  registry_.WriteBinaryData("DesignDefFrame", {1, 2, 3});
+  registry_.WriteBinaryData("DesignImageOptions", {1, 2});
+  TGXSetup setup;
+  setup.LoadRegistry();
+  EXPECT_EQ(setup.DesignFormSize.Width, 1024);
+  EXPECT_EQ(setup.MainFormWinState, wsMaximized);
+  EXPECT_EQ(setup.AutoGenOrderNoMethod, aonmLocal);
+  EXPECT_EQ(setup.OrderNoTemplate, "К-%i");
+  EXPECT_EQ(setup.DBUpdate, 30);
+  EXPECT_FALSE(setup.ExportFields[0]);
+  EXPECT_TRUE(setup.ExportFields[1]);
+  EXPECT_TRUE(setup.ExportFields[3]);
+  EXPECT_FALSE(setup.ExportFields[4]);
+  EXPECT_FALSE(setup.AutoOpenReg);
+  EXPECT_EQ(setup.DesignDefFrame.Data, (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(setup.DesignImageOptions, (TImageOptions{0x97, 0xFF, 0x03, 0x30, 0x61, 0x02})) << "wrong length";
+}
+
+TEST_F(GXSetupTest, LongExportFieldStringSwitchesAtMost36Fields) {
+  Key(kTechnologistKey).WriteString("ExportFields", std::string(50, '1'));
+  TGXSetup setup;
+  setup.LoadRegistry();
+  for (bool on : setup.ExportFields) EXPECT_TRUE(on);
+}
+
+TEST_F(GXSetupTest, SaveWritesUserOptionsButNeverTheConfiguration) {
+  TGXSetup setup;
+  setup.AutoLoadCurrency = false;
+  setup.ExportFields[0] = true;
+  setup.OrderFormWinState = wsMinimized;
+  setup.StaticOptions.UseSteelPriority = true;
+  setup.DesignDefImpost.Data = {9, 8};
+  setup.DBUpdate = 99;
+  setup.SaveRegistry();
+  EXPECT_FALSE(registry_.KeyExists(std::string(kDBConfigKey) + "\\Main"));
+  TGXSetup back;
+  back.LoadRegistry();
+  EXPECT_FALSE(back.AutoLoadCurrency);
+  EXPECT_TRUE(back.ExportFields[0]);
+  EXPECT_EQ(back.OrderFormWinState, wsMinimized);
+  EXPECT_TRUE(back.StaticOptions.UseSteelPriority);
+  EXPECT_EQ(back.DesignDefImpost.Data, (std::vector<uint8_t>{9, 8}));
+  EXPECT_EQ(back.DBUpdate, 0);
+}
+
+TEST_F(GXSetupTest, DestroySavesOnlyWhenLoaded) {
+  {
+    TGXSetup setup;
+    setup.Preview = false;
+  }
+  EXPECT_FALSE(registry_.KeyExists(kTechnologistKey));
+  WriteIni("");
+  {
+    auto setup = TGXSetup::Create();
+    setup->Preview = false;
+  }
+  ASSERT_TRUE(registry_.OpenKey(kTechnologistKey, false));
+  EXPECT_FALSE(registry_.ReadBool("Preview"));
+}
+
+TEST_F(GXSetupTest, CorruptRegistryGivesTheLoadAndSaveMessages) {
+  std::ofstream(temp_.File(), std::ios::binary) << std::string(2048, 'k');
+  TGXSetup setup;
+  setup.LoadRegistry();
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!\r\n(", 0), 0u);
+  setup.SaveRegistry();
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка записи параметров в системный реестр!\r\n(", 0), 0u);
+}
+
+TEST_F(GXSetupTest, WrongValueTypeInTheRegistryGivesTheLoadMessage) {
+  Key(kTechnologistKey).WriteString("Preview", "yes");
+  TGXSetup setup;
+  setup.LoadRegistry();
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!", 0), 0u);
+}
+
+TEST(GXSetupPhonesTest, AreaCodeBeforeTheFirstCommaBetweenTheRest) {
+  TGXSetup setup;
+  EXPECT_EQ(setup.GetPhones(), "");
+  setup.ZipCode = "(017)";
+  setup.Phone_2 = "222-22-22";
+  EXPECT_EQ(setup.GetPhones(), "(017) 222-22-22");
+  setup.Phone_1 = "111-11-11";
+  setup.Fax = "333-33-33";
+  EXPECT_EQ(setup.GetPhones(), "(017) 111-11-11,222-22-22,333-33-33");
+}
+
+TEST(GXSetupPenTest, PrintPenWidthCopiesTheFourWidths) {
+  TGXSetup setup;
+  setup.PenWidthMain = 3;
+  setup.PenWidthSize = 2;
+  std::array<int32_t, 4> widths{};
+  setup.PrintPenWidth(widths);
+  EXPECT_EQ(widths, (std::array<int32_t, 4>{3, 1, 1, 2}));
+}
+
+TEST_F(GXSetupTest, ListValuesNamesEveryGroup) {
+  TGXSetup setup;
+  std::map<std::string, std::string> values;
+  setup.ListValues([&](const std::string& section, const std::string& name, const std::string& text) {
+    values[section + "/" + name] = text;
+  });
+  EXPECT_EQ(values["Tax/NDSTax"], "18");
+  EXPECT_EQ(values["PriceGroupNames/1"], "Скидка #1");
+  EXPECT_EQ(values[std::string(kTechnologistKey) + "/DesignImageOptions"], "97 FF 03 30 61 02");
+  EXPECT_EQ(values[std::string(kDBConfigKey) + "\\Main/OrderNoTemplate"], "%yyyy-%i");
+  EXPECT_EQ(values[std::string(kRegistryRootKey) + "/TechnologDesignFormH"], "480");
+  EXPECT_TRUE(values.count("Directories/ServerName"));
+}
+
+}  // namespace
+}  // namespace kv
