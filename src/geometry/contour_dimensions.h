@@ -55,7 +55,8 @@ decltype(auto) Deref(T& x) {
 }  // namespace contour_detail
 
 // The walk itself: points first, then the arcs of the lines. PointOf maps a list item to its TPoint,
-// ArcOf a line item to its TContourArc.
+// ArcOf a line item to its TContourArc; other contours of the model (a sash's rebate contour) use it
+// with accessors of their own.
 template <class Points, class Lines, class PointOf, class ArcOf>
 TContourDimensions GetContourDimensionsBy(const Points& points, const Lines& lines, PointOf pointOf, ArcOf arcOf) {
   TContourExtent extent;

@@ -17,7 +17,8 @@ struct TExtPoint {
 
 TExtPoint Rotated(long double x, long double y, long double Angle) {
   const long double t = DegToRad(Angle);
-  return {cosl(t) * x + sinl(t) * y, -sinl(t) * x + cosl(t) * y};
+  const long double c = cosl(t), s = sinl(t);
+  return {c * x + s * y, -s * x + c * y};
 }
 
 TExtPoint RotatedAbout(const TPointF& P, const TPointF& Center, long double Angle) {
