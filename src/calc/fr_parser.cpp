@@ -33,26 +33,25 @@ std::string Quoted(std::string_view expression) {
   throw EfrParserError("Не закрыта кавычка в выражении " + Quoted(expression));
 }
 
-[[noreturn]] void IntegerError(const std::string& text) {
-  throw EConvertError("'" + text + "' не является правильным целым числом");
+// ---- Values ----
+
+bool IsNullValue(const TVariant& v) { return v.VarType() == varNull; }
+
+bool IsIntegral(const TVariant& v) {
+  switch (v.VarType()) {
+    case varSmallint: case varInteger: case varByte: case varBoolean: return true;
+    default: return false;
+  }
 }
 
-// ---- Conversions ----
+double Number(const TVariant& v) { return static_cast<double>(v.AsExtended()); }
 
-bool IsIntegral(const TfrValue& v) { return std::holds_alternative<int64_t>(v) || std::holds_alternative<bool>(v); }
-
-int64_t IntegerOf(const TfrValue& v) {
-  if (const auto* b = std::get_if<bool>(&v)) return *b ? 1 : 0;
-  return std::get<int64_t>(v);
+TVariant Integer(int64_t value) {
+  if (value >= INT32_MIN && value <= INT32_MAX) return static_cast<int32_t>(value);
+  return static_cast<double>(value);
 }
 
-// The nearest integer (halves to even), for the integer operators MOD, AND and OR.
-int64_t ToRoundedInteger(const TfrValue& value) {
-  if (IsIntegral(value)) return IntegerOf(value);
-  const double number = std::nearbyint(ToNumber(value));
-  if (!(number >= -9.2e18 && number <= 9.2e18)) IntegerError(ToText(value));
-  return static_cast<int64_t>(number);
-}
+TVariant Truth(bool holds) { return int32_t{holds ? 1 : 0}; }
 
 // ---- Operators ----
 
@@ -74,78 +73,69 @@ bool IsUnary(TfrOperator op) {
   }
 }
 
-TfrValue Real(double value) { return value; }
-
-TfrValue Arithmetic(TfrOperator op, const TfrValue& a, const TfrValue& b) {
-  if (IsNull(a) || IsNull(b)) return {};
-  if (op == fopAdd && std::holds_alternative<std::string>(a) && std::holds_alternative<std::string>(b))
-    return std::get<std::string>(a) + std::get<std::string>(b);
+TVariant Arithmetic(TfrOperator op, const TVariant& a, const TVariant& b) {
+  if (IsNullValue(a) || IsNullValue(b)) return TVariant::Null();
+  if (op == fopAdd && a.IsString() && b.IsString()) return a.AsString() + b.AsString();
   if (IsIntegral(a) && IsIntegral(b)) {
-    int64_t result = 0;
-    const int64_t x = IntegerOf(a), y = IntegerOf(b);
-    const bool overflow = op == fopAdd        ? __builtin_add_overflow(x, y, &result)
-                          : op == fopSubtract ? __builtin_sub_overflow(x, y, &result)
-                                              : __builtin_mul_overflow(x, y, &result);
-    if (!overflow) return result;
+    const int64_t x = a.AsInteger(), y = b.AsInteger();
+    return Integer(op == fopAdd ? x + y : op == fopSubtract ? x - y : x * y);
   }
-  const double x = ToNumber(a), y = ToNumber(b);
+  const double x = Number(a), y = Number(b);
   const double result = op == fopAdd ? x + y : op == fopSubtract ? x - y : x * y;
-  const bool a_date = std::holds_alternative<TfrDate>(a), b_date = std::holds_alternative<TfrDate>(b);
+  const bool a_date = a.VarType() == varDate, b_date = b.VarType() == varDate;
   // A date moved by a number of days stays a date; the difference of two dates is a number.
-  if (op != fopMultiply && a_date != b_date && (a_date || op == fopAdd)) return TfrDate{result};
+  if (op != fopMultiply && a_date != b_date && (a_date || op == fopAdd)) return TVariant::Date(result);
   return result;
 }
 
-TfrValue Divide(const TfrValue& a, const TfrValue& b) {
-  if (IsNull(a) || IsNull(b)) return {};
-  const double divisor = ToNumber(b);
-  return Real(divisor == 0 ? 0 : ToNumber(a) / divisor);
+TVariant Divide(const TVariant& a, const TVariant& b) {
+  if (IsNullValue(a) || IsNullValue(b)) return TVariant::Null();
+  const double divisor = Number(b);
+  return divisor == 0 ? 0.0 : Number(a) / divisor;
 }
 
-TfrValue Modulo(const TfrValue& a, const TfrValue& b) {
-  if (IsNull(a) || IsNull(b)) return {};
-  const int64_t x = ToRoundedInteger(a), y = ToRoundedInteger(b);
-  return y == 0 || y == -1 ? int64_t{0} : x % y;
+// Integer operands are rounded to the nearest integer, as a variant converts them.
+TVariant Modulo(const TVariant& a, const TVariant& b) {
+  if (IsNullValue(a) || IsNullValue(b)) return TVariant::Null();
+  const int64_t x = a.AsInteger(), y = b.AsInteger();
+  return Integer(y == 0 ? 0 : x % y);
 }
 
-TfrValue Logical(TfrOperator op, const TfrValue& a, const TfrValue& b) {
-  if (IsNull(a) || IsNull(b)) return {};
-  if (std::holds_alternative<bool>(a) && std::holds_alternative<bool>(b)) {
-    const bool x = std::get<bool>(a), y = std::get<bool>(b);
+TVariant Logical(TfrOperator op, const TVariant& a, const TVariant& b) {
+  if (IsNullValue(a) || IsNullValue(b)) return TVariant::Null();
+  if (a.VarType() == varBoolean && b.VarType() == varBoolean) {
+    const bool x = a.AsBoolean(), y = b.AsBoolean();
     return op == fopAnd ? (x && y) : (x || y);
   }
-  const int64_t x = ToRoundedInteger(a), y = ToRoundedInteger(b);
+  const int32_t x = a.AsInteger(), y = b.AsInteger();
   return op == fopAnd ? (x & y) : (x | y);
 }
 
 // -1, 0 or 1; texts compare as texts, anything else as numbers.
-int Compare(const TfrValue& a, const TfrValue& b) {
-  if (std::holds_alternative<std::string>(a) && std::holds_alternative<std::string>(b)) {
-    const int c = std::get<std::string>(a).compare(std::get<std::string>(b));
+int Compare(const TVariant& a, const TVariant& b) {
+  if (a.IsString() && b.IsString()) {
+    const int c = a.AsString().compare(b.AsString());
     return (c > 0) - (c < 0);
   }
-  const double x = ToNumber(a), y = ToNumber(b);
+  const double x = Number(a), y = Number(b);
   return (x > y) - (x < y);
 }
 
-TfrValue Comparison(TfrOperator op, const TfrValue& a, const TfrValue& b) {
-  bool holds = false;
-  if (IsNull(a) || IsNull(b)) {
+TVariant Comparison(TfrOperator op, const TVariant& a, const TVariant& b) {
+  if (IsNullValue(a) || IsNullValue(b)) {
     // Null equals only null and is neither less nor greater than anything.
-    const bool both = IsNull(a) && IsNull(b);
-    holds = op == fopEqual ? both : op == fopNotEqual ? !both : false;
-  } else {
-    const int c = Compare(a, b);
-    switch (op) {
-      case fopEqual: holds = c == 0; break;
-      case fopNotEqual: holds = c != 0; break;
-      case fopLess: holds = c < 0; break;
-      case fopGreater: holds = c > 0; break;
-      case fopLessEqual: holds = c <= 0; break;
-      default: holds = c >= 0; break;
-    }
+    const bool both = IsNullValue(a) && IsNullValue(b);
+    return Truth(op == fopEqual ? both : op == fopNotEqual ? !both : false);
   }
-  return int64_t{holds ? 1 : 0};
+  const int c = Compare(a, b);
+  switch (op) {
+    case fopEqual: return Truth(c == 0);
+    case fopNotEqual: return Truth(c != 0);
+    case fopLess: return Truth(c < 0);
+    case fopGreater: return Truth(c > 0);
+    case fopLessEqual: return Truth(c <= 0);
+    default: return Truth(c >= 0);
+  }
 }
 
 bool NearInteger(double x, double& nearest) {
@@ -153,32 +143,32 @@ bool NearInteger(double x, double& nearest) {
   return std::fabs(x - nearest) < 1e-10;
 }
 
-TfrValue Negate(const TfrValue& a) {
-  if (IsNull(a)) return {};
-  if (IsIntegral(a) && IntegerOf(a) != std::numeric_limits<int64_t>::min()) return -IntegerOf(a);
-  return Real(-ToNumber(a));
+TVariant Negate(const TVariant& a) {
+  if (IsNullValue(a)) return TVariant::Null();
+  if (IsIntegral(a)) return Integer(-static_cast<int64_t>(a.AsInteger()));
+  return -Number(a);
 }
 
-TfrValue ApplyUnary(TfrOperator op, const TfrValue& a) {
+TVariant ApplyUnary(TfrOperator op, const TVariant& a) {
   double nearest = 0;
   switch (op) {
     case fopNegate: return Negate(a);
     case fopPlus: return a;
-    case fopStr: return ToText(a);
-    case fopNot: return int64_t{ToNumber(a) == 0 ? 1 : 0};
+    case fopStr: return a.AsString();
+    case fopNot: return Truth(Number(a) == 0);
     case fopInt: {
-      const double x = ToNumber(a);
-      return Real(NearInteger(x, nearest) ? nearest : std::trunc(x));
+      const double x = Number(a);
+      return NearInteger(x, nearest) ? nearest : std::trunc(x);
     }
     case fopFrac: {
-      const double x = ToNumber(a);
-      return Real(NearInteger(x, nearest) ? 0 : x - std::trunc(x));
+      const double x = Number(a);
+      return NearInteger(x, nearest) ? 0.0 : x - std::trunc(x);
     }
-    default: return Real(std::nearbyint(ToNumber(a)));
+    default: return std::nearbyint(Number(a));
   }
 }
 
-TfrValue ApplyBinary(TfrOperator op, const TfrValue& a, const TfrValue& b) {
+TVariant ApplyBinary(TfrOperator op, const TVariant& a, const TVariant& b) {
   switch (op) {
     case fopAdd: case fopSubtract: case fopMultiply: return Arithmetic(op, a, b);
     case fopDivide: return Divide(a, b);
@@ -340,7 +330,7 @@ private:
     PushConstant(std::move(value));
   }
 
-  void PushConstant(TfrValue value) {
+  void PushConstant(TVariant value) {
     TfrItem item;
     item.Value = std::move(value);
     PushOperand(std::move(item));
@@ -463,36 +453,7 @@ TDateTime StrToTimeValue(const std::string& text) {
 
 }  // namespace
 
-bool IsNull(const TfrValue& value) { return std::holds_alternative<std::monostate>(value); }
-
-double ToNumber(const TfrValue& value) {
-  return std::visit(
-      [](const auto& v) -> double {
-        using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::monostate>) return 0;
-        else if constexpr (std::is_same_v<T, bool>) return v ? 1 : 0;
-        else if constexpr (std::is_same_v<T, std::string>) return static_cast<double>(StrToFloat(v));
-        else if constexpr (std::is_same_v<T, TfrDate>) return v.Value;
-        else return static_cast<double>(v);
-      },
-      value);
-}
-
-std::string ToText(const TfrValue& value) {
-  return std::visit(
-      [](const auto& v) -> std::string {
-        using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::monostate>) return "";
-        else if constexpr (std::is_same_v<T, bool>) return v ? "True" : "False";
-        else if constexpr (std::is_same_v<T, int64_t>) return IntToStr(v);
-        else if constexpr (std::is_same_v<T, double>) return FloatToStr(v);
-        else if constexpr (std::is_same_v<T, std::string>) return v;
-        else return v.Value == std::floor(v.Value) ? DateToStr(v.Value) : DateTimeToStr(v.Value);
-      },
-      value);
-}
-
-TfrValue TfrParser::Calc(std::string_view expression) {
+TVariant TfrParser::Calc(std::string_view expression) {
   if (FNesting >= kMaxNesting)
     throw EfrParserError("Слишком глубокая вложенность выражения " + Quoted(expression));
   ++FNesting;
@@ -507,11 +468,11 @@ std::vector<TfrItem> TfrParser::Str2OPZ(std::string_view expression) const {
   return TfrReader(expression).Read();
 }
 
-TfrValue TfrParser::CalcOPZ(const std::vector<TfrItem>& postfix) {
-  std::vector<TfrValue> stack;
+TVariant TfrParser::CalcOPZ(const std::vector<TfrItem>& postfix) {
+  std::vector<TVariant> stack;
   const auto pop = [&stack]() {
     if (stack.empty()) throw EfrParserError("Синтаксическая ошибка в выражении");
-    TfrValue value = std::move(stack.back());
+    TVariant value = std::move(stack.back());
     stack.pop_back();
     return value;
   };
@@ -521,17 +482,17 @@ TfrValue TfrParser::CalcOPZ(const std::vector<TfrItem>& postfix) {
     } else if (IsUnary(item.Op)) {
       stack.push_back(ApplyUnary(item.Op, pop()));
     } else {
-      const TfrValue right = pop();
-      const TfrValue left = pop();
+      const TVariant right = pop();
+      const TVariant left = pop();
       stack.push_back(ApplyBinary(item.Op, left, right));
     }
   }
   if (stack.size() > 1) throw EfrParserError("Синтаксическая ошибка в выражении");
-  return stack.empty() ? TfrValue{} : std::move(stack.back());
+  return stack.empty() ? TVariant::Null() : std::move(stack.back());
 }
 
-TfrValue TfrParser::Evaluate(const TfrItem& item) {
-  TfrValue value;
+TVariant TfrParser::Evaluate(const TfrItem& item) {
+  TVariant value = TVariant::Null();
   switch (item.Kind) {
     case TfrItem::Constant: return item.Value;
     case TfrItem::SubExpression: return Calc(item.Name);
@@ -542,14 +503,14 @@ TfrValue TfrParser::Evaluate(const TfrItem& item) {
   }
 }
 
-TfrValue TfrParser::CallFunction(const TfrItem& item) {
+TVariant TfrParser::CallFunction(const TfrItem& item) {
   const std::vector<std::string>& args = item.Arguments;
-  if (item.Name == "IF") return std::trunc(ToNumber(Calc(args[0]))) != 0 ? Calc(args[1]) : Calc(args[2]);
+  if (item.Name == "IF") return std::trunc(Number(Calc(args[0]))) != 0 ? Calc(args[1]) : Calc(args[2]);
   if (item.Name == "COPY")
-    return CopyChars(ToText(Calc(args[0])), StrToInt(ToText(Calc(args[1]))), StrToInt(ToText(Calc(args[2]))));
-  if (item.Name == "STRTODATE") return TfrDate{StrToDate(ToText(Calc(args[0])))};
-  if (item.Name == "STRTOTIME") return TfrDate{StrToTimeValue(ToText(Calc(args[0])))};
-  TfrValue value;
+    return CopyChars(Calc(args[0]).AsString(), StrToInt(Calc(args[1]).AsString()), StrToInt(Calc(args[2]).AsString()));
+  if (item.Name == "STRTODATE") return TVariant::Date(StrToDate(Calc(args[0]).AsString()));
+  if (item.Name == "STRTOTIME") return TVariant::Date(StrToTimeValue(Calc(args[0]).AsString()));
+  TVariant value = TVariant::Null();
   if (OnFunction) OnFunction(item.Name, args[0], args[1], args[2], value);
   return value;
 }

@@ -16,9 +16,9 @@ class TFakeCalculation : public IFormulaRefOwner {
 public:
   TFakeCalculation() {
     FArguments.OnFunction = [this](const std::string& name, const std::string& p1, const std::string& p2,
-                                   const std::string& p3, TfrValue& value) {
+                                   const std::string& p3, TVariant& value) {
       Calls.push_back(name);
-      value = ToNumber(FArguments.Calc(p1)) * 100 + ToNumber(FArguments.Calc(p2)) + ToNumber(FArguments.Calc(p3));
+      value = FArguments.Calc(p1).AsDouble() * 100 + FArguments.Calc(p2).AsDouble() + FArguments.Calc(p3).AsDouble();
     };
   }
 
@@ -34,7 +34,7 @@ public:
     return sum;
   }
   long double CurrencyFactor() const override { return Factor; }
-  long double NamedValue(const std::string& call) override { return ToNumber(FArguments.Calc(call)); }
+  long double NamedValue(const std::string& call) override { return FArguments.Calc(call).AsDouble(); }
 
   int Current = 5;
   long double Factor = 1;
