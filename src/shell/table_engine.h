@@ -78,6 +78,8 @@ public:
   double AsFloat() const;
   TCurrency AsCurrency() const;
   bool AsBoolean() const { return AsInteger() != 0; }
+  // The text of a text value without a copy; an empty text for any other kind.
+  const std::string& Text() const;
 
   bool operator==(const TValue& other) const = default;
 
@@ -86,6 +88,15 @@ private:
 };
 
 using TRecord = std::vector<TValue>;
+
+// Money as exact decimal text with a point, at least two decimals ("125.50", "-0.0125"): the
+// form money columns are stored in and exported as.
+std::string MoneyToText(TCurrency value);
+// Reads "125.5", "-3", "0.0125"; more than four decimals or anything else gives false.
+bool TryMoneyFromText(std::string_view text, TCurrency& value);
+// A date as "yyyy-mm-dd" and a date and time as "yyyy-mm-dd hh:nn:ss" (the stored forms).
+std::string DateToIsoText(TDateTime value, bool with_time);
+bool TryDateFromIsoText(std::string_view text, TDateTime& value);
 
 // The fields of a table or a query result.
 class TFieldDefs {
@@ -185,6 +196,8 @@ struct TSqlParam {
 class TSqlConnection {
 public:
   TSqlConnection();
+  // A connection whose main database is the file (created when create is set).
+  TSqlConnection(const std::string& main_file, bool create);
   ~TSqlConnection();
   TSqlConnection(const TSqlConnection&) = delete;
   TSqlConnection& operator=(const TSqlConnection&) = delete;
@@ -246,6 +259,8 @@ public:
   virtual void Close() = 0;
   bool Active() const { return active_; }
   const TMemTable& Data() const { return data_; }
+  // For the owner that adds indexes after opening.
+  TMemTable& Data() { return data_; }
 
 protected:
   TMemTable data_;

@@ -1,0 +1,2 @@
+-- Tables of the GXDB_Registry database: the shared order register (OrderLst, OrderInv, OrderSrv,
+-- OrderGrp) is defined together with the registration code.

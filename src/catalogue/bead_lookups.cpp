@@ -1,0 +1,82 @@
+#include "catalogue/bead_lookups.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/profile_lookups.h"
+#include "shell/format_settings.h"
+
+namespace kv {
+
+namespace {
+
+const TBeadCombTable& Table() { return Catalogue().BeadComb; }
+
+int64_t IDOf(const TRecord* row) { return row ? (*row)[Table().ID].AsCurrency().Raw() / TCurrency::kScale : 0; }
+
+TKey GroupThicknessKey(const std::string& profile, int thickness) {
+  return TKey().Add(int64_t{GetProfBeadGroup(profile)}).Add(int64_t{thickness});
+}
+
+const TRecord& RequireID(int64_t id) {
+  const TBeadCombTable& t = Table();
+  const TRecord* row = t.Get().Locate(t.ByID, TKey().Add(id));
+  if (!row) RaiseCatalogueError(Format("В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [%d]!", id));
+  return *row;
+}
+
+}  // namespace
+
+int64_t GetAvailableBead(const std::string& profile, int thickness, int bead_group) {
+  const TBeadCombTable& t = Table();
+  const TRecord* row = t.Get().Locate(t.ByGroupThicknessBeadGrp,
+                                      GroupThicknessKey(profile, thickness).Add(int64_t{bead_group}));
+  if (!row) row = t.Get().Locate(t.ByGroupThickness, GroupThicknessKey(profile, thickness));
+  return IDOf(row);
+}
+
+int64_t BeadAvailable(const std::string& profile, int thickness, const std::string& bead) {
+  const TBeadCombTable& t = Table();
+  return IDOf(t.Get().Locate(t.ByGroupThicknessBead,
+                             GroupThicknessKey(profile, thickness).Add(std::string_view(bead))));
+}
+
+int64_t GetAvailableBeadByCreteria(const std::string& profile, int thickness, int bead_group,
+                                   const std::string& current_bead) {
+  if (!current_bead.empty()) {
+    if (const int64_t id = BeadAvailable(profile, thickness, current_bead)) return id;
+  }
+  return GetAvailableBead(profile, thickness, bead_group);
+}
+
+std::string GetBeadByID(int64_t id) { return RequireID(id)[Table().Bead].AsString(); }
+
+TBeadInfo GetBeadInfo(int64_t id) {
+  const TBeadCombTable& t = Table();
+  const TRecord& row = RequireID(id);
+  return TBeadInfo{row[t.Bead].AsString(), row[t.Adapter].AsString(), row[t.ProfRubber].AsString(),
+                   row[t.BeadRubber].AsString()};
+}
+
+int GetBeadGroup(int64_t id) { return static_cast<int>(RequireID(id)[Table().BeadGrp].AsInteger()); }
+
+std::vector<TGlassLining> GetGlassLining(int64_t id) {
+  const TBeadCombTable& t = Table();
+  const TRecord& row = RequireID(id);
+  const std::pair<int, int> columns[] = {{t.Lining_1, t.Number_1}, {t.Lining_2, t.Number_2},
+                                         {t.Lining_3, t.Number_3}, {t.Lining_4, t.Number_4},
+                                         {t.Lining_5, t.Number_5}};
+  std::vector<TGlassLining> linings;
+  for (const auto& [article, number] : columns) {
+    if (!row[article].Text().empty()) {
+      linings.push_back({row[article].AsString(), static_cast<int>(row[number].AsInteger())});
+    }
+  }
+  return linings;
+}
+
+std::string GetBeadGroupName(int group) {
+  const TBeadGrpTable& t = Catalogue().BeadGrp;
+  const TRecord* row = t.Get().Locate(t.ByGroup, TKey().Add(int64_t{group}));
+  return row ? (*row)[t.Name].AsString() : std::string();
+}
+
+}  // namespace kv

@@ -1,0 +1,138 @@
+#include "catalogue/catalogue.h"
+
+#include "catalogue/currency_lookups.h"
+#include "shell/format_settings.h"
+
+namespace kv {
+
+namespace {
+
+TCatalogue*& CurrentCatalogue() {
+  static TCatalogue* current = nullptr;
+  return current;
+}
+
+// The tables of an attached alias database in the order they were created.
+std::vector<std::string> AliasTableNames(TSqlConnection& connection, TDatabaseAlias alias) {
+  const TMemTable names = connection.Query("SELECT name FROM " + std::string(AliasName(alias)) +
+                                           ".sqlite_master WHERE type = 'table' ORDER BY rowid");
+  std::vector<std::string> result;
+  for (const TRecord& row : names.Rows()) result.push_back(row[0].AsString());
+  return result;
+}
+
+}  // namespace
+
+bool TCatalogueModule::OpenTables(TSqlConnection& connection) {
+  CloseTables();
+  tables_.clear();
+  for (const std::string& name : AliasTableNames(connection, alias_)) {
+    tables_.push_back(std::make_unique<TTable>(connection, std::string(AliasName(alias_)), name));
+  }
+  bool all_opened = true;
+  for (const auto& table : tables_) all_opened = OpenTable(table.get()) && all_opened;
+  return all_opened;
+}
+
+bool TCatalogueModule::CloseTables() {
+  bool all_closed = true;
+  for (const auto& table : tables_) {
+    if (table->Active()) all_closed = CloseTable(table.get()) && all_closed;
+  }
+  return all_closed;
+}
+
+TTable* TCatalogueModule::Find(const std::string& name) {
+  for (const auto& table : tables_) {
+    if (table->TableName() == name && table->Active()) return table.get();
+  }
+  return nullptr;
+}
+
+const TMemTable& TBoundTable::Get() const {
+  if (!table_) RaiseCatalogueError(Format("Таблица каталога [%s] не открыта", name_));
+  return *table_;
+}
+
+TMemTable* TBoundTable::Attach(TMemTable* table, const std::string& name) {
+  table_ = table;
+  name_ = name;
+  return table;
+}
+
+TCatalogue::TCatalogue() = default;
+
+TCatalogue::~TCatalogue() = default;
+
+std::vector<TCatalogueModule*> TCatalogue::Modules() {
+  return {&DM_Catalog, &DM_ProfDoc, &DM_FurnDoc, &DM_AccDoc};
+}
+
+bool TCatalogue::OpenTables(TDatabases& databases) {
+  CloseTables();
+  bool all_opened = true;
+  for (TCatalogueModule* module : Modules()) {
+    all_opened = module->OpenTables(databases.Sql()) && all_opened;
+  }
+  databases_ = &databases;
+  BindTables();
+  Settings.CurrencyList = BuildCurrencyList();
+  return all_opened;
+}
+
+void TCatalogue::CloseTables() {
+  for (TCatalogueModule* module : Modules()) module->CloseTables();
+  databases_ = nullptr;
+  BindTables();
+}
+
+TDatabases& TCatalogue::Databases() const {
+  if (!databases_) RaiseCatalogueError("Каталог не открыт");
+  return *databases_;
+}
+
+TMemTable* TCatalogue::TableData(TCatalogueModule& module, const std::string& name) {
+  TTable* table = databases_ ? module.Find(name) : nullptr;
+  return table ? &table->Data() : nullptr;
+}
+
+void TCatalogue::BindTables() {
+  ProfList.Bind(TableData(DM_ProfDoc, "ProfList"), "ProfList");
+  CombList.Bind(TableData(DM_ProfDoc, "CombList"), "CombList");
+  BeadComb.Bind(TableData(DM_ProfDoc, "BeadComb"), "BeadComb");
+  BeadGrp.Bind(TableData(DM_ProfDoc, "BeadGrp"), "BeadGrp");
+  Accessry.Bind(TableData(DM_ProfDoc, "Accessry"), "Accessry");
+  ConsList.Bind(TableData(DM_ProfDoc, "ConsList"), "ConsList");
+  DpList.Bind(TableData(DM_ProfDoc, "DpList"), "DpList");
+  Catalog.Bind(TableData(DM_Catalog, "Catalog"), "Catalog");
+  ColorSet.Bind(TableData(DM_Catalog, "COLORSET"), "COLORSET");
+  SysColor.Bind(TableData(DM_Catalog, "SysColor"), "SysColor");
+  SysList.Bind(TableData(DM_Catalog, "SysList"), "SysList");
+  Currency.Bind(TableData(DM_Catalog, "Currency"), "Currency");
+  CalcMeth.Bind(TableData(DM_Catalog, "CalcMeth"), "CalcMeth");
+  DustGrp.Bind(TableData(DM_Catalog, "DustGrp"), "DustGrp");
+  PriceGrp.Bind(TableData(DM_Catalog, "PriceGrp"), "PriceGrp");
+  CustmGrp.Bind(TableData(DM_Catalog, "CustmGrp"), "CustmGrp");
+  LamList.Bind(TableData(DM_Catalog, "LamList"), "LamList");
+  LamColor.Bind(TableData(DM_Catalog, "LamColor"), "LamColor");
+  LamPrice.Bind(TableData(DM_Catalog, "LamPrice"), "LamPrice");
+  SysProp.Bind(TableData(DM_Catalog, "SysProp"), "SysProp");
+  TypeProf.Bind(TableData(DM_Catalog, "TypeProf"), "TypeProf");
+  FrnComp.Bind(TableData(DM_FurnDoc, "FrnComp"), "FrnComp");
+}
+
+TCatalogue& Catalogue() {
+  if (TCatalogue* current = CurrentCatalogue()) return *current;
+  static TCatalogue process_catalogue;
+  return process_catalogue;
+}
+
+TCatalogueScope::TCatalogueScope(TCatalogue& catalogue) : previous_(CurrentCatalogue()) {
+  CurrentCatalogue() = &catalogue;
+}
+
+TCatalogueScope::~TCatalogueScope() { CurrentCatalogue() = previous_; }
+
+void RaiseCatalogueError(const std::string& message) { throw EInterfaceError(message); }
+
+}  // namespace kv
