@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "shell/code_page.h"
 #include "shell/format_settings.h"
 #include "shell/tokens.h"
 
@@ -186,12 +187,6 @@ bool IsNameStart(char c) {
 
 bool IsNameChar(char c) { return IsNameStart(c) || std::isdigit(static_cast<unsigned char>(c)) || c == '.'; }
 
-std::string UpperCase(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
-
 struct TWordOperator {
   std::string_view Word;
   TfrOperator Op;
@@ -290,7 +285,7 @@ private:
     }
     if (IsNameStart(c)) {
       TfrOperator op;
-      if (!FindWord(kInfixWords, UpperCase(ReadNameText()), op)) SyntaxError(FText);
+      if (!FindWord(kInfixWords, AnsiUpperCase(ReadNameText()), op)) SyntaxError(FText);
       PushInfix(op);
       return;
     }
@@ -381,7 +376,7 @@ private:
   }
 
   void ReadName() {
-    const std::string name = UpperCase(ReadNameText());
+    const std::string name = AnsiUpperCase(ReadNameText());
     TfrOperator op;
     if (name == "TRUE" || name == "FALSE") return PushConstant(name == "TRUE");
     if (FindWord(kPrefixWords, name, op)) return PushPrefix(op);
