@@ -13,6 +13,9 @@ template <class... Ts>
 struct TOverloaded : Ts... {
   using Ts::operator()...;
 };
+// clang 14 (the fuzzing build) does not deduce aggregate template arguments by itself.
+template <class... Ts>
+TOverloaded(Ts...) -> TOverloaded<Ts...>;
 
 [[noreturn]] void ThrowCannotConvert(const char* target) {
   throw EConvertError(std::string("Невозможно преобразовать значение в ") + target);
