@@ -56,17 +56,30 @@ bool ExeParamExists(const std::string& name) {
   return ExeParamExists(name, index);
 }
 
-bool FindParamStr(const std::string& name, std::string& value) {
+namespace {
+
+// The rest of the first parameter that contains name, letter case aside, in the case it was
+// typed. Upper-casing keeps the byte length of every letter, so positions carry over.
+bool FindParamRest(const std::string& name, std::string& value) {
   const std::string wanted = AnsiUpperCase(name);
   for (const auto& param : CommandLineParams()) {
-    const std::string upper = AnsiUpperCase(param);
-    const auto pos = upper.find(wanted);
+    const auto pos = AnsiUpperCase(param).find(wanted);
     if (pos == std::string::npos) continue;
-    value = CutUtf8(upper.substr(pos + wanted.size()), kMaxParamValue);
+    value = CutUtf8(param.substr(pos + wanted.size()), kMaxParamValue);
     return true;
   }
   value.clear();
   return false;
 }
+
+}  // namespace
+
+bool FindParamStr(const std::string& name, std::string& value) {
+  const bool found = FindParamRest(name, value);
+  value = AnsiUpperCase(value);
+  return found;
+}
+
+bool FindParamText(const std::string& name, std::string& value) { return FindParamRest(name, value); }
 
 }  // namespace kv

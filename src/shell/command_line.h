@@ -34,5 +34,7 @@ bool ExeParamExists(const std::string& name);
 // The first parameter that contains name, letter case aside: value gets the upper-cased rest of
 // that parameter after name (at most 1000 characters).
 bool FindParamStr(const std::string& name, std::string& value);
+// As FindParamStr, but the value keeps the letter case it was typed in (file names).
+bool FindParamText(const std::string& name, std::string& value);
 
 }  // namespace kv

@@ -224,8 +224,7 @@ bool LoadDBConfigDir(bool& ask_flag) {
     return false;
   }
   try {
-    TRegistry registry;
-    if (!registry.OpenKey(ConfigurationKey(name), false)) {
+    if (!ReadConfiguration(name, config)) {
       ShowError(Format(
           "Ошибка открытия конфигурации %s!\r\nУказанная конфигурация не числиться в списке.\r\nОткройте "
           "Control Panel и установите по умолчанию\r\nдругую конфигурацию.",
@@ -233,14 +232,20 @@ bool LoadDBConfigDir(bool& ask_flag) {
       return false;
     }
     ask_flag = false;
-    LoadConfigurationValues(registry, config);
   } catch (const ERegistryError& e) {
     ShowReadError(e);
     return false;
   }
   MakeEnginePrivateDir(config);
-  config.GXConfigName = name;
   Configuration() = config;
+  return true;
+}
+
+bool ReadConfiguration(const std::string& name, TConfiguration& config) {
+  TRegistry registry;
+  if (!registry.OpenKey(ConfigurationKey(name), false)) return false;
+  LoadConfigurationValues(registry, config);
+  config.GXConfigName = name;
   return true;
 }
 

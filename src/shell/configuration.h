@@ -115,6 +115,9 @@ void SetDefaultUser(int user_id);
 // directory. False ends the program; ask_flag comes back false when the user cancelled the list
 // or the configuration was found.
 bool LoadDBConfigDir(bool& ask_flag);
+// Reads the values of the named configuration into config (no private directory is made);
+// false when there is no such configuration. Raises ERegistryError.
+bool ReadConfiguration(const std::string& name, TConfiguration& config);
 // Removes the engine's private directory of this run when it is empty.
 void DeleteTempDir();
 

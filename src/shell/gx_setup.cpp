@@ -459,6 +459,11 @@ void TGXSetup::WriteIniFile(TIniFile& ini) const {
   VisitIniValues(*this, Defaults(), writer);
 }
 
+void TGXSetup::WriteConfigurationKey(TRegistry& registry) const {
+  TRegistryWriter writer{registry};
+  registry.InTransaction([&] { VisitConfigurationValues(*this, Defaults(), writer); });
+}
+
 void TGXSetup::LoadRegistry() {
   try {
     TRegistry registry;

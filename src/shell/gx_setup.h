@@ -13,6 +13,7 @@
 namespace kv {
 
 class TIniFile;
+class TRegistry;
 
 enum TSizeMode { smXPoint, smYPoint, smXDelta, smYDelta, smLeft, smRight, smTop, smBottom,
                  smXProportional, smYProportional, smNone };
@@ -90,6 +91,9 @@ public:
   void SaveRegistry();
   // Writes every INI key of the options into the file's sections (a new installation's file).
   void WriteIniFile(TIniFile& ini) const;
+  // Writes the numbering and file-naming values into the open configuration key: the work of
+  // the administration program when it sets up a configuration.
+  void WriteConfigurationKey(TRegistry& registry) const;
 
   // Phone1, Phone2, Phone3 and Fax, the empty ones skipped: the area code, a blank and the
   // first, then ",", and each further one.

@@ -81,3 +81,18 @@ TEST(CommandLineTest, ScopeRestoresTheParameters) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(CommandLineTextTest, ValueKeepsItsLetterCase) {
+  TCommandLineScope scope({"/order:/tmp/Заказ-a.gxo"});
+  std::string value;
+  ASSERT_TRUE(FindParamText(kSwitchOrder, value));
+  EXPECT_EQ(value, "/tmp/Заказ-a.gxo");
+  ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
+  EXPECT_EQ(value, "/TMP/ЗАКАЗ-A.GXO");
+}
+
+}  // namespace
+}  // namespace kv

@@ -316,3 +316,28 @@ TEST_F(GXSetupTest, ListValuesNamesEveryGroup) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(GXSetupConfigurationKeyTest, NumberingValuesAreWrittenAndReadBack) {
+  testing::TTempRegistry temp;
+  TConfigurationScope scope;
+  Configuration().GXConfigName = "Main";
+  TGXSetup setup;
+  setup.AutoGenSelNoMethod = aonmLocal;
+  setup.FileNamePrefix = "З-";
+  setup.SysDBUpdate = 15;
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Main", true));
+  setup.WriteConfigurationKey(registry);
+  EXPECT_EQ(registry.ReadString("OrderNoTemplate"), "%yyyy-%i");
+  TGXSetup back;
+  back.LoadRegistry();
+  EXPECT_EQ(back.AutoGenSelNoMethod, aonmLocal);
+  EXPECT_EQ(back.FileNamePrefix, "З-");
+  EXPECT_EQ(back.SysDBUpdate, 15);
+}
+
+}  // namespace
+}  // namespace kv

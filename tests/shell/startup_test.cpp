@@ -1,0 +1,253 @@
+#include "shell/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "shell/command_line.h"
+#include "shell/configuration.h"
+#include "shell/gx_setup.h"
+#include "shell/installation.h"
+#include "shell/ini_file.h"
+#include "shell/login.h"
+#include "shell/registry_store.h"
+#include "shell/temp_registry.h"
+#include "shell/user_messages.h"
+
+namespace kv {
+namespace {
+
+class TAdminLogin : public ILoginDialog {
+public:
+  bool Execute(TLogin& login) override { return login.Accept(login.PreselectedUser() ? login.PreselectedUser() : 1, password); }
+  std::string password = "admin";
+};
+
+class StartupTest : public ::testing::Test {
+protected:
+  StartupTest() : messages_scope_(messages_), databases_scope_(databases_) {
+    TInstallationOptions options;
+    options.Root = temp_.Dir() / "install";
+    options.MakeDefault = true;
+    std::ostringstream log;
+    CreateInstallation(options, log);
+    SetLoginDialog(&login_);
+    hooks_.OpenCatalogueTables = [this] { events_.push_back("open catalogue"); };
+    hooks_.CloseCatalogueTables = [this] {
+      events_.push_back(std::string("close catalogue, databases ") +
+                        (databases_.IsOpen(TDatabaseAlias::GXDB_Catalog) ? "open" : "closed"));
+    };
+  }
+  ~StartupTest() override {
+    SetLoginDialog(nullptr);
+    CurrentUser() = TLoggedUser{};
+  }
+
+  std::filesystem::path Root() const { return temp_.Dir() / "install"; }
+
+  testing::TTempRegistry temp_;
+  TScriptedMessages messages_;
+  TUserMessagesScope messages_scope_;
+  TConfigurationScope config_scope_;
+  TCommandLineScope command_line_{{}};
+  TDatabases databases_;
+  TDatabasesScope databases_scope_;
+  TAdminLogin login_;
+  TStartupHooks hooks_;
+  std::vector<std::string> events_;
+};
+
+TEST_F(StartupTest, FreshInstallationStartsWithEveryDeferredAction) {
+  TSession session;
+  const TStartupResult result = session.Startup(hooks_);
+  ASSERT_TRUE(result.Started) << messages_.LastText();
+  EXPECT_EQ(Configuration().GXConfigName, "Main");
+  EXPECT_EQ(CurrentUser().Name, "Администратор");
+  for (TDatabaseAlias alias : kDatabaseOpenOrder) EXPECT_TRUE(databases_.IsOpen(alias)) << AliasName(alias);
+  EXPECT_EQ(events_, std::vector<std::string>{"open catalogue"});
+  ASSERT_NE(GXSetup(), nullptr);
+  EXPECT_TRUE(GXSetup()->Loaded);
+  EXPECT_EQ(GXSetup()->FirmName, "ООО \"Светлые окна\"");
+  // No currency update has been recorded: the last one counts as yesterday.
+  EXPECT_EQ(result.PostedMessages, (std::vector<int>{kMsgAutoLoadOrder, kMsgOpenOrderList, kMsgOpenCurrency}));
+  EXPECT_FALSE(result.OrderSwitch);
+  EXPECT_TRUE(messages_.Shown().empty());
+}
+
+TEST_F(StartupTest, OrderSwitchSuppressesRegisterAndCurrency) {
+  TCommandLineScope args({"/Order:" + (Root() / "a.gxo").string()});
+  TSession session;
+  const TStartupResult result = session.Startup(hooks_);
+  ASSERT_TRUE(result.Started);
+  EXPECT_TRUE(result.OrderSwitch);
+  EXPECT_EQ(result.PostedMessages, std::vector<int>{kMsgAutoLoadOrder});
+}
+
+TEST_F(StartupTest, CurrencyUpdatedTodayIsNotOfferedAgain) {
+  SaveLastCurrencyUpdate((Root() / "Orders").string(), Now());
+  TSession session;
+  const TStartupResult result = session.Startup(hooks_);
+  ASSERT_TRUE(result.Started);
+  EXPECT_EQ(result.PostedMessages, (std::vector<int>{kMsgAutoLoadOrder, kMsgOpenOrderList}));
+}
+
+TEST_F(StartupTest, UserOptionsSwitchTheActionsOff) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+  registry.WriteBool("AutoOpenReg", false);
+  registry.WriteBool("AutoLoadCurrency", false);
+  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Main", false));
+  registry.WriteInteger("DBUpdate", 30);
+  registry.WriteInteger("SysDBUpdate", 5);
+  TSession session;
+  const TStartupResult result = session.Startup(hooks_);
+  EXPECT_EQ(result.PostedMessages, std::vector<int>{kMsgAutoLoadOrder});
+  EXPECT_EQ(result.RegisterRefreshMs, 30000);
+  EXPECT_EQ(result.MessageTimerMs, 5000);
+}
+
+TEST_F(StartupTest, MissingIniFileEndsTheStartWithItsMessage) {
+  std::filesystem::remove(Root() / "korvent.ini");
+  TSession session;
+  const TStartupResult result = session.Startup(hooks_);
+  EXPECT_FALSE(result.Started);
+  EXPECT_EQ(messages_.LastText(), "Не найден файл конфигурации!\r\nПроизведите установку в панели управления.");
+  EXPECT_EQ(messages_.Shown().back().Kind, TMessageKind::mkWarning);
+  for (TDatabaseAlias alias : kDatabaseOpenOrder) EXPECT_FALSE(databases_.IsOpen(alias));
+  EXPECT_EQ(events_.back(), "close catalogue, databases open");
+  EXPECT_EQ(GXSetup(), nullptr);
+}
+
+TEST_F(StartupTest, MissingConfigurationKeyEndsTheStart) {
+  TCommandLineScope args({"/DBCONFIG:Other"});
+  TSession session;
+  EXPECT_FALSE(session.Startup(hooks_).Started);
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка открытия конфигурации OTHER!", 0), 0u);
+  EXPECT_TRUE(events_.empty());
+}
+
+TEST_F(StartupTest, RefusedLoginEndsTheStart) {
+  login_.password = "wrong";
+  TSession session;
+  EXPECT_FALSE(session.Startup(hooks_).Started);
+  EXPECT_FALSE(databases_.IsOpen(TDatabaseAlias::GXDB_Catalog));
+}
+
+TEST_F(StartupTest, DatabaseThatCannotOpenIsShownAndEndsTheStart) {
+  std::filesystem::remove(DatabaseFile((Root() / "Data" / "Report").string()));
+  TSession session;
+  EXPECT_FALSE(session.Startup(hooks_).Started);
+  EXPECT_NE(messages_.LastText().find("GXDB_Report"), std::string::npos) << messages_.LastText();
+  EXPECT_FALSE(databases_.IsOpen(TDatabaseAlias::GXDB_Catalog));
+}
+
+TEST_F(StartupTest, ShutdownClosesInOrderSavesAndCleansUp) {
+  std::string private_dir;
+  {
+    TSession session;
+    ASSERT_TRUE(session.Startup(hooks_).Started);
+    private_dir = Configuration().GXBDEPrivateDir;
+    EXPECT_TRUE(std::filesystem::is_directory(private_dir));
+    GXSetup()->MainFormWinState = wsMaximized;
+    session.Shutdown();
+    EXPECT_EQ(events_.back(), "close catalogue, databases open") << "tables close before the databases";
+    for (TDatabaseAlias alias : kDatabaseOpenOrder) EXPECT_FALSE(databases_.IsOpen(alias));
+    EXPECT_EQ(GXSetup(), nullptr);
+    session.Shutdown();
+  }
+  EXPECT_FALSE(std::filesystem::exists(private_dir));
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kRegistryRootKey, false));
+  EXPECT_EQ(registry.ReadInteger("TechnologMainWinState"), wsMaximized);
+  EXPECT_EQ(TSystemDatabase(Configuration().GXSysDBDir).OtherStationOf(1, "ELSEWHERE"), "");
+}
+
+TEST_F(StartupTest, BatchStartNeedsNoLogin) {
+  hooks_.Login = false;
+  login_.password = "wrong";
+  TSession session;
+  EXPECT_TRUE(session.Startup(hooks_).Started);
+  EXPECT_EQ(CurrentUser().ID, 0);
+}
+
+TEST_F(StartupTest, AutoLoadOrderOpensAnExistingFileOrSaysItIsMissing) {
+  const auto file = Root() / "Заказ.gxo";
+  std::ofstream(file) << "x";
+  std::vector<std::string> opened;
+  {
+    TCommandLineScope args({"/order:" + file.string()});
+    AutoLoadOrder([&](const std::string& name) { opened.push_back(name); });
+  }
+  EXPECT_EQ(opened, std::vector<std::string>{file.string()});
+  TCommandLineScope args({"/Order:" + (Root() / "нет.gxo").string()});
+  AutoLoadOrder([&](const std::string& name) { opened.push_back(name); });
+  EXPECT_EQ(opened.size(), 1u);
+  EXPECT_EQ(messages_.LastText(), "Файл заказа не найден!\r\n[" + (Root() / "нет.gxo").string() + "]");
+}
+
+class InstallationTest : public ::testing::Test {
+protected:
+  testing::TTempRegistry temp_;
+  TConfigurationScope config_scope_;
+};
+
+TEST_F(InstallationTest, EveryPartOfTheInstallationExists) {
+  TInstallationOptions options;
+  options.Root = temp_.Dir() / "inst";
+  options.ConfigName = "Office";
+  std::ostringstream log;
+  CreateInstallation(options, log);
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\OFFICE", false));
+  for (const auto& value : ConfigurationValues())
+    EXPECT_FALSE(registry.ReadString(value.ValueName).empty()) << value.ValueName;
+  EXPECT_EQ(registry.ReadString("OrderNoTemplate"), "%yyyy-%i");
+  ASSERT_TRUE(registry.OpenKey(kDBConfigKey, false));
+  EXPECT_EQ(registry.ReadString("DefaultConfig"), "") << "not the default without being asked";
+  const TIniFile ini(options.Root / "korvent.ini");
+  EXPECT_EQ(ini.ReadString("Firm", "Name", ""), "ООО \"Светлые окна\"");
+  EXPECT_EQ(ini.ReadString("Tax", "NDSTax", ""), "20");
+  EXPECT_EQ(ini.ReadString("Money", "CurCurrency", ""), "1");
+  EXPECT_TRUE(ini.SectionExists("Defaults"));
+  EXPECT_TRUE(std::filesystem::is_directory(options.Root / "Orders" / "ORDERS" / "WORK"));
+  EXPECT_TRUE(std::filesystem::is_directory(options.Root / "Orders" / "EXCHANGE" / "OUTBOX"));
+  for (TDatabaseAlias alias : kDatabaseOpenOrder)
+    EXPECT_TRUE(std::filesystem::exists(DatabaseFile((options.Root / "Data" / AliasFolderName(alias)).string())));
+  TSystemDatabase system((options.Root / "Data" / "SysDB").string());
+  ASSERT_EQ(system.Users().size(), 1u);
+  EXPECT_EQ(system.Users()[0].Name, "Администратор");
+  EXPECT_NE(log.str().find("Office"), std::string::npos);
+}
+
+TEST_F(InstallationTest, DefaultFlagMakesItTheDefaultConfiguration) {
+  TInstallationOptions options;
+  options.Root = temp_.Dir() / "inst";
+  options.MakeDefault = true;
+  std::ostringstream log;
+  CreateInstallation(options, log);
+  std::string name;
+  GetDefaultDBConfig(name);
+  EXPECT_EQ(name, "Main");
+}
+
+TEST_F(InstallationTest, ExistingInstallationIsRefusedUntouched) {
+  TInstallationOptions options;
+  options.Root = temp_.Dir() / "inst";
+  std::ostringstream log;
+  CreateInstallation(options, log);
+  options.ConfigName = "Second";
+  try {
+    CreateInstallation(options, log);
+    FAIL() << "a second installation in the same folder must be refused";
+  } catch (const EKvError& e) {
+    EXPECT_NE(std::string(e.what()).find("уже существует"), std::string::npos);
+  }
+  EXPECT_FALSE(TRegistry().KeyExists(std::string(kDBConfigKey) + "\\Second"));
+  options.Root = temp_.Dir() / "other";
+  options.ConfigName = "main";
+  EXPECT_THROW(CreateInstallation(options, log), EKvError) << "the configuration exists (names ignore case)";
+}
+
+}  // namespace
+}  // namespace kv
