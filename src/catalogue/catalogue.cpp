@@ -76,7 +76,7 @@ bool TCatalogue::OpenTables(TDatabases& databases) {
   }
   databases_ = &databases;
   BindTables();
-  Settings.CurrencyList = BuildCurrencyList();
+  Settings.CurrencyList = BuildCurrencyList(*this);
   return all_opened;
 }
 

@@ -20,8 +20,10 @@ const TRecord& RequireCalcMethod(int id) {
 
 }  // namespace
 
-TCurrencyList BuildCurrencyList() {
-  const TCurrencyTable& t = Catalogue().Currency;
+TCurrencyList BuildCurrencyList() { return BuildCurrencyList(Catalogue()); }
+
+TCurrencyList BuildCurrencyList(const TCatalogue& catalogue) {
+  const TCurrencyTable& t = catalogue.Currency;
   TCurrencyList list;
   if (!t.Bound()) return list;
   for (const TRecord& row : t.Get().Rows()) {

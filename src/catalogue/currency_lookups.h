@@ -9,8 +9,9 @@
 
 namespace kv {
 
-// The currency table as a list in table order.
+// The currency table as a list in table order (of the current catalogue, or of the one given).
 TCurrencyList BuildCurrencyList();
+TCurrencyList BuildCurrencyList(const TCatalogue& catalogue);
 // The rate of the currency in the list: 0 without a list, -1 for an unknown identifier.
 double GetCurrencyValue(const TCurrencyList* list, int id);
 // The list index of the currency, -1 when absent.

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/bead_lookups.h"
+#include "catalogue/colour_lookups.h"
+#include "catalogue/small_catalogue.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+using test::TSmallCatalogue;
+
+class BeadAndColourLookups : public ::testing::Test {
+protected:
+  void SetUp() override {
+    cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"BeadGrp", 7}});
+    const auto bead = [&](int id, int thickness, int bead_group, const std::string& article) {
+      cat.Profile("BeadComb", {{"ID", TCurrency::FromInt(id)}, {"ProfGrp", 7}, {"Thickness", thickness},
+                               {"BeadGrp", bead_group}, {"Bead", article}, {"Adapter", ""},
+                               {"ProfRubber", "G1"}, {"BeadRubber", "G2"}, {"Lining_1", "L3"},
+                               {"Number_1", 4}, {"Lining_3", "L5"}, {"Number_3", 2}});
+    };
+    bead(12, 24, 2, "B24-R");
+    bead(11, 24, 1, "B24");
+    bead(13, 32, 1, "B32");
+    cat.Profile("BeadGrp", {{"Group", 1}, {"Name", "Прямоугольный"}});
+    cat.Profile("Accessry", {{"Profile", "CAP"}, {"Color", "OAK"}, {"ProfColor", "BROWN"}, {"ProfArticle", "CAP-L"}});
+    cat.Profile("Accessry", {{"Profile", "CAP"}, {"Color", ""}, {"ProfColor", "WHITE"}});
+    cat.Profile("Accessry", {{"Profile", "SEAL"}, {"Color", ""}, {"ProfColor", "BLACK"}});
+    cat.Catalog("Catalog", {{"ID", "CAP-W"}, {"Article", "CAP"}, {"FrontColor", "WHITE"}});
+    cat.Catalog("Catalog", {{"ID", "CAPL-B"}, {"Article", "CAP-L"}, {"FrontColor", "BROWN"}});
+    cat.Catalog("Catalog", {{"ID", "SEAL-G"}, {"Article", "SEAL"}, {"FrontColor", "GREY"}});
+    cat.Catalog("COLORSET", {{"Color", "OAK"}, {"Name", "Золотой дуб"}, {"Article", "2178"}, {"RAL", ""},
+                             {"Renolit", "2178-001"}, {"InnerColor", "WHITE"}, {"OuterColor", "OAK"},
+                             {"ScrOuterColor", 0x2050A0}});
+    cat.Catalog("SysColor", {{"ID", "OAK"}, {"System", "SYS70"}});
+    cat.Catalog("SysList", {{"ID", "SYS70"}, {"BaseColor", "WHITE"}, {"MatType", 0}, {"CommonGrp", 5}});
+    cat.Open();
+  }
+  TSmallCatalogue cat;
+};
+
+TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThickness) {
+  EXPECT_EQ(GetAvailableBead("F70", 24, 1), 11);
+  EXPECT_EQ(GetAvailableBead("F70", 24, 2), 12);
+  EXPECT_EQ(GetAvailableBead("F70", 24, 9), 11) << "first in key order for the thickness";
+  EXPECT_EQ(GetAvailableBead("F70", 40, 1), 0);
+  EXPECT_EQ(BeadAvailable("F70", 24, "B24-R"), 12);
+  EXPECT_EQ(BeadAvailable("F70", 32, "B24-R"), 0);
+  EXPECT_EQ(GetAvailableBeadByCreteria("F70", 24, 1, "B24-R"), 12) << "the current bead stays";
+  EXPECT_EQ(GetAvailableBeadByCreteria("F70", 32, 1, "B24-R"), 13);
+}
+
+TEST_F(BeadAndColourLookups, CombinationReads) {
+  const TBeadInfo info = GetBeadInfo(11);
+  EXPECT_EQ(info.Bead, "B24");
+  EXPECT_EQ(info.ProfRubber, "G1");
+  EXPECT_EQ(info.BeadRubber, "G2");
+  EXPECT_EQ(GetBeadByID(13), "B32");
+  EXPECT_EQ(GetBeadGroup(12), 2);
+  const auto linings = GetGlassLining(11);
+  ASSERT_EQ(linings.size(), 2u);
+  EXPECT_EQ(linings[0].Article, "L3");
+  EXPECT_EQ(linings[0].Number, 4);
+  EXPECT_EQ(linings[1].Article, "L5");
+  EXPECT_EQ(GetBeadGroupName(1), "Прямоугольный");
+  try {
+    GetBeadInfo(77);
+    FAIL();
+  } catch (const EInterfaceError& error) {
+    EXPECT_STREQ(error.what(), "В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [77]!");
+  }
+}
+
+TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
+  EXPECT_EQ(GetColorName("OAK"), "Золотой дуб");
+  EXPECT_EQ(GetColorNameByMode("OAK", cnmArticle), "2178");
+  EXPECT_EQ(GetColorNameByMode("OAK", cnmRenolit), "2178-001");
+  EXPECT_EQ(GetColorNameByMode("OAK", 7), "Золотой дуб");
+  EXPECT_EQ(GetFrontColor("OAK"), "OAK");
+  EXPECT_EQ(GetBackColor("OAK"), "WHITE");
+  EXPECT_EQ(GetScreenColor("OAK"), 0x2050A0);
+  EXPECT_EQ(GetBackColor("PINK", true), "");
+  try {
+    GetFrontColor("PINK");
+    FAIL();
+  } catch (const EInterfaceError& error) {
+    EXPECT_STREQ(error.what(), "В каталоге цветов отсутствуют данные для цвета [PINK]");
+  }
+}
+
+TEST_F(BeadAndColourLookups, SystemReads) {
+  EXPECT_TRUE(SysColorExists("OAK", "SYS70"));
+  EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
+  EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
+  EXPECT_EQ(GetSysCommonGroup("SYS70"), 5);
+  try {
+    GetSysMatType("SYS58");
+    FAIL();
+  } catch (const EInterfaceError& error) {
+    EXPECT_STREQ(error.what(), "В БД отсутствуют данные для системы [SYS58]!");
+  }
+}
+
+TEST_F(BeadAndColourLookups, AccessoryColour) {
+  std::string result;
+  GetProfAccessoryColor("CAP", "WHITE", result);
+  EXPECT_EQ(result, "WHITE") << "the colour-neutral row";
+  GetProfAccessoryColor("CAP", "OAK", result);
+  EXPECT_EQ(result, "WHITE") << "BROWN is not in the catalogue for CAP: first catalogue colour";
+  GetProfAccessoryColor("SEAL", "OAK", result);
+  EXPECT_EQ(result, "GREY");
+  GetProfAccessoryColor("NONE", "OAK", result);
+  EXPECT_EQ(result, "");
+  std::string article = "CAP";
+  GetProfAccessoryColorExchange(article, "OAK", result);
+  EXPECT_EQ(article, "CAP-L");
+  EXPECT_EQ(result, "BROWN");
+  article = "CAP";
+  std::string color = "OAK";
+  SetAccessoryColorIfPossible(article, color);
+  EXPECT_EQ(article, "CAP-L");
+  EXPECT_EQ(color, "BROWN");
+}
+
+}  // namespace
+}  // namespace kv

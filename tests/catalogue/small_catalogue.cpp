@@ -1,0 +1,53 @@
+#include "catalogue/small_catalogue.h"
+
+#include <unistd.h>
+
+#include <atomic>
+
+namespace kv::test {
+
+std::filesystem::path SourceDataDir() { return std::filesystem::path(KV_SOURCE_DIR) / "data"; }
+
+std::filesystem::path MakeTempFolder(const std::string& prefix) {
+  static std::atomic<int> counter{0};
+  const auto folder = std::filesystem::temp_directory_path() /
+                      (prefix + "-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+TSmallCatalogue::TSmallCatalogue() : root_(MakeTempFolder("kv-catalogue")) {
+  const TDatabaseDirs dirs = TDatabaseDirs::Below(root_);
+  for (TDatabaseAlias alias : kDatabaseOpenOrder) CreateAliasDatabase(alias, dirs[alias], SourceDataDir());
+}
+
+TSmallCatalogue::~TSmallCatalogue() {
+  catalogue_scope_.reset();
+  databases_scope_.reset();
+  Catalogue.CloseTables();
+  Databases.CloseDatabases();
+  std::filesystem::remove_all(root_);
+}
+
+void TSmallCatalogue::Insert(TDatabaseAlias alias, const std::string& table, const TRowValues& values) {
+  TSqlConnection connection(DatabaseFile(TDatabaseDirs::Below(root_)[alias]).string(), false);
+  std::string columns;
+  std::string marks;
+  std::vector<TSqlParam> params;
+  for (const auto& [column, value] : values) {
+    columns += (columns.empty() ? "\"" : ", \"") + column + "\"";
+    marks += marks.empty() ? "?" : ", ?";
+    params.push_back({"", value});
+  }
+  connection.Execute("INSERT INTO \"" + table + "\" (" + columns + ") VALUES (" + marks + ")", params);
+}
+
+void TSmallCatalogue::Open() {
+  Databases.OpenDatabases(TDatabaseDirs::Below(root_));
+  Catalogue.OpenTables(Databases);
+  databases_scope_ = std::make_unique<TDatabasesScope>(Databases);
+  catalogue_scope_ = std::make_unique<TCatalogueScope>(Catalogue);
+}
+
+}  // namespace kv::test

@@ -1,0 +1,49 @@
+#pragma once
+// A small catalogue built by a test: the four catalogue databases created from their schemas in a
+// temporary folder, the rows a test inserts, then opened like at start-up.
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "shell/databases.h"
+#include "shell/user_messages.h"
+
+namespace kv::test {
+
+using TRowValues = std::vector<std::pair<std::string, TValue>>;
+
+class TSmallCatalogue {
+public:
+  TSmallCatalogue();
+  ~TSmallCatalogue();
+
+  // Adds a row to a table of a catalogue alias (before Open).
+  void Insert(TDatabaseAlias alias, const std::string& table, const TRowValues& values);
+  void Profile(const std::string& table, const TRowValues& values) {
+    Insert(TDatabaseAlias::GXDB_Profile, table, values);
+  }
+  void Catalog(const std::string& table, const TRowValues& values) {
+    Insert(TDatabaseAlias::GXDB_Catalog, table, values);
+  }
+  // Opens the databases and the catalogue tables and installs them for the lookups.
+  void Open();
+
+  const std::filesystem::path& Root() const { return root_; }
+  TDatabases Databases;
+  TCatalogue Catalogue;
+  TScriptedMessages Messages;
+
+private:
+  std::filesystem::path root_;
+  TUserMessagesScope messages_scope_{Messages};
+  std::unique_ptr<TDatabasesScope> databases_scope_;
+  std::unique_ptr<TCatalogueScope> catalogue_scope_;
+};
+
+// A fresh empty folder below the system's temporary folder, removed by the caller.
+std::filesystem::path MakeTempFolder(const std::string& prefix);
+std::filesystem::path SourceDataDir();
+
+}  // namespace kv::test
