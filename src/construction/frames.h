@@ -1,0 +1,240 @@
+#pragma once
+// Frame-like elements: the outer or nested frame, the sash, the modificator, and the frames of
+// false mullions and glazing bars laid on a glass. Each owns its corner points, its sides (line i
+// from point i to point i + 1, the last back to point 0), its dividing bars and its parts.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "construction/furn_comp.h"
+#include "construction/imposts.h"
+#include "construction/item_lists.h"
+#include "construction/parts.h"
+#include "construction/walks.h"
+#include "geometry/contour_dimensions.h"
+
+namespace kv {
+
+class TFrame;
+class TCustomFrame;
+
+class TAbstractFrame : public TModelObject {
+public:
+  explicit TAbstractFrame(TModelObject* Parent);
+  ~TAbstractFrame() override;
+  TModelObject* OwnerObject() const override { return Parent; }
+
+  // Contour: points and lines are appended with this element as their owner.
+  Tgx25Point* AddPoint(std::unique_ptr<Tgx25Point> Point);
+  Tgx25Line* AddLine(std::unique_ptr<Tgx25Line> Line);
+  // Line i runs from point i to point i + 1, the last line back to point 0.
+  void UpdateLinePointPtr();
+  TCustomImpost* AddImpost(std::unique_ptr<TCustomImpost> Impost);
+  void ClearPoints();
+  void ClearLines();
+  void ClearImposts();
+  void ClearParts();
+
+  int IndexOfPoint(const Tgx25SimplePoint* Point) const;
+  int IndexOfLine(const Tgx25Line* Line) const;
+  // Cyclic neighbours of corner / side Index.
+  Tgx25Point* NextPoint(int Index) const;
+  Tgx25Point* PriorPoint(int Index) const;
+  Tgx25Line* NextLine(int Index) const;
+  Tgx25Line* PriorLine(int Index) const;
+  // The inner angle of the contour at corner Index (the sides may be arcs).
+  long double Angle(int Index) const;
+
+  // Walk over the element's own dividing bars.
+  TCustomImpost* GetFirstCustomImpost();
+  TCustomImpost* GetNextCustomImpost();
+  // The bar that stands with an end on Point, nullptr when none.
+  virtual TCustomImpost* FindImpostByPoint(const Tgx25SimplePoint* Point) const;
+  // The parts whose contour runs along the bar.
+  std::vector<TFalshPart*> SeekDependentPart(const TCustomImpost* Impost) const;
+  // How many bars other than Except stand with an end on Point.
+  int CountImpostsOnPoint(const Tgx25SimplePoint* Point, const TCustomImpost* Except) const;
+  // Another bar than Impost stands on Point.
+  bool PointHasAnotherChild(const Tgx25SimplePoint* Point, const TCustomImpost* Impost) const;
+  // Bars other than the two given stand on Point.
+  bool PointHasAnotherChildren(const Tgx25SimplePoint* Point, const TCustomImpost* Impost1,
+                               const TCustomImpost* Impost2) const;
+  // More than one bar stands on Point.
+  bool PointHasManyChild(const Tgx25SimplePoint* Point) const;
+  // Another bar shares one of the end points of Impost.
+  bool PointHasBrother(const TCustomImpost* Impost) const;
+  // The order (or whatever holds the construction) above this element, nullptr when none.
+  TModelObject* GetParentOrder() const;
+  // The last part of the list, nullptr when there is none.
+  TFalshPart* GetBasePart() const;
+
+  // Creates a part whose contour is the element's own (a copy of its points and sides) and appends it.
+  virtual TFalshPart* AddBasePart();
+  // Removes a part or a bar (with the end points that nothing else uses); false when not found.
+  virtual bool FreePart(TFalshPart* Part);
+  virtual bool FreeImpost(TCustomImpost* Impost);
+  // Moves the element and everything in it by Vector.
+  virtual void NormalizePosition(const TPoint& Vector);
+  // Position of the element in the list that holds it (parts of the parent element, frames of the
+  // construction), -1 when it is held by none.
+  virtual int GetParentIndex() const;
+  // The nearest frame (TFrame) and frame-like element with profiles above this element.
+  virtual TFrame* GetParentFrame() const;
+  virtual TCustomFrame* GetParentCustomFrame() const;
+
+  TContourDimensions GetDimensions() const;
+  // Visits this element, everything it owns and everything below it.
+  void VisitTree(const TTreeVisitor& Visitor);
+  TModelObject* FindObjectByInternalID(int32_t ID);
+
+  void ClearInternalPartCounter();
+  // Names the bars, parts, glasses and filling elements below this element; counters run on Root.
+  // FrameTag is the frame's number among several frames, empty for a single frame. Here: the
+  // bars "I.%d" and the parts "%d" of a bar frame, counted on the element itself.
+  virtual void RebuildPartsIndex(TAbstractFrame& Root, const std::string& FrameTag);
+
+  // Walks over this element's tree (see CollectWalk), each kind with its own position.
+  TModelObject* GetFirstObject(TWalkKind Kind);
+  TModelObject* GetNextObject(TWalkKind Kind);
+
+  int32_t InternalID = 0;
+  std::string Name;
+  std::vector<std::unique_ptr<Tgx25Point>> Points;
+  std::vector<std::unique_ptr<Tgx25Line>> Lines;
+  std::vector<std::unique_ptr<TCustomImpost>> Imposts;
+  std::vector<std::unique_ptr<TFalshPart>> Parts;
+  TModelObject* Parent = nullptr;
+  bool DrawHidden = false;
+  int32_t InternalFillTypeIndex = 0;
+  int32_t InternalFramePartIndex = 0;
+  int32_t InternalFlugelPartIndex = 0;
+  int32_t InternalModificatorPartIndex = 0;
+  int32_t InternalGlassPartIndex = 0;
+  int32_t InternalGlassSetIndex = 0;
+  int32_t InternalImpostPartIndex = 0;
+  int32_t InternalStulpPartIndex = 0;
+  int32_t InternalImpostIndex = 0;
+  int32_t InternalFalshPartIndex = 0;
+
+protected:
+  // A new, empty part of the kind this element holds.
+  virtual std::unique_ptr<TFalshPart> CreatePart() = 0;
+  // Index of Part in Parts, -1 when absent.
+  int IndexOfPart(const TFalshPart* Part) const;
+
+private:
+  // Deletes an end point of a removed bar from the line or bar that owns it, when no other bar uses it.
+  void DeleteImpostPointsIfPossible(TCustomImpost& Impost);
+
+  int FImpostCursor = -1;
+  TWalkCursors FWalkCursors;
+};
+
+// A frame-like element built of real profiles.
+class TCustomFrame : public TAbstractFrame {
+public:
+  using TAbstractFrame::TAbstractFrame;
+
+  // Stores Millimetres x 10 here and in the sash, modificator and nested frame of every part.
+  void SetWeldAllowance(float Millimetres);
+  // The corner and side of the contour, typed.
+  Tgx25FramePoint* GetFramePoint(int Index) const;
+  Tgx25FrameLine* GetFrameLine(int Index) const;
+  // The sides compute their bar sizes from the corner cross points.
+  void CalcProfSizes();
+  void RebuildPartsIndex(TAbstractFrame& Root, const std::string& FrameTag) override;
+
+  int32_t ID = 0;
+  bool DrawSelected = false;
+  float WeldAllowance = 0;
+  TItemList AccList;
+  TStringList PropList;
+
+protected:
+  std::unique_ptr<TFalshPart> CreatePart() override;
+};
+
+// An outer frame of the construction or a frame nested in a part.
+class TFrame : public TCustomFrame {
+public:
+  TFrame(TModelObject* Parent, int32_t TypeWin);
+
+  void NormalizePosition(const TPoint& Vector) override;
+  int GetParentIndex() const override;
+  void SetLeftTop(const TPoint& P) { LeftTop = P; }
+
+  int32_t TypeWin = 0;
+  TObjType ObjType = otxWindow;
+  std::string Article;
+  // The name stored after the article (the display number is TAbstractFrame::Name).
+  std::string ArticleName;
+  std::string ProfSys;
+  std::string FurnSys;
+  std::string ProfColor;
+  std::string FurnColor;
+  int32_t MatType = 0;
+  int32_t StaticMethod = 0;
+  TStringList Note;
+  TColorProf WasserAbdeckkappe;
+  TColorProf Auflaufbock;
+  std::string FlugelRubberColor;
+  std::string ProfRubberColor;
+  std::string BeadRubberColor;
+  TPoint LeftTop;
+  bool Hidden = false;
+  TItemList CutMap;
+  TItemList Materials;
+  TItemList Mosquitos;
+  float RubberCount = 0;
+  bool DoSummaryMatList = false;
+};
+
+// The insect net of a sash; empty Article without a net.
+struct TAccessoryFrame {
+  std::string Article;
+  int32_t Width = 0;
+  int32_t Height = 0;
+  friend bool operator==(const TAccessoryFrame&, const TAccessoryFrame&) = default;
+};
+
+// A sash hung in a part.
+class TFlugel : public TCustomFrame {
+public:
+  explicit TFlugel(TModelObject* Parent);
+  ~TFlugel() override;
+
+  void SetMosquito(const TAccessoryFrame& Net) { Mosquito = Net; }
+  void SetKipp(bool Value) { Kipp = Value; }
+
+  std::unique_ptr<TFurnComp> FurnComp;
+  std::unique_ptr<TSockel> Sockel;
+  TAccessoryFrame Mosquito;
+  bool Kipp = false;
+};
+
+// A frame-like element of modifying profiles that fills a part in place of a sash.
+class TkvModificator : public TCustomFrame {
+public:
+  using TCustomFrame::TCustomFrame;
+};
+
+// The frame of false mullions laid on one glass.
+class TFalshFrame : public TAbstractFrame {
+public:
+  using TAbstractFrame::TAbstractFrame;
+
+protected:
+  std::unique_ptr<TFalshPart> CreatePart() override;
+};
+
+// The frame of glazing bars inside one glass.
+class Tgx25SprossFrame : public TAbstractFrame {
+public:
+  using TAbstractFrame::TAbstractFrame;
+
+protected:
+  std::unique_ptr<TFalshPart> CreatePart() override;
+};
+
+}  // namespace kv

@@ -1,0 +1,40 @@
+#pragma once
+// The fittings set of a sash: the chosen system, complect and components, and the list of fittings
+// articles with their numbers.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "construction/construction_consts.h"
+#include "construction/selectable.h"
+
+namespace kv {
+
+// One line of a sash's fittings list.
+struct TFurnItem {
+  std::string ID;
+  float Length = 0;  // millimetres, 0 for counted articles
+  int32_t Number = 0;
+  std::string Info;  // the path of the selection
+  // Number for counted articles, Number x Length / 1000 (metres) for cut ones.
+  double Quantity() const;
+};
+
+class TFurnComp : public TModelObject {
+public:
+  // With Separate a new line is always added; otherwise a line with the same ID and Length takes
+  // the number, or a new line is added.
+  TFurnItem& AddItem(const std::string& ID, int32_t Number, const std::string& Info, bool Separate, float Length);
+
+  std::string FurnSys;
+  std::string ID;
+  // The handle, hinge, lock, cylinder, drive, latch and extra-kit choices of the fittings scheme.
+  std::vector<std::string> Components;
+  int32_t Setting = 0;
+  bool Flag = false;
+  TStringList PropList;
+  TStringList PredefinedPropList;
+  std::vector<TFurnItem> Items;
+};
+
+}  // namespace kv

@@ -1,0 +1,208 @@
+#include "construction/parts.h"
+
+#include <algorithm>
+
+#include "catalogue/profile_lookups.h"
+#include "construction/frames.h"
+#include "construction/glass.h"
+#include "shell/rounding.h"
+
+namespace kv {
+
+namespace {
+
+template <class List>
+auto* CyclicItem(const List& list, int Index) {
+  using Item = typename List::value_type::element_type;
+  const int count = static_cast<int>(list.size());
+  if (count == 0) return static_cast<Item*>(nullptr);
+  return list[static_cast<size_t>(((Index % count) + count) % count)].get();
+}
+
+void VisitGlass(Tgx25Glass* Glass, const TTreeVisitor& Visitor) {
+  if (Glass == nullptr) return;
+  Visitor.Selectable(*Glass);
+  if (Glass->FalshFrame) Glass->FalshFrame->VisitTree(Visitor);
+  if (Glass->SprossFrame) Glass->SprossFrame->VisitTree(Visitor);
+}
+
+}  // namespace
+
+// --- Tgx25PartLine ---------------------------------------------------------------------------
+
+void Tgx25PartLine::SetLine(Tgx25Line* NewLine, bool NewInverted) {
+  Line = NewLine;
+  Inverted = NewInverted;
+}
+
+Tgx25SimplePoint* Tgx25PartLine::GetFirstPoint() const {
+  if (Line == nullptr) return nullptr;
+  return Inverted ? Line->PX2 : Line->PX1;
+}
+
+Tgx25SimplePoint* Tgx25PartLine::GetSecondPoint() const {
+  if (Line == nullptr) return nullptr;
+  return Inverted ? Line->PX1 : Line->PX2;
+}
+
+double Tgx25PartLine::GetParentRadiusW() const {
+  if (const auto* side = dynamic_cast<const Tgx25FrameLine*>(Line)) return side->RadiusW;
+  return GetParentRadius();
+}
+
+// --- TFalshPart ------------------------------------------------------------------------------
+
+TFalshPart::TFalshPart(TAbstractFrame* Parent) : Parent(Parent) {}
+
+TFalshPart::~TFalshPart() = default;
+
+TModelObject* TFalshPart::OwnerObject() const { return Parent; }
+
+TFalshPart* TFalshPart::GetParentPart() const {
+  return Parent != nullptr ? dynamic_cast<TFalshPart*>(Parent->OwnerObject()) : nullptr;
+}
+
+TFrame* TFalshPart::GetParentFrame() const { return FindModelAncestor<TFrame>(Parent); }
+
+TCustomFrame* TFalshPart::GetParentCustomFrame() const { return FindModelAncestor<TCustomFrame>(Parent); }
+
+TModelObject* TFalshPart::FindObjectByInternalID(int32_t ID) { return InternalID == ID ? this : nullptr; }
+
+Tgx25PartPoint* TFalshPart::AddPoint(Tgx25SimplePoint* P) {
+  Points.push_back(std::make_unique<Tgx25PartPoint>(P));
+  return Points.back().get();
+}
+
+Tgx25PartLine* TFalshPart::AddLine(Tgx25Line* Line, bool Inverted) {
+  Lines.push_back(std::make_unique<Tgx25PartLine>(Line, Inverted));
+  return Lines.back().get();
+}
+
+int TFalshPart::FindLine(const Tgx25Line* Line) const {
+  for (size_t i = 0; i < Lines.size(); ++i)
+    if (Lines[i]->GetLine() == Line) return static_cast<int>(i);
+  return -1;
+}
+
+Tgx25PartPoint* TFalshPart::NextPoint(int Index) const { return CyclicItem(Points, Index + 1); }
+
+Tgx25PartPoint* TFalshPart::PriorPoint(int Index) const { return CyclicItem(Points, Index - 1); }
+
+Tgx25PartLine* TFalshPart::NextLine(int Index) const { return CyclicItem(Lines, Index + 1); }
+
+Tgx25PartLine* TFalshPart::PriorLine(int Index) const { return CyclicItem(Lines, Index - 1); }
+
+bool TFalshPart::HasCommonSideWith(const TFalshPart& Other) const {
+  return std::any_of(Lines.begin(), Lines.end(), [&](const auto& line) { return Other.FindLine(line->GetLine()) >= 0; });
+}
+
+bool TFalshPart::ImpostFound(const TCustomImpost* Impost) const { return FindLine(Impost) >= 0; }
+
+TContourDimensions TFalshPart::GetDimensions() const {
+  if (Points.empty()) return {};
+  return GetPartContourDimensions(Points, Lines);
+}
+
+TSize TFalshPart::GetInternalSize() const {
+  const TContourDimensions d = GetDimensions();
+  return {d.Right.X - d.Left.X, d.Bottom.Y - d.Top.Y};
+}
+
+TSizeF TFalshPart::GetSize() const {
+  const TSize size = GetInternalSize();
+  return {GetSize10(static_cast<float>(size.Width)), GetSize10(static_cast<float>(size.Height))};
+}
+
+TPoint TFalshPart::GetLeftTop() const {
+  const TContourDimensions d = GetDimensions();
+  return {d.Left.X, d.Top.Y};
+}
+
+// --- Tgx30CustomPart -------------------------------------------------------------------------
+
+Tgx30CustomPart::Tgx30CustomPart(TAbstractFrame* Parent) : TFalshPart(Parent) {}
+
+Tgx30CustomPart::~Tgx30CustomPart() = default;
+
+void Tgx30CustomPart::ClearObject() {
+  Glass.reset();
+  Glass2.reset();
+  Flugel.reset();
+  Modificator.reset();
+  Frame.reset();
+  FillType = ftNone;
+}
+
+TModelObject* Tgx30CustomPart::FindObjectByInternalID(int32_t ID) {
+  TModelObject* found = TFalshPart::FindObjectByInternalID(ID);
+  if (found != nullptr) return found;
+  TTreeVisitor visitor;
+  visitor.Element = [&](TAbstractFrame& element) {
+    if (found == nullptr && element.InternalID == ID) found = &element;
+  };
+  visitor.Selectable = [&](Tgx25SelectedObject& object) {
+    if (found == nullptr && object.InternalID == ID) found = &object;
+  };
+  VisitContent(visitor);
+  return found;
+}
+
+void Tgx30CustomPart::VisitContent(const TTreeVisitor& Visitor) {
+  VisitGlass(Glass.get(), Visitor);
+  VisitGlass(Glass2.get(), Visitor);
+  if (TCustomFrame* element = FillElement()) element->VisitTree(Visitor);
+}
+
+Tgx25Glass* Tgx30CustomPart::SetNewGlass(int32_t Contour, bool WithSecondGlass) {
+  ClearObject();
+  GlassContour = Contour;
+  Glass = std::make_unique<Tgx25Glass>(this, Contour);
+  if (WithSecondGlass) Glass2 = std::make_unique<Tgx25Glass>(this, Contour);
+  FillType = ftGlass;
+  return Glass.get();
+}
+
+TFlugel* Tgx30CustomPart::SetNewFlugel() {
+  ClearObject();
+  Flugel = std::make_unique<TFlugel>(this);
+  FillType = ftFlugel;
+  return Flugel.get();
+}
+
+TkvModificator* Tgx30CustomPart::SetNewModificator() {
+  ClearObject();
+  Modificator = std::make_unique<TkvModificator>(this);
+  FillType = ftModificator;
+  return Modificator.get();
+}
+
+TFrame* Tgx30CustomPart::SetNewFrame(int32_t TypeWin) {
+  ClearObject();
+  Frame = std::make_unique<TFrame>(this, TypeWin);
+  FillType = ftFrame;
+  return Frame.get();
+}
+
+TCustomFrame* Tgx30CustomPart::FillElement() const {
+  switch (FillType) {
+    case ftFlugel: return Flugel.get();
+    case ftModificator: return Modificator.get();
+    case ftFrame: return Frame.get();
+    default: return nullptr;
+  }
+}
+
+TFlugel* Tgx30CustomPart::GetAnotherStulpFlugel() const {
+  if (StulpPtr == nullptr) return nullptr;
+  const Tgx30CustomPart* other = StulpPtr->PrimaryPartPtr == this ? StulpPtr->SlavePartPtr : StulpPtr->PrimaryPartPtr;
+  return other != nullptr && other != this ? other->Flugel.get() : nullptr;
+}
+
+bool Tgx30CustomPart::VirtualFrameProfExists() const {
+  return std::any_of(Lines.begin(), Lines.end(), [](const auto& line) {
+    const std::string profile = line->GetProfile();
+    return !profile.empty() && VirtualProfile(profile);
+  });
+}
+
+}  // namespace kv

@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+
+#include "construction/construction.h"
+#include "construction/model_builders.h"
+#include "construction/property_text.h"
+#include "shell/random.h"
+
+namespace kv {
+namespace {
+
+TEST(SelectedObject, IdentifiersComeFromTheSeededGenerator) {
+  RandomGenerator().Seed(7);
+  const Tgx25SelectedObject first;
+  RandomGenerator().Seed(7);
+  const Tgx25SelectedObject again;
+  EXPECT_EQ(first.InternalID, again.InternalID);
+  EXPECT_EQ(first.SteelInternalID, again.SteelInternalID);
+  EXPECT_GE(first.InternalID, 0);
+  EXPECT_LT(first.InternalID, 2130000000);
+}
+
+TEST(SelectedObject, FlagsToggle) {
+  Tgx25SelectedObject object;
+  EXPECT_TRUE(object.ChangeSelection());
+  EXPECT_FALSE(object.ChangeSelection());
+  object.ChangeHidden();
+  EXPECT_TRUE(object.Hidden);
+  object.SetVisible();
+  EXPECT_FALSE(object.Hidden);
+  object.ChangeChecked();
+  EXPECT_TRUE(object.Checked);
+  object.DrawRGN = {{0, 0}, {1, 0}, {1, 1}};
+  object.ReleaseRgn();
+  EXPECT_TRUE(object.DrawRGN.empty());
+}
+
+TEST(Points, NewJointHasNoTypeAndNoConnector) {
+  const auto point = Tgx25Point::CreateInit(nullptr, {5, 6});
+  EXPECT_EQ(point->AngleType, atUnknown);
+  EXPECT_EQ(point->SubSetID, -1);
+  EXPECT_TRUE(point->SubSetColor.empty());
+  EXPECT_FALSE(point->StulpPoint);
+  EXPECT_FALSE(point->Virtual);
+  EXPECT_TRUE(Tgx25Point::CreateInitStulp(nullptr, {}).get()->StulpPoint);
+}
+
+TEST(Points, AnchorAndConnectorAreSetTogether) {
+  auto point = Tgx25Point::CreateInit(nullptr, {});
+  Tgx25SimplePoint other;
+  point->SetAnchor(&other);
+  EXPECT_TRUE(point->Anchored);
+  EXPECT_EQ(point->AnchorPoint, &other);
+  point->RemoveAnchor();
+  EXPECT_FALSE(point->Anchored);
+  EXPECT_EQ(point->AnchorPoint, nullptr);
+  point->SetVerbinderSubSet(12, "белый", "10=1\r\n20=2");
+  EXPECT_EQ(point->SubSetID, 12);
+  EXPECT_EQ(point->SubSetColor, "белый");
+  EXPECT_EQ(point->PropList, (TStringList{"10=1", "20=2"}));
+}
+
+TEST(Points, ShiftModes) {
+  auto point = Tgx25Point::CreateInit(nullptr, {100, 200});
+  point->ShiftPoint(smXPoint, 50);
+  EXPECT_EQ(point->GetPoint(), (TPoint{50, 200}));
+  point->ShiftPoint(smBottom, 10);
+  point->ShiftPoint(smLeft, 5);
+  EXPECT_EQ(point->GetPoint(), (TPoint{45, 210}));
+  point->ShiftPoint(smYProportional, 1.5L);
+  EXPECT_EQ(point->Y, 315);
+  point->ShiftPoint(smNone, 99);
+  EXPECT_EQ(point->GetPoint(), (TPoint{45, 315}));
+}
+
+TEST(Points, RealPointIsInMillimetres) {
+  const Tgx25SimplePoint point(nullptr, {125, -30});
+  EXPECT_FLOAT_EQ(point.GetRealPoint().X, 12.5f);
+  EXPECT_FLOAT_EQ(point.GetRealPoint().Y, -3.0f);
+}
+
+TEST(FramePoint, ExchangeCrossPointTwiceRestoresThePoint) {
+  Tgx25FramePoint point(nullptr, {10, 20});
+  point.Point1 = {1, 1};
+  point.PointW1 = {2, 2};
+  point.PointI1 = {3, 3};
+  point.PointF1 = {4, 4};
+  point.Point2 = {5, 5};
+  point.PointW2 = {6, 6};
+  point.PointI2 = {7, 7};
+  point.PointF2 = {8, 8};
+  point.AngleType = atX1to2;
+  point.ExchangeCrossPoint();
+  EXPECT_EQ(point.Point1, (TPoint{5, 5}));
+  EXPECT_EQ(point.PointF2, (TPoint{4, 4}));
+  EXPECT_EQ(point.AngleType, atX2to1);
+  point.ExchangeCrossPoint();
+  EXPECT_EQ(point.Point1, (TPoint{1, 1}));
+  EXPECT_EQ(point.PointW1, (TPoint{2, 2}));
+  EXPECT_EQ(point.PointI1, (TPoint{3, 3}));
+  EXPECT_EQ(point.PointF1, (TPoint{4, 4}));
+  EXPECT_EQ(point.Point2, (TPoint{5, 5}));
+  EXPECT_EQ(point.PointW2, (TPoint{6, 6}));
+  EXPECT_EQ(point.PointI2, (TPoint{7, 7}));
+  EXPECT_EQ(point.PointF2, (TPoint{8, 8}));
+  EXPECT_EQ(point.AngleType, atX1to2);
+}
+
+TEST(FramePoint, MitreKeepsItsJointType) {
+  Tgx25FramePoint point(nullptr, {});
+  point.AngleType = atX45;
+  point.ExchangeCrossPoint();
+  EXPECT_EQ(point.AngleType, atX45);
+}
+
+TEST(FramePoint, MovesWithAllCrossPoints) {
+  Tgx25FramePoint point(nullptr, {10, 10});
+  point.PointW = {20, 20};
+  point.PointF2 = {30, 30};
+  point.SumPoint({5, -5});
+  EXPECT_EQ(point.GetPoint(), (TPoint{15, 5}));
+  EXPECT_EQ(point.PointW, (TPoint{25, 15}));
+  EXPECT_EQ(point.PointF2, (TPoint{35, 25}));
+  EXPECT_EQ(point.Point1, (TPoint{5, -5}));
+  point.DecPointInv({5, -5});
+  EXPECT_EQ(point.PointW, (TPoint{20, 20}));
+}
+
+TEST(FramePoint, WeldingIsTheDistanceToTheWidthCorner) {
+  Tgx25FramePoint point(nullptr, {0, 0});
+  point.PointW = {30, 40};
+  EXPECT_DOUBLE_EQ(static_cast<double>(point.GetWelding()), 50.0);
+}
+
+TEST(ProfilePoint, MovesItsCrossPoints) {
+  Tgx25ProfilePoint point(nullptr, {0, 0});
+  point.PointI2 = {3, 4};
+  point.SumPoint({1, 1});
+  EXPECT_EQ(point.PointI2, (TPoint{4, 5}));
+  EXPECT_EQ(point.PointW, (TPoint{1, 1}));
+}
+
+TEST(SimpleLine, ArcPredicates) {
+  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 0});
+  Tgx25SimpleLine line(nullptr, &a, &b);
+  EXPECT_FALSE(line.HasTrueRadius());
+  line.SetFullRadius();
+  EXPECT_TRUE(line.HasTrueRadius());
+  EXPECT_TRUE(line.FullRadius());
+  EXPECT_FALSE(line.EllipseRadius());
+  EXPECT_FLOAT_EQ(line.Radius, 500);
+  line.Radius2 = 700;
+  EXPECT_TRUE(line.EllipseRadius());
+  EXPECT_FALSE(line.FullRadius());
+}
+
+TEST(SimpleLine, NoRadiusAfterFullRadiusClearsCentre) {
+  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 0});
+  Tgx25SimpleLine line(nullptr, &a, &b);
+  line.SetFullRadius();
+  line.SetNoRadius();
+  EXPECT_EQ(line.Radius, 0);
+  EXPECT_EQ(line.Radius2, 0);
+  EXPECT_EQ(line.Center, (TPointF{0, 0}));
+}
+
+TEST(SimpleLine, RiseAndRadius) {
+  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 0});
+  Tgx25SimpleLine line(nullptr, &a, &b);
+  line.SetHX(100);
+  EXPECT_FLOAT_EQ(line.Radius, 1300);
+  EXPECT_EQ(line.Radius2, line.Radius);
+  EXPECT_DOUBLE_EQ(static_cast<double>(line.GetHX()), 100.0);
+  // The centre lies below a chord drawn to the right: the arc rises above it.
+  EXPECT_NEAR(line.Center.X, 500, 0.01);
+  EXPECT_NEAR(line.Center.Y, 1200, 0.01);
+}
+
+TEST(SimpleLine, MeasuresAndMissingPoints) {
+  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {0, -300});
+  Tgx25SimpleLine line(nullptr, &a, &b);
+  EXPECT_DOUBLE_EQ(static_cast<double>(line.GetInternalSize()), 300.0);
+  EXPECT_DOUBLE_EQ(static_cast<double>(line.GetRealSize()), 30.0);
+  EXPECT_DOUBLE_EQ(static_cast<double>(line.PolarAngle()), 90.0);
+  EXPECT_EQ(line.GetDirection(), dirUp);
+  EXPECT_FALSE(line.MoreHorizontal());
+  Tgx25SimpleLine open(nullptr, &a, nullptr);
+  EXPECT_EQ(open.GetInternalSize(), -1);
+  EXPECT_EQ(open.PolarAngle(), 0);
+}
+
+TEST(SimpleLine, HalfCircleArcLength) {
+  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {2000, 0});
+  Tgx25SimpleLine line(nullptr, &a, &b);
+  line.SetFullRadius();
+  EXPECT_NEAR(static_cast<double>(line.GetRealArcLength()), 3.14159265 * 100, 0.01);
+}
+
+TEST(Line, PointsStandingOnIt) {
+  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 0});
+  Tgx25Line line(nullptr, &a, &b);
+  Tgx25Point* p300 = line.AddPoint({300, 0});
+  Tgx25Point* p700 = line.AddPoint({700, 0});
+  EXPECT_EQ(p300->Owner, &line);
+  EXPECT_EQ(line.FindPoint({700, 0}), p700);
+  EXPECT_EQ(line.FindPoint({701, 0}), nullptr);
+  EXPECT_TRUE(line.HasPoint(p300));
+  EXPECT_FALSE(line.HasPoint(&a));
+  EXPECT_EQ(line.GetNearestPointX(450), p300);
+  EXPECT_EQ(line.GetNearestPointDirect({690, 40}), p700);
+  EXPECT_EQ(line.GetAnotherPoint(&a), &b);
+  EXPECT_EQ(line.GetAnotherPoint(p300), nullptr);
+  EXPECT_TRUE(line.IsSecondPoint(&b));
+  EXPECT_TRUE(line.RemovePoint(p300));
+  EXPECT_FALSE(line.HasPoint(p300));
+  EXPECT_EQ(line.GetNearestPointY(0), p700);
+}
+
+TEST(Line, CutPointsStaySortedAndOnTheLine) {
+  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 500});
+  Tgx25Line line(nullptr, &a, &b);
+  TCutLinePointRec far;
+  far.XY = 800;
+  far.D0 = 5;
+  far.DSign = -1;
+  far.Len = 120;
+  far.Props = "1=2";
+  TCutLinePointRec near = far;
+  near.XY = 200;
+  line.AddCutPoint(far);
+  TgxCutLinePoint* first = line.AddCutPoint(near);
+  ASSERT_EQ(line.CutPoints.size(), 2u);
+  EXPECT_EQ(line.CutPoints[0].get(), first);
+  EXPECT_EQ(first->GetPoint(), (TPoint{200, 100}));
+  EXPECT_FLOAT_EQ(first->Delta0, -5);
+  EXPECT_FLOAT_EQ(first->EnforceLen, 120);
+  EXPECT_EQ(first->PropList, (TStringList{"1=2"}));
+  b.SetPoint({1000, 0});
+  line.CheckCutPointCoordinate();
+  EXPECT_TRUE(line.CutPoints.empty());
+}
+
+TEST(Line, PropertiesMergeByKey) {
+  Tgx25Line line;
+  line.PropList = {"10=1", "20=2"};
+  line.MergeProperty({"20=5", "30=3"});
+  EXPECT_EQ(line.PropList, (TStringList{"10=1", "20=5", "30=3"}));
+  EXPECT_EQ(StringListToText(line.PropList), "10=1\r\n20=5\r\n30=3");
+  EXPECT_EQ(TextToStringList("a\nb\r\n"), (TStringList{"a", "b"}));
+  EXPECT_TRUE(TextToStringList("").empty());
+}
+
+TEST(Line, AnchorsAreOwned) {
+  Tgx25Line line;
+  TgxAnkerPoint* anchor = line.AddAnkerPoint({5, 5});
+  line.AddAnkerPoint({9, 9});
+  EXPECT_TRUE(line.ClearAnkerPoint(anchor));
+  EXPECT_FALSE(line.ClearAnkerPoint(anchor));
+  line.RemoveAnkerPoints();
+  EXPECT_TRUE(line.AnkerPoints.empty());
+}
+
+TEST(Line, DimensionsIncludeTheTopOfAnArc) {
+  Tgx25SimplePoint a(nullptr, {0, 1000}), b(nullptr, {2000, 1000});
+  Tgx25Line line(nullptr, &a, &b);
+  line.SetFullRadius();
+  const TContourDimensions d = line.GetDimensions();
+  EXPECT_EQ(d.Top.Y, 0);
+  EXPECT_EQ(d.Left.X, 0);
+  EXPECT_EQ(d.Right.X, 2000);
+}
+
+TEST(FrameLine, SteelAndAttachedProfileFlags) {
+  Tgx25FrameLine side(nullptr, nullptr, nullptr);
+  EXPECT_FALSE(side.Montage);
+  side.SteelSize = {100, 90, 90};
+  EXPECT_TRUE(side.SetSteel(""));
+  EXPECT_FALSE(side.Armed);
+  EXPECT_EQ(side.SteelSize, TProfSize{});
+  side.SetAttachProfile({"A10", "белый"});
+  EXPECT_TRUE(side.Attach);
+  side.SetAttachProfile({});
+  EXPECT_FALSE(side.Attach);
+  side.SetHandlePoint({5, 6}, 1050);
+  side.ClearHandlePoint();
+  EXPECT_EQ(side.HandlePoint, TPoint{});
+  EXPECT_EQ(side.HandleHeight, 0);
+}
+
+TEST(FrameLine, MountingSideOfAFrameOnly) {
+  TFrame frame(nullptr, 1);
+  TFlugel sash(nullptr);
+  EXPECT_TRUE(Tgx25FrameLine(&frame, nullptr, nullptr).Montage);
+  EXPECT_FALSE(Tgx25FrameLine(&sash, nullptr, nullptr).Montage);
+}
+
+TEST(FrameLine, StandardAnglesAreExact) {
+  Tgx25FrameLine side(nullptr, nullptr, nullptr);
+  side.ProfSize = {1000, 45, 90};
+  EXPECT_TRUE(side.StdAngle());
+  side.ProfSize.Angle2 = 90.01f;
+  EXPECT_FALSE(side.StdAngle());
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,355 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "construction/construction.h"
+#include "construction/glass.h"
+#include "construction/model_builders.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+using test::AddFlugel;
+using test::AddVerticalImpost;
+using test::BuildRectContour;
+using test::CustomPart;
+
+// One frame 12000 x 14000 with a mullion in the middle and a sash in each of its two parts.
+class TwoSashWindow : public ::testing::Test {
+protected:
+  void SetUp() override {
+    construction.No = "3";
+    frame = construction.NewFrame(101);
+    BuildRectContour(*frame, {0, 0}, 12000, 14000, 700);
+    frame->AddBasePart();
+    mullion = AddVerticalImpost(*frame, 6000, 820);
+    left = AddFlugel(*CustomPart(*frame, 0), 100, 770);
+    right = AddFlugel(*CustomPart(*frame, 1), 100, 770);
+  }
+  Tgx25Construction construction;
+  TFrame* frame = nullptr;
+  TImpost* mullion = nullptr;
+  TFlugel* left = nullptr;
+  TFlugel* right = nullptr;
+};
+
+template <class T, class First, class Next>
+std::vector<T*> Walk(First first, Next next) {
+  std::vector<T*> seen;
+  for (T* object = first(); object != nullptr; object = next()) seen.push_back(object);
+  return seen;
+}
+
+TEST_F(TwoSashWindow, SashesInPartOrder) {
+  const auto sashes = Walk<TFlugel>([&] { return construction.GetFirstFlugel(); },
+                                    [&] { return construction.GetNextFlugel(); });
+  EXPECT_EQ(sashes, (std::vector<TFlugel*>{left, right}));
+}
+
+TEST_F(TwoSashWindow, PartsOfTheFrameFirstThenOfEachSash) {
+  const auto parts = Walk<Tgx30CustomPart>([&] { return construction.GetFirstPart(); },
+                                           [&] { return construction.GetNextPart(); });
+  EXPECT_EQ(parts, (std::vector<Tgx30CustomPart*>{CustomPart(*frame, 0), CustomPart(*frame, 1),
+                                                  CustomPart(*left, 0), CustomPart(*right, 0)}));
+}
+
+TEST_F(TwoSashWindow, GlassesImpostsAndFixedParts) {
+  const auto glasses = Walk<Tgx25Glass>([&] { return construction.GetFirstGlass(); },
+                                        [&] { return construction.GetNextGlass(); });
+  EXPECT_EQ(glasses, (std::vector<Tgx25Glass*>{CustomPart(*left, 0)->Glass.get(), CustomPart(*right, 0)->Glass.get()}));
+  EXPECT_EQ(construction.GetFirstImpost(), mullion);
+  EXPECT_EQ(construction.GetNextImpost(), nullptr);
+  EXPECT_EQ(construction.GetFirstFrameImpost(), mullion);
+  EXPECT_EQ(construction.GetFirstFlugelImpost(), nullptr);
+  EXPECT_EQ(construction.GetFirstStulp(), nullptr);
+  EXPECT_EQ(construction.GetFirstFixPart(), nullptr);
+  EXPECT_EQ(construction.GetFirstGlassAvailableEmptyPart(), nullptr);
+  EXPECT_EQ(construction.GetFirstModificator(), nullptr);
+  EXPECT_EQ(construction.GetFirstFalsh(), nullptr);
+}
+
+TEST_F(TwoSashWindow, FittingsSetsOfTheSashes) {
+  EXPECT_EQ(construction.GetFirstFurnComp(), nullptr);
+  right->FurnComp = std::make_unique<TFurnComp>();
+  EXPECT_EQ(construction.GetFirstFurnComp(), right->FurnComp.get());
+  EXPECT_EQ(construction.GetNextFurnComp(), nullptr);
+}
+
+TEST_F(TwoSashWindow, WalksOfDifferentKindsDoNotDisturbEachOther) {
+  std::vector<std::pair<TFlugel*, Tgx25Glass*>> pairs;
+  for (TFlugel* sash = construction.GetFirstFlugel(); sash; sash = construction.GetNextFlugel())
+    pairs.emplace_back(sash, construction.GetFirstGlass());
+  ASSERT_EQ(pairs.size(), 2u);
+  EXPECT_EQ(pairs[1].first, right);
+}
+
+TEST_F(TwoSashWindow, FalseMullionsOfAGlassAndAnEmptyPart) {
+  Tgx25Glass* glass = CustomPart(*left, 0)->Glass.get();
+  TFalshFrame* bars = glass->CreateFalshFrame();
+  BuildRectContour(*bars, {800, 800}, 4000, 12000, 0);
+  Tgx25Point* upper = bars->Lines[1]->AddPoint({2800, 800});
+  Tgx25Point* lower = bars->Lines[3]->AddPoint({2800, 12800});
+  TCustomImpost* falsh = bars->AddImpost(std::make_unique<TFalsh>(bars, upper, lower));
+  EXPECT_EQ(construction.GetFirstFalsh(), falsh);
+  EXPECT_EQ(construction.GetNextFalsh(), nullptr);
+  EXPECT_EQ(glass->FalshFrame->Parent, glass);
+  CustomPart(*right, 0)->ClearObject();
+  EXPECT_EQ(construction.GetFirstGlassAvailableEmptyPart(), CustomPart(*right, 0));
+}
+
+TEST_F(TwoSashWindow, NumberingOfOneFrame) {
+  EXPECT_EQ(frame->Name, "3");
+  construction.RebuildPartsIndex();
+  EXPECT_EQ(mullion->No, "I.1");
+  EXPECT_EQ(CustomPart(*frame, 0)->No, "1");
+  EXPECT_EQ(CustomPart(*frame, 1)->No, "2");
+  EXPECT_EQ(left->Name, "1");
+  EXPECT_EQ(right->Name, "2");
+  EXPECT_EQ(CustomPart(*left, 0)->No, "3");
+  EXPECT_EQ(CustomPart(*right, 0)->Glass->No, "G.2");
+  EXPECT_EQ(frame->InternalFlugelPartIndex, 2);
+}
+
+TEST_F(TwoSashWindow, MeetingStileSashesAreMainAndSecond) {
+  auto* stulp = static_cast<Tgx25Stulp*>(
+      frame->AddImpost(std::make_unique<Tgx25Stulp>(frame, mullion->PX1, mullion->PX2)));
+  Tgx30CustomPart* main = CustomPart(*frame, 0);
+  Tgx30CustomPart* second = CustomPart(*frame, 1);
+  stulp->PrimaryPartPtr = main;
+  stulp->SlavePartPtr = second;
+  for (Tgx30CustomPart* part : {main, second}) {
+    part->StulpPart = true;
+    part->StulpPtr = stulp;
+  }
+  construction.RebuildPartsIndex();
+  EXPECT_EQ(left->Name, "1 Гл.");
+  EXPECT_EQ(right->Name, "2 Вт.");
+  EXPECT_EQ(main->GetAnotherStulpFlugel(), right);
+  EXPECT_EQ(second->GetAnotherStulpFlugel(), left);
+  EXPECT_EQ(construction.GetFirstStulp(), stulp);
+}
+
+TEST_F(TwoSashWindow, NumberingOfSeveralFrames) {
+  TFrame* second = construction.NewFrame(101);
+  BuildRectContour(*second, {12000, 0}, 6000, 14000, 700);
+  second->AddBasePart()->InternalID = 5;
+  EXPECT_EQ(frame->Name, "3.1");
+  EXPECT_EQ(second->Name, "3.2");
+  construction.ChangeNo("7");
+  EXPECT_EQ(frame->Name, "7.1");
+  EXPECT_EQ(CustomPart(*frame, 1)->No, "2.1");
+  EXPECT_EQ(CustomPart(*second, 0)->No, "1.2");
+  EXPECT_EQ(CustomPart(*left, 0)->Glass->No, "G.1.1");
+}
+
+TEST_F(TwoSashWindow, TreeNavigation) {
+  EXPECT_EQ(left->GetParentFrame(), frame);
+  EXPECT_EQ(left->GetParentCustomFrame(), frame);
+  EXPECT_EQ(left->GetParentIndex(), 0);
+  EXPECT_EQ(right->GetParentIndex(), 1);
+  EXPECT_EQ(frame->GetParentIndex(), 0);
+  EXPECT_EQ(frame->GetParentFrame(), nullptr);
+  EXPECT_EQ(CustomPart(*left, 0)->GetParentPart(), CustomPart(*frame, 0));
+  EXPECT_EQ(CustomPart(*left, 0)->GetParentFrame(), frame);
+  EXPECT_EQ(CustomPart(*left, 0)->GetParentCustomFrame(), left);
+  EXPECT_EQ(CustomPart(*frame, 0)->GetParentPart(), nullptr);
+  EXPECT_EQ(frame->GetBasePart(), CustomPart(*frame, 1));
+  EXPECT_EQ(frame->FindImpostByPoint(mullion->PX2), mullion);
+  EXPECT_EQ(frame->SeekDependentPart(mullion).size(), 2u);
+  EXPECT_TRUE(CustomPart(*frame, 0)->HasCommonSideWith(*CustomPart(*frame, 1)));
+  EXPECT_FALSE(CustomPart(*frame, 0)->HasCommonSideWith(*CustomPart(*left, 0)));
+  EXPECT_EQ(frame->GetFirstCustomImpost(), mullion);
+  EXPECT_EQ(frame->GetNextCustomImpost(), nullptr);
+  EXPECT_EQ(frame->NextLine(3), frame->Lines[0].get());
+  EXPECT_EQ(frame->PriorPoint(0), frame->Points[3].get());
+}
+
+TEST_F(TwoSashWindow, ParentOrderIsTheConstructionsOwner) {
+  Tgx25Construction order_item;
+  EXPECT_EQ(left->GetParentOrder(), nullptr);
+  construction.Owner = &order_item;
+  EXPECT_EQ(left->GetParentOrder(), &order_item);
+}
+
+TEST_F(TwoSashWindow, PointsWithSeveralImposts) {
+  Tgx25SimplePoint* top = mullion->PX1;
+  EXPECT_FALSE(frame->PointHasAnotherChild(top, mullion));
+  EXPECT_FALSE(frame->PointHasManyChild(top));
+  TCustomImpost* other = frame->AddImpost(std::make_unique<TImpost>(frame, top, frame->Points[0].get()));
+  EXPECT_TRUE(frame->PointHasAnotherChild(top, mullion));
+  EXPECT_TRUE(frame->PointHasManyChild(top));
+  EXPECT_TRUE(frame->PointHasBrother(mullion));
+  EXPECT_FALSE(frame->PointHasAnotherChildren(top, mullion, other));
+  EXPECT_TRUE(frame->FreeImpost(other));
+  EXPECT_FALSE(frame->PointHasBrother(mullion));
+}
+
+TEST_F(TwoSashWindow, FreeingAnImpostRemovesItsEndPoints) {
+  Tgx25Line* top = frame->Lines[1].get();
+  ASSERT_EQ(top->Points.size(), 1u);
+  frame->ClearParts();
+  EXPECT_TRUE(frame->FreeImpost(mullion));
+  EXPECT_TRUE(top->Points.empty());
+  EXPECT_TRUE(frame->Lines[3]->Points.empty());
+  EXPECT_FALSE(frame->FreeImpost(mullion));
+}
+
+TEST_F(TwoSashWindow, WeldAllowanceReachesEverySash) {
+  frame->SetWeldAllowance(3);
+  EXPECT_FLOAT_EQ(left->WeldAllowance, 30);
+  EXPECT_FLOAT_EQ(right->WeldAllowance, 30);
+}
+
+TEST_F(TwoSashWindow, FindByInternalIDAndSelection) {
+  Tgx25Glass* glass = CustomPart(*right, 0)->Glass.get();
+  EXPECT_EQ(construction.FindObjectByInternalID(glass->InternalID), glass);
+  EXPECT_EQ(construction.FindObjectByInternalID(right->InternalID), right);
+  EXPECT_EQ(construction.FindObjectByInternalID(mullion->InternalID), mullion);
+  EXPECT_EQ(CustomPart(*frame, 1)->FindObjectByInternalID(glass->InternalID), glass);
+  EXPECT_EQ(CustomPart(*frame, 0)->FindObjectByInternalID(glass->InternalID), nullptr);
+  construction.Select(glass);
+  construction.Select(right);
+  construction.SetChecked(mullion);
+  EXPECT_TRUE(glass->DrawSelected);
+  EXPECT_TRUE(right->DrawSelected);
+  construction.UnSelectAll();
+  construction.UnCheckAll();
+  EXPECT_FALSE(glass->DrawSelected);
+  EXPECT_FALSE(right->DrawSelected);
+  EXPECT_FALSE(mullion->Checked);
+}
+
+TEST_F(TwoSashWindow, ClearingSelectedPartsEmptiesThem) {
+  construction.Select(CustomPart(*frame, 0));
+  construction.Select(CustomPart(*left, 0));
+  construction.ClearSelectedObject();
+  EXPECT_EQ(CustomPart(*frame, 0)->FillType, ftNone);
+  EXPECT_EQ(CustomPart(*frame, 0)->Flugel, nullptr);
+  EXPECT_EQ(CustomPart(*frame, 1)->FillType, ftFlugel);
+}
+
+TEST_F(TwoSashWindow, DimensionsAreaAndPerimeter) {
+  EXPECT_EQ(construction.GetBoundRect(), (TRect{0, 0, 12000, 14000}));
+  EXPECT_FLOAT_EQ(construction.GetSize().Width, 1200);
+  EXPECT_EQ(construction.GetSizeInt().Height, 1400);
+  EXPECT_DOUBLE_EQ(static_cast<double>(construction.GetSquare()), 1.68);
+  EXPECT_NEAR(static_cast<double>(construction.GetPerimeter()), 5.2, 1e-9);
+  EXPECT_EQ(CustomPart(*frame, 1)->GetInternalSize(), (TSize{6000, 14000}));
+  EXPECT_EQ(CustomPart(*frame, 1)->GetLeftTop(), (TPoint{6000, 0}));
+}
+
+TEST(Construction, BasePartOfARectangleRefersToItsContour) {
+  Tgx25Construction construction;
+  TFrame* frame = construction.NewFrame(1);
+  BuildRectContour(*frame, {0, 0}, 1000, 800, 70);
+  TFalshPart* part = frame->AddBasePart();
+  ASSERT_NE(dynamic_cast<Tgx30CustomPart*>(part), nullptr);
+  ASSERT_EQ(frame->Parts.size(), 1u);
+  ASSERT_EQ(part->Points.size(), 4u);
+  ASSERT_EQ(frame->Lines.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(part->Points[i]->Point, frame->Points[i].get());
+    EXPECT_EQ(part->Lines[i]->GetLine(), frame->Lines[i].get());
+    EXPECT_EQ(frame->Lines[i]->PX1, frame->Points[i].get());
+    EXPECT_EQ(frame->Lines[i]->PX2, frame->Points[(i + 1) % 4].get());
+  }
+  EXPECT_EQ(part->Parent, frame);
+}
+
+TEST(Construction, WalksOverSeveralFrames) {
+  Tgx25Construction construction;
+  EXPECT_EQ(construction.GetFirstFlugel(), nullptr);
+  EXPECT_EQ(construction.GetFirstFrame(), nullptr);
+  std::vector<TFlugel*> sashes;
+  for (int i = 0; i < 2; ++i) {
+    TFrame* frame = construction.NewFrame(1);
+    BuildRectContour(*frame, {i * 1000, 0}, 1000, 1000, 70);
+    sashes.push_back(AddFlugel(*static_cast<Tgx30CustomPart*>(frame->AddBasePart()), 50, 77));
+  }
+  construction.NewFrame(1);  // a frame without sashes ends the walk
+  EXPECT_EQ(construction.GetFirstFlugel(), sashes[0]);
+  EXPECT_EQ(construction.GetNextFlugel(), sashes[1]);
+  EXPECT_EQ(construction.GetNextFlugel(), nullptr);
+  EXPECT_EQ(construction.GetNextFlugel(), nullptr);
+  EXPECT_EQ(construction.GetFirstFrame(), construction.GetFrame(0));
+  EXPECT_EQ(construction.GetNextFrame(), construction.GetFrame(1));
+  EXPECT_EQ(construction.GetNextFrame(), construction.GetFrame(2));
+  EXPECT_EQ(construction.GetNextFrame(), nullptr);
+  EXPECT_EQ(construction.GetNextFrame(), nullptr);
+}
+
+TEST(Construction, RemovingTheLeftFrameMovesTheOtherToTheOrigin) {
+  Tgx25Construction construction;
+  construction.No = "1";
+  TFrame* left = construction.NewFrame(1);
+  TFrame* right = construction.NewFrame(1);
+  BuildRectContour(*left, {0, 0}, 6000, 10000, 700);
+  BuildRectContour(*right, {6000, 0}, 5000, 10000, 700);
+  TImpost* impost = AddVerticalImpost(*right, 8000, 820);
+  AddFlugel(*CustomPart(*right, 1), 100, 770);
+  right->SetLeftTop({6000, 0});
+  EXPECT_TRUE(construction.RemoveFrame(left));
+  ASSERT_EQ(construction.FrameCount(), 1);
+  EXPECT_EQ(construction.GetFrame(0), right);
+  EXPECT_EQ(right->Points[1]->GetPoint(), (TPoint{0, 0}));
+  EXPECT_EQ(right->Points[3]->GetPoint(), (TPoint{5000, 10000}));
+  EXPECT_EQ(right->GetFramePoint(1)->PointW, (TPoint{700, 700}));
+  EXPECT_EQ(impost->PX1->GetPoint(), (TPoint{2000, 0}));
+  EXPECT_EQ(impost->XWPoint_1A, (TPoint{2410, 0}));
+  TFlugel* sash = CustomPart(*right, 1)->Flugel.get();
+  EXPECT_EQ(sash->Points[1]->GetPoint(), (TPoint{2100, 100}));
+  EXPECT_EQ(right->LeftTop, (TPoint{0, 0}));
+  EXPECT_EQ(right->Name, "1");
+  EXPECT_FALSE(construction.RemoveFrame(left));
+}
+
+TEST(Construction, NormalizingAtTheOriginChangesNothing) {
+  Tgx25Construction construction;
+  TFrame* frame = construction.NewFrame(1);
+  BuildRectContour(*frame, {0, 0}, 1000, 1000, 70);
+  construction.NormalizePosition();
+  EXPECT_EQ(frame->Points[0]->GetPoint(), (TPoint{0, 1000}));
+  BuildRectContour(*construction.NewFrame(1), {-500, -200}, 500, 500, 70);
+  construction.NormalizePosition();
+  EXPECT_EQ(frame->Points[0]->GetPoint(), (TPoint{500, 1200}));
+}
+
+TEST(Construction, HoldsAtMost256Frames) {
+  Tgx25Construction construction;
+  for (int i = 0; i < 256; ++i) construction.NewFrame(1);
+  EXPECT_THROW(construction.NewFrame(1), ECreationError);
+  EXPECT_EQ(construction.FrameCount(), 256);
+  construction.Clear();
+  EXPECT_EQ(construction.FrameCount(), 0);
+}
+
+TEST(Construction, CaptionsAndShortNames) {
+  EXPECT_EQ(ObjTypeCaption(otxDoor), "Дверь с порогом");
+  EXPECT_EQ(ObjTypeCaption(otxFasad), "Фасад");
+  EXPECT_EQ(AngleTypeShortName(atImpostTX), "TX");
+  EXPECT_EQ(AngleTypeShortName(atUnknown), "?");
+}
+
+TEST(Construction, SashFillingsReplaceEachOther) {
+  TFrame frame(nullptr, 1);
+  BuildRectContour(frame, {0, 0}, 1000, 1000, 70);
+  auto* part = static_cast<Tgx30CustomPart*>(frame.AddBasePart());
+  part->SetNewGlass(3, true);
+  EXPECT_EQ(part->FillType, ftGlass);
+  EXPECT_NE(part->Glass2, nullptr);
+  EXPECT_EQ(part->GlassContour, 3);
+  part->SetNewModificator();
+  EXPECT_EQ(part->FillType, ftModificator);
+  EXPECT_EQ(part->Glass, nullptr);
+  EXPECT_EQ(part->FillElement(), part->Modificator.get());
+  TFrame* nested = part->SetNewFrame(9);
+  EXPECT_EQ(nested->TypeWin, 9);
+  EXPECT_EQ(part->Modificator, nullptr);
+  part->ClearObject();
+  EXPECT_EQ(part->FillType, ftNone);
+  EXPECT_EQ(part->FillElement(), nullptr);
+}
+
+}  // namespace
+}  // namespace kv
