@@ -1,0 +1,148 @@
+// `korvent-cli setup` creates a complete installation in one folder (registry configuration, INI
+// file, order storage, the eight databases); `korvent-cli config show` prints the configuration a
+// run resolves and the options GXSetup loads from it.
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "command_registry.h"
+#include "shell/command_line.h"
+#include "shell/configuration.h"
+#include "shell/format_settings.h"
+#include "shell/gx_setup.h"
+#include "shell/installation.h"
+#include "shell/user_messages.h"
+
+namespace kv::cli {
+
+namespace {
+
+struct TSetupOptions {
+  std::string Root;
+  std::string ConfigName = "Main";
+  bool MakeDefault = false;
+  std::string AdminPassword = "admin";
+};
+
+struct TShowOptions {
+  std::string ConfigName;
+  bool Json = false;
+};
+
+void RunSetup(const TSetupOptions& options, std::ostream& out) {
+  TInstallationOptions installation;
+  installation.Root = options.Root;
+  installation.ConfigName = options.ConfigName;
+  installation.MakeDefault = options.MakeDefault;
+  installation.AdminPassword = options.AdminPassword;
+  CreateInstallation(installation, out);
+  out << "Готово. Настройки: korvent-cli config show --config " << options.ConfigName << "\n";
+}
+
+// The configuration as the program resolves it (the /DBCONFIG: switch when a name is given),
+// with its private directory removed again when done.
+class TResolvedConfiguration {
+public:
+  explicit TResolvedConfiguration(const std::string& name)
+      : args_(name.empty() ? std::vector<std::string>{} : std::vector<std::string>{kSwitchDBConfig + name}) {
+    bool ask_flag = true;
+    if (!LoadDBConfigDir(ask_flag)) throw CLI::RuntimeError(1);
+  }
+  ~TResolvedConfiguration() { DeleteTempDir(); }
+  TResolvedConfiguration(const TResolvedConfiguration&) = delete;
+  TResolvedConfiguration& operator=(const TResolvedConfiguration&) = delete;
+
+private:
+  TConfigurationScope scope_;
+  TCommandLineScope args_;
+};
+
+using TConfigurationLines = std::vector<std::pair<std::string, std::string>>;
+
+TConfigurationLines ConfigurationLines(const TConfiguration& config) {
+  TConfigurationLines lines;
+  for (const auto& value : ConfigurationValues()) lines.emplace_back(value.ValueName, config.*value.Global);
+  lines.emplace_back("NetDir", config.EngineNetDir);
+  lines.emplace_back("TempDir", config.EnginePrivateDir);
+  lines.emplace_back("GXBDEPrivateDir", config.GXBDEPrivateDir);
+  lines.emplace_back("GXStationName", config.GXStationName);
+  return lines;
+}
+
+void PrintText(const TConfiguration& config, const TGXSetup& setup, std::ostream& out) {
+  out << "Конфигурация " << config.GXConfigName << "\n";
+  for (const auto& [name, value] : ConfigurationLines(config)) out << "  " << name << " = " << value << "\n";
+  std::string current;
+  setup.ListValues([&](const std::string& section, const std::string& name, const std::string& text) {
+    if (section != current) out << "[" << (current = section) << "]\n";
+    out << "  " << name << " = " << text << "\n";
+  });
+}
+
+void PrintJson(const TConfiguration& config, const TGXSetup& setup, std::ostream& out) {
+  nlohmann::ordered_json values;
+  for (const auto& [name, value] : ConfigurationLines(config)) values[name] = value;
+  nlohmann::ordered_json options;
+  setup.ListValues([&](const std::string& section, const std::string& name, const std::string& text) {
+    options[section][name] = text;
+  });
+  nlohmann::ordered_json document;
+  document["configuration"] = {{"name", config.GXConfigName}, {"values", values}};
+  document["setup"] = options;
+  out << document.dump(2) << "\n";
+}
+
+// Reads the options without taking ownership of the run: nothing is written back.
+void RunShow(const TShowOptions& options, std::ostream& out) {
+  TResolvedConfiguration resolved(options.ConfigName);
+  TGXSetup setup;
+  if (!setup.Load()) {
+    ShowWarning("Не найден файл конфигурации!\r\nПроизведите установку в панели управления.");
+    throw CLI::RuntimeError(1);
+  }
+  if (options.Json) PrintJson(Configuration(), setup, out);
+  else PrintText(Configuration(), setup, out);
+}
+
+void InstallSetup(CLI::App& app) {
+  auto setup_options = std::make_shared<TSetupOptions>();
+  auto* setup = app.add_subcommand("setup", "Создать готовую к работе установку в папке");
+  setup->add_option("--root", setup_options->Root, "Папка установки")->required();
+  setup->add_option("--config", setup_options->ConfigName, "Имя конфигурации")->capture_default_str();
+  setup->add_flag("--default", setup_options->MakeDefault, "Сделать конфигурацией по умолчанию");
+  setup->add_option("--admin-password", setup_options->AdminPassword, "Пароль администратора")
+      ->capture_default_str();
+  setup->callback([setup_options] { RunSetup(*setup_options, std::cout); });
+}
+
+void InstallConfig(CLI::App& app) {
+  auto* config = app.add_subcommand("config", "Конфигурация баз данных и параметры программы");
+  config->require_subcommand(1);
+  auto show_options = std::make_shared<TShowOptions>();
+  auto* show = config->add_subcommand("show", "Показать действующую конфигурацию и загруженные параметры");
+  show->add_option("--config", show_options->ConfigName, "Имя конфигурации (иначе конфигурация по умолчанию)");
+  show->add_flag("--json", show_options->Json, "Вывести в JSON");
+  show->callback([show_options] { RunShow(*show_options, std::cout); });
+}
+
+const TCommandRegistration setup_registration("setup", InstallSetup);
+const TCommandRegistration config_registration("config", InstallConfig);
+
+// The demo's own installation: the registry store lives in the demo folder, never in the
+// user's settings, for this step and the steps after it.
+void ShowSetup(const std::string& dir, std::ostream& out) {
+  const std::filesystem::path root = std::filesystem::absolute(dir);
+  setenv("KORVENT_REGISTRY", (root / "registry.sqlite").c_str(), 1);
+  out << "Установка конфигурации в папке демонстрации:\n";
+  if (std::filesystem::exists(root / "install")) out << "  уже установлена: " << (root / "install").string() << "\n";
+  else RunSetup(TSetupOptions{(root / "install").string(), "Demo", true, "admin"}, out);
+  RunShow(TShowOptions{}, out);
+}
+
+const TDemoStep demo_step("30-setup", ShowSetup);
+
+}  // namespace
+
+}  // namespace kv::cli

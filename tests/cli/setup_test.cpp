@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+
+#include "command_registry.h"
+#include "shell/code_page.h"
+#include "shell/registry_store.h"
+#include "shell/temp_registry.h"
+
+namespace kv::cli {
+namespace {
+
+struct TRun {
+  int Code = 0;
+  std::string Out;
+  std::string Err;
+};
+
+TRun RunCommand(const std::vector<std::string>& args) {
+  ::testing::internal::CaptureStdout();
+  ::testing::internal::CaptureStderr();
+  TRun run;
+  run.Code = RunCli(args);
+  run.Out = ::testing::internal::GetCapturedStdout();
+  run.Err = ::testing::internal::GetCapturedStderr();
+  return run;
+}
+
+class SetupCommandTest : public ::testing::Test {
+protected:
+  std::string Root() const { return (temp_.Dir() / "inst").string(); }
+  kv::testing::TTempRegistry temp_;
+};
+
+TEST_F(SetupCommandTest, SetupThenShowPrintsTheConfigurationAndOptions) {
+  const TRun setup = RunCommand({"setup", "--root", Root(), "--config", "Office", "--default"});
+  ASSERT_EQ(setup.Code, 0) << setup.Err;
+  EXPECT_NE(setup.Out.find("Office"), std::string::npos);
+  const TRun show = RunCommand({"config", "show"});
+  ASSERT_EQ(show.Code, 0) << show.Err;
+  EXPECT_NE(show.Out.find("Конфигурация Office"), std::string::npos);
+  EXPECT_NE(show.Out.find("GX_Catalog = " + Root() + "/Data/Catalog"), std::string::npos);
+  EXPECT_NE(show.Out.find("[Firm]"), std::string::npos);
+  EXPECT_NE(show.Out.find("NDSTax = 20"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_empty(temp_.Dir() / "inst" / "Temp")) << "the run's private directory is gone";
+}
+
+TEST_F(SetupCommandTest, ShowByNameInJson) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root(), "--config", "Office"}).Code, 0);
+  const TRun show = RunCommand({"config", "show", "--config", "office", "--json"});
+  ASSERT_EQ(show.Code, 0) << show.Err;
+  const auto json = nlohmann::json::parse(show.Out);
+  EXPECT_EQ(json["configuration"]["name"], "OFFICE") << "the switch's value comes upper-cased";
+  EXPECT_EQ(json["configuration"]["values"]["IniFile"], Root() + "/korvent.ini");
+  EXPECT_EQ(json["setup"]["Firm"]["Name"], "ООО \"Светлые окна\"");
+  EXPECT_EQ(json["setup"]["Directories"]["ServerName"], Root() + "/Orders");
+  EXPECT_EQ(json["setup"][kTechnologistKey]["Preview"], "1");
+}
+
+TEST_F(SetupCommandTest, SecondSetupInTheSameFolderIsRefused) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root()}).Code, 0);
+  const TRun again = RunCommand({"setup", "--root", Root(), "--config", "Other"});
+  EXPECT_NE(again.Code, 0);
+  EXPECT_NE(again.Err.find("уже существует"), std::string::npos);
+}
+
+TEST_F(SetupCommandTest, ShowWithoutAnyConfigurationGivesTheMessage) {
+  const TRun show = RunCommand({"config", "show"});
+  EXPECT_NE(show.Code, 0);
+  EXPECT_NE(show.Err.find("В системе не установлены пути доступа к базам данных!"), std::string::npos);
+}
+
+TEST_F(SetupCommandTest, ShowOfAMissingConfigurationGivesTheMessage) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root(), "--default"}).Code, 0);
+  const TRun show = RunCommand({"config", "show", "--config", "Branch"});
+  EXPECT_NE(show.Code, 0);
+  EXPECT_NE(show.Err.find("Ошибка открытия конфигурации BRANCH!"), std::string::npos);
+}
+
+TEST_F(SetupCommandTest, ShowWithoutTheIniFileGivesTheMessage) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root(), "--default"}).Code, 0);
+  std::filesystem::remove(temp_.Dir() / "inst" / "korvent.ini");
+  const TRun show = RunCommand({"config", "show"});
+  EXPECT_NE(show.Code, 0);
+  EXPECT_NE(show.Err.find("Не найден файл конфигурации!\nПроизведите установку в панели управления."), std::string::npos);
+}
+
+TEST_F(SetupCommandTest, CorruptRegistryGivesAMessageNotACrash) {
+  std::ofstream(temp_.File(), std::ios::binary) << std::string(1000, '\0') << "not a database";
+  const TRun show = RunCommand({"config", "show"});
+  EXPECT_NE(show.Code, 0);
+  EXPECT_NE(show.Err.find("Ошибка чтения из системного реестра!"), std::string::npos);
+  const TRun setup = RunCommand({"setup", "--root", Root()});
+  EXPECT_NE(setup.Code, 0);
+  EXPECT_NE(setup.Err.find(temp_.File().string()), std::string::npos);
+}
+
+TEST_F(SetupCommandTest, IniWrittenInWindows1251) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root()}).Code, 0);
+  std::ifstream in(temp_.Dir() / "inst" / "korvent.ini", std::ios::binary);
+  const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(raw.find(Utf8ToCp1251("Name=ООО \"Светлые окна\"\r\n")), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kv::cli
