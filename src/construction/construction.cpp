@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "construction/glass.h"
+#include "construction/owned_lists.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
@@ -36,11 +37,7 @@ TFrame* Tgx25Construction::GetFrame(int Index) const {
   return FFrames[static_cast<size_t>(Index)].get();
 }
 
-int Tgx25Construction::IndexOfFrame(const TFrame* Frame) const {
-  for (size_t i = 0; i < FFrames.size(); ++i)
-    if (FFrames[i].get() == Frame) return static_cast<int>(i);
-  return -1;
-}
+int Tgx25Construction::IndexOfFrame(const TFrame* Frame) const { return IndexOfOwned(FFrames, Frame); }
 
 TFrame* Tgx25Construction::NewFrame(int32_t TypeWin) {
   if (FrameCount() >= MAX_FRAME_COUNT)
@@ -65,7 +62,7 @@ void Tgx25Construction::ClearFrameList() { FFrames.clear(); }
 void Tgx25Construction::Clear() {
   ClearFrameList();
   for (TItemList* list : {&DopProfList, &MontMatList, &SillList, &SinkList, &MosquitoList, &RolletList,
-                          &JalousieList, &MatList, &EstimateList, &ServiceList, &AccSpecList})
+                          &JalousieList, &MatList, &EstimateList, &ServiceList, &AccessoryDocList})
     list->reset();
 }
 

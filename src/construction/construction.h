@@ -166,7 +166,7 @@ public:
   TItemList MatList;
   TItemList EstimateList;
   TItemList ServiceList;
-  TItemList AccSpecList;
+  TItemList AccessoryDocList;
 
   std::array<TCurrency, COST_SUMMARY_SIZE> CostSummary{};
   double CarriedReal = 0;

@@ -4,6 +4,7 @@
 
 #include "construction/construction.h"
 #include "construction/glass.h"
+#include "construction/owned_lists.h"
 #include "geometry/angles.h"
 #include "geometry/point_ops.h"
 #include "shell/random.h"
@@ -12,21 +13,6 @@
 namespace kv {
 
 namespace {
-
-template <class List>
-auto* CyclicItem(const List& list, int Index) {
-  using Item = typename List::value_type::element_type;
-  const int count = static_cast<int>(list.size());
-  if (count == 0) return static_cast<Item*>(nullptr);
-  return list[static_cast<size_t>(((Index % count) + count) % count)].get();
-}
-
-template <class List, class T>
-int IndexOfOwned(const List& list, const T* item) {
-  for (size_t i = 0; i < list.size(); ++i)
-    if (list[i].get() == item) return static_cast<int>(i);
-  return -1;
-}
 
 bool StandsOn(const TCustomImpost& Impost, const Tgx25SimplePoint* Point) {
   return Impost.PX1 == Point || Impost.PX2 == Point;
@@ -175,12 +161,7 @@ TFalshPart* TAbstractFrame::AddBasePart() {
   return Parts.back().get();
 }
 
-bool TAbstractFrame::FreePart(TFalshPart* Part) {
-  const int index = IndexOfPart(Part);
-  if (index < 0) return false;
-  Parts.erase(Parts.begin() + index);
-  return true;
-}
+bool TAbstractFrame::FreePart(TFalshPart* Part) { return RemoveOwned(Parts, Part); }
 
 bool TAbstractFrame::FreeImpost(TCustomImpost* Impost) {
   const int index = IndexOfOwned(Imposts, Impost);
@@ -250,14 +231,7 @@ void TAbstractFrame::VisitTree(const TTreeVisitor& Visitor) {
 
 TModelObject* TAbstractFrame::FindObjectByInternalID(int32_t ID) {
   TModelObject* found = nullptr;
-  TTreeVisitor visitor;
-  visitor.Element = [&](TAbstractFrame& element) {
-    if (found == nullptr && element.InternalID == ID) found = &element;
-  };
-  visitor.Selectable = [&](Tgx25SelectedObject& object) {
-    if (found == nullptr && object.InternalID == ID) found = &object;
-  };
-  VisitTree(visitor);
+  VisitTree(InternalIDSearch(ID, found));
   return found;
 }
 

@@ -8,6 +8,7 @@
 #include "catalogue/profile_lookups.h"
 #include "construction/bar_sizes.h"
 #include "construction/frames.h"
+#include "construction/owned_lists.h"
 #include "construction/property_text.h"
 #include "geometry/angles.h"
 #include "geometry/intersections.h"
@@ -33,15 +34,6 @@ Tgx25Point* NearestPoint(const std::vector<std::unique_ptr<Tgx25Point>>& Points,
     }
   }
   return nearest;
-}
-
-// Removes the element that is P from an owning list; false when it is not there.
-template <class List, class T>
-bool RemoveOwned(List& list, const T* P) {
-  const auto found = std::find_if(list.begin(), list.end(), [&](const auto& item) { return item.get() == P; });
-  if (found == list.end()) return false;
-  list.erase(found);
-  return true;
 }
 
 template <class List>

@@ -5,19 +5,12 @@
 #include "catalogue/profile_lookups.h"
 #include "construction/frames.h"
 #include "construction/glass.h"
+#include "construction/owned_lists.h"
 #include "shell/rounding.h"
 
 namespace kv {
 
 namespace {
-
-template <class List>
-auto* CyclicItem(const List& list, int Index) {
-  using Item = typename List::value_type::element_type;
-  const int count = static_cast<int>(list.size());
-  if (count == 0) return static_cast<Item*>(nullptr);
-  return list[static_cast<size_t>(((Index % count) + count) % count)].get();
-}
 
 void VisitGlass(Tgx25Glass* Glass, const TTreeVisitor& Visitor) {
   if (Glass == nullptr) return;
@@ -27,6 +20,15 @@ void VisitGlass(Tgx25Glass* Glass, const TTreeVisitor& Visitor) {
 }
 
 }  // namespace
+
+TTreeVisitor InternalIDSearch(int32_t ID, TModelObject*& Found) {
+  return {[ID, &Found](TAbstractFrame& element) {
+            if (Found == nullptr && element.InternalID == ID) Found = &element;
+          },
+          [ID, &Found](Tgx25SelectedObject& object) {
+            if (Found == nullptr && object.InternalID == ID) Found = &object;
+          }};
+}
 
 // --- Tgx25PartLine ---------------------------------------------------------------------------
 
@@ -79,9 +81,9 @@ Tgx25PartLine* TFalshPart::AddLine(Tgx25Line* Line, bool Inverted) {
 }
 
 int TFalshPart::FindLine(const Tgx25Line* Line) const {
-  for (size_t i = 0; i < Lines.size(); ++i)
-    if (Lines[i]->GetLine() == Line) return static_cast<int>(i);
-  return -1;
+  const auto found =
+      std::find_if(Lines.begin(), Lines.end(), [&](const auto& line) { return line->GetLine() == Line; });
+  return found == Lines.end() ? -1 : static_cast<int>(found - Lines.begin());
 }
 
 Tgx25PartPoint* TFalshPart::NextPoint(int Index) const { return CyclicItem(Points, Index + 1); }
@@ -135,15 +137,7 @@ void Tgx30CustomPart::ClearObject() {
 
 TModelObject* Tgx30CustomPart::FindObjectByInternalID(int32_t ID) {
   TModelObject* found = TFalshPart::FindObjectByInternalID(ID);
-  if (found != nullptr) return found;
-  TTreeVisitor visitor;
-  visitor.Element = [&](TAbstractFrame& element) {
-    if (found == nullptr && element.InternalID == ID) found = &element;
-  };
-  visitor.Selectable = [&](Tgx25SelectedObject& object) {
-    if (found == nullptr && object.InternalID == ID) found = &object;
-  };
-  VisitContent(visitor);
+  if (found == nullptr) VisitContent(InternalIDSearch(ID, found));
   return found;
 }
 

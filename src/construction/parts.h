@@ -28,6 +28,8 @@ struct TTreeVisitor {
   std::function<void(TAbstractFrame&)> Element;
   std::function<void(Tgx25SelectedObject&)> Selectable;
 };
+// A visitor that stores in Found the first object with the identifier ID.
+TTreeVisitor InternalIDSearch(int32_t ID, TModelObject*& Found);
 
 // A corner of a part: a reference to a point of the element (a corner or a point on a line).
 class Tgx25PartPoint {
