@@ -8,7 +8,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "shell/errors.h"

@@ -152,6 +152,10 @@ TEST(RuleCallbacks, NamesAreUpperCasedAndAskedOfTheOwner) {
   EXPECT_DOUBLE_EQ(parser.Calc("width / 2").AsDouble(), 600);
   EXPECT_DOUBLE_EQ((parser.Calc("(Width > 1000) AND (Color = 'white')")).AsDouble(), 1);
   EXPECT_TRUE(IsNull(parser.Calc("Unknown")));
+  TVariant asked;
+  parser.OnGetValue = [&asked](const std::string& name, TVariant& value) { asked = name; };
+  parser.Calc("ширина_рамы");
+  EXPECT_EQ(asked, TVariant("ШИРИНА_РАМЫ"));
   EXPECT_TRUE(IsNull(parser.Calc("Unknown + 1")));
   EXPECT_DOUBLE_EQ(parser.Calc("Unknown = Unknown").AsDouble(), 1);
 }
