@@ -7,12 +7,16 @@
 #include <iostream>
 #include <memory>
 
+#include "catalogue/catalogue.h"
 #include "command_registry.h"
+#include "shell/code_page.h"
 #include "shell/command_line.h"
 #include "shell/configuration.h"
 #include "shell/format_settings.h"
 #include "shell/gx_setup.h"
 #include "shell/installation.h"
+#include "shell/login.h"
+#include "shell/startup.h"
 #include "shell/user_messages.h"
 
 namespace kv::cli {
@@ -29,6 +33,12 @@ struct TSetupOptions {
 struct TShowOptions {
   std::string ConfigName;
   bool Json = false;
+};
+
+struct TCheckOptions {
+  std::string ConfigName;
+  std::string User;
+  std::string Password;
 };
 
 void RunSetup(const TSetupOptions& options, std::ostream& out) {
@@ -106,6 +116,65 @@ void RunShow(const TShowOptions& options, std::ostream& out) {
   else PrintText(Configuration(), setup, out);
 }
 
+// Lets in the user named on the command line with the password given there.
+class TBatchLogin : public ILoginDialog {
+public:
+  TBatchLogin(std::string user, std::string password) : user_(std::move(user)), password_(std::move(password)) {}
+  bool Execute(TLogin& login) override {
+    for (const auto& user : login.Users()) {
+      if (!AnsiSameText(user.Name, user_)) continue;
+      if (login.PasswordAccepted(user.ID, password_)) return login.Accept(user.ID, password_);
+      ShowError("Неверный пароль");
+      return false;
+    }
+    ShowError(Format("Пользователь %s не найден", user_));
+    return false;
+  }
+
+private:
+  std::string user_, password_;
+};
+
+const char* ActionName(int message) {
+  switch (message) {
+    case kMsgAutoLoadOrder: return "открыть заказ из командной строки";
+    case kMsgOpenOrderList: return "открыть реестр заказов";
+    case kMsgOpenCurrency: return "предложить обновить курсы валют";
+  }
+  return "?";
+}
+
+// The program's whole start-up and shut-down on the configuration, without windows: what opens,
+// and which deferred actions the main window would run.
+void RunCheck(const TCheckOptions& options, std::ostream& out) {
+  TCommandLineScope args(options.ConfigName.empty() ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{kSwitchDBConfig + options.ConfigName});
+  TConfigurationScope configuration;
+  TBatchLogin login(options.User, options.Password);
+  SetLoginDialog(&login);
+  TStartupHooks hooks;
+  hooks.Login = !options.User.empty();
+  hooks.OpenCatalogueTables = [] { Catalogue().OpenTables(DM_DB()); };
+  hooks.CloseCatalogueTables = [] { Catalogue().CloseTables(); };
+  hooks.SetupLoaded = [](TGXSetup& setup) {
+    Catalogue().Settings.UseDust = setup.UseDust;
+    Catalogue().Settings.WorkCurrency = setup.DefaultCurrency;
+  };
+  TSession session;
+  const TStartupResult result = session.Startup(hooks);
+  SetLoginDialog(nullptr);
+  if (!result.Started) throw CLI::RuntimeError(1);
+  out << "Конфигурация " << Configuration().GXConfigName << ", станция " << Configuration().GXStationName << "\n";
+  if (hooks.Login) out << "Пользователь: " << CurrentUser().Name << "\n";
+  for (TDatabaseAlias alias : kDatabaseOpenOrder)
+    out << "  " << AliasName(alias) << (DM_DB().IsOpen(alias) ? " открыта" : " закрыта") << "\n";
+  out << "Таблицы каталога " << (Catalogue().IsOpen() ? "открыты" : "не открыты") << "\n";
+  out << "Отложенные действия:\n";
+  for (int message : result.PostedMessages) out << "  " << message << ": " << ActionName(message) << "\n";
+  session.Shutdown();
+  out << "Работа завершена: таблицы и базы закрыты, параметры сохранены\n";
+}
+
 void InstallSetup(CLI::App& app) {
   auto setup_options = std::make_shared<TSetupOptions>();
   auto* setup = app.add_subcommand("setup", "Создать готовую к работе установку в папке");
@@ -125,6 +194,12 @@ void InstallConfig(CLI::App& app) {
   show->add_option("--config", show_options->ConfigName, "Имя конфигурации (иначе конфигурация по умолчанию)");
   show->add_flag("--json", show_options->Json, "Вывести в JSON");
   show->callback([show_options] { RunShow(*show_options, std::cout); });
+  auto check_options = std::make_shared<TCheckOptions>();
+  auto* check = config->add_subcommand("check", "Пройти запуск и завершение программы на конфигурации");
+  check->add_option("--config", check_options->ConfigName, "Имя конфигурации (иначе конфигурация по умолчанию)");
+  check->add_option("--user", check_options->User, "Войти под этим пользователем (иначе без входа)");
+  check->add_option("--password", check_options->Password, "Пароль пользователя");
+  check->callback([check_options] { RunCheck(*check_options, std::cout); });
 }
 
 const TCommandRegistration setup_registration("setup", InstallSetup);
@@ -139,6 +214,7 @@ void ShowSetup(const std::string& dir, std::ostream& out) {
   if (std::filesystem::exists(root / "install")) out << "  уже установлена: " << (root / "install").string() << "\n";
   else RunSetup(TSetupOptions{(root / "install").string(), "Demo", true, "admin"}, out);
   RunShow(TShowOptions{}, out);
+  RunCheck(TCheckOptions{"", "Администратор", "admin"}, out);
 }
 
 const TDemoStep demo_step("30-setup", ShowSetup);

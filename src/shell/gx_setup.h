@@ -53,12 +53,6 @@ struct TProfOptCheck {
   bool ShowAlertIfMaxIx = false;
 };
 
-// One currency of the catalogue's currency table: identifier and rate.
-struct TCurrencyItem {
-  int32_t ID = 0;
-  double Value = 0;
-};
-
 // A design-window default (the profile or part a new construction starts with). Its fields are
 // those of the design window's defaults; until they are read here the record keeps the stored
 // bytes as they are. Empty means "no default".
@@ -129,12 +123,12 @@ public:
   int32_t DefaultCalcMethod = 0;
   bool DopProfNoVisible = false;
 
-  // Money (INI section Money) and the values of the order being edited.
+  // Money (INI section Money) and the values of the order being edited. The currency list is
+  // built from the catalogue and kept with the catalogue's settings.
   int32_t DefaultCurrency = 0;
   int32_t RegistryCurrency = 0;
   int32_t OrderCurrency = 0;
   float OrderNDSTax = 0;
-  std::vector<TCurrencyItem> CurrencyList;
 
   // Order defaults (INI section Defaults).
   bool DefaultWindowCheck = true, DefaultDopProfCheck = false, DefaultMontMatCheck = false,

@@ -67,6 +67,7 @@ TStartupResult TSession::Startup(const TStartupHooks& hooks) {
       Shutdown();
       return result;
     }
+    if (hooks_.SetupLoaded) hooks_.SetupLoaded(*setup_);
     DecideDeferredActions(result);
     progress(100, "");
     result.Started = true;

@@ -27,6 +27,9 @@ struct TStartupHooks {
   // DM_FurnDoc, DM_AccDoc); empty when a program needs no catalogue.
   std::function<void()> OpenCatalogueTables;
   std::function<void()> CloseCatalogueTables;
+  // Called once GXSetup is loaded, to hand its options to the layers above (the catalogue's
+  // settings); may be empty.
+  std::function<void(TGXSetup& setup)> SetupLoaded;
   // The splash window's progress (percent) and label; may be empty.
   std::function<void(int percent, const std::string& label)> Progress;
   // False for batch jobs that run without a user (no login dialog, no station taken).

@@ -105,3 +105,36 @@ TEST_F(SetupCommandTest, IniWrittenInWindows1251) {
 
 }  // namespace
 }  // namespace kv::cli
+
+namespace kv::cli {
+namespace {
+
+TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEnd) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root(), "--default"}).Code, 0);
+  const TRun check = RunCommand({"config", "check", "--user", "администратор", "--password", "ADMIN"});
+  ASSERT_EQ(check.Code, 0) << check.Err;
+  EXPECT_NE(check.Out.find("Пользователь: Администратор"), std::string::npos);
+  EXPECT_NE(check.Out.find("GXDB_Report открыта"), std::string::npos);
+  EXPECT_NE(check.Out.find("Таблицы каталога открыты"), std::string::npos);
+  EXPECT_NE(check.Out.find("1430: предложить обновить курсы валют"), std::string::npos);
+  EXPECT_NE(check.Out.find("Работа завершена"), std::string::npos);
+}
+
+TEST_F(SetupCommandTest, CheckWithAWrongPasswordEndsWithAMessage) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root(), "--default"}).Code, 0);
+  const TRun check = RunCommand({"config", "check", "--user", "Администратор", "--password", "nope"});
+  EXPECT_NE(check.Code, 0);
+  EXPECT_NE(check.Err.find("Неверный пароль"), std::string::npos);
+  EXPECT_EQ(check.Out, "");
+}
+
+TEST_F(SetupCommandTest, CheckWithoutTheIniFileEndsWithItsWarning) {
+  ASSERT_EQ(RunCommand({"setup", "--root", Root(), "--default"}).Code, 0);
+  std::filesystem::remove(temp_.Dir() / "inst" / "korvent.ini");
+  const TRun check = RunCommand({"config", "check"});
+  EXPECT_NE(check.Code, 0);
+  EXPECT_NE(check.Err.find("Не найден файл конфигурации!"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kv::cli

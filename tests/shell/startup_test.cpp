@@ -34,6 +34,7 @@ protected:
     CreateInstallation(options, log);
     SetLoginDialog(&login_);
     hooks_.OpenCatalogueTables = [this] { events_.push_back("open catalogue"); };
+    hooks_.SetupLoaded = [this](TGXSetup& setup) { events_.push_back("setup " + setup.FirmName); };
     hooks_.CloseCatalogueTables = [this] {
       events_.push_back(std::string("close catalogue, databases ") +
                         (databases_.IsOpen(TDatabaseAlias::GXDB_Catalog) ? "open" : "closed"));
@@ -65,7 +66,7 @@ TEST_F(StartupTest, FreshInstallationStartsWithEveryDeferredAction) {
   EXPECT_EQ(Configuration().GXConfigName, "Main");
   EXPECT_EQ(CurrentUser().Name, "Администратор");
   for (TDatabaseAlias alias : kDatabaseOpenOrder) EXPECT_TRUE(databases_.IsOpen(alias)) << AliasName(alias);
-  EXPECT_EQ(events_, std::vector<std::string>{"open catalogue"});
+  EXPECT_EQ(events_, (std::vector<std::string>{"open catalogue", "setup ООО \"Светлые окна\""}));
   ASSERT_NE(GXSetup(), nullptr);
   EXPECT_TRUE(GXSetup()->Loaded);
   EXPECT_EQ(GXSetup()->FirmName, "ООО \"Светлые окна\"");
