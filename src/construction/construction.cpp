@@ -91,10 +91,7 @@ TContourDimensions Tgx25Construction::GetDimensions() const {
   return total;
 }
 
-TRect Tgx25Construction::GetBoundRect() const {
-  const TContourDimensions d = GetDimensions();
-  return {d.Left.X, d.Top.Y, d.Right.X, d.Bottom.Y};
-}
+TRect Tgx25Construction::GetBoundRect() const { return BoundRectOf(GetDimensions()); }
 
 TSizeF Tgx25Construction::GetSize() const {
   const TRect bounds = GetBoundRect();
@@ -110,9 +107,9 @@ long double Tgx25Construction::GetSquare() const {
   long double square = 0;
   for (const auto& frame : FFrames) {
     if (frame->Points.empty()) continue;
-    const TContourDimensions d = frame->GetDimensions();
-    square += static_cast<long double>(GetSize10(static_cast<float>(d.Right.X - d.Left.X))) *
-              GetSize10(static_cast<float>(d.Bottom.Y - d.Top.Y)) / 1000000;
+    const TRect bounds = BoundRectOf(frame->GetDimensions());
+    square += static_cast<long double>(GetSize10(static_cast<float>(bounds.Width()))) *
+              GetSize10(static_cast<float>(bounds.Height())) / 1000000;
   }
   return GetRoundedFloat(square, 4);
 }

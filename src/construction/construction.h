@@ -18,17 +18,6 @@
 
 namespace kv {
 
-// Bounding rectangle in model units.
-struct TRect {
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Right = 0;
-  int32_t Bottom = 0;
-  int32_t Width() const { return Right - Left; }
-  int32_t Height() const { return Bottom - Top; }
-  friend bool operator==(const TRect&, const TRect&) = default;
-};
-
 // Width and length of a layer around the opening (sill, drip, stucco, quarter).
 struct TLayerSize {
   int32_t Width = 0;

@@ -91,7 +91,7 @@ Tgx25Line* TAbstractFrame::PriorLine(int Index) const { return CyclicItem(Lines,
 long double TAbstractFrame::Angle(int Index) const {
   const Tgx25Line* prior = PriorLine(Index);
   const Tgx25Line* next = CyclicItem(Lines, Index);
-  if (prior == nullptr || next == nullptr || Points.empty()) return -1;
+  if (prior == nullptr || next == nullptr || static_cast<int>(Points.size()) < MIN_CONTOUR_POINT) return -1;
   const TPointF corner = ExtendedPoint(CyclicItem(Points, Index)->GetPoint());
   return GetAngle(ExtendedPoint(PriorPoint(Index)->GetPoint()), corner, ExtendedPoint(NextPoint(Index)->GetPoint()),
                   prior->Radius, next->Radius, prior->Center, next->Center);

@@ -30,6 +30,8 @@ TTreeVisitor InternalIDSearch(int32_t ID, TModelObject*& Found) {
           }};
 }
 
+TRect BoundRectOf(const TContourDimensions& D) { return {D.Left.X, D.Top.Y, D.Right.X, D.Bottom.Y}; }
+
 // --- Tgx25PartLine ---------------------------------------------------------------------------
 
 void Tgx25PartLine::SetLine(Tgx25Line* NewLine, bool NewInverted) {
@@ -106,8 +108,8 @@ TContourDimensions TFalshPart::GetDimensions() const {
 }
 
 TSize TFalshPart::GetInternalSize() const {
-  const TContourDimensions d = GetDimensions();
-  return {d.Right.X - d.Left.X, d.Bottom.Y - d.Top.Y};
+  const TRect bounds = GetBoundRect();
+  return {bounds.Width(), bounds.Height()};
 }
 
 TSizeF TFalshPart::GetSize() const {
@@ -116,8 +118,8 @@ TSizeF TFalshPart::GetSize() const {
 }
 
 TPoint TFalshPart::GetLeftTop() const {
-  const TContourDimensions d = GetDimensions();
-  return {d.Left.X, d.Top.Y};
+  const TRect bounds = GetBoundRect();
+  return {bounds.Left, bounds.Top};
 }
 
 // --- Tgx30CustomPart -------------------------------------------------------------------------

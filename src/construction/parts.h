@@ -23,6 +23,20 @@ class Tgx25Stulp;
 class Tgx25Glass;
 class Tgx30CustomPart;
 
+// Bounding rectangle in model units.
+struct TRect {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
+  int32_t Width() const { return Right - Left; }
+  int32_t Height() const { return Bottom - Top; }
+  friend bool operator==(const TRect&, const TRect&) = default;
+};
+
+// The bounding rectangle of contour extremes.
+TRect BoundRectOf(const TContourDimensions& D);
+
 // Callbacks of a walk over every object of a tree: frame-like elements and selectable objects.
 struct TTreeVisitor {
   std::function<void(TAbstractFrame&)> Element;
@@ -99,6 +113,7 @@ public:
   TSize GetInternalSize() const;
   TSizeF GetSize() const;
   TPoint GetLeftTop() const;
+  TRect GetBoundRect() const { return BoundRectOf(GetDimensions()); }
 
   std::string No;
   std::vector<std::unique_ptr<Tgx25PartPoint>> Points;

@@ -7,11 +7,10 @@ namespace kv {
 
 namespace {
 
-std::vector<Tgx30CustomPart*> CustomParts(TAbstractFrame& Element) {
-  std::vector<Tgx30CustomPart*> parts;
+template <class Visit>
+void ForEachCustomPart(TAbstractFrame& Element, Visit visit) {
   for (auto& part : Element.Parts)
-    if (auto* custom = dynamic_cast<Tgx30CustomPart*>(part.get())) parts.push_back(custom);
-  return parts;
+    if (auto* custom = dynamic_cast<Tgx30CustomPart*>(part.get())) visit(*custom);
 }
 
 void AddGlasses(Tgx30CustomPart& Part, std::vector<TModelObject*>& Objects) {
@@ -70,16 +69,17 @@ void AddOwnObjects(TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelOb
   }
   for (auto& impost : Element.Imposts)
     if (ImpostOfWalk(Element, *impost, Kind)) Objects.push_back(impost.get());
-  for (Tgx30CustomPart* part : CustomParts(Element)) {
-    if (PartOfWalk(Element, *part, Kind)) Objects.push_back(part);
-    AddPartContent(*part, Kind, Objects);
-  }
+  ForEachCustomPart(Element, [&](Tgx30CustomPart& part) {
+    if (PartOfWalk(Element, part, Kind)) Objects.push_back(&part);
+    AddPartContent(part, Kind, Objects);
+  });
 }
 
 void CollectInto(TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelObject*>& Objects) {
   AddOwnObjects(Element, Kind, Objects);
-  for (Tgx30CustomPart* part : CustomParts(Element))
-    if (TCustomFrame* filling = part->FillElement()) CollectInto(*filling, Kind, Objects);
+  ForEachCustomPart(Element, [&](Tgx30CustomPart& part) {
+    if (TCustomFrame* filling = part.FillElement()) CollectInto(*filling, Kind, Objects);
+  });
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "construction/model_builders.h"
+#include "model_builders.h"
 
 namespace kv::test {
 

@@ -237,6 +237,8 @@ TEST_F(TwoSashWindow, DimensionsAreaAndPerimeter) {
   EXPECT_NEAR(static_cast<double>(construction.GetPerimeter()), 5.2, 1e-9);
   EXPECT_EQ(CustomPart(*frame, 1)->GetInternalSize(), (TSize{6000, 14000}));
   EXPECT_EQ(CustomPart(*frame, 1)->GetLeftTop(), (TPoint{6000, 0}));
+  EXPECT_EQ(CustomPart(*left, 0)->GetBoundRect(), (TRect{100, 100, 5900, 13900}));
+  EXPECT_FLOAT_EQ(CustomPart(*left, 0)->GetSize().Width, 580);
 }
 
 TEST(Construction, BasePartOfARectangleRefersToItsContour) {
