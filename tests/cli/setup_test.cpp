@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "command_registry.h"
+#include "cli/cli_run.h"
 #include "shell/code_page.h"
 #include "shell/registry_store.h"
 #include "shell/temp_registry.h"
@@ -11,21 +11,9 @@
 namespace kv::cli {
 namespace {
 
-struct TRun {
-  int Code = 0;
-  std::string Out;
-  std::string Err;
-};
+using TRun = TCliRun;
 
-TRun RunCommand(const std::vector<std::string>& args) {
-  ::testing::internal::CaptureStdout();
-  ::testing::internal::CaptureStderr();
-  TRun run;
-  run.Code = RunCli(args);
-  run.Out = ::testing::internal::GetCapturedStdout();
-  run.Err = ::testing::internal::GetCapturedStderr();
-  return run;
-}
+TRun RunCommand(const std::vector<std::string>& args) { return RunCliCaptured(args); }
 
 class SetupCommandTest : public ::testing::Test {
 protected:
