@@ -12,21 +12,12 @@ TCatalogue*& CurrentCatalogue() {
   return current;
 }
 
-// The tables of an attached alias database in the order they were created.
-std::vector<std::string> AliasTableNames(TSqlConnection& connection, TDatabaseAlias alias) {
-  const TMemTable names = connection.Query("SELECT name FROM " + std::string(AliasName(alias)) +
-                                           ".sqlite_master WHERE type = 'table' ORDER BY rowid");
-  std::vector<std::string> result;
-  for (const TRecord& row : names.Rows()) result.push_back(row[0].AsString());
-  return result;
-}
-
 }  // namespace
 
 bool TCatalogueModule::OpenTables(TSqlConnection& connection) {
   CloseTables();
   tables_.clear();
-  for (const std::string& name : AliasTableNames(connection, alias_)) {
+  for (const std::string& name : ReadTableNames(connection, std::string(AliasName(alias_)))) {
     tables_.push_back(std::make_unique<TTable>(connection, std::string(AliasName(alias_)), name));
   }
   bool all_opened = true;

@@ -246,6 +246,16 @@ private:
   std::string sql_;
 };
 
+// Declared types and primary key of a table of an attached schema ("main" for the
+// connection's own database); no columns when the table does not exist.
+struct TTableInfo {
+  std::vector<TFieldDef> Fields;
+  std::vector<std::string> PrimaryKey;
+};
+TTableInfo ReadTableInfo(TSqlConnection& connection, const std::string& schema, const std::string& table);
+// The tables of a schema in the order they were created.
+std::vector<std::string> ReadTableNames(TSqlConnection& connection, const std::string& schema);
+
 // ":GXDB_Registry:OrderLst.db" -> GXDB_Registry.OrderLst (quotes of either kind, any extension,
 // case kept). Text inside other string literals is left alone.
 std::string RewriteAliasNames(const std::string& sql);

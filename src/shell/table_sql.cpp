@@ -319,29 +319,42 @@ std::string RewriteAliasNames(const std::string& sql) {
 TTable::TTable(TSqlConnection& connection, std::string alias, std::string table_name)
     : connection_(connection), alias_(std::move(alias)), table_name_(std::move(table_name)) {}
 
-void TTable::Open() {
-  RequireIdentifier(alias_);
-  RequireIdentifier(table_name_);
-  const TMemTable columns = connection_.Query("PRAGMA " + alias_ + ".table_info(" + table_name_ + ")");
-  if (columns.RecordCount() == 0) {
-    throw EDatabaseError(Format("Таблица %s не существует в базе данных %s", table_name_, alias_));
-  }
+TTableInfo ReadTableInfo(TSqlConnection& connection, const std::string& schema, const std::string& table) {
+  RequireIdentifier(schema);
+  RequireIdentifier(table);
+  const TMemTable columns = connection.Query("PRAGMA " + schema + ".table_info(" + table + ")");
   // table_info: cid, name, type, notnull, dflt_value, pk (position in the primary key, 0 if none)
+  TTableInfo info;
   std::vector<std::pair<int64_t, std::string>> key_columns;
   for (const TRecord& column : columns.Rows()) {
+    info.Fields.push_back(FieldDefFromDeclaredType(column[1].AsString(), column[2].AsString()));
     if (column[5].AsInteger() > 0) key_columns.emplace_back(column[5].AsInteger(), column[1].AsString());
   }
   std::sort(key_columns.begin(), key_columns.end());
-  std::vector<std::string> primary_key;
-  std::string order_by;
-  for (const auto& [position, name] : key_columns) {
-    primary_key.push_back(name);
-    order_by += (order_by.empty() ? "" : ", ") + ("\"" + name + "\"");
+  for (const auto& [position, name] : key_columns) info.PrimaryKey.push_back(name);
+  return info;
+}
+
+std::vector<std::string> ReadTableNames(TSqlConnection& connection, const std::string& schema) {
+  RequireIdentifier(schema);
+  const TMemTable names = connection.Query("SELECT name FROM " + schema +
+                                           ".sqlite_master WHERE type = 'table' ORDER BY rowid");
+  std::vector<std::string> result;
+  for (const TRecord& row : names.Rows()) result.push_back(row[0].AsString());
+  return result;
+}
+
+void TTable::Open() {
+  const TTableInfo info = ReadTableInfo(connection_, alias_, table_name_);
+  if (info.Fields.empty()) {
+    throw EDatabaseError(Format("Таблица %s не существует в базе данных %s", table_name_, alias_));
   }
+  std::string order_by;
+  for (const std::string& name : info.PrimaryKey) order_by += (order_by.empty() ? "\"" : ", \"") + name + "\"";
   if (order_by.empty()) order_by = "rowid";
   const std::string sql = "SELECT * FROM " + alias_ + "." + table_name_ + " ORDER BY " + order_by;
   TStatement statement(connection_.Handle(), sql);
-  data_ = ReadResult(statement, table_name_, primary_key);
+  data_ = ReadResult(statement, table_name_, info.PrimaryKey);
   active_ = true;
 }
 
