@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_files.h"
 #include "command_registry.h"
 #include "shell/code_page.h"
 #include "shell/command_line.h"
@@ -47,6 +48,9 @@ void RunSetup(const TSetupOptions& options, std::ostream& out) {
   installation.ConfigName = options.ConfigName;
   installation.MakeDefault = options.MakeDefault;
   installation.AdminPassword = options.AdminPassword;
+  installation.CreateCatalogue = [](const TDatabaseDirs& dirs) {
+    CreateCatalogueDatabases(dirs, DataDir(), DemoCatalogueDir(DataDir()));
+  };
   CreateInstallation(installation, out);
   out << "Готово. Настройки: korvent-cli config show --config " << options.ConfigName << "\n";
 }
