@@ -86,7 +86,8 @@ void WriteConfigurationKey(const TConfiguration& config, bool make_default) {
   });
 }
 
-// A firm, its mark-ups and taxes and the order defaults of a small window workshop.
+// A firm, its mark-ups and taxes and the order defaults of a small window workshop; prices in
+// the catalogue's base currency (0).
 void WriteIniFile(const TConfiguration& config) {
   TGXSetup setup;
   setup.FirmName = "ООО \"Светлые окна\"";
@@ -113,8 +114,8 @@ void WriteIniFile(const TConfiguration& config) {
   setup.DefaultRolletProfit = 20;
   setup.DefaultJalousieProfit = 20;
   setup.DefaultNDSTax = 20;
-  setup.DefaultCurrency = 1;
-  setup.RegistryCurrency = 1;
+  setup.DefOrderProfSys = "TL70";  // the profile and fittings systems of the demo catalogue
+  setup.DefOrderFurnSys = "TLF";
   setup.DefaultSillCheck = true;
   setup.DefaultSinkCheck = true;
   setup.DefaultMontPeriodCheck = true;

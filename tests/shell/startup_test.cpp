@@ -209,7 +209,8 @@ TEST_F(InstallationTest, EveryPartOfTheInstallationExists) {
   const TIniFile ini(options.Root / "korvent.ini");
   EXPECT_EQ(ini.ReadString("Firm", "Name", ""), "ООО \"Светлые окна\"");
   EXPECT_EQ(ini.ReadString("Tax", "NDSTax", ""), "20");
-  EXPECT_EQ(ini.ReadString("Money", "CurCurrency", ""), "1");
+  EXPECT_EQ(ini.ReadString("Money", "CurCurrency", ""), "0");
+  EXPECT_EQ(ini.ReadString("Defaults", "ProfSys", ""), "TL70");
   EXPECT_TRUE(ini.SectionExists("Defaults"));
   EXPECT_TRUE(std::filesystem::is_directory(options.Root / "Orders" / "ORDERS" / "WORK"));
   EXPECT_TRUE(std::filesystem::is_directory(options.Root / "Orders" / "EXCHANGE" / "OUTBOX"));
