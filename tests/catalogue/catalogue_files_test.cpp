@@ -1,0 +1,168 @@
+#include "catalogue/catalogue_files.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/small_catalogue.h"
+#include "shell/user_messages.h"
+
+namespace kv {
+namespace {
+
+using test::MakeTempFolder;
+using test::SourceDataDir;
+
+std::string ReadFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteFile(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// The catalogue of a folder opened for reading.
+struct TOpened {
+  explicit TOpened(const std::filesystem::path& root) {
+    const TDatabaseDirs dirs = TDatabaseDirs::Below(root);
+    for (TDatabaseAlias alias : kCatalogueAliases) {
+      databases.SetDirectory(alias, dirs[alias]);
+      databases.Open(alias);
+    }
+    all_opened = catalogue.OpenTables(databases);
+  }
+  TScriptedMessages messages;
+  TUserMessagesScope scope{messages};
+  TDatabases databases;
+  TCatalogue catalogue;
+  bool all_opened = false;
+};
+
+class CatalogueFiles : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder = MakeTempFolder("kv-catalogue-files");
+    demo = folder / "demo";
+    CreateCatalogueDatabases(TDatabaseDirs::Below(demo), SourceDataDir(), DemoCatalogueDir(SourceDataDir()));
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+  std::filesystem::path folder;
+  std::filesystem::path demo;
+};
+
+TEST_F(CatalogueFiles, DemoCatalogueOpensEveryTableWithRows) {
+  TOpened opened(demo);
+  EXPECT_TRUE(opened.all_opened);
+  EXPECT_TRUE(opened.messages.Shown().empty());
+  for (TCatalogueModule* module : opened.catalogue.Modules()) {
+    EXPECT_FALSE(module->Tables().empty()) << AliasName(module->Alias());
+    for (const auto& table : module->Tables()) {
+      EXPECT_TRUE(table->Active()) << table->TableName();
+      if (table->TableName() != "Library") {
+        EXPECT_GT(table->Data().RecordCount(), 0u) << table->TableName();
+      }
+    }
+  }
+  EXPECT_EQ(opened.catalogue.Settings.CurrencyList.size(), 3u);
+}
+
+TEST_F(CatalogueFiles, CsvRoundTripReproducesEveryTable) {
+  const auto first = folder / "csv1";
+  const auto second = folder / "csv2";
+  const auto copy = folder / "copy";
+  const int files = ExportCatalogueCsv(TDatabaseDirs::Below(demo), first);
+  EXPECT_GT(files, 60);
+  EXPECT_GT(ImportCatalogueCsv(first, TDatabaseDirs::Below(copy), SourceDataDir()), 500);
+  EXPECT_EQ(ExportCatalogueCsv(TDatabaseDirs::Below(copy), second), files);
+  for (const auto& entry : std::filesystem::directory_iterator(first)) {
+    EXPECT_EQ(ReadFile(entry.path()), ReadFile(second / entry.path().filename())) << entry.path().filename();
+  }
+  TOpened original(demo);
+  TOpened reloaded(copy);
+  const auto modules = original.catalogue.Modules();
+  const auto copies = reloaded.catalogue.Modules();
+  for (size_t m = 0; m < modules.size(); ++m) {
+    ASSERT_EQ(modules[m]->Tables().size(), copies[m]->Tables().size());
+    for (size_t t = 0; t < modules[m]->Tables().size(); ++t) {
+      const TMemTable& a = modules[m]->Tables()[t]->Data();
+      const TMemTable& b = copies[m]->Tables()[t]->Data();
+      EXPECT_EQ(a.Rows(), b.Rows()) << a.Name();
+    }
+  }
+}
+
+TEST_F(CatalogueFiles, ImportReplacesOnlyTheTablesGiven) {
+  const auto csv = folder / "csv";
+  std::filesystem::create_directories(csv);
+  WriteFile(csv / "Currency.csv", "ID,Name,Value\n0,руб.,1\n5,CHF,101.25\n");
+  EXPECT_EQ(ImportCatalogueCsv(csv, TDatabaseDirs::Below(demo), SourceDataDir()), 2);
+  TOpened opened(demo);
+  const TMemTable& currency = opened.catalogue.Currency.Get();
+  ASSERT_EQ(currency.RecordCount(), 2u);
+  EXPECT_EQ(currency.Row(1)[currency.FieldIndex("Name")].AsString(), "CHF");
+  EXPECT_TRUE(currency.Row(1)[currency.FieldIndex("Dec")].IsNull());
+  EXPECT_GT(opened.catalogue.Catalog.Get().RecordCount(), 100u) << "tables without a file keep their rows";
+}
+
+struct TBadCsv {
+  const char* File;
+  const char* Text;
+  const char* Message;
+};
+
+class BadCsv : public CatalogueFiles, public ::testing::WithParamInterface<TBadCsv> {};
+
+TEST_P(BadCsv, IsRefusedNamingFileLineAndColumnAndNothingIsWritten) {
+  const auto csv = folder / "bad";
+  std::filesystem::create_directories(csv);
+  WriteFile(csv / "BeadGrp.csv", "Name,Group\nПрямой,1\n");  // a good file read before the bad one
+  WriteFile(csv / GetParam().File, GetParam().Text);
+  const std::string before = ReadFile(DatabaseFile(TDatabaseDirs::Below(demo)[TDatabaseAlias::GXDB_Profile]));
+  try {
+    ImportCatalogueCsv(csv, TDatabaseDirs::Below(demo), SourceDataDir());
+    FAIL() << "accepted";
+  } catch (const EKvError& error) {
+    EXPECT_STREQ(error.what(), GetParam().Message);
+  }
+  EXPECT_EQ(ReadFile(DatabaseFile(TDatabaseDirs::Below(demo)[TDatabaseAlias::GXDB_Profile])), before);
+  EXPECT_FALSE(std::filesystem::exists(folder / "fresh"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, BadCsv,
+    ::testing::Values(
+        TBadCsv{"Windows.csv", "ID\n1\n", "Файл Windows.csv, строка 1: таблица Windows не существует в каталоге"},
+        TBadCsv{"ProfList.csv", "Profile,Colour\nA,1\n", "Файл ProfList.csv, строка 1, столбец Colour: неизвестный столбец таблицы"},
+        TBadCsv{"ProfList.csv", "Profile,Width\nA,70.0\nB,wide\n",
+                "Файл ProfList.csv, строка 3, столбец Width: 'wide' не является числом"},
+        TBadCsv{"ProfList.csv", "Profile,Group\nA,0\nB,1\nA,2\n", "Файл ProfList.csv, строка 4, столбец Profile: ключ [A] повторяется"},
+        TBadCsv{"ProfList.csv", "Profile,Group\n\"multi\nline\",0\nB\n", "Файл ProfList.csv, строка 4: полей 1, а в заголовке 2"},
+        TBadCsv{"ProfList.csv", "Profile,Group\nABCDEFGHIJKLMNOPQRSTUVWXYZ,0\n",
+                "Файл ProfList.csv, строка 2, столбец Profile: текст длиннее 20 символов"},
+        TBadCsv{"BeadComb.csv", "ID,ProfGrp\n1.5,1\n1.50,2\n", "Файл BeadComb.csv, строка 3, столбец ID: ключ [1,5] повторяется"},
+        TBadCsv{"CombList.csv", "Profile1,Group\nA,\"1\n", "Файл CombList.csv, строка 2: не закрыта кавычка"},
+        TBadCsv{"ProfList.csv", "", "Файл ProfList.csv, строка 1: нет строки заголовка"},
+        TBadCsv{"ProfList.csv", "Profile,Profile\n", "Файл ProfList.csv, строка 1, столбец Profile: столбец повторяется"}));
+
+TEST_F(CatalogueFiles, ABrokenScriptIsReportedAndLeavesNoDatabase) {
+  const auto scripts = folder / "scripts";
+  std::filesystem::create_directories(scripts);
+  for (TDatabaseAlias alias : kCatalogueAliases) WriteFile(scripts / (std::string(AliasName(alias)) + ".sql"), "");
+  WriteFile(scripts / "GXDB_Furniture.sql", "INSERT INTO \"FrnComp\" (\"Nope\") VALUES (1);");
+  const auto target = TDatabaseDirs::Below(folder / "broken");
+  try {
+    CreateCatalogueDatabases(target, SourceDataDir(), scripts);
+    FAIL();
+  } catch (const EInOutError& error) {
+    EXPECT_NE(std::string(error.what()).find("GXDB_Furniture.sql"), std::string::npos) << error.what();
+  }
+  for (TDatabaseAlias alias : kCatalogueAliases) EXPECT_FALSE(std::filesystem::exists(DatabaseFile(target[alias])));
+}
+
+}  // namespace
+}  // namespace kv
