@@ -1,72 +1,56 @@
 #include <gtest/gtest.h>
 
-#include "command_registry.h"
+#include "cli_run.h"
 
 namespace kv::cli {
 namespace {
 
-struct TRun {
-  int Code = 0;
-  std::string Out;
-  std::string Err;
-};
-
-TRun RunEval(const std::vector<std::string>& args) {
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  TRun run;
-  run.Code = RunCli(args);
-  run.Out = testing::internal::GetCapturedStdout();
-  run.Err = testing::internal::GetCapturedStderr();
-  return run;
-}
-
 TEST(EvalFormulaCommand, PrintsTheValue) {
-  const TRun run = RunEval({"eval", "formula", "4,5*x/(y^2-z)", "--x", "2", "--y", "3", "--z", "1"});
+  const TCliRun run = RunCliCaptured({"eval", "formula", "4,5*x/(y^2-z)", "--x", "2", "--y", "3", "--z", "1"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "1,125\n");
 }
 
 TEST(EvalFormulaCommand, TakesParametersAndJson) {
-  const TRun run = RunEval({"eval", "formula", "a*b+x", "--param", "a=2,5", "--param", "b=4", "--x", "1.5", "--json"});
+  const TCliRun run = RunCliCaptured({"eval", "formula", "a*b+x", "--param", "a=2,5", "--param", "b=4", "--x", "1.5", "--json"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "{\"text\":\"11,5\",\"value\":11.5}\n");
 }
 
 TEST(EvalFormulaCommand, ABadFormulaGivesTheMessageAndAnErrorCode) {
-  TRun run = RunEval({"eval", "formula", "Sin(x)"});
+  TCliRun run = RunCliCaptured({"eval", "formula", "Sin(x)"});
   EXPECT_NE(run.Code, 0);
   EXPECT_EQ(run.Out, "");
   EXPECT_NE(run.Err.find("Error in Expression"), std::string::npos);
-  run = RunEval({"eval", "formula", "x", "--param", "q=1"});
+  run = RunCliCaptured({"eval", "formula", "x", "--param", "q=1"});
   EXPECT_NE(run.Code, 0);
   EXPECT_NE(run.Err.find("Неизвестный параметр формулы [q]"), std::string::npos);
-  run = RunEval({"eval", "formula", "x", "--x", "abc"});
+  run = RunCliCaptured({"eval", "formula", "x", "--x", "abc"});
   EXPECT_NE(run.Code, 0);
 }
 
 TEST(EvalRuleCommand, PrintsTheValueOfARule) {
-  TRun run = RunEval({"eval", "rule", "(Width > 1000) AND (Color = 'white')", "--var", "width=1200", "--var", "COLOR=white"});
+  TCliRun run = RunCliCaptured({"eval", "rule", "(Width > 1000) AND (Color = 'white')", "--var", "width=1200", "--var", "COLOR=white"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "1\n");
-  run = RunEval({"eval", "rule", "COPY(Name, 1, 4) + '!'", "--var", "Name=Рама белая", "--json"});
+  run = RunCliCaptured({"eval", "rule", "COPY(Name, 1, 4) + '!'", "--var", "Name=Рама белая", "--json"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "{\"type\":\"string\",\"value\":\"Рама!\"}\n");
-  run = RunEval({"eval", "rule", "D + 1", "--var", "D=28.02.2024"});
+  run = RunCliCaptured({"eval", "rule", "D + 1", "--var", "D=28.02.2024"});
   EXPECT_EQ(run.Out, "29.02.2024\n");
 }
 
 TEST(EvalRuleCommand, UnknownNamesAndBadRulesFail) {
-  TRun run = RunEval({"eval", "rule", "Height * 2"});
+  TCliRun run = RunCliCaptured({"eval", "rule", "Height * 2"});
   EXPECT_NE(run.Code, 0);
   EXPECT_NE(run.Err.find("Не задано значение [HEIGHT]"), std::string::npos);
-  run = RunEval({"eval", "rule", "PLC_ALL(1,2,3)"});
+  run = RunCliCaptured({"eval", "rule", "PLC_ALL(1,2,3)"});
   EXPECT_NE(run.Code, 0);
   EXPECT_NE(run.Err.find("Неизвестная функция [PLC_ALL]"), std::string::npos);
-  run = RunEval({"eval", "rule", "(1+2"});
+  run = RunCliCaptured({"eval", "rule", "(1+2"});
   EXPECT_NE(run.Code, 0);
   EXPECT_NE(run.Err.find("Не закрыта скобка"), std::string::npos);
-  run = RunEval({"eval", "rule", "1", "--var", "novalue"});
+  run = RunCliCaptured({"eval", "rule", "1", "--var", "novalue"});
   EXPECT_NE(run.Code, 0);
 }
 
