@@ -39,6 +39,7 @@ void EncodeRecord(const TVariant& value, uint8_t* record) {
     case varDate: PutValue<double>(record, value.AsDate()); break;
     case varBoolean: PutValue<int16_t>(record, value.AsBoolean() ? int16_t(-1) : int16_t(0)); break;
     case varByte: PutValue<uint8_t>(record, static_cast<uint8_t>(value.AsInteger())); break;
+    case varInt64: PutValue<int64_t>(record, value.AsInt64()); break;
     default: break;  // empty and null carry no value
   }
 }
@@ -57,6 +58,7 @@ TVariant DecodeRecord(const uint8_t* record) {
     case varDate: return TVariant::Date(GetValue<double>(record));
     case varBoolean: return TVariant(GetValue<int16_t>(record) != 0);
     case varByte: return TVariant(GetValue<uint8_t>(record));
+    case varInt64: return TVariant(GetValue<int64_t>(record));
     default: throw EInOutError(Format("Ошибка чтения из потока!\r\nНеизвестный тип значения [%d]!", code));
   }
 }

@@ -41,6 +41,7 @@ public:
   std::string ReadString();
   TVariant ReadValue();
   int32_t ReadInteger() { return ReadValue().AsInteger(); }
+  int64_t ReadInt64() { return ReadValue().AsInt64(); }
   double ReadDouble() { return ReadValue().AsDouble(); }
   bool ReadBoolean() { return ReadValue().AsBoolean(); }
   TCurrency ReadCurrency() { return ReadValue().AsCurrency(); }

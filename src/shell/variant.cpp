@@ -25,7 +25,7 @@ TOverloaded(Ts...) -> TOverloaded<Ts...>;
 
 TVarType TVariant::VarType() const {
   static constexpr TVarType kCodes[] = {varEmpty,    varNull, varSmallint, varInteger, varSingle, varDouble,
-                                        varCurrency, varDate, varBoolean,  varByte,    varString};
+                                        varCurrency, varDate, varBoolean,  varByte,    varString, varInt64};
   return kCodes[value_.index()];
 }
 
@@ -47,6 +47,18 @@ int32_t TVariant::AsInteger() const {
   const long double v = nearbyintl(AsExtended());
   if (!(v >= INT32_MIN && v <= INT32_MAX)) ThrowCannotConvert("целое число");
   return static_cast<int32_t>(v);
+}
+
+int64_t TVariant::AsInt64() const {
+  if (auto v = std::get_if<int64_t>(&value_)) return *v;
+  if (auto s = std::get_if<std::string>(&value_)) {
+    long long parsed = 0;
+    if (!TryStrToInt(*s, parsed)) ThrowCannotConvert("целое число");
+    return parsed;
+  }
+  const long double v = nearbyintl(AsExtended());
+  if (!(v >= -9.2e18L && v <= 9.2e18L)) ThrowCannotConvert("целое число");
+  return static_cast<int64_t>(v);
 }
 
 bool TVariant::AsBoolean() const {

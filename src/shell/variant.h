@@ -22,6 +22,7 @@ enum TVarType : uint16_t {
   varDate = 7,
   varBoolean = 11,
   varByte = 17,
+  varInt64 = 20,  // only the construction stream's one 64-bit glass field uses it
   varString = 256,
 };
 
@@ -45,6 +46,7 @@ public:
   TVariant(TVarDate v) : value_(v) {}
   TVariant(bool v) : value_(v) {}
   TVariant(uint8_t v) : value_(v) {}
+  TVariant(int64_t v) : value_(v) {}
   TVariant(std::string v) : value_(std::move(v)) {}
   TVariant(const char* v) : value_(std::string(v)) {}
 
@@ -58,6 +60,7 @@ public:
   // Conversions as the readers of the documents need them; a string converts through the
   // program's number format, empty and null convert to zero; anything else raises EConvertError.
   int32_t AsInteger() const;
+  int64_t AsInt64() const;
   long double AsExtended() const;
   double AsDouble() const { return static_cast<double>(AsExtended()); }
   float AsSingle() const { return static_cast<float>(AsExtended()); }
@@ -70,7 +73,7 @@ public:
 
 private:
   using TValue = std::variant<std::monostate, TVarNull, int16_t, int32_t, float, double, TCurrency, TVarDate,
-                              bool, uint8_t, std::string>;
+                              bool, uint8_t, std::string, int64_t>;
   TValue value_;
 };
 

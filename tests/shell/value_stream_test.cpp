@@ -60,6 +60,7 @@ TEST(ValueStream, RecordsCarryTypeCodeAndLeftAlignedValue) {
   EXPECT_EQ(Written(1.0)[0], 5);
   EXPECT_EQ(Written(TVariant::Date(45000))[0], 7);
   EXPECT_EQ(Written(uint8_t{9})[0], 17);
+  EXPECT_EQ(Written(int64_t{9})[0], 20);
   EXPECT_EQ(Written(TVariant())[0], 0);
   EXPECT_EQ(Written(TVariant::Null())[0], 1);
 }
@@ -67,7 +68,8 @@ TEST(ValueStream, RecordsCarryTypeCodeAndLeftAlignedValue) {
 TEST(ValueStream, EveryKindRoundTrips) {
   const std::vector<TVariant> values = {TVariant(),        TVariant::Null(), int16_t{-300}, int32_t{123456789},
                                         2.5f,              -1.25e10,         TCurrency::FromRaw(-987654321),
-                                        TVariant::Date(45123.75), true,     uint8_t{200},  "Створка"};
+                                        TVariant::Date(45123.75), true,     uint8_t{200},  "Створка",
+                                        int64_t{-5'000'000'000}};
   TSpecStream stream;
   for (const auto& v : values) stream.WriteTo(v);
   stream.SetPosition(0);
