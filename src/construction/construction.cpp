@@ -61,9 +61,21 @@ void Tgx25Construction::ClearFrameList() { FFrames.clear(); }
 
 void Tgx25Construction::Clear() {
   ClearFrameList();
-  for (TItemList* list : {&DopProfList, &MontMatList, &SillList, &SinkList, &MosquitoList, &RolletList,
-                          &JalousieList, &MatList, &EstimateList, &ServiceList, &AccessoryDocList})
-    list->reset();
+  ClearItemLists();
+}
+
+void Tgx25Construction::ClearItemLists() {
+  DopProfList.clear();
+  MontMatList.clear();
+  SillList.clear();
+  SinkList.clear();
+  MosquitoList.clear();
+  RolletList.clear();
+  JalousieList.clear();
+  MatList.clear();
+  EstimateList.clear();
+  ServiceList.clear();
+  AccessoryDocList.clear();
 }
 
 void Tgx25Construction::NormalizePosition() {

@@ -45,6 +45,7 @@ public:
   void ClearFrameList();
   // Frees the frames and the calculated lists.
   void Clear();
+  void ClearItemLists();
   // Moves every frame by one vector so that the left-top of the bounding box is (0, 0).
   void NormalizePosition();
 
@@ -143,19 +144,19 @@ public:
            MosquitoRedUnit = 0, RolletRedUnit = 0, JalousieRedUnit = 0, SlopeRedUnit = 0, OtherMatRedUnit = 0;
 
   // Add-on items and calculation results, filled by the calculation.
-  TItemList DopProfList;
-  TItemList MontMatList;
-  TItemList SillList;
-  TItemList SinkList;
-  TItemList MosquitoList;
-  TItemList RolletList;
-  TItemList JalousieList;
+  TDopProfList DopProfList;
+  TMontageMatList MontMatList;
+  TSillList SillList;
+  TSillList SinkList;
+  TNetList MosquitoList;
+  TNetList RolletList;
+  TNetList JalousieList;
   int32_t CarriedCount1 = 0;
   int32_t CarriedCount2 = 0;
-  TItemList MatList;
-  TItemList EstimateList;
-  TItemList ServiceList;
-  TItemList AccessoryDocList;
+  TMatList MatList;
+  TEstimateList EstimateList;
+  TServiceList ServiceList;
+  TAccessoryList AccessoryDocList;
 
   std::array<TCurrency, COST_SUMMARY_SIZE> CostSummary{};
   double CarriedReal = 0;

@@ -148,7 +148,7 @@ public:
   int32_t ID = 0;
   bool DrawSelected = false;
   float WeldAllowance = 0;
-  TItemList AccList;
+  TWinAccessoryList AccList;
   TStringList PropList;
 
 protected:
@@ -183,9 +183,9 @@ public:
   std::string BeadRubberColor;
   TPoint LeftTop;
   bool Hidden = false;
-  TItemList CutMap;
-  TItemList Materials;
-  TItemList Mosquitos;
+  TCutMapList CutMap;
+  TMatList Materials;
+  TNetList Mosquitos;
   float RubberCount = 0;
   bool DoSummaryMatList = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // The fittings set of a sash: the chosen system, complect and components, and the list of fittings
 // articles with their numbers.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ struct TFurnItem {
   double Quantity() const;
 };
 
+// Number of component choices of a fittings scheme.
+inline constexpr size_t FURN_COMPONENT_COUNT = 8;
+
 class TFurnComp : public TModelObject {
 public:
   // With Separate a new line is always added; otherwise a line with the same ID and Length takes
@@ -29,9 +33,12 @@ public:
   std::string FurnSys;
   std::string ID;
   // The handle, hinge, lock, cylinder, drive, latch and extra-kit choices of the fittings scheme.
-  std::vector<std::string> Components;
+  std::vector<std::string> Components = std::vector<std::string>(FURN_COMPONENT_COUNT);
   int32_t Setting = 0;
   bool Flag = false;
+  // Values stored with the set and carried unchanged.
+  int32_t CarriedInt = 0;
+  std::array<int32_t, 9> CarriedValues{};
   TStringList PropList;
   TStringList PredefinedPropList;
   std::vector<TFurnItem> Items;

@@ -49,7 +49,7 @@ public:
   float DeltaW1 = 0;
   float DeltaW2 = 0;
   float RotAngle = 0;
-  TItemList AccList;
+  TWinAccessoryList AccList;
 
 protected:
   // The bar of a profile of width Width (half of it for bars placed on their axis) with the delta

@@ -4,6 +4,7 @@
 // a format date added are read only from streams of that date or later.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -12,6 +13,29 @@
 
 namespace kv {
 
+// A string list as the documents store it: each line ended by CR LF.
+inline std::string LinesToText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// Splits at CR LF, CR or LF; a final break gives no empty line.
+inline std::vector<std::string> TextToLines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    const size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.emplace_back(text.substr(start));
+      break;
+    }
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+  }
+  return lines;
+}
+
 class TFieldWriter {
 public:
   explicit TFieldWriter(TSpecStream& stream) : stream_(stream) {}
@@ -19,8 +43,12 @@ public:
 
   void Str(const std::string& v) { stream_.WriteTo(v); }
   void Int(const int32_t& v) { stream_.WriteTo(v); }
+  void Int64(const int64_t& v) { stream_.WriteTo(v); }
   void Real(const double& v) { stream_.WriteTo(v); }
+  // A single is stored widened to a double.
+  void Real(const float& v) { stream_.WriteTo(static_cast<double>(v)); }
   void Money(const TCurrency& v) { stream_.WriteTo(v); }
+  void Text(const std::vector<std::string>& lines) { stream_.WriteTo(LinesToText(lines)); }
   void Bool(const bool& v) { stream_.WriteTo(v); }
   // An enumeration's ordinal as an unsigned byte.
   template <typename Enum>
@@ -42,8 +70,11 @@ public:
 
   void Str(std::string& v) { v = stream_.ReadString(); }
   void Int(int32_t& v) { v = stream_.ReadInteger(); }
+  void Int64(int64_t& v) { v = stream_.ReadInt64(); }
   void Real(double& v) { v = stream_.ReadDouble(); }
+  void Real(float& v) { v = static_cast<float>(stream_.ReadDouble()); }
   void Money(TCurrency& v) { v = stream_.ReadCurrency(); }
+  void Text(std::vector<std::string>& lines) { lines = TextToLines(stream_.ReadString()); }
   void Bool(bool& v) { v = stream_.ReadBoolean(); }
   template <typename Enum>
   void Byte(Enum& v) { v = static_cast<Enum>(stream_.ReadInteger()); }
@@ -57,19 +88,27 @@ private:
   std::string version_;
 };
 
-// A count followed by that many records; the reader never trusts a count beyond what the stream
-// can hold (each record takes at least min_record_size bytes).
+// A count read from the stream, refused when it is negative or claims more records than the rest
+// of the stream can hold (each record takes at least min_record_size bytes).
+inline size_t CheckedCount(TSpecStream& stream, int32_t count, size_t min_record_size) {
+  if (count < 0 || static_cast<size_t>(count) > stream.Remaining() / min_record_size)
+    throw EInOutError(Format("Ошибка чтения из потока!\r\nНеверное число записей [%d]!", count));
+  return static_cast<size_t>(count);
+}
+
+// A count followed by that many records. The reader appends record by record, so memory follows
+// what the stream really holds.
 template <typename Archive, typename List, typename ReadOne>
 void CountedRecords(Archive& archive, List& list, size_t min_record_size, ReadOne each) {
   int32_t count = static_cast<int32_t>(list.size());
   archive.Int(count);
   if constexpr (Archive::kReading) {
-    if (count < 0 || static_cast<size_t>(count) > archive.Stream().Remaining() / min_record_size)
-      throw EInOutError(Format("Ошибка чтения из потока!\r\nНеверное число записей [%d]!", count));
+    const size_t checked = CheckedCount(archive.Stream(), count, min_record_size);
     list.clear();
-    list.resize(static_cast<size_t>(count));
+    for (size_t i = 0; i < checked; ++i) each(archive, list.emplace_back());
+  } else {
+    for (auto& item : list) each(archive, item);
   }
-  for (auto& item : list) each(archive, item);
 }
 
 }  // namespace kv

@@ -1,4 +1,4 @@
-#include "calc/mat_items.h"
+#include "construction/mat_items.h"
 
 #include <gtest/gtest.h>
 
