@@ -77,6 +77,7 @@ CREATE TABLE "Catalog" (
   "SinkDeltaL" INTEGER,
   PRIMARY KEY ("ID")
 );
+CREATE INDEX "Catalog_1" ON "Catalog" ("Article", "FrontColor");
 
 -- COLORSET: colours
 CREATE TABLE "COLORSET" (

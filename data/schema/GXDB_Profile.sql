@@ -116,6 +116,8 @@ CREATE TABLE "BeadComb" (
   "Number_5" SMALLINT,
   PRIMARY KEY ("ID")
 );
+CREATE INDEX "BeadComb_1" ON "BeadComb" ("ProfGrp", "Thickness", "BeadGrp");
+CREATE INDEX "BeadComb_2" ON "BeadComb" ("ProfGrp", "Thickness", "Bead", "Adapter", "ProfRubber", "BeadRubber");
 
 -- BeadGrp: 
 CREATE TABLE "BeadGrp" (

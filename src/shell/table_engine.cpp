@@ -320,21 +320,6 @@ const TRecord* TMemTable::LocateLast(TIndexId index, const TKey& key) const {
   return range.empty() ? nullptr : &rows_[range.back()];
 }
 
-const TRecord* TMemTable::FindFirst(TIndexId index, const TKey& key, const TRowPredicate& pass) const {
-  if (index < 0) return FindFirst(pass);
-  for (uint32_t position : Range(index, key)) {
-    if (pass(rows_[position])) return &rows_[position];
-  }
-  return nullptr;
-}
-
-const TRecord* TMemTable::FindFirst(const TRowPredicate& pass) const {
-  for (const TRecord& row : rows_) {
-    if (pass(row)) return &row;
-  }
-  return nullptr;
-}
-
 std::vector<const TRecord*> TMemTable::Select(const TRowPredicate& pass) const {
   std::vector<const TRecord*> selected;
   for (const TRecord& row : rows_) {

@@ -164,8 +164,21 @@ public:
   // A short-lived filter: the first row in table order among the key's rows (or among all rows
   // when index < 0) that passes the predicate. Nothing is left set on the table, so the filter
   // is gone when the search returns, also when the predicate throws.
-  const TRecord* FindFirst(TIndexId index, const TKey& key, const TRowPredicate& pass) const;
-  const TRecord* FindFirst(const TRowPredicate& pass) const;
+  template <typename TPass>
+  const TRecord* FindFirst(TIndexId index, const TKey& key, const TPass& pass) const {
+    if (index < 0) return FindFirst(pass);
+    for (uint32_t position : Range(index, key)) {
+      if (pass(rows_[position])) return &rows_[position];
+    }
+    return nullptr;
+  }
+  template <typename TPass>
+  const TRecord* FindFirst(const TPass& pass) const {
+    for (const TRecord& row : rows_) {
+      if (pass(row)) return &row;
+    }
+    return nullptr;
+  }
   // Every row passing the predicate, in table order.
   std::vector<const TRecord*> Select(const TRowPredicate& pass) const;
   // The last row in table order among the key's rows; nullptr if none.
