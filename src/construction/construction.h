@@ -15,6 +15,7 @@
 #include "geometry/geometry_types.h"
 #include "shell/date_time.h"
 #include "shell/money.h"
+#include "shell/value_stream.h"
 
 namespace kv {
 
@@ -70,6 +71,16 @@ public:
   TModelObject* FindObjectByInternalID(int32_t ID);
   void SetHidden();
   void SetVisible();
+
+  // The construction stream (Version: the stream's format date, empty for the current layout).
+  void Save(TSpecStream& Stream) const;
+  void Load(TSpecStream& Stream, const std::string& Version = "");
+  // Becomes a copy of Source (through the stream; the owner stays).
+  void Assign(const Tgx25Construction& Source);
+  // A copy of the whole construction kept before a sweeping change, and put back on failure.
+  void CreateBackupCopy();
+  void RestoreBackupCopy();
+  bool BackupCopyExists() const { return FBackupCopy != nullptr; }
 
   // Numbering: frames from No ("%s.%d" when there are several), then every part below them.
   void ChangeNo(const std::string& NewNo);
@@ -173,6 +184,7 @@ private:
   void VisitAll(const TTreeVisitor& Visitor);
 
   std::vector<std::unique_ptr<TFrame>> FFrames;
+  std::unique_ptr<TSpecStream> FBackupCopy;
   // The frame at which each of the other walks stands.
   std::array<int32_t, WalkKindCount> FWalkFrameIndex{};
 };
