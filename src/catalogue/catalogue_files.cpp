@@ -4,7 +4,6 @@
 #include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "shell/format_settings.h"
 #include "shell/table_csv.h"
@@ -12,23 +11,6 @@
 namespace kv {
 
 namespace {
-
-std::string ReadText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw EInOutError(Format("Не удалось прочитать файл [%s]", file.string()));
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void RunScript(TSqlConnection& connection, const std::filesystem::path& script) {
-  const std::string sql = ReadText(script);
-  try {
-    connection.ExecuteScript("BEGIN;\n" + sql + "\nCOMMIT;");
-  } catch (const EDatabaseError& error) {
-    throw EInOutError(Format("Ошибка в файле [%s]:\r\n%s", script.string(), error.what()));
-  }
-}
 
 // A table of the schema and the alias it belongs to.
 struct TSchemaTable {
@@ -41,7 +23,7 @@ std::map<std::string, TSchemaTable> CatalogueSchema(const std::filesystem::path&
   std::map<std::string, TSchemaTable> tables;
   for (TDatabaseAlias alias : kCatalogueAliases) {
     TSqlConnection connection;
-    RunScript(connection, SchemaFile(alias, data_dir));
+    connection.ExecuteScriptFile(SchemaFile(alias, data_dir));
     for (const std::string& name : ReadTableNames(connection, "main")) {
       tables[name] = {alias, ReadTableInfo(connection, "main", name)};
     }
@@ -85,7 +67,7 @@ TCsvTable ReadCsvTable(const std::filesystem::path& path, const std::map<std::st
   if (found == schema.end()) Refuse(file, 1, "", Format("таблица %s не существует в каталоге", table.Name));
   table.Schema = &found->second;
   const TTableInfo& info = found->second.Info;
-  const std::vector<TCsvRecord> records = ParseCsv(ReadText(path), file);
+  const std::vector<TCsvRecord> records = ParseCsv(ReadTextFile(path), file);
   if (records.empty()) Refuse(file, 1, "", "нет строки заголовка");
   const std::vector<int> columns = HeaderColumns(records.front(), info, file, table.Columns);
   std::set<std::string> keys;
@@ -148,7 +130,7 @@ void CreateCatalogueDatabases(const TDatabaseDirs& dirs, const std::filesystem::
       CreateAliasDatabase(alias, dirs[alias], data_dir);
       created.push_back(DatabaseFile(dirs[alias]));
       TSqlConnection connection(created.back().string(), false);
-      RunScript(connection, sql_folder / (std::string(AliasName(alias)) + ".sql"));
+      connection.ExecuteScriptFile(sql_folder / (std::string(AliasName(alias)) + ".sql"));
     }
   } catch (const EKvError&) {
     for (const auto& file : created) std::filesystem::remove(file);

@@ -1,8 +1,6 @@
 #include "shell/databases.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "shell/format_settings.h"
 #include "shell/paths.h"
@@ -23,14 +21,6 @@ int Position(TDatabaseAlias alias) { return static_cast<int>(alias); }
 TDatabases*& CurrentDatabases() {
   static TDatabases* current = nullptr;
   return current;
-}
-
-std::string ReadWholeFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) throw EInOutError(Format("Не удалось прочитать файл [%s]", file.string()));
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 }  // namespace
@@ -154,11 +144,14 @@ void CreateAliasDatabase(TDatabaseAlias alias, const std::string& directory,
   if (std::filesystem::exists(file)) {
     throw EInOutError(Format("Файл базы данных [%s] уже существует", file.string()));
   }
-  const std::string schema = ReadWholeFile(SchemaFile(alias, data_dir));
+  const std::filesystem::path schema = SchemaFile(alias, data_dir);
+  if (!std::filesystem::is_regular_file(schema)) {
+    throw EInOutError(Format("Не удалось прочитать файл [%s]", schema.string()));
+  }
   std::filesystem::create_directories(directory);
   try {
     TSqlConnection connection(file.string(), true);
-    connection.ExecuteScript("BEGIN;\n" + schema + "\nCOMMIT;");
+    connection.ExecuteScriptFile(schema);
   } catch (const EKvError&) {
     std::filesystem::remove(file);
     throw;

@@ -8,6 +8,7 @@
 // used through SQL on one connection (TSqlConnection) where every alias database is attached
 // under its alias name; values always travel as bound parameters.
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -88,6 +89,9 @@ private:
 };
 
 using TRecord = std::vector<TValue>;
+
+// The whole content of a file; EInOutError "Не удалось прочитать файл [%s]" when it cannot be read.
+std::string ReadTextFile(const std::filesystem::path& file);
 
 // Money as exact decimal text with a point, at least two decimals ("125.50", "-0.0125"): the
 // form money columns are stored in and exported as.
@@ -226,6 +230,9 @@ public:
   int Execute(const std::string& sql, const std::vector<TSqlParam>& params = {});
   // Runs several statements without parameters (schema and data scripts).
   void ExecuteScript(const std::string& sql);
+  // Runs a script file in one transaction; a failing statement raises EInOutError
+  // "Ошибка в файле [%s]:\r\n%s" with the file and the engine's text.
+  void ExecuteScriptFile(const std::filesystem::path& script);
   // Runs a query and returns its rows with their declared field types.
   TMemTable Query(const std::string& sql, const std::vector<TSqlParam>& params = {},
                   const std::string& result_name = "");

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
@@ -173,6 +175,14 @@ TMemTable ReadResult(TStatement& statement, const std::string& name,
 
 }  // namespace
 
+std::string ReadTextFile(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw EInOutError(Format("Не удалось прочитать файл [%s]", file.string()));
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
 TSqlConnection::TSqlConnection() {
   if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
                       nullptr) != SQLITE_OK) {
@@ -242,6 +252,16 @@ void TSqlConnection::ExecuteScript(const std::string& sql) {
     const std::string text = message ? message : EngineText(db_);
     sqlite3_free(message);
     throw EDatabaseError(text);
+  }
+}
+
+void TSqlConnection::ExecuteScriptFile(const std::filesystem::path& script) {
+  const std::string sql = ReadTextFile(script);
+  try {
+    ExecuteScript("BEGIN;\n" + sql + "\nCOMMIT;");
+  } catch (const EDatabaseError& error) {
+    if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw EInOutError(Format("Ошибка в файле [%s]:\r\n%s", script.string(), error.what()));
   }
 }
 

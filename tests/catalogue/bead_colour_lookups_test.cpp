@@ -64,12 +64,8 @@ TEST_F(BeadAndColourLookups, CombinationReads) {
   EXPECT_EQ(linings[0].Number, 4);
   EXPECT_EQ(linings[1].Article, "L5");
   EXPECT_EQ(GetBeadGroupName(1), "Прямоугольный");
-  try {
-    GetBeadInfo(77);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [77]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetBeadInfo(77); }),
+            "В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [77]!");
 }
 
 TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
@@ -81,12 +77,8 @@ TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
   EXPECT_EQ(GetBackColor("OAK"), "WHITE");
   EXPECT_EQ(GetScreenColor("OAK"), 0x2050A0);
   EXPECT_EQ(GetBackColor("PINK", true), "");
-  try {
-    GetFrontColor("PINK");
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В каталоге цветов отсутствуют данные для цвета [PINK]");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetFrontColor("PINK"); }),
+            "В каталоге цветов отсутствуют данные для цвета [PINK]");
 }
 
 TEST_F(BeadAndColourLookups, SystemReads) {
@@ -94,12 +86,8 @@ TEST_F(BeadAndColourLookups, SystemReads) {
   EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
   EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
   EXPECT_EQ(GetSysCommonGroup("SYS70"), 5);
-  try {
-    GetSysMatType("SYS58");
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД отсутствуют данные для системы [SYS58]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }),
+            "В БД отсутствуют данные для системы [SYS58]!");
 }
 
 TEST_F(BeadAndColourLookups, AccessoryColour) {

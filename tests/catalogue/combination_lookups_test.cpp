@@ -64,13 +64,9 @@ TEST_F(CombinationLookups, AngleIsRoundedToWholeDegrees) {
 }
 
 TEST_F(CombinationLookups, MissingCornerNamesProfilesJointAndAngle) {
-  try {
-    GetFrameVerbinderID("F70", "M82", atX2to1, 44.7);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [F70 - M82]\r\n"
-                               "при соединении угла [X2to1]\r\nи угле [45 °]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetFrameVerbinderID("F70", "M82", atX2to1, 44.7); }),
+            "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [F70 - M82]\r\n"
+            "при соединении угла [X2to1]\r\nи угле [45 °]!");
 }
 
 TEST_F(CombinationLookups, AngleTypeAvailability) {
@@ -89,20 +85,12 @@ TEST_F(CombinationLookups, MullionEndFallsBackToTheGroupOnlyWithoutAnExactRow) {
 }
 
 TEST_F(CombinationLookups, MissingMullionEndNamesTreatmentAndJoint) {
-  try {
-    GetImpostVerbinderID("F70", "M90", atImpostX, 90, 3);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [F70 - M90]\r\n"
-                               "при обработке торца под [90 °]  при вварном сопряжении в X-образном соединении!");
-  }
-  try {
-    GetImpostVerbinderID("F70", "M90", atImpostT, 60, 0);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_NE(std::string(error.what()).find("[60 °]  при сопряжении встык в T-образном соединении!"),
-              std::string::npos);
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetImpostVerbinderID("F70", "M90", atImpostX, 90, 3); }),
+            "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [F70 - M90]\r\n"
+            "при обработке торца под [90 °]  при вварном сопряжении в X-образном соединении!");
+  EXPECT_NE(test::CatalogueErrorOf([&] { GetImpostVerbinderID("F70", "M90", atImpostT, 60, 0); })
+                .find("[60 °]  при сопряжении встык в T-образном соединении!"),
+            std::string::npos);
 }
 
 TEST_F(CombinationLookups, GroupRowServesOnlyWhenNoRowNamesTheArticle) {
@@ -110,19 +98,10 @@ TEST_F(CombinationLookups, GroupRowServesOnlyWhenNoRowNamesTheArticle) {
   EXPECT_EQ(GetFlugelRubberID("G1", "SA80"), 302);
   EXPECT_FLOAT_EQ(GetCombinProfDeltaSizeByProf_1("G1", "SA77"), 30);
   EXPECT_FLOAT_EQ(GetCombinProfDeltaSizeByProf_1("G1", "SA80"), 15);
-  try {
-    GetFlugelRubberID("G2", "SA80");
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [G2 - SA80]!");
-  }
-  try {
-    GetCombinProfDeltaSizeByProf_1("G2", "SA80");
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(),
-                 "В БД комбинаций профилей отсутствуют данные для продольного сопряжения профилей G2 с SA80.");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetFlugelRubberID("G2", "SA80"); }),
+            "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [G2 - SA80]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetCombinProfDeltaSizeByProf_1("G2", "SA80"); }),
+            "В БД комбинаций профилей отсутствуют данные для продольного сопряжения профилей G2 с SA80.");
 }
 
 TEST_F(CombinationLookups, SteelAndBaseProfile) {
@@ -139,13 +118,9 @@ TEST_F(CombinationLookups, ReadsBySubSetID) {
   EXPECT_EQ(GetProfCombineName(301), "Комбинация 301");
   EXPECT_EQ(GetProfileBySubSetID(301), "SA77");
   EXPECT_EQ(GetProfileNameBySubSetID(301), "Створка 77");
-  try {
-    GetCombinProfDeltaSizeByID_1(999);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД комбинаций профилей отсутствуют данные для SubSetID = 999.\r\n"
-                               "Возможно, комбинация была удалена после проектирования данного изделия.");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetCombinProfDeltaSizeByID_1(999); }),
+            "В БД комбинаций профилей отсутствуют данные для SubSetID = 999.\r\n"
+            "Возможно, комбинация была удалена после проектирования данного изделия.");
 }
 
 TEST(CombinationNames, JointAndTreatmentNames) {

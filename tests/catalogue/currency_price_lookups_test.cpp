@@ -68,12 +68,8 @@ TEST_F(CurrencyAndPrices, ConversionAndTheZeroRate) {
   EXPECT_EQ(GetConvertedCurrency(list, 1, 0, Money("10")), Money("955"));
   EXPECT_EQ(GetConvertedCurrency(list, 0, 1, Money("100")), Money("1.0471")) << "rounded to 4 decimals";
   EXPECT_EQ(GetConvertedCurrency(list, 0, 2.0, Money("3")), Money("1.5"));
-  try {
-    GetConvertedCurrency(list, 1, 2, Money("10"));
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "Значение текущей валюты = 0!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetConvertedCurrency(list, 1, 2, Money("10")); }),
+            "Значение текущей валюты = 0!");
 }
 
 TEST_F(CurrencyAndPrices, CurrencyTableReads) {
@@ -83,12 +79,8 @@ TEST_F(CurrencyAndPrices, CurrencyTableReads) {
   EXPECT_DOUBLE_EQ(GetGlobalCurrencyValue(1), 95.5);
   EXPECT_DOUBLE_EQ(GetGlobalCurrencyValue(5), -1);
   EXPECT_EQ(GetCalcMethodName(1), "Стандарт");
-  try {
-    GetCalcMethodCurrency(4);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "Схема расчета стоимости 4 не найдена в справочнике!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetCalcMethodCurrency(4); }),
+            "Схема расчета стоимости 4 не найдена в справочнике!");
 }
 
 TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageAndFollowsTheOption) {
@@ -99,12 +91,8 @@ TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageAndFollowsTheOption) {
   EXPECT_DOUBLE_EQ(GetDustByID("NODUST"), 0);
   EXPECT_DOUBLE_EQ(GetDustCoefByID("F70-O"), 1.08 * 2);
   EXPECT_DOUBLE_EQ(GetDustCoefByID("SCREW"), 1) << "whole pieces take no allowance";
-  try {
-    _GetDustTax(9, 0);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В каталоге групп отходов отсутствуют данные для [9]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { _GetDustTax(9, 0); }),
+            "В каталоге групп отходов отсутствуют данные для [9]!");
   TDustList cache;
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
@@ -119,51 +107,31 @@ TEST_F(CurrencyAndPrices, PriceGroupsAndDuty) {
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 10), 15);
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 11), 0);
   EXPECT_DOUBLE_EQ(GetCustomTax(3), 12.5);
-  try {
-    GetReduceTax(5, 1);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В каталоге ценовых групп отсутствуют данные для группы [5]!");
-  }
-  try {
-    GetCustomTax(5);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В каталоге импортных пошлин отсутствуют данные для группы [5]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetReduceTax(5, 1); }),
+            "В каталоге ценовых групп отсутствуют данные для группы [5]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetCustomTax(5); }),
+            "В каталоге импортных пошлин отсутствуют данные для группы [5]!");
 }
 
 TEST_F(CurrencyAndPrices, StatisticalProfilePrice) {
   EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "WHITE", 0), Money("1002.75")) << "955 x 1.05";
   EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 1), Money("1289.25")) << "1193.75 x 1.08";
   EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 0), Money("1253.4375"));
-  try {
-    GetStatisticProfPriceByArticle("F70", "RED", 0);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В каталоге отсутствуют данные для [F70-P + RED]!\r\n"
-                               "(Поиск [Цена профиля] через [Артикул + Цвет])");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetStatisticProfPriceByArticle("F70", "RED", 0); }),
+            "В каталоге отсутствуют данные для [F70-P + RED]!\r\n"
+            "(Поиск [Цена профиля] через [Артикул + Цвет])");
 }
 
 TEST_F(CurrencyAndPrices, LaminatingColourCoefficient) {
   EXPECT_DOUBLE_EQ(GetColorPriceCoef("OAK", 1), 1.2);
   EXPECT_DOUBLE_EQ(GetColorPriceCoef("NUT", 1), 1) << "a stored 0 counts as 1";
   EXPECT_DOUBLE_EQ(GetColorPriceCoef("RED", 1, true), 1);
-  try {
-    GetColorPriceCoef("RED", 1);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В прайс-листе на ламинацию [1] отсутвуют данные для цвета [RED]");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetColorPriceCoef("RED", 1); }),
+            "В прайс-листе на ламинацию [1] отсутвуют данные для цвета [RED]");
   EXPECT_EQ(GetLamCurrency(1), 1);
   EXPECT_EQ(GetLamPriceMode(1), 2);
-  try {
-    GetLamCurrency(3);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "Не найден прайс-листе на ламинацию [3]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetLamCurrency(3); }),
+            "Не найден прайс-листе на ламинацию [3]!");
 }
 
 TEST_F(CurrencyAndPrices, LaminatingPriceRowIsTheNearestNotBelowElseTheLast) {

@@ -32,23 +32,15 @@ TEST_F(ElementLookups, ConstructionElements) {
   EXPECT_EQ(GetStulpFlugelGroup(5), 3);
   EXPECT_EQ(GetStulpFlugelGroup(6), 0);
   EXPECT_TRUE(ConstructionInverseColor(5));
-  try {
-    ConstructionInverseColor(6);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД конструктивных элементов не найден элемент [6]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { ConstructionInverseColor(6); }),
+            "В БД конструктивных элементов не найден элемент [6]!");
 }
 
 TEST_F(ElementLookups, AdditionalProfileSetsAndProperties) {
   EXPECT_EQ(GetDpListNameByID(4), "Расширители");
   EXPECT_EQ(GetDpListNameByID(9, true), "Неизвестный комплект");
-  try {
-    GetDpListNameByID(9);
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В каталоге дополнительных профилей отсутствуют данные для комплекта [9]!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetDpListNameByID(9); }),
+            "В каталоге дополнительных профилей отсутствуют данные для комплекта [9]!");
   EXPECT_EQ(GetSysPropPrintName(21), "Микропроветривание");
   EXPECT_EQ(GetSysPropPrintName(22), "");
 }

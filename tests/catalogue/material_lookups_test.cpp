@@ -69,27 +69,19 @@ TEST_F(MaterialLookups, ProducerArticleBySelectorAndUseArticle) {
 }
 
 TEST_F(MaterialLookups, MissingCodeMessagesNameTheCodeAndTheSearch) {
-  const auto message = [](auto&& call) {
-    try {
-      call();
-    } catch (const EInterfaceError& error) {
-      return std::string(error.what());
-    }
-    return std::string("no error");
-  };
-  EXPECT_EQ(message([] { GetArticleByID("Z"); }),
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetArticleByID("Z"); }),
             "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Артикул] через [Код])");
-  EXPECT_EQ(message([] { GetNameByID("Z"); }),
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetNameByID("Z"); }),
             "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Наименование] через [Код])");
-  EXPECT_EQ(message([] { GetMaxLengthByID("Z"); }),
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetMaxLengthByID("Z"); }),
             "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Макс. ширина] через [Код])");
-  EXPECT_EQ(message([] { GetIDByArticle("A", "RED"); }),
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetIDByArticle("A", "RED"); }),
             "В каталоге отсутствуют данные для [A + RED]!\r\n(Поиск [Код] через [Артикул + Цвет])");
-  EXPECT_EQ(message([] { GetBackColorByArticle("B", "OAK"); }),
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetBackColorByArticle("B", "OAK"); }),
             "В каталоге отсутствуют данные для [B + OAK]!\r\n(Поиск [Цвета изнутри] через [Артикул + Цвет])");
-  EXPECT_EQ(message([] { GetCatalogFieldByID("Z", "Name"); }), "В каталоге не найден материал с кодом [Z]!");
-  EXPECT_EQ(message([] { GetWeightByID("Z"); }), "В каталоге отсутствуют данные для [Z]!");
-  EXPECT_EQ(message([] { GetArticleByID("a-2"); }),
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetCatalogFieldByID("Z", "Name"); }), "В каталоге не найден материал с кодом [Z]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetWeightByID("Z"); }), "В каталоге отсутствуют данные для [Z]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetArticleByID("a-2"); }),
             "В каталоге отсутствуют данные для [a-2]!\r\n(Поиск [Артикул] через [Код])")
       << "codes are case-sensitive";
 }

@@ -49,12 +49,8 @@ TEST_F(ProfileLookups, WidthIsHalvedForProfilesPlacedOnTheirAxis) {
 }
 
 TEST_F(ProfileLookups, MissingProfileNamesItUnlessQuiet) {
-  try {
-    GetProfWidth("NOPE");
-    FAIL() << "no error";
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД общих размеров профилей отсутствуют\r\nданные для профиля [NOPE]");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetProfWidth("NOPE"); }),
+            "В БД общих размеров профилей отсутствуют\r\nданные для профиля [NOPE]");
   EXPECT_FLOAT_EQ(GetProfWidth("NOPE", true), 0);
   EXPECT_FLOAT_EQ(GetFrameDeltaSize("NOPE", true), 0);
   EXPECT_FALSE(ProfileExists("NOPE"));
@@ -85,24 +81,12 @@ TEST_F(ProfileLookups, SashParametersAndDocumentationMessages) {
   EXPECT_EQ(GetStulpType("ST64"), 1);
   EXPECT_EQ(GetStulpTypeName(1), "С фурнитурным пазом 12 мм");
   EXPECT_EQ(GetStulpTypeName(0), "Неопределено");
-  try {
-    GetFlugelParam("X");
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В документации отсутствуют данные для профиля [X]");
-  }
-  try {
-    GetChamfer("X");
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В каталоге профилей отсутствуют данные для [X]!");
-  }
-  try {
-    GetProfOriginalArticle("X");
-    FAIL();
-  } catch (const EInterfaceError& error) {
-    EXPECT_STREQ(error.what(), "В БД основных размеров профилей нет данных для профиля X!");
-  }
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetFlugelParam("X"); }),
+            "В документации отсутствуют данные для профиля [X]");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetChamfer("X"); }),
+            "В каталоге профилей отсутствуют данные для [X]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetProfOriginalArticle("X"); }),
+            "В БД основных размеров профилей нет данных для профиля X!");
 }
 
 TEST_F(ProfileLookups, SingleColumnReads) {

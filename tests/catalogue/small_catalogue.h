@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "shell/errors.h"
 #include "shell/databases.h"
 #include "shell/user_messages.h"
 
@@ -41,6 +42,17 @@ private:
   std::unique_ptr<TDatabasesScope> databases_scope_;
   std::unique_ptr<TCatalogueScope> catalogue_scope_;
 };
+
+// The message of the catalogue error the call raises; "no error" when it returns.
+template <typename TCall>
+std::string CatalogueErrorOf(TCall&& call) {
+  try {
+    call();
+  } catch (const EInterfaceError& error) {
+    return error.what();
+  }
+  return "no error";
+}
 
 // A fresh empty folder below the system's temporary folder, removed by the caller.
 std::filesystem::path MakeTempFolder(const std::string& prefix);
