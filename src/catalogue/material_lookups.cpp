@@ -37,6 +37,8 @@ std::string DefaultProdArticle(const TRecord& row) {
 
 }  // namespace
 
+// A hash probe costs no more than comparing the current record, so there is no cursor to keep:
+// the catalogue stays read-only and can be searched from several calculations at once.
 const TRecord* _FindByID(const std::string& id) {
   const TCatalogTable& t = Table();
   return t.Get().Locate(t.ByID, TKey().Add(std::string_view(id)));
