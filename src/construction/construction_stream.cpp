@@ -118,7 +118,7 @@ void AngleTypeInt(A& a, S& Type) {
 template <class A, class R>
 void ItemRecord(A& a, R& Record) {
   if constexpr (A::kReading) LoadRecord(Record, a.Stream(), a.Version());
-  else SaveRecord(Record, a.Stream());
+  else SaveRecord(Record, a.Stream(), a.Version());
 }
 
 template <class A, class L>
@@ -397,7 +397,7 @@ template <class A>
 std::optional<TStreamRef> RefValue(A& a, const std::optional<TStreamRef>& Formed, const char* SaveError) {
   std::optional<int32_t> value;
   if constexpr (!A::kReading) {
-    if (Formed) value = EncodeStreamRef(*Formed);
+    if (Formed) value = EncodeStreamRef(*Formed, a.Since(kWideRefsDate));
     if (!value) throw ECreationError(SaveError);
   }
   int32_t stored = value.value_or(-1);
@@ -654,9 +654,9 @@ void BeadFrameRecord(A& a, S& s) {
   a.Str(s.Profile);
   TModelObject* owner = const_cast<std::remove_const_t<S>*>(&s);
   OwnedRecords(a, s.Points, [owner] { return std::make_unique<Tgx25ProfilePoint>(owner); },
-               [](auto& archive, auto& p) { ProfilePointRecord(archive, p); });
+               [](auto& archive, auto& p) { ProfilePointRecord(archive, As<Tgx25ProfilePoint>(p)); });
   OwnedRecords(a, s.Lines, [owner] { return std::make_unique<Tgx25ProfileLine>(owner); },
-               [](auto& archive, auto& l) { ProfileLineRecord(archive, l); });
+               [](auto& archive, auto& l) { ProfileLineRecord(archive, As<Tgx25ProfileLine>(l)); });
   if constexpr (A::kReading) s.UpdateLinePointPtr();
 }
 
@@ -851,8 +851,8 @@ void ConstructionTail(A& a, S& s) {
 
 }  // namespace
 
-void SaveConstruction(const Tgx25Construction& Construction, TSpecStream& Stream) {
-  TFieldWriter writer(Stream);
+void SaveConstruction(const Tgx25Construction& Construction, TSpecStream& Stream, const std::string& Version) {
+  TFieldWriter writer(Stream, Version);
   ConstructionHeader(writer, Construction);
   ConstructionPrices(writer, Construction);
   ConstructionLists(writer, Construction);

@@ -52,8 +52,9 @@ struct TStreamRef {
   friend bool operator==(const TStreamRef&, const TStreamRef&) = default;
 };
 
-// The stored value of a reference in the current encoding; nullopt when an index does not fit.
-std::optional<int32_t> EncodeStreamRef(const TStreamRef& Ref);
+// The stored value of a reference (Wide: the encoding from kWideRefsDate on); nullopt when an
+// index does not fit.
+std::optional<int32_t> EncodeStreamRef(const TStreamRef& Ref, bool Wide = true);
 // A stored value decoded; Wide: the encoding from kWideRefsDate on. nullopt for a negative value.
 std::optional<TStreamRef> DecodeStreamRef(int32_t Value, bool Wide);
 
@@ -66,8 +67,10 @@ std::optional<TStreamRef> LineStreamRef(const TAbstractFrame& Element, const Tgx
 Tgx25SimplePoint* ResolvePointRef(const TAbstractFrame& Element, const TStreamRef& Ref, bool Corners);
 Tgx25Line* ResolveLineRef(const TAbstractFrame& Element, const TStreamRef& Ref);
 
-// Writes the construction in the current layout.
-void SaveConstruction(const Tgx25Construction& Construction, TSpecStream& Stream);
+// Writes the construction in the layout of Version: the current one unless a test of the readers
+// asks for an older one.
+void SaveConstruction(const Tgx25Construction& Construction, TSpecStream& Stream,
+                      const std::string& Version = kConstructionStreamVersion);
 // Reads a construction written with the format date Version (empty: the current layout) into
 // Construction, whose frames and lists are cleared first. Failures raise the program's errors.
 void LoadConstruction(Tgx25Construction& Construction, TSpecStream& Stream, const std::string& Version);

@@ -243,8 +243,8 @@ void TWinAccessoryList::Fields(Archive& a, Self& s) {
 }
 
 template <typename Record>
-void SaveRecord(const Record& record, TSpecStream& stream) {
-  TFieldWriter writer(stream);
+void SaveRecord(const Record& record, TSpecStream& stream, const std::string& version) {
+  TFieldWriter writer(stream, version);
   Record::Fields(writer, record);
 }
 
@@ -255,7 +255,7 @@ void LoadRecord(Record& record, TSpecStream& stream, const std::string& version)
 }
 
 #define KV_ITEM_RECORD(Record)                                       \
-  template void SaveRecord<Record>(const Record&, TSpecStream&); \
+  template void SaveRecord<Record>(const Record&, TSpecStream&, const std::string&); \
   template void LoadRecord<Record>(Record&, TSpecStream&, const std::string&);
 KV_ITEM_RECORD(Tgx25MatListItem)
 KV_ITEM_RECORD(Tgx25CutMapItem)

@@ -250,9 +250,9 @@ struct TWinAccessoryList {
 };
 
 // Writes or reads any of the records above in its stream order (version: the stream's format
-// date; older streams lack the fields their dates added).
+// date, empty for the current one when writing; older streams lack the fields their dates added).
 template <typename Record>
-void SaveRecord(const Record& record, TSpecStream& stream);
+void SaveRecord(const Record& record, TSpecStream& stream, const std::string& version = "");
 template <typename Record>
 void LoadRecord(Record& record, TSpecStream& stream, const std::string& version);
 

@@ -39,8 +39,8 @@ bool& _GXGenNewBarCode() {
   return enabled;
 }
 
-std::optional<int32_t> EncodeStreamRef(const TStreamRef& Ref) {
-  const TRefBase base = kWideBase;
+std::optional<int32_t> EncodeStreamRef(const TStreamRef& Ref, bool Wide) {
+  const TRefBase base = Wide ? kWideBase : kNarrowBase;
   if (Ref.ListIndex < 0 || Ref.ItemIndex < 0 || Ref.ListIndex >= base.Kind / base.List || Ref.ItemIndex >= base.List)
     return std::nullopt;
   return Ref.Kind * base.Kind + Ref.ListIndex * base.List + Ref.ItemIndex;

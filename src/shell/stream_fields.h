@@ -38,7 +38,9 @@ inline std::vector<std::string> TextToLines(std::string_view text) {
 
 class TFieldWriter {
 public:
-  explicit TFieldWriter(TSpecStream& stream) : stream_(stream) {}
+  // version: the layout to write, empty for the current one (older layouts serve the tests of
+  // the readers).
+  explicit TFieldWriter(TSpecStream& stream, std::string version = "") : stream_(stream), version_(std::move(version)) {}
   static constexpr bool kReading = false;
 
   void Str(const std::string& v) { stream_.WriteTo(v); }
@@ -54,12 +56,13 @@ public:
   template <typename Enum>
   void Byte(const Enum& v) { stream_.WriteTo(static_cast<uint8_t>(v)); }
   void Date(const TDateTime& v) { stream_.WriteTo(TVariant::Date(v)); }
-  // Everything is written in the current format.
-  bool Since(std::string_view) const { return true; }
+  bool Since(std::string_view date) const { return version_.empty() || VerGreaterThan(version_, date); }
   TSpecStream& Stream() { return stream_; }
+  const std::string& Version() const { return version_; }
 
 private:
   TSpecStream& stream_;
+  std::string version_;
 };
 
 class TFieldReader {

@@ -1,0 +1,415 @@
+#include "construction/construction_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "catalogue/small_catalogue.h"
+#include "construction/construction.h"
+#include "construction/glass.h"
+#include "construction/model_builders.h"
+#include "construction/sample_constructions.h"
+#include "shell/errors.h"
+#include "shell/random.h"
+#include "shell/user_messages.h"
+#include "shell/versions.h"
+
+namespace kv {
+namespace {
+
+using test::RichConstruction;
+using test::StreamBytes;
+
+std::unique_ptr<Tgx25Construction> Reload(const std::vector<uint8_t>& Bytes, const std::string& Version = "") {
+  auto loaded = std::make_unique<Tgx25Construction>();
+  TSpecStream stream(Bytes);
+  loaded->Load(stream, Version);
+  EXPECT_EQ(stream.Remaining(), 0u);
+  return loaded;
+}
+
+// Positions of the 16-byte integer records holding Value.
+std::vector<size_t> IntegerRecords(const std::vector<uint8_t>& Bytes, int32_t Value) {
+  uint8_t record[16] = {};
+  record[0] = varInteger;
+  std::memcpy(record + 8, &Value, sizeof(Value));
+  std::vector<size_t> found;
+  for (size_t i = 0; i + 16 <= Bytes.size(); ++i)
+    if (std::memcmp(Bytes.data() + i, record, 16) == 0) found.push_back(i);
+  return found;
+}
+
+// The one record holding Value.
+size_t FindIntegerRecord(const std::vector<uint8_t>& Bytes, int32_t Value) {
+  const std::vector<size_t> found = IntegerRecords(Bytes, Value);
+  EXPECT_EQ(found.size(), 1u) << Value;
+  return found.empty() ? 0 : found.front();
+}
+
+void PatchInteger(std::vector<uint8_t>& Bytes, size_t Position, int32_t Value) {
+  std::memcpy(Bytes.data() + Position + 8, &Value, sizeof(Value));
+}
+
+// ---- references -----------------------------------------------------------------------------
+
+TEST(StreamRefs, DecodeTheThreeKinds) {
+  EXPECT_EQ(DecodeStreamRef(2000003, true), (TStreamRef{rkCorner, 0, 3}));
+  EXPECT_EQ(DecodeStreamRef(1002005, true), (TStreamRef{rkImpostPoint, 2, 5}));
+  EXPECT_EQ(DecodeStreamRef(3001, true), (TStreamRef{rkLinePoint, 3, 1}));
+  EXPECT_EQ(DecodeStreamRef(-1, true), std::nullopt);
+}
+
+TEST(StreamRefs, OldEncodingBeforeTheWideDate) {
+  EXPECT_EQ(DecodeStreamRef(10203, false), (TStreamRef{rkImpostPoint, 2, 3}));
+  EXPECT_EQ(DecodeStreamRef(20004, false), (TStreamRef{rkCorner, 0, 4}));
+  EXPECT_EQ(DecodeStreamRef(9999, false), (TStreamRef{rkLinePoint, 99, 99}));
+  EXPECT_EQ(EncodeStreamRef({rkImpostPoint, 2, 3}, false), 10203);
+}
+
+TEST(StreamRefs, EncodingRoundTripsAndRefusesWhatDoesNotFit) {
+  const TStreamRef ref{rkImpostPoint, 999, 998};
+  EXPECT_EQ(DecodeStreamRef(*EncodeStreamRef(ref), true), ref);
+  EXPECT_EQ(EncodeStreamRef({rkLinePoint, 1000, 0}), std::nullopt);
+  EXPECT_EQ(EncodeStreamRef({rkLinePoint, 0, 1000}), std::nullopt);
+  EXPECT_EQ(EncodeStreamRef({rkLinePoint, 0, 100}, false), std::nullopt);
+}
+
+TEST(StreamRefs, PointsOfSidesBarsAndCorners) {
+  Tgx25Construction construction;
+  TFrame* frame = construction.NewFrame(1);
+  test::BuildRectContour(*frame, {0, 0}, 10000, 10000, 600);
+  frame->AddBasePart();
+  TImpost* impost = test::AddVerticalImpost(*frame, 5000, 800);
+  Tgx25Point* on_bar = impost->AddPoint({5000, 4000});
+  EXPECT_EQ(PointStreamRef(*frame, impost->PX1, false), (TStreamRef{rkLinePoint, 1, 0}));
+  EXPECT_EQ(PointStreamRef(*frame, on_bar, false), (TStreamRef{rkImpostPoint, 0, 0}));
+  EXPECT_EQ(PointStreamRef(*frame, frame->Points[3].get(), true), (TStreamRef{rkCorner, 0, 3}));
+  EXPECT_EQ(PointStreamRef(*frame, frame->Points[3].get(), false), std::nullopt);
+  EXPECT_EQ(LineStreamRef(*frame, impost), (TStreamRef{rkImpostPoint, 0, 0}));
+  EXPECT_EQ(ResolvePointRef(*frame, {rkCorner, 0, 4}, true), nullptr);
+  EXPECT_EQ(ResolvePointRef(*frame, {rkLinePoint, 9, 0}, false), nullptr);
+  EXPECT_EQ(ResolveLineRef(*frame, {rkLinePoint, 2, 0}), frame->Lines[2].get());
+  EXPECT_EQ(ResolveLineRef(*frame, {rkLinePoint, 2, 1}), nullptr);
+}
+
+// ---- round trips ----------------------------------------------------------------------------
+
+TEST(ConstructionStream, SaveLoadSaveGivesTheSameBytes) {
+  const auto original = RichConstruction("12");
+  const std::vector<uint8_t> bytes = StreamBytes(*original);
+  const auto loaded = Reload(bytes);
+  EXPECT_EQ(StreamBytes(*loaded), bytes);
+}
+
+TEST(ConstructionStream, TreeIsRebuiltWithItsReferences) {
+  const auto original = RichConstruction("12");
+  const auto loaded = Reload(StreamBytes(*original));
+  ASSERT_EQ(loaded->FrameCount(), 3);
+  TFrame& frame = *loaded->GetFrame(0);
+  EXPECT_EQ(frame.ProfSys, "TL70");
+  ASSERT_EQ(frame.Imposts.size(), 1u);
+  // The mullion stands on the points of the top and bottom sides.
+  EXPECT_EQ(frame.Imposts[0]->PX1, frame.Lines[1]->Points[0].get());
+  EXPECT_EQ(frame.Imposts[0]->PX2, frame.Lines[3]->Points[0].get());
+  // The right part runs along the mullion against its direction.
+  const auto& right = *frame.Parts[1];
+  EXPECT_EQ(right.Lines[0]->Line, frame.Imposts[0].get());
+  EXPECT_TRUE(right.Lines[0]->Inverted);
+  EXPECT_FALSE(frame.Parts[0]->Lines[2]->Inverted);
+  EXPECT_EQ(right.Points[2]->Point, frame.Points[2].get());
+  // Sides run from corner i to corner i + 1, the last back to corner 0.
+  EXPECT_EQ(frame.Lines[3]->PX1, frame.Points[3].get());
+  EXPECT_EQ(frame.Lines[3]->PX2, frame.Points[0].get());
+}
+
+TEST(ConstructionStream, MeetingStileFindsItsPartsAgain) {
+  const auto loaded = Reload(StreamBytes(*RichConstruction("3")));
+  TFrame& frame = *loaded->GetFrame(1);
+  auto* stulp = dynamic_cast<Tgx25Stulp*>(frame.Imposts[0].get());
+  ASSERT_NE(stulp, nullptr);
+  EXPECT_EQ(stulp->PrimaryPartPtr, frame.Parts[0].get());
+  EXPECT_EQ(stulp->SlavePartPtr, frame.Parts[1].get());
+  EXPECT_EQ(stulp->PrimaryPartPtr->StulpPtr, stulp);
+  ASSERT_NE(stulp->SlaveStulp, nullptr);
+  EXPECT_EQ(stulp->SlaveStulp->Steel, "ST-9");
+  EXPECT_EQ(stulp->PrimaryPartPtr->GetAnotherStulpFlugel(), stulp->SlavePartPtr->Flugel.get());
+}
+
+TEST(ConstructionStream, FillingsOfEveryKind) {
+  const auto loaded = Reload(StreamBytes(*RichConstruction("3")));
+  TFrame& first = *loaded->GetFrame(0);
+  auto* glazed = dynamic_cast<Tgx30CustomPart*>(first.Parts[0].get());
+  ASSERT_EQ(glazed->FillType, ftGlass);
+  const Tgx25Glass& glass = *glazed->Glass;
+  EXPECT_EQ(glass.CombineID, 5000000001LL);
+  EXPECT_EQ(glass.ParentPart, glazed);
+  EXPECT_EQ(glazed->Glass2->Glass, "4M1");
+  EXPECT_EQ(glass.BeadSizes.Lines[3]->PX2, glass.BeadSizes.Points[0].get());
+  EXPECT_FLOAT_EQ(glass.GlassSizes.Lines[1]->Radius, 4500);
+  EXPECT_EQ(glass.Linings[1], (Tgx25GlassLining{"LN-5", 2}));
+  ASSERT_TRUE(glass.FalshExists() && glass.SprossExists());
+  EXPECT_EQ(static_cast<TFalsh&>(*glass.FalshFrame->Imposts[0]).BackProfile.Color, "Дуб");
+  EXPECT_NE(dynamic_cast<Tgx25Spross*>(glass.SprossFrame->Imposts[0].get()), nullptr);
+  EXPECT_EQ(glass.SprossFrame->Imposts[0]->PX1, glass.SprossFrame->Lines[1]->Points[0].get());
+
+  auto* sash_part = dynamic_cast<Tgx30CustomPart*>(first.Parts[1].get());
+  ASSERT_EQ(sash_part->FillType, ftFlugel);
+  const TFlugel& sash = *sash_part->Flugel;
+  EXPECT_TRUE(sash.Kipp);
+  EXPECT_EQ(sash.FurnComp->Components[7], "Набор");
+  EXPECT_EQ(sash.FurnComp->Items[1].Length, 650.5f);
+  EXPECT_EQ(sash.Sockel->ID, "SK-1");
+  EXPECT_EQ(sash.Parent, sash_part);
+
+  TFrame& third = *loaded->GetFrame(2);
+  EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*third.Parts[0]).FillType, ftModificator);
+  EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*third.Parts[1]).Frame->ProfSys, "TL70");
+}
+
+TEST(ConstructionStream, ValuesOfLinesAndListsSurvive) {
+  const auto original = RichConstruction("7", 4);
+  const auto loaded = Reload(StreamBytes(*original));
+  const auto& side = static_cast<Tgx25FrameLine&>(*loaded->GetFrame(0)->Lines[0]);
+  EXPECT_EQ(side.PropList, (TStringList{"101=1", "102=3"}));
+  EXPECT_EQ(side.CutPoints.size(), 1u);
+  EXPECT_FLOAT_EQ(side.CutPoints[0]->EnforceLen, 790);
+  EXPECT_EQ(side.AnkerPoints.size(), 1u);
+  EXPECT_EQ(side.AttachProfile.ID, "AT-1");
+  EXPECT_EQ(loaded->Notes, (TStringList{"Первая строка", "", "Третья"}));
+  EXPECT_EQ(loaded->MatList[0].Width, 1204);
+  EXPECT_EQ(loaded->SinkRedUnit, nuFixedPrice);
+  EXPECT_EQ(loaded->CostSummary[83], TCurrency::FromExtended(-1));
+  EXPECT_EQ(loaded->TimeStamp3, 45002);
+  EXPECT_EQ(loaded->GetFrame(0)->CutMap[1].PieceID, 123461);
+}
+
+TEST(ConstructionStream, ReadingReplacesWhatTheConstructionHeld) {
+  auto target = RichConstruction("1");
+  const auto small = test::SimpleWindow("2", 1000, 1200);
+  TSpecStream stream(StreamBytes(*small));
+  target->Load(stream, "");
+  EXPECT_EQ(target->FrameCount(), 1);
+  EXPECT_TRUE(target->MatList.empty());
+  EXPECT_EQ(StreamBytes(*target), StreamBytes(*small));
+}
+
+TEST(ConstructionStream, NewBarCodesWhenTheSwitchIsOn) {
+  const auto original = RichConstruction("1");
+  const std::vector<uint8_t> bytes = StreamBytes(*original);
+  RandomGenerator().Seed(77);
+  std::unique_ptr<Tgx25Construction> copy;
+  {
+    TGenNewBarCodeScope fresh;
+    copy = Reload(bytes);
+  }
+  EXPECT_FALSE(_GXGenNewBarCode());
+  EXPECT_NE(copy->GetFrame(0)->InternalID, original->GetFrame(0)->InternalID);
+  EXPECT_NE(copy->GetFrame(0)->Points[0]->InternalID, original->GetFrame(0)->Points[0]->InternalID);
+  EXPECT_EQ(copy->GetFrame(0)->Imposts[0]->PX1, copy->GetFrame(0)->Lines[1]->Points[0].get());
+  EXPECT_NE(StreamBytes(*copy), bytes);
+}
+
+TEST(ConstructionStream, AssignAndBackupCopy) {
+  const auto original = RichConstruction("5");
+  Tgx25Construction copy;
+  copy.Assign(*original);
+  EXPECT_EQ(StreamBytes(copy), StreamBytes(*original));
+
+  copy.CreateBackupCopy();
+  copy.RemoveFrame(copy.GetFrame(0));
+  copy.No = "changed";
+  copy.RestoreBackupCopy();
+  EXPECT_EQ(StreamBytes(copy), StreamBytes(*original));
+}
+
+// ---- older streams --------------------------------------------------------------------------
+
+// Frames of streams before 03.02.2008 take the material type of their system from the catalogue.
+class OlderStreams : public ::testing::Test {
+protected:
+  void SetUp() override {
+    catalogue_.Catalog("SysList", {{"ID", "TL70"}, {"BaseColor", "WHITE"}, {"MatType", 3}, {"CommonGrp", 1}});
+    catalogue_.Open();
+  }
+
+  static Tgx25Construction WrittenAndRead(const Tgx25Construction& Original, const std::string& Version,
+                                          std::vector<uint8_t>* Bytes = nullptr) {
+    TSpecStream stream;
+    SaveConstruction(Original, stream, Version);
+    if (Bytes != nullptr) *Bytes = stream.Bytes();
+    stream.SetPosition(0);
+    Tgx25Construction loaded;
+    loaded.Load(stream, Version);
+    EXPECT_EQ(stream.Remaining(), 0u);
+    return loaded;
+  }
+
+private:
+  test::TSmallCatalogue catalogue_;
+};
+
+TEST_F(OlderStreams, StreamOf07072007HasNoJointPropertiesOrTypes) {
+  auto original = test::SimpleWindow("1", 1000, 1000);
+  original->GetFrame(0)->MatType = 9;
+  const Tgx25Construction loaded = WrittenAndRead(*original, "07.07.2007");
+  const auto& corner = static_cast<Tgx25FramePoint&>(*loaded.GetFrame(0)->Points[1]);
+  EXPECT_TRUE(corner.PropList.empty());
+  EXPECT_EQ(corner.SubSetID, NO_SUBSET);
+  // Joint type and virtual flag come from the legacy values after the cross points.
+  EXPECT_EQ(corner.AngleType, atX45);
+  EXPECT_TRUE(corner.Virtual);
+  const auto& side = static_cast<Tgx25FrameLine&>(*loaded.GetFrame(0)->Lines[0]);
+  EXPECT_TRUE(side.PropList.empty());
+  EXPECT_TRUE(side.CutPoints.empty());
+  EXPECT_EQ(side.SubSetID, NO_SUBSET);
+  EXPECT_EQ(side.LineType, ltUnknown);
+  EXPECT_EQ(loaded.LoadGroupH, lg10);
+  EXPECT_EQ(loaded.Material, 0);
+  EXPECT_EQ(loaded.GetFrame(0)->MatType, 3);
+}
+
+TEST_F(OlderStreams, EveryFormatDateReadsWhatItWrote) {
+  const auto original = RichConstruction("1");
+  for (const char* version : {"01.01.2006", "20.04.2006", "08.07.2007", "04.11.2007", "15.01.2008", "16.01.2008",
+                              "28.01.2008", "03.02.2008", "08.02.2008", "25.02.2008", "27.02.2008", "06.03.2008",
+                              "12.03.2008", "01.09.2008", "04.09.2009", "21.09.2009", "16.02.2011", "23.04.2012"}) {
+    SCOPED_TRACE(version);
+    std::vector<uint8_t> bytes;
+    const Tgx25Construction loaded = WrittenAndRead(*original, version, &bytes);
+    TSpecStream again;
+    SaveConstruction(loaded, again, version);
+    EXPECT_EQ(again.Bytes(), bytes);
+    EXPECT_EQ(loaded.GetFrame(1)->Imposts[0]->PX1, loaded.GetFrame(1)->Lines[1]->Points[0].get());
+  }
+}
+
+TEST_F(OlderStreams, ReferencesBeforeTheWideDateUseTheNarrowEncoding) {
+  const auto original = test::SimpleWindow("1", 1000, 1000);
+  std::vector<uint8_t> bytes;
+  WrittenAndRead(*original, "15.02.2011", &bytes);
+  EXPECT_EQ(IntegerRecords(bytes, 20003).size(), 1u);
+  EXPECT_TRUE(IntegerRecords(bytes, 2000003).empty());
+}
+
+TEST_F(OlderStreams, OldTimeStampsBecomeTheCurrentTime) {
+  auto original = test::SimpleWindow("1", 1000, 1000);
+  original->TimeStamp1 = 1;
+  original->CarriedText5 = "x";
+  const Tgx25Construction loaded = WrittenAndRead(*original, "01.09.2009");
+  EXPECT_GT(loaded.TimeStamp1, 40000);
+  EXPECT_GT(loaded.TimeStamp3, 40000);
+  EXPECT_TRUE(loaded.CarriedText5.empty());
+}
+
+// ---- failures -------------------------------------------------------------------------------
+
+TEST(ConstructionStreamFailures, ImpostStandingOnACornerCannotBeSaved) {
+  auto construction = test::SimpleWindow("1", 1000, 1000);
+  TFrame& frame = *construction->GetFrame(0);
+  frame.AddImpost(std::make_unique<TImpost>(&frame, frame.Points[0].get(), frame.Points[2].get()));
+  TSpecStream stream;
+  try {
+    construction->Save(stream);
+    FAIL() << "saved";
+  } catch (const ECreationError& error) {
+    EXPECT_STREQ(error.what(), "Не могу определить точку опоры импоста!");
+  }
+}
+
+TEST(ConstructionStreamFailures, PartPointOutsideTheElementCannotBeSaved) {
+  auto construction = test::SimpleWindow("1", 1000, 1000);
+  Tgx25Point stray(nullptr, {5, 5});
+  construction->GetFrame(0)->Parts[0]->AddPoint(&stray);
+  TSpecStream stream;
+  EXPECT_THROW(
+      {
+        try {
+          construction->Save(stream);
+        } catch (const ECreationError& error) {
+          EXPECT_STREQ(error.what(), "Не могу определить ссылку на точку в разделе!");
+          throw;
+        }
+      },
+      ECreationError);
+}
+
+TEST(ConstructionStreamFailures, UnresolvableImpostEndNamesTheImpost) {
+  auto construction = test::SimpleWindow("1", 1000, 1000);
+  TFrame& frame = *construction->GetFrame(0);
+  for (int i = 0; i < 7; ++i) frame.Lines[1]->AddPoint({1000 + i * 100, 0});
+  frame.Lines[1]->AddPoint({5000, 0});
+  frame.Lines[3]->AddPoint({5000, 10000});
+  frame.AddImpost(std::make_unique<TImpost>(&frame, frame.Lines[1]->Points[7].get(), frame.Lines[3]->Points[0].get()));
+  std::vector<uint8_t> bytes = StreamBytes(*construction);
+  PatchInteger(bytes, FindIntegerRecord(bytes, 1007), 1999);
+  try {
+    Reload(bytes);
+    FAIL() << "loaded";
+  } catch (const ECreationError& error) {
+    EXPECT_STREQ(error.what(), "Не могу определить точку опоры импоста № 1!");
+  }
+}
+
+TEST(ConstructionStreamFailures, UnresolvablePartPointNamesPointPartAndContour) {
+  auto construction = test::SimpleWindow("4", 1000, 1000);
+  std::vector<uint8_t> bytes = StreamBytes(*construction);
+  PatchInteger(bytes, FindIntegerRecord(bytes, 2000002), 2000009);
+  try {
+    Reload(bytes);
+    FAIL() << "loaded";
+  } catch (const ECreationError& error) {
+    EXPECT_STREQ(error.what(), "Не могу определить ссылку на точку № 3 в разделе №1 в контуре № 4!");
+  }
+}
+
+TEST(ConstructionStreamFailures, UnresolvablePartLine) {
+  auto construction = test::SimpleWindow("4", 1000, 1000);
+  std::vector<uint8_t> bytes = StreamBytes(*construction);
+  PatchInteger(bytes, FindIntegerRecord(bytes, 3000), 1000);
+  try {
+    Reload(bytes);
+    FAIL() << "loaded";
+  } catch (const ECreationError& error) {
+    EXPECT_STREQ(error.what(), "Не могу определить ссылку на линию № 4 в разделе №1 в контуре № 4!");
+  }
+}
+
+TEST(ConstructionStreamFailures, EveryTruncationFailsCleanly) {
+  TScriptedMessages messages;
+  TUserMessagesScope scope(messages);
+  const std::vector<uint8_t> bytes = StreamBytes(*RichConstruction("1"));
+  for (size_t length = 0; length < bytes.size(); length += (length < 600 ? 1 : 13)) {
+    std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
+    Tgx25Construction loaded;
+    TSpecStream stream(cut);
+    EXPECT_THROW(loaded.Load(stream, ""), EKvError) << length;
+  }
+}
+
+TEST(ConstructionStreamFailures, HugeCountsAreRefused) {
+  auto construction = test::SimpleWindow("1", 1000, 1000);
+  std::vector<uint8_t> bytes = StreamBytes(*construction);
+  // The first count of 4 is the frame's corner count.
+  const std::vector<size_t> fours = IntegerRecords(bytes, 4);
+  ASSERT_FALSE(fours.empty());
+  PatchInteger(bytes, fours.front(), 1000000000);
+  try {
+    Reload(bytes);
+    FAIL() << "loaded";
+  } catch (const EInOutError& error) {
+    EXPECT_STREQ(error.what(), "Ошибка чтения из потока!\r\nНеверное число записей [1000000000]!");
+  }
+}
+
+TEST(ConstructionStreamFailures, DeepNestingIsRefused) {
+  Tgx25Construction construction;
+  TFrame* frame = construction.NewFrame(1);
+  for (int depth = 0; depth < 40; ++depth) {
+    test::BuildRectContour(*frame, {0, 0}, 1000, 1000, 10);
+    frame = static_cast<Tgx30CustomPart*>(frame->AddBasePart())->SetNewFrame();
+  }
+  EXPECT_THROW(Reload(StreamBytes(construction)), EInOutError);
+}
+
+}  // namespace
+}  // namespace kv
