@@ -120,6 +120,8 @@ public:
   int32_t InternalFrameIndex = 0;
   std::string No;
   int32_t Count = 1;
+  // The position is selected in its order (not stored).
+  bool Checked = false;
 
   // Stored header values (their order is the stream's); the Carried ones are kept unchanged.
   int32_t CarriedInt1 = 0;

@@ -862,6 +862,16 @@ void SaveConstruction(const Tgx25Construction& Construction, TSpecStream& Stream
   ConstructionTail(writer, Construction);
 }
 
+void SaveGlassRecord(const Tgx25Glass& Glass, TSpecStream& Stream, const std::string& Version) {
+  TFieldWriter writer(Stream, Version);
+  GlassRecord(writer, Glass);
+}
+
+void LoadGlassRecord(Tgx25Glass& Glass, TSpecStream& Stream, const std::string& Version) {
+  TModelReader reader(Stream, Version);
+  GlassRecord(reader, Glass);
+}
+
 void LoadConstruction(Tgx25Construction& Construction, TSpecStream& Stream, const std::string& Version) {
   TModelReader reader(Stream, Version);
   Construction.Clear();

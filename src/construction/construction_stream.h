@@ -67,6 +67,12 @@ std::optional<TStreamRef> LineStreamRef(const TAbstractFrame& Element, const Tgx
 Tgx25SimplePoint* ResolvePointRef(const TAbstractFrame& Element, const TStreamRef& Ref, bool Corners);
 Tgx25Line* ResolveLineRef(const TAbstractFrame& Element, const TStreamRef& Ref);
 
+class Tgx25Glass;
+
+// The record of one glass (order files keep their glass items with it).
+void SaveGlassRecord(const Tgx25Glass& Glass, TSpecStream& Stream, const std::string& Version = kConstructionStreamVersion);
+void LoadGlassRecord(Tgx25Glass& Glass, TSpecStream& Stream, const std::string& Version);
+
 // Writes the construction in the layout of Version: the current one unless a test of the readers
 // asks for an older one.
 void SaveConstruction(const Tgx25Construction& Construction, TSpecStream& Stream,
