@@ -162,7 +162,12 @@ struct Tgx25MontageMaterial : Tgx25CustomMaterial {
   static void Fields(Archive& a, Self& s);
 };
 
+// Text1 the article, Text2 its colour, Text3 the name, Int1 the number of pieces, Money1 the price
+// of a piece, Text4 a note; Flag marks the item selected; Materials its components.
 struct Tgx25CustomAccessory {
+  int32_t Pieces() const { return Int1; }
+  bool Selected() const { return Flag; }
+
   std::string Text1, Text2, Text3;
   int32_t Int1 = 0;
   TCurrency Money1;
@@ -173,16 +178,24 @@ struct Tgx25CustomAccessory {
   static void Fields(Archive& a, Self& s);
 };
 
-// A sill or a drip.
+// A sill or a drip: Int2 its length, Int3 its width (millimetres); Int4, Int5 carried.
 struct Tgx25CustomSill : Tgx25CustomAccessory {
+  // Metres, square metres and metres over all pieces.
+  long double TotalLength() const { return static_cast<long double>(Int2) * Pieces() / 1000; }
+  long double TotalSquare() const { return static_cast<long double>(Int2) * Int3 * Pieces() / 1000000; }
+  long double TotalPerimeter() const { return 2.0L * (Int2 + static_cast<long double>(Int3)) * Pieces() / 1000; }
+
   int32_t Int2 = 0, Int3 = 0, Int4 = 0, Int5 = 0;
   bool Flag2 = false;  // written since the sill format date
   template <typename Archive, typename Self>
   static void Fields(Archive& a, Self& s);
 };
 
-// An insect net, a roller shutter or blinds.
+// An insect net, a roller shutter or blinds: Int2 its width, Int3 its height (millimetres).
 struct Tgx25CustomNet : Tgx25CustomAccessory {
+  long double TotalSquare() const { return static_cast<long double>(Int2) * Int3 * Pieces() / 1000000; }
+  long double TotalPerimeter() const { return 2.0L * (Int2 + static_cast<long double>(Int3)) * Pieces() / 1000; }
+
   int32_t Int2 = 0, Int3 = 0;
   template <typename Archive, typename Self>
   static void Fields(Archive& a, Self& s);

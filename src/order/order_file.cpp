@@ -1,0 +1,296 @@
+// The order file: the order's values in one fixed sequence on a value stream, the lists as a count
+// and their records, the positions inline in the construction stream layout.
+#include <filesystem>
+#include <type_traits>
+
+#include "construction/construction_stream.h"
+#include "order/order.h"
+#include "shell/errors.h"
+#include "shell/format_settings.h"
+#include "shell/stream_fields.h"
+#include "shell/user_messages.h"
+#include "shell/versions.h"
+
+namespace kv {
+
+namespace {
+
+// Format dates of the order file.
+constexpr const char* kMaterialDate = "27.02.2008";
+constexpr const char* kStaticsDate = "03.02.2008";
+// Files of this version are files of the current version.
+constexpr const char* kCurrentAlias = "23.04.2014";
+// What files older than the statics date get.
+constexpr const char* kDefaultStaticRegion = "МИНСК";
+
+constexpr size_t kMinRecordSize = 4;
+
+template <class A, class R>
+void ItemRecord(A& a, R& Record) {
+  if constexpr (A::kReading) LoadRecord(Record, a.Stream(), a.Version());
+  else SaveRecord(Record, a.Stream(), a.Version());
+}
+
+template <class A, class L>
+void Items(A& a, L& List) {
+  CountedRecords(a, List, kMinRecordSize, [](auto& archive, auto& item) { ItemRecord(archive, item); });
+}
+
+// A count followed by constructions or glasses, each an object of the order.
+template <class A, class L, class Create, class Record>
+void OwnedItems(A& a, L& List, Create MakeItem, Record Each) {
+  int32_t count = static_cast<int32_t>(List.size());
+  a.Int(count);
+  if constexpr (A::kReading) {
+    const size_t checked = CheckedCount(a.Stream(), count, kMinRecordSize);
+    List.clear();
+    for (size_t i = 0; i < checked; ++i) {
+      auto item = MakeItem();
+      Each(a, *item);
+      List.push_back(std::move(item));
+    }
+  } else {
+    for (const auto& item : List) Each(a, *item);
+  }
+}
+
+template <class A, class S>
+void Identity(A& a, S& s) {
+  for (auto& id : s.InstallationIDs) a.Int(id);
+  a.Int(s.CreateUserID);
+  a.Str(s.CreateStationID);
+  a.Int(s.ModifyUserID);
+  a.Str(s.ModifyStationID);
+  a.Str(s.ReservedText);
+  a.Int(s.AccessRight);
+  a.Str(s.OpenPassword);
+  a.Str(s.ModifyPassword);
+  a.Date(s.CreateDate);
+  a.Date(s.ModifyDate);
+  a.Int(s.ModifyCount);
+  a.Bool(s.StorageLock);
+}
+
+template <class A, class S>
+void CustomerAndDates(A& a, S& s) {
+  for (auto* text : {&s.No, &s.ContractNo, &s.AltOrderNo, &s.Customer, &s.Obj, &s.Address, &s.Phone, &s.Remark})
+    a.Str(*text);
+  a.Date(s.Date);
+  a.Bool(s.DateEnabled);
+  a.Date(s.ContractDate);
+  // The planned dates are plain doubles, not date-times.
+  for (auto* date : {&s.MeasureDate, &s.PrepareDate, &s.MontageDate, &s.DecorDate, &s.ComplectDate}) a.Real(*date);
+  for (auto* period : {&s.PreparePeriod, &s.MontagePeriod, &s.DecorPeriod}) a.Str(*period);
+  for (auto* enabled : {&s.MeasureDateEnabled, &s.PrepareDateEnabled, &s.MontageDateEnabled, &s.DecorDateEnabled,
+                        &s.ComplectDateEnabled})
+    a.Bool(*enabled);
+  a.Real(s.TransportDate);
+  a.Str(s.TransportPeriod);
+  a.Bool(s.TransportDateEnabled);
+  a.Byte(s.Status);
+  a.Byte(s.ProdStatus);
+}
+
+template <class A, class S>
+void Defaults(A& a, S& s) {
+  a.Str(s.ProfSys);
+  a.Str(s.ProfColor);
+  if (a.Since(kMaterialDate)) a.Int(s.Material);
+  else if constexpr (A::kReading) s.Material = 0;
+  a.Byte(s.ColorVariant);
+  a.Str(s.InnerColor);
+  a.Str(s.OuterColor);
+  a.Int(s.ColorPriceList);
+  a.Int(s.ColorTechnology);
+  a.Text(s.ColorTechPropList);
+  for (auto* text : {&s.FurnSys, &s.FurnColor, &s.Handle, &s.Glass}) a.Str(*text);
+  a.Int(s.BeadGrp);
+  for (auto* text : {&s.AttachProf, &s.Sill, &s.Sink, &s.Mosquito, &s.Rollet, &s.Jalousie}) a.Str(*text);
+  for (auto* width : {&s.SillWidth, &s.SinkWidth, &s.SillLayerWidth, &s.SinkLayerWidth, &s.StuccoLayerWidth,
+                      &s.QuarterLayerWidth})
+    a.Int(*width);
+  for (auto* color : {&s.FlugelRubberColor, &s.ProfRubberColor, &s.BeadRubberColor}) a.Str(*color);
+}
+
+template <class A, class S>
+void Statics(A& a, S& s) {
+  if (a.Since(kStaticsDate)) {
+    a.Str(s.StaticRegion);
+    a.Byte(s.PlaceType);
+    a.Byte(s.LoadGroupH);
+  } else {
+    // Two values stood in their place.
+    int32_t dropped = 0;
+    a.Int(dropped);
+    a.Int(dropped);
+    if constexpr (A::kReading) {
+      s.StaticRegion = kDefaultStaticRegion;
+      s.PlaceType = ptB;
+      s.LoadGroupH = lg10;
+    }
+  }
+}
+
+template <class A, class S>
+void SectionsAndPrices(A& a, S& s) {
+  for (auto* include : {&s.IncludeWindow, &s.IncludeDopProf, &s.IncludeMontMat, &s.IncludeSill, &s.IncludeSink,
+                        &s.IncludeMosquito, &s.IncludeRollet, &s.IncludeJalousie, &s.IncludeSlope,
+                        &s.IncludeOtherMat})
+    a.Bool(*include);
+  for (auto* reduce : {&s.WindowReduce, &s.DopProfReduce, &s.MontMatReduce, &s.SillReduce, &s.SinkReduce,
+                       &s.MosquitoReduce, &s.RolletReduce, &s.JalousieReduce, &s.SlopeReduce, &s.OtherMatReduce,
+                       &s.OrderReduce})
+    a.Money(*reduce);
+  for (auto* unit : {&s.WindowRedUnit, &s.DopProfRedUnit, &s.MontMatRedUnit, &s.SillRedUnit, &s.SinkRedUnit,
+                     &s.MosquitoRedUnit, &s.RolletRedUnit, &s.JalousieRedUnit, &s.SlopeRedUnit, &s.OtherMatRedUnit,
+                     &s.OrderRedUnit})
+    a.Byte(*unit);
+  for (auto* profit : {&s.WindowProfit, &s.GlassProfit, &s.FurnProfit, &s.DopProfProfit, &s.MontMatProfit,
+                       &s.SillProfit, &s.SinkProfit, &s.MosquitoProfit, &s.RolletProfit, &s.JalousieProfit,
+                       &s.SlopeProfit, &s.OtherMatProfit})
+    a.Real(*profit);
+  a.Int(s.CalcMethod);
+  a.Int(s.PriceGrpNo);
+  for (auto* tax : {&s.OverTax, &s.CommonTax, &s.NDSTax}) a.Real(*tax);
+  a.Bool(s.GetTotalNDS);
+  a.Bool(s.ShowIncludingNDS);
+}
+
+template <class A, class S>
+void Lists(A& a, S& s) {
+  Items(a, s.Services);
+  a.Bool(s.IncludeCommonService);
+  Items(a, s.Currencies);
+  a.Int(s.CurCurrency);
+  a.Int(s.FixCurrency);
+  Items(a, s.Payments);
+  for (auto* text : {&s.Note, &s.CommPredNote1, &s.CommPredNote2, &s.SpecNote1, &s.SpecNote2}) a.Text(*text);
+  OwnedItems(a, s.Glasses, [] { return std::make_unique<Tgx25Glass>(nullptr, 0); }, [](auto& archive, auto& glass) {
+    if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
+      LoadGlassRecord(glass, archive.Stream(), archive.Version());
+    else
+      SaveGlassRecord(glass, archive.Stream(), archive.Version());
+  });
+  Items(a, s.DopProfs);
+  Items(a, s.DopMats);
+  Items(a, s.Sills);
+  Items(a, s.Sinks);
+  Items(a, s.Mosquitos);
+  Items(a, s.Rollets);
+  Items(a, s.Jalousies);
+  // Slopes and other materials keep only their counts.
+  a.Int(s.SlopeCount);
+  a.Int(s.OtherMatCount);
+  Items(a, s.Materials);
+  Items(a, s.CutMap);
+  Items(a, s.AccSpecs);
+}
+
+// What the signature and the version allow: false when the order must not be read further.
+bool AcceptVersion(TOrder& Order, bool& Converted, bool AutoConvert) {
+  if (Order.Version == kCurrentAlias) Order.Version = kOrderVersion;
+  if (Order.Version == kOrderVersion) return true;
+  if (VerSmallerThan(Order.Version, kOrderVersion)) {
+    if (!AutoConvert &&
+        !ShowConfirm(Format("Необходимо конвертировать файл заказа!\r\nЗагружаемая версия: %s\r\nТекущая версия: %s",
+                            Order.Version, kOrderVersion)))
+      return false;
+    Converted = true;
+    return true;
+  }
+  ShowWarning(Format("Данный модуль технолога поддерживает файлы заказа\r\nверсии не старше: %s!\r\nЗагружаемая версия: %s",
+                     kOrderVersion, Order.Version));
+  return false;
+}
+
+}  // namespace
+
+// The positions, each in the construction stream layout of the order's version.
+template <class A, class O, class P>
+void OrderPositions(A& a, O& Order, P& Positions) {
+  TModelObject* owner = const_cast<std::remove_const_t<O>*>(&Order);
+  OwnedItems(a, Positions, [owner] { return std::make_unique<Tgx25Construction>(owner); },
+             [](auto& archive, auto& construction) {
+               if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
+                 construction.Load(archive.Stream(), archive.Version());
+               else
+                 SaveConstruction(construction, archive.Stream(), archive.Version());
+             });
+}
+
+void TOrder::Save(TSpecStream& Stream, const std::string& FileVersion) const {
+  TFieldWriter writer(Stream, FileVersion);
+  writer.Str(ProductID);
+  writer.Str(FileVersion);
+  Identity(writer, *this);
+  CustomerAndDates(writer, *this);
+  Defaults(writer, *this);
+  Statics(writer, *this);
+  SectionsAndPrices(writer, *this);
+  Lists(writer, *this);
+  OrderPositions(writer, *this, FPositions);
+}
+
+bool TOrder::Load(TSpecStream& Stream, bool& Converted, bool AutoConvert) {
+  Converted = false;
+  const std::string signature = Stream.ReadString();
+  if (signature != ProductID) {
+    ShowError("Данный файл не является файлом " + ProductID + "!");
+    return false;
+  }
+  Version = Stream.ReadString();
+  if (!AcceptVersion(*this, Converted, AutoConvert)) return false;
+  TFieldReader reader(Stream, Version);
+  Identity(reader, *this);
+  CustomerAndDates(reader, *this);
+  Defaults(reader, *this);
+  Statics(reader, *this);
+  SectionsAndPrices(reader, *this);
+  Lists(reader, *this);
+  OrderPositions(reader, *this, FPositions);
+  Version = kOrderVersion;
+  return true;
+}
+
+bool TOrder::SaveOrder(const std::string& FileName) {
+  if (FileName.empty()) return false;
+  try {
+    Version = kOrderVersion;
+    TSpecStream stream;
+    Save(stream);
+    stream.SaveToFile(FileName);
+    return true;
+  } catch (const std::exception& error) {
+    ShowError(Format("Ошибка сохранения заказа!\r\n(%s)", error.what()));
+    return false;
+  }
+}
+
+bool TOrder::LoadOrder(const std::string& FileName, bool AutoConvert) {
+  try {
+    TSpecStream stream;
+    stream.LoadFromFile(FileName);
+    stream.SetPosition(0);
+    bool converted = false;
+    return Load(stream, converted, AutoConvert);
+  } catch (const std::exception& error) {
+    ShowError(Format("Ошибка загрузки заказа!\r\n(%s)", error.what()));
+    return false;
+  }
+}
+
+bool TOrder::Assign(const TOrder& Source) {
+  if (&Source == this) return true;
+  try {
+    TSpecStream copy;
+    Source.Save(copy);
+    copy.SetPosition(0);
+    bool converted = false;
+    return Load(copy, converted, true);
+  } catch (const std::exception& error) {
+    ShowError(Format("Внутренняя ошибка при копирования заказа!\r\n(%s)", error.what()));
+    return false;
+  }
+}
+
+}  // namespace kv
