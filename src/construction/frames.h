@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "construction/contour_types.h"
 #include "construction/furn_comp.h"
 #include "construction/imposts.h"
 #include "construction/item_lists.h"
@@ -94,6 +95,34 @@ public:
   // bars "I.%d" and the parts "%d" of a bar frame, counted on the element itself.
   virtual void RebuildPartsIndex(TAbstractFrame& Root, const std::string& FrameTag);
 
+  // --- contours and sizes ---
+  // The element's own contour with every side moved inwards by the offset of Kind plus Extra;
+  // FillProfile is the profile of what is fitted into it (for combination deltas), Selector picks the
+  // column of the glass, bead and adapter deltas (the glazing contour).
+  TFillContour CalcFillSize(TGetSizeInfo Kind, long double Extra, const std::string& FillProfile = "",
+                            int Selector = 0) const;
+  // The contour made Contour: corners moved in place when their number matches, otherwise the
+  // contour is built anew and the bars and parts are cleared.
+  void SetContour(const TFillContour& Contour);
+  // Corner cross points with the bar sizes of the sides, then the outlines and sizes of the bars.
+  virtual void UpdateXPoints();
+  // Takes the contour anew from the part that holds the element (sashes, modificators, bar frames).
+  virtual void UpdateContourSize() {}
+  // Recalculates what fills every part.
+  virtual void CheckPartObject();
+  virtual void FullRecalcPartObject(TFalshPart& Part);
+  // Everything below the element from its contour: cross points, bars, parts and their fillings.
+  virtual void FullRecalc();
+  // Divides Part along Impost (whose ends lie on two sides of the part) into two parts.
+  virtual void SplitPart(TFalshPart& Part, TCustomImpost& Impost);
+  // Inserts a bar into a part and divides the part; nullptr when nothing was inserted.
+  virtual TCustomImpost* SetNewImpost(const TNewImpost& Params);
+  // Every bar end put back onto the line it stands on, after the contour moved.
+  void CheckImpostPointCoordinate();
+  // Resizes the contour to NewSize (millimetres), the corner points on the extremes moving as the
+  // modes say; the bars follow. Restores the old geometry when the new one cannot be derived.
+  virtual void SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftMode YMode);
+
   // Walks over this element's tree (see CollectWalk), each kind with its own position.
   TModelObject* GetFirstObject(TWalkKind Kind);
   TModelObject* GetNextObject(TWalkKind Kind);
@@ -120,6 +149,12 @@ public:
 protected:
   // A new, empty part of the kind this element holds.
   virtual std::unique_ptr<TFalshPart> CreatePart() = 0;
+  // The corner, side and bar classes of this element.
+  virtual std::unique_ptr<Tgx25Point> CreateContourPoint(const TPoint& P);
+  virtual std::unique_ptr<Tgx25Line> CreateContourLine();
+  virtual std::unique_ptr<TCustomImpost> CreateImpost(TkvLineType Kind, Tgx25SimplePoint* PX1, Tgx25SimplePoint* PX2);
+  // Moves the contour and what stands on it to the new corner positions (resize).
+  void MoveContour(const TFillContour& Contour);
   // Index of Part in Parts, -1 when absent.
   int IndexOfPart(const TFalshPart* Part) const;
 
@@ -144,6 +179,12 @@ public:
   // The sides compute their bar sizes from the corner cross points.
   void CalcProfSizes();
   void RebuildPartsIndex(TAbstractFrame& Root, const std::string& FrameTag) override;
+  void UpdateXPoints() override;
+  // Where the prior side of corner Index moved inwards by DPrior meets the next side moved by DNext.
+  TPoint CalcXPoint(int Index, long double DPrior, long double DNext) const;
+  // Profile, steel and colour of every side and the joint of every corner from the catalogue's
+  // construction element ConsID (sides by direction: left, top, right, bottom).
+  void InitializeFrameProfiles(int32_t ConsID, const std::string& Color);
 
   int32_t ID = 0;
   bool DrawSelected = false;
@@ -153,6 +194,9 @@ public:
 
 protected:
   std::unique_ptr<TFalshPart> CreatePart() override;
+  std::unique_ptr<Tgx25Point> CreateContourPoint(const TPoint& P) override;
+  std::unique_ptr<Tgx25Line> CreateContourLine() override;
+  std::unique_ptr<TCustomImpost> CreateImpost(TkvLineType Kind, Tgx25SimplePoint* PX1, Tgx25SimplePoint* PX2) override;
 };
 
 // An outer frame of the construction or a frame nested in a part.
@@ -163,6 +207,11 @@ public:
   void NormalizePosition(const TPoint& Vector) override;
   int GetParentIndex() const override;
   void SetLeftTop(const TPoint& P) { LeftTop = P; }
+  // Builds the contour of the figure from the user's sizes with the profiles and colours of the
+  // catalogue construction type TypeWin (ProfColor, when empty, becomes the system's base colour).
+  void BuildInitial(const TInitialSize& Size);
+  // Resizes and then moves the construction back to the origin.
+  void SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftMode YMode) override;
 
   int32_t TypeWin = 0;
   TObjType ObjType = otxWindow;
@@ -206,6 +255,15 @@ public:
 
   void SetMosquito(const TAccessoryFrame& Net) { Mosquito = Net; }
   void SetKipp(bool Value) { Kipp = Value; }
+  // The sash of the construction element ConsID in Color, its contour from the holding part.
+  void BuildInitial(int32_t ConsID, const std::string& Color);
+  void UpdateContourSize() override;
+  // The rebate contour of the sash (kind gsiFlugelFalz of the holding part).
+  void SetFlugelFalzSize();
+  TContourDimensions GetFalzContourDimensions() const;
+
+  // The rebate contour: the sash's size in the frame's rebate, for the fittings.
+  TFillContour FalzContour;
 
   std::unique_ptr<TFurnComp> FurnComp;
   std::unique_ptr<TSockel> Sockel;
@@ -217,24 +275,36 @@ public:
 class TkvModificator : public TCustomFrame {
 public:
   using TCustomFrame::TCustomFrame;
+  // The modificator of the construction element ConsID in Color, its contour from the holding part.
+  void BuildInitial(int32_t ConsID, const std::string& Color);
+  void UpdateContourSize() override;
+  void SetModificatorSize();
 };
 
 // The frame of false mullions laid on one glass.
 class TFalshFrame : public TAbstractFrame {
 public:
   using TAbstractFrame::TAbstractFrame;
+  // The contour of the glass's part inside the profile widths, with its base part.
+  void BuildInitial();
+  void UpdateContourSize() override;
 
 protected:
   std::unique_ptr<TFalshPart> CreatePart() override;
+  std::unique_ptr<TCustomImpost> CreateImpost(TkvLineType Kind, Tgx25SimplePoint* PX1, Tgx25SimplePoint* PX2) override;
 };
 
 // The frame of glazing bars inside one glass.
 class Tgx25SprossFrame : public TAbstractFrame {
 public:
   using TAbstractFrame::TAbstractFrame;
+  // The contour of the glass's part inside the glazing-bar frame, with its base part.
+  void BuildInitial();
+  void UpdateContourSize() override;
 
 protected:
   std::unique_ptr<TFalshPart> CreatePart() override;
+  std::unique_ptr<TCustomImpost> CreateImpost(TkvLineType Kind, Tgx25SimplePoint* PX1, Tgx25SimplePoint* PX2) override;
 };
 
 }  // namespace kv

@@ -40,6 +40,14 @@ public:
 
   // Length and cut angles of the bar from its outline.
   virtual void CalcProfSize() = 0;
+  // The outline from the bar's profile width (and the DeltaW of each side).
+  virtual void CalcXPoints();
+  // The outline of a bar whose sides A and B lie WidthA and WidthB from its axis: each end where
+  // the side meets the line the end stands on (XW at that line's profile width, XI at its impost
+  // delta).
+  void CalcXPointContour(long double WidthA, long double WidthB);
+  // Both ends lie on the lines they stand on.
+  bool CheckPointCoordinate() const;
 
   std::string No;
   TColorProf Profile;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "construction/contour_types.h"
 #include "construction/lines.h"
 #include "geometry/contour_dimensions.h"
 #include "geometry/geometry_types.h"
@@ -115,6 +116,14 @@ public:
   TPoint GetLeftTop() const;
   TRect GetBoundRect() const { return BoundRectOf(GetDimensions()); }
 
+  // The part's contour with every side moved inwards by the offset of Kind plus Extra (FillProfile:
+  // the profile of what is fitted into the part, for combination deltas; Selector: the glazing
+  // contour of the glass, bead and adapter deltas).
+  TFillContour CalcFillSize(TGetSizeInfo Kind, long double Extra, const std::string& FillProfile = "",
+                            int Selector = 0) const;
+  // Where the line through A and B crosses the part's contour; false unless it crosses twice.
+  bool FindImpostCrossPoints(const TPoint& A, const TPoint& B, TImpostCross& Cross) const;
+
   std::string No;
   std::vector<std::unique_ptr<Tgx25PartPoint>> Points;
   std::vector<std::unique_ptr<Tgx25PartLine>> Lines;
@@ -151,6 +160,10 @@ public:
   TFlugel* GetAnotherStulpFlugel() const;
   // Some side of the part carries a virtual profile.
   bool VirtualFrameProfExists() const;
+  // Glazes the part with the article (a new glass when it holds none) and chooses its bead.
+  void ChangeGlass(const std::string& GlassArticle, int BeadGroup = 0);
+  // ChangeGlass when the part can take glass (it holds glass or nothing); false otherwise.
+  bool SetGlassIfPossible(const std::string& GlassArticle);
 
   TFillType FillType = ftNone;
   bool StulpPart = false;
