@@ -179,6 +179,9 @@ public:
   TDateTime TimeStamp3 = 0;
 
 private:
+  // Reading creates the frames in place, without numbering them anew.
+  friend void LoadConstruction(Tgx25Construction&, TSpecStream&, const std::string&);
+
   // Continues a walk from the object Found in the current frame to the following frames.
   TModelObject* ContinueWalk(TWalkKind Kind, TModelObject* Found);
   TModelObject* FirstOfWalk(TWalkKind Kind);

@@ -881,7 +881,12 @@ void LoadConstruction(Tgx25Construction& Construction, TSpecStream& Stream, cons
   int32_t count = 0;
   reader.Int(count);
   const size_t checked = CheckedCount(Stream, count, kMinRecordSize);
-  for (size_t i = 0; i < checked; ++i) FrameRecord(reader, *Construction.NewFrame(0));
+  if (checked > static_cast<size_t>(MAX_FRAME_COUNT))
+    throw ECreationError(Format("Изделие не может содержать более %d рам!", MAX_FRAME_COUNT));
+  for (size_t i = 0; i < checked; ++i) {
+    Construction.FFrames.push_back(std::make_unique<TFrame>(&Construction, 0));
+    FrameRecord(reader, *Construction.FFrames.back());
+  }
   ConstructionTail(reader, Construction);
 }
 

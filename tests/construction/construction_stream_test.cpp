@@ -46,6 +46,15 @@ size_t FindIntegerRecord(const std::vector<uint8_t>& Bytes, int32_t Value) {
   return found.empty() ? 0 : found.front();
 }
 
+// Equal streams, or the offset where they part.
+::testing::AssertionResult SameBytes(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B) {
+  const size_t common = std::min(A.size(), B.size());
+  for (size_t i = 0; i < common; ++i)
+    if (A[i] != B[i]) return ::testing::AssertionFailure() << "the streams part at byte " << i;
+  if (A.size() != B.size()) return ::testing::AssertionFailure() << "sizes " << A.size() << " and " << B.size();
+  return ::testing::AssertionSuccess();
+}
+
 void PatchInteger(std::vector<uint8_t>& Bytes, size_t Position, int32_t Value) {
   std::memcpy(Bytes.data() + Position + 8, &Value, sizeof(Value));
 }
@@ -98,7 +107,7 @@ TEST(ConstructionStream, SaveLoadSaveGivesTheSameBytes) {
   const auto original = RichConstruction("12");
   const std::vector<uint8_t> bytes = StreamBytes(*original);
   const auto loaded = Reload(bytes);
-  EXPECT_EQ(StreamBytes(*loaded), bytes);
+  EXPECT_TRUE(SameBytes(StreamBytes(*loaded), bytes));
 }
 
 TEST(ConstructionStream, TreeIsRebuiltWithItsReferences) {
@@ -190,7 +199,7 @@ TEST(ConstructionStream, ReadingReplacesWhatTheConstructionHeld) {
   target->Load(stream, "");
   EXPECT_EQ(target->FrameCount(), 1);
   EXPECT_TRUE(target->MatList.empty());
-  EXPECT_EQ(StreamBytes(*target), StreamBytes(*small));
+  EXPECT_TRUE(SameBytes(StreamBytes(*target), StreamBytes(*small)));
 }
 
 TEST(ConstructionStream, NewBarCodesWhenTheSwitchIsOn) {
@@ -213,13 +222,13 @@ TEST(ConstructionStream, AssignAndBackupCopy) {
   const auto original = RichConstruction("5");
   Tgx25Construction copy;
   copy.Assign(*original);
-  EXPECT_EQ(StreamBytes(copy), StreamBytes(*original));
+  EXPECT_TRUE(SameBytes(StreamBytes(copy), StreamBytes(*original)));
 
   copy.CreateBackupCopy();
   copy.RemoveFrame(copy.GetFrame(0));
   copy.No = "changed";
   copy.RestoreBackupCopy();
-  EXPECT_EQ(StreamBytes(copy), StreamBytes(*original));
+  EXPECT_TRUE(SameBytes(StreamBytes(copy), StreamBytes(*original)));
 }
 
 // ---- older streams --------------------------------------------------------------------------
@@ -232,14 +241,14 @@ protected:
     catalogue_.Open();
   }
 
-  static Tgx25Construction WrittenAndRead(const Tgx25Construction& Original, const std::string& Version,
+  static std::unique_ptr<Tgx25Construction> WrittenAndRead(const Tgx25Construction& Original, const std::string& Version,
                                           std::vector<uint8_t>* Bytes = nullptr) {
     TSpecStream stream;
     SaveConstruction(Original, stream, Version);
     if (Bytes != nullptr) *Bytes = stream.Bytes();
     stream.SetPosition(0);
-    Tgx25Construction loaded;
-    loaded.Load(stream, Version);
+    auto loaded = std::make_unique<Tgx25Construction>();
+    loaded->Load(stream, Version);
     EXPECT_EQ(stream.Remaining(), 0u);
     return loaded;
   }
@@ -251,21 +260,21 @@ private:
 TEST_F(OlderStreams, StreamOf07072007HasNoJointPropertiesOrTypes) {
   auto original = test::SimpleWindow("1", 1000, 1000);
   original->GetFrame(0)->MatType = 9;
-  const Tgx25Construction loaded = WrittenAndRead(*original, "07.07.2007");
-  const auto& corner = static_cast<Tgx25FramePoint&>(*loaded.GetFrame(0)->Points[1]);
+  const auto loaded = WrittenAndRead(*original, "07.07.2007");
+  const auto& corner = static_cast<Tgx25FramePoint&>(*loaded->GetFrame(0)->Points[1]);
   EXPECT_TRUE(corner.PropList.empty());
   EXPECT_EQ(corner.SubSetID, NO_SUBSET);
   // Joint type and virtual flag come from the legacy values after the cross points.
   EXPECT_EQ(corner.AngleType, atX45);
   EXPECT_TRUE(corner.Virtual);
-  const auto& side = static_cast<Tgx25FrameLine&>(*loaded.GetFrame(0)->Lines[0]);
+  const auto& side = static_cast<Tgx25FrameLine&>(*loaded->GetFrame(0)->Lines[0]);
   EXPECT_TRUE(side.PropList.empty());
   EXPECT_TRUE(side.CutPoints.empty());
   EXPECT_EQ(side.SubSetID, NO_SUBSET);
   EXPECT_EQ(side.LineType, ltUnknown);
-  EXPECT_EQ(loaded.LoadGroupH, lg10);
-  EXPECT_EQ(loaded.Material, 0);
-  EXPECT_EQ(loaded.GetFrame(0)->MatType, 3);
+  EXPECT_EQ(loaded->LoadGroupH, lg10);
+  EXPECT_EQ(loaded->Material, 0);
+  EXPECT_EQ(loaded->GetFrame(0)->MatType, 3);
 }
 
 TEST_F(OlderStreams, EveryFormatDateReadsWhatItWrote) {
@@ -275,11 +284,11 @@ TEST_F(OlderStreams, EveryFormatDateReadsWhatItWrote) {
                               "12.03.2008", "01.09.2008", "04.09.2009", "21.09.2009", "16.02.2011", "23.04.2012"}) {
     SCOPED_TRACE(version);
     std::vector<uint8_t> bytes;
-    const Tgx25Construction loaded = WrittenAndRead(*original, version, &bytes);
+    const auto loaded = WrittenAndRead(*original, version, &bytes);
     TSpecStream again;
-    SaveConstruction(loaded, again, version);
-    EXPECT_EQ(again.Bytes(), bytes);
-    EXPECT_EQ(loaded.GetFrame(1)->Imposts[0]->PX1, loaded.GetFrame(1)->Lines[1]->Points[0].get());
+    SaveConstruction(*loaded, again, version);
+    EXPECT_TRUE(SameBytes(again.Bytes(), bytes));
+    EXPECT_EQ(loaded->GetFrame(1)->Imposts[0]->PX1, loaded->GetFrame(1)->Lines[1]->Points[0].get());
   }
 }
 
@@ -295,10 +304,10 @@ TEST_F(OlderStreams, OldTimeStampsBecomeTheCurrentTime) {
   auto original = test::SimpleWindow("1", 1000, 1000);
   original->TimeStamp1 = 1;
   original->CarriedText5 = "x";
-  const Tgx25Construction loaded = WrittenAndRead(*original, "01.09.2009");
-  EXPECT_GT(loaded.TimeStamp1, 40000);
-  EXPECT_GT(loaded.TimeStamp3, 40000);
-  EXPECT_TRUE(loaded.CarriedText5.empty());
+  const auto loaded = WrittenAndRead(*original, "01.09.2009");
+  EXPECT_GT(loaded->TimeStamp1, 40000);
+  EXPECT_GT(loaded->TimeStamp3, 40000);
+  EXPECT_TRUE(loaded->CarriedText5.empty());
 }
 
 // ---- failures -------------------------------------------------------------------------------
@@ -365,7 +374,7 @@ TEST(ConstructionStreamFailures, UnresolvablePartPointNamesPointPartAndContour) 
 TEST(ConstructionStreamFailures, UnresolvablePartLine) {
   auto construction = test::SimpleWindow("4", 1000, 1000);
   std::vector<uint8_t> bytes = StreamBytes(*construction);
-  PatchInteger(bytes, FindIntegerRecord(bytes, 3000), 1000);
+  PatchInteger(bytes, FindIntegerRecord(bytes, 3000), 1000000);
   try {
     Reload(bytes);
     FAIL() << "loaded";
@@ -378,7 +387,7 @@ TEST(ConstructionStreamFailures, EveryTruncationFailsCleanly) {
   TScriptedMessages messages;
   TUserMessagesScope scope(messages);
   const std::vector<uint8_t> bytes = StreamBytes(*RichConstruction("1"));
-  for (size_t length = 0; length < bytes.size(); length += (length < 600 ? 1 : 13)) {
+  for (size_t length = 0; length < bytes.size(); length += (length < 400 ? 1 : 97)) {
     std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
     Tgx25Construction loaded;
     TSpecStream stream(cut);
