@@ -28,13 +28,23 @@ long double AxisLength(std::span<const TPoint> StartPoints, std::span<const TPoi
   return std::fabs(end_max - start_min);
 }
 
+long double LeftArcLength(const TPointF& A, const TPointF& B, const TPointF& Center, long double R) {
+  const long double angle = GetAngle(A, Center, B, 0, 0, Center, Center);
+  if (angle < 0) return 0;
+  const long double shorter = angle > 180 ? 360 - angle : angle;
+  const long double side = (static_cast<long double>(Center.X) - A.X) * (static_cast<long double>(B.Y) - A.Y) -
+                           (static_cast<long double>(Center.Y) - A.Y) * (static_cast<long double>(B.X) - A.X);
+  const long double swept = side > 0 ? 360 - shorter : shorter;
+  return 2 * 3.14159265358979323846L * R * swept / 360;
+}
+
 long double LargestArcLength(std::span<const TPoint> StartPoints, std::span<const TPoint> EndPoints,
                              const TPointF& Center, long double R) {
   long double longest = 0;
   const size_t pairs = std::min(StartPoints.size(), EndPoints.size());
   for (size_t i = 0; i < pairs; ++i)
     longest = std::max(longest,
-                       GetArcLength(ExtendedPoint(StartPoints[i]), ExtendedPoint(EndPoints[i]), Center, R));
+                       LeftArcLength(ExtendedPoint(StartPoints[i]), ExtendedPoint(EndPoints[i]), Center, R));
   return longest;
 }
 

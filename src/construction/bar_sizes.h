@@ -16,6 +16,10 @@ long double CutAngle(long double JointAngle);
 long double AxisLength(std::span<const TPoint> StartPoints, std::span<const TPoint> EndPoints, const TPoint& Origin,
                        long double PolarAngle);
 
+// The length of the arc about Center from A to B that lies left of A -> B on the screen (the side
+// on which the model's arcs bulge): the shorter arc when the centre lies right of the chord.
+long double LeftArcLength(const TPointF& A, const TPointF& B, const TPointF& Center, long double R);
+
 // The largest of the arc lengths (Center, R) between corresponding start and end points.
 long double LargestArcLength(std::span<const TPoint> StartPoints, std::span<const TPoint> EndPoints,
                              const TPointF& Center, long double R);

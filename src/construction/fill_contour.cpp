@@ -6,7 +6,7 @@
 #include "catalogue/combination_lookups.h"
 #include "catalogue/profile_lookups.h"
 #include "construction/frames.h"
-#include "construction/glass_frame_size.h"
+#include "construction/setup_values.h"
 #include "geometry/angles.h"
 #include "geometry/intersections.h"
 #include "geometry/point_ops.h"

@@ -208,7 +208,13 @@ std::unique_ptr<Tgx25Line> TCustomFrame::CreateContourLine() {
   return std::make_unique<Tgx25FrameLine>(this, nullptr, nullptr);
 }
 
-void TAbstractFrame::SetContour(const TFillContour& Contour) {
+void TAbstractFrame::SetContour(const TFillContour& Derived) {
+  // Every element's contour starts at its bottom-left corner, like a new frame's.
+  TFillContour Contour = Derived;
+  const auto bottom_left = std::min_element(Contour.begin(), Contour.end(), [](const auto& a, const auto& b) {
+    return a.Start.X < b.Start.X || (a.Start.X == b.Start.X && a.Start.Y > b.Start.Y);
+  });
+  std::rotate(Contour.begin(), bottom_left, Contour.end());
   if (Points.size() == Contour.size() && Lines.size() == Contour.size()) {
     MoveContour(Contour);
     return;

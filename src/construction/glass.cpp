@@ -11,6 +11,7 @@
 #include "construction/fill_contour.h"
 #include "construction/frames.h"
 #include "construction/owned_lists.h"
+#include "construction/setup_values.h"
 #include "geometry/angles.h"
 #include "geometry/point_ops.h"
 #include "shell/errors.h"
@@ -277,7 +278,8 @@ void Tgx25Glass::SetValue(const std::string& GlassArticle, int BeadGroup) {
 void Tgx25Glass::ChooseBead(int BeadGroup) {
   const std::string frame_profile = GetFrameProfile();
   const std::string current = CombineID != 0 ? Bead.ID : "";
-  CombineID = GetAvailableBeadByCreteria(frame_profile, Thickness, BeadGroup, current);
+  const int group = BeadGroup == kDefaultBeadGroup ? DefaultBeadGroup() : BeadGroup;
+  CombineID = GetAvailableBeadByCreteria(frame_profile, Thickness, group, current);
   if (CombineID == 0)
     throw EInterfaceError(Format("Невозможно подобрать комбинацию штапика для стеклопакета [%d] и ограничивающего "
                                  "профиля [%s]!",

@@ -84,6 +84,9 @@ struct Tgx25GlassLining {
   friend bool operator==(const Tgx25GlassLining&, const Tgx25GlassLining&) = default;
 };
 
+// The bead group of the options (DefOrderBeadGrp), asked for when no group is given.
+inline constexpr int kDefaultBeadGroup = -1;
+
 class Tgx25Glass : public Tgx25SelectedObject {
 public:
   Tgx25Glass(Tgx30CustomPart* ParentPart, int32_t Contour);
@@ -99,15 +102,15 @@ public:
 
   // The glass article with its thickness from the catalogue, the bead chosen for it in the colour
   // of the parent frame, and the contours.
-  void SetValue(const std::string& GlassArticle, int BeadGroup = 0);
+  void SetValue(const std::string& GlassArticle, int BeadGroup = kDefaultBeadGroup);
   // The bead chosen anew (the current one kept while the catalogue still allows it), the contours,
   // the size check, the bar frames resized, the packers.
-  void UpdateGlass(int BeadGroup = 0);
+  void UpdateGlass(int BeadGroup = kDefaultBeadGroup);
   // The same with the bar frames fully recalculated.
-  void FullRecalc(int BeadGroup = 0);
+  void FullRecalc(int BeadGroup = kDefaultBeadGroup);
   // The contours and the size check with the bead kept; the bar frames resized.
   void UpdateSize();
-  void ChangeGlass(const std::string& GlassArticle, int BeadGroup = 0) { SetValue(GlassArticle, BeadGroup); }
+  void ChangeGlass(const std::string& GlassArticle, int BeadGroup = kDefaultBeadGroup) { SetValue(GlassArticle, BeadGroup); }
   // Bead, adapter and seals in the colour (or the bead's catalogue substitute).
   void ApplyNewColor(const std::string& Color);
   void SetAdapterSize();

@@ -1,8 +1,11 @@
 // Inserting a dividing bar into a part: where the bar's line crosses the part, the bar's end points
 // (new, or an existing point of the side after a question), and the division of the part into two.
+#include "construction/impost_insert.h"
+
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue/combination_lookups.h"
 #include "catalogue/profile_lookups.h"
 #include "construction/frames.h"
 #include "construction/glass.h"
@@ -254,6 +257,17 @@ void TAbstractFrame::SplitPart(TFalshPart& Part, TCustomImpost& Impost) {
   for (auto& half : halves) PutGlass(*half, glass);
   Parts.erase(Parts.begin() + index);
   Parts.insert(Parts.begin() + index, std::make_move_iterator(halves.begin()), std::make_move_iterator(halves.end()));
+}
+
+void SetImpostVerbinders(TCustomImpost& Bar) {
+  const std::pair<Tgx25SimplePoint*, float> ends[] = {{Bar.PX1, Bar.ProfSize.Angle1}, {Bar.PX2, Bar.ProfSize.Angle2}};
+  for (const auto& [end, angle] : ends) {
+    auto* joint = dynamic_cast<Tgx25Point*>(end);
+    const auto* line = end != nullptr ? dynamic_cast<const Tgx25Line*>(end->Owner) : nullptr;
+    if (joint == nullptr || line == nullptr || line->GetProfile().empty() || Bar.Profile.ID.empty()) continue;
+    joint->SubSetID = GetImpostVerbinderID(line->GetProfile(), Bar.Profile.ID, joint->AngleType, angle, 0);
+  }
+  Bar.CalcProfSize();
 }
 
 }  // namespace kv

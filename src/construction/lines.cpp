@@ -82,7 +82,7 @@ long double Tgx25SimpleLine::GetRealRadius2() const { return GetSize10(Radius2);
 
 long double Tgx25SimpleLine::GetRealArcLength() const {
   if (!HasRadius() || !PX1 || !PX2) return GetRealSize();
-  return GetArcLength(PointOf(PX1), PointOf(PX2), Center, Radius) / 10;
+  return LeftArcLength(PointOf(PX1), PointOf(PX2), Center, Radius) / 10;
 }
 
 long double Tgx25SimpleLine::PolarAngle() const {

@@ -160,8 +160,9 @@ public:
   TFlugel* GetAnotherStulpFlugel() const;
   // Some side of the part carries a virtual profile.
   bool VirtualFrameProfExists() const;
-  // Glazes the part with the article (a new glass when it holds none) and chooses its bead.
-  void ChangeGlass(const std::string& GlassArticle, int BeadGroup = 0);
+  // Glazes the part with the article (a new glass when it holds none) and chooses its bead (of the
+  // options' bead group when BeadGroup is -1).
+  void ChangeGlass(const std::string& GlassArticle, int BeadGroup = -1);
   // ChangeGlass when the part can take glass (it holds glass or nothing); false otherwise.
   bool SetGlassIfPossible(const std::string& GlassArticle);
 

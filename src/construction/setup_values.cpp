@@ -1,14 +1,23 @@
-#include "construction/glass_frame_size.h"
+#include "construction/setup_values.h"
 
 #include "shell/gx_setup.h"
 
 namespace kv {
 
-long double GlassFrameOffset() {
+namespace {
+
+const TGXSetup& UsedSetup() {
+  static const TGXSetup defaults;
   const TGXSetup* setup = GXSetup();
-  const TGXSetup defaults;
-  const TGXSetup& used = setup != nullptr ? *setup : defaults;
-  return static_cast<long double>(used.GlassFrameSize) + used.GlassFrameThickness;
+  return setup != nullptr ? *setup : defaults;
 }
+
+}  // namespace
+
+long double GlassFrameOffset() {
+  return static_cast<long double>(UsedSetup().GlassFrameSize) + UsedSetup().GlassFrameThickness;
+}
+
+int DefaultBeadGroup() { return UsedSetup().DefOrderBeadGrp; }
 
 }  // namespace kv

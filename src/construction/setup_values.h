@@ -1,10 +1,13 @@
 #pragma once
-// The spacer frame of a glass unit as the options give it (the size and thickness of the glass
-// frame, tenths of a millimetre); kept apart because the options unit has enumerators of its own.
+// Values of the options object that the contours use; kept apart because the options unit has
+// enumerators of its own that clash with the construction's shift modes.
 
 namespace kv {
 
-// GlassFrameSize + GlassFrameThickness of the loaded options, or of the defaults when none are.
+// GlassFrameSize + GlassFrameThickness (the spacer frame of a glass unit, tenths of a millimetre)
+// of the loaded options, or of the defaults when none are loaded.
 long double GlassFrameOffset();
+// The bead group chosen for new glass (DefOrderBeadGrp).
+int DefaultBeadGroup();
 
 }  // namespace kv

@@ -1,0 +1,188 @@
+// `korvent-cli construction build`: one frame from the catalogue with its mullions, sashes and
+// glass, printed as the technologist checks a standard window: the frame contour, every bar with
+// its profile, length and cut angles, the reinforcement, every glass with its size, every bead bar.
+// The demo step "50-construction" shows a 1300 x 1400 window with a mullion and a sash.
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+
+#include "command_registry.h"
+#include "construction/glass.h"
+#include "construction_options.h"
+#include "shell/format_settings.h"
+#include "shell/rounding.h"
+
+namespace kv::cli {
+
+namespace {
+
+using TJson = nlohmann::ordered_json;
+
+// One bar of the cut list: where it belongs, what it is and its sizes in millimetres.
+struct TBarRow {
+  std::string Owner;
+  std::string Kind;
+  std::string Profile;
+  std::string Color;
+  TProfSize Size;
+  std::string Steel;
+  TProfSize SteelSize;
+};
+
+std::string Mm(float Value) { return Format("%.1f", GetSize10(Value)); }
+
+TBarRow SideRow(const std::string& Owner, const std::string& Kind, const Tgx25FrameLine& Side) {
+  return {Owner, Kind, Side.Profile.ID, Side.Profile.Color, Side.ProfSize, Side.Steel.ID, Side.SteelSize};
+}
+
+TBarRow BarRow(const std::string& Owner, const TCustomImpost& Bar) {
+  TBarRow row{Owner, Bar.No, Bar.Profile.ID, Bar.Profile.Color, Bar.ProfSize, "", {}};
+  if (const auto* reinforced = dynamic_cast<const TInforcedImpost*>(&Bar)) {
+    row.Steel = reinforced->Steel.ID;
+    row.SteelSize = reinforced->SteelSize;
+  }
+  return row;
+}
+
+// The sides and bars of an element and, below it, of the sashes in its parts.
+void CollectBars(const TCustomFrame& Element, const std::string& Owner, std::vector<TBarRow>& Rows) {
+  for (size_t i = 0; i < Element.Lines.size(); ++i)
+    if (const auto* side = Element.GetFrameLine(static_cast<int>(i)))
+      Rows.push_back(SideRow(Owner, Format("сторона %d", static_cast<int>(i) + 1), *side));
+  for (const auto& bar : Element.Imposts) Rows.push_back(BarRow(Owner, *bar));
+  for (const auto& part : Element.Parts) {
+    const auto* custom = dynamic_cast<const Tgx30CustomPart*>(part.get());
+    if (custom == nullptr) continue;
+    if (const TCustomFrame* filling = custom->FillElement())
+      CollectBars(*filling, Format("створка %s", filling->Name), Rows);
+  }
+}
+
+std::vector<const Tgx25Glass*> Glasses(Tgx25Construction& Construction) {
+  std::vector<const Tgx25Glass*> glasses;
+  for (Tgx25Glass* glass = Construction.GetFirstGlass(); glass != nullptr; glass = Construction.GetNextGlass())
+    glasses.push_back(glass);
+  return glasses;
+}
+
+TJson SizeJson(const TProfSize& Size) {
+  return {{"length", GetSize10(Size.Length)}, {"angle1", Size.Angle1}, {"angle2", Size.Angle2}};
+}
+
+TJson BuildJson(Tgx25Construction& Construction, const std::vector<TBarRow>& Bars) {
+  const TFrame& frame = *Construction.GetFrame(0);
+  TJson contour = TJson::array();
+  for (size_t i = 0; i < frame.Points.size(); ++i) {
+    const Tgx25Line& side = *frame.Lines[i];
+    TJson corner = {{"x", GetSize10(static_cast<float>(frame.Points[i]->X))},
+                    {"y", GetSize10(static_cast<float>(frame.Points[i]->Y))}};
+    if (side.HasRadius()) {
+      corner["radius"] = side.GetRealRadius();
+      corner["center"] = {GetSize10(side.Center.X), GetSize10(side.Center.Y)};
+    }
+    contour.push_back(corner);
+  }
+  TJson bars = TJson::array();
+  for (const TBarRow& bar : Bars) {
+    TJson item = {{"owner", bar.Owner}, {"bar", bar.Kind}, {"profile", bar.Profile}, {"color", bar.Color}};
+    item.update(SizeJson(bar.Size));
+    if (!bar.Steel.empty()) {
+      TJson steel = {{"article", bar.Steel}};
+      steel.update(SizeJson(bar.SteelSize));
+      item["steel"] = steel;
+    }
+    bars.push_back(item);
+  }
+  TJson glasses = TJson::array();
+  for (const Tgx25Glass* glass : Glasses(Construction)) {
+    const TSizeF size = glass->GetRealSize();
+    TJson beads = TJson::array();
+    for (const auto& line : glass->BeadSizes.Lines) {
+      const auto& bar = static_cast<const Tgx25ProfileLine&>(*line);
+      beads.push_back({{"profile", bar.Profile}, {"length", GetSize10(bar.Length)}, {"angle1", bar.Angle1},
+                       {"angle2", bar.Angle2}});
+    }
+    glasses.push_back({{"no", glass->No},
+                       {"article", glass->Glass},
+                       {"width", size.Width},
+                       {"height", size.Height},
+                       {"square", glass->Square()},
+                       {"bead", glass->Bead.ID},
+                       {"bead_color", glass->Bead.Color},
+                       {"beads", beads}});
+  }
+  const TSizeF outer = Construction.GetSize();
+  return {{"type", frame.TypeWin},     {"system", frame.ProfSys}, {"color", frame.ProfColor},
+          {"width", outer.Width},      {"height", outer.Height},  {"contour", contour},
+          {"bars", bars},              {"glasses", glasses}};
+}
+
+void PrintText(Tgx25Construction& Construction, const std::vector<TBarRow>& Bars, std::ostream& Out) {
+  const TFrame& frame = *Construction.GetFrame(0);
+  const TSizeF outer = Construction.GetSize();
+  Out << Format("Конструкция: тип %d, система %s, цвет %s, %.1f x %.1f мм\n", frame.TypeWin, frame.ProfSys,
+                frame.ProfColor, outer.Width, outer.Height);
+  Out << "Контур рамы:\n";
+  for (size_t i = 0; i < frame.Points.size(); ++i) {
+    const Tgx25Line& side = *frame.Lines[i];
+    Out << Format("  %d: (%.1f; %.1f)", static_cast<int>(i) + 1, GetSize10(static_cast<float>(frame.Points[i]->X)),
+                  GetSize10(static_cast<float>(frame.Points[i]->Y)));
+    if (side.HasRadius())
+      Out << Format(", дуга R = %.1f, центр (%.1f; %.1f)", side.GetRealRadius(), GetSize10(side.Center.X),
+                    GetSize10(side.Center.Y));
+    Out << "\n";
+  }
+  Out << "Профили (длина, мм; углы реза):\n";
+  for (const TBarRow& bar : Bars) {
+    Out << Format("  %-12s %-10s %-8s %-6s %8s  %5.1f° %5.1f°", bar.Owner, bar.Kind, bar.Profile, bar.Color,
+                  Mm(bar.Size.Length), bar.Size.Angle1, bar.Size.Angle2);
+    if (!bar.Steel.empty()) Out << Format("  армирование %s %s", bar.Steel, Mm(bar.SteelSize.Length));
+    Out << "\n";
+  }
+  Out << "Заполнения:\n";
+  for (const Tgx25Glass* glass : Glasses(Construction)) {
+    const TSizeF size = glass->GetRealSize();
+    Out << Format("  %-6s %s  %.1f x %.1f мм, %.4f м2, штапик %s %s\n", glass->No, glass->Glass, size.Width,
+                  size.Height, static_cast<double>(glass->Square()), glass->Bead.ID, glass->Bead.Color);
+    for (const auto& line : glass->BeadSizes.Lines) {
+      const auto& bar = static_cast<const Tgx25ProfileLine&>(*line);
+      Out << Format("    штапик %-8s %8s  %5.1f° %5.1f°\n", bar.Profile, Mm(bar.Length), bar.Angle1, bar.Angle2);
+    }
+  }
+}
+
+void RunBuild(const TBuildOptions& Options, bool Json, std::ostream& Out) {
+  const TBuildCatalogue catalogue(Options);
+  std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options);
+  std::vector<TBarRow> bars;
+  CollectBars(*construction->GetFrame(0), "рама", bars);
+  if (Json)
+    Out << BuildJson(*construction, bars).dump(2) << "\n";
+  else
+    PrintText(*construction, bars, Out);
+}
+
+void InstallConstruction(CLI::App& app) {
+  auto* construction = app.add_subcommand("construction", "Конструкции: построение и расчет размеров");
+  construction->require_subcommand(1);
+  static TBuildOptions options;
+  static bool json = false;
+  auto* build = construction->add_subcommand("build", "Построить раму по каталогу и вывести размеры раскроя");
+  AddBuildOptions(build, options);
+  build->add_flag("--json", json, "Вывести в JSON");
+  build->callback([] { RunBuild(options, json, std::cout); });
+}
+
+const TCommandRegistration registration("construction", InstallConstruction);
+
+const TDemoStep demo_step("50-construction", [](const std::string&, std::ostream& out) {
+  TBuildOptions options;
+  options.Vertical = {650};
+  options.Sashes = {2};
+  out << "== Окно 1300 x 1400 мм с импостом и поворотно-откидной створкой\n";
+  RunBuild(options, false, out);
+});
+
+}  // namespace
+
+}  // namespace kv::cli
