@@ -3,7 +3,7 @@
 // mullion, two sashes and two glasses each.
 #include <benchmark/benchmark.h>
 
-#include "../tests/construction/model_builders.cpp"  // NOLINT(bugprone-suspicious-include)
+#include "construction/model_builders.h"
 #include "construction/glass.h"
 #include "ratio_reporter.h"
 
