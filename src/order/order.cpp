@@ -293,7 +293,7 @@ int TOrder::SelFrameNumber(const std::string& System) const {
 std::vector<std::string> TOrder::GetConstructionSystems() const {
   std::vector<std::string> systems;
   for (const auto& position : FPositions)
-    for (int i = 0; i < position->FrameCount(); ++i) {
+    for (int i = 0; position->Checked && i < position->FrameCount(); ++i) {
       const std::string& system = position->GetFrame(i)->ProfSys;
       if (std::find(systems.begin(), systems.end(), system) == systems.end()) systems.push_back(system);
     }

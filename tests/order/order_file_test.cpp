@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "catalogue/small_catalogue.h"
+#include "construction/sample_constructions.h"
+#include "order/order.h"
+#include "shell/user_messages.h"
+
+namespace kv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An order with every list filled and positions of every kind of content.
+std::unique_ptr<TOrder> FullOrder() {
+  auto order = std::make_unique<TOrder>();
+  order->No = "2024-015";
+  order->Customer = "ООО «Окна»";
+  order->Address = "ул. Садовая, 5";
+  order->InstallationIDs[3] = 77;
+  order->ReservedText = "резерв";
+  order->CreateDate = 45000.25;
+  order->ModifyDate = 45001.5;
+  order->ModifyCount = 3;
+  order->MeasureDate = 45002;
+  order->Status = soComplete;
+  order->ProdStatus = opsPrepared;
+  order->ProfSys = "TL70";
+  order->Material = 2;
+  order->ColorVariant = cvTechnology;
+  order->ColorTechPropList = {"1=2", "3=4"};
+  order->StaticRegion = "Москва";
+  order->PlaceType = ptC;
+  order->LoadGroupH = 5;
+  order->IncludeSill = true;
+  order->SillReduce = TCurrency::FromExtended(12.5L);
+  order->SillRedUnit = nuCurrency;
+  order->WindowProfit = 12.5f;
+  order->NDSTax = 20;
+  order->GetTotalNDS = true;
+  order->Note = {"Доставка утром", "Подъём на 5 этаж"};
+  order->Services = {{true, false, 4, "Доставка", 1, 2, TCurrency::FromExtended(30), {}, TCurrency::FromExtended(30),
+                      TCurrency::FromExtended(30), false}};
+  order->IncludeCommonService = true;
+  order->Currencies = {{1, 1}, {2, 92.5}};
+  order->CurCurrency = 1;
+  order->Payments = {{45010, TCurrency::FromExtended(500), "Наличные", "аванс"}};
+  auto glass = std::make_unique<Tgx25Glass>(nullptr, 0);
+  glass->Glass = "4-16-4";
+  glass->CombineID = 12;
+  order->Glasses.push_back(std::move(glass));
+  const auto sample = test::RichConstruction("1");
+  order->DopProfs = sample->DopProfList;
+  order->DopMats = sample->MontMatList;
+  order->Sills = sample->SillList;
+  order->Sinks = sample->SinkList;
+  order->Mosquitos = sample->MosquitoList;
+  order->Rollets = sample->RolletList;
+  order->Jalousies = sample->JalousieList;
+  order->Materials = sample->MatList;
+  order->CutMap = sample->GetFrame(0)->CutMap;
+  order->AccSpecs = sample->AccessoryDocList;
+  order->Add(test::RichConstruction("1"));
+  order->Add(test::RichConstruction("2", 5));
+  order->Add(test::SimpleWindow("3", 900, 1400));
+  return order;
+}
+
+std::vector<uint8_t> OrderBytes(const TOrder& Order, const std::string& Version = kOrderVersion) {
+  TSpecStream stream;
+  Order.Save(stream, Version);
+  return stream.Bytes();
+}
+
+// The order read from Bytes; Loaded tells whether Load accepted it.
+std::unique_ptr<TOrder> Read(const std::vector<uint8_t>& Bytes, bool& Loaded, bool& Converted, bool Auto = false) {
+  auto order = std::make_unique<TOrder>();
+  TSpecStream stream(Bytes);
+  Loaded = order->Load(stream, Converted, Auto);
+  if (Loaded) EXPECT_EQ(stream.Remaining(), 0u);
+  return order;
+}
+
+// The bytes with the version string (always ten characters, after the signature) replaced.
+std::vector<uint8_t> WithVersion(std::vector<uint8_t> Bytes, const std::string& Version) {
+  const size_t at = 4 + std::strlen(kOrderProductID) + 4;
+  std::memcpy(Bytes.data() + at, Version.data(), 10);
+  return Bytes;
+}
+
+class OrderFile : public ::testing::Test {
+protected:
+  void SetUp() override {
+    folder_ = test::MakeTempFolder("order-file");
+    catalogue_.Catalog("SysList", {{"ID", "TL70"}, {"BaseColor", "WHITE"}, {"MatType", 3}, {"CommonGrp", 1}});
+    catalogue_.Open();
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Path(const std::string& Name) const { return (folder_ / Name).string(); }
+  TScriptedMessages& Messages() { return catalogue_.Messages; }
+
+  fs::path folder_;
+  test::TSmallCatalogue catalogue_;
+};
+
+TEST_F(OrderFile, EmptyOrderIsAValidFileWithEveryCount) {
+  TOrder order;
+  ASSERT_TRUE(order.SaveOrder(Path("empty.gxo")));
+  TOrder loaded;
+  ASSERT_TRUE(loaded.LoadOrder(Path("empty.gxo")));
+  EXPECT_EQ(loaded.Count(), 0);
+  EXPECT_EQ(OrderBytes(loaded), OrderBytes(order));
+  EXPECT_TRUE(Messages().Shown().empty());
+}
+
+TEST_F(OrderFile, FullOrderRoundTripsByteForByte) {
+  const auto order = FullOrder();
+  ASSERT_TRUE(order->SaveOrder(Path("full.gxo")));
+  TOrder loaded;
+  ASSERT_TRUE(loaded.LoadOrder(Path("full.gxo")));
+  EXPECT_EQ(loaded.Count(), 3);
+  EXPECT_EQ(loaded.Customer, "ООО «Окна»");
+  EXPECT_EQ(loaded.InstallationIDs[3], 77);
+  EXPECT_EQ(loaded.Status, soComplete);
+  EXPECT_FLOAT_EQ(loaded.WindowProfit, 12.5f);
+  EXPECT_EQ(loaded.Services[0].Name, "Доставка");
+  EXPECT_EQ(loaded.Currencies[1].Rate, 92.5);
+  EXPECT_EQ(loaded.Payments[0].PayForm, "Наличные");
+  EXPECT_EQ(loaded.Glasses[0]->CombineID, 12);
+  EXPECT_EQ(loaded.Note, order->Note);
+  EXPECT_EQ(loaded.GetConstruction(1)->Owner, &loaded);
+  EXPECT_EQ(loaded.GetConstruction(1)->Count, 6);
+
+  ASSERT_TRUE(loaded.SaveOrder(Path("again.gxo")));
+  TSpecStream first, second;
+  first.LoadFromFile(Path("full.gxo"));
+  second.LoadFromFile(Path("again.gxo"));
+  EXPECT_EQ(first.Bytes(), second.Bytes());
+}
+
+TEST_F(OrderFile, EveryListHasItsCountAndSlopesKeepOnlyTheirs) {
+  TOrder order;
+  order.SlopeCount = 3;
+  order.OtherMatCount = 2;
+  bool loaded = false, converted = false;
+  const auto read = Read(OrderBytes(order), loaded, converted);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(read->SlopeCount, 3);
+  EXPECT_EQ(read->OtherMatCount, 2);
+}
+
+TEST_F(OrderFile, Version2014IsTheCurrentVersion) {
+  bool loaded = false, converted = false;
+  const auto read = Read(WithVersion(OrderBytes(*FullOrder()), "23.04.2014"), loaded, converted);
+  EXPECT_TRUE(loaded);
+  EXPECT_FALSE(converted);
+  EXPECT_EQ(read->Version, "23.04.2012");
+  EXPECT_TRUE(Messages().Shown().empty());
+}
+
+TEST_F(OrderFile, OlderFileAsksForConversion) {
+  const auto order = FullOrder();
+  const std::vector<uint8_t> bytes = OrderBytes(*order, "01.01.2008");
+  bool loaded = false, converted = false;
+  Messages().Answer(1);
+  const auto read = Read(bytes, loaded, converted);
+  ASSERT_TRUE(loaded);
+  EXPECT_TRUE(converted);
+  ASSERT_EQ(Messages().Shown().size(), 1u);
+  EXPECT_EQ(Messages().LastText(),
+            "Необходимо конвертировать файл заказа!\r\nЗагружаемая версия: 01.01.2008\r\nТекущая версия: 23.04.2012");
+  EXPECT_EQ(read->StaticRegion, "МИНСК");
+  EXPECT_EQ(read->PlaceType, ptB);
+  EXPECT_EQ(read->LoadGroupH, lg10);
+  EXPECT_EQ(read->Material, 0);
+  EXPECT_EQ(read->Version, "23.04.2012");
+  EXPECT_EQ(read->Count(), 3);
+  EXPECT_EQ(read->GetConstruction(0)->GetFrame(0)->MatType, 3);
+  // Written again it is a current file.
+  EXPECT_EQ(OrderBytes(*read)[4 + std::strlen(kOrderProductID) + 4 + 9], '2');
+}
+
+TEST_F(OrderFile, RefusedConversionDoesNotLoad) {
+  bool loaded = true, converted = false;
+  Messages().Answer(2);
+  Read(OrderBytes(*FullOrder(), "01.01.2008"), loaded, converted);
+  EXPECT_FALSE(loaded);
+  EXPECT_FALSE(converted);
+}
+
+TEST_F(OrderFile, AutomaticConversionAsksNothing) {
+  bool loaded = false, converted = false;
+  Read(OrderBytes(*FullOrder(), "01.03.2008"), loaded, converted, true);
+  EXPECT_TRUE(loaded);
+  EXPECT_TRUE(converted);
+  EXPECT_TRUE(Messages().Shown().empty());
+}
+
+TEST_F(OrderFile, EveryOlderFormatDateReadsWhatItWrote) {
+  const auto order = FullOrder();
+  for (const char* version : {"01.01.2006", "03.02.2008", "27.02.2008", "06.03.2008", "01.09.2008", "16.02.2011"}) {
+    SCOPED_TRACE(version);
+    const std::vector<uint8_t> bytes = OrderBytes(*order, version);
+    bool loaded = false, converted = false;
+    const auto read = Read(bytes, loaded, converted, true);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(OrderBytes(*read, version), bytes);
+  }
+}
+
+TEST_F(OrderFile, NewerFileIsRefusedWithAWarning) {
+  bool loaded = true, converted = false;
+  Read(WithVersion(OrderBytes(TOrder()), "01.01.2020"), loaded, converted);
+  EXPECT_FALSE(loaded);
+  ASSERT_EQ(Messages().Shown().size(), 1u);
+  EXPECT_EQ(Messages().Shown()[0].Kind, TMessageKind::mkWarning);
+  EXPECT_EQ(Messages().LastText(),
+            "Данный модуль технолога поддерживает файлы заказа\r\nверсии не старше: 23.04.2012!\r\nЗагружаемая версия: "
+            "01.01.2020");
+}
+
+TEST_F(OrderFile, WrongSignature) {
+  std::vector<uint8_t> bytes = OrderBytes(TOrder());
+  bytes[4] = 'X';
+  bool loaded = true, converted = false;
+  Read(bytes, loaded, converted);
+  EXPECT_FALSE(loaded);
+  EXPECT_EQ(Messages().LastText(), "Данный файл не является файлом QETA Korvent Order File!");
+}
+
+TEST_F(OrderFile, SavingSetsTheCurrentVersion) {
+  TOrder order;
+  order.Version = "01.01.2008";
+  ASSERT_TRUE(order.SaveOrder(Path("v.gxo")));
+  EXPECT_EQ(order.Version, "23.04.2012");
+  EXPECT_FALSE(order.SaveOrder(""));
+}
+
+TEST_F(OrderFile, MissingFile) {
+  TOrder order;
+  EXPECT_FALSE(order.LoadOrder(Path("none.gxo")));
+  EXPECT_EQ(Messages().LastText().rfind("Ошибка загрузки заказа!\r\n(", 0), 0u);
+}
+
+TEST_F(OrderFile, FailedSaveKeepsThePreviousFile) {
+  const auto order = FullOrder();
+  ASSERT_TRUE(order->SaveOrder(Path("keep.gxo")));
+  TSpecStream before;
+  before.LoadFromFile(Path("keep.gxo"));
+  // A mullion standing on a corner cannot be written: the save fails half-way.
+  TFrame& frame = *order->GetConstruction(2)->GetFrame(0);
+  frame.AddImpost(std::make_unique<TImpost>(&frame, frame.Points[0].get(), frame.Points[2].get()));
+  EXPECT_FALSE(order->SaveOrder(Path("keep.gxo")));
+  EXPECT_EQ(Messages().LastText(), "Ошибка сохранения заказа!\r\n(Не могу определить точку опоры импоста!)");
+  TSpecStream after;
+  after.LoadFromFile(Path("keep.gxo"));
+  EXPECT_EQ(after.Bytes(), before.Bytes());
+  EXPECT_FALSE(fs::exists(Path("keep.gxo.tmp")));
+}
+
+TEST_F(OrderFile, AssignCopiesTheWholeOrder) {
+  const auto order = FullOrder();
+  TOrder copy;
+  ASSERT_TRUE(copy.Assign(*order));
+  EXPECT_EQ(OrderBytes(copy), OrderBytes(*order));
+}
+
+// ---- bad files ------------------------------------------------------------------------------
+
+TEST_F(OrderFile, EveryTruncationIsRefusedCleanly) {
+  const std::vector<uint8_t> bytes = OrderBytes(*FullOrder());
+  for (size_t length = 0; length < bytes.size(); length += (length < 3000 ? 7 : 211)) {
+    const std::string path = Path("cut.gxo");
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), length);
+    TOrder order;
+    EXPECT_FALSE(order.LoadOrder(path)) << length;
+  }
+}
+
+TEST_F(OrderFile, BillionItemsAreRefused) {
+  TOrder order;
+  std::vector<uint8_t> bytes = OrderBytes(order);
+  // The service count is the first integer record after the two booleans GetTotalNDS and
+  // ShowIncludingNDS.
+  const size_t after_header = 4 + std::strlen(kOrderProductID) + 4 + 10;
+  const int32_t billion = 1000000000;
+  size_t position = bytes.size();
+  for (size_t i = after_header; i + 48 <= bytes.size(); ++i)
+    if (bytes[i] == varBoolean && bytes[i + 16] == varBoolean && bytes[i + 32] == varInteger) {
+      position = i + 32;
+      break;
+    }
+  ASSERT_LT(position, bytes.size());
+  std::memcpy(bytes.data() + position + 8, &billion, sizeof(billion));
+  const std::string path = Path("billion.gxo");
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  TOrder loaded;
+  EXPECT_FALSE(loaded.LoadOrder(path));
+  EXPECT_EQ(Messages().LastText(),
+            "Ошибка загрузки заказа!\r\n(Ошибка чтения из потока!\r\nНеверное число записей [1000000000]!)");
+}
+
+TEST_F(OrderFile, StringLongerThanTheFile) {
+  std::vector<uint8_t> bytes = OrderBytes(TOrder());
+  const int32_t huge = 0x7fffffff;
+  std::memcpy(bytes.data(), &huge, sizeof(huge));
+  bool loaded = true, converted = false;
+  Read(bytes, loaded, converted);
+  EXPECT_FALSE(loaded);
+  EXPECT_EQ(Messages().Shown()[0].Text,
+            "Ошибка чтения строки из потока!\r\nЗаказано: [2147483647 символов], Считано: [" +
+                std::to_string(bytes.size() - 4) + " символов]!");
+}
+
+}  // namespace
+}  // namespace kv
