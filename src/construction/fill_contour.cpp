@@ -24,7 +24,8 @@ long double SideCross(const TPointF& A, const TPointF& B, const TPointF& P) {
          (static_cast<long double>(P.Y) - A.Y) * (static_cast<long double>(B.X) - A.X);
 }
 
-bool CentreOnRight(const TSideGeometry& Side) { return SideCross(Side.A, Side.B, Side.Center) < 0; }
+// The arc bulges to the left of its side, so a centre on the chord (a half circle) counts as right.
+bool CentreOnRight(const TSideGeometry& Side) { return SideCross(Side.A, Side.B, Side.Center) <= 0; }
 
 // The side's chord moved to its right by D.
 void MovedChord(const TSideGeometry& Side, long double D, TPointF& A, TPointF& B) {

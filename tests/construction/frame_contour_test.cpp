@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "construction/construction.h"
+#include "construction/demo_catalogue.h"
+#include "geometry/intersections.h"
+#include "geometry/point_ops.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+// Twice the signed area of the frame contour, each arc replaced by the chords through its middle:
+// positive for a contour that runs clockwise on the y-down screen.
+long double ContourArea2(const TFrame& Frame) {
+  std::vector<TPointF> outline;
+  const size_t count = Frame.Points.size();
+  for (size_t i = 0; i < count; ++i) {
+    const TPointF a = ExtendedPoint(Frame.Points[i]->GetPoint());
+    outline.push_back(a);
+    const Tgx25Line& side = *Frame.Lines[i];
+    if (side.Radius == 0) continue;
+    const TPointF b = ExtendedPoint(Frame.Points[(i + 1) % count]->GetPoint());
+    // The middle of the arc: R from the centre towards the middle of the chord (the arcs of a new
+    // frame bulge outwards, their centre inside); left of the side for a half circle.
+    const TPointF mid = GetLineCenter(a, b);
+    long double nx = mid.X - side.Center.X, ny = mid.Y - side.Center.Y;
+    if (std::hypot(nx, ny) < 1) {
+      nx = a.Y - b.Y;
+      ny = b.X - a.X;
+    }
+    const long double length = std::hypot(nx, ny);
+    outline.push_back(PointF(side.Center.X + side.Radius * nx / length, side.Center.Y + side.Radius * ny / length));
+  }
+  long double area = 0;
+  for (size_t i = 0; i < outline.size(); ++i) {
+    const TPointF& p = outline[i];
+    const TPointF& q = outline[(i + 1) % outline.size()];
+    area += static_cast<long double>(p.X) * q.Y - static_cast<long double>(q.X) * p.Y;
+  }
+  return area;
+}
+
+class Figures : public ::testing::TestWithParam<TFigType> {
+protected:
+  test::TDemoCatalogue catalogue;
+};
+
+TEST_P(Figures, ClosedClockwiseOfTheAskedSizeWithArcsOnTheirCircles) {
+  TFrame frame(nullptr, 1);
+  TInitialSize size;
+  size.Width = 1200;
+  size.Height = 1500;
+  size.Figure = GetParam();
+  frame.BuildInitial(size);
+
+  ASSERT_GE(frame.Points.size(), static_cast<size_t>(MIN_CONTOUR_POINT));
+  ASSERT_EQ(frame.Points.size(), frame.Lines.size());
+  for (size_t i = 0; i < frame.Lines.size(); ++i) {
+    // Closed: side i runs from corner i to corner i + 1, the last one back to corner 0.
+    EXPECT_EQ(frame.Lines[i]->PX1, frame.Points[i].get());
+    EXPECT_EQ(frame.Lines[i]->PX2, frame.Points[(i + 1) % frame.Points.size()].get());
+    const Tgx25Line& side = *frame.Lines[i];
+    if (side.Radius == 0) continue;
+    const TPointF centre = side.Center;
+    EXPECT_NEAR(GetDistance(centre, ExtendedPoint(side.PX1->GetPoint())), side.Radius, 1) << "side " << i;
+    EXPECT_NEAR(GetDistance(centre, ExtendedPoint(side.PX2->GetPoint())), side.Radius, 1) << "side " << i;
+  }
+  EXPECT_GT(ContourArea2(frame), 0);
+  const TRect box = BoundRectOf(frame.GetDimensions());
+  EXPECT_EQ(box.Left, 0);
+  EXPECT_EQ(box.Top, 0);
+  EXPECT_NEAR(box.Width(), 12000, 1);
+  EXPECT_NEAR(box.Height(), 15000, 1);
+  // Every side carries the frame profile and a bar of positive length.
+  for (size_t i = 0; i < frame.Lines.size(); ++i) {
+    EXPECT_EQ(frame.GetFrameLine(static_cast<int>(i))->Profile.ID, "TL-101");
+    EXPECT_GT(frame.GetFrameLine(static_cast<int>(i))->ProfSize.Length, 0);
+  }
+  EXPECT_EQ(frame.Parts.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFigures, Figures,
+                         ::testing::Values(figRect, figBalkonLeft, figBalkonRight, figTrapLeft, figTrapRight,
+                                           figDblTrap, figTri, figTriLeft, figTriRight, figPentLeft, figPentRight,
+                                           figPika, figSix, figMiniArc, figArc, figArcLeft, figArcRight,
+                                           figArcTriLeft, figArcTriRight));
+
+class NewFrame : public ::testing::Test {
+protected:
+  test::TDemoCatalogue catalogue;
+  TFrame frame{nullptr, 1};
+};
+
+TEST_F(NewFrame, RectangleCornersRunFromTheBottomLeftClockwise) {
+  frame.BuildInitial({1000, 800});
+  ASSERT_EQ(frame.Points.size(), 4u);
+  EXPECT_EQ(frame.Points[0]->GetPoint(), (TPoint{0, 8000}));
+  EXPECT_EQ(frame.Points[1]->GetPoint(), (TPoint{0, 0}));
+  EXPECT_EQ(frame.Points[2]->GetPoint(), (TPoint{10000, 0}));
+  EXPECT_EQ(frame.Points[3]->GetPoint(), (TPoint{10000, 8000}));
+  for (const auto& side : frame.Lines) EXPECT_EQ(side->Radius, 0);
+}
+
+TEST_F(NewFrame, TakesSystemColourProfilesSteelJointsAndWeldAllowanceOfTheType) {
+  frame.BuildInitial({1000, 800});
+  EXPECT_EQ(frame.ProfSys, "TL70");
+  EXPECT_EQ(frame.FurnSys, "TLF");
+  EXPECT_EQ(frame.ProfColor, "WH");
+  EXPECT_EQ(frame.ID, 1);
+  EXPECT_FLOAT_EQ(frame.WeldAllowance, 30);
+  const Tgx25FrameLine& top = *frame.GetFrameLine(1);
+  EXPECT_EQ(top.Profile.Color, "WH");
+  EXPECT_EQ(top.Steel.ID, "TL-S20");
+  EXPECT_TRUE(top.Montage);
+  const auto* corner = frame.GetFramePoint(1);
+  EXPECT_EQ(corner->AngleType, atX45);
+  EXPECT_EQ(corner->SubSetID, 1001);
+}
+
+TEST_F(NewFrame, ArchedTopOfARectangleTakesTheRadius) {
+  TInitialSize size{1000, 800};
+  size.Radius = 500;
+  frame.BuildInitial(size);
+  const Tgx25Line& top = *frame.Lines[1];
+  EXPECT_FLOAT_EQ(top.Radius, 5000);
+  EXPECT_TRUE(top.FullRadius());
+  EXPECT_EQ(top.Center, (TPointF{5000, 0}));
+}
+
+TEST_F(NewFrame, HalfCircleArchOfItsOwnHeightHasTwoCorners) {
+  TInitialSize size{1000, 500};
+  size.Figure = figArc;
+  frame.BuildInitial(size);
+  ASSERT_EQ(frame.Points.size(), 2u);
+  EXPECT_TRUE(frame.Lines[0]->FullRadius());
+  // Half the circumference of radius 500 mm plus the weld allowance of two mitres at right corners.
+  EXPECT_NEAR(frame.GetFrameLine(0)->ProfSize.Length, 3.14159265 * 5000 + 2 * 30 / std::sin(3.14159265 / 4), 5);
+}
+
+TEST_F(NewFrame, ThresholdOfTheDoorTypeJoinsByButtJoints) {
+  TFrame door(nullptr, 2);
+  door.BuildInitial({800, 2100});
+  const Tgx25FrameLine& bottom = *door.GetFrameLine(3);
+  EXPECT_EQ(bottom.Profile.ID, "TL-1201");
+  EXPECT_TRUE(bottom.Threshold);
+  EXPECT_EQ(door.GetFramePoint(0)->AngleType, atX2to1);
+  EXPECT_EQ(door.GetFramePoint(3)->AngleType, atX1to2);
+  // The jambs run through to the outer edge of the threshold, which lies between them (84 mm each),
+  // cut square.
+  EXPECT_NEAR(bottom.ProfSize.Length, 8000 - 2 * 840, 0.5);
+  EXPECT_FLOAT_EQ(bottom.ProfSize.Angle1, 90);
+}
+
+TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
+  EXPECT_THROW(frame.BuildInitial({0, 800}), ECreationError);
+  TInitialSize trapezoid{1000, 800};
+  trapezoid.Figure = figTrapLeft;
+  trapezoid.HY = 900;
+  EXPECT_THROW(frame.BuildInitial(trapezoid), ECreationError);
+  TInitialSize arch{1000, 400};
+  arch.Figure = figArc;
+  try {
+    frame.BuildInitial(arch);
+    FAIL();
+  } catch (const ECreationError& e) {
+    EXPECT_STREQ(e.what(), "Параметры фигуры не соответствуют ее размерам!");
+  }
+  TInitialSize radius{1000, 800};
+  radius.Radius = 400;
+  EXPECT_THROW(frame.BuildInitial(radius), ECreationError);
+}
+
+TEST_F(NewFrame, UnknownWindowTypeIsACatalogueError) {
+  TFrame unknown(nullptr, 99);
+  try {
+    unknown.BuildInitial({1000, 800});
+    FAIL();
+  } catch (const EInterfaceError& e) {
+    EXPECT_STREQ(e.what(), "В БД отсутствуют данные для типа конструкции [99]!");
+  }
+}
+
+TEST_F(NewFrame, LeftTopPlacesTheFrame) {
+  TInitialSize size{1000, 800};
+  size.LeftTop = {100, 50};
+  frame.BuildInitial(size);
+  EXPECT_EQ(frame.Points[1]->GetPoint(), (TPoint{1000, 500}));
+  EXPECT_EQ(frame.LeftTop, (TPoint{1000, 500}));
+}
+
+}  // namespace
+}  // namespace kv
