@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "catalogue/small_catalogue.h"
+#include "construction/construction.h"
+#include "construction/fill_contour.h"
+#include "construction/model_builders.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+// Frame profiles whose glass deltas are 20 mm (F20) and 30 mm (F30).
+class FillContours : public ::testing::Test {
+protected:
+  void SetUp() override {
+    cat.Profile("ProfList", {{"Profile", "F20"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 20.0},
+                             {"BeadSize", 70.0}, {"FlugelSize", 60.0}, {"ModifySize", 15.0}});
+    cat.Profile("ProfList", {{"Profile", "F30"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 30.0}});
+    cat.Profile("ProfList", {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}});
+    cat.Profile("CombList", {{"Profile1", "F20"}, {"Profile2", "S77"}, {"Group", 1}, {"ProfDeltaSize", 8.0},
+                             {"SubSetID", 31}});
+    cat.Open();
+  }
+  // A rectangular frame of W x H model units whose sides carry Profile, with its base part.
+  TFalshPart& RectPart(int32_t W, int32_t H, const std::string& Profile = "F20") {
+    test::BuildRectContour(frame, {0, 0}, W, H, 700);
+    for (int i = 0; i < 4; ++i) frame.GetFrameLine(i)->SetProfile(Profile, "");
+    return *frame.AddBasePart();
+  }
+  test::TSmallCatalogue cat;
+  TFrame frame{nullptr, 1};
+};
+
+TSize ContourSize(const TFillContour& Contour) {
+  int32_t left = Contour[0].Start.X, right = left, top = Contour[0].Start.Y, bottom = top;
+  for (const TContourSide& side : Contour) {
+    left = std::min(left, side.Start.X);
+    right = std::max(right, side.Start.X);
+    top = std::min(top, side.Start.Y);
+    bottom = std::max(bottom, side.Start.Y);
+  }
+  return {right - left, bottom - top};
+}
+
+TEST_F(FillContours, GlassDeltaOnEverySideOfARectangle) {
+  const TFillContour glass = RectPart(8000, 6000).CalcFillSize(gsiGlass, 0);
+  ASSERT_EQ(glass.size(), 4u);
+  // 800 x 600 mm less 20 mm on each side: 760 x 560 mm, corners in the part's order.
+  EXPECT_EQ(ContourSize(glass), (TSize{7600, 5600}));
+  EXPECT_EQ(glass[0].Start, (TPoint{200, 5800}));
+  EXPECT_EQ(glass[1].Start, (TPoint{200, 200}));
+  EXPECT_EQ(glass[2].Start, (TPoint{7800, 200}));
+  for (const TContourSide& side : glass) EXPECT_EQ(side.Radius, 0);
+}
+
+TEST_F(FillContours, ExtraAndKindsTakeTheirDeltas) {
+  TFalshPart& part = RectPart(8000, 6000);
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiGlass, 500)), (TSize{7100, 5100}));
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiBead, 0)), (TSize{6600, 4600}));
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiWidth, 0)), (TSize{6600, 4600}));
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiFlugel, 0)), (TSize{6800, 4800}));
+  // The rebate contour of a sash adds the overlap of the sash combination.
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiFlugelFalz, 0, "S77")), (TSize{6640, 4640}));
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiModificator, 0)), (TSize{7700, 5700}));
+  // A frame around the part lies outside it.
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiFrame, 0)), (TSize{9200, 7200}));
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiNone, 0)), (TSize{8000, 6000}));
+}
+
+TEST_F(FillContours, SideExtraOfAFrameSide) {
+  TFalshPart& part = RectPart(8000, 6000);
+  frame.GetFrameLine(2)->DeltaW = 100;
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiFlugel, 0)), (TSize{6700, 4800}));
+}
+
+TEST_F(FillContours, ArcKeepsItsCentreWithTheRadiusLessTheDelta) {
+  TFalshPart& part = RectPart(10000, 8000);
+  Tgx25Line& top = *frame.Lines[1];
+  top.SetHX(2000);
+  const float radius = top.Radius;
+  const TFillContour glass = part.CalcFillSize(gsiGlass, 0);
+  EXPECT_FLOAT_EQ(glass[1].Radius, radius - 200);
+  EXPECT_EQ(glass[1].Center, top.Center);
+  EXPECT_EQ(glass[0].Radius, 0);
+  // The glass corners lie on the smaller circle.
+  EXPECT_NEAR(GetDistance(ExtendedPoint(glass[1].Start), top.Center), radius - 200, 1);
+  EXPECT_NEAR(GetDistance(ExtendedPoint(glass[2].Start), top.Center), radius - 200, 1);
+}
+
+TEST_F(FillContours, HalfCircleShrinksTowardsItsCentre) {
+  TFalshPart& part = RectPart(10000, 8000);
+  frame.Lines[1]->SetFullRadius();
+  const TFillContour glass = part.CalcFillSize(gsiGlass, 0);
+  EXPECT_FLOAT_EQ(glass[1].Radius, 5000 - 200);
+  EXPECT_EQ(glass[1].Start, (TPoint{200, 0}));
+}
+
+TEST_F(FillContours, CollinearSidesWithDifferentDeltasAreParallel) {
+  // A top side made of two pieces with different profiles: the moved pieces never meet.
+  frame.AddPoint(Tgx25Point::CreateInit(&frame, {0, 6000}));
+  frame.AddPoint(Tgx25Point::CreateInit(&frame, {0, 0}));
+  frame.AddPoint(Tgx25Point::CreateInit(&frame, {4000, 0}));
+  frame.AddPoint(Tgx25Point::CreateInit(&frame, {8000, 0}));
+  frame.AddPoint(Tgx25Point::CreateInit(&frame, {8000, 6000}));
+  const char* profiles[] = {"F20", "F20", "F30", "F20", "F20"};
+  for (const char* profile : profiles) {
+    auto* side = static_cast<Tgx25FrameLine*>(frame.AddLine(std::make_unique<Tgx25FrameLine>(&frame, nullptr, nullptr)));
+    side->SetProfile(profile, "");
+  }
+  frame.UpdateLinePointPtr();
+  try {
+    frame.CalcFillSize(gsiGlass, 0);
+    FAIL();
+  } catch (const ECreationError& e) {
+    EXPECT_STREQ(e.what(), "(0,200),(4000,200) и (4000,300),(8000,300) - параллельны!");
+  }
+}
+
+TEST_F(FillContours, DeltasLargerThanThePartTurnItRound) {
+  TFalshPart& part = RectPart(300, 300);
+  try {
+    part.CalcFillSize(gsiGlass, 0);
+    FAIL();
+  } catch (const ECreationError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Полученная точка (", 0), 0u) << e.what();
+    EXPECT_NE(std::string(e.what()).find("не пренадлежит одной из прямой"), std::string::npos);
+  }
+}
+
+TEST_F(FillContours, StraightSideMissingTheMovedArc) {
+  TFalshPart& part = RectPart(10000, 8000);
+  frame.Lines[1]->SetFullRadius();
+  try {
+    part.CalcFillSize(gsiGlass, 5000);
+    FAIL();
+  } catch (const ECreationError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Не возможно определить точку пересечения:\r\nПрямая X1(", 0), 0u)
+        << e.what();
+    EXPECT_NE(std::string(e.what()).find("\r\nОкружность O(5000,0), R=-200"), std::string::npos) << e.what();
+  }
+}
+
+TEST(OffsetCorners, TwoArcsMeetOnBothMovedCircles) {
+  // A pointed arch: the left arc about (200, 200) and the right arc about (0, 200), radius 200,
+  // meeting at (100, 200 - sqrt(200^2 - 100^2)); moved by 10 they meet on the circles of radius 190.
+  const TSideGeometry left{{0, 200}, {100, 26.7949f}, 200, {200, 200}};
+  const TSideGeometry right{{100, 26.7949f}, {200, 200}, 200, {0, 200}};
+  const TPointF corner = OffsetCorner(left, 10, right, 10);
+  EXPECT_NEAR(corner.X, 100, 0.01);
+  EXPECT_NEAR(corner.Y, 200 - std::sqrt(190.0 * 190 - 100 * 100), 0.01);
+}
+
+TEST(OffsetCorners, MovingASideToItsRight) {
+  const TSideGeometry up{{0, 100}, {0, 0}, 0, {}};
+  const TSideGeometry right{{0, 0}, {100, 0}, 0, {}};
+  const TPointF corner = OffsetCorner(up, 10, right, 20);
+  EXPECT_NEAR(corner.X, 10, 1e-4);
+  EXPECT_NEAR(corner.Y, 20, 1e-4);
+  EXPECT_EQ(OffsetRadius({{0, 0}, {100, 0}, 50, {50, 0}}, 10), 40);
+  EXPECT_EQ(OffsetRadius({{0, 0}, {100, 0}, 100, {50, -80}}, 10), 110);
+}
+
+}  // namespace
+}  // namespace kv
