@@ -57,7 +57,7 @@ TEST_F(FillContours, GlassDeltaOnEverySideOfARectangle) {
 
 TEST_F(FillContours, ExtraAndKindsTakeTheirDeltas) {
   TFalshPart& part = RectPart(8000, 6000);
-  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiGlass, 500)), (TSize{7100, 5100}));
+  EXPECT_EQ(ContourSize(part.CalcFillSize(gsiGlass, 500)), (TSize{6600, 4600}));
   EXPECT_EQ(ContourSize(part.CalcFillSize(gsiBead, 0)), (TSize{6600, 4600}));
   EXPECT_EQ(ContourSize(part.CalcFillSize(gsiWidth, 0)), (TSize{6600, 4600}));
   EXPECT_EQ(ContourSize(part.CalcFillSize(gsiFlugel, 0)), (TSize{6800, 4800}));
