@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "cli/cli_run.h"
+#include "shell/value_stream.h"
+
+namespace kv::cli {
+namespace {
+
+class OrderCommand : public ::testing::Test {
+protected:
+  void SetUp() override {
+    root = std::filesystem::temp_directory_path() /
+           ("kv-cli-order-" + std::to_string(getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root);
+  }
+  void TearDown() override { std::filesystem::remove_all(root); }
+  std::string Path(const std::string& name) const { return (root / name).string(); }
+  std::vector<uint8_t> Bytes(const std::string& name) const {
+    TSpecStream stream;
+    stream.LoadFromFile(Path(name));
+    return stream.Bytes();
+  }
+  std::filesystem::path root;
+};
+
+TEST_F(OrderCommand, NewAddShow) {
+  const TCliRun created = RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "77", "--customer", "Петров"});
+  ASSERT_EQ(created.Code, 0) << created.Err;
+  const TCliRun added = RunCliCaptured(
+      {"order", "add", Path("o.gxo"), "--width", "2100", "--vertical", "700", "--vertical", "1400", "--sash", "1",
+       "--sash", "3", "--count", "2"});
+  ASSERT_EQ(added.Code, 0) << added.Err;
+  EXPECT_NE(added.Out.find("добавлена позиция 1: 2100,0 x 1400,0 мм, 2 шт."), std::string::npos) << added.Out;
+  ASSERT_EQ(RunCliCaptured({"order", "add", Path("o.gxo"), "--no", "1a", "--figure", "arc", "--hy", "400"}).Code, 0);
+
+  const TCliRun shown = RunCliCaptured({"order", "show", Path("o.gxo")});
+  ASSERT_EQ(shown.Code, 0) << shown.Err;
+  EXPECT_NE(shown.Out.find("Заказ № 77"), std::string::npos) << shown.Out;
+  EXPECT_NE(shown.Out.find("Заказчик: Петров"), std::string::npos);
+  EXPECT_NE(shown.Out.find("Поля: 1 (створка) 2 (стекло) 3 (створка)"), std::string::npos) << shown.Out;
+  EXPECT_NE(shown.Out.find("Позиция 1a: 1 шт."), std::string::npos);
+
+  const TCliRun json = RunCliCaptured({"order", "show", Path("o.gxo"), "--json"});
+  ASSERT_EQ(json.Code, 0) << json.Err;
+  const auto order = nlohmann::json::parse(json.Out);
+  EXPECT_EQ(order["no"], "77");
+  EXPECT_EQ(order["version"], "23.04.2012");
+  ASSERT_EQ(order["positions"].size(), 2u);
+  EXPECT_EQ(order["totals"]["pieces"], 3);
+  const auto& frame = order["positions"][0]["frames"][0];
+  EXPECT_EQ(frame["parts"].size(), 3u);
+  EXPECT_EQ(frame["fillings"].size(), 3u);
+  EXPECT_EQ(frame["bars"].size(), 4u + 2u + 8u);
+  EXPECT_EQ(frame["system"], "TL70");
+}
+
+TEST_F(OrderCommand, AddThatCannotBuildLeavesTheFileAsItWas) {
+  ASSERT_EQ(RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "1"}).Code, 0);
+  const std::vector<uint8_t> before = Bytes("o.gxo");
+  const TCliRun failed = RunCliCaptured({"order", "add", Path("o.gxo"), "--sash", "9"});
+  EXPECT_EQ(failed.Code, 1);
+  EXPECT_NE(failed.Err.find("В раме нет поля с номером 9!"), std::string::npos) << failed.Err;
+  EXPECT_EQ(Bytes("o.gxo"), before);
+}
+
+TEST_F(OrderCommand, ShowRefusesAFileThatIsNoOrder) {
+  std::ofstream(Path("bad.gxo"), std::ios::binary) << std::string("\x05\x00\x00\x00hello", 9);
+  const TCliRun shown = RunCliCaptured({"order", "show", Path("bad.gxo")});
+  EXPECT_EQ(shown.Code, 1);
+  EXPECT_NE(shown.Err.find("Данный файл не является файлом QETA Korvent Order File!"), std::string::npos)
+      << shown.Err;
+}
+
+TEST_F(OrderCommand, ShowOfATruncatedFileFailsWithTheLoadMessage) {
+  ASSERT_EQ(RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "1"}).Code, 0);
+  std::vector<uint8_t> bytes = Bytes("o.gxo");
+  bytes.resize(bytes.size() / 2);
+  std::ofstream(Path("o.gxo"), std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  const TCliRun shown = RunCliCaptured({"order", "show", Path("o.gxo")});
+  EXPECT_EQ(shown.Code, 1);
+  EXPECT_NE(shown.Err.find("Ошибка загрузки заказа!"), std::string::npos) << shown.Err;
+}
+
+TEST_F(OrderCommand, NewRequiresANumberAndShowAnExistingFile) {
+  EXPECT_NE(RunCliCaptured({"order", "new", Path("o.gxo")}).Code, 0);
+  EXPECT_NE(RunCliCaptured({"order", "show", Path("none.gxo")}).Code, 0);
+}
+
+}  // namespace
+}  // namespace kv::cli
