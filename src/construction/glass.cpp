@@ -26,8 +26,8 @@ namespace {
 // side away from the centre (the left of the side when the centre lies on the chord).
 TPointF ArcMidPoint(const TPointF& A, const TPointF& B, const TPointF& Center, long double R) {
   const TPointF mid = GetLineCenter(A, B);
-  long double nx = static_cast<long double>(A.Y) - B.Y;  // left normal of A -> B on the y-down screen
-  long double ny = static_cast<long double>(B.X) - A.X;
+  long double nx = static_cast<long double>(B.Y) - A.Y;  // left normal of A -> B on the y-down screen
+  long double ny = static_cast<long double>(A.X) - B.X;
   const long double toward_centre = (Center.X - mid.X) * nx + (Center.Y - mid.Y) * ny;
   if (toward_centre > 0) {
     nx = -nx;
@@ -306,7 +306,7 @@ void Tgx25Glass::ApplyNewColor(const std::string& Color) {
   }
   Bead.Color = Color;
   Adapter.Color = Adapter.Empty() ? "" : Color;
-  if (!Adapter.Empty()) SetProfColorIfPossible(Adapter.ID, Adapter.Color);
+  if (!Adapter.Empty()) SetColorIfPossible(Adapter.ID, Adapter.Color);
   for (TColorProf* rubber : {&ProfRubber, &BeadRubber})
     if (!rubber->Empty()) GetProfAccessoryColor(rubber->ID, Color, rubber->Color);
 }

@@ -27,8 +27,8 @@ long double ContourArea2(const TFrame& Frame) {
     const TPointF mid = GetLineCenter(a, b);
     long double nx = mid.X - side.Center.X, ny = mid.Y - side.Center.Y;
     if (std::hypot(nx, ny) < 1) {
-      nx = a.Y - b.Y;
-      ny = b.X - a.X;
+      nx = b.Y - a.Y;
+      ny = a.X - b.X;
     }
     const long double length = std::hypot(nx, ny);
     outline.push_back(PointF(side.Center.X + side.Radius * nx / length, side.Center.Y + side.Radius * ny / length));

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/small_catalogue.h"
+#include "construction/construction.h"
+#include "construction/glass.h"
+#include "construction/model_builders.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+// A frame profile F70 with a glass delta of 20 mm and a bead delta of 70 mm; bead B18 (18 mm) for
+// 24 mm glass, its substitute B19 in gold oak but not in the bead combinations; glass articles
+// with size limits.
+class Glazing : public ::testing::Test {
+protected:
+  void SetUp() override {
+    cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 20.0},
+                             {"BeadSize", 70.0}, {"BeadGrp", 1}, {"AdapterSize", 60.0}});
+    cat.Profile("ProfList", {{"Profile", "F0"}, {"Group", 0}, {"Width", 70.0}, {"BeadGrp", 1}});
+    cat.Profile("ProfList", {{"Profile", "B18"}, {"Group", 5}, {"Width", 18.0}, {"ColorAlternative", "B19"}});
+    cat.Profile("ProfList", {{"Profile", "B19"}, {"Group", 5}, {"Width", 19.0}});
+    cat.Profile("ProfList", {{"Profile", "A6"}, {"Group", 6}, {"Width", 6.0}, {"GlassSize", 3.0},
+                             {"BeadSize", 5.0}, {"AdapterCorrect", 1.0}});
+    cat.Profile("BeadComb", {{"ID", "1"}, {"ProfGrp", 1}, {"Thickness", 24}, {"BeadGrp", 1}, {"Bead", "B18"},
+                             {"ProfRubber", "R1"}, {"BeadRubber", "R2"}, {"Lining_1", "L3"}, {"Number_1", 4},
+                             {"Lining_2", "L5"}, {"Number_2", 2}});
+    cat.Profile("BeadComb", {{"ID", "2"}, {"ProfGrp", 1}, {"Thickness", 4}, {"BeadGrp", 2}, {"Bead", "B18"},
+                             {"Adapter", "A6"}});
+    for (const char* colour : {"WH", "GO"}) {
+      cat.Catalog("Catalog", {{"ID", std::string("B18.") + colour}, {"Article", "B18"}, {"FrontColor", colour}});
+      cat.Catalog("Catalog", {{"ID", std::string("A6.") + colour}, {"Article", "A6"}, {"FrontColor", colour}});
+    }
+    cat.Catalog("Catalog", {{"ID", "B18.AN"}, {"Article", "B18"}, {"FrontColor", "AN"}});
+    cat.Catalog("Catalog", {{"ID", "B19.RD"}, {"Article", "B19"}, {"FrontColor", "RD"}});
+    cat.Catalog("Catalog", {{"ID", "B19.BR"}, {"Article", "B19"}, {"FrontColor", "BR"}});
+    AddGlass("G24", 24, 2000, 900, 300, 300);
+    AddGlass("G9", 24, 900, 900, 300, 300);
+    AddGlass("G32", 32, 2000, 2000, 100, 100);
+    AddGlass("G4", 4, 2000, 2000, 100, 100);
+    cat.Open();
+  }
+  void AddGlass(const std::string& ID, int Thickness, int MaxW, int MaxH, int MinW, int MinH) {
+    cat.Catalog("Catalog", {{"ID", ID}, {"Article", ID}, {"Group", 2}, {"Thickness", Thickness}, {"MaxWidth", MaxW},
+                            {"MaxHeight", MaxH}, {"MinWidth", MinW}, {"MinHeight", MinH}});
+  }
+  // The glazed part of a frame of W x H model units.
+  Tgx30CustomPart& PartUnits(int32_t W, int32_t H, const std::string& Color = "WH") {
+    test::BuildRectContour(frame, {0, 0}, W, H, 700);
+    for (int i = 0; i < 4; ++i) frame.GetFrameLine(i)->SetProfile("F70", Color);
+    frame.AddBasePart();
+    return *test::CustomPart(frame, 0);
+  }
+  // The glazed part of a frame whose glass comes out W x H mm (the frame is 40 mm larger).
+  Tgx30CustomPart& Part(int32_t W, int32_t H, const std::string& Color = "WH") {
+    return PartUnits((W + 40) * 10, (H + 40) * 10, Color);
+  }
+  std::string GlassError(Tgx30CustomPart& Target, const std::string& Article) {
+    try {
+      Target.ChangeGlass(Article);
+    } catch (const EInterfaceError& e) {
+      return e.what();
+    }
+    return "";
+  }
+  test::TSmallCatalogue cat;
+  TFrame frame{nullptr, 1};
+};
+
+TEST_F(Glazing, GlassTakesItsContourBeadSealsAndPackers) {
+  Tgx30CustomPart& part = Part(1000, 800);
+  part.ChangeGlass("G24");
+  const Tgx25Glass& glass = *part.Glass;
+  EXPECT_EQ(part.FillType, ftGlass);
+  EXPECT_EQ(glass.Thickness, 24);
+  EXPECT_EQ(glass.CombineID, 1);
+  EXPECT_EQ(glass.Bead, (TColorProf{"B18", "WH"}));
+  EXPECT_EQ(glass.ProfRubber.ID, "R1");
+  EXPECT_EQ(glass.BeadRubber.ID, "R2");
+  EXPECT_TRUE(glass.Adapter.Empty());
+  EXPECT_EQ(glass.GetInternalSize(), (TSize{10000, 8000}));
+  EXPECT_EQ(glass.GetSizeInt(), (TSize{1000, 800}));
+  ASSERT_EQ(glass.Linings.size(), 2u);
+  EXPECT_EQ(glass.Linings[0], Tgx25GlassLining::CreateInit("L3", 4));
+  // The bead stands on the light (70 mm in) and is measured at its back edge, 18 mm further out.
+  ASSERT_EQ(glass.BeadSizes.Lines.size(), 4u);
+  const auto& top = static_cast<const Tgx25ProfileLine&>(*glass.BeadSizes.Lines[1]);
+  EXPECT_EQ(top.Profile, "B18");
+  EXPECT_NEAR(top.Length, 10400 - 1400 + 360, 0.01);
+  EXPECT_FLOAT_EQ(top.Angle1, 45);
+  EXPECT_EQ(glass.BeadSizes.BarNumbers, (std::vector<std::string>{"1", "2", "3", "4"}));
+}
+
+TEST_F(Glazing, AdapterMovesGlassAndBead) {
+  Tgx30CustomPart& part = Part(1000, 800);
+  ASSERT_TRUE(part.SetNewGlass(0) != nullptr);
+  part.Glass->Thickness = 4;
+  part.Glass->Glass = "G4";
+  part.Glass->UpdateGlass(2);
+  const Tgx25Glass& glass = *part.Glass;
+  EXPECT_EQ(glass.Adapter, (TColorProf{"A6", "WH"}));
+  // Glass: 20 mm of the frame plus 3 mm of the adapter; bead 70 + 5; adapter 60 + 1.
+  EXPECT_EQ(glass.GetInternalSize(), (TSize{10400 - 460, 8400 - 460}));
+  EXPECT_EQ(glass.BeadSizes.GetInternalSize(), (TSize{10400 - 1500, 8400 - 1500}));
+  EXPECT_EQ(glass.AdapterSizes.GetInternalSize(), (TSize{10400 - 1220, 8400 - 1220}));
+}
+
+TEST_F(Glazing, LargestSizeIsComparedStrictlyAndTheGlassMayBeTurned) {
+  // 1000 x 1000 against a largest 2000 x 900: it fits when turned.
+  Tgx30CustomPart& part = Part(1000, 1000);
+  EXPECT_EQ(GlassError(part, "G24"), "");
+  EXPECT_EQ(GlassError(part, "G9"),
+            "Размеры стекла [G9] = [1000,0 x 1000,0] превышают\r\nмаксимальные размеры согласно "
+            "каталога\r\n[900 x 900]");
+}
+
+TEST_F(Glazing, GlassExactlyAtTheLargestSizePasses) {
+  EXPECT_EQ(GlassError(Part(900, 900), "G9"), "");
+}
+
+TEST_F(Glazing, GlassOneTenthOfAMillimetreOverTheLargestSizeFails) {
+  EXPECT_EQ(GlassError(PartUnits(9401, 9401), "G9"),
+            "Размеры стекла [G9] = [900,1 x 900,1] превышают\r\nмаксимальные размеры согласно каталога\r\n[900 x 900]");
+}
+
+TEST_F(Glazing, GlassExactlyAtTheSmallestSizeFails) {
+  EXPECT_EQ(GlassError(Part(300, 300), "G24"),
+            "Размеры стекла [300,0 x 300,0] меньше минимально\r\nдопустимых согласно документации [300 x 300]!");
+  frame.ClearParts();
+  frame.ClearLines();
+  frame.ClearPoints();
+  EXPECT_EQ(GlassError(Part(301, 301), "G24"), "");
+}
+
+TEST_F(Glazing, NoBeadForTheThickness) {
+  EXPECT_EQ(GlassError(Part(1000, 800), "G32"),
+            "Невозможно подобрать комбинацию штапика для стеклопакета [32] и ограничивающего профиля [F70]!");
+}
+
+TEST_F(Glazing, BeadColourSubstitutes) {
+  EXPECT_EQ(GlassError(Part(1000, 800, "RD"), "G24"),
+            "В каталоге отсутствует профиль [B18] с цветом [RD]!\r\nЗамена [B19] не допустима согласно БД "
+            "комбинаций штапиков.");
+}
+
+TEST_F(Glazing, BeadColourSubstituteMissingToo) {
+  EXPECT_EQ(GlassError(Part(1000, 800, "WO"), "G24"),
+            "В каталоге отсутствует профиль [B18] с цветом [WO]!\r\nЗамена [B19] также отсутствует с этим цветом.");
+}
+
+TEST_F(Glazing, MeasuresOfARectangle) {
+  Tgx30CustomPart& part = Part(1000, 800);
+  part.ChangeGlass("G24");
+  const Tgx25Glass& glass = *part.Glass;
+  EXPECT_TRUE(glass.StdGlass());
+  EXPECT_EQ(glass.GetStdAngleCount(), 4);
+  EXPECT_EQ(glass.GetNotStdAngleCount(), 0);
+  EXPECT_EQ(glass.GetArcCount(), 0);
+  EXPECT_EQ(glass.GetRadiusInfo(), "");
+  EXPECT_NEAR(static_cast<double>(glass.Square()), 0.8, 1e-12);
+  EXPECT_NEAR(static_cast<double>(glass.Perimeter()), 3.6, 1e-9);
+  EXPECT_EQ(glass.GetLeftTop(), (TPoint{200, 200}));
+  EXPECT_EQ(glass.GetFalshCount(), 0);
+  EXPECT_EQ(glass.GetSprossPartCount(), 0);
+  EXPECT_EQ(glass.GetSimpleGlassCount(), 1);
+}
+
+TEST_F(Glazing, SemicircularGlassSquaresItsBoundingBox) {
+  // A frame of two corners: a half circle of radius 520 mm over a straight bottom without glass
+  // delta; the glass is the half circle of radius 500 mm over 1000 mm.
+  frame.AddPoint(std::make_unique<Tgx25FramePoint>(&frame, TPoint{0, 5200}));
+  frame.AddPoint(std::make_unique<Tgx25FramePoint>(&frame, TPoint{10400, 5200}));
+  for (const char* profile : {"F70", "F0"}) {
+    auto* side = static_cast<Tgx25FrameLine*>(frame.AddLine(std::make_unique<Tgx25FrameLine>(&frame, nullptr, nullptr)));
+    side->SetProfile(profile, "WH");
+  }
+  frame.UpdateLinePointPtr();
+  frame.Lines[0]->SetFullRadius();
+  auto& part = static_cast<Tgx30CustomPart&>(*frame.AddBasePart());
+  part.ChangeGlass("G24");
+  const Tgx25Glass& glass = *part.Glass;
+  EXPECT_EQ(glass.GetInternalSize(), (TSize{10000, 5000}));
+  EXPECT_NEAR(static_cast<double>(glass.Square()), 0.5, 1e-12);
+  EXPECT_EQ(glass.GetArcCount(), 1);
+  EXPECT_FALSE(glass.StdGlass());
+  EXPECT_EQ(glass.GetRadiusInfo(), "R[1] = 500,0");
+}
+
+TEST(SimpleFrames, OrderOfTheCorners) {
+  Tgx25SimpleFrame frame;
+  frame.SetContour({{{0, 0}}, {{0, 100}}, {{100, 100}}, {{100, 0}}});
+  // Counter-clockwise on the screen: refused.
+  EXPECT_THROW(frame.SortPoints(), ECreationError);
+  frame.ChangePointDirection();
+  frame.SortPoints();
+  EXPECT_EQ(frame.Points[0]->GetPoint(), (TPoint{0, 100}));
+  EXPECT_EQ(frame.Points[1]->GetPoint(), (TPoint{0, 0}));
+  EXPECT_EQ(frame.Lines[3]->PX2, frame.Points[0].get());
+  Tgx25SimpleFrame same;
+  same.SetContour({{{0, 100}}, {{0, 0}}, {{100, 0}}, {{100, 100}}});
+  EXPECT_TRUE(frame.EqualContour(same));
+  same.Lines[1]->Radius = 10;
+  EXPECT_FALSE(frame.EqualContour(same));
+  EXPECT_NEAR(static_cast<double>(frame.Angle(0)), 90, 1e-9);
+}
+
+}  // namespace
+}  // namespace kv
