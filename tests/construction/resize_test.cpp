@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "construction/construction.h"
+#include "construction/demo_catalogue.h"
+#include "construction/glass.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+class Resize : public ::testing::Test {
+protected:
+  TFrame& NewFrame(TInitialSize Size) {
+    TFrame* frame = construction.NewFrame(1);
+    frame->BuildInitial(Size);
+    return *frame;
+  }
+  std::vector<TPoint> Corners(const TFrame& Frame) const {
+    std::vector<TPoint> corners;
+    for (const auto& p : Frame.Points) corners.push_back(p->GetPoint());
+    return corners;
+  }
+  test::TDemoCatalogue catalogue;
+  Tgx25Construction construction;
+};
+
+TEST_F(Resize, RightModeMovesOnlyTheRightCorners) {
+  TFrame& frame = NewFrame({1000, 1000});
+  frame.SetNewSize({1200, 1000}, smRight, smBottom);
+  EXPECT_EQ(Corners(frame), (std::vector<TPoint>{{0, 10000}, {0, 0}, {12000, 0}, {12000, 10000}}));
+  EXPECT_NEAR(frame.GetFrameLine(1)->ProfSize.Length, 12000 + 2 * 30 / 0.70710678, 0.1);
+}
+
+TEST_F(Resize, LeftModeMovesTheLeftCornersAndTheFrameIsNormalised) {
+  TFrame& frame = NewFrame({1000, 1000});
+  frame.SetNewSize({1200, 1000}, smLeft, smBottom);
+  // The left corners went to x = -2000; the construction moved back to the origin.
+  EXPECT_EQ(Corners(frame), (std::vector<TPoint>{{0, 10000}, {0, 0}, {12000, 0}, {12000, 10000}}));
+  EXPECT_EQ(construction.GetBoundRect(), (TRect{0, 0, 12000, 10000}));
+}
+
+TEST_F(Resize, StandaloneFrameNormalisesItself) {
+  TFrame frame(nullptr, 1);
+  frame.BuildInitial({1000, 1000});
+  frame.SetNewSize({1000, 900}, smRight, smTop);
+  EXPECT_EQ(BoundRectOf(frame.GetDimensions()), (TRect{0, 0, 10000, 9000}));
+}
+
+TEST_F(Resize, SameSizeChangesNothing) {
+  TFrame& frame = NewFrame({1000, 800});
+  dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).ChangeGlass("4M1-16-4M1");
+  const std::vector<TPoint> before = Corners(frame);
+  const TSize glass = dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).Glass->GetInternalSize();
+  frame.SetNewSize({1000, 800}, smLeft, smTop);
+  EXPECT_EQ(Corners(frame), before);
+  EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).Glass->GetInternalSize(), glass);
+}
+
+TEST_F(Resize, HalfCircleStaysAHalfCircle) {
+  TInitialSize size{1000, 1200};
+  size.Figure = figArc;
+  TFrame& frame = NewFrame(size);
+  frame.SetNewSize({1400, 1200}, smRight, smBottom);
+  const Tgx25Line& top = *frame.Lines[1];
+  EXPECT_TRUE(top.FullRadius());
+  EXPECT_FLOAT_EQ(top.Radius, 7000);
+  // The wider half circle rises 200 mm higher; the construction moved down to stay at the origin.
+  EXPECT_EQ(top.Center, (TPointF{7000, 7000}));
+  EXPECT_EQ(construction.GetBoundRect(), (TRect{0, 0, 14000, 14000}));
+}
+
+TEST_F(Resize, SegmentalArchKeepsItsRise) {
+  TInitialSize size{1200, 1500};
+  size.Figure = figMiniArc;
+  size.HY = 200;
+  TFrame& frame = NewFrame(size);
+  ASSERT_NEAR(static_cast<double>(frame.Lines[1]->GetHX()), 2000, 1);
+  frame.SetNewSize({1600, 1500}, smRight, smBottom);
+  EXPECT_NEAR(static_cast<double>(frame.Lines[1]->GetHX()), 2000, 1);
+  EXPECT_EQ(BoundRectOf(frame.GetDimensions()).Width(), 16000);
+}
+
+TEST_F(Resize, FailedResizePutsTheOldGeometryBack) {
+  TFrame& frame = NewFrame({1300, 1400});
+  auto& part = dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]);
+  part.ChangeGlass("4M1-16-4M1");
+  // 300 mm leaves a glass of 200 mm, not above the smallest 200 x 200 of the catalogue.
+  EXPECT_THROW(frame.SetNewSize({300, 1400}, smRight, smBottom), EInterfaceError);
+  EXPECT_EQ(BoundRectOf(frame.GetDimensions()), (TRect{0, 0, 13000, 14000}));
+  EXPECT_EQ(part.Glass->GetInternalSize(), (TSize{12000, 13000}));
+}
+
+}  // namespace
+}  // namespace kv
