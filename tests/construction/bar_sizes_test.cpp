@@ -70,6 +70,14 @@ TEST_F(FrameBars, UnarmedSideHasNoSteelBar) {
 
 TEST_F(FrameBars, ArchedSideTakesTheLongestArc) {
   Top().SetFullRadius();
+  // The edge points of an arched side lie on the smaller circles of the same centre, here at the
+  // ends of the half circle.
+  Tgx25FramePoint& start = *frame.GetFramePoint(1);
+  Tgx25FramePoint& end = *frame.GetFramePoint(2);
+  start.PointW2 = {700, 0};
+  start.PointI2 = {350, 0};
+  end.PointW1 = {9300, 0};
+  end.PointI1 = {9650, 0};
   Top().CalcProfSize();
   // The outer corners lie on the half circle of radius 5000.
   EXPECT_NEAR(Top().ProfSize.Length, 3.14159265358979 * 5000, 1);
