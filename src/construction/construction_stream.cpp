@@ -15,6 +15,7 @@
 #include "shell/format_settings.h"
 #include "shell/random.h"
 #include "shell/stream_fields.h"
+#include "construction/stream_records.h"
 
 namespace kv {
 
@@ -38,8 +39,6 @@ constexpr const char* k04_09_2009 = "04.09.2009";
 constexpr const char* k21_09_2009 = "21.09.2009";
 constexpr const char* k23_04_2012 = "23.04.2012";
 
-// The smallest stored value (a string's length field): no record is shorter.
-constexpr size_t kMinRecordSize = 4;
 // Frames nest in parts of frames and sashes; no real construction comes near this depth.
 constexpr int kMaxNesting = 32;
 
@@ -114,46 +113,6 @@ void AngleTypeInt(A& a, S& Type) {
   if constexpr (A::kReading) Type = AngleTypeOf(value);
 }
 
-// An item of the material records (their own field lists serve both directions).
-template <class A, class R>
-void ItemRecord(A& a, R& Record) {
-  if constexpr (A::kReading) LoadRecord(Record, a.Stream(), a.Version());
-  else SaveRecord(Record, a.Stream(), a.Version());
-}
-
-template <class A, class L>
-void ItemRecords(A& a, L& List) {
-  CountedRecords(a, List, kMinRecordSize, [](auto& archive, auto& item) { ItemRecord(archive, item); });
-}
-
-// A count followed by that many owned objects; the reader makes each with Create.
-template <class A, class L, class Create, class Each>
-void OwnedRecords(A& a, L& List, Create MakeItem, Each Record) {
-  int32_t count = static_cast<int32_t>(List.size());
-  a.Int(count);
-  if constexpr (A::kReading) {
-    const size_t checked = CheckedCount(a.Stream(), count, kMinRecordSize);
-    List.clear();
-    for (size_t i = 0; i < checked; ++i) {
-      auto item = MakeItem();
-      Record(a, *item);
-      List.push_back(std::move(item));
-    }
-  } else {
-    for (const auto& item : List) Record(a, *item);
-  }
-}
-
-// A Bool telling whether the optional owned object exists, then its record.
-template <class A, class P, class Create, class Each>
-void OptionalRecord(A& a, P& Owned, Create MakeItem, Each Record) {
-  bool exists = Owned != nullptr;
-  a.Bool(exists);
-  if (!exists) return;
-  if constexpr (A::kReading) Owned = MakeItem();
-  Record(a, *Owned);
-}
-
 // ---- points and lines -----------------------------------------------------------------------
 
 template <class A, class S>
@@ -209,10 +168,7 @@ void ProfilePointRecord(A& a, S& s) {
 template <class A, class S>
 void CutLinePointRecord(A& a, S& s) {
   PointRecord(a, s);
-  a.Real(s.EnforceLen);
-  a.Real(s.Delta0);
-  a.Real(s.Delta1);
-  a.Real(s.Delta2);
+  for (auto* value : {&s.EnforceLen, &s.Delta0, &s.Delta1, &s.Delta2}) a.Real(*value);
   if (a.Since(k16_01_2008)) {
     a.Real(s.AngleZ);
     a.Real(s.AngleX);
@@ -222,27 +178,20 @@ void CutLinePointRecord(A& a, S& s) {
 template <class A, class S>
 void SimpleLineRecord(A& a, S& s) {
   SelectedObjectRecord(a, s);
-  a.Real(s.Radius);
-  a.Real(s.Radius2);
-  a.Real(s.Center.X);
-  a.Real(s.Center.Y);
+  for (auto* value : {&s.Radius, &s.Radius2, &s.Center.X, &s.Center.Y}) a.Real(*value);
 }
 
 template <class A, class S>
 void ProfileLineRecord(A& a, S& s) {
   SimpleLineRecord(a, s);
   a.Str(s.Profile);
-  a.Real(s.Length);
-  a.Real(s.Angle1);
-  a.Real(s.Angle2);
-  a.Real(s.CarriedValue1);
-  a.Real(s.CarriedValue2);
+  for (auto* value : {&s.Length, &s.Angle1, &s.Angle2, &s.CarriedValue1, &s.CarriedValue2}) a.Real(*value);
 }
 
 template <class A, class S>
 void LineRecord(A& a, S& s) {
   SimpleLineRecord(a, s);
-  TModelObject* owner = const_cast<std::remove_const_t<S>*>(&s);
+  TModelObject* owner = Mutable(s);
   if (a.Since(k08_07_2007)) {
     a.Text(s.PropList);
     OwnedRecords(a, s.AnkerPoints, [owner] { return std::make_unique<TgxAnkerPoint>(owner); },
@@ -368,17 +317,14 @@ template <class A, class S>
 void InforcedProfileRecord(A& a, S& s) {
   ProfileRecord(a, s);
   a.Str(s.Steel);
-  a.Real(s.SteelLength);
-  a.Real(s.SteelAngle1);
-  a.Real(s.SteelAngle2);
-  a.Real(s.SteelThickness);
+  for (auto* value : {&s.SteelLength, &s.SteelAngle1, &s.SteelAngle2, &s.SteelThickness}) a.Real(*value);
 }
 
 template <class A, class S>
 void StulpRecord(A& a, S& s) {
   InforcedImpostRecord(a, s);
   a.Int(s.Primary);
-  TModelObject* owner = const_cast<std::remove_const_t<S>*>(&s);
+  TModelObject* owner = Mutable(s);
   OptionalRecord(a, s.SlaveStulp, [owner] { return std::make_unique<TInforcedProfile>(owner); },
                  [](auto& archive, auto& p) { InforcedProfileRecord(archive, p); });
 }
@@ -449,37 +395,38 @@ void RestoreLineDirections(TFalshPart& Part) {
   }
 }
 
+// One list of a part's contour (corners or sides): a count and a reference for each item. FormRef
+// gives the reference of an item, Named the object that a reference names.
+template <class A, class L, class Form, class Resolve>
+void ContourRefList(A& a, L& Items, const TAbstractFrame& Element, size_t PartIndex, const char* What,
+                    const char* SaveError, Form FormRef, Resolve Named) {
+  using TItem = typename L::value_type::element_type;
+  int32_t count = static_cast<int32_t>(Items.size());
+  a.Int(count);
+  const size_t checked = A::kReading ? CheckedCount(a.Stream(), count, kMinStoredRecordSize) : Items.size();
+  if constexpr (A::kReading) Items.clear();
+  for (size_t i = 0; i < checked; ++i) {
+    const std::optional<TStreamRef> ref =
+        RefValue(a, A::kReading ? std::optional<TStreamRef>() : FormRef(*Items[i]), SaveError);
+    if constexpr (A::kReading) {
+      auto* object = ref ? Named(*ref) : nullptr;
+      if (object == nullptr) throw ECreationError(UnresolvedContourRef(What, i, PartIndex, Element));
+      Items.push_back(std::make_unique<TItem>(object));
+    }
+  }
+}
+
 // The contour of one part: its corners and its sides as references into the element.
 template <class A, class E, class P>
 void PartContour(A& a, E& e, P& Part, size_t PartIndex) {
-  int32_t points = static_cast<int32_t>(Part.Points.size());
-  a.Int(points);
-  if constexpr (A::kReading) Part.Points.clear();
-  const size_t point_count = A::kReading ? CheckedCount(a.Stream(), points, kMinRecordSize) : Part.Points.size();
-  for (size_t i = 0; i < point_count; ++i) {
-    const Tgx25SimplePoint* formed = A::kReading ? nullptr : Part.Points[i]->Point;
-    const std::optional<TStreamRef> ref =
-        RefValue(a, PointStreamRef(e, formed, true), "Не могу определить ссылку на точку в разделе!");
-    if constexpr (A::kReading) {
-      Tgx25SimplePoint* point = ref ? ResolvePointRef(e, *ref, true) : nullptr;
-      if (point == nullptr) throw ECreationError(UnresolvedContourRef("точку", i, PartIndex, e));
-      Part.AddPoint(point);
-    }
-  }
-  int32_t lines = static_cast<int32_t>(Part.Lines.size());
-  a.Int(lines);
-  if constexpr (A::kReading) Part.Lines.clear();
-  const size_t line_count = A::kReading ? CheckedCount(a.Stream(), lines, kMinRecordSize) : Part.Lines.size();
-  for (size_t i = 0; i < line_count; ++i) {
-    const Tgx25Line* formed = A::kReading ? nullptr : Part.Lines[i]->Line;
-    const std::optional<TStreamRef> ref =
-        RefValue(a, LineStreamRef(e, formed), "Не могу определить ссылку на линию в разделе!");
-    if constexpr (A::kReading) {
-      Tgx25Line* line = ref ? ResolveLineRef(e, *ref) : nullptr;
-      if (line == nullptr) throw ECreationError(UnresolvedContourRef("линию", i, PartIndex, e));
-      Part.AddLine(line);
-    }
-  }
+  ContourRefList(
+      a, Part.Points, e, PartIndex, "точку", "Не могу определить ссылку на точку в разделе!",
+      [&e](const Tgx25PartPoint& point) { return PointStreamRef(e, point.Point, true); },
+      [&e](const TStreamRef& ref) { return ResolvePointRef(e, ref, true); });
+  ContourRefList(
+      a, Part.Lines, e, PartIndex, "линию", "Не могу определить ссылку на линию в разделе!",
+      [&e](const Tgx25PartLine& line) { return LineStreamRef(e, line.Line); },
+      [&e](const TStreamRef& ref) { return ResolveLineRef(e, ref); });
   if constexpr (A::kReading) RestoreLineDirections(Part);
 }
 
@@ -558,7 +505,7 @@ void CustomPartRecord(A& a, S& s) {
   switch (fill) {
     case ftGlass: {
       GlassRecord(a, *s.Glass);
-      auto* part = const_cast<std::remove_const_t<S>*>(&s);
+      auto* part = Mutable(s);
       OptionalRecord(a, s.Glass2, [part] { return std::make_unique<Tgx25Glass>(part, part->GlassContour); },
                      [](auto& archive, auto& glass) { GlassRecord(archive, glass); });
       break;
@@ -573,7 +520,7 @@ void CustomPartRecord(A& a, S& s) {
 template <class A, class E>
 void CustomFrameRecord(A& a, E& e) {
   TNestingGuard<A> nesting(a);
-  TModelObject* owner = const_cast<std::remove_const_t<E>*>(&e);
+  TModelObject* owner = Mutable(e);
   AbstractFrameRecord(
       a, e, [owner] { return std::make_unique<Tgx25FramePoint>(owner); },
       [](auto& archive, auto& p) { FramePointRecord(archive, As<Tgx25FramePoint>(p)); },
@@ -584,12 +531,12 @@ void CustomFrameRecord(A& a, E& e) {
   if (a.Since(k20_04_2006)) a.Text(e.PropList);
   ItemRecord(a, e.AccList);
 
-  auto* element = const_cast<std::remove_const_t<E>*>(&e);
+  auto* element = Mutable(e);
   OwnedRecords(a, e.Parts, [element] { return std::make_unique<Tgx30CustomPart>(element); },
                [](auto& archive, auto& part) { CustomPartRecord(archive, As<Tgx30CustomPart>(part)); });
   int32_t count = static_cast<int32_t>(e.Imposts.size());
   a.Int(count);
-  const size_t impost_count = A::kReading ? CheckedCount(a.Stream(), count, kMinRecordSize) : e.Imposts.size();
+  const size_t impost_count = A::kReading ? CheckedCount(a.Stream(), count, kMinStoredRecordSize) : e.Imposts.size();
   for (size_t i = 0; i < impost_count; ++i) {
     bool stulp = A::kReading ? false : dynamic_cast<const Tgx25Stulp*>(e.Imposts[i].get()) != nullptr;
     a.Bool(stulp);
@@ -609,7 +556,7 @@ void CustomFrameRecord(A& a, E& e) {
 template <class A, class E, class Part, class Bar, class BarFields>
 void BarFrameRecord(A& a, E& e, BarFields Bar_) {
   TNestingGuard<A> nesting(a);
-  auto* element = const_cast<std::remove_const_t<E>*>(&e);
+  auto* element = Mutable(e);
   AbstractFrameRecord(
       a, e, [element] { return std::make_unique<Tgx25Point>(element); },
       [](auto& archive, auto& p) { PointRecord(archive, p); },
@@ -641,7 +588,7 @@ void SprossFrameRecord(A& a, S& s) {
 
 template <class A, class S>
 void SimpleFrameRecord(A& a, S& s) {
-  TModelObject* owner = const_cast<std::remove_const_t<S>*>(&s);
+  TModelObject* owner = Mutable(s);
   OwnedRecords(a, s.Points, [owner] { return std::make_unique<Tgx25ProfilePoint>(owner); },
                [](auto& archive, auto& p) { SimplePointRecord(archive, p); });
   OwnedRecords(a, s.Lines, [owner] { return std::make_unique<Tgx25ProfileLine>(owner); },
@@ -652,7 +599,7 @@ void SimpleFrameRecord(A& a, S& s) {
 template <class A, class S>
 void BeadFrameRecord(A& a, S& s) {
   a.Str(s.Profile);
-  TModelObject* owner = const_cast<std::remove_const_t<S>*>(&s);
+  TModelObject* owner = Mutable(s);
   OwnedRecords(a, s.Points, [owner] { return std::make_unique<Tgx25ProfilePoint>(owner); },
                [](auto& archive, auto& p) { ProfilePointRecord(archive, As<Tgx25ProfilePoint>(p)); });
   OwnedRecords(a, s.Lines, [owner] { return std::make_unique<Tgx25ProfileLine>(owner); },
@@ -673,12 +620,12 @@ void GlassRecord(A& a, S& s) {
   BeadFrameRecord(a, s.AdapterSizes);
   a.Str(s.CarriedText1);
   a.Str(s.CarriedText2);
-  CountedRecords(a, s.Linings, kMinRecordSize, [](auto& archive, auto& lining) {
+  CountedRecords(a, s.Linings, kMinStoredRecordSize, [](auto& archive, auto& lining) {
     archive.Str(lining.ID);
     archive.Int(lining.Num);
   });
   ItemRecords(a, s.MatList);
-  auto* glass = const_cast<std::remove_const_t<S>*>(&s);
+  auto* glass = Mutable(s);
   OptionalRecord(a, s.SprossFrame, [glass] { return std::make_unique<Tgx25SprossFrame>(glass); },
                  [](auto& archive, auto& frame) { SprossFrameRecord(archive, frame); });
   OptionalRecord(a, s.FalshFrame, [glass] { return std::make_unique<TFalshFrame>(glass); },
@@ -726,7 +673,7 @@ void FurnCompRecord(A& a, S& s) {
   a.Text(s.PropList);
   a.Text(s.PredefinedPropList);
   if (a.Since(k23_04_2012))
-    CountedRecords(a, s.Items, kMinRecordSize, [](auto& archive, auto& item) { FurnItemRecord(archive, item); });
+    CountedRecords(a, s.Items, kMinStoredRecordSize, [](auto& archive, auto& item) { FurnItemRecord(archive, item); });
 }
 
 template <class A, class S>
@@ -736,7 +683,7 @@ void FlugelRecord(A& a, S& s) {
   a.Str(s.Mosquito.Article);
   a.Int(s.Mosquito.Width);
   a.Int(s.Mosquito.Height);
-  TModelObject* owner = const_cast<std::remove_const_t<S>*>(&s);
+  TModelObject* owner = Mutable(s);
   OptionalRecord(a, s.Sockel, [owner] { return std::make_unique<TSockel>(owner); },
                  [](auto& archive, auto& p) { ProfileRecord(archive, p); });
   OptionalRecord(a, s.FurnComp, [] { return std::make_unique<TFurnComp>(); },
@@ -880,7 +827,7 @@ void LoadConstruction(Tgx25Construction& Construction, TSpecStream& Stream, cons
   ConstructionLists(reader, Construction);
   int32_t count = 0;
   reader.Int(count);
-  const size_t checked = CheckedCount(Stream, count, kMinRecordSize);
+  const size_t checked = CheckedCount(Stream, count, kMinStoredRecordSize);
   if (checked > static_cast<size_t>(MAX_FRAME_COUNT))
     throw ECreationError(Format("Изделие не может содержать более %d рам!", MAX_FRAME_COUNT));
   for (size_t i = 0; i < checked; ++i) {

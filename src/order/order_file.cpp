@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "construction/construction_stream.h"
+#include "construction/stream_records.h"
 #include "order/order.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -22,37 +23,6 @@ constexpr const char* kStaticsDate = "03.02.2008";
 constexpr const char* kCurrentAlias = "23.04.2014";
 // What files older than the statics date get.
 constexpr const char* kDefaultStaticRegion = "МИНСК";
-
-constexpr size_t kMinRecordSize = 4;
-
-template <class A, class R>
-void ItemRecord(A& a, R& Record) {
-  if constexpr (A::kReading) LoadRecord(Record, a.Stream(), a.Version());
-  else SaveRecord(Record, a.Stream(), a.Version());
-}
-
-template <class A, class L>
-void Items(A& a, L& List) {
-  CountedRecords(a, List, kMinRecordSize, [](auto& archive, auto& item) { ItemRecord(archive, item); });
-}
-
-// A count followed by constructions or glasses, each an object of the order.
-template <class A, class L, class Create, class Record>
-void OwnedItems(A& a, L& List, Create MakeItem, Record Each) {
-  int32_t count = static_cast<int32_t>(List.size());
-  a.Int(count);
-  if constexpr (A::kReading) {
-    const size_t checked = CheckedCount(a.Stream(), count, kMinRecordSize);
-    List.clear();
-    for (size_t i = 0; i < checked; ++i) {
-      auto item = MakeItem();
-      Each(a, *item);
-      List.push_back(std::move(item));
-    }
-  } else {
-    for (const auto& item : List) Each(a, *item);
-  }
-}
 
 template <class A, class S>
 void Identity(A& a, S& s) {
@@ -158,32 +128,32 @@ void SectionsAndPrices(A& a, S& s) {
 
 template <class A, class S>
 void Lists(A& a, S& s) {
-  Items(a, s.Services);
+  ItemRecords(a, s.Services);
   a.Bool(s.IncludeCommonService);
-  Items(a, s.Currencies);
+  ItemRecords(a, s.Currencies);
   a.Int(s.CurCurrency);
   a.Int(s.FixCurrency);
-  Items(a, s.Payments);
+  ItemRecords(a, s.Payments);
   for (auto* text : {&s.Note, &s.CommPredNote1, &s.CommPredNote2, &s.SpecNote1, &s.SpecNote2}) a.Text(*text);
-  OwnedItems(a, s.Glasses, [] { return std::make_unique<Tgx25Glass>(nullptr, 0); }, [](auto& archive, auto& glass) {
+  OwnedRecords(a, s.Glasses, [] { return std::make_unique<Tgx25Glass>(nullptr, 0); }, [](auto& archive, auto& glass) {
     if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
       LoadGlassRecord(glass, archive.Stream(), archive.Version());
     else
       SaveGlassRecord(glass, archive.Stream(), archive.Version());
   });
-  Items(a, s.DopProfs);
-  Items(a, s.DopMats);
-  Items(a, s.Sills);
-  Items(a, s.Sinks);
-  Items(a, s.Mosquitos);
-  Items(a, s.Rollets);
-  Items(a, s.Jalousies);
+  ItemRecords(a, s.DopProfs);
+  ItemRecords(a, s.DopMats);
+  ItemRecords(a, s.Sills);
+  ItemRecords(a, s.Sinks);
+  ItemRecords(a, s.Mosquitos);
+  ItemRecords(a, s.Rollets);
+  ItemRecords(a, s.Jalousies);
   // Slopes and other materials keep only their counts.
   a.Int(s.SlopeCount);
   a.Int(s.OtherMatCount);
-  Items(a, s.Materials);
-  Items(a, s.CutMap);
-  Items(a, s.AccSpecs);
+  ItemRecords(a, s.Materials);
+  ItemRecords(a, s.CutMap);
+  ItemRecords(a, s.AccSpecs);
 }
 
 // What the signature and the version allow: false when the order must not be read further.
@@ -208,8 +178,8 @@ bool AcceptVersion(TOrder& Order, bool& Converted, bool AutoConvert) {
 // The positions, each in the construction stream layout of the order's version.
 template <class A, class O, class P>
 void OrderPositions(A& a, O& Order, P& Positions) {
-  TModelObject* owner = const_cast<std::remove_const_t<O>*>(&Order);
-  OwnedItems(a, Positions, [owner] { return std::make_unique<Tgx25Construction>(owner); },
+  TModelObject* owner = Mutable(Order);
+  OwnedRecords(a, Positions, [owner] { return std::make_unique<Tgx25Construction>(owner); },
              [](auto& archive, auto& construction) {
                if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
                  construction.Load(archive.Stream(), archive.Version());
