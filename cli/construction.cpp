@@ -165,8 +165,11 @@ void RunBuild(const TBuildOptions& Options, bool Json, std::ostream& Out) {
 void InstallConstruction(CLI::App& app) {
   auto* construction = app.add_subcommand("construction", "Конструкции: построение и расчет размеров");
   construction->require_subcommand(1);
+  // Every run of the command line starts from the defaults (the tests run it several times).
   static TBuildOptions options;
   static bool json = false;
+  options = TBuildOptions{};
+  json = false;
   auto* build = construction->add_subcommand("build", "Построить раму по каталогу и вывести размеры раскроя");
   AddBuildOptions(build, options);
   build->add_flag("--json", json, "Вывести в JSON");

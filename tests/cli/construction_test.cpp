@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_run.h"
+#include "construction_options.h"
+
+namespace kv::cli {
+namespace {
+
+TEST(ConstructionCommand, WindowWithAMullionAndASashFromTheDemoCatalogue) {
+  const TCliRun run = RunCliCaptured({"construction", "build", "--vertical", "650", "--sash", "2"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_NE(run.Out.find("Конструкция: тип 1, система TL70, цвет WH, 1300,0 x 1400,0 мм"), std::string::npos) << run.Out;
+  const size_t mullion = run.Out.find("I.1        TL-301");
+  ASSERT_NE(mullion, std::string::npos) << run.Out;
+  EXPECT_EQ(run.Out.find("1272,0", mullion), run.Out.find("1272,0")) << run.Out;
+  EXPECT_NE(run.Out.find("G.1    4M1-16-4M1  573,0 x 1300,0 мм"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("G.2    4M1-16-4M1  435,0 x 1162,0 мм"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("армирование TL-S15"), std::string::npos);
+}
+
+class ConstructionCommandOnACatalogue : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    root = std::filesystem::temp_directory_path() / ("kv-cli-construction-" + std::to_string(getpid()));
+    std::filesystem::remove_all(root);
+    ASSERT_EQ(RunCliCaptured({"catalogue", "create", root.string()}).Code, 0);
+  }
+  static void TearDownTestSuite() { std::filesystem::remove_all(root); }
+  static TCliRun Build(std::vector<std::string> Args) {
+    Args.insert(Args.begin(), {"construction", "build", "--catalogue", root.string()});
+    return RunCliCaptured(Args);
+  }
+  static std::filesystem::path root;
+};
+
+std::filesystem::path ConstructionCommandOnACatalogue::root;
+
+TEST_F(ConstructionCommandOnACatalogue, JsonCarriesContourBarsGlassesAndBeads) {
+  const TCliRun run = Build({"--width", "1800", "--vertical", "600", "1200", "--sash", "1", "3", "--json"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  const auto document = nlohmann::json::parse(run.Out);
+  EXPECT_EQ(document["width"], 1800.0);
+  EXPECT_EQ(document["contour"].size(), 4u);
+  // Four frame sides, two mullions, four sides of each of the two sashes.
+  EXPECT_EQ(document["bars"].size(), 14u);
+  EXPECT_EQ(document["glasses"].size(), 3u);
+  // The fixed middle field first (600 mm between the mullion axes, 27 mm glass delta each), then
+  // the sash of field 1: 600 - 56 - 33 = 511 mm, less 63 mm on each side.
+  EXPECT_EQ(document["glasses"][0]["width"], 600.0 - 2 * 27);
+  EXPECT_EQ(document["glasses"][1]["width"], 511.0 - 2 * 63);
+  EXPECT_EQ(document["glasses"][1]["beads"].size(), 4u);
+  EXPECT_EQ(document["bars"][4]["profile"], "TL-301");
+  EXPECT_EQ(document["bars"][4]["steel"]["article"], "TL-S20");
+}
+
+TEST_F(ConstructionCommandOnACatalogue, EveryFigureBuilds) {
+  for (const std::string& figure : FigureNames()) {
+    const TCliRun run = Build({"--figure", figure, "--width", "1200", "--height", "1500", "--json"});
+    ASSERT_EQ(run.Code, 0) << figure << ": " << run.Err;
+    const auto document = nlohmann::json::parse(run.Out);
+    EXPECT_NEAR(document["width"].get<double>(), 1200, 0.1) << figure;
+    EXPECT_EQ(document["glasses"].size(), 1u) << figure;
+  }
+}
+
+TEST_F(ConstructionCommandOnACatalogue, ArchedWindowShowsRadiusAndCentre) {
+  const TCliRun run = Build({"--figure", "arc", "--width", "1000", "--height", "1500"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_NE(run.Out.find("дуга R = 500,0, центр (500,0; 500,0)"), std::string::npos) << run.Out;
+}
+
+TEST_F(ConstructionCommandOnACatalogue, TransomsDivideEveryFieldTheyCross) {
+  const TCliRun run = Build({"--vertical", "650", "--horizontal", "500", "--json"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(nlohmann::json::parse(run.Out)["glasses"].size(), 4u);
+}
+
+TEST_F(ConstructionCommandOnACatalogue, RefusalsPrintTheProgramsMessage) {
+  TCliRun run = Build({"--sash", "5"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_NE(run.Err.find("В раме нет поля с номером 5!"), std::string::npos) << run.Err;
+  run = Build({"--type", "99"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_NE(run.Err.find("В БД отсутствуют данные для типа конструкции [99]!"), std::string::npos) << run.Err;
+  run = Build({"--vertical", "2000"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_NE(run.Err.find("не пересекает ни одного раздела рамы"), std::string::npos) << run.Err;
+  run = Build({"--width", "250"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_NE(run.Err.find("меньше минимально"), std::string::npos) << run.Err;
+  run = Build({"--glass", "NOSUCH"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_NE(run.Err.find("[NOSUCH]"), std::string::npos) << run.Err;
+  run = Build({"--figure", "circle"});
+  EXPECT_NE(run.Code, 0);
+  run = Build({"--width", "wide"});
+  EXPECT_NE(run.Code, 0);
+  run = Build({"--figure", "arc", "--width", "1000", "--height", "300"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_NE(run.Err.find("Параметры фигуры не соответствуют ее размерам!"), std::string::npos) << run.Err;
+}
+
+TEST_F(ConstructionCommandOnACatalogue, MissingCatalogueFolderIsRefused) {
+  const TCliRun run = RunCliCaptured({"construction", "build", "--catalogue", (root / "nowhere").string()});
+  EXPECT_NE(run.Code, 0);
+  EXPECT_FALSE(run.Err.empty());
+}
+
+}  // namespace
+}  // namespace kv::cli
