@@ -5,7 +5,7 @@
 #include "construction/construction.h"
 #include "construction/demo_catalogue.h"
 #include "construction/glass.h"
-#include "construction/impost_insert.h"
+#include "construction/demo_windows.h"
 
 namespace kv {
 namespace {
@@ -37,21 +37,9 @@ protected:
   void SetUp() override {
     frame = construction.NewFrame(1);
     frame->BuildInitial({1300, 1400});
-    TNewImpost mullion;
-    mullion.Part = frame->Parts[0].get();
-    mullion.P1 = {6500, 0};
-    mullion.P2 = {6500, 14000};
-    mullion.Profile = "TL-301";
-    mullion.Color = frame->ProfColor;
-    mullion.AngleType = atImpostT;
-    impost = dynamic_cast<TImpost*>(frame->SetNewImpost(mullion));
+    impost = test::InsertDemoMullion(*frame, 0, {6500, 0}, {6500, 14000});
     ASSERT_NE(impost, nullptr);
-    SetImpostVerbinders(*impost);
-    auto& right = dynamic_cast<Tgx30CustomPart&>(*frame->Parts[1]);
-    sash = right.SetNewFlugel();
-    sash->BuildInitial(2, frame->ProfColor);
-    sash->SetKipp(true);
-    dynamic_cast<Tgx30CustomPart&>(*sash->Parts[0]).ChangeGlass("4M1-16-4M1");
+    sash = test::InsertDemoSash(dynamic_cast<Tgx30CustomPart&>(*frame->Parts[1]), "4M1-16-4M1");
     dynamic_cast<Tgx30CustomPart&>(*frame->Parts[0]).ChangeGlass("4M1-16-4M1");
     frame->FullRecalc();
     construction.UpdateNo();
