@@ -112,10 +112,16 @@ bool TurnedRound(const TSideGeometry& Side, const TPointF& NewA, const TPointF& 
                               Corner.X, Corner.Y, a1.X, a1.Y, a2.X, a2.Y, b1.X, b1.Y, b2.X, b2.Y));
 }
 
-// The longitudinal combination delta of the side with what is fitted into it; 0 without both.
+// The longitudinal combination delta of the side with what is fitted into it, where the catalogue
+// has such a combination; 0 otherwise (the lookup reports a missing one as an error, which here
+// only means that no delta applies).
 long double CombinationDelta(const std::string& Side, const std::string& Fill) {
   if (Side.empty() || Fill.empty()) return 0;
-  return GetCombinProfDeltaSizeByProf_1(Side, Fill);
+  try {
+    return GetCombinProfDeltaSizeByProf_1(Side, Fill);
+  } catch (const EInterfaceError&) {
+    return 0;
+  }
 }
 
 // The sides of a contour given by points and the lines between them.

@@ -173,7 +173,9 @@ const std::string& SideEntry(const std::array<std::string, 4>& Entries, size_t S
 
 void SetSideProfile(Tgx25FrameLine& Side, const std::string& Profile, const std::string& Steel,
                     const std::string& Color) {
-  Side.SetProfile(GetProfOriginalArticle(Profile), Color);
+  // The side carries the article the profile is priced under, where the catalogue names one.
+  const std::string original = GetProfOriginalArticle(Profile);
+  Side.SetProfile(original.empty() ? Profile : original, Color);
   Side.Profile.ColorAttr1 = GetFrontColor(Color, true);
   Side.Profile.ColorAttr2 = GetBackColor(Color, true);
   Side.Threshold = GetProfListGroup(Profile) == pgThreshold;

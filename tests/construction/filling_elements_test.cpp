@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/small_catalogue.h"
+#include "construction/construction.h"
+#include "construction/glass.h"
+#include "construction/model_builders.h"
+
+namespace kv {
+namespace {
+
+// A frame F70 of 1000 x 800 mm: sash S77 56 mm from its outer edge with an overlap of 8 mm,
+// modificator MD 15 mm from it, glass 20 mm from it, light at 70 mm.
+class FillingElements : public ::testing::Test {
+protected:
+  void SetUp() override {
+    cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"Width", 70.0}, {"FlugelSize", 56.0},
+                             {"ModifySize", 15.0}, {"GlassSize", 20.0}, {"BeadSize", 70.0}, {"BeadGrp", 1}});
+    cat.Profile("ProfList", {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}, {"GlassSize", 63.0},
+                             {"BeadSize", 77.0}, {"BeadGrp", 1}});
+    cat.Profile("ProfList", {{"Profile", "MD"}, {"Group", 18}, {"Width", 40.0}});
+    cat.Profile("ProfList", {{"Profile", "FA40"}, {"Group", 4}, {"Width", 40.0}});
+    cat.Profile("ProfList", {{"Profile", "B18"}, {"Group", 5}, {"Width", 18.0}});
+    cat.Profile("CombList", {{"Profile1", "F70"}, {"Profile2", "S77"}, {"Group", 1}, {"AngleType", 9},
+                             {"MaxAngle", 360}, {"ProfDeltaSize", 8.0}, {"SubSetID", 31}});
+    cat.Profile("CombList", {{"Profile1", "S77"}, {"Profile2", "S77"}, {"Group", 0}, {"AngleType", 0},
+                             {"MinAngle", 30}, {"MaxAngle", 180}, {"SubSetID", 11}});
+    cat.Profile("ConsList", {{"ID", 5}, {"Prof_1", "S77"}, {"Prof_2", "S77"}, {"Prof_3", "S77"}, {"Prof_4", "S77"}});
+    cat.Profile("ConsList", {{"ID", 6}, {"Prof_1", "MD"}, {"Prof_2", "MD"}, {"Prof_3", "MD"}, {"Prof_4", "MD"}});
+    cat.Profile("BeadComb", {{"ID", "1"}, {"ProfGrp", 1}, {"Thickness", 24}, {"BeadGrp", 1}, {"Bead", "B18"}});
+    cat.Catalog("Catalog", {{"ID", "B18.WH"}, {"Article", "B18"}, {"FrontColor", "WH"}});
+    cat.Catalog("Catalog", {{"ID", "G24"}, {"Article", "G24"}, {"Group", 2}, {"Thickness", 24}, {"MaxWidth", 3000},
+                            {"MaxHeight", 3000}, {"MinWidth", 100}, {"MinHeight", 100}});
+    cat.Open();
+    test::BuildRectContour(frame, {0, 0}, 10000, 8000, 700);
+    for (int i = 0; i < 4; ++i) frame.GetFrameLine(i)->SetProfile("F70", "WH");
+    frame.SetWeldAllowance(3);
+    frame.AddBasePart();
+  }
+  Tgx30CustomPart& Base() { return *test::CustomPart(frame, 0); }
+  test::TSmallCatalogue cat;
+  TFrame frame{nullptr, 1};
+};
+
+TEST_F(FillingElements, SashTakesItsContourRebateProfilesAndJoints) {
+  TFlugel* sash = Base().SetNewFlugel();
+  sash->BuildInitial(5, "WH");
+  EXPECT_EQ(BoundRectOf(sash->GetDimensions()), (TRect{560, 560, 9440, 7440}));
+  // The rebate contour lies the overlap further in.
+  EXPECT_EQ(BoundRectOf(sash->GetFalzContourDimensions()), (TRect{640, 640, 9360, 7360}));
+  EXPECT_EQ(sash->ID, 5);
+  EXPECT_FLOAT_EQ(sash->WeldAllowance, 30);
+  EXPECT_EQ(sash->GetFrameLine(0)->Profile.ID, "S77");
+  EXPECT_FALSE(sash->GetFrameLine(0)->Montage);
+  EXPECT_EQ(sash->GetFramePoint(0)->SubSetID, 11);
+  // The sash starts at its bottom-left corner like a frame.
+  EXPECT_EQ(sash->Points[0]->GetPoint(), (TPoint{560, 7440}));
+  EXPECT_NEAR(sash->GetFrameLine(1)->ProfSize.Length, 8880 + 2 * 30 / 0.70710678, 0.1);
+  ASSERT_EQ(sash->Parts.size(), 1u);
+}
+
+TEST_F(FillingElements, SashFollowsTheResizedFrame) {
+  TFlugel* sash = Base().SetNewFlugel();
+  sash->BuildInitial(5, "WH");
+  test::CustomPart(*sash, 0)->ChangeGlass("G24");
+  frame.SetNewSize({1200, 800}, smRight, smBottom);
+  EXPECT_EQ(BoundRectOf(sash->GetDimensions()), (TRect{560, 560, 11440, 7440}));
+  EXPECT_EQ(test::CustomPart(*sash, 0)->Glass->GetInternalSize(), (TSize{10880 - 1260, 6880 - 1260}));
+}
+
+TEST_F(FillingElements, ModificatorWithoutCombinationTakesItsDeltaOnly) {
+  TkvModificator* modificator = Base().SetNewModificator();
+  modificator->BuildInitial(6, "WH");
+  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 7850}));
+  EXPECT_EQ(modificator->GetFrameLine(2)->Profile.ID, "MD");
+  frame.SetNewSize({1000, 1000}, smRight, smBottom);
+  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 9850}));
+}
+
+TEST_F(FillingElements, FalseMullionFrameLiesInTheLightOfTheGlass) {
+  Base().ChangeGlass("G24");
+  Tgx25Glass& glass = *Base().Glass;
+  TFalshFrame* falsh = glass.CreateFalshFrame();
+  falsh->BuildInitial();
+  EXPECT_EQ(BoundRectOf(falsh->GetDimensions()), (TRect{700, 700, 9300, 7300}));
+  TNewImpost bar;
+  bar.Part = falsh->Parts[0].get();
+  bar.P1 = {5000, 0};
+  bar.P2 = {5000, 8000};
+  bar.Profile = "FA40";
+  bar.Kind = ltFalsh;
+  TCustomImpost* added = falsh->SetNewImpost(bar);
+  ASSERT_NE(dynamic_cast<TFalsh*>(added), nullptr);
+  EXPECT_NEAR(added->ProfSize.Length, 6600, 0.01);
+  EXPECT_EQ(glass.GetFalshCount(), 1);
+  EXPECT_EQ(glass.GetStdFalshCount(), 1);
+  EXPECT_EQ(glass.GetFalshPartCount(), 2);
+  // The glass follows a resize with its false mullion in proportion.
+  frame.SetNewSize({1200, 800}, smRight, smBottom);
+  EXPECT_EQ(BoundRectOf(falsh->GetDimensions()), (TRect{700, 700, 11300, 7300}));
+  EXPECT_EQ(added->PX1->X, 6000);
+}
+
+TEST_F(FillingElements, GlazingBarFrameLiesInsideTheSpacer) {
+  Base().ChangeGlass("G24");
+  Tgx25Glass& glass = *Base().Glass;
+  Tgx25SprossFrame* spross = glass.CreateSprossFrame();
+  spross->BuildInitial();
+  // The glass 200 in from the frame, the spacer 10 + 8 mm further.
+  EXPECT_EQ(BoundRectOf(spross->GetDimensions()), (TRect{380, 380, 9620, 7620}));
+  EXPECT_EQ(glass.GetSprossCount(), 0);
+  EXPECT_EQ(glass.GetSprossInfo(), "");
+}
+
+TEST_F(FillingElements, PartWithASashTakesNoGlass) {
+  Base().SetNewFlugel()->BuildInitial(5, "WH");
+  EXPECT_FALSE(Base().SetGlassIfPossible("G24"));
+  EXPECT_EQ(Base().FillType, ftFlugel);
+}
+
+}  // namespace
+}  // namespace kv
