@@ -1,13 +1,26 @@
 #include "construction/demo_catalogue.h"
 
+#include <stdlib.h>
+
 #include "catalogue/catalogue_files.h"
-#include "catalogue/small_catalogue.h"
+#include "shell/errors.h"
 
 namespace kv::test {
 
-TDemoCatalogue::TDemoCatalogue() : root_(MakeTempFolder("kv-demo-catalogue")) {
+namespace {
+
+std::filesystem::path NewTemporaryFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "kv-demo-catalogue-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw EInOutError("Не удалось создать временную папку " + pattern);
+  return pattern;
+}
+
+}  // namespace
+
+TDemoCatalogue::TDemoCatalogue() : root_(NewTemporaryFolder()) {
+  const std::filesystem::path data = std::filesystem::path(KV_SOURCE_DIR) / "data";
   const TDatabaseDirs dirs = TDatabaseDirs::Below(root_);
-  CreateCatalogueDatabases(dirs, SourceDataDir(), DemoCatalogueDir(SourceDataDir()));
+  CreateCatalogueDatabases(dirs, data, DemoCatalogueDir(data));
   for (TDatabaseAlias alias : kCatalogueAliases) {
     databases_.SetDirectory(alias, dirs[alias]);
     databases_.Open(alias);
