@@ -28,7 +28,10 @@ protected:
   static void SetUpTestSuite() {
     root = std::filesystem::temp_directory_path() / ("kv-cli-construction-" + std::to_string(getpid()));
     std::filesystem::remove_all(root);
-    ASSERT_EQ(RunCliCaptured({"catalogue", "create", root.string()}).Code, 0);
+    // The scripts are named, since the catalogue command keeps its options from an earlier run.
+    const std::string scripts = (std::filesystem::path(KV_SOURCE_DIR) / "data" / "catalogue").string();
+    const TCliRun create = RunCliCaptured({"catalogue", "create", root.string(), "--from", scripts});
+    ASSERT_EQ(create.Code, 0) << create.Err;
   }
   static void TearDownTestSuite() { std::filesystem::remove_all(root); }
   static TCliRun Build(std::vector<std::string> Args) {
