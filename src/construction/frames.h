@@ -119,6 +119,10 @@ public:
   virtual TCustomImpost* SetNewImpost(const TNewImpost& Params);
   // Every bar end put back onto the line it stands on, after the contour moved.
   void CheckImpostPointCoordinate();
+  // Moves a bar: smXPoint / smYPoint to a coordinate (asking which end of a slanted bar takes it),
+  // smXDelta / smYDelta by a distance, smLeft / smRight / smTop / smBottom as far as it can go; then
+  // everything is recalculated. ECreationError when the move is not possible.
+  void ShiftImpost(TCustomImpost& Impost, TShiftMode Mode, long double Value);
   // Resizes the contour to NewSize (millimetres), the corner points on the extremes moving as the
   // modes say; the bars follow. Restores the old geometry when the new one cannot be derived.
   virtual void SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftMode YMode);

@@ -48,6 +48,16 @@ public:
   void CalcXPointContour(long double WidthA, long double WidthB);
   // Both ends lie on the lines they stand on.
   bool CheckPointCoordinate() const;
+  // How far the end may slide along its line on the x (AlongX) or y axis in the direction of Sign
+  // (+1 or -1) before this bar meets a corner or another bar standing on that line (their profile
+  // widths kept apart); model units, 0 when it cannot move.
+  long double GetPointAvailableShift(const Tgx25SimplePoint* End, bool AlongX, int Sign) const;
+  // The largest move of the whole bar towards smLeft, smRight, smTop or smBottom.
+  long double GetAvailableShift(TShiftMode Mode) const;
+  // A move by Value (signed) along the axis of Mode keeps both ends within their room.
+  bool ShiftAvailable(TShiftMode Mode, long double Value) const;
+  // The segment A-B crosses no other bar of the element except at A or B.
+  bool CrossLineValid(const TPoint& A, const TPoint& B) const;
 
   std::string No;
   TColorProf Profile;

@@ -189,5 +189,71 @@ TEST_F(ImpostInsertion, EndsFollowTheirLinesWhenTheContourMoves) {
   EXPECT_TRUE(bar->CheckPointCoordinate());
 }
 
+std::string ShiftError(TFrame& Frame, TCustomImpost& Bar, TShiftMode Mode, long double Value) {
+  try {
+    Frame.ShiftImpost(Bar, Mode, Value);
+  } catch (const ECreationError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST_F(ImpostInsertion, MullionMovesToACoordinateAndThePartsFollow) {
+  TCustomImpost* bar = Vertical(4000);
+  frame.ShiftImpost(*bar, smXPoint, 3000);
+  EXPECT_EQ(bar->PX1->GetPoint(), (TPoint{3000, 0}));
+  EXPECT_EQ(bar->PX2->GetPoint(), (TPoint{3000, 8000}));
+  EXPECT_EQ(frame.Parts[0]->GetBoundRect(), (TRect{0, 0, 3000, 8000}));
+  EXPECT_EQ(bar->XWPoint_1A, (TPoint{3410, 700}));
+}
+
+TEST_F(ImpostInsertion, MovesAcrossTheBarAreRefused) {
+  TCustomImpost* bar = Vertical(4000);
+  EXPECT_EQ(ShiftError(frame, *bar, smYDelta, 100), "Невозможно сместить импост в заданном направлении!");
+  TCustomImpost* transom = frame.SetNewImpost(Line(frame.Parts[0].get(), {-100, 3000}, {5000, 3000}));
+  EXPECT_EQ(ShiftError(frame, *transom, smXPoint, 100), "Невозможно сместить импост в заданном направлении!");
+  frame.ShiftImpost(*transom, smYDelta, 500);
+  EXPECT_EQ(transom->PX2->GetPoint(), (TPoint{4000, 3500}));
+}
+
+TEST_F(ImpostInsertion, FarthestMoveStopsAtTheFrameAndAtTheNextMullion) {
+  TCustomImpost* first = Vertical(3000);
+  // To the right side: 1000 mm less the frame (70) and half the mullion (41).
+  EXPECT_NEAR(static_cast<double>(first->GetAvailableShift(smRight)), 10000 - 700 - 410 - 3000, 0.01);
+  EXPECT_NEAR(static_cast<double>(first->GetAvailableShift(smLeft)), 3000 - 700 - 410, 0.01);
+  TCustomImpost* second = frame.SetNewImpost(Line(frame.Parts[1].get(), {6000, -100}, {6000, 9000}));
+  ASSERT_NE(second, nullptr);
+  EXPECT_NEAR(static_cast<double>(first->GetAvailableShift(smRight)), 6000 - 3000 - 820, 0.01);
+  EXPECT_TRUE(first->ShiftAvailable(smXDelta, 2180));
+  EXPECT_FALSE(first->ShiftAvailable(smXDelta, 2181));
+  EXPECT_EQ(ShiftError(frame, *first, smXDelta, 2500), "Невозможно сместить импост на заданное расстояние!");
+  EXPECT_EQ(ShiftError(frame, *first, smXPoint, 5800), "Невозможно сместить импост в заданную точку!");
+  frame.ShiftImpost(*first, smRight, 0);
+  EXPECT_EQ(first->PX1->X, 5180);
+}
+
+TEST_F(ImpostInsertion, SlantedMullionAsksWhichEndTakesTheCoordinate) {
+  TCustomImpost* bar = frame.SetNewImpost(Line(frame.Parts[0].get(), {3000, 0}, {7000, 8000}));
+  cat.Messages.Answer(1);
+  frame.ShiftImpost(*bar, smXPoint, 4000);
+  EXPECT_EQ(cat.Messages.LastText(), "Импост не вертикальный.\r\nУстановить новую координату для ближайшей точки?"
+                                     "\r\n(В случае отказа будет взята дальняя точка)");
+  EXPECT_EQ(bar->PX1->X, 4000);
+  EXPECT_EQ(bar->PX2->X, 8000);
+  // Refused: the farther end, the lower one, takes 6000.
+  cat.Messages.Answer(2);
+  frame.ShiftImpost(*bar, smXPoint, 6000);
+  EXPECT_EQ(bar->PX1->X, 2000);
+  EXPECT_EQ(bar->PX2->X, 6000);
+}
+
+TEST_F(ImpostInsertion, LineCrossingAnotherBar) {
+  Vertical(4000);
+  TCustomImpost* transom = frame.SetNewImpost(Line(frame.Parts[0].get(), {-100, 3000}, {5000, 3000}));
+  EXPECT_TRUE(transom->CrossLineValid({0, 3000}, {4000, 3000}));
+  EXPECT_FALSE(transom->CrossLineValid({0, 3000}, {6000, 3000}));
+  EXPECT_FALSE(transom->CrossLineValid({5000, 0}, {3000, 8000}));
+}
+
 }  // namespace
 }  // namespace kv
