@@ -6,6 +6,7 @@
 #include "construction/construction.h"
 #include "construction/fill_contour.h"
 #include "construction/model_builders.h"
+#include "construction/profiled_frames.h"
 #include "shell/errors.h"
 
 namespace kv {
@@ -25,9 +26,7 @@ protected:
   }
   // A rectangular frame of W x H model units whose sides carry Profile, with its base part.
   TFalshPart& RectPart(int32_t W, int32_t H, const std::string& Profile = "F20") {
-    test::BuildRectContour(frame, {0, 0}, W, H, 700);
-    for (int i = 0; i < 4; ++i) frame.GetFrameLine(i)->SetProfile(Profile, "");
-    return *frame.AddBasePart();
+    return test::BuildProfiledFrame(frame, W, H, Profile, "");
   }
   test::TSmallCatalogue cat;
   TFrame frame{nullptr, 1};

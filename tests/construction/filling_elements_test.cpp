@@ -4,6 +4,7 @@
 #include "construction/construction.h"
 #include "construction/glass.h"
 #include "construction/model_builders.h"
+#include "construction/profiled_frames.h"
 
 namespace kv {
 namespace {
@@ -19,22 +20,16 @@ protected:
                              {"BeadSize", 77.0}, {"BeadGrp", 1}});
     cat.Profile("ProfList", {{"Profile", "MD"}, {"Group", 18}, {"Width", 40.0}});
     cat.Profile("ProfList", {{"Profile", "FA40"}, {"Group", 4}, {"Width", 40.0}});
-    cat.Profile("ProfList", {{"Profile", "B18"}, {"Group", 5}, {"Width", 18.0}});
     cat.Profile("CombList", {{"Profile1", "F70"}, {"Profile2", "S77"}, {"Group", 1}, {"AngleType", 9},
                              {"MaxAngle", 360}, {"ProfDeltaSize", 8.0}, {"SubSetID", 31}});
     cat.Profile("CombList", {{"Profile1", "S77"}, {"Profile2", "S77"}, {"Group", 0}, {"AngleType", 0},
                              {"MinAngle", 30}, {"MaxAngle", 180}, {"SubSetID", 11}});
     cat.Profile("ConsList", {{"ID", 5}, {"Prof_1", "S77"}, {"Prof_2", "S77"}, {"Prof_3", "S77"}, {"Prof_4", "S77"}});
     cat.Profile("ConsList", {{"ID", 6}, {"Prof_1", "MD"}, {"Prof_2", "MD"}, {"Prof_3", "MD"}, {"Prof_4", "MD"}});
-    cat.Profile("BeadComb", {{"ID", "1"}, {"ProfGrp", 1}, {"Thickness", 24}, {"BeadGrp", 1}, {"Bead", "B18"}});
-    cat.Catalog("Catalog", {{"ID", "B18.WH"}, {"Article", "B18"}, {"FrontColor", "WH"}});
-    cat.Catalog("Catalog", {{"ID", "G24"}, {"Article", "G24"}, {"Group", 2}, {"Thickness", 24}, {"MaxWidth", 3000},
-                            {"MaxHeight", 3000}, {"MinWidth", 100}, {"MinHeight", 100}});
+    test::AddGlazingRows(cat);
     cat.Open();
-    test::BuildRectContour(frame, {0, 0}, 10000, 8000, 700);
-    for (int i = 0; i < 4; ++i) frame.GetFrameLine(i)->SetProfile("F70", "WH");
+    test::BuildProfiledFrame(frame, 10000, 8000, "F70", "WH");
     frame.SetWeldAllowance(3);
-    frame.AddBasePart();
   }
   Tgx30CustomPart& Base() { return *test::CustomPart(frame, 0); }
   test::TSmallCatalogue cat;

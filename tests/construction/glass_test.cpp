@@ -4,6 +4,7 @@
 #include "construction/construction.h"
 #include "construction/glass.h"
 #include "construction/model_builders.h"
+#include "construction/profiled_frames.h"
 #include "shell/errors.h"
 
 namespace kv {
@@ -46,10 +47,7 @@ protected:
   }
   // The glazed part of a frame of W x H model units.
   Tgx30CustomPart& PartUnits(int32_t W, int32_t H, const std::string& Color = "WH") {
-    test::BuildRectContour(frame, {0, 0}, W, H, 700);
-    for (int i = 0; i < 4; ++i) frame.GetFrameLine(i)->SetProfile("F70", Color);
-    frame.AddBasePart();
-    return *test::CustomPart(frame, 0);
+    return test::BuildProfiledFrame(frame, W, H, "F70", Color);
   }
   // The glazed part of a frame whose glass comes out W x H mm (the frame is 40 mm larger).
   Tgx30CustomPart& Part(int32_t W, int32_t H, const std::string& Color = "WH") {

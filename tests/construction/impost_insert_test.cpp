@@ -4,6 +4,7 @@
 #include "construction/construction.h"
 #include "construction/glass.h"
 #include "construction/model_builders.h"
+#include "construction/profiled_frames.h"
 #include "shell/errors.h"
 
 namespace kv {
@@ -21,15 +22,9 @@ protected:
     cat.Profile("CombList", {{"Profile1", "F70"}, {"Profile2", "M82"}, {"Group", 2}, {"AngleType", 6},
                              {"MinAngle", 90}, {"MaxAngle", 90}, {"SubSetID", 77}, {"ProfDeltaSize", -2.0}});
     cat.Profile("ProfList", {{"Profile", "V0"}, {"Group", 0}, {"Width", 0.0}, {"Virtual", 1}});
-    cat.Profile("BeadComb", {{"ID", "1"}, {"ProfGrp", 1}, {"Thickness", 24}, {"BeadGrp", 1}, {"Bead", "B18"}});
-    cat.Profile("ProfList", {{"Profile", "B18"}, {"Group", 5}, {"Width", 18.0}});
-    cat.Catalog("Catalog", {{"ID", "B18.WH"}, {"Article", "B18"}, {"FrontColor", "WH"}});
-    cat.Catalog("Catalog", {{"ID", "G24"}, {"Article", "G24"}, {"Group", 2}, {"Thickness", 24}, {"MaxWidth", 3000},
-                            {"MaxHeight", 3000}, {"MinWidth", 100}, {"MinHeight", 100}});
+    test::AddGlazingRows(cat);
     cat.Open();
-    test::BuildRectContour(frame, {0, 0}, 10000, 8000, 700);
-    for (int i = 0; i < 4; ++i) frame.GetFrameLine(i)->SetProfile("F70", "WH");
-    frame.AddBasePart();
+    test::BuildProfiledFrame(frame, 10000, 8000, "F70", "WH");
   }
   TNewImpost Line(TFalshPart* Part, TPoint P1, TPoint P2, TImpostPointMode Mode = ipmNewPoint) {
     TNewImpost params;
