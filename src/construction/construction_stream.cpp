@@ -762,15 +762,8 @@ void ConstructionPrices(A& a, S& s) {
 
 template <class A, class S>
 void ConstructionLists(A& a, S& s) {
-  ItemRecords(a, s.DopProfList);
-  ItemRecords(a, s.MontMatList);
-  ItemRecords(a, s.SillList);
-  ItemRecords(a, s.SinkList);
-  ItemRecords(a, s.MosquitoList);
-  ItemRecords(a, s.RolletList);
-  ItemRecords(a, s.JalousieList);
-  a.Int(s.CarriedCount1);
-  a.Int(s.CarriedCount2);
+  AddOnLists(a, s.DopProfList, s.MontMatList, s.SillList, s.SinkList, s.MosquitoList, s.RolletList, s.JalousieList,
+             s.CarriedCount1, s.CarriedCount2);
   ItemRecords(a, s.MatList);
   ItemRecords(a, s.EstimateList);
   ItemRecords(a, s.ServiceList);

@@ -60,4 +60,21 @@ void OptionalRecord(A& a, P& Owned, Create MakeItem, Each Record) {
   Record(a, *Owned);
 }
 
+// The add-on lists that constructions and orders both keep, in their stream order: additional
+// profiles, mounting materials, sills, drips, insect nets, roller shutters, blinds, then the two
+// counts (slopes, other materials) that are written without records.
+template <class A, class Dop, class Mont, class Sills, class Nets, class Count>
+void AddOnLists(A& a, Dop& DopProfs, Mont& MontMats, Sills& SillList, Sills& SinkList, Nets& Mosquitos,
+                Nets& Rollets, Nets& Jalousies, Count& Slopes, Count& OtherMats) {
+  ItemRecords(a, DopProfs);
+  ItemRecords(a, MontMats);
+  ItemRecords(a, SillList);
+  ItemRecords(a, SinkList);
+  ItemRecords(a, Mosquitos);
+  ItemRecords(a, Rollets);
+  ItemRecords(a, Jalousies);
+  a.Int(Slopes);
+  a.Int(OtherMats);
+}
+
 }  // namespace kv

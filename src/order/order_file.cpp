@@ -141,16 +141,8 @@ void Lists(A& a, S& s) {
     else
       SaveGlassRecord(glass, archive.Stream(), archive.Version());
   });
-  ItemRecords(a, s.DopProfs);
-  ItemRecords(a, s.DopMats);
-  ItemRecords(a, s.Sills);
-  ItemRecords(a, s.Sinks);
-  ItemRecords(a, s.Mosquitos);
-  ItemRecords(a, s.Rollets);
-  ItemRecords(a, s.Jalousies);
-  // Slopes and other materials keep only their counts.
-  a.Int(s.SlopeCount);
-  a.Int(s.OtherMatCount);
+  AddOnLists(a, s.DopProfs, s.DopMats, s.Sills, s.Sinks, s.Mosquitos, s.Rollets, s.Jalousies, s.SlopeCount,
+             s.OtherMatCount);
   ItemRecords(a, s.Materials);
   ItemRecords(a, s.CutMap);
   ItemRecords(a, s.AccSpecs);
