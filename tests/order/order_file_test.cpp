@@ -7,6 +7,7 @@
 #include "catalogue/small_catalogue.h"
 #include "construction/sample_constructions.h"
 #include "order/order.h"
+#include "shell/errors.h"
 #include "shell/user_messages.h"
 
 namespace kv {
@@ -278,6 +279,24 @@ TEST_F(OrderFile, EveryTruncationIsRefusedCleanly) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), length);
     TOrder order;
     EXPECT_FALSE(order.LoadOrder(path)) << length;
+  }
+}
+
+TEST_F(OrderFile, AnOrderOfOneWindowCutAtEveryByte) {
+  TOrder order;
+  order.Add(test::SimpleWindow("1", 1000, 1000));
+  const std::vector<uint8_t> bytes = OrderBytes(order);
+  for (size_t length = 0; length < bytes.size(); ++length) {
+    TOrder loaded;
+    bool converted = false;
+    TSpecStream stream(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)));
+    bool accepted = true;
+    try {
+      accepted = loaded.Load(stream, converted, false);
+    } catch (const EKvError&) {
+      accepted = false;
+    }
+    EXPECT_FALSE(accepted) << length;
   }
 }
 
