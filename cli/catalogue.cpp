@@ -52,6 +52,7 @@ void InstallCatalogue(CLI::App& app) {
   auto* catalogue = app.add_subcommand("catalogue", "Каталог: создание из SQL, выгрузка и загрузка CSV");
   catalogue->require_subcommand(1);
   static TCatalogueOptions options;
+  options = TCatalogueOptions{};  // a new run starts from the defaults, also in-process
 
   auto* create = catalogue->add_subcommand("create", "Создать базы каталога в папке DIR из SQL-файлов");
   create->add_option("DIR", options.Dir, "Папка каталога (Catalog, Profile, Furniture, Accessory)")->required();

@@ -370,7 +370,14 @@ void TTable::Open() {
     throw EDatabaseError(Format("Таблица %s не существует в базе данных %s", table_name_, alias_));
   }
   std::string order_by;
-  for (const std::string& name : info.PrimaryKey) order_by += (order_by.empty() ? "\"" : ", \"") + name + "\"";
+  for (const std::string& name : info.PrimaryKey) {
+    const auto def = std::find_if(info.Fields.begin(), info.Fields.end(),
+                                  [&](const TFieldDef& field) { return field.Name == name; });
+    // Money is kept as exact decimal text; as a key it orders by its value ("7" before "10").
+    const bool money = def != info.Fields.end() && def->Type == TFieldType::ftCurrency;
+    const std::string column = "\"" + name + "\"";
+    order_by += (order_by.empty() ? "" : ", ") + (money ? "CAST(" + column + " AS REAL)" : column);
+  }
   if (order_by.empty()) order_by = "rowid";
   const std::string sql = "SELECT * FROM " + alias_ + "." + table_name_ + " ORDER BY " + order_by;
   TStatement statement(connection_.Handle(), sql);

@@ -21,7 +21,7 @@ namespace {
 //   1400 - 128 - 20 = 1252.
 // Mullion TL-301, 82 wide on its axis: its ends reach the frame's impost delta (62 from the outer
 // edge), 1400 - 2 x 62 = 1276, less 2 per end by the T joint 2001: 1272, cut square; its steel
-// takes the joint's steel delta -12 per end: 1272 + 24 = 1296.
+// is shortened by the joint's steel delta, 12 per end: 1272 - 24 = 1248.
 // Sash TL-201, 77 wide: its outer edge lies 56 from the frame's outer edge (FlugelSize of TL-101)
 // and 33 from the mullion axis (FlugelSize of TL-301): x from 683 to 1244, y from 56 to 1344, so
 // 561 x 1288; bars 561 + 8.485 = 569.485 and 1288 + 8.485 = 1296.485; steel TL-S15 between the
@@ -75,7 +75,7 @@ TEST_F(DemoWindow, MullionBarAndSteel) {
   EXPECT_FLOAT_EQ(impost->ProfSize.Angle1, 90);
   EXPECT_FLOAT_EQ(impost->ProfSize.Angle2, 90);
   EXPECT_EQ(impost->Steel.ID, "TL-S20");
-  EXPECT_NEAR(impost->SteelSize.Length, 12960, 0.1);
+  EXPECT_NEAR(impost->SteelSize.Length, 12480, 0.1);
   EXPECT_EQ(dynamic_cast<Tgx25Point*>(impost->PX1)->SubSetID, 2001);
 }
 

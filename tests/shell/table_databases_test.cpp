@@ -119,6 +119,21 @@ TEST_F(Databases, TablesOpenInKeyOrderWithTheirTypes) {
   EXPECT_TRUE(messages.Shown().empty());
 }
 
+TEST_F(Databases, MoneyKeysOrderByTheirValue) {
+  {
+    TSqlConnection writer(DatabaseFile(dirs[TDatabaseAlias::GXDB_Profile]).string(), false);
+    for (const char* id : {"10", "7", "9.5"})
+      writer.Execute(std::string("INSERT INTO \"BeadComb\" (\"ID\", \"ProfGrp\") VALUES ('") + id + "', 1)");
+  }
+  databases.OpenDatabases(dirs);
+  TTable beads(databases.Sql(), "GXDB_Profile", "BeadComb");
+  ASSERT_TRUE(OpenTable(&beads));
+  ASSERT_EQ(beads.Data().RecordCount(), 3u);
+  EXPECT_EQ(beads.Data().Row(0)[0].AsCurrency(), TCurrency::FromInt(7));
+  EXPECT_EQ(beads.Data().Row(1)[0].AsCurrency(), TCurrency::FromExtended(9.5));
+  EXPECT_EQ(beads.Data().Row(2)[0].AsCurrency(), TCurrency::FromInt(10));
+}
+
 TEST_F(Databases, OpenTableReportsTableAndQueryFailures) {
   databases.OpenDatabases(dirs);
   TTable missing(databases.Sql(), "GXDB_Catalog", "NoSuchTable");
