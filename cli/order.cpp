@@ -254,6 +254,12 @@ TJson OrderJson(TOrder& Order) {
           {"positions", positions}};
 }
 
+void PrintMaterials(const TJson& Items, const char* Indent, std::ostream& Out) {
+  for (const TJson& item : Items)
+    Out << Format("%sМатериал %-12s группа %d, количество %.3f, итого %.2f\n", Indent, item["id"].get<std::string>(),
+                  item["group"].get<int>(), item["quantity"].get<double>(), item["total"].get<double>());
+}
+
 // The same content as text, line by line.
 void PrintOrder(const TJson& Order, std::ostream& Out) {
   Out << Format("Заказ № %s от %s (версия файла %s), %s\n", Order["no"].get<std::string>(),
@@ -292,7 +298,14 @@ void PrintOrder(const TJson& Order, std::ostream& Out) {
         Out << Format("    Профиль %-16s %-10s %8.1f мм %5.1f° %5.1f°\n", bar["bar"].get<std::string>(),
                       bar["profile"].get<std::string>(), bar["length"].get<double>(), bar["angle1"].get<double>(),
                       bar["angle2"].get<double>());
+      for (const TJson& piece : frame["cut_map"])
+        Out << Format("    Раскрой %-10s %8.1f мм %5.1f° %5.1f°, армирование %s %.1f мм\n",
+                      piece["id"].get<std::string>(), piece["length"].get<double>(), piece["angle1"].get<double>(),
+                      piece["angle2"].get<double>(), piece["steel"].get<std::string>(),
+                      piece["steel_length"].get<double>());
+      PrintMaterials(frame["materials"], "    ", Out);
     }
+    PrintMaterials(position["materials"], "  ", Out);
   }
 }
 

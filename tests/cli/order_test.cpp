@@ -7,6 +7,8 @@
 #include <fstream>
 
 #include "cli/cli_run.h"
+#include "construction/sample_constructions.h"
+#include "order/order.h"
 #include "shell/value_stream.h"
 
 namespace kv::cli {
@@ -60,6 +62,25 @@ TEST_F(OrderCommand, NewAddShow) {
   EXPECT_EQ(frame["fillings"].size(), 3u);
   EXPECT_EQ(frame["bars"].size(), 4u + 2u + 8u);
   EXPECT_EQ(frame["system"], "TL70");
+}
+
+TEST_F(OrderCommand, ShowListsCutMapsAndMaterials) {
+  TOrder order;
+  order.No = "9";
+  order.Add(test::RichConstruction("1"));
+  ASSERT_TRUE(order.SaveOrder(Path("rich.gxo")));
+  const TCliRun shown = RunCliCaptured({"order", "show", Path("rich.gxo")});
+  ASSERT_EQ(shown.Code, 0) << shown.Err;
+  EXPECT_NE(shown.Out.find("Раскрой KV-101       1301,5 мм  45,0°  45,0°, армирование ST-20 1200,0 мм"),
+            std::string::npos)
+      << shown.Out;
+  EXPECT_NE(shown.Out.find("Материал GL-4"), std::string::npos);
+  EXPECT_NE(shown.Out.find("Поля: 1.1 (стекло) 2.1 (створка)"), std::string::npos) << shown.Out;
+  EXPECT_NE(shown.Out.find("Поля: 1.3 (модификатор) 2.3 (рама)"), std::string::npos);
+  const auto json = nlohmann::json::parse(RunCliCaptured({"order", "show", Path("rich.gxo"), "--json"}).Out);
+  EXPECT_EQ(json["positions"][0]["frames"][0]["cut_map"].size(), 2u);
+  EXPECT_EQ(json["positions"][0]["materials"].size(), 2u);
+  EXPECT_EQ(json["positions"][0]["frames"][0]["kind"], "Дверь с порогом");
 }
 
 TEST_F(OrderCommand, AddThatCannotBuildLeavesTheFileAsItWas) {
