@@ -729,6 +729,7 @@ void ConstructionHeader(A& a, S& s) {
   a.Str(s.CarriedText2);
   a.Int(s.Count);
   if (a.Since(k03_02_2008)) a.Byte(s.LoadGroupH);
+  else if constexpr (A::kReading) s.LoadGroupH = lg10;
   a.Byte(s.ViewSide);
   a.Str(s.CarriedText3);
   a.Bool(s.CarriedFlag1);
@@ -739,6 +740,7 @@ void ConstructionHeader(A& a, S& s) {
   a.Bool(s.CheckStaticOnSave);
   for (auto* layer : {&s.SillLayer, &s.SinkLayer, &s.StuccoLayer, &s.QuarterLayer}) LayerFields(a, *layer);
   if (a.Since(k27_02_2008)) a.Int(s.Material);
+  else if constexpr (A::kReading) s.Material = 0;
   a.Int(s.ColorVariant);
   a.Str(s.InnerColor);
   a.Str(s.OuterColor);

@@ -277,6 +277,20 @@ TEST_F(OlderStreams, StreamOf07072007HasNoJointPropertiesOrTypes) {
   EXPECT_EQ(loaded->GetFrame(0)->MatType, 3);
 }
 
+TEST_F(OlderStreams, OlderHeaderTakesTheDefaultsEvenOverAnotherConstruction) {
+  auto original = test::SimpleWindow("1", 1000, 1000);
+  TSpecStream stream;
+  SaveConstruction(*original, stream, "01.01.2008");
+  stream.SetPosition(0);
+  auto target = RichConstruction("2");
+  ASSERT_NE(target->LoadGroupH, lg10);
+  ASSERT_NE(target->Material, 0);
+  target->Load(stream, "01.01.2008");
+  EXPECT_EQ(target->LoadGroupH, lg10);
+  EXPECT_EQ(target->Material, 0);
+  EXPECT_EQ(target->FrameCount(), 1);
+}
+
 TEST_F(OlderStreams, EveryFormatDateReadsWhatItWrote) {
   const auto original = RichConstruction("1");
   for (const char* version : {"01.01.2006", "20.04.2006", "08.07.2007", "04.11.2007", "15.01.2008", "16.01.2008",
