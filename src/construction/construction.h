@@ -79,7 +79,8 @@ public:
   void Assign(const Tgx25Construction& Source);
   // A copy of the whole construction kept before a sweeping change, and put back on failure.
   void CreateBackupCopy();
-  void RestoreBackupCopy();
+  // False when there is no copy, or when it cannot be read back (the error is shown to the user).
+  bool RestoreBackupCopy();
   bool BackupCopyExists() const { return FBackupCopy != nullptr; }
 
   // Numbering: frames from No ("%s.%d" when there are several), then every part below them.

@@ -15,6 +15,7 @@
 #include "shell/format_settings.h"
 #include "shell/random.h"
 #include "shell/stream_fields.h"
+#include "shell/user_messages.h"
 #include "construction/stream_records.h"
 
 namespace kv {
@@ -853,10 +854,16 @@ void Tgx25Construction::CreateBackupCopy() {
   Save(*FBackupCopy);
 }
 
-void Tgx25Construction::RestoreBackupCopy() {
-  if (!FBackupCopy) return;
+bool Tgx25Construction::RestoreBackupCopy() {
+  if (!FBackupCopy) return false;
   FBackupCopy->SetPosition(0);
-  Load(*FBackupCopy, kConstructionStreamVersion);
+  try {
+    Load(*FBackupCopy, kConstructionStreamVersion);
+    return true;
+  } catch (const std::exception& error) {
+    ShowError(error.what());
+    return false;
+  }
 }
 
 }  // namespace kv

@@ -55,6 +55,17 @@ size_t FindIntegerRecord(const std::vector<uint8_t>& Bytes, int32_t Value) {
   return ::testing::AssertionSuccess();
 }
 
+// Frames nested in frames deeper than a stream may hold: written, but refused when read.
+std::unique_ptr<Tgx25Construction> DeeplyNested() {
+  auto construction = std::make_unique<Tgx25Construction>();
+  TFrame* frame = construction->NewFrame(1);
+  for (int depth = 0; depth < 40; ++depth) {
+    test::BuildRectContour(*frame, {0, 0}, 1000, 1000, 10);
+    frame = static_cast<Tgx30CustomPart*>(frame->AddBasePart())->SetNewFrame();
+  }
+  return construction;
+}
+
 void PatchInteger(std::vector<uint8_t>& Bytes, size_t Position, int32_t Value) {
   std::memcpy(Bytes.data() + Position + 8, &Value, sizeof(Value));
 }
@@ -227,8 +238,29 @@ TEST(ConstructionStream, AssignAndBackupCopy) {
   copy.CreateBackupCopy();
   copy.RemoveFrame(copy.GetFrame(0));
   copy.No = "changed";
-  copy.RestoreBackupCopy();
+  EXPECT_TRUE(copy.RestoreBackupCopy());
   EXPECT_TRUE(SameBytes(StreamBytes(copy), StreamBytes(*original)));
+}
+
+TEST(ConstructionStream, NothingToRestoreWithoutABackupCopy) {
+  TScriptedMessages messages;
+  TUserMessagesScope scope(messages);
+  auto construction = test::SimpleWindow("1", 1000, 1000);
+  const std::vector<uint8_t> before = StreamBytes(*construction);
+  EXPECT_FALSE(construction->RestoreBackupCopy());
+  EXPECT_TRUE(SameBytes(StreamBytes(*construction), before));
+  EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST(ConstructionStream, BackupCopyThatCannotBeReadIsReportedNotThrown) {
+  TScriptedMessages messages;
+  TUserMessagesScope scope(messages);
+  auto construction = DeeplyNested();
+  construction->CreateBackupCopy();
+  EXPECT_FALSE(construction->RestoreBackupCopy());
+  ASSERT_EQ(messages.Shown().size(), 1u);
+  EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::mkError);
+  EXPECT_EQ(messages.LastText(), "Ошибка чтения из потока!\r\nСлишком глубокая вложенность элементов конструкции!");
 }
 
 // ---- older streams --------------------------------------------------------------------------
@@ -425,13 +457,7 @@ TEST(ConstructionStreamFailures, HugeCountsAreRefused) {
 }
 
 TEST(ConstructionStreamFailures, DeepNestingIsRefused) {
-  Tgx25Construction construction;
-  TFrame* frame = construction.NewFrame(1);
-  for (int depth = 0; depth < 40; ++depth) {
-    test::BuildRectContour(*frame, {0, 0}, 1000, 1000, 10);
-    frame = static_cast<Tgx30CustomPart*>(frame->AddBasePart())->SetNewFrame();
-  }
-  EXPECT_THROW(Reload(StreamBytes(construction)), EInOutError);
+  EXPECT_THROW(Reload(StreamBytes(*DeeplyNested())), EInOutError);
 }
 
 }  // namespace
