@@ -124,7 +124,8 @@ public:
   // everything is recalculated. ECreationError when the move is not possible.
   void ShiftImpost(TCustomImpost& Impost, TShiftMode Mode, long double Value);
   // Resizes the contour to NewSize (millimetres), the corner points on the extremes moving as the
-  // modes say; the bars follow. Restores the old geometry when the new one cannot be derived.
+  // modes say; the bars follow. The construction's backup copy is taken first: when the new
+  // contour cannot be derived the error propagates and the caller restores that copy.
   virtual void SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftMode YMode);
 
   // Walks over this element's tree (see CollectWalk), each kind with its own position.

@@ -1,6 +1,6 @@
 // Resizing a contour: the corners on the extremes move as the shift modes say, arcs keep a half
-// circle or their rise, bars keep their place or move in proportion; on failure the old geometry
-// is put back.
+// circle or their rise, bars keep their place or move in proportion. The construction's backup
+// copy is taken first; when the resized contour cannot be derived the caller puts it back.
 #include <vector>
 
 #include "construction/construction.h"
@@ -11,38 +11,6 @@
 namespace kv {
 
 namespace {
-
-// The geometry of an element's tree (every point and every line's arc) taken before a resize and
-// put back when the resized contour cannot be derived.
-class TGeometryBackup {
-public:
-  explicit TGeometryBackup(TAbstractFrame& Element) {
-    Element.VisitTree({[](TAbstractFrame&) {}, [this](Tgx25SelectedObject& object) { Keep(object); }});
-  }
-  void Restore() const {
-    for (const auto& [point, position] : FPoints) point->SetPoint(position);
-    for (const auto& line : FLines) {
-      line.Line->Radius = line.Radius;
-      line.Line->Radius2 = line.Radius2;
-      line.Line->Center = line.Center;
-    }
-  }
-
-private:
-  struct TLineArc {
-    Tgx25SimpleLine* Line;
-    float Radius;
-    float Radius2;
-    TPointF Center;
-  };
-  void Keep(Tgx25SelectedObject& Object) {
-    if (auto* point = dynamic_cast<Tgx25SimplePoint*>(&Object)) FPoints.emplace_back(point, point->GetPoint());
-    if (auto* line = dynamic_cast<Tgx25SimpleLine*>(&Object))
-      FLines.push_back({line, line->Radius, line->Radius2, line->Center});
-  }
-  std::vector<std::pair<Tgx25SimplePoint*, TPoint>> FPoints;
-  std::vector<TLineArc> FLines;
-};
 
 // How an arc side keeps its shape through a resize.
 struct TArcShape {
@@ -115,42 +83,36 @@ void TAbstractFrame::SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftM
   const int32_t dw = SetSize10(NewSize.Width) - old_box.Width();
   const int32_t dh = SetSize10(NewSize.Height) - old_box.Height();
   if (dw == 0 && dh == 0) return;
-  const TGeometryBackup backup(*this);
-  try {
-    const std::vector<TArcShape> arcs = ArcShapes(*this);
-    TRect new_box = old_box;
-    if (XMode == smLeft)
-      new_box.Left -= dw;
-    else
-      new_box.Right += dw;
-    if (YMode == smTop)
-      new_box.Top -= dh;
-    else
-      new_box.Bottom += dh;
-    const bool x_proportional = XMode == smXProportional;
-    const bool y_proportional = YMode == smYProportional;
-    for (auto& corner : Points) {
-      // Only corners exactly on the moving extreme follow it; the proportional modes spread the rest.
-      const int32_t x_edge = XMode == smLeft ? old_box.Left : old_box.Right;
-      const int32_t y_edge = YMode == smTop ? old_box.Top : old_box.Bottom;
-      if (corner->X == x_edge)
-        corner->X += XMode == smLeft ? -dw : dw;
-      else if (x_proportional)
-        corner->X = Proportional(corner->X, old_box.Left, old_box.Width(), new_box.Left, new_box.Width());
-      if (corner->Y == y_edge)
-        corner->Y += YMode == smTop ? -dh : dh;
-      else if (y_proportional)
-        corner->Y = Proportional(corner->Y, old_box.Top, old_box.Height(), new_box.Top, new_box.Height());
-    }
-    RestoreArcShapes(arcs);
-    if (x_proportional || y_proportional) MoveInProportion(*this, old_box, new_box, x_proportional, y_proportional);
-    CheckLinePoints(*this);
-    FullRecalc();
-  } catch (...) {
-    backup.Restore();
-    FullRecalc();
-    throw;
+  if (auto* construction = FindModelAncestor<Tgx25Construction>(this)) construction->CreateBackupCopy();
+  const std::vector<TArcShape> arcs = ArcShapes(*this);
+  TRect new_box = old_box;
+  if (XMode == smLeft)
+    new_box.Left -= dw;
+  else
+    new_box.Right += dw;
+  if (YMode == smTop)
+    new_box.Top -= dh;
+  else
+    new_box.Bottom += dh;
+  const bool x_proportional = XMode == smXProportional;
+  const bool y_proportional = YMode == smYProportional;
+  for (auto& corner : Points) {
+    // Only corners exactly on the moving extreme follow it; the proportional modes spread the rest.
+    const int32_t x_edge = XMode == smLeft ? old_box.Left : old_box.Right;
+    const int32_t y_edge = YMode == smTop ? old_box.Top : old_box.Bottom;
+    if (corner->X == x_edge)
+      corner->X += XMode == smLeft ? -dw : dw;
+    else if (x_proportional)
+      corner->X = Proportional(corner->X, old_box.Left, old_box.Width(), new_box.Left, new_box.Width());
+    if (corner->Y == y_edge)
+      corner->Y += YMode == smTop ? -dh : dh;
+    else if (y_proportional)
+      corner->Y = Proportional(corner->Y, old_box.Top, old_box.Height(), new_box.Top, new_box.Height());
   }
+  RestoreArcShapes(arcs);
+  if (x_proportional || y_proportional) MoveInProportion(*this, old_box, new_box, x_proportional, y_proportional);
+  CheckLinePoints(*this);
+  FullRecalc();
 }
 
 void TFrame::SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftMode YMode) {

@@ -18,6 +18,7 @@ namespace kv {
 namespace {
 
 using test::RichConstruction;
+using test::SameBytes;
 using test::StreamBytes;
 
 std::unique_ptr<Tgx25Construction> Reload(const std::vector<uint8_t>& Bytes, const std::string& Version = "") {
@@ -44,15 +45,6 @@ size_t FindIntegerRecord(const std::vector<uint8_t>& Bytes, int32_t Value) {
   const std::vector<size_t> found = IntegerRecords(Bytes, Value);
   EXPECT_EQ(found.size(), 1u) << Value;
   return found.empty() ? 0 : found.front();
-}
-
-// Equal streams, or the offset where they part.
-::testing::AssertionResult SameBytes(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B) {
-  const size_t common = std::min(A.size(), B.size());
-  for (size_t i = 0; i < common; ++i)
-    if (A[i] != B[i]) return ::testing::AssertionFailure() << "the streams part at byte " << i;
-  if (A.size() != B.size()) return ::testing::AssertionFailure() << "sizes " << A.size() << " and " << B.size();
-  return ::testing::AssertionSuccess();
 }
 
 // Frames nested in frames deeper than a stream may hold: written, but refused when read.

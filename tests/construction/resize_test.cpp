@@ -3,6 +3,7 @@
 #include "construction/construction.h"
 #include "construction/demo_catalogue.h"
 #include "construction/glass.h"
+#include "construction/sample_constructions.h"
 #include "shell/errors.h"
 
 namespace kv {
@@ -80,14 +81,45 @@ TEST_F(Resize, SegmentalArchKeepsItsRise) {
   EXPECT_EQ(BoundRectOf(frame.GetDimensions()).Width(), 16000);
 }
 
-TEST_F(Resize, FailedResizePutsTheOldGeometryBack) {
-  TFrame& frame = NewFrame({1300, 1400});
-  auto& part = dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]);
-  part.ChangeGlass("4M1-16-4M1");
-  // 300 mm leaves a glass of 200 mm, not above the smallest 200 x 200 of the catalogue.
-  EXPECT_THROW(frame.SetNewSize({300, 1400}, smRight, smBottom), EInterfaceError);
+TEST_F(Resize, TakesTheBackupCopyOfTheConstruction) {
+  TFrame& frame = NewFrame({1000, 1000});
+  const std::vector<uint8_t> before = test::StreamBytes(construction);
+  ASSERT_FALSE(construction.BackupCopyExists());
+  frame.SetNewSize({1200, 1000}, smRight, smBottom);
+  ASSERT_TRUE(construction.BackupCopyExists());
+  ASSERT_TRUE(construction.RestoreBackupCopy());
+  EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
+}
+
+TEST_F(Resize, SameSizeTakesNoBackupCopy) {
+  TFrame& frame = NewFrame({1000, 1000});
+  frame.SetNewSize({1000, 1000}, smRight, smBottom);
+  EXPECT_FALSE(construction.BackupCopyExists());
+}
+
+// A 300 mm wide frame leaves a glass of 200 mm, not above the smallest 200 x 200 of the catalogue.
+class FailedResize : public Resize {
+protected:
+  void SetUp() override {
+    TFrame& frame = NewFrame({1300, 1400});
+    dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).ChangeGlass("4M1-16-4M1");
+    before = test::StreamBytes(construction);
+    EXPECT_THROW(frame.SetNewSize({300, 1400}, smRight, smBottom), EInterfaceError);
+  }
+  std::vector<uint8_t> before;
+};
+
+TEST_F(FailedResize, LeavesTheConstructionForTheCallerToRestore) {
+  EXPECT_FALSE(test::SameBytes(test::StreamBytes(construction), before));
+  ASSERT_TRUE(construction.RestoreBackupCopy());
+  EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
+}
+
+TEST_F(FailedResize, RestoredFrameHasItsOldSizeAndGlass) {
+  ASSERT_TRUE(construction.RestoreBackupCopy());
+  const TFrame& frame = *construction.GetFrame(0);
   EXPECT_EQ(BoundRectOf(frame.GetDimensions()), (TRect{0, 0, 13000, 14000}));
-  EXPECT_EQ(part.Glass->GetInternalSize(), (TSize{12000, 13000}));
+  EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).Glass->GetInternalSize(), (TSize{12000, 13000}));
 }
 
 }  // namespace
