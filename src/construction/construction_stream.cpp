@@ -815,6 +815,18 @@ void LoadGlassRecord(Tgx25Glass& Glass, TSpecStream& Stream, const std::string& 
   GlassRecord(reader, Glass);
 }
 
+void Tgx25Glass::Assign(const Tgx25Glass& Source) {
+  if (&Source == this) return;
+  try {
+    TSpecStream copy;
+    SaveGlassRecord(Source, copy);
+    copy.SetPosition(0);
+    LoadGlassRecord(*this, copy, kConstructionStreamVersion);
+  } catch (const EKvError& error) {
+    throw ECreationError(Format("Ошибка копирования заполнения!\r\n(%s)", error.what()));
+  }
+}
+
 void LoadConstruction(Tgx25Construction& Construction, TSpecStream& Stream, const std::string& Version) {
   TModelReader reader(Stream, Version);
   Construction.Clear();

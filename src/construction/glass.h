@@ -123,6 +123,10 @@ public:
   void RecalcFalsh();
   void RecalcSpross();
 
+  // Becomes a copy of Source through its stream record, staying in its own part; a record that
+  // cannot be copied raises "Ошибка копирования заполнения!" with the reason.
+  void Assign(const Tgx25Glass& Source);
+
   // The profile of the element the glass sits in, and its colour.
   std::string GetFrameProfile() const;
   std::string GetFrameColor() const;

@@ -55,9 +55,11 @@ template <class A, class P, class Create, class Each>
 void OptionalRecord(A& a, P& Owned, Create MakeItem, Each Record) {
   bool exists = Owned != nullptr;
   a.Bool(exists);
-  if (!exists) return;
-  if constexpr (A::kReading) Owned = MakeItem();
-  Record(a, *Owned);
+  if constexpr (A::kReading) {
+    // An object read over again (a copy assigned to it) drops what the stream does not hold.
+    Owned = exists ? MakeItem() : nullptr;
+  }
+  if (exists) Record(a, *Owned);
 }
 
 // The add-on lists that constructions and orders both keep, in their stream order: additional

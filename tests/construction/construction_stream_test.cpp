@@ -255,6 +255,59 @@ TEST(ConstructionStream, BackupCopyThatCannotBeReadIsReportedNotThrown) {
   EXPECT_EQ(messages.LastText(), "Ошибка чтения из потока!\r\nСлишком глубокая вложенность элементов конструкции!");
 }
 
+// ---- copies of a glass ----------------------------------------------------------------------
+
+std::vector<uint8_t> GlassBytes(const Tgx25Glass& Glass) {
+  TSpecStream stream;
+  SaveGlassRecord(Glass, stream);
+  return stream.Bytes();
+}
+
+class GlassCopy : public ::testing::Test {
+protected:
+  std::unique_ptr<Tgx25Construction> rich = RichConstruction("1");
+  std::unique_ptr<Tgx25Construction> plain = test::SimpleWindow("2", 1000, 1000);
+  Tgx25Glass& decorated = *rich->GetFirstGlass();
+  Tgx25Glass& simple = *plain->GetFirstGlass();
+};
+
+TEST_F(GlassCopy, CarriesTheWholeRecordAndStaysInItsPart) {
+  ASSERT_TRUE(decorated.FalshExists());
+  Tgx30CustomPart* part = simple.ParentPart;
+  simple.Assign(decorated);
+  EXPECT_TRUE(SameBytes(GlassBytes(simple), GlassBytes(decorated)));
+  EXPECT_EQ(simple.ParentPart, part);
+  EXPECT_EQ(simple.FalshFrame->OwnerObject(), &simple);
+  EXPECT_EQ(simple.SprossFrame->OwnerObject(), &simple);
+}
+
+TEST_F(GlassCopy, GlassWithoutBarFramesTakesThemAway) {
+  ASSERT_TRUE(decorated.SprossExists());
+  decorated.Assign(simple);
+  EXPECT_FALSE(decorated.FalshExists());
+  EXPECT_FALSE(decorated.SprossExists());
+  EXPECT_TRUE(SameBytes(GlassBytes(decorated), GlassBytes(simple)));
+}
+
+TEST_F(GlassCopy, ItselfChangesNothing) {
+  const std::vector<uint8_t> before = GlassBytes(decorated);
+  decorated.Assign(decorated);
+  EXPECT_TRUE(SameBytes(GlassBytes(decorated), before));
+}
+
+TEST_F(GlassCopy, RecordThatCannotBeWrittenFailsWithTheReason) {
+  Tgx25SimplePoint stray(nullptr, TPoint{1, 1});
+  decorated.FalshFrame->Parts[0]->Points[0]->Point = &stray;
+  const std::vector<uint8_t> before = GlassBytes(simple);
+  try {
+    simple.Assign(decorated);
+    FAIL() << "copied";
+  } catch (const ECreationError& error) {
+    EXPECT_STREQ(error.what(), "Ошибка копирования заполнения!\r\n(Не могу определить ссылку на точку в разделе!)");
+  }
+  EXPECT_TRUE(SameBytes(GlassBytes(simple), before));
+}
+
 // ---- older streams --------------------------------------------------------------------------
 
 // Frames of streams before 03.02.2008 take the material type of their system from the catalogue.
