@@ -26,7 +26,7 @@ function(kv_test_support folder)
   endif()
   add_library(kv_test_support_${folder} STATIC ${sources})
   target_include_directories(kv_test_support_${folder} PUBLIC ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(kv_test_support_${folder} PUBLIC kv_${folder})
+  target_link_libraries(kv_test_support_${folder} PUBLIC kv_${folder} GTest::gtest)
   target_compile_definitions(kv_test_support_${folder} PUBLIC
     KV_SOURCE_DIR="${CMAKE_SOURCE_DIR}" KV_BINARY_DIR="${CMAKE_BINARY_DIR}")
 endfunction()
