@@ -355,13 +355,12 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   three_fields.Width = 2100;
   three_fields.Vertical = {700, 1400};
   three_fields.Sashes = {1, 3};
-  TBuildOptions balcony;
-  balcony.Figure = "balkon-left";
-  balcony.Width = 1500;
-  balcony.Height = 2150;
-  balcony.HX = 700;
-  balcony.HY = 1400;
-  balcony.Sashes = {1};
+  // The balcony door type of the catalogue at its standard size: door frame with threshold, door sash.
+  TBuildOptions door;
+  door.TypeWin = 2;
+  door.Width = 750;
+  door.Height = 2150;
+  door.Sashes = {1};
   TBuildOptions arched;
   arched.Figure = "arc";
   arched.Width = 1200;
@@ -369,7 +368,7 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   arched.HY = 400;
   return {{"Окно одностворчатое", single},
           {"Окно трехстворчатое с двумя створками", three_fields},
-          {"Балконный блок с дверью", balcony},
+          {"Балконная дверь", door},
           {"Арочное окно", arched}};
 }
 
