@@ -25,7 +25,7 @@ int RunCli(int argc, char** argv) {
 }
 
 int RunCli(const std::vector<std::string>& args) {
-  CLI::App app{"korvent-cli: расчёт и проверка конструкций окон и дверей из командной строки"};
+  CLI::App app{"korvent-cli: расчёт и проверка конструкций окон и дверей из командной строки", "korvent-cli"};
   app.require_subcommand(1);
   for (auto& [name, install] : Installers()) install(app);
   std::vector<std::string> reversed(args.rbegin(), args.rend());
