@@ -19,4 +19,8 @@ std::string ObjTypeCaption(TObjType Type) {
   return "";
 }
 
+TObjType ObjTypeOfWinType(int32_t WinType) {
+  return WinType == otxDoor || WinType == otxFasad ? static_cast<TObjType>(WinType) : otxWindow;
+}
+
 }  // namespace kv

@@ -27,6 +27,9 @@ enum TFillType : uint8_t { ftNone, ftGlass, ftFlugel, ftModificator, ftFrame, ft
 enum TObjType : uint8_t { otxWindow, otxDoor, otxFasad };
 // "Окно", "Дверь с порогом", "Фасад".
 std::string ObjTypeCaption(TObjType Type);
+// The kind of item a catalogue window type builds: its WinType code counts in the order of TObjType
+// (0 window, 1 door, 2 facade); an unknown code builds a window.
+TObjType ObjTypeOfWinType(int32_t WinType);
 
 // How a resize or a shift moves points.
 enum TShiftMode : uint8_t {

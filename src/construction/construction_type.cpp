@@ -56,6 +56,7 @@ TWinTypeInfo GetWinTypeInfo(int32_t TypeWin) {
   info.ProfSys = win.Text("FixedProfSys");
   info.FurnSys = win.Text("FixedFurnSys");
   info.Glass = win.Text("FixedGlass");
+  info.WinType = win.Int("WinType");
 
   const TMemTable& schemes = CatalogueTable(Catalogue().DM_Catalog, "TypeProf");
   const TRecord* scheme = FindProfileScheme(schemes, TypeWin, info.ProfSys);

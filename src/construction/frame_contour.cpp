@@ -214,7 +214,7 @@ void TAbstractFrame::SetContour(const TFillContour& Derived) {
   // Every element's contour starts at its bottom-left corner, like a new frame's.
   TFillContour Contour = Derived;
   const auto bottom_left = std::min_element(Contour.begin(), Contour.end(), [](const auto& a, const auto& b) {
-    return a.Start.X < b.Start.X || (a.Start.X == b.Start.X && a.Start.Y > b.Start.Y);
+    return StartsContourBefore(a.Start, b.Start);
   });
   std::rotate(Contour.begin(), bottom_left, Contour.end());
   if (Points.size() == Contour.size() && Lines.size() == Contour.size()) {
@@ -261,6 +261,7 @@ void TFrame::BuildInitial(const TInitialSize& Size) {
   FurnSys = type.FurnSys;
   Article = type.Article;
   ArticleName = type.ArticleName;
+  ObjType = ObjTypeOfWinType(type.WinType);
   MatType = GetSysMatType(ProfSys);
   if (ProfColor.empty()) ProfColor = GetSysBaseColor(ProfSys);
   if (FurnColor.empty()) FurnColor = ProfColor;

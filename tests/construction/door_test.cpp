@@ -76,5 +76,28 @@ TEST_F(DemoBalconyDoor, GlassOfTheSash) {
   EXPECT_EQ(glass.Bead.ID, "TL-BD24");
 }
 
+TEST_F(DemoBalconyDoor, TheDoorTypeBuildsADoor) {
+  EXPECT_EQ(GetWinTypeInfo(2).WinType, 1);
+  EXPECT_EQ(frame->ObjType, otxDoor);
+  EXPECT_EQ(ObjTypeCaption(frame->ObjType), "Дверь с порогом");
+}
+
+TEST(ObjTypeOfWinType, WindowTypesBuildWindows) {
+  test::TDemoCatalogue catalogue;
+  Tgx25Construction construction;
+  TFrame* window = construction.NewFrame(1);
+  window->ObjType = otxFasad;
+  window->BuildInitial({1300, 1400});
+  EXPECT_EQ(window->ObjType, otxWindow);
+}
+
+TEST(ObjTypeOfWinType, CodesCountInTheOrderOfTheKinds) {
+  EXPECT_EQ(ObjTypeOfWinType(0), otxWindow);
+  EXPECT_EQ(ObjTypeOfWinType(1), otxDoor);
+  EXPECT_EQ(ObjTypeOfWinType(2), otxFasad);
+  EXPECT_EQ(ObjTypeOfWinType(7), otxWindow);
+  EXPECT_EQ(ObjTypeOfWinType(-1), otxWindow);
+}
+
 }  // namespace
 }  // namespace kv
