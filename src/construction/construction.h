@@ -71,6 +71,8 @@ public:
   TModelObject* FindObjectByInternalID(int32_t ID);
   void SetHidden();
   void SetVisible();
+  // Mirrors the construction about its vertical centre line (left becomes right) and recalculates it.
+  void MirrorPositionX();
 
   // The construction stream (Version: the stream's format date, empty for the current layout).
   void Save(TSpecStream& Stream) const;

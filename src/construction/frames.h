@@ -20,6 +20,9 @@ namespace kv {
 class TFrame;
 class TCustomFrame;
 
+// Every contour starts at its leftmost corner, the lowest of those: A comes before B there.
+bool StartsContourBefore(const TPoint& A, const TPoint& B);
+
 class TAbstractFrame : public TModelObject {
 public:
   explicit TAbstractFrame(TModelObject* Parent);
@@ -128,6 +131,14 @@ public:
   // contour cannot be derived the error propagates and the caller restores that copy.
   virtual void SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftMode YMode);
 
+  // Turns the contour (corners and sides together) so that it starts at its bottom-left corner.
+  // Frames with profiles do so after a change of the contour; bar frames when they are mirrored.
+  virtual void NormalizePoints();
+  // Mirrors the element and everything in it about the vertical line x = Axis2 / 2: the contour
+  // runs clockwise again from its bottom-left corner, bars keep end 1 on the left, part contours
+  // follow. Derived geometry is left to the following FullRecalc.
+  virtual void MirrorPointsX(int32_t Axis2);
+
   // Walks over this element's tree (see CollectWalk), each kind with its own position.
   TModelObject* GetFirstObject(TWalkKind Kind);
   TModelObject* GetNextObject(TWalkKind Kind);
@@ -217,6 +228,8 @@ public:
   void BuildInitial(const TInitialSize& Size);
   // Resizes and then moves the construction back to the origin.
   void SetNewSize(const TSizeF& NewSize, TShiftMode XMode, TShiftMode YMode) override;
+  // LeftTop follows the mirrored contour.
+  void MirrorPointsX(int32_t Axis2) override;
 
   int32_t TypeWin = 0;
   TObjType ObjType = otxWindow;

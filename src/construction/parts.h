@@ -95,6 +95,13 @@ public:
   virtual TCustomFrame* GetParentCustomFrame() const;
   // This part or an object inside it with that identifier, nullptr when none.
   virtual TModelObject* FindObjectByInternalID(int32_t ID);
+  // Each side's end order (Inverted) made to follow the order of the corners.
+  virtual void SortContour();
+  // The contour turned (corners and sides together) so that it starts at its bottom-left corner.
+  virtual void NormalizePoints();
+  // After the element's points were mirrored: the contour run the other way round (clockwise again)
+  // from the same first corner, so that mirroring twice gives back the same part.
+  virtual void MirrorPoints();
 
   Tgx25PartPoint* AddPoint(Tgx25SimplePoint* P);
   Tgx25PartLine* AddLine(Tgx25Line* Line, bool Inverted = false);

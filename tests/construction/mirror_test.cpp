@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "construction/construction.h"
+#include "construction/demo_catalogue.h"
+#include "construction/demo_windows.h"
+#include "construction/glass.h"
+#include "construction/sample_constructions.h"
+#include "shell/random.h"
+
+namespace kv {
+namespace {
+
+using test::SameBytes;
+using test::StreamBytes;
+
+Tgx30CustomPart& Field(TAbstractFrame& Element, size_t Index) {
+  return dynamic_cast<Tgx30CustomPart&>(*Element.Parts.at(Index));
+}
+
+TRect Box(const TAbstractFrame& Element) { return BoundRectOf(Element.GetDimensions()); }
+
+// A window of the demo type 1, 1300 x 1400 mm, a mullion 500 mm from the left, a sash on the right.
+class MirroredWindow : public ::testing::Test {
+protected:
+  test::TDemoCatalogue catalogue;
+  std::unique_ptr<Tgx25Construction> window = test::BuildDemoWindow(1300, 1400, {500}, {2});
+  TFrame& frame = *window->GetFrame(0);
+};
+
+TEST_F(MirroredWindow, TheMullionAndTheSashChangeSides) {
+  const TRect sash_before = Box(*Field(frame, 1).Flugel);
+  window->MirrorPositionX();
+  EXPECT_EQ(Box(frame), (TRect{0, 0, 13000, 14000}));
+  EXPECT_EQ(frame.Imposts.at(0)->PX1->X, 8000);
+  EXPECT_EQ(frame.Imposts.at(0)->PX2->X, 8000);
+  ASSERT_EQ(Field(frame, 1).FillType, ftFlugel);
+  const TRect sash = Box(*Field(frame, 1).Flugel);
+  EXPECT_LT(sash.Right, 8000);
+  EXPECT_EQ(sash.Left, 13000 - sash_before.Right);
+  EXPECT_EQ(sash.Width(), sash_before.Width());
+  EXPECT_EQ(sash.Height(), sash_before.Height());
+  EXPECT_EQ(Field(frame, 0).GetBoundRect(), (TRect{8000, 0, 13000, 14000}));
+}
+
+TEST_F(MirroredWindow, ContoursStayClockwiseFromTheBottomLeft) {
+  window->MirrorPositionX();
+  EXPECT_EQ(frame.Points.at(0)->GetPoint(), (TPoint{0, 14000}));
+  EXPECT_EQ(frame.Points.at(1)->GetPoint(), (TPoint{0, 0}));
+  EXPECT_EQ(frame.Points.at(2)->GetPoint(), (TPoint{13000, 0}));
+  for (size_t i = 0; i < frame.Lines.size(); ++i) {
+    EXPECT_EQ(frame.Lines[i]->PX1, frame.Points[i].get());
+    EXPECT_EQ(frame.Lines[i]->PX2, frame.Points[(i + 1) % frame.Points.size()].get());
+  }
+  const TFlugel& sash = *Field(frame, 1).Flugel;
+  EXPECT_EQ(sash.Points.at(0)->X, Box(sash).Left);
+  EXPECT_EQ(sash.Points.at(0)->Y, Box(sash).Bottom);
+  // Every part runs clockwise on the screen: a positive signed area with y downwards.
+  for (const auto& part : frame.Parts) {
+    long double area = 0;
+    const size_t n = part->Points.size();
+    for (size_t i = 0; i < n; ++i) {
+      const TPoint a = part->Points[i]->GetPoint();
+      const TPoint b = part->Points[(i + 1) % n]->GetPoint();
+      area += static_cast<long double>(a.X) * b.Y - static_cast<long double>(b.X) * a.Y;
+    }
+    EXPECT_GT(area, 0);
+  }
+}
+
+TEST_F(MirroredWindow, BarSizesAreKept) {
+  const float mullion = frame.Imposts.at(0)->ProfSize.Length;
+  const float sash_top = Field(frame, 1).Flugel->GetFrameLine(1)->ProfSize.Length;
+  const TSize glass = Field(frame, 0).Glass->GetInternalSize();
+  window->MirrorPositionX();
+  EXPECT_FLOAT_EQ(frame.Imposts.at(0)->ProfSize.Length, mullion);
+  EXPECT_FLOAT_EQ(Field(frame, 1).Flugel->GetFrameLine(1)->ProfSize.Length, sash_top);
+  EXPECT_EQ(Field(frame, 0).Glass->GetInternalSize(), glass);
+}
+
+// The recalculation draws new identifiers for the glass contours: both sides draw them from the
+// same seed.
+TEST_F(MirroredWindow, MirroringTwiceGivesTheSameStream) {
+  RandomGenerator().Seed(5);
+  frame.FullRecalc();
+  const std::vector<uint8_t> before = StreamBytes(*window);
+  window->MirrorPositionX();
+  EXPECT_FALSE(SameBytes(StreamBytes(*window), before));
+  RandomGenerator().Seed(5);
+  window->MirrorPositionX();
+  EXPECT_TRUE(SameBytes(StreamBytes(*window), before));
+}
+
+TEST(MirrorPositionX, TheDoorThresholdStaysButtedBetweenTheSides) {
+  test::TDemoCatalogue catalogue;
+  Tgx25Construction construction;
+  TFrame* frame = construction.NewFrame(2);
+  frame->BuildInitial({750, 2150});
+  const float threshold = frame->GetFrameLine(3)->ProfSize.Length;
+  construction.MirrorPositionX();
+  EXPECT_EQ(frame->GetFrameLine(3)->GetProfile(), "TL-1201");
+  EXPECT_EQ(dynamic_cast<Tgx25Point&>(*frame->Points[0]).AngleType, atX2to1);
+  EXPECT_EQ(dynamic_cast<Tgx25Point&>(*frame->Points[3]).AngleType, atX1to2);
+  EXPECT_FLOAT_EQ(frame->GetFrameLine(3)->ProfSize.Length, threshold);
+}
+
+TEST(MirrorPositionX, TwoFramesSwapPlaces) {
+  test::TDemoCatalogue catalogue;
+  Tgx25Construction construction;
+  TFrame* left = construction.NewFrame(1);
+  left->BuildInitial({600, 1400});
+  TFrame* right = construction.NewFrame(1);
+  right->BuildInitial({900, 1000, figRect, 0, 0, 0, 0, {600, 0}});
+  construction.MirrorPositionX();
+  EXPECT_EQ(Box(*right), (TRect{0, 0, 9000, 10000}));
+  EXPECT_EQ(Box(*left), (TRect{9000, 0, 15000, 14000}));
+  EXPECT_EQ(right->LeftTop, (TPoint{0, 0}));
+  EXPECT_EQ(left->LeftTop, (TPoint{9000, 0}));
+}
+
+TEST(MirrorPositionX, AnEmptyConstructionStaysEmpty) {
+  Tgx25Construction construction;
+  construction.MirrorPositionX();
+  EXPECT_EQ(construction.FrameCount(), 0);
+}
+
+// --- part contour operations ------------------------------------------------------------------
+
+TEST_F(MirroredWindow, PartMirrorPointsTwiceRestoresTheContour) {
+  TFalshPart& part = Field(frame, 0);
+  std::vector<std::pair<const Tgx25SimplePoint*, bool>> before;
+  for (size_t i = 0; i < part.Points.size(); ++i) before.emplace_back(part.Points[i]->Point, part.Lines[i]->Inverted);
+  part.MirrorPoints();
+  EXPECT_EQ(part.Points[0]->Point, before[0].first);
+  EXPECT_EQ(part.Points[1]->Point, before.back().first);
+  part.MirrorPoints();
+  for (size_t i = 0; i < part.Points.size(); ++i) {
+    EXPECT_EQ(part.Points[i]->Point, before[i].first);
+    EXPECT_EQ(part.Lines[i]->Inverted, before[i].second);
+  }
+}
+
+TEST_F(MirroredWindow, PartNormalizePointsStartsAtTheBottomLeft) {
+  TFalshPart& part = Field(frame, 1);
+  std::rotate(part.Points.begin(), part.Points.begin() + 2, part.Points.end());
+  std::rotate(part.Lines.begin(), part.Lines.begin() + 2, part.Lines.end());
+  part.NormalizePoints();
+  EXPECT_EQ(part.Points[0]->GetPoint(), (TPoint{5000, 14000}));
+  EXPECT_EQ(part.Lines[0]->GetFirstPoint()->GetPoint(), (TPoint{5000, 14000}));
+}
+
+TEST_F(MirroredWindow, PartSortContourSetsTheEndOrderOfEverySide) {
+  TFalshPart& part = Field(frame, 1);
+  std::vector<bool> before;
+  for (auto& line : part.Lines) {
+    before.push_back(line->Inverted);
+    line->ExchangePointPos();
+  }
+  part.SortContour();
+  for (size_t i = 0; i < part.Lines.size(); ++i) EXPECT_EQ(part.Lines[i]->Inverted, before[i]) << i;
+}
+
+TEST_F(MirroredWindow, ElementNormalizePointsKeepsSidesOnTheirCorners) {
+  std::rotate(frame.Points.begin(), frame.Points.begin() + 1, frame.Points.end());
+  std::rotate(frame.Lines.begin(), frame.Lines.begin() + 1, frame.Lines.end());
+  frame.NormalizePoints();
+  EXPECT_EQ(frame.Points[0]->GetPoint(), (TPoint{0, 14000}));
+  for (size_t i = 0; i < frame.Lines.size(); ++i) EXPECT_EQ(frame.Lines[i]->PX1, frame.Points[i].get());
+}
+
+}  // namespace
+}  // namespace kv
