@@ -120,6 +120,11 @@ public:
   virtual void SplitPart(TFalshPart& Part, TCustomImpost& Impost);
   // Inserts a bar into a part and divides the part; nullptr when nothing was inserted.
   virtual TCustomImpost* SetNewImpost(const TNewImpost& Params);
+  // Deletes a bar and joins the two parts on its sides into one, which keeps the filling of the
+  // first; the bar's end points go where nothing else stands on them; everything is recalculated.
+  // ECreationError "Удаление невозможно. На импост опираются другие объекты!" when a bar stands on
+  // it, "Не найден импост в разделе!" when it does not divide two parts of this element.
+  virtual void Merge(TCustomImpost& Impost);
   // Every bar end put back onto the line it stands on, after the contour moved.
   void CheckImpostPointCoordinate();
   // Moves a bar: smXPoint / smYPoint to a coordinate (asking which end of a slanted bar takes it),

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "construction/construction.h"
+#include "construction/demo_catalogue.h"
+#include "construction/demo_windows.h"
+#include "construction/glass.h"
+#include "shell/errors.h"
+
+namespace kv {
+namespace {
+
+using test::InsertDemoMullion;
+
+Tgx30CustomPart& Field(TAbstractFrame& Element, size_t Index) {
+  return dynamic_cast<Tgx30CustomPart&>(*Element.Parts.at(Index));
+}
+
+// What the contour bookkeeping and the sizes of a frame come to.
+struct TFrameState {
+  std::vector<std::vector<TPoint>> PartCorners;
+  std::vector<std::vector<const Tgx25Line*>> PartSides;
+  std::vector<float> SideLengths;
+  std::vector<size_t> StandingPoints;
+  size_t Bars = 0;
+  std::vector<TSize> Glasses;
+  friend bool operator==(const TFrameState&, const TFrameState&) = default;
+};
+
+TFrameState StateOf(TFrame& Frame) {
+  TFrameState state;
+  for (const auto& part : Frame.Parts) {
+    state.PartCorners.emplace_back();
+    state.PartSides.emplace_back();
+    for (const auto& p : part->Points) state.PartCorners.back().push_back(p->GetPoint());
+    for (const auto& l : part->Lines) state.PartSides.back().push_back(l->GetLine());
+    const auto& custom = dynamic_cast<const Tgx30CustomPart&>(*part);
+    if (custom.Glass) state.Glasses.push_back(custom.Glass->GetInternalSize());
+  }
+  for (size_t i = 0; i < Frame.Lines.size(); ++i) {
+    state.SideLengths.push_back(Frame.GetFrameLine(static_cast<int>(i))->ProfSize.Length);
+    state.StandingPoints.push_back(Frame.Lines[i]->Points.size());
+  }
+  state.Bars = Frame.Imposts.size();
+  return state;
+}
+
+class MergeDemoWindow : public ::testing::Test {
+protected:
+  test::TDemoCatalogue catalogue;
+  std::unique_ptr<Tgx25Construction> window = test::BuildDemoWindow(1300, 1400, {}, {});
+  TFrame& frame = *window->GetFrame(0);
+};
+
+TEST_F(MergeDemoWindow, InsertingThenMergingGivesBackTheFrame) {
+  const TFrameState before = StateOf(frame);
+  TImpost* mullion = InsertDemoMullion(frame, 0, {5000, 0}, {5000, 14000});
+  ASSERT_NE(mullion, nullptr);
+  ASSERT_EQ(frame.Parts.size(), 2u);
+  frame.Merge(*mullion);
+  EXPECT_EQ(StateOf(frame), before);
+}
+
+TEST_F(MergeDemoWindow, TheJoinedPartKeepsTheFillingOfTheFirst) {
+  TImpost* mullion = InsertDemoMullion(frame, 0, {5000, 0}, {5000, 14000});
+  ASSERT_NE(mullion, nullptr);
+  TFlugel* sash = test::InsertDemoSash(Field(frame, 0), "4M1-16-4M1");
+  frame.Merge(*mullion);
+  ASSERT_EQ(frame.Parts.size(), 1u);
+  EXPECT_EQ(Field(frame, 0).FillType, ftFlugel);
+  EXPECT_EQ(Field(frame, 0).Flugel.get(), sash);
+  // The sash now fills the whole frame, like one hung in a frame that was never divided.
+  auto fresh = test::BuildDemoWindow(1300, 1400, {}, {1});
+  const TFlugel& whole = *Field(*fresh->GetFrame(0), 0).Flugel;
+  EXPECT_EQ(BoundRectOf(sash->GetDimensions()), BoundRectOf(whole.GetDimensions()));
+  EXPECT_FLOAT_EQ(sash->GetFrameLine(1)->ProfSize.Length, whole.GetFrameLine(1)->ProfSize.Length);
+}
+
+TEST_F(MergeDemoWindow, ACrossOfBarsComesApartInTheReverseOrder) {
+  const TFrameState before = StateOf(frame);
+  TImpost* mullion = InsertDemoMullion(frame, 0, {5000, 0}, {5000, 14000});
+  TImpost* transom = InsertDemoMullion(frame, 1, {0, 7000}, {13000, 7000});
+  ASSERT_NE(transom, nullptr);
+  EXPECT_THROW(
+      {
+        try {
+          frame.Merge(*mullion);
+        } catch (const ECreationError& e) {
+          EXPECT_STREQ(e.what(), "Удаление невозможно. На импост опираются другие объекты!");
+          throw;
+        }
+      },
+      ECreationError);
+  EXPECT_EQ(frame.Parts.size(), 3u);
+  frame.Merge(*transom);
+  EXPECT_EQ(frame.Parts.size(), 2u);
+  EXPECT_TRUE(mullion->Points.empty());
+  frame.Merge(*mullion);
+  EXPECT_EQ(StateOf(frame), before);
+}
+
+TEST_F(MergeDemoWindow, ABarOfAnotherElementIsRefused) {
+  auto other = test::BuildDemoWindow(1300, 1400, {500}, {});
+  TCustomImpost& foreign = *other->GetFrame(0)->Imposts.at(0);
+  EXPECT_THROW(frame.Merge(foreign), ECreationError);
+  EXPECT_EQ(frame.Parts.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kv
