@@ -130,6 +130,15 @@ public:
                             int Selector = 0) const;
   // Where the line through A and B crosses the part's contour; false unless it crosses twice.
   bool FindImpostCrossPoints(const TPoint& A, const TPoint& B, TImpostCross& Cross) const;
+  // The same for the line parallel to A-B, Distance to its right-hand side (on the screen).
+  bool FindParallelImpostCrossPoints(const TPoint& A, const TPoint& B, long double Distance, TImpostCross& Cross) const;
+  // A bar of the contour stands with an end on Impost.
+  bool DependImpostFound(const TCustomImpost* Impost) const;
+  // Point is a corner of the part or stands on one of its sides.
+  bool DependPointLineFound(const Tgx25SimplePoint* Point) const;
+  // Width and height of the field between the profiles of its sides (the gsiWidth contour), model
+  // units.
+  TSize GetFalshFrameSize() const;
 
   std::string No;
   std::vector<std::unique_ptr<Tgx25PartPoint>> Points;

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "catalogue/profile_lookups.h"
+#include "construction/construction.h"
+#include "construction/demo_catalogue.h"
+#include "construction/demo_windows.h"
+
+namespace kv {
+namespace {
+
+// A window of the demo type 1, 1300 x 1400 mm, with a mullion 500 mm from the left: part 0 on the
+// left, part 1 on the right.
+class PartQueries : public ::testing::Test {
+protected:
+  TFalshPart& Part(size_t Index) { return *frame.Parts.at(Index); }
+
+  test::TDemoCatalogue catalogue;
+  std::unique_ptr<Tgx25Construction> window = test::BuildDemoWindow(1300, 1400, {500}, {});
+  TFrame& frame = *window->GetFrame(0);
+  TCustomImpost& mullion = *frame.Imposts.at(0);
+};
+
+TEST_F(PartQueries, BothFieldsOfTheMullionFindIt) {
+  EXPECT_TRUE(Part(0).ImpostFound(&mullion));
+  EXPECT_TRUE(Part(1).ImpostFound(&mullion));
+  EXPECT_EQ(frame.SeekDependentPart(&mullion).size(), 2u);
+  EXPECT_FALSE(Part(0).ImpostFound(nullptr));
+}
+
+TEST_F(PartQueries, ALineCrossesTheFieldTwice) {
+  TImpostCross cross;
+  ASSERT_TRUE(Part(1).FindImpostCrossPoints({0, 7000}, {100, 7000}, cross));
+  const auto [low, high] = std::minmax(cross.Point1.X, cross.Point2.X);
+  EXPECT_EQ(low, 5000);
+  EXPECT_EQ(high, 13000);
+  EXPECT_EQ(cross.Point1.Y, 7000);
+  EXPECT_NE(cross.Side1, cross.Side2);
+  EXPECT_EQ(Part(1).Lines[static_cast<size_t>(cross.Point1.X == 5000 ? cross.Side1 : cross.Side2)]->GetLine(), &mullion);
+}
+
+TEST_F(PartQueries, ALineOutsideTheFieldOrOfNoLengthCrossesNothing) {
+  TImpostCross cross;
+  EXPECT_FALSE(Part(1).FindImpostCrossPoints({0, 20000}, {100, 20000}, cross));
+  EXPECT_FALSE(Part(1).FindImpostCrossPoints({7000, 7000}, {7000, 7000}, cross));
+  // A vertical line left of the field.
+  EXPECT_FALSE(Part(1).FindImpostCrossPoints({2000, 0}, {2000, 100}, cross));
+}
+
+TEST_F(PartQueries, AParallelLineLiesToTheRightOfItsDirection) {
+  TImpostCross cross;
+  // Going right along y = 7000, the right-hand side on the screen is below.
+  ASSERT_TRUE(Part(1).FindParallelImpostCrossPoints({0, 7000}, {13000, 7000}, 1000, cross));
+  EXPECT_EQ(cross.Point1.Y, 8000);
+  EXPECT_EQ(cross.Point2.Y, 8000);
+  ASSERT_TRUE(Part(1).FindParallelImpostCrossPoints({13000, 7000}, {0, 7000}, 1000, cross));
+  EXPECT_EQ(cross.Point1.Y, 6000);
+  EXPECT_FALSE(Part(1).FindParallelImpostCrossPoints({0, 7000}, {13000, 7000}, 10000, cross));
+}
+
+TEST_F(PartQueries, FieldsOfABarStandingOnTheMullionDependOnIt) {
+  TImpost* transom = test::InsertDemoMullion(frame, 1, {5000, 7000}, {13000, 7000});
+  ASSERT_NE(transom, nullptr);
+  ASSERT_EQ(frame.Parts.size(), 3u);
+  EXPECT_FALSE(Part(0).DependImpostFound(&mullion));
+  EXPECT_TRUE(Part(1).DependImpostFound(&mullion));
+  EXPECT_TRUE(Part(2).DependImpostFound(&mullion));
+  EXPECT_FALSE(Part(1).DependImpostFound(transom));
+  EXPECT_FALSE(Part(1).DependImpostFound(nullptr));
+}
+
+TEST_F(PartQueries, APointOnASideOrACornerBelongsToTheField) {
+  TImpost* transom = test::InsertDemoMullion(frame, 1, {5000, 7000}, {13000, 7000});
+  ASSERT_NE(transom, nullptr);
+  const Tgx25SimplePoint* on_mullion = transom->PX1;
+  ASSERT_EQ(on_mullion->Owner, &mullion);
+  // The left field runs along the whole mullion, the right fields have the point as a corner.
+  EXPECT_TRUE(Part(0).DependPointLineFound(on_mullion));
+  EXPECT_TRUE(Part(1).DependPointLineFound(on_mullion));
+  EXPECT_TRUE(Part(0).DependPointLineFound(frame.Points[0].get()));
+  EXPECT_FALSE(Part(2).DependPointLineFound(frame.Points[1].get()));
+  EXPECT_FALSE(Part(0).DependPointLineFound(nullptr));
+}
+
+TEST_F(PartQueries, TheFrameSizeOfAFieldLiesBetweenTheProfiles) {
+  auto plain = test::BuildDemoWindow(1300, 1400, {}, {});
+  const TFrame& whole = *plain->GetFrame(0);
+  const auto width = static_cast<int32_t>(GetProfWidth(whole.Lines[0]->GetProfile()));
+  ASSERT_GT(width, 0);
+  EXPECT_EQ(whole.Parts.at(0)->GetFalshFrameSize(), (TSize{13000 - 2 * width, 14000 - 2 * width}));
+  EXPECT_EQ(whole.Parts.at(0)->GetInternalSize(), (TSize{13000, 14000}));
+}
+
+}  // namespace
+}  // namespace kv
