@@ -127,6 +127,9 @@ public:
   virtual void Merge(TCustomImpost& Impost);
   // Every bar end put back onto the line it stands on, after the contour moved.
   void CheckImpostPointCoordinate();
+  // After the contour moved: every part still runs clockwise and no two of its sides cross;
+  // ECreationError "Разделы конструкции пересекаются! Новый размер недопустим." otherwise.
+  void CheckPartLineCrossing() const;
   // Moves a bar: smXPoint / smYPoint to a coordinate (asking which end of a slanted bar takes it),
   // smXDelta / smYDelta by a distance, smLeft / smRight / smTop / smBottom as far as it can go; then
   // everything is recalculated. ECreationError when the move is not possible.

@@ -1,11 +1,14 @@
 // Resizing a contour: the corners on the extremes move as the shift modes say, arcs keep a half
-// circle or their rise, bars keep their place or move in proportion. The construction's backup
-// copy is taken first; when the resized contour cannot be derived the caller puts it back.
+// circle or their rise, bars keep their place or move in proportion; a part turned inside out or
+// crossing itself stops the resize. The construction's backup copy is taken first; when the resized
+// contour cannot be derived the caller puts it back.
 #include <vector>
 
 #include "construction/construction.h"
 #include "construction/frames.h"
+#include "geometry/intersections.h"
 #include "geometry/point_ops.h"
+#include "shell/errors.h"
 #include "shell/rounding.h"
 
 namespace kv {
@@ -63,9 +66,44 @@ void MoveInProportion(const TAbstractFrame& Element, const TRect& Old, const TRe
 void CheckLinePoints(TAbstractFrame& Element) {
   for (auto& line : Element.Lines) line->CheckCutPointCoordinate();
   Element.CheckImpostPointCoordinate();
+  Element.CheckPartLineCrossing();
+}
+
+// Twice the signed area of the part's corner polygon: positive while it runs clockwise on the screen.
+long double DoubleArea(const TFalshPart& Part) {
+  long double area = 0;
+  const size_t count = Part.Points.size();
+  for (size_t i = 0; i < count; ++i) {
+    const TPoint a = Part.Points[i]->GetPoint();
+    const TPoint b = Part.Points[(i + 1) % count]->GetPoint();
+    area += static_cast<long double>(a.X) * b.Y - static_cast<long double>(b.X) * a.Y;
+  }
+  return area;
+}
+
+// Two sides of the part that are not neighbours cross (their chords, ends included).
+bool SidesCross(const TFalshPart& Part) {
+  const size_t count = Part.Points.size();
+  for (size_t i = 0; i < count; ++i)
+    for (size_t j = i + 2; j < count; ++j) {
+      if (i == 0 && j == count - 1) continue;
+      TPointF crossing;
+      if (GetLineLineCrossPoint(ExtendedPoint(Part.Points[i]->GetPoint()),
+                                ExtendedPoint(Part.Points[(i + 1) % count]->GetPoint()),
+                                ExtendedPoint(Part.Points[j]->GetPoint()),
+                                ExtendedPoint(Part.Points[(j + 1) % count]->GetPoint()), false, crossing) == 0)
+        return true;
+    }
+  return false;
 }
 
 }  // namespace
+
+void TAbstractFrame::CheckPartLineCrossing() const {
+  for (const auto& part : Parts)
+    if (part->Points.size() >= 3 && (DoubleArea(*part) <= 0 || SidesCross(*part)))
+      throw ECreationError("Разделы конструкции пересекаются! Новый размер недопустим.");
+}
 
 void TAbstractFrame::MoveContour(const TFillContour& Contour) {
   const TRect old_box = BoundRectOf(GetDimensions());

@@ -5,6 +5,7 @@
 #include "construction/glass.h"
 #include "construction/sample_constructions.h"
 #include "shell/errors.h"
+#include "shell/rounding.h"
 
 namespace kv {
 namespace {
@@ -120,6 +121,58 @@ TEST_F(FailedResize, RestoredFrameHasItsOldSizeAndGlass) {
   const TFrame& frame = *construction.GetFrame(0);
   EXPECT_EQ(BoundRectOf(frame.GetDimensions()), (TRect{0, 0, 13000, 14000}));
   EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).Glass->GetInternalSize(), (TSize{12000, 13000}));
+}
+
+// A mullion 1000 mm from the left of a 1300 mm frame: narrowing the frame to 800 mm from the right
+// leaves the mullion outside, its right field turned inside out.
+class ResizePastAMullion : public Resize {
+protected:
+  void SetUp() override {
+    frame = &NewFrame({1300, 1400});
+    TNewImpost mullion;
+    mullion.Part = frame->Parts.at(0).get();
+    mullion.P1 = {10000, 0};
+    mullion.P2 = {10000, 14000};
+    mullion.Profile = "TL-301";
+    ASSERT_NE(frame->SetNewImpost(mullion), nullptr);
+    before = test::StreamBytes(construction);
+  }
+  TFrame* frame = nullptr;
+  std::vector<uint8_t> before;
+};
+
+TEST_F(ResizePastAMullion, IsRefusedAndTheBackupRestoresTheFrame) {
+  try {
+    frame->SetNewSize({800, 1400}, smRight, smBottom);
+    FAIL() << "no error";
+  } catch (const ECreationError& e) {
+    EXPECT_STREQ(e.what(), "Разделы конструкции пересекаются! Новый размер недопустим.");
+  }
+  ASSERT_TRUE(construction.RestoreBackupCopy());
+  EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
+}
+
+TEST_F(ResizePastAMullion, ProportionalModeTakesTheMullionAlong) {
+  frame->SetNewSize({800, 1400}, smXProportional, smBottom);
+  EXPECT_EQ(frame->Imposts.at(0)->PX1->X, GetRounded(10000 * 8000 / 13000.0L));
+}
+
+TEST_F(ResizePastAMullion, NarrowingThatKeepsTheFieldsPasses) {
+  frame->SetNewSize({1100, 1400}, smRight, smBottom);
+  EXPECT_EQ(BoundRectOf(frame->Parts.at(1)->GetDimensions()), (TRect{10000, 0, 11000, 14000}));
+}
+
+TEST(CheckPartLineCrossing, ACrossedContourIsRefused) {
+  test::TDemoCatalogue catalogue;
+  Tgx25Construction construction;
+  TFrame& frame = *construction.NewFrame(1);
+  frame.BuildInitial({1000, 1000});
+  EXPECT_NO_THROW(frame.CheckPartLineCrossing());
+  // Corners 1 and 2 exchanged: the top and bottom sides cross like a bow tie.
+  const TPoint top_left = frame.Points[1]->GetPoint();
+  frame.Points[1]->SetPoint(frame.Points[2]->GetPoint());
+  frame.Points[2]->SetPoint(top_left);
+  EXPECT_THROW(frame.CheckPartLineCrossing(), ECreationError);
 }
 
 }  // namespace
