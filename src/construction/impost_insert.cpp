@@ -21,13 +21,6 @@ namespace kv {
 
 namespace {
 
-// A corner of a part while it is being divided: the point and the line that runs from it.
-struct TPartVertex {
-  Tgx25SimplePoint* Point = nullptr;
-  Tgx25Line* Line = nullptr;
-  bool Inverted = false;
-};
-
 bool Parallel(const TPointF& A, const TPointF& B, const TPointF& C, const TPointF& D) {
   const long double cross = (static_cast<long double>(B.X) - A.X) * (static_cast<long double>(D.Y) - C.Y) -
                             (static_cast<long double>(B.Y) - A.Y) * (static_cast<long double>(D.X) - C.X);

@@ -11,15 +11,8 @@ namespace kv {
 
 namespace {
 
-// A corner of the joined contour: the point and the side that runs from it.
-struct TJoinedVertex {
-  Tgx25SimplePoint* Point = nullptr;
-  Tgx25Line* Line = nullptr;
-  bool Inverted = false;
-};
-
 // The corners of Part from the one after the bar round to the one where the bar starts.
-void AppendWithoutBar(const TFalshPart& Part, const TCustomImpost& Impost, std::vector<TJoinedVertex>& Vertices) {
+void AppendWithoutBar(const TFalshPart& Part, const TCustomImpost& Impost, std::vector<TPartVertex>& Vertices) {
   const int count = static_cast<int>(Part.Lines.size());
   const int bar = Part.FindLine(&Impost);
   for (int k = 1; k < count; ++k) {
@@ -29,9 +22,9 @@ void AppendWithoutBar(const TFalshPart& Part, const TCustomImpost& Impost, std::
 }
 
 // A corner between two pieces of the same side (where the bar stood) is no corner any more.
-void DropStraightCorners(std::vector<TJoinedVertex>& Vertices) {
+void DropStraightCorners(std::vector<TPartVertex>& Vertices) {
   for (size_t i = 0; Vertices.size() > 2 && i < Vertices.size();) {
-    const TJoinedVertex& prior = Vertices[(i + Vertices.size() - 1) % Vertices.size()];
+    const TPartVertex& prior = Vertices[(i + Vertices.size() - 1) % Vertices.size()];
     if (prior.Line == Vertices[i].Line && prior.Inverted == Vertices[i].Inverted)
       Vertices.erase(Vertices.begin() + static_cast<long>(i));
     else
@@ -53,13 +46,13 @@ void TAbstractFrame::Merge(TCustomImpost& Impost) {
   if (IndexOfOwned(Imposts, &Impost) < 0 || sides.size() != 2) throw ECreationError("Не найден импост в разделе!");
   TFalshPart& first = *sides[0];
   TFalshPart& second = *sides[1];
-  std::vector<TJoinedVertex> vertices;
+  std::vector<TPartVertex> vertices;
   AppendWithoutBar(first, Impost, vertices);
   AppendWithoutBar(second, Impost, vertices);
   DropStraightCorners(vertices);
   first.Points.clear();
   first.Lines.clear();
-  for (const TJoinedVertex& v : vertices) {
+  for (const TPartVertex& v : vertices) {
     first.AddPoint(v.Point);
     first.AddLine(v.Line, v.Inverted);
   }

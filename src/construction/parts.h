@@ -79,6 +79,14 @@ public:
   bool Inverted = false;
 };
 
+// A corner of a part's contour while the contour is rebuilt (a part divided or two joined): the
+// point and the side that runs from it in the part's order.
+struct TPartVertex {
+  Tgx25SimplePoint* Point = nullptr;
+  Tgx25Line* Line = nullptr;
+  bool Inverted = false;
+};
+
 // One field of a frame-like element, bounded by its sides and imposts.
 class TFalshPart : public Tgx25SelectedObject {
 public:
