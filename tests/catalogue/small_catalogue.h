@@ -9,6 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "shell/errors.h"
 #include "shell/databases.h"
+#include "shell/error_of.h"
 #include "shell/user_messages.h"
 
 namespace kv::test {
@@ -43,15 +44,10 @@ private:
   std::unique_ptr<TCatalogueScope> catalogue_scope_;
 };
 
-// The message of the catalogue error the call raises; "no error" when it returns.
+// The message of the catalogue error the call raises.
 template <typename TCall>
 std::string CatalogueErrorOf(TCall&& call) {
-  try {
-    call();
-  } catch (const EInterfaceError& error) {
-    return error.what();
-  }
-  return "no error";
+  return ErrorOf<EInterfaceError>(std::forward<TCall>(call));
 }
 
 // A fresh empty folder below the system's temporary folder, removed by the caller.
