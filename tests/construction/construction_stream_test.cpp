@@ -9,6 +9,7 @@
 #include "construction/glass.h"
 #include "construction/model_builders.h"
 #include "construction/sample_constructions.h"
+#include "shell/error_of.h"
 #include "shell/errors.h"
 #include "shell/random.h"
 #include "shell/user_messages.h"
@@ -17,6 +18,7 @@
 namespace kv {
 namespace {
 
+using test::ErrorOf;
 using test::RichConstruction;
 using test::SameBytes;
 using test::StreamBytes;
@@ -299,12 +301,8 @@ TEST_F(GlassCopy, RecordThatCannotBeWrittenFailsWithTheReason) {
   Tgx25SimplePoint stray(nullptr, TPoint{1, 1});
   decorated.FalshFrame->Parts[0]->Points[0]->Point = &stray;
   const std::vector<uint8_t> before = GlassBytes(simple);
-  try {
-    simple.Assign(decorated);
-    FAIL() << "copied";
-  } catch (const ECreationError& error) {
-    EXPECT_STREQ(error.what(), "Ошибка копирования заполнения!\r\n(Не могу определить ссылку на точку в разделе!)");
-  }
+  EXPECT_EQ(ErrorOf<ECreationError>([&] { simple.Assign(decorated); }),
+            "Ошибка копирования заполнения!\r\n(Не могу определить ссылку на точку в разделе!)");
   EXPECT_TRUE(SameBytes(GlassBytes(simple), before));
 }
 
@@ -403,34 +401,17 @@ TEST_F(OlderStreams, OldTimeStampsBecomeTheCurrentTime) {
 
 // ---- failures -------------------------------------------------------------------------------
 
-TEST(ConstructionStreamFailures, ImpostStandingOnACornerCannotBeSaved) {
+TEST(ConstructionStreamFailures, PointsOutsideTheElementCannotBeSaved) {
   auto construction = test::SimpleWindow("1", 1000, 1000);
   TFrame& frame = *construction->GetFrame(0);
   frame.AddImpost(std::make_unique<TImpost>(&frame, frame.Points[0].get(), frame.Points[2].get()));
-  TSpecStream stream;
-  try {
-    construction->Save(stream);
-    FAIL() << "saved";
-  } catch (const ECreationError& error) {
-    EXPECT_STREQ(error.what(), "Не могу определить точку опоры импоста!");
-  }
-}
+  EXPECT_EQ(ErrorOf<ECreationError>([&] { StreamBytes(*construction); }), "Не могу определить точку опоры импоста!");
 
-TEST(ConstructionStreamFailures, PartPointOutsideTheElementCannotBeSaved) {
-  auto construction = test::SimpleWindow("1", 1000, 1000);
+  construction = test::SimpleWindow("1", 1000, 1000);
   Tgx25Point stray(nullptr, {5, 5});
   construction->GetFrame(0)->Parts[0]->AddPoint(&stray);
-  TSpecStream stream;
-  EXPECT_THROW(
-      {
-        try {
-          construction->Save(stream);
-        } catch (const ECreationError& error) {
-          EXPECT_STREQ(error.what(), "Не могу определить ссылку на точку в разделе!");
-          throw;
-        }
-      },
-      ECreationError);
+  EXPECT_EQ(ErrorOf<ECreationError>([&] { StreamBytes(*construction); }),
+            "Не могу определить ссылку на точку в разделе!");
 }
 
 TEST(ConstructionStreamFailures, UnresolvableImpostEndNamesTheImpost) {
@@ -442,35 +423,22 @@ TEST(ConstructionStreamFailures, UnresolvableImpostEndNamesTheImpost) {
   frame.AddImpost(std::make_unique<TImpost>(&frame, frame.Lines[1]->Points[7].get(), frame.Lines[3]->Points[0].get()));
   std::vector<uint8_t> bytes = StreamBytes(*construction);
   PatchInteger(bytes, FindIntegerRecord(bytes, 1007), 1999);
-  try {
-    Reload(bytes);
-    FAIL() << "loaded";
-  } catch (const ECreationError& error) {
-    EXPECT_STREQ(error.what(), "Не могу определить точку опоры импоста № 1!");
-  }
+  EXPECT_EQ(ErrorOf<ECreationError>([&] { Reload(bytes); }), "Не могу определить точку опоры импоста № 1!");
 }
 
-TEST(ConstructionStreamFailures, UnresolvablePartPointNamesPointPartAndContour) {
-  auto construction = test::SimpleWindow("4", 1000, 1000);
-  std::vector<uint8_t> bytes = StreamBytes(*construction);
-  PatchInteger(bytes, FindIntegerRecord(bytes, 2000002), 2000009);
-  try {
-    Reload(bytes);
-    FAIL() << "loaded";
-  } catch (const ECreationError& error) {
-    EXPECT_STREQ(error.what(), "Не могу определить ссылку на точку № 3 в разделе №1 в контуре № 4!");
-  }
-}
-
-TEST(ConstructionStreamFailures, UnresolvablePartLine) {
-  auto construction = test::SimpleWindow("4", 1000, 1000);
-  std::vector<uint8_t> bytes = StreamBytes(*construction);
-  PatchInteger(bytes, FindIntegerRecord(bytes, 3000), 1000000);
-  try {
-    Reload(bytes);
-    FAIL() << "loaded";
-  } catch (const ECreationError& error) {
-    EXPECT_STREQ(error.what(), "Не могу определить ссылку на линию № 4 в разделе №1 в контуре № 4!");
+TEST(ConstructionStreamFailures, UnresolvablePartReferenceNamesPartAndContour) {
+  const struct {
+    int32_t Stored, Patched;
+    const char* Message;
+  } cases[] = {
+      {2000002, 2000009, "Не могу определить ссылку на точку № 3 в разделе №1 в контуре № 4!"},
+      {3000, 1000000, "Не могу определить ссылку на линию № 4 в разделе №1 в контуре № 4!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Stored);
+    std::vector<uint8_t> bytes = StreamBytes(*test::SimpleWindow("4", 1000, 1000));
+    PatchInteger(bytes, FindIntegerRecord(bytes, c.Stored), c.Patched);
+    EXPECT_EQ(ErrorOf<ECreationError>([&] { Reload(bytes); }), c.Message);
   }
 }
 
@@ -493,12 +461,8 @@ TEST(ConstructionStreamFailures, HugeCountsAreRefused) {
   const std::vector<size_t> fours = IntegerRecords(bytes, 4);
   ASSERT_FALSE(fours.empty());
   PatchInteger(bytes, fours.front(), 1000000000);
-  try {
-    Reload(bytes);
-    FAIL() << "loaded";
-  } catch (const EInOutError& error) {
-    EXPECT_STREQ(error.what(), "Ошибка чтения из потока!\r\nНеверное число записей [1000000000]!");
-  }
+  EXPECT_EQ(ErrorOf<EInOutError>([&] { Reload(bytes); }),
+            "Ошибка чтения из потока!\r\nНеверное число записей [1000000000]!");
 }
 
 TEST(ConstructionStreamFailures, DeepNestingIsRefused) {
