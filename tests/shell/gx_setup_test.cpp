@@ -275,8 +275,7 @@ TEST_F(GXSetupTest, CorruptRegistryGivesTheLoadAndSaveMessages) {
 
 TEST_F(GXSetupTest, WrongValueTypeInTheRegistryGivesTheLoadMessage) {
   Key(kTechnologistKey).WriteString("Preview", "yes");
-  TGXSetup setup;
-  setup.LoadRegistry();
+  TGXSetup().LoadRegistry();
   EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!", 0), 0u);
 }
 
@@ -314,24 +313,13 @@ TEST_F(GXSetupTest, ListValuesNamesEveryGroup) {
   EXPECT_TRUE(values.count("Directories/ServerName"));
 }
 
-}  // namespace
-}  // namespace kv
-
-namespace kv {
-namespace {
-
-TEST(GXSetupConfigurationKeyTest, NumberingValuesAreWrittenAndReadBack) {
-  testing::TTempRegistry temp;
-  TConfigurationScope scope;
-  Configuration().GXConfigName = "Main";
+TEST_F(GXSetupTest, NumberingValuesAreWrittenToTheConfigurationKeyAndReadBack) {
   TGXSetup setup;
   setup.AutoGenSelNoMethod = aonmLocal;
   setup.FileNamePrefix = "З-";
   setup.SysDBUpdate = 15;
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Main", true));
-  setup.WriteConfigurationKey(registry);
-  EXPECT_EQ(registry.ReadString("OrderNoTemplate"), "%yyyy-%i");
+  setup.WriteConfigurationKey(Key(std::string(kDBConfigKey) + "\\Main"));
+  EXPECT_EQ(registry_.ReadString("OrderNoTemplate"), "%yyyy-%i");
   TGXSetup back;
   back.LoadRegistry();
   EXPECT_EQ(back.AutoGenSelNoMethod, aonmLocal);
