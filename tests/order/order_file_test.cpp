@@ -76,13 +76,22 @@ std::vector<uint8_t> OrderBytes(const TOrder& Order, const std::string& Version 
   return stream.Bytes();
 }
 
-// The order read from Bytes; Loaded tells whether Load accepted it.
-std::unique_ptr<TOrder> Read(const std::vector<uint8_t>& Bytes, bool& Loaded, bool& Converted, bool Auto = false) {
-  auto order = std::make_unique<TOrder>();
+struct TReadOrder {
+  std::unique_ptr<TOrder> Order = std::make_unique<TOrder>();
+  bool Loaded = false;  // whether Load accepted the bytes
+  bool Converted = false;
+};
+
+TReadOrder Read(const std::vector<uint8_t>& Bytes, bool Auto = false) {
+  TReadOrder read;
   TSpecStream stream(Bytes);
-  Loaded = order->Load(stream, Converted, Auto);
-  if (Loaded) EXPECT_EQ(stream.Remaining(), 0u);
-  return order;
+  read.Loaded = read.Order->Load(stream, read.Converted, Auto);
+  if (read.Loaded) EXPECT_EQ(stream.Remaining(), 0u);
+  return read;
+}
+
+void WriteFile(const std::string& Path, const std::vector<uint8_t>& Bytes, size_t Length) {
+  std::ofstream(Path, std::ios::binary).write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Length));
 }
 
 // The bytes with the version string (always ten characters, after the signature) replaced.
@@ -147,28 +156,23 @@ TEST_F(OrderFile, EveryListHasItsCountAndSlopesKeepOnlyTheirs) {
   TOrder order;
   order.SlopeCount = 3;
   order.OtherMatCount = 2;
-  bool loaded = false, converted = false;
-  const auto read = Read(OrderBytes(order), loaded, converted);
-  ASSERT_TRUE(loaded);
-  EXPECT_EQ(read->SlopeCount, 3);
-  EXPECT_EQ(read->OtherMatCount, 2);
+  const auto read = Read(OrderBytes(order));
+  ASSERT_TRUE(read.Loaded);
+  EXPECT_EQ(read.Order->SlopeCount, 3);
+  EXPECT_EQ(read.Order->OtherMatCount, 2);
 }
 
 TEST_F(OrderFile, Version2014IsTheCurrentVersion) {
-  bool loaded = false, converted = false;
-  const auto read = Read(WithVersion(OrderBytes(*FullOrder()), "23.04.2014"), loaded, converted);
-  EXPECT_TRUE(loaded);
-  EXPECT_FALSE(converted);
-  EXPECT_EQ(read->Version, "23.04.2012");
+  const auto read = Read(WithVersion(OrderBytes(*FullOrder()), "23.04.2014"));
+  EXPECT_TRUE(read.Loaded);
+  EXPECT_FALSE(read.Converted);
+  EXPECT_EQ(read.Order->Version, "23.04.2012");
   EXPECT_TRUE(Messages().Shown().empty());
 }
 
 TEST_F(OrderFile, OlderFileAsksForConversion) {
-  const auto order = FullOrder();
-  const std::vector<uint8_t> bytes = OrderBytes(*order, "01.01.2008");
-  bool loaded = false, converted = false;
   Messages().Answer(1);
-  const auto read = Read(bytes, loaded, converted);
+  const auto [read, loaded, converted] = Read(OrderBytes(*FullOrder(), "01.01.2008"));
   ASSERT_TRUE(loaded);
   EXPECT_TRUE(converted);
   ASSERT_EQ(Messages().Shown().size(), 1u);
@@ -185,20 +189,16 @@ TEST_F(OrderFile, OlderFileAsksForConversion) {
   EXPECT_EQ(OrderBytes(*read)[4 + std::strlen(kOrderProductID) + 4 + 9], '2');
 }
 
-TEST_F(OrderFile, RefusedConversionDoesNotLoad) {
-  bool loaded = true, converted = false;
+TEST_F(OrderFile, RefusedConversionDoesNotLoadAndAutomaticConversionAsksNothing) {
   Messages().Answer(2);
-  Read(OrderBytes(*FullOrder(), "01.01.2008"), loaded, converted);
-  EXPECT_FALSE(loaded);
-  EXPECT_FALSE(converted);
-}
-
-TEST_F(OrderFile, AutomaticConversionAsksNothing) {
-  bool loaded = false, converted = false;
-  Read(OrderBytes(*FullOrder(), "01.03.2008"), loaded, converted, true);
-  EXPECT_TRUE(loaded);
-  EXPECT_TRUE(converted);
-  EXPECT_TRUE(Messages().Shown().empty());
+  const auto refused = Read(OrderBytes(*FullOrder(), "01.01.2008"));
+  EXPECT_FALSE(refused.Loaded);
+  EXPECT_FALSE(refused.Converted);
+  ASSERT_EQ(Messages().Shown().size(), 1u);
+  const auto automatic = Read(OrderBytes(*FullOrder(), "01.03.2008"), true);
+  EXPECT_TRUE(automatic.Loaded);
+  EXPECT_TRUE(automatic.Converted);
+  EXPECT_EQ(Messages().Shown().size(), 1u) << "the automatic conversion asks nothing";
 }
 
 TEST_F(OrderFile, EveryOlderFormatDateReadsWhatItWrote) {
@@ -206,17 +206,14 @@ TEST_F(OrderFile, EveryOlderFormatDateReadsWhatItWrote) {
   for (const char* version : {"01.01.2006", "03.02.2008", "27.02.2008", "06.03.2008", "01.09.2008", "16.02.2011"}) {
     SCOPED_TRACE(version);
     const std::vector<uint8_t> bytes = OrderBytes(*order, version);
-    bool loaded = false, converted = false;
-    const auto read = Read(bytes, loaded, converted, true);
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(OrderBytes(*read, version), bytes);
+    const auto read = Read(bytes, true);
+    ASSERT_TRUE(read.Loaded);
+    EXPECT_EQ(OrderBytes(*read.Order, version), bytes);
   }
 }
 
 TEST_F(OrderFile, NewerFileIsRefusedWithAWarning) {
-  bool loaded = true, converted = false;
-  Read(WithVersion(OrderBytes(TOrder()), "01.01.2020"), loaded, converted);
-  EXPECT_FALSE(loaded);
+  EXPECT_FALSE(Read(WithVersion(OrderBytes(TOrder()), "01.01.2020")).Loaded);
   ASSERT_EQ(Messages().Shown().size(), 1u);
   EXPECT_EQ(Messages().Shown()[0].Kind, TMessageKind::mkWarning);
   EXPECT_EQ(Messages().LastText(),
@@ -227,9 +224,7 @@ TEST_F(OrderFile, NewerFileIsRefusedWithAWarning) {
 TEST_F(OrderFile, WrongSignature) {
   std::vector<uint8_t> bytes = OrderBytes(TOrder());
   bytes[4] = 'X';
-  bool loaded = true, converted = false;
-  Read(bytes, loaded, converted);
-  EXPECT_FALSE(loaded);
+  EXPECT_FALSE(Read(bytes).Loaded);
   EXPECT_EQ(Messages().LastText(), "Данный файл не является файлом QETA Korvent Order File!");
 }
 
@@ -276,7 +271,7 @@ TEST_F(OrderFile, EveryTruncationIsRefusedCleanly) {
   const std::vector<uint8_t> bytes = OrderBytes(*FullOrder());
   for (size_t length = 0; length < bytes.size(); length += (length < 3000 ? 7 : 211)) {
     const std::string path = Path("cut.gxo");
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), length);
+    WriteFile(path, bytes, length);
     TOrder order;
     EXPECT_FALSE(order.LoadOrder(path)) << length;
   }
@@ -287,12 +282,9 @@ TEST_F(OrderFile, AnOrderOfOneWindowCutAtEveryByte) {
   order.Add(test::SimpleWindow("1", 1000, 1000));
   const std::vector<uint8_t> bytes = OrderBytes(order);
   for (size_t length = 0; length < bytes.size(); ++length) {
-    TOrder loaded;
-    bool converted = false;
-    TSpecStream stream(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)));
     bool accepted = true;
     try {
-      accepted = loaded.Load(stream, converted, false);
+      accepted = Read({bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)}).Loaded;
     } catch (const EKvError&) {
       accepted = false;
     }
@@ -316,7 +308,7 @@ TEST_F(OrderFile, BillionItemsAreRefused) {
   ASSERT_LT(position, bytes.size());
   std::memcpy(bytes.data() + position + 8, &billion, sizeof(billion));
   const std::string path = Path("billion.gxo");
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  WriteFile(path, bytes, bytes.size());
   TOrder loaded;
   EXPECT_FALSE(loaded.LoadOrder(path));
   EXPECT_EQ(Messages().LastText(),
@@ -327,9 +319,7 @@ TEST_F(OrderFile, StringLongerThanTheFile) {
   std::vector<uint8_t> bytes = OrderBytes(TOrder());
   const int32_t huge = 0x7fffffff;
   std::memcpy(bytes.data(), &huge, sizeof(huge));
-  bool loaded = true, converted = false;
-  Read(bytes, loaded, converted);
-  EXPECT_FALSE(loaded);
+  EXPECT_FALSE(Read(bytes).Loaded);
   EXPECT_EQ(Messages().Shown()[0].Text,
             "Ошибка чтения строки из потока!\r\nЗаказано: [2147483647 символов], Считано: [" +
                 std::to_string(bytes.size() - 4) + " символов]!");
