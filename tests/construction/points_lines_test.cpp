@@ -78,35 +78,28 @@ TEST(Points, RealPointIsInMillimetres) {
   EXPECT_FLOAT_EQ(point.GetRealPoint().Y, -3.0f);
 }
 
-TEST(FramePoint, ExchangeCrossPointTwiceRestoresThePoint) {
+TEST(FramePoint, ExchangeCrossPointSwapsTheSidesAndTwiceRestoresThePoint) {
+  TPoint Tgx25FramePoint::*const first[] = {&Tgx25FramePoint::Point1, &Tgx25FramePoint::PointW1,
+                                            &Tgx25FramePoint::PointI1, &Tgx25FramePoint::PointF1};
+  TPoint Tgx25FramePoint::*const second[] = {&Tgx25FramePoint::Point2, &Tgx25FramePoint::PointW2,
+                                             &Tgx25FramePoint::PointI2, &Tgx25FramePoint::PointF2};
   Tgx25FramePoint point(nullptr, {10, 20});
-  point.Point1 = {1, 1};
-  point.PointW1 = {2, 2};
-  point.PointI1 = {3, 3};
-  point.PointF1 = {4, 4};
-  point.Point2 = {5, 5};
-  point.PointW2 = {6, 6};
-  point.PointI2 = {7, 7};
-  point.PointF2 = {8, 8};
+  for (int i = 0; i < 4; ++i) {
+    point.*first[i] = {i + 1, i + 1};
+    point.*second[i] = {i + 5, i + 5};
+  }
   point.AngleType = atX1to2;
-  point.ExchangeCrossPoint();
-  EXPECT_EQ(point.Point1, (TPoint{5, 5}));
-  EXPECT_EQ(point.PointF2, (TPoint{4, 4}));
-  EXPECT_EQ(point.AngleType, atX2to1);
-  point.ExchangeCrossPoint();
-  EXPECT_EQ(point.Point1, (TPoint{1, 1}));
-  EXPECT_EQ(point.PointW1, (TPoint{2, 2}));
-  EXPECT_EQ(point.PointI1, (TPoint{3, 3}));
-  EXPECT_EQ(point.PointF1, (TPoint{4, 4}));
-  EXPECT_EQ(point.Point2, (TPoint{5, 5}));
-  EXPECT_EQ(point.PointW2, (TPoint{6, 6}));
-  EXPECT_EQ(point.PointI2, (TPoint{7, 7}));
-  EXPECT_EQ(point.PointF2, (TPoint{8, 8}));
-  EXPECT_EQ(point.AngleType, atX1to2);
-}
-
-TEST(FramePoint, MitreKeepsItsJointType) {
-  Tgx25FramePoint point(nullptr, {});
+  for (int turn = 1; turn <= 2; ++turn) {
+    point.ExchangeCrossPoint();
+    const bool swapped = turn == 1;
+    EXPECT_EQ(point.AngleType, swapped ? atX2to1 : atX1to2);
+    for (int i = 0; i < 4; ++i) {
+      SCOPED_TRACE(testing::Message() << "turn " << turn << ", cross point " << i);
+      EXPECT_EQ(point.*first[i], (TPoint{i + (swapped ? 5 : 1), i + (swapped ? 5 : 1)}));
+      EXPECT_EQ(point.*second[i], (TPoint{i + (swapped ? 1 : 5), i + (swapped ? 1 : 5)}));
+    }
+  }
+  // A mitre keeps its joint type.
   point.AngleType = atX45;
   point.ExchangeCrossPoint();
   EXPECT_EQ(point.AngleType, atX45);
@@ -139,7 +132,7 @@ TEST(ProfilePoint, MovesItsCrossPoints) {
   EXPECT_EQ(point.PointW, (TPoint{1, 1}));
 }
 
-TEST(SimpleLine, ArcPredicates) {
+TEST(SimpleLine, ArcPredicatesAndClearingTheArc) {
   Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 0});
   Tgx25SimpleLine line(nullptr, &a, &b);
   EXPECT_FALSE(line.HasTrueRadius());
@@ -151,11 +144,7 @@ TEST(SimpleLine, ArcPredicates) {
   line.Radius2 = 700;
   EXPECT_TRUE(line.EllipseRadius());
   EXPECT_FALSE(line.FullRadius());
-}
-
-TEST(SimpleLine, NoRadiusAfterFullRadiusClearsCentre) {
-  Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 0});
-  Tgx25SimpleLine line(nullptr, &a, &b);
+  // No radius after a full radius clears the centre.
   line.SetFullRadius();
   line.SetNoRadius();
   EXPECT_EQ(line.Radius, 0);
