@@ -7,6 +7,7 @@
 
 #include "shell/command_line.h"
 #include "shell/configuration.h"
+#include "shell/error_of.h"
 #include "shell/gx_setup.h"
 #include "shell/installation.h"
 #include "shell/ini_file.h"
@@ -17,6 +18,8 @@
 
 namespace kv {
 namespace {
+
+using test::ErrorOf;
 
 class TAdminLogin : public ILoginDialog {
 public:
@@ -78,8 +81,7 @@ TEST_F(StartupTest, FreshInstallationStartsWithEveryDeferredAction) {
 
 TEST_F(StartupTest, OrderSwitchSuppressesRegisterAndCurrency) {
   TCommandLineScope args({"/Order:" + (Root() / "a.gxo").string()});
-  TSession session;
-  const TStartupResult result = session.Startup(hooks_);
+  const TStartupResult result = TSession().Startup(hooks_);
   ASSERT_TRUE(result.Started);
   EXPECT_TRUE(result.OrderSwitch);
   EXPECT_EQ(result.PostedMessages, std::vector<int>{kMsgAutoLoadOrder});
@@ -87,8 +89,7 @@ TEST_F(StartupTest, OrderSwitchSuppressesRegisterAndCurrency) {
 
 TEST_F(StartupTest, CurrencyUpdatedTodayIsNotOfferedAgain) {
   SaveLastCurrencyUpdate((Root() / "Orders").string(), Now());
-  TSession session;
-  const TStartupResult result = session.Startup(hooks_);
+  const TStartupResult result = TSession().Startup(hooks_);
   ASSERT_TRUE(result.Started);
   EXPECT_EQ(result.PostedMessages, (std::vector<int>{kMsgAutoLoadOrder, kMsgOpenOrderList}));
 }
@@ -189,16 +190,18 @@ TEST_F(StartupTest, AutoLoadOrderOpensAnExistingFileOrSaysItIsMissing) {
 
 class InstallationTest : public ::testing::Test {
 protected:
+  InstallationTest() { options.Root = temp_.Dir() / "inst"; }
+  void Install() { CreateInstallation(options, log); }
+
   testing::TTempRegistry temp_;
   TConfigurationScope config_scope_;
+  TInstallationOptions options;
+  std::ostringstream log;
 };
 
 TEST_F(InstallationTest, EveryPartOfTheInstallationExists) {
-  TInstallationOptions options;
-  options.Root = temp_.Dir() / "inst";
   options.ConfigName = "Office";
-  std::ostringstream log;
-  CreateInstallation(options, log);
+  Install();
   TRegistry registry;
   ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\OFFICE", false));
   for (const auto& value : ConfigurationValues())
@@ -223,32 +226,22 @@ TEST_F(InstallationTest, EveryPartOfTheInstallationExists) {
 }
 
 TEST_F(InstallationTest, DefaultFlagMakesItTheDefaultConfiguration) {
-  TInstallationOptions options;
-  options.Root = temp_.Dir() / "inst";
   options.MakeDefault = true;
-  std::ostringstream log;
-  CreateInstallation(options, log);
+  Install();
   std::string name;
   GetDefaultDBConfig(name);
   EXPECT_EQ(name, "Main");
 }
 
 TEST_F(InstallationTest, ExistingInstallationIsRefusedUntouched) {
-  TInstallationOptions options;
-  options.Root = temp_.Dir() / "inst";
-  std::ostringstream log;
-  CreateInstallation(options, log);
+  Install();
   options.ConfigName = "Second";
-  try {
-    CreateInstallation(options, log);
-    FAIL() << "a second installation in the same folder must be refused";
-  } catch (const EKvError& e) {
-    EXPECT_NE(std::string(e.what()).find("уже существует"), std::string::npos);
-  }
+  EXPECT_NE(ErrorOf([&] { Install(); }).find("уже существует"), std::string::npos)
+      << "a second installation in the same folder must be refused";
   EXPECT_FALSE(TRegistry().KeyExists(std::string(kDBConfigKey) + "\\Second"));
   options.Root = temp_.Dir() / "other";
   options.ConfigName = "main";
-  EXPECT_THROW(CreateInstallation(options, log), EKvError) << "the configuration exists (names ignore case)";
+  EXPECT_THROW(Install(), EKvError) << "the configuration exists (names ignore case)";
 }
 
 }  // namespace
