@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "shell/error_of.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/random.h"
@@ -21,13 +22,7 @@ long double Eval(std::string_view text, long double x = 0, long double y = 0, lo
 }
 
 bool Compiles(std::string_view text) {
-  TExpress express;
-  try {
-    express.SetExpression(text);
-    return true;
-  } catch (const EExpressError&) {
-    return false;
-  }
+  return test::ErrorOf<EExpressError>([&] { TExpress().SetExpression(text); }) == "no error";
 }
 
 std::vector<TExpressOpCode> Codes(std::string_view text) {
@@ -242,12 +237,7 @@ TEST(ExpressLifecycle, TheDummyReturnsZeroBeforeAndAfterAFailure) {
   EXPECT_EQ(express.TheFunction(1, 2, 3), 0);
   express.SetExpression("x+1");
   EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(1, 0, 0)), 2.0);
-  try {
-    express.SetExpression("x+");
-    FAIL() << "no error raised";
-  } catch (const EExpressError& e) {
-    EXPECT_STREQ(e.what(), "Error in Expression");
-  }
+  EXPECT_EQ(test::ErrorOf<EExpressError>([&] { express.SetExpression("x+"); }), "Error in Expression");
   EXPECT_EQ(express.TheFunction(1, 0, 0), 0);
   EXPECT_TRUE(express.Parse().Empty());
   express.SetExpression("x*3");
