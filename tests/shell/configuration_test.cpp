@@ -31,9 +31,14 @@ class ConfigurationTest : public ::testing::Test {
 protected:
   ConfigurationTest() : messages_scope_(messages_), dialog_scope_(&dialog_) {}
 
+  // The key of the named configuration, opened in registry_ (created when missing).
+  TRegistry& ConfigKey(const std::string& name) {
+    EXPECT_TRUE(registry_.OpenKey(std::string(kDBConfigKey) + "\\" + name, true));
+    return registry_;
+  }
+
   void WriteConfiguration(const std::string& name, bool make_default) {
-    TRegistry registry;
-    ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\" + name, true));
+    TRegistry& registry = ConfigKey(name);
     registry.WriteString("GX_Catalog", "C:\\Korvent\\Catalog\\");
     registry.WriteString("GX_Private", (temp_.Dir() / "private").string());
     registry.WriteString("IniFile", "C:\\Korvent\\korvent.ini");
@@ -60,6 +65,7 @@ protected:
     ~TDialogScope() { SetConfigListDialog(nullptr); }
   } dialog_scope_;
   TCommandLineScope command_line_{{}};
+  TRegistry registry_;
 };
 
 TEST_F(ConfigurationTest, DefaultConfigurationIsLoaded) {
@@ -91,10 +97,8 @@ TEST_F(ConfigurationTest, PrivateDirectoryIsUniquePerRunAndCreated) {
 
 TEST_F(ConfigurationTest, EngineTempDirIsPreferredForThePrivateDirectory) {
   WriteConfiguration("Main", true);
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Main", false));
-  registry.WriteString("TempDir", (temp_.Dir() / "engine\\").string());
-  registry.WriteString("NetDir", "N:\\net");
+  ConfigKey("Main").WriteString("TempDir", (temp_.Dir() / "engine\\").string());
+  registry_.WriteString("NetDir", "N:\\net");
   ASSERT_TRUE(Load());
   EXPECT_EQ(std::filesystem::path(Configuration().GXBDEPrivateDir).parent_path(), temp_.Dir() / "engine");
   EXPECT_EQ(Configuration().EngineNetDir, "N:/net");
@@ -180,9 +184,7 @@ TEST_F(ConfigurationTest, UnwritableRegistryGivesAMessageNotACrash) {
 
 TEST_F(ConfigurationTest, WrongValueTypeInTheConfigurationGivesAMessage) {
   WriteConfiguration("Main", true);
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Main", false));
-  registry.WriteInteger("GX_Profile", 12);
+  ConfigKey("Main").WriteInteger("GX_Profile", 12);
   EXPECT_FALSE(Load());
   EXPECT_EQ(messages_.LastText().rfind("Ошибка чтения из системного реестра!", 0), 0u);
 }
@@ -218,10 +220,6 @@ protected:
   testing::TTempRegistry temp_;
 };
 
-TEST_F(CurrencyMarkerTest, MissingFileMeansYesterday) {
-  EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
-}
-
 TEST_F(CurrencyMarkerTest, SavedDateIsOneEightByteDouble) {
   const TDateTime when = EncodeDate(2024, 3, 15) + 0.5;
   SaveLastCurrencyUpdate(temp_.Dir().string(), when);
@@ -231,7 +229,8 @@ TEST_F(CurrencyMarkerTest, SavedDateIsOneEightByteDouble) {
   EXPECT_EQ(std::filesystem::file_size(temp_.Dir() / "Tolvared.lcu"), 8u) << "saving truncates";
 }
 
-TEST_F(CurrencyMarkerTest, ShortOrNonNumericFileMeansYesterday) {
+TEST_F(CurrencyMarkerTest, MissingShortOrNonNumericFileMeansYesterday) {
+  EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
   std::ofstream(temp_.Dir() / "Tolvared.lcu", std::ios::binary) << "abc";
   EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
   std::ofstream(temp_.Dir() / "Tolvared.lcu", std::ios::binary) << std::string(8, '\xff');
