@@ -57,14 +57,10 @@ TEST_F(FrameBars, DegenerateCornerIsCutSquare) {
   EXPECT_FLOAT_EQ(Top().ProfSize.Angle1, 90);
 }
 
-TEST_F(FrameBars, AttachedProfileTakesTheSideLengthInMillimetres) {
+TEST_F(FrameBars, AttachedProfileTakesTheSideLengthInMillimetresAndAnUnarmedSideHasNoSteelBar) {
   Top().SetAttachProfile({"A10", ""});
   Top().CalcProfSize();
   EXPECT_EQ(Top().AttachSize, 1000);
-}
-
-TEST_F(FrameBars, UnarmedSideHasNoSteelBar) {
-  Top().CalcProfSize();
   EXPECT_EQ(Top().SteelSize, TProfSize{});
 }
 
@@ -89,12 +85,7 @@ TEST(FrameBarsOutsideAFrame, GetAngleOfAPointNotInItsPartRaises) {
   Tgx25FramePoint stray(&frame, {5, 5});
   EXPECT_THROW(stray.GetAngle(), ECreationError);
   Tgx25FramePoint orphan(nullptr, {5, 5});
-  try {
-    orphan.GetAngle();
-    FAIL();
-  } catch (const ECreationError& e) {
-    EXPECT_STREQ(e.what(), "Не могу найти точку в контуре!");
-  }
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] { orphan.GetAngle(); }), "Не могу найти точку в контуре!");
   EXPECT_NEAR(static_cast<double>(frame.GetFramePoint(1)->GetAngle()), 90, 1e-9);
 }
 
