@@ -37,6 +37,14 @@ protected:
     return params;
   }
   TCustomImpost* Vertical(int32_t X) { return frame.SetNewImpost(Line(frame.Parts[0].get(), {X, -100}, {X, 9000})); }
+  // A mullion at 400 mm, a transom left of it at 300 mm, then one right of it at the same height
+  // inserted in Mode, a question answered with Answer.
+  std::pair<TCustomImpost*, TCustomImpost*> TransomsAcrossAMullion(TImpostPointMode Mode, int Answer) {
+    Vertical(4000);
+    TCustomImpost* left = frame.SetNewImpost(Line(frame.Parts[0].get(), {-100, 3000}, {5000, 3000}));
+    cat.Messages.Answer(Answer);
+    return {left, frame.SetNewImpost(Line(frame.Parts[2].get(), {3000, 3000}, {11000, 3000}, Mode))};
+  }
   test::TSmallCatalogue cat;
   TFrame frame{nullptr, 1};
 };
@@ -95,15 +103,11 @@ TEST_F(ImpostInsertion, GlassOfTheDividedPartGoesIntoBothParts) {
 }
 
 TEST_F(ImpostInsertion, TransomOnAMullionAndTheQuestionOfAnExistingPoint) {
-  Vertical(4000);
-  TCustomImpost* left = frame.SetNewImpost(Line(frame.Parts[0].get(), {-100, 3000}, {5000, 3000}));
+  // The transom of the right field meets the mullion where the left one stands: asked, answered no.
+  const auto [left, right] = TransomsAcrossAMullion(ipmAskPoint, 2);
   ASSERT_NE(left, nullptr);
   EXPECT_EQ(left->PX2->Owner, frame.Imposts[0].get());
-  EXPECT_EQ(frame.Parts.size(), 3u);
-  // The transom of the right field meets the mullion where the left one stands: asked, answered no.
-  cat.Messages.Answer(2);
-  TFalshPart* right_part = frame.Parts[2].get();
-  TCustomImpost* right = frame.SetNewImpost(Line(right_part, {3000, 3000}, {11000, 3000}, ipmAskPoint));
+  EXPECT_EQ(frame.Parts.size(), 4u);
   ASSERT_EQ(cat.Messages.Shown().size(), 1u);
   EXPECT_EQ(cat.Messages.LastText(), "Точка (400,0,300,0) уже определена другим импостом.\r\nПривязаться к этой точке?");
   EXPECT_NE(right->PX1, left->PX2);
@@ -112,30 +116,22 @@ TEST_F(ImpostInsertion, TransomOnAMullionAndTheQuestionOfAnExistingPoint) {
 }
 
 TEST_F(ImpostInsertion, AttachingToTheExistingPoint) {
-  Vertical(4000);
-  TCustomImpost* left = frame.SetNewImpost(Line(frame.Parts[0].get(), {-100, 3000}, {5000, 3000}));
-  cat.Messages.Answer(1);
-  TCustomImpost* right = frame.SetNewImpost(Line(frame.Parts[2].get(), {3000, 3000}, {11000, 3000}, ipmAskPoint));
+  const auto [left, right] = TransomsAcrossAMullion(ipmAskPoint, 1);
   EXPECT_EQ(right->PX1, left->PX2);
   EXPECT_TRUE(frame.PointHasManyChild(left->PX2));
   EXPECT_EQ(frame.Imposts[0]->Points.size(), 1u);
 }
 
 TEST_F(ImpostInsertion, ReuseModeTakesTheExistingPointWithoutAsking) {
-  Vertical(4000);
-  TCustomImpost* left = frame.SetNewImpost(Line(frame.Parts[0].get(), {-100, 3000}, {5000, 3000}));
-  TCustomImpost* right = frame.SetNewImpost(Line(frame.Parts[2].get(), {3000, 3000}, {11000, 3000}, ipmReusePoint));
+  const auto [left, right] = TransomsAcrossAMullion(ipmReusePoint, 2);
   EXPECT_EQ(right->PX1, left->PX2);
   EXPECT_TRUE(cat.Messages.Shown().empty());
 }
 
 TEST_F(ImpostInsertion, LineMissingThePartIsRefused) {
-  try {
-    frame.SetNewImpost(Line(frame.Parts[0].get(), {20000, 0}, {20000, 100}));
-    FAIL();
-  } catch (const ECreationError& e) {
-    EXPECT_STREQ(e.what(), "Не найдены точки пересечения импоста с контуром!");
-  }
+  EXPECT_EQ(test::ErrorOf<ECreationError>(
+                [&] { frame.SetNewImpost(Line(frame.Parts[0].get(), {20000, 0}, {20000, 100})); }),
+            "Не найдены точки пересечения импоста с контуром!");
   EXPECT_TRUE(frame.Imposts.empty());
   EXPECT_EQ(frame.Parts.size(), 1u);
 }
