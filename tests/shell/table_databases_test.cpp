@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/databases.h"
+#include "shell/error_of.h"
 #include "shell/user_messages.h"
 
 namespace kv {
@@ -60,13 +61,9 @@ TEST_F(Databases, OpenSetsTheParametersAndAttachesEveryAlias) {
 
 TEST_F(Databases, AConnectionThatCannotOpenNamesItsDirectory) {
   dirs[TDatabaseAlias::GXDB_Private] = (root / "missing").string();
-  try {
-    databases.OpenDatabases(dirs);
-    FAIL();
-  } catch (const EDatabaseError& error) {
-    EXPECT_NE(std::string(error.what()).find((root / "missing").string()), std::string::npos) << error.what();
-    EXPECT_NE(std::string(error.what()).find("GXDB_Private"), std::string::npos);
-  }
+  const std::string message = test::ErrorOf<EDatabaseError>([&] { databases.OpenDatabases(dirs); });
+  EXPECT_NE(message.find((root / "missing").string()), std::string::npos) << message;
+  EXPECT_NE(message.find("GXDB_Private"), std::string::npos);
   EXPECT_TRUE(databases.IsOpen(TDatabaseAlias::GXDB_Registry)) << "the ones before stay open";
   EXPECT_FALSE(databases.IsOpen(TDatabaseAlias::GXDB_Private));
 }
