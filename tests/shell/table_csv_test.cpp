@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "shell/error_of.h"
 namespace kv {
 namespace {
 
@@ -22,18 +23,10 @@ TEST(ParseCsv, QuotingNullsAndLineNumbers) {
 }
 
 TEST(ParseCsv, BrokenQuotesNameFileAndLine) {
-  try {
-    ParseCsv("a,b\n1,\"open\n2,3\n", "Catalog.csv");
-    FAIL();
-  } catch (const EConvertError& error) {
-    EXPECT_STREQ(error.what(), "Файл Catalog.csv, строка 2: не закрыта кавычка");
-  }
-  try {
-    ParseCsv("a\n\"x\"y\n", "T.csv");
-    FAIL();
-  } catch (const EConvertError& error) {
-    EXPECT_STREQ(error.what(), "Файл T.csv, строка 2: текст после закрывающей кавычки");
-  }
+  EXPECT_EQ(test::ErrorOf<EConvertError>([] { ParseCsv("a,b\n1,\"open\n2,3\n", "Catalog.csv"); }),
+            "Файл Catalog.csv, строка 2: не закрыта кавычка");
+  EXPECT_EQ(test::ErrorOf<EConvertError>([] { ParseCsv("a\n\"x\"y\n", "T.csv"); }),
+            "Файл T.csv, строка 2: текст после закрывающей кавычки");
 }
 
 TEST(CsvValues, EveryTypeRoundTrips) {
