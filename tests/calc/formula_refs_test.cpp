@@ -6,6 +6,7 @@
 
 #include "calc/express.h"
 #include "calc/fr_parser.h"
+#include "shell/error_of.h"
 
 namespace kv {
 namespace {
@@ -53,12 +54,7 @@ std::string Translate(std::string_view formula, TFakeCalculation& owner, TStepPa
 }
 
 std::string ErrorOf(std::string_view formula, TFakeCalculation& owner) {
-  try {
-    Translate(formula, owner);
-  } catch (const EFormulaRefError& e) {
-    return e.what();
-  }
-  return "";
+  return test::ErrorOf<EFormulaRefError>([&] { Translate(formula, owner); });
 }
 
 TEST(FormulaRefs, RowsAndParametersBecomeNumbers) {
