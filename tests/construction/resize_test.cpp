@@ -4,6 +4,7 @@
 #include "construction/demo_catalogue.h"
 #include "construction/glass.h"
 #include "construction/sample_constructions.h"
+#include "shell/error_of.h"
 #include "shell/errors.h"
 #include "shell/rounding.h"
 
@@ -142,12 +143,8 @@ protected:
 };
 
 TEST_F(ResizePastAMullion, IsRefusedAndTheBackupRestoresTheFrame) {
-  try {
-    frame->SetNewSize({800, 1400}, smRight, smBottom);
-    FAIL() << "no error";
-  } catch (const ECreationError& e) {
-    EXPECT_STREQ(e.what(), "Разделы конструкции пересекаются! Новый размер недопустим.");
-  }
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] { frame->SetNewSize({800, 1400}, smRight, smBottom); }),
+            "Разделы конструкции пересекаются! Новый размер недопустим.");
   ASSERT_TRUE(construction.RestoreBackupCopy());
   EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
 }
