@@ -4,6 +4,7 @@
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/glass.h"
+#include "shell/error_of.h"
 #include "shell/errors.h"
 
 namespace kv {
@@ -80,16 +81,8 @@ TEST_F(MergeDemoWindow, ACrossOfBarsComesApartInTheReverseOrder) {
   TImpost* mullion = InsertDemoMullion(frame, 0, {5000, 0}, {5000, 14000});
   TImpost* transom = InsertDemoMullion(frame, 1, {0, 7000}, {13000, 7000});
   ASSERT_NE(transom, nullptr);
-  EXPECT_THROW(
-      {
-        try {
-          frame.Merge(*mullion);
-        } catch (const ECreationError& e) {
-          EXPECT_STREQ(e.what(), "Удаление невозможно. На импост опираются другие объекты!");
-          throw;
-        }
-      },
-      ECreationError);
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] { frame.Merge(*mullion); }),
+            "Удаление невозможно. На импост опираются другие объекты!");
   EXPECT_EQ(frame.Parts.size(), 3u);
   frame.Merge(*transom);
   EXPECT_EQ(frame.Parts.size(), 2u);
