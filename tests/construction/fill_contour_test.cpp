@@ -7,6 +7,7 @@
 #include "construction/fill_contour.h"
 #include "construction/model_builders.h"
 #include "construction/profiled_frames.h"
+#include "shell/error_of.h"
 #include "shell/errors.h"
 
 namespace kv {
@@ -109,36 +110,23 @@ TEST_F(FillContours, CollinearSidesWithDifferentDeltasAreParallel) {
     side->SetProfile(profile, "");
   }
   frame.UpdateLinePointPtr();
-  try {
-    frame.CalcFillSize(gsiGlass, 0);
-    FAIL();
-  } catch (const ECreationError& e) {
-    EXPECT_STREQ(e.what(), "(0,200),(4000,200) и (4000,300),(8000,300) - параллельны!");
-  }
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] { frame.CalcFillSize(gsiGlass, 0); }),
+            "(0,200),(4000,200) и (4000,300),(8000,300) - параллельны!");
 }
 
 TEST_F(FillContours, DeltasLargerThanThePartTurnItRound) {
   TFalshPart& part = RectPart(300, 300);
-  try {
-    part.CalcFillSize(gsiGlass, 0);
-    FAIL();
-  } catch (const ECreationError& e) {
-    EXPECT_EQ(std::string(e.what()).rfind("Полученная точка (", 0), 0u) << e.what();
-    EXPECT_NE(std::string(e.what()).find("не пренадлежит одной из прямой"), std::string::npos);
-  }
+  const std::string message = test::ErrorOf<ECreationError>([&] { part.CalcFillSize(gsiGlass, 0); });
+  EXPECT_EQ(message.rfind("Полученная точка (", 0), 0u) << message;
+  EXPECT_NE(message.find("не пренадлежит одной из прямой"), std::string::npos);
 }
 
 TEST_F(FillContours, StraightSideMissingTheMovedArc) {
   TFalshPart& part = RectPart(10000, 8000);
   frame.Lines[1]->SetFullRadius();
-  try {
-    part.CalcFillSize(gsiGlass, 5000);
-    FAIL();
-  } catch (const ECreationError& e) {
-    EXPECT_EQ(std::string(e.what()).rfind("Не возможно определить точку пересечения:\r\nПрямая X1(", 0), 0u)
-        << e.what();
-    EXPECT_NE(std::string(e.what()).find("\r\nОкружность O(5000,0), R=-200"), std::string::npos) << e.what();
-  }
+  const std::string message = test::ErrorOf<ECreationError>([&] { part.CalcFillSize(gsiGlass, 5000); });
+  EXPECT_EQ(message.rfind("Не возможно определить точку пересечения:\r\nПрямая X1(", 0), 0u) << message;
+  EXPECT_NE(message.find("\r\nОкружность O(5000,0), R=-200"), std::string::npos) << message;
 }
 
 TEST(OffsetCorners, TwoArcsMeetOnBothMovedCircles) {
