@@ -7,6 +7,7 @@
 #include "construction/glass.h"
 #include "geometry/intersections.h"
 #include "geometry/point_ops.h"
+#include "shell/error_of.h"
 #include "shell/errors.h"
 
 namespace kv {
@@ -19,12 +20,7 @@ bool RunsClockwise(const TFrame& Frame) {
     contour.push_back({Frame.Points[i]->GetPoint(), Frame.Lines[i]->Radius, Frame.Lines[i]->Center});
   Tgx25SimpleFrame plain;
   plain.SetContour(contour);
-  try {
-    plain.SortPoints();
-    return true;
-  } catch (const ECreationError&) {
-    return false;
-  }
+  return test::ErrorOf<ECreationError>([&] { plain.SortPoints(); }) == "no error";
 }
 
 class Figures : public ::testing::TestWithParam<TFigType> {
@@ -146,12 +142,8 @@ TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
   EXPECT_THROW(frame.BuildInitial(trapezoid), ECreationError);
   TInitialSize arch{1000, 400};
   arch.Figure = figArc;
-  try {
-    frame.BuildInitial(arch);
-    FAIL();
-  } catch (const ECreationError& e) {
-    EXPECT_STREQ(e.what(), "Параметры фигуры не соответствуют ее размерам!");
-  }
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] { frame.BuildInitial(arch); }),
+            "Параметры фигуры не соответствуют ее размерам!");
   TInitialSize radius{1000, 800};
   radius.Radius = 400;
   EXPECT_THROW(frame.BuildInitial(radius), ECreationError);
@@ -159,12 +151,8 @@ TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
 
 TEST_F(NewFrame, UnknownWindowTypeIsACatalogueError) {
   TFrame unknown(nullptr, 99);
-  try {
-    unknown.BuildInitial({1000, 800});
-    FAIL();
-  } catch (const EInterfaceError& e) {
-    EXPECT_STREQ(e.what(), "В БД отсутствуют данные для типа конструкции [99]!");
-  }
+  EXPECT_EQ(test::ErrorOf<EInterfaceError>([&] { unknown.BuildInitial({1000, 800}); }),
+            "В БД отсутствуют данные для типа конструкции [99]!");
 }
 
 TEST_F(NewFrame, LeftTopPlacesTheFrame) {
