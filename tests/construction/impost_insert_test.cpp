@@ -181,12 +181,7 @@ TEST_F(ImpostInsertion, EndsFollowTheirLinesWhenTheContourMoves) {
 }
 
 std::string ShiftError(TFrame& Frame, TCustomImpost& Bar, TShiftMode Mode, long double Value) {
-  try {
-    Frame.ShiftImpost(Bar, Mode, Value);
-  } catch (const ECreationError& e) {
-    return e.what();
-  }
-  return "";
+  return test::ErrorOf<ECreationError>([&] { Frame.ShiftImpost(Bar, Mode, Value); });
 }
 
 TEST_F(ImpostInsertion, MullionMovesToACoordinateAndThePartsFollow) {
