@@ -12,6 +12,7 @@
 namespace kv {
 namespace {
 
+using test::ErrorOf;
 using test::MakeTempFolder;
 using test::SourceDataDir;
 
@@ -123,12 +124,7 @@ TEST_P(BadCsv, IsRefusedNamingFileLineAndColumnAndNothingIsWritten) {
   WriteFile(csv / "BeadGrp.csv", "Name,Group\nПрямой,1\n");  // a good file read before the bad one
   WriteFile(csv / GetParam().File, GetParam().Text);
   const std::string before = ReadFile(DatabaseFile(TDatabaseDirs::Below(demo)[TDatabaseAlias::GXDB_Profile]));
-  try {
-    ImportCatalogueCsv(csv, TDatabaseDirs::Below(demo), SourceDataDir());
-    FAIL() << "accepted";
-  } catch (const EKvError& error) {
-    EXPECT_STREQ(error.what(), GetParam().Message);
-  }
+  EXPECT_EQ(ErrorOf([&] { ImportCatalogueCsv(csv, TDatabaseDirs::Below(demo), SourceDataDir()); }), GetParam().Message);
   EXPECT_EQ(ReadFile(DatabaseFile(TDatabaseDirs::Below(demo)[TDatabaseAlias::GXDB_Profile])), before);
   EXPECT_FALSE(std::filesystem::exists(folder / "fresh"));
 }
@@ -155,12 +151,8 @@ TEST_F(CatalogueFiles, ABrokenScriptIsReportedAndLeavesNoDatabase) {
   for (TDatabaseAlias alias : kCatalogueAliases) WriteFile(scripts / (std::string(AliasName(alias)) + ".sql"), "");
   WriteFile(scripts / "GXDB_Furniture.sql", "INSERT INTO \"FrnComp\" (\"Nope\") VALUES (1);");
   const auto target = TDatabaseDirs::Below(folder / "broken");
-  try {
-    CreateCatalogueDatabases(target, SourceDataDir(), scripts);
-    FAIL();
-  } catch (const EInOutError& error) {
-    EXPECT_NE(std::string(error.what()).find("GXDB_Furniture.sql"), std::string::npos) << error.what();
-  }
+  const std::string message = ErrorOf<EInOutError>([&] { CreateCatalogueDatabases(target, SourceDataDir(), scripts); });
+  EXPECT_NE(message.find("GXDB_Furniture.sql"), std::string::npos) << message;
   for (TDatabaseAlias alias : kCatalogueAliases) EXPECT_FALSE(std::filesystem::exists(DatabaseFile(target[alias])));
 }
 
