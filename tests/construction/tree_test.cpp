@@ -41,20 +41,15 @@ std::vector<T*> Walk(First first, Next next) {
   return seen;
 }
 
-TEST_F(TwoSashWindow, SashesInPartOrder) {
+TEST_F(TwoSashWindow, SashesPartsGlassesImpostsAndFixedPartsInPartOrder) {
   const auto sashes = Walk<TFlugel>([&] { return construction.GetFirstFlugel(); },
                                     [&] { return construction.GetNextFlugel(); });
   EXPECT_EQ(sashes, (std::vector<TFlugel*>{left, right}));
-}
-
-TEST_F(TwoSashWindow, PartsOfTheFrameFirstThenOfEachSash) {
+  // The parts of the frame first, then those of each sash.
   const auto parts = Walk<Tgx30CustomPart>([&] { return construction.GetFirstPart(); },
                                            [&] { return construction.GetNextPart(); });
   EXPECT_EQ(parts, (std::vector<Tgx30CustomPart*>{CustomPart(*frame, 0), CustomPart(*frame, 1),
                                                   CustomPart(*left, 0), CustomPart(*right, 0)}));
-}
-
-TEST_F(TwoSashWindow, GlassesImpostsAndFixedParts) {
   const auto glasses = Walk<Tgx25Glass>([&] { return construction.GetFirstGlass(); },
                                         [&] { return construction.GetNextGlass(); });
   EXPECT_EQ(glasses, (std::vector<Tgx25Glass*>{CustomPart(*left, 0)->Glass.get(), CustomPart(*right, 0)->Glass.get()}));
@@ -69,14 +64,12 @@ TEST_F(TwoSashWindow, GlassesImpostsAndFixedParts) {
   EXPECT_EQ(construction.GetFirstFalsh(), nullptr);
 }
 
-TEST_F(TwoSashWindow, FittingsSetsOfTheSashes) {
+TEST_F(TwoSashWindow, FittingsSetsOfTheSashesAndNestedWalks) {
   EXPECT_EQ(construction.GetFirstFurnComp(), nullptr);
   right->FurnComp = std::make_unique<TFurnComp>();
   EXPECT_EQ(construction.GetFirstFurnComp(), right->FurnComp.get());
   EXPECT_EQ(construction.GetNextFurnComp(), nullptr);
-}
-
-TEST_F(TwoSashWindow, WalksOfDifferentKindsDoNotDisturbEachOther) {
+  // Walks of different kinds do not disturb each other.
   std::vector<std::pair<TFlugel*, Tgx25Glass*>> pairs;
   for (TFlugel* sash = construction.GetFirstFlugel(); sash; sash = construction.GetNextFlugel())
     pairs.emplace_back(sash, construction.GetFirstGlass());
@@ -163,9 +156,7 @@ TEST_F(TwoSashWindow, TreeNavigation) {
   EXPECT_EQ(frame->GetNextCustomImpost(), nullptr);
   EXPECT_EQ(frame->NextLine(3), frame->Lines[0].get());
   EXPECT_EQ(frame->PriorPoint(0), frame->Points[3].get());
-}
-
-TEST_F(TwoSashWindow, ParentOrderIsTheConstructionsOwner) {
+  // The parent order is the construction's owner.
   Tgx25Construction order_item;
   EXPECT_EQ(left->GetParentOrder(), nullptr);
   construction.Owner = &order_item;
