@@ -107,28 +107,29 @@ TEST_F(ConstructionCommandOnACatalogue, TransomsDivideEveryFieldTheyCross) {
 }
 
 TEST_F(ConstructionCommandOnACatalogue, RefusalsPrintTheProgramsMessage) {
-  TCliRun run = Build({"--sash", "5"});
-  EXPECT_EQ(run.Code, 1);
-  EXPECT_NE(run.Err.find("В раме нет поля с номером 5!"), std::string::npos) << run.Err;
-  run = Build({"--type", "99"});
-  EXPECT_EQ(run.Code, 1);
-  EXPECT_NE(run.Err.find("В БД отсутствуют данные для типа конструкции [99]!"), std::string::npos) << run.Err;
-  run = Build({"--vertical", "2000"});
-  EXPECT_EQ(run.Code, 1);
-  EXPECT_NE(run.Err.find("не пересекает ни одного раздела рамы"), std::string::npos) << run.Err;
-  run = Build({"--width", "250"});
-  EXPECT_EQ(run.Code, 1);
-  EXPECT_NE(run.Err.find("меньше минимально"), std::string::npos) << run.Err;
-  run = Build({"--glass", "NOSUCH"});
-  EXPECT_EQ(run.Code, 1);
-  EXPECT_NE(run.Err.find("[NOSUCH]"), std::string::npos) << run.Err;
-  run = Build({"--figure", "circle"});
-  EXPECT_NE(run.Code, 0);
-  run = Build({"--width", "wide"});
-  EXPECT_NE(run.Code, 0);
-  run = Build({"--figure", "arc", "--width", "1000", "--height", "300"});
-  EXPECT_EQ(run.Code, 1);
-  EXPECT_NE(run.Err.find("Параметры фигуры не соответствуют ее размерам!"), std::string::npos) << run.Err;
+  const struct {
+    std::vector<std::string> Args;
+    const char* Message;  // nullptr: refused by the option parser, with its own code
+  } refusals[] = {
+      {{"--sash", "5"}, "В раме нет поля с номером 5!"},
+      {{"--type", "99"}, "В БД отсутствуют данные для типа конструкции [99]!"},
+      {{"--vertical", "2000"}, "не пересекает ни одного раздела рамы"},
+      {{"--width", "250"}, "меньше минимально"},
+      {{"--glass", "NOSUCH"}, "[NOSUCH]"},
+      {{"--figure", "circle"}, nullptr},
+      {{"--width", "wide"}, nullptr},
+      {{"--figure", "arc", "--width", "1000", "--height", "300"}, "Параметры фигуры не соответствуют ее размерам!"},
+  };
+  for (const auto& refusal : refusals) {
+    SCOPED_TRACE(refusal.Args.front() + " " + refusal.Args.back());
+    const TCliRun run = Build(refusal.Args);
+    if (refusal.Message == nullptr) {
+      EXPECT_NE(run.Code, 0);
+      continue;
+    }
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_NE(run.Err.find(refusal.Message), std::string::npos) << run.Err;
+  }
 }
 
 TEST_F(ConstructionCommandOnACatalogue, MissingCatalogueFolderIsRefused) {
