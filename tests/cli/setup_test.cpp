@@ -91,12 +91,6 @@ TEST_F(SetupCommandTest, IniWrittenInWindows1251) {
   EXPECT_NE(raw.find(Utf8ToCp1251("Name=ООО \"Светлые окна\"\r\n")), std::string::npos);
 }
 
-}  // namespace
-}  // namespace kv::cli
-
-namespace kv::cli {
-namespace {
-
 TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEnd) {
   ASSERT_EQ(RunCommand({"setup", "--root", Root(), "--default"}).Code, 0);
   const TRun check = RunCommand({"config", "check", "--user", "администратор", "--password", "ADMIN"});
