@@ -73,6 +73,12 @@ protected:
     bool ask = true;
     return LoadUserAccessRights(kDesignModuleRight, ask);
   }
+  // Logs in with the user and password the dialog will give.
+  bool LoginAs(int32_t user, const std::string& password) {
+    dialog_.user = user;
+    dialog_.password = password;
+    return Login();
+  }
 
   testing::TTempRegistry temp_;
   TScriptedMessages messages_;
@@ -85,9 +91,7 @@ protected:
 };
 
 TEST_F(LoginTest, RightPasswordInAnyCaseLetsTheUserIn) {
-  dialog_.user = admin_;
-  dialog_.password = "ADMIN";
-  ASSERT_TRUE(Login());
+  ASSERT_TRUE(LoginAs(admin_, "ADMIN"));
   EXPECT_TRUE(dialog_.accepted_password);
   EXPECT_EQ(CurrentUser().ID, admin_);
   EXPECT_EQ(CurrentUser().Name, "Администратор");
@@ -97,25 +101,19 @@ TEST_F(LoginTest, RightPasswordInAnyCaseLetsTheUserIn) {
 }
 
 TEST_F(LoginTest, WrongPasswordIsNotAccepted) {
-  dialog_.user = admin_;
-  dialog_.password = "guess";
-  EXPECT_FALSE(Login());
+  EXPECT_FALSE(LoginAs(admin_, "guess"));
   EXPECT_FALSE(dialog_.accepted_password);
   EXPECT_EQ(CurrentUser().ID, 0);
 }
 
 TEST_F(LoginTest, UserWithoutTheModuleRightIsRefused) {
-  dialog_.user = clerk_;
-  dialog_.password = "clerk";
-  EXPECT_FALSE(Login());
+  EXPECT_FALSE(LoginAs(clerk_, "clerk"));
   EXPECT_EQ(messages_.LastText(), "Вы не имеете права доступа в данный модуль!");
 }
 
 TEST_F(LoginTest, UserWorkingElsewhereIsRefusedUnlessIgnored) {
   TSystemDatabase(Configuration().GXSysDBDir).EnterStation("STATION-2", admin_);
-  dialog_.user = admin_;
-  dialog_.password = "admin";
-  EXPECT_FALSE(Login());
+  EXPECT_FALSE(LoginAs(admin_, "admin"));
   EXPECT_EQ(messages_.LastText(), "Данный пользователь уже в сети. Зайдите под другим именем!");
   TCommandLineScope args({"/ignoreuser"});
   EXPECT_TRUE(Login());
@@ -123,15 +121,11 @@ TEST_F(LoginTest, UserWorkingElsewhereIsRefusedUnlessIgnored) {
 
 TEST_F(LoginTest, SameStationAgainIsNoRefusal) {
   TSystemDatabase(Configuration().GXSysDBDir).EnterStation("STATION-1", admin_);
-  dialog_.user = admin_;
-  dialog_.password = "admin";
-  EXPECT_TRUE(Login());
+  EXPECT_TRUE(LoginAs(admin_, "admin"));
 }
 
 TEST_F(LoginTest, StationIsTakenAndLeft) {
-  dialog_.user = admin_;
-  dialog_.password = "admin";
-  ASSERT_TRUE(Login());
+  ASSERT_TRUE(LoginAs(admin_, "admin"));
   TSystemDatabase database(Configuration().GXSysDBDir);
   EXPECT_EQ(database.OtherStationOf(admin_, "ELSEWHERE"), "STATION-1");
   LeaveSystemStation();
