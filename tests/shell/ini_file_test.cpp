@@ -35,34 +35,23 @@ TEST(IniFileTest, IntegersAndBooleans) {
   EXPECT_EQ(ini.ReadInteger("S", "E", -1), -1) << "out of range: the default";
 }
 
-TEST(IniFileTest, FirstOfRepeatedKeysWins) {
-  const auto ini = TIniFile::FromText("[S]\nA=1\na=2\n[s]\nA=3\n");
-  EXPECT_EQ(ini.ReadString("S", "A", ""), "1");
-}
-
 TEST(IniFileTest, Windows1251TextIsConverted) {
   const auto ini = TIniFile::FromText(Utf8ToCp1251("[Firm]\r\nName=ООО \"Рамы\"\r\nDirector=Петров\r\n"));
   EXPECT_EQ(ini.ReadString("Firm", "Name", ""), "ООО \"Рамы\"");
   EXPECT_EQ(ini.ReadString("Firm", "Director", ""), "Петров");
 }
 
-TEST(IniFileTest, GarbageLinesAreSkipped) {
-  const auto ini = TIniFile::FromText("junk without equals\n[S\nA=1\n[T]\n=\nB=2\n");
-  EXPECT_EQ(ini.ReadString("T", "B", ""), "2");
-}
-
-TEST(IniFileTest, OverlongLineDoesNotLeakIntoTheNextKey) {
-  const std::string text = "[S]\nA=" + std::string(500, 'x') + "=Q\nB=2\n";
-  const auto ini = TIniFile::FromText(text);
-  EXPECT_EQ(ini.ReadString("S", "B", ""), "2");
-  EXPECT_EQ(ini.ReadString("S", std::string(200, 'x'), "none"), "none");
-}
-
-TEST(IniFileTest, BinaryGarbageReadsWithoutHarm) {
-  std::string garbage;
-  for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) % 256);
-  const auto ini = TIniFile::FromText(garbage);
-  EXPECT_EQ(ini.ReadString("Firm", "Name", "default"), "default");
+TEST(IniFileTest, RepeatedKeysGarbageAndOverlongLines) {
+  // The first of repeated keys wins.
+  EXPECT_EQ(TIniFile::FromText("[S]\nA=1\na=2\n[s]\nA=3\n").ReadString("S", "A", ""), "1");
+  EXPECT_EQ(TIniFile::FromText("junk without equals\n[S\nA=1\n[T]\n=\nB=2\n").ReadString("T", "B", ""), "2");
+  // An overlong line does not leak into the next key.
+  const auto overlong = TIniFile::FromText("[S]\nA=" + std::string(500, 'x') + "=Q\nB=2\n");
+  EXPECT_EQ(overlong.ReadString("S", "B", ""), "2");
+  EXPECT_EQ(overlong.ReadString("S", std::string(200, 'x'), "none"), "none");
+  std::string binary;
+  for (int i = 0; i < 5000; ++i) binary += static_cast<char>((i * 7919) % 256);
+  EXPECT_EQ(TIniFile::FromText(binary).ReadString("Firm", "Name", "default"), "default");
 }
 
 TEST(IniFileTest, MissingFileReadsEmpty) {
