@@ -80,17 +80,12 @@ TEST(OrderPositions, AppendPosRenumbersWithTheSourceOrderNumber) {
   EXPECT_EQ(target->GetConstruction(2)->Owner, target.get());
 }
 
-TEST(OrderPositions, AppendPosAgainAddsTheSuffixUntilUnique) {
+TEST(OrderPositions, AppendPosAddsTheSuffixUntilUniqueOrSkipsExisting) {
   auto target = OrderWith("10", {"1", "1.15"});
-  const auto source = OrderWith("15", {"1"});
-  ASSERT_TRUE(target->AppendPos(*source, false));
+  ASSERT_TRUE(target->AppendPos(*OrderWith("15", {"1"}), false));
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "1.15", "1.15.15"}));
-}
-
-TEST(OrderPositions, AppendPosSkippingExisting) {
-  auto target = OrderWith("10", {"1", "2"});
-  const auto source = OrderWith("15", {"2", "4"});
-  ASSERT_TRUE(target->AppendPos(*source, true));
+  target = OrderWith("10", {"1", "2"});
+  ASSERT_TRUE(target->AppendPos(*OrderWith("15", {"2", "4"}), true));
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "2", "4"}));
 }
 
