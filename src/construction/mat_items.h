@@ -18,8 +18,8 @@ namespace kv {
 inline constexpr const char* kMatItemsFormatDate = "17.02.2008";
 inline constexpr const char* kCutMapFormatDate = "01.09.2008";
 inline constexpr const char* kSillFormatDate = "17.11.2008";
-// The format date of records written by this program.
-inline constexpr const char* kItemsCurrentVersion = "23.04.2014";
+// The format date of records written by this program: that of the documents that carry them.
+inline constexpr const char* kItemsCurrentVersion = "23.04.2012";
 
 // Names the two faces of a material's catalogue colour: the colour attributes fall back to them.
 struct TColorFaces {
