@@ -25,7 +25,8 @@ constexpr int kMillion = 1000000;
 // The demo catalogue built once in a temporary folder for the whole run.
 class TDemoCatalogue {
 public:
-  TDemoCatalogue() : root_(std::filesystem::temp_directory_path() / ("kv-bench-catalogue-" + std::to_string(getpid()))) {
+  TDemoCatalogue()
+      : root_(std::filesystem::temp_directory_path() / ("kv-bench-catalogue-" + std::to_string(getpid()))) {
     std::filesystem::remove_all(root_);
     const std::filesystem::path data = std::filesystem::path(KV_SOURCE_DIR) / "data";
     CreateCatalogueDatabases(Dirs(), data, DemoCatalogueDir(data));
@@ -61,7 +62,8 @@ struct TJoint {
   double Angle;
 };
 const std::array<TJoint, 4> kJoints = {TJoint{"TL-101", "TL-101", atX45, 90}, TJoint{"TL-201", "TL-201", atX45, 89.6},
-                                       TJoint{"TL-101", "TL-101", atX45, 135}, TJoint{"TL-102", "TL-1201", atX1to2, 90}};
+                                       TJoint{"TL-101", "TL-101", atX45, 135},
+                                       TJoint{"TL-102", "TL-1201", atX1to2, 90}};
 struct TBeadAsk {
   const char* Profile;
   int Thickness;
@@ -94,7 +96,8 @@ void BM_MemoryLookups(benchmark::State& state) {
       }
     }
   }
-  state.counters["lookups/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * kMillion, benchmark::Counter::kIsRate);
+  state.counters["lookups/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kMillion, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_MemoryLookups)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -102,15 +105,20 @@ BENCHMARK(BM_MemoryLookups)->Unit(benchmark::kMillisecond)->Iterations(1);
 class TSqlLookups {
 public:
   explicit TSqlLookups(TSqlConnection& sql)
-      : profile_(sql, "SELECT \"Group\", \"Width\", \"BeadGrp\" FROM \":GXDB_Profile:ProfList.db\" WHERE \"Profile\" = ?"),
-        joint_(sql, "SELECT \"SubSetID\" FROM \":GXDB_Profile:CombList.db\" WHERE \"Profile1\" = ? AND \"Profile2\" = ? "
-                    "AND \"AngleType\" = ? AND \"MinAngle\" <= ? AND \"MaxAngle\" >= ? ORDER BY rowid LIMIT 1"),
-        bead_(sql, "SELECT \"ID\" FROM \":GXDB_Profile:BeadComb.db\" WHERE \"ProfGrp\" = ? AND \"Thickness\" = ? "
-                   "AND \"Bead\" = ? ORDER BY \"ID\" LIMIT 1"),
-        bead_group_(sql, "SELECT \"ID\" FROM \":GXDB_Profile:BeadComb.db\" WHERE \"ProfGrp\" = ? AND \"Thickness\" = ? "
-                         "AND \"BeadGrp\" = ? ORDER BY \"ID\" LIMIT 1"),
-        bead_any_(sql, "SELECT \"ID\" FROM \":GXDB_Profile:BeadComb.db\" WHERE \"ProfGrp\" = ? AND \"Thickness\" = ? "
-                       "ORDER BY \"ID\" LIMIT 1"),
+      : profile_(sql,
+                 "SELECT \"Group\", \"Width\", \"BeadGrp\" FROM \":GXDB_Profile:ProfList.db\" WHERE \"Profile\" = ?"),
+        joint_(sql,
+               "SELECT \"SubSetID\" FROM \":GXDB_Profile:CombList.db\" WHERE \"Profile1\" = ? AND \"Profile2\" = ? "
+               "AND \"AngleType\" = ? AND \"MinAngle\" <= ? AND \"MaxAngle\" >= ? ORDER BY rowid LIMIT 1"),
+        bead_(sql,
+              "SELECT \"ID\" FROM \":GXDB_Profile:BeadComb.db\" WHERE \"ProfGrp\" = ? AND \"Thickness\" = ? "
+              "AND \"Bead\" = ? ORDER BY \"ID\" LIMIT 1"),
+        bead_group_(sql,
+                    "SELECT \"ID\" FROM \":GXDB_Profile:BeadComb.db\" WHERE \"ProfGrp\" = ? AND \"Thickness\" = ? "
+                    "AND \"BeadGrp\" = ? ORDER BY \"ID\" LIMIT 1"),
+        bead_any_(sql,
+                  "SELECT \"ID\" FROM \":GXDB_Profile:BeadComb.db\" WHERE \"ProfGrp\" = ? AND \"Thickness\" = ? "
+                  "ORDER BY \"ID\" LIMIT 1"),
         material_(sql, "SELECT \"Article\" FROM \":GXDB_Catalog:Catalog.db\" WHERE \"ID\" = ?") {}
 
   double ProfWidth(const char* profile) {
@@ -182,7 +190,8 @@ void BM_SqlLookups(benchmark::State& state) {
       }
     }
   }
-  state.counters["lookups/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * kMillion, benchmark::Counter::kIsRate);
+  state.counters["lookups/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kMillion, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_SqlLookups)->Unit(benchmark::kMillisecond)->Iterations(1);
 

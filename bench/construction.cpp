@@ -3,8 +3,8 @@
 // mullion, two sashes and two glasses each.
 #include <benchmark/benchmark.h>
 
-#include "construction/model_builders.h"
 #include "construction/glass.h"
+#include "construction/model_builders.h"
 #include "ratio_reporter.h"
 
 namespace {

@@ -85,7 +85,6 @@ BENCHMARK(BM_PlainTurnBaseline);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return kv::bench::RunWithRatios(argc, argv,
-                                  {{"BM_LineLineCrossPoint", "BM_PlainCrossBaseline"},
-                                   {"BM_TurnPointX", "BM_PlainTurnBaseline"}});
+  return kv::bench::RunWithRatios(
+      argc, argv, {{"BM_LineLineCrossPoint", "BM_PlainCrossBaseline"}, {"BM_TurnPointX", "BM_PlainTurnBaseline"}});
 }

@@ -75,7 +75,8 @@ void BM_GetRounded(benchmark::State& state) {
     x += 0.3337L;
     if (x > 1e6L) x = 0.0001L;
   }
-  state.counters["calls_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["calls_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_GetRounded);
 

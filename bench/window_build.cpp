@@ -40,7 +40,7 @@ BENCHMARK(BM_GlazedFrame);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return kv::bench::RunWithRatios(argc, argv,
-                                  {{"BM_BuildThreeFieldWindow", "BM_GlazedFrame"},
-                                   {"BM_FullRecalcThreeFieldWindow", "BM_GlazedFrame"}});
+  return kv::bench::RunWithRatios(
+      argc, argv,
+      {{"BM_BuildThreeFieldWindow", "BM_GlazedFrame"}, {"BM_FullRecalcThreeFieldWindow", "BM_GlazedFrame"}});
 }

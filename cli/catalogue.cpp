@@ -31,7 +31,8 @@ TDatabaseDirs CatalogueDirs(const std::string& root) { return TDatabaseDirs::Bel
 
 void RunCreate(const TCatalogueOptions& options, std::ostream& out) {
   const std::filesystem::path data = DataDir();
-  const std::filesystem::path from = options.From.empty() ? DemoCatalogueDir(data) : std::filesystem::path(options.From);
+  const std::filesystem::path from =
+      options.From.empty() ? DemoCatalogueDir(data) : std::filesystem::path(options.From);
   CreateCatalogueDatabases(CatalogueDirs(options.Dir), data, from);
   for (TDatabaseAlias alias : kCatalogueAliases) {
     out << AliasName(alias) << ": " << CatalogueDirs(options.Dir)[alias] << "\n";
@@ -118,8 +119,8 @@ const TDemoStep demo_step("20-catalogue", [](const std::string& dir, std::ostrea
   std::filesystem::remove_all(root);
   CreateCatalogueDatabases(CatalogueDirs(root.string()), DataDir(), DemoCatalogueDir(DataDir()));
   TOpenCatalogue open(root.string());
-  out << "== Каталог: " << root.string() << " (" << open.Catalogue().Catalog.Get().RecordCount()
-      << " материалов, " << open.Catalogue().ProfList.Get().RecordCount() << " профилей)\n";
+  out << "== Каталог: " << root.string() << " (" << open.Catalogue().Catalog.Get().RecordCount() << " материалов, "
+      << open.Catalogue().ProfList.Get().RecordCount() << " профилей)\n";
   ShowLookups(out);
 });
 

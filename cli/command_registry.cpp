@@ -3,7 +3,6 @@
 #include <iostream>
 #include <map>
 
-
 namespace kv::cli {
 
 namespace {

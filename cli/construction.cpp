@@ -99,7 +99,9 @@ TJson BuildJson(Tgx25Construction& Construction, const std::vector<TBarRow>& Bar
     TJson beads = TJson::array();
     for (const auto& line : glass->BeadSizes.Lines) {
       const auto& bar = static_cast<const Tgx25ProfileLine&>(*line);
-      beads.push_back({{"profile", bar.Profile}, {"length", GetSize10(bar.Length)}, {"angle1", bar.Angle1},
+      beads.push_back({{"profile", bar.Profile},
+                       {"length", GetSize10(bar.Length)},
+                       {"angle1", bar.Angle1},
                        {"angle2", bar.Angle2}});
     }
     glasses.push_back({{"no", glass->No},
@@ -112,9 +114,9 @@ TJson BuildJson(Tgx25Construction& Construction, const std::vector<TBarRow>& Bar
                        {"beads", beads}});
   }
   const TSizeF outer = Construction.GetSize();
-  return {{"type", frame.TypeWin},     {"system", frame.ProfSys}, {"color", frame.ProfColor},
-          {"width", outer.Width},      {"height", outer.Height},  {"contour", contour},
-          {"bars", bars},              {"glasses", glasses}};
+  return {{"type", frame.TypeWin}, {"system", frame.ProfSys}, {"color", frame.ProfColor},
+          {"width", outer.Width},  {"height", outer.Height},  {"contour", contour},
+          {"bars", bars},          {"glasses", glasses}};
 }
 
 void PrintText(Tgx25Construction& Construction, const std::vector<TBarRow>& Bars, std::ostream& Out) {

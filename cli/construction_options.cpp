@@ -65,9 +65,9 @@ Tgx30CustomPart& FieldOf(TFrame& Frame, int Number) {
 
 const std::vector<std::string>& FigureNames() {
   static const std::vector<std::string> names = {
-      "rect",       "balkon-left", "balkon-right", "trap-left", "trap-right", "dbl-trap",  "tri",
-      "tri-left",   "tri-right",   "pent-left",    "pent-right", "pika",      "six",       "mini-arc",
-      "arc",        "arc-left",    "arc-right",    "arc-tri-left", "arc-tri-right"};
+      "rect",     "balkon-left", "balkon-right", "trap-left",    "trap-right",   "dbl-trap", "tri",
+      "tri-left", "tri-right",   "pent-left",    "pent-right",   "pika",         "six",      "mini-arc",
+      "arc",      "arc-left",    "arc-right",    "arc-tri-left", "arc-tri-right"};
   return names;
 }
 

@@ -23,8 +23,7 @@ TNamedValues ReadAssignments(const std::vector<std::string>& pairs) {
   TNamedValues values;
   for (const std::string& pair : pairs) {
     const size_t equal = pair.find('=');
-    if (equal == std::string::npos || equal == 0)
-      throw EKvError(Format("Ожидалось ИМЯ=ЗНАЧЕНИЕ, получено [%s]", pair));
+    if (equal == std::string::npos || equal == 0) throw EKvError(Format("Ожидалось ИМЯ=ЗНАЧЕНИЕ, получено [%s]", pair));
     values[pair.substr(0, equal)] = pair.substr(equal + 1);
   }
   return values;
@@ -71,7 +70,8 @@ TVariant EvaluateRule(const std::string& text, const TNamedValues& variables) {
 
 const char* TypeName(const TVariant& value) {
   switch (value.VarType()) {
-    case varNull: case varEmpty: return "null";
+    case varNull:
+    case varEmpty: return "null";
     case varBoolean: return "boolean";
     case varDate: return "date";
     case varString: return "string";
@@ -93,9 +93,9 @@ struct TRuleOptions {
 };
 
 void RunFormula(const TFormulaOptions& options) {
-  const long double value = EvaluateFormula(
-      options.Text, {StrToFloat(options.X), StrToFloat(options.Y), StrToFloat(options.Z)},
-      ReadAssignments(options.Parameters));
+  const long double value =
+      EvaluateFormula(options.Text, {StrToFloat(options.X), StrToFloat(options.Y), StrToFloat(options.Z)},
+                      ReadAssignments(options.Parameters));
   if (options.Json)
     std::cout << nlohmann::json{{"value", static_cast<double>(value)}, {"text", FloatToStr(value)}}.dump() << "\n";
   else

@@ -128,7 +128,10 @@ std::string FillName(TFillType Fill) {
 double Mm(float ModelUnits) { return static_cast<double>(GetSize10(ModelUnits)); }
 
 TJson BarJson(const std::string& Bar, const std::string& Profile, const TProfSize& Size) {
-  return {{"bar", Bar}, {"profile", Profile}, {"length", Mm(Size.Length)}, {"angle1", Size.Angle1},
+  return {{"bar", Bar},
+          {"profile", Profile},
+          {"length", Mm(Size.Length)},
+          {"angle1", Size.Angle1},
           {"angle2", Size.Angle2}};
 }
 
@@ -146,9 +149,9 @@ TJson BarsJson(TAbstractFrame& Element) {
                        if (custom == nullptr) return;
                        for (size_t i = 0; i < custom->Lines.size(); ++i)
                          if (const Tgx25FrameLine* side = custom->GetFrameLine(static_cast<int>(i)))
-                           bars.push_back(BarJson(Format("%s %s/%d", ElementKind(*custom), custom->Name,
-                                                         static_cast<int>(i) + 1),
-                                                  side->Profile.ID, side->ProfSize));
+                           bars.push_back(
+                               BarJson(Format("%s %s/%d", ElementKind(*custom), custom->Name, static_cast<int>(i) + 1),
+                                       side->Profile.ID, side->ProfSize));
                        for (const auto& bar : custom->Imposts)
                          bars.push_back(BarJson(bar->No, bar->Profile.ID, bar->ProfSize));
                      },
@@ -168,7 +171,9 @@ TJson PartsJson(TAbstractFrame& Element) {
 TJson MaterialsJson(const TMatList& Items) {
   TJson list = TJson::array();
   for (const Tgx25MatListItem& item : Items)
-    list.push_back({{"id", item.ID}, {"group", item.Group}, {"quantity", item.Quantity},
+    list.push_back({{"id", item.ID},
+                    {"group", item.Group},
+                    {"quantity", item.Quantity},
                     {"total", static_cast<double>(item.GetTotal().ToExtended())}});
   return list;
 }
@@ -176,8 +181,12 @@ TJson MaterialsJson(const TMatList& Items) {
 TJson CutMapJson(const TCutMapList& Items) {
   TJson list = TJson::array();
   for (const Tgx25CutMapItem& item : Items)
-    list.push_back({{"id", item.ID}, {"length", item.Length}, {"angle1", item.Angle1}, {"angle2", item.Angle2},
-                    {"steel", item.SteelID}, {"steel_length", item.SteelLength}});
+    list.push_back({{"id", item.ID},
+                    {"length", item.Length},
+                    {"angle1", item.Angle1},
+                    {"angle2", item.Angle2},
+                    {"steel", item.SteelID},
+                    {"steel_length", item.SteelLength}});
   return list;
 }
 
@@ -194,9 +203,15 @@ TJson FrameJson(TFrame& Frame) {
                                         {"height", static_cast<double>(size.Height)},
                                         {"bead", glass->Bead.ID}});
                    }});
-  return {{"name", Frame.Name},     {"type", Frame.TypeWin},      {"kind", ObjTypeCaption(Frame.ObjType)},
-          {"system", Frame.ProfSys}, {"color", Frame.ProfColor},   {"parts", PartsJson(Frame)},
-          {"fillings", glasses},    {"bars", BarsJson(Frame)},    {"cut_map", CutMapJson(Frame.CutMap)},
+  return {{"name", Frame.Name},
+          {"type", Frame.TypeWin},
+          {"kind", ObjTypeCaption(Frame.ObjType)},
+          {"system", Frame.ProfSys},
+          {"color", Frame.ProfColor},
+          {"parts", PartsJson(Frame)},
+          {"fillings", glasses},
+          {"bars", BarsJson(Frame)},
+          {"cut_map", CutMapJson(Frame.CutMap)},
           {"materials", MaterialsJson(Frame.Materials)}};
 }
 
@@ -275,8 +290,7 @@ void PrintOrder(const TJson& Order, std::ostream& Out) {
   const TJson& totals = Order["totals"];
   Out << Format("\nИтоги: позиций %d, изделий %d, площадь %.4f м2, материалы %.2f, услуги %.2f, оплачено %.2f\n",
                 totals["positions"].get<int>(), totals["pieces"].get<int>(), totals["square"].get<double>(),
-                totals["materials"].get<double>(), totals["services"].get<double>(),
-                totals["payments"].get<double>());
+                totals["materials"].get<double>(), totals["services"].get<double>(), totals["payments"].get<double>());
   for (const TJson& position : Order["positions"]) {
     Out << Format("Позиция %s: %d шт., %.1f x %.1f мм, %.4f м2, материалов %d\n", position["no"].get<std::string>(),
                   position["count"].get<int>(), position["width"].get<double>(), position["height"].get<double>(),
@@ -292,8 +306,8 @@ void PrintOrder(const TJson& Order, std::ostream& Out) {
       Out << "\n";
       for (const TJson& glass : frame["fillings"])
         Out << Format("    Заполнение %s: %s %.1f x %.1f мм, штапик %s\n", glass["no"].get<std::string>(),
-                      glass["article"].get<std::string>(), glass["width"].get<double>(),
-                      glass["height"].get<double>(), glass["bead"].get<std::string>());
+                      glass["article"].get<std::string>(), glass["width"].get<double>(), glass["height"].get<double>(),
+                      glass["bead"].get<std::string>());
       for (const TJson& bar : frame["bars"])
         Out << Format("    Профиль %-16s %-10s %8.1f мм %5.1f° %5.1f°\n", bar["bar"].get<std::string>(),
                       bar["profile"].get<std::string>(), bar["length"].get<double>(), bar["angle1"].get<double>(),

@@ -116,8 +116,10 @@ void RunShow(const TShowOptions& options, std::ostream& out) {
     ShowWarning("Не найден файл конфигурации!\r\nПроизведите установку в панели управления.");
     throw CLI::RuntimeError(1);
   }
-  if (options.Json) PrintJson(Configuration(), setup, out);
-  else PrintText(Configuration(), setup, out);
+  if (options.Json)
+    PrintJson(Configuration(), setup, out);
+  else
+    PrintText(Configuration(), setup, out);
 }
 
 // Lets in the user named on the command line with the password given there.
@@ -185,8 +187,7 @@ void InstallSetup(CLI::App& app) {
   setup->add_option("--root", setup_options->Root, "Папка установки")->required();
   setup->add_option("--config", setup_options->ConfigName, "Имя конфигурации")->capture_default_str();
   setup->add_flag("--default", setup_options->MakeDefault, "Сделать конфигурацией по умолчанию");
-  setup->add_option("--admin-password", setup_options->AdminPassword, "Пароль администратора")
-      ->capture_default_str();
+  setup->add_option("--admin-password", setup_options->AdminPassword, "Пароль администратора")->capture_default_str();
   setup->callback([setup_options] { RunSetup(*setup_options, std::cout); });
 }
 
@@ -215,8 +216,10 @@ void ShowSetup(const std::string& dir, std::ostream& out) {
   const std::filesystem::path root = std::filesystem::absolute(dir);
   setenv("KORVENT_REGISTRY", (root / "registry.sqlite").c_str(), 1);
   out << "Установка конфигурации в папке демонстрации:\n";
-  if (std::filesystem::exists(root / "install")) out << "  уже установлена: " << (root / "install").string() << "\n";
-  else RunSetup(TSetupOptions{(root / "install").string(), "Demo", true, "admin"}, out);
+  if (std::filesystem::exists(root / "install"))
+    out << "  уже установлена: " << (root / "install").string() << "\n";
+  else
+    RunSetup(TSetupOptions{(root / "install").string(), "Demo", true, "admin"}, out);
   RunShow(TShowOptions{}, out);
   RunCheck(TCheckOptions{"", "Администратор", "admin"}, out);
 }

@@ -28,10 +28,17 @@ const char* KindName(TVarType type) {
 }
 
 void ShowValueStream(const std::string& dir, std::ostream& out) {
-  const std::vector<TVariant> values = {TVariant(),       TVariant::Null(),   int16_t{-12},
-                                        int32_t{14000},   1300.5f,            2.4445,
-                                        TCurrency::FromExtended(1234.05), TVariant::Date(EncodeDate(2014, 4, 23)),
-                                        true,             uint8_t{7},         "Окно двустворчатое"};
+  const std::vector<TVariant> values = {TVariant(),
+                                        TVariant::Null(),
+                                        int16_t{-12},
+                                        int32_t{14000},
+                                        1300.5f,
+                                        2.4445,
+                                        TCurrency::FromExtended(1234.05),
+                                        TVariant::Date(EncodeDate(2014, 4, 23)),
+                                        true,
+                                        uint8_t{7},
+                                        "Окно двустворчатое"};
   TSpecStream stream;
   for (const auto& value : values) stream.WriteTo(value);
   const auto path = std::filesystem::path(dir) / "values.kvs";

@@ -10,13 +10,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   kv::TfrParser parser;
   parser.OnGetValue = [](const std::string& name, kv::TVariant& value) {
-    if (name.size() % 3 == 0) value = static_cast<double>(name.size());
-    else if (name.size() % 3 == 1) value = name;
+    if (name.size() % 3 == 0)
+      value = static_cast<double>(name.size());
+    else if (name.size() % 3 == 1)
+      value = name;
   };
   parser.OnFunction = [&parser](const std::string& name, const std::string& p1, const std::string& p2,
-                                const std::string& p3, kv::TVariant& value) {
-    value = parser.Calc(name.size() % 2 ? p1 : p2 + p3);
-  };
+                                const std::string& p3,
+                                kv::TVariant& value) { value = parser.Calc(name.size() % 2 ? p1 : p2 + p3); };
   try {
     parser.Calc(text).AsString();
   } catch (const kv::EKvError&) {

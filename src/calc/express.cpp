@@ -105,10 +105,11 @@ long double Arcsin(long double x, long double) {
 long double Arccos(long double x, long double) { return x >= -1 && x <= 1 ? std::acos(x) : 0; }
 
 TExpressRoutine RoutineOf(TExpressOpCode code) {
-  static const TExpressRoutine routines[] = {
-      Identity, Identity, Identity, Identity, Negate, Add, Subtract, Multiply, Divide, IntPower,
-      RealPower, Cos, Sin, Exp, Ln, Sqrt, Arctan, Square, Cube, Fourth, Abs, Max, Min, Heav, Ph,
-      Rn, Arg, Sinh, Cosh, R, Rm, Fr, Lt, Eq, Le, Ne, Tan, Tanh, Arcsin, Arccos};
+  static const TExpressRoutine routines[] = {Identity, Identity, Identity,  Identity, Negate, Add,  Subtract, Multiply,
+                                             Divide,   IntPower, RealPower, Cos,      Sin,    Exp,  Ln,       Sqrt,
+                                             Arctan,   Square,   Cube,      Fourth,   Abs,    Max,  Min,      Heav,
+                                             Ph,       Rn,       Arg,       Sinh,     Cosh,   R,    Rm,       Fr,
+                                             Lt,       Eq,       Le,        Ne,       Tan,    Tanh, Arcsin,   Arccos};
   return routines[code];
 }
 
@@ -118,19 +119,20 @@ struct TFunctionName {
 };
 
 constexpr TFunctionName kOneArgumentFunctions[] = {
-    {"cos", ocCos},     {"sin", ocSin},   {"exp", ocExp},   {"ln", ocLn},
-    {"arctan", ocArctan}, {"sqrt", ocSqrt}, {"abs", ocAbs},   {"heav", ocHeav},
-    {"ph", ocPh},       {"sinh", ocSinh}, {"cosh", ocCosh}, {"fr", ocFr},
-    {"tan", ocTan},     {"tanh", ocTanh}, {"arcsin", ocArcsin}, {"arccos", ocArccos}};
+    {"cos", ocCos}, {"sin", ocSin},   {"exp", ocExp},       {"ln", ocLn},        {"arctan", ocArctan}, {"sqrt", ocSqrt},
+    {"abs", ocAbs}, {"heav", ocHeav}, {"ph", ocPh},         {"sinh", ocSinh},    {"cosh", ocCosh},     {"fr", ocFr},
+    {"tan", ocTan}, {"tanh", ocTanh}, {"arcsin", ocArcsin}, {"arccos", ocArccos}};
 
-constexpr TFunctionName kTwoArgumentFunctions[] = {
-    {"min", ocMin}, {"max", ocMax}, {"rn", ocRn}, {"arg", ocArg}, {"r", ocR},
-    {"rm", ocRm},   {"lt", ocLt},   {"le", ocLe}, {"eq", ocEq},   {"ne", ocNe}};
+constexpr TFunctionName kTwoArgumentFunctions[] = {{"min", ocMin}, {"max", ocMax}, {"rn", ocRn}, {"arg", ocArg},
+                                                   {"r", ocR},     {"rm", ocRm},   {"lt", ocLt}, {"le", ocLe},
+                                                   {"eq", ocEq},   {"ne", ocNe}};
 
 int OperatorPriority(char c) {
   switch (c) {
-    case '+': case '-': return 1;
-    case '*': case '/': return 2;
+    case '+':
+    case '-': return 1;
+    case '*':
+    case '/': return 2;
     case '^': return 3;
     default: return 0;
   }
@@ -178,11 +180,15 @@ bool ReadNumber(std::string_view text, long double& value) {
 // the recursion is at most that deep.
 class TExpressCompiler {
 public:
-  TExpressCompiler(std::string_view text, const std::string& variables, const std::string& parameters,
-                   OParse& parse, const std::array<long double*, 3>& variable_cells,
+  TExpressCompiler(std::string_view text, const std::string& variables, const std::string& parameters, OParse& parse,
+                   const std::array<long double*, 3>& variable_cells,
                    const std::array<long double*, 6>& parameter_cells)
-      : FText(text), FVariables(variables), FParameters(parameters), FParse(parse),
-        FVariableCells(variable_cells), FParameterCells(parameter_cells),
+      : FText(text),
+        FVariables(variables),
+        FParameters(parameters),
+        FParse(parse),
+        FVariableCells(variable_cells),
+        FParameterCells(parameter_cells),
         FPieces((text.size() + 1) * (text.size() + 1)) {}
 
   bool Compile() {
@@ -198,9 +204,9 @@ private:
 
   struct TPiece {
     TKind Kind = TKind::Unknown;
-    int8_t Priority = 0;         // of an operation
-    int16_t Split = -1;          // operator of an operation, comma of a two-argument function
-    int8_t Code = -1;            // operation code of a function
+    int8_t Priority = 0;  // of an operation
+    int16_t Split = -1;   // operator of an operation, comma of a two-argument function
+    int8_t Code = -1;     // operation code of a function
   };
 
   std::string_view Text(int begin, int end) const { return FText.substr(begin, end - begin); }
@@ -226,9 +232,7 @@ private:
     return -1;
   }
 
-  bool Enclosed(int begin, int end) const {
-    return FText[begin] == '(' && ClosingBracket(begin, end) == end - 1;
-  }
+  bool Enclosed(int begin, int end) const { return FText[begin] == '(' && ClosingBracket(begin, end) == end - 1; }
 
   bool IsOperand(int begin, int end) const {
     long double value;
@@ -273,7 +277,9 @@ private:
 
   bool LeftOperandFits(const TPiece& left, char op) const {
     switch (left.Kind) {
-      case TKind::Operand: case TKind::Bracketed: case TKind::Function: return true;
+      case TKind::Operand:
+      case TKind::Bracketed:
+      case TKind::Function: return true;
       case TKind::Negation: return op != '^';
       case TKind::Operation: return left.Priority >= OperatorPriority(op);
       default: return false;
@@ -282,7 +288,9 @@ private:
 
   bool RightOperandFits(const TPiece& right, char op) const {
     switch (right.Kind) {
-      case TKind::Operand: case TKind::Bracketed: case TKind::Function: return true;
+      case TKind::Operand:
+      case TKind::Bracketed:
+      case TKind::Function: return true;
       case TKind::Operation: return right.Priority > OperatorPriority(op);
       default: return false;
     }
@@ -456,9 +464,9 @@ void TExpress::SetExpression(std::string_view text) {
   FExpression = WithoutBlanks(text);
   for (auto& cell : FVariableCells) cell = FParse.NewCell(0);
   for (size_t i = 0; i < FParameterCells.size(); ++i) FParameterCells[i] = FParse.NewCell(FParameters[i]);
-  const bool compiled = FExpression.size() <= kMaxExpressionLength &&
-                        TExpressCompiler(FExpression, FVariableList, FParameterList, FParse, FVariableCells,
-                                         FParameterCells).Compile();
+  const bool compiled =
+      FExpression.size() <= kMaxExpressionLength &&
+      TExpressCompiler(FExpression, FVariableList, FParameterList, FParse, FVariableCells, FParameterCells).Compile();
   if (!compiled) {
     FParse.Clear();
     throw EExpressError(kErrorMessage);

@@ -12,7 +12,9 @@
 namespace kv {
 
 // A reference to a row that cannot be used.
-class EFormulaRefError : public EKvError { using EKvError::EKvError; };
+class EFormulaRefError : public EKvError {
+  using EKvError::EKvError;
+};
 
 inline constexpr const char* kRefCurrentRow =
     "Указана ссылка на текущую строку. Результат текущий строки еще не вычислялся.";
@@ -41,8 +43,8 @@ public:
 };
 
 // The names of the calls a formula may make, in the order they are replaced.
-inline constexpr std::string_view kNamedCalls[] = {"PLC_ALL", "PLC_STD", "PLC_NSTD", "OLC_STD", "OSC_STD",
-                                                   "GET_MATLIST"};
+inline constexpr std::string_view kNamedCalls[] = {"PLC_ALL", "PLC_STD", "PLC_NSTD",
+                                                   "OLC_STD", "OSC_STD", "GET_MATLIST"};
 
 // The formula with every reference replaced by a number in the process's decimal form: step
 // parameters first, then row references, sums, money amounts and named calls. Raises

@@ -40,7 +40,10 @@ bool IsNullValue(const TVariant& v) { return v.VarType() == varNull; }
 
 bool IsIntegral(const TVariant& v) {
   switch (v.VarType()) {
-    case varSmallint: case varInteger: case varByte: case varBoolean: return true;
+    case varSmallint:
+    case varInteger:
+    case varByte:
+    case varBoolean: return true;
     default: return false;
   }
 }
@@ -58,19 +61,34 @@ TVariant Truth(bool holds) { return int32_t{holds ? 1 : 0}; }
 
 int Priority(TfrOperator op) {
   switch (op) {
-    case fopInt: case fopFrac: case fopStr: case fopRound: return 0;
-    case fopMultiply: case fopDivide: case fopMod: case fopAnd: case fopOr: case fopNot: return 1;
-    case fopAdd: case fopSubtract: case fopNegate: case fopPlus: return 2;
+    case fopInt:
+    case fopFrac:
+    case fopStr:
+    case fopRound: return 0;
+    case fopMultiply:
+    case fopDivide:
+    case fopMod:
+    case fopAnd:
+    case fopOr:
+    case fopNot: return 1;
+    case fopAdd:
+    case fopSubtract:
+    case fopNegate:
+    case fopPlus: return 2;
     default: return 3;
   }
 }
 
 bool IsUnary(TfrOperator op) {
   switch (op) {
-    case fopInt: case fopFrac: case fopStr: case fopRound: case fopNot: case fopNegate: case fopPlus:
-      return true;
-    default:
-      return false;
+    case fopInt:
+    case fopFrac:
+    case fopStr:
+    case fopRound:
+    case fopNot:
+    case fopNegate:
+    case fopPlus: return true;
+    default: return false;
   }
 }
 
@@ -171,10 +189,13 @@ TVariant ApplyUnary(TfrOperator op, const TVariant& a) {
 
 TVariant ApplyBinary(TfrOperator op, const TVariant& a, const TVariant& b) {
   switch (op) {
-    case fopAdd: case fopSubtract: case fopMultiply: return Arithmetic(op, a, b);
+    case fopAdd:
+    case fopSubtract:
+    case fopMultiply: return Arithmetic(op, a, b);
     case fopDivide: return Divide(a, b);
     case fopMod: return Modulo(a, b);
-    case fopAnd: case fopOr: return Logical(op, a, b);
+    case fopAnd:
+    case fopOr: return Logical(op, a, b);
     default: return Comparison(op, a, b);
   }
 }
@@ -211,8 +232,10 @@ public:
 
   std::vector<TfrItem> Read() {
     while (SkipBlanks()) {
-      if (FExpectOperand) ReadOperand();
-      else ReadOperator();
+      if (FExpectOperand)
+        ReadOperand();
+      else
+        ReadOperator();
     }
     for (auto it = FStack.rbegin(); it != FStack.rend(); ++it)
       if (it->IsBracket) BracketError(FText);
@@ -249,8 +272,7 @@ private:
   void PushPrefix(TfrOperator op) { FStack.push_back({false, op}); }
 
   void PushInfix(TfrOperator op) {
-    while (!FStack.empty() && !FStack.back().IsBracket && Priority(FStack.back().Op) <= Priority(op))
-      PopToOutput();
+    while (!FStack.empty() && !FStack.back().IsBracket && Priority(FStack.back().Op) <= Priority(op)) PopToOutput();
     FStack.push_back({false, op});
     FExpectOperand = true;
   }
@@ -291,7 +313,11 @@ private:
     }
     ++FPos;
     switch (c) {
-      case '+': case '-': case '*': case '/': case '=': PushInfix(static_cast<TfrOperator>(c)); return;
+      case '+':
+      case '-':
+      case '*':
+      case '/':
+      case '=': PushInfix(static_cast<TfrOperator>(c)); return;
       case '<':
         if (next == '=' || next == '>') ++FPos;
         PushInfix(next == '=' ? fopLessEqual : next == '>' ? fopNotEqual : fopLess);
@@ -316,8 +342,10 @@ private:
     for (++FPos;; ++FPos) {
       if (FPos >= FText.size()) QuoteError(FText);
       if (FText[FPos] == '\'') {
-        if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'') ++FPos;
-        else break;
+        if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'')
+          ++FPos;
+        else
+          break;
       }
       value += FText[FPos];
     }
@@ -449,8 +477,7 @@ TDateTime StrToTimeValue(const std::string& text) {
 }  // namespace
 
 TVariant TfrParser::Calc(std::string_view expression) {
-  if (FNesting >= kMaxNesting)
-    throw EfrParserError("Слишком глубокая вложенность выражения " + Quoted(expression));
+  if (FNesting >= kMaxNesting) throw EfrParserError("Слишком глубокая вложенность выражения " + Quoted(expression));
   ++FNesting;
   struct TNestingGuard {
     int& Nesting;
@@ -459,9 +486,7 @@ TVariant TfrParser::Calc(std::string_view expression) {
   return CalcOPZ(Str2OPZ(expression));
 }
 
-std::vector<TfrItem> TfrParser::Str2OPZ(std::string_view expression) const {
-  return TfrReader(expression).Read();
-}
+std::vector<TfrItem> TfrParser::Str2OPZ(std::string_view expression) const { return TfrReader(expression).Read(); }
 
 TVariant TfrParser::CalcOPZ(const std::vector<TfrItem>& postfix) {
   std::vector<TVariant> stack;

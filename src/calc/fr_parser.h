@@ -16,13 +16,31 @@
 namespace kv {
 
 // A rule text that cannot be read: the evaluator's messages.
-class EfrParserError : public EKvError { using EKvError::EKvError; };
+class EfrParserError : public EKvError {
+  using EKvError::EKvError;
+};
 
 // Operator codes of the postfix form.
 enum TfrOperator : char {
-  fopGreaterEqual = 1, fopLessEqual = 2, fopNotEqual = 3, fopOr = 4, fopAnd = 5, fopInt = 6,
-  fopFrac = 7, fopNegate = 9, fopPlus = 10, fopStr = 11, fopNot = 12, fopMod = 13, fopRound = 14,
-  fopAdd = '+', fopSubtract = '-', fopMultiply = '*', fopDivide = '/', fopLess = '<', fopEqual = '=',
+  fopGreaterEqual = 1,
+  fopLessEqual = 2,
+  fopNotEqual = 3,
+  fopOr = 4,
+  fopAnd = 5,
+  fopInt = 6,
+  fopFrac = 7,
+  fopNegate = 9,
+  fopPlus = 10,
+  fopStr = 11,
+  fopNot = 12,
+  fopMod = 13,
+  fopRound = 14,
+  fopAdd = '+',
+  fopSubtract = '-',
+  fopMultiply = '*',
+  fopDivide = '/',
+  fopLess = '<',
+  fopEqual = '=',
   fopGreater = '>',
 };
 
@@ -31,10 +49,10 @@ enum TfrOperator : char {
 struct TfrItem {
   enum TKind : uint8_t { Constant, Identifier, Function, SubExpression, Operator };
   TKind Kind = Constant;
-  TVariant Value;                    // Constant
-  std::string Name;                  // Identifier, Function (upper case), SubExpression (its text)
+  TVariant Value;                      // Constant
+  std::string Name;                    // Identifier, Function (upper case), SubExpression (its text)
   std::vector<std::string> Arguments;  // Function: up to three argument texts
-  TfrOperator Op = fopAdd;           // Operator
+  TfrOperator Op = fopAdd;             // Operator
 };
 
 class TfrParser {
@@ -45,8 +63,7 @@ public:
 
   using TGetValueEvent = std::function<void(const std::string& name, TVariant& value)>;
   using TFunctionEvent = std::function<void(const std::string& name, const std::string& param1,
-                                            const std::string& param2, const std::string& param3,
-                                            TVariant& value)>;
+                                            const std::string& param2, const std::string& param3, TVariant& value)>;
 
   // Called with the upper-cased identifier; the value is null unless the handler sets it.
   TGetValueEvent OnGetValue;

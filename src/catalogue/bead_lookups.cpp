@@ -27,16 +27,16 @@ const TRecord& RequireID(int64_t id) {
 
 int64_t GetAvailableBead(const std::string& profile, int thickness, int bead_group) {
   const TBeadCombTable& t = Table();
-  const TRecord* row = t.Get().Locate(t.ByGroupThicknessBeadGrp,
-                                      GroupThicknessKey(profile, thickness).Add(int64_t{bead_group}));
+  const TRecord* row =
+      t.Get().Locate(t.ByGroupThicknessBeadGrp, GroupThicknessKey(profile, thickness).Add(int64_t{bead_group}));
   if (!row) row = t.Get().Locate(t.ByGroupThickness, GroupThicknessKey(profile, thickness));
   return IDOf(row);
 }
 
 int64_t BeadAvailable(const std::string& profile, int thickness, const std::string& bead) {
   const TBeadCombTable& t = Table();
-  return IDOf(t.Get().Locate(t.ByGroupThicknessBead,
-                             GroupThicknessKey(profile, thickness).Add(std::string_view(bead))));
+  return IDOf(
+      t.Get().Locate(t.ByGroupThicknessBead, GroupThicknessKey(profile, thickness).Add(std::string_view(bead))));
 }
 
 int64_t GetAvailableBeadByCreteria(const std::string& profile, int thickness, int bead_group,
@@ -61,8 +61,10 @@ int GetBeadGroup(int64_t id) { return static_cast<int>(RequireID(id)[Table().Bea
 std::vector<TGlassLining> GetGlassLining(int64_t id) {
   const TBeadCombTable& t = Table();
   const TRecord& row = RequireID(id);
-  const std::pair<int, int> columns[] = {{t.Lining_1, t.Number_1}, {t.Lining_2, t.Number_2},
-                                         {t.Lining_3, t.Number_3}, {t.Lining_4, t.Number_4},
+  const std::pair<int, int> columns[] = {{t.Lining_1, t.Number_1},
+                                         {t.Lining_2, t.Number_2},
+                                         {t.Lining_3, t.Number_3},
+                                         {t.Lining_4, t.Number_4},
                                          {t.Lining_5, t.Number_5}};
   std::vector<TGlassLining> linings;
   for (const auto& [article, number] : columns) {

@@ -55,9 +55,7 @@ TCatalogue::TCatalogue() = default;
 
 TCatalogue::~TCatalogue() = default;
 
-std::vector<TCatalogueModule*> TCatalogue::Modules() {
-  return {&DM_Catalog, &DM_ProfDoc, &DM_FurnDoc, &DM_AccDoc};
-}
+std::vector<TCatalogueModule*> TCatalogue::Modules() { return {&DM_Catalog, &DM_ProfDoc, &DM_FurnDoc, &DM_AccDoc}; }
 
 bool TCatalogue::OpenTables(TDatabases& databases) {
   CloseTables();

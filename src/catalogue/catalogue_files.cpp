@@ -52,7 +52,8 @@ std::vector<int> HeaderColumns(const TCsvRecord& header, const TTableInfo& info,
     const auto found = std::find_if(info.Fields.begin(), info.Fields.end(),
                                     [&](const TFieldDef& field) { return field.Name == name; });
     if (found == info.Fields.end()) Refuse(file, header.Line, name, "неизвестный столбец таблицы");
-    if (std::find(names.begin(), names.end(), name) != names.end()) Refuse(file, header.Line, name, "столбец повторяется");
+    if (std::find(names.begin(), names.end(), name) != names.end())
+      Refuse(file, header.Line, name, "столбец повторяется");
     names.push_back(name);
     columns.push_back(static_cast<int>(found - info.Fields.begin()));
   }
@@ -75,8 +76,9 @@ TCsvTable ReadCsvTable(const std::filesystem::path& path, const std::map<std::st
     const TCsvRecord& record = records[r];
     if (record.Fields.size() == 1 && !record.Fields[0] && columns.size() > 1) continue;  // blank line
     if (record.Fields.size() != columns.size()) {
-      Refuse(file, record.Line, "", Format("полей %d, а в заголовке %d", static_cast<int>(record.Fields.size()),
-                                           static_cast<int>(columns.size())));
+      Refuse(file, record.Line, "",
+             Format("полей %d, а в заголовке %d", static_cast<int>(record.Fields.size()),
+                    static_cast<int>(columns.size())));
     }
     TRecord row(columns.size());
     for (size_t c = 0; c < columns.size(); ++c) {
@@ -94,7 +96,8 @@ TCsvTable ReadCsvTable(const std::filesystem::path& path, const std::map<std::st
         key.Add(value);
         shown += (shown.empty() ? "" : "; ") + value.AsString();
       }
-      if (!keys.insert(key.Text()).second) Refuse(file, record.Line, info.PrimaryKey.front(), Format("ключ [%s] повторяется", shown));
+      if (!keys.insert(key.Text()).second)
+        Refuse(file, record.Line, info.PrimaryKey.front(), Format("ключ [%s] повторяется", shown));
     }
     table.Rows.push_back(std::move(row));
   }

@@ -11,8 +11,7 @@ namespace kv {
 
 namespace {
 
-constexpr const char* kMissingCombination =
-    "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [%s - %s]!";
+constexpr const char* kMissingCombination = "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [%s - %s]!";
 constexpr const char* kMissingSubSetID =
     "В БД комбинаций профилей отсутствуют данные для SubSetID = %d.\r\nВозможно, комбинация была "
     "удалена после проектирования данного изделия.";
@@ -31,22 +30,20 @@ std::string GroupArticle(int group) { return "%" + std::to_string(group); }
 struct TJointFilter {
   int AngleType = 0;
   int Angle = 0;
-  int Cross = -1;      // -1: any
-  int SubSetID = -1;   // -1: any
-  int Group = -1;      // -1: any
+  int Cross = -1;     // -1: any
+  int SubSetID = -1;  // -1: any
+  int Group = -1;     // -1: any
   bool AnyAngleType = false;
 
   bool Passes(const TCombListTable& t, const TRecord& row) const {
-    return (AnyAngleType || row[t.AngleType].AsInteger() == AngleType) &&
-           row[t.MinAngle].AsInteger() <= Angle && row[t.MaxAngle].AsInteger() >= Angle &&
-           (Cross < 0 || row[t.Cross].AsInteger() == Cross) &&
+    return (AnyAngleType || row[t.AngleType].AsInteger() == AngleType) && row[t.MinAngle].AsInteger() <= Angle &&
+           row[t.MaxAngle].AsInteger() >= Angle && (Cross < 0 || row[t.Cross].AsInteger() == Cross) &&
            (SubSetID < 0 || row[t.SubSetID].AsInteger() == SubSetID) &&
            (Group < 0 || row[t.Group].AsInteger() == Group);
   }
 };
 
-const TRecord* FilterJoint(const std::string& profile1, const std::string& profile2,
-                           const TJointFilter& filter) {
+const TRecord* FilterJoint(const std::string& profile1, const std::string& profile2, const TJointFilter& filter) {
   const TCombListTable& t = Table();
   return t.Get().FindFirst(t.ByProfiles, ProfilesKey(profile1, profile2),
                            [&](const TRecord& row) { return filter.Passes(t, row); });
@@ -54,17 +51,16 @@ const TRecord* FilterJoint(const std::string& profile1, const std::string& profi
 
 // Locate Profile1;Profile2;Group with the exact second article, then with the second
 // profile's group; nullptr when neither exists.
-const TRecord* LocateWithGroupFallback(const std::string& profile1, const std::string& profile2,
-                                       int comb_group, int second_group) {
+const TRecord* LocateWithGroupFallback(const std::string& profile1, const std::string& profile2, int comb_group,
+                                       int second_group) {
   const TCombListTable& t = Table();
   const TRecord* row = t.Get().Locate(t.ByProfilesGroup, ProfilesKey(profile1, profile2).Add(int64_t{comb_group}));
   if (row) return row;
-  return t.Get().Locate(t.ByProfilesGroup,
-                        ProfilesKey(profile1, GroupArticle(second_group)).Add(int64_t{comb_group}));
+  return t.Get().Locate(t.ByProfilesGroup, ProfilesKey(profile1, GroupArticle(second_group)).Add(int64_t{comb_group}));
 }
 
-const TRecord& RequireWithGroupFallback(const std::string& profile1, const std::string& profile2,
-                                        int comb_group, int second_group, const std::string& message) {
+const TRecord& RequireWithGroupFallback(const std::string& profile1, const std::string& profile2, int comb_group,
+                                        int second_group, const std::string& message) {
   const TRecord* row = LocateWithGroupFallback(profile1, profile2, comb_group, second_group);
   if (!row) RaiseCatalogueError(message);
   return *row;
@@ -82,8 +78,8 @@ float DeltaOf(const TRecord& row, int column) { return SetSize10F(static_cast<fl
 // " при сопряжении встык в T-образном соединении" and the like.
 std::string ImpostJointText(int angle_type, int cross) {
   static const std::array<const char*, 4> kCross = {" при сопряжении встык", " при сопряжении внахлест",
-                                                     " при сопряжении внахлест с фрезерованием",
-                                                     " при вварном сопряжении"};
+                                                    " при сопряжении внахлест с фрезерованием",
+                                                    " при вварном сопряжении"};
   const std::string treatment = cross >= 0 && cross < 4 ? kCross[cross] : "";
   const bool crossing = angle_type == atImpostX || angle_type == atImpostTX;
   return treatment + " " + (crossing ? "в X-образном соединении" : "в T-образном соединении");
@@ -101,55 +97,55 @@ std::string GetCrossName(int cross) {
   return cross >= 0 && cross < 4 ? kNames[cross] : std::string();
 }
 
-int GetFrameVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type,
-                        double angle) {
+int GetFrameVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type, double angle) {
   const int rounded = GetRounded(angle);
   const TRecord* row = FilterJoint(profile1, profile2, {.AngleType = angle_type, .Angle = rounded});
   if (!row) {
-    RaiseCatalogueError(Format("В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [%s - %s]\r\n"
-                               "при соединении угла [%s]\r\nи угле [%d °]!",
-                               profile1, profile2, GetAngleTypeName(angle_type), rounded));
+    RaiseCatalogueError(
+        Format("В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [%s - %s]\r\n"
+               "при соединении угла [%s]\r\nи угле [%d °]!",
+               profile1, profile2, GetAngleTypeName(angle_type), rounded));
   }
   return static_cast<int>((*row)[Table().SubSetID].AsInteger());
 }
 
-bool FrameVerbinderIDAvailable(int sub_set_id, const std::string& profile1,
-                               const std::string& profile2, int angle_type, double angle) {
+bool FrameVerbinderIDAvailable(int sub_set_id, const std::string& profile1, const std::string& profile2, int angle_type,
+                               double angle) {
   return FilterJoint(profile1, profile2,
                      {.AngleType = angle_type, .Angle = GetRounded(angle), .SubSetID = sub_set_id}) != nullptr;
 }
 
-bool AngleTypeAvailable(const std::string& profile1, const std::string& profile2, int group,
-                        int angle_type, double angle) {
-  return FilterJoint(profile1, profile2,
-                     {.AngleType = angle_type, .Angle = GetRounded(angle), .Group = group}) != nullptr;
+bool AngleTypeAvailable(const std::string& profile1, const std::string& profile2, int group, int angle_type,
+                        double angle) {
+  return FilterJoint(profile1, profile2, {.AngleType = angle_type, .Angle = GetRounded(angle), .Group = group}) !=
+         nullptr;
 }
 
-int GetFirstAvailableAngleType(const std::string& profile1, const std::string& profile2, int group,
-                               double angle) {
-  const TRecord* row = FilterJoint(profile1, profile2,
-                                   {.Angle = GetRounded(angle), .Group = group, .AnyAngleType = true});
+int GetFirstAvailableAngleType(const std::string& profile1, const std::string& profile2, int group, double angle) {
+  const TRecord* row =
+      FilterJoint(profile1, profile2, {.Angle = GetRounded(angle), .Group = group, .AnyAngleType = true});
   return row ? static_cast<int>((*row)[Table().AngleType].AsInteger()) : atUnknown;
 }
 
-int GetImpostVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type,
-                         double angle, int cross) {
+int GetImpostVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type, double angle,
+                         int cross) {
   const int rounded = GetRounded(angle);
   const TJointFilter filter{.AngleType = angle_type, .Angle = rounded, .Cross = cross};
   const TRecord* row = FilterJoint(profile1, profile2, filter);
   if (!row) row = FilterJoint(profile1, GroupArticle(GetProfImpostGroup(profile2)), filter);
   if (!row) {
-    RaiseCatalogueError(Format("В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [%s - %s]\r\n"
-                               "при обработке торца под [%d °] %s!",
-                               profile1, profile2, rounded, ImpostJointText(angle_type, cross)));
+    RaiseCatalogueError(
+        Format("В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [%s - %s]\r\n"
+               "при обработке торца под [%d °] %s!",
+               profile1, profile2, rounded, ImpostJointText(angle_type, cross)));
   }
   return static_cast<int>((*row)[Table().SubSetID].AsInteger());
 }
 
-bool ImpostVerbinderIDAvailable(int sub_set_id, const std::string& profile1,
-                                const std::string& profile2, int angle_type, double angle, int cross) {
-  const TJointFilter filter{.AngleType = angle_type, .Angle = GetRounded(angle), .Cross = cross,
-                            .SubSetID = sub_set_id};
+bool ImpostVerbinderIDAvailable(int sub_set_id, const std::string& profile1, const std::string& profile2,
+                                int angle_type, double angle, int cross) {
+  const TJointFilter filter{
+      .AngleType = angle_type, .Angle = GetRounded(angle), .Cross = cross, .SubSetID = sub_set_id};
   return FilterJoint(profile1, profile2, filter) ||
          FilterJoint(profile1, GroupArticle(GetProfImpostGroup(profile2)), filter);
 }
@@ -163,8 +159,8 @@ int GetFlugelRubberID(const std::string& profile1, const std::string& profile2) 
 float GetCombinProfDeltaSizeByProf_1(const std::string& profile1, const std::string& profile2) {
   const TRecord& row = RequireWithGroupFallback(
       profile1, profile2, cgFlugel, GetProfFlugelGroup(profile2),
-      Format("В БД комбинаций профилей отсутствуют данные для продольного сопряжения профилей %s с %s.",
-             profile1, profile2));
+      Format("В БД комбинаций профилей отсутствуют данные для продольного сопряжения профилей %s с %s.", profile1,
+             profile2));
   return DeltaOf(row, Table().ProfDeltaSize);
 }
 
@@ -196,9 +192,7 @@ int GetCombinSteelAngleByID_1(int sub_set_id) {
 
 std::string GetProfCombineName(int sub_set_id) { return RequireSubSetID(sub_set_id)[Table().Name].AsString(); }
 
-std::string GetProfileBySubSetID(int sub_set_id) {
-  return RequireSubSetID(sub_set_id)[Table().Profile2].AsString();
-}
+std::string GetProfileBySubSetID(int sub_set_id) { return RequireSubSetID(sub_set_id)[Table().Profile2].AsString(); }
 
 std::string GetProfileNameBySubSetID(int sub_set_id) {
   const std::string profile = GetProfileBySubSetID(sub_set_id);

@@ -12,8 +12,16 @@ namespace kv {
 enum TCombGroup { cgCorner = 0, cgFlugel = 1, cgImpost = 2, cgSockel = 3, cgSteel = 4 };
 // Joint types (CombList.AngleType).
 enum TAngleType {
-  atX45 = 0, atX1to2 = 1, atX2to1 = 2, atX1to2X = 3, atX2to1X = 4, atImpostT = 5, atImpostX = 6,
-  atImpostTX = 7, atImpostV = 8, atUnknown = 9
+  atX45 = 0,
+  atX1to2 = 1,
+  atX2to1 = 2,
+  atX1to2X = 3,
+  atX2to1X = 4,
+  atImpostT = 5,
+  atImpostX = 6,
+  atImpostTX = 7,
+  atImpostV = 8,
+  atUnknown = 9
 };
 
 // "X45", "X1to2", "X2to1", "X1to2X", "X2to1X"; other types as their number.
@@ -23,22 +31,20 @@ std::string GetCrossName(int cross);
 
 // SubSetID of the first combination of the two profiles with the joint type whose angle range
 // holds the angle rounded to whole degrees.
-int GetFrameVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type,
-                        double angle);
+int GetFrameVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type, double angle);
 // Whether the stored combination still fits the profiles, joint type and angle.
-bool FrameVerbinderIDAvailable(int sub_set_id, const std::string& profile1,
-                               const std::string& profile2, int angle_type, double angle);
-// Whether a combination of the group with the joint type fits the angle.
-bool AngleTypeAvailable(const std::string& profile1, const std::string& profile2, int group,
-                        int angle_type, double angle);
-// The joint type of the first combination of the group that fits the angle; atUnknown if none.
-int GetFirstAvailableAngleType(const std::string& profile1, const std::string& profile2, int group,
+bool FrameVerbinderIDAvailable(int sub_set_id, const std::string& profile1, const std::string& profile2, int angle_type,
                                double angle);
+// Whether a combination of the group with the joint type fits the angle.
+bool AngleTypeAvailable(const std::string& profile1, const std::string& profile2, int group, int angle_type,
+                        double angle);
+// The joint type of the first combination of the group that fits the angle; atUnknown if none.
+int GetFirstAvailableAngleType(const std::string& profile1, const std::string& profile2, int group, double angle);
 // The mullion end joint: exact second article, then "%" with its ImpostGrp.
-int GetImpostVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type,
-                         double angle, int cross);
-bool ImpostVerbinderIDAvailable(int sub_set_id, const std::string& profile1,
-                                const std::string& profile2, int angle_type, double angle, int cross);
+int GetImpostVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type, double angle,
+                         int cross);
+bool ImpostVerbinderIDAvailable(int sub_set_id, const std::string& profile1, const std::string& profile2,
+                                int angle_type, double angle, int cross);
 
 // Sash seal combination (group 1, fallback on FlugelGrp).
 int GetFlugelRubberID(const std::string& profile1, const std::string& profile2);

@@ -68,9 +68,8 @@ TMoneyWord GetMoneyWord(int id) {
   const TCurrencyTable& t = Catalogue().Currency;
   const TRecord* row = FindCurrencyRow(id);
   if (!row) return {};
-  return TMoneyWord{(*row)[t.Nominative].AsString(), (*row)[t.Genitive].AsString(),
-                    (*row)[t.GenitivePlural].AsString(), static_cast<int>((*row)[t.Gender].AsInteger()),
-                    static_cast<int>((*row)[t.Dec].AsInteger())};
+  return TMoneyWord{(*row)[t.Nominative].AsString(), (*row)[t.Genitive].AsString(), (*row)[t.GenitivePlural].AsString(),
+                    static_cast<int>((*row)[t.Gender].AsInteger()), static_cast<int>((*row)[t.Dec].AsInteger())};
 }
 
 double GetGlobalCurrencyValue(int id) {

@@ -21,8 +21,7 @@ const TRecord& RecordByID(const std::string& id, const char* tail) {
   return *row;
 }
 
-const TRecord& RecordByArticleColor(const std::string& article, const std::string& color,
-                                    const char* tail) {
+const TRecord& RecordByArticleColor(const std::string& article, const std::string& color, const char* tail) {
   const TRecord* row = _FindByArticleColor(article, color);
   if (!row) RaiseCatalogueError(Format(kMissingArticleColor, article, color) + "\r\n" + tail);
   return *row;
@@ -84,8 +83,7 @@ std::string GetMatColorByID(const std::string& id) {
   return RecordByID(id, "(Поиск [Артикул + Цвет] через [Код])")[Table().FrontColor].AsString();
 }
 
-void GetArticleColorNameByID(const std::string& id, std::string& article, std::string& color,
-                             std::string& name) {
+void GetArticleColorNameByID(const std::string& id, std::string& article, std::string& color, std::string& name) {
   const TRecord& row = RecordByID(id, "(Поиск [Артикул + Цвет + Наименование] через [Код])");
   article = row[Table().Article].AsString();
   color = row[Table().FrontColor].AsString();
@@ -109,8 +107,8 @@ void GetProdArticleColorByID(const std::string& id, std::string& prod_article, s
   color = row[Table().FrontColor].AsString();
 }
 
-void GetProdArticleColorNameUnitByID(const std::string& id, std::string& prod_article,
-                                     std::string& color, std::string& name, std::string& unit) {
+void GetProdArticleColorNameUnitByID(const std::string& id, std::string& prod_article, std::string& color,
+                                     std::string& name, std::string& unit) {
   const TRecord& row = RecordByID(id, "(Поиск [Артикул производителя + Цвет] через [Код])");
   prod_article = DefaultProdArticle(row);
   color = row[Table().FrontColor].AsString();
@@ -149,8 +147,7 @@ int GetMaxLengthByID(const std::string& id) {
   return static_cast<int>(RecordByID(id, "(Поиск [Макс. ширина] через [Код])")[Table().MaxLength].AsInteger());
 }
 
-void GetMaxSizeByID(const std::string& id, int& max_width, int& max_height, int& max_length,
-                    bool& cut_available) {
+void GetMaxSizeByID(const std::string& id, int& max_width, int& max_height, int& max_length, bool& cut_available) {
   const TCatalogTable& t = Table();
   const TRecord& row = RecordByID(id, "(Поиск [Макс. ширина] через [Код])");
   max_width = static_cast<int>(row[t.MaxWidth].AsInteger());
@@ -168,8 +165,7 @@ void GetDeltaWLByID(const std::string& id, int& delta_w, int& delta_l, int& len_
 }
 
 int GetIncludeToCompByID(const std::string& id) {
-  return static_cast<int>(
-      RecordByID(id, "(Поиск [IncludeToComplect] через [Код])")[Table().IncludeToComp].AsInteger());
+  return static_cast<int>(RecordByID(id, "(Поиск [IncludeToComplect] через [Код])")[Table().IncludeToComp].AsInteger());
 }
 
 double GetMinTradeByID(const std::string& id) {
@@ -190,8 +186,8 @@ std::string GetBackColorByArticle(const std::string& article, const std::string&
 }
 
 std::string GetProdArticleByArticleColor(const std::string& article, const std::string& color) {
-  return DefaultProdArticle(RecordByArticleColor(
-      article, color, "(Поиск [Артикул производителя] через [Рабочий артикул + Цвет])"));
+  return DefaultProdArticle(
+      RecordByArticleColor(article, color, "(Поиск [Артикул производителя] через [Рабочий артикул + Цвет])"));
 }
 
 TValue GetCatalogFieldByID(const std::string& id, const std::string& field_name) {

@@ -21,13 +21,12 @@ std::string GetUnitByID(const std::string& id);
 std::string GetSystemByID(const std::string& id);
 std::string GetProfColorByID(const std::string& id);
 std::string GetMatColorByID(const std::string& id);
-void GetArticleColorNameByID(const std::string& id, std::string& article, std::string& color,
-                             std::string& name);
+void GetArticleColorNameByID(const std::string& id, std::string& article, std::string& color, std::string& name);
 // Selector 1, 2, 3: ProdArticle, ProdArticle2, ProdArticle3; 0 follows UseArticle.
 std::string GetProdArticleByID(const std::string& id, int selector = 0);
 void GetProdArticleColorByID(const std::string& id, std::string& prod_article, std::string& color);
-void GetProdArticleColorNameUnitByID(const std::string& id, std::string& prod_article,
-                                     std::string& color, std::string& name, std::string& unit);
+void GetProdArticleColorNameUnitByID(const std::string& id, std::string& prod_article, std::string& color,
+                                     std::string& name, std::string& unit);
 int GetLaminatingByID(const std::string& id);
 void GetLamSquareByID(const std::string& id, double& outer, double& inner, double& full);
 std::string GetMarkByID(const std::string& id);
@@ -35,8 +34,7 @@ std::string GetPrintGroupByID(const std::string& id);
 int GetGroupByID(const std::string& id);
 int GetMaxWidthByID(const std::string& id);
 int GetMaxLengthByID(const std::string& id);
-void GetMaxSizeByID(const std::string& id, int& max_width, int& max_height, int& max_length,
-                    bool& cut_available);
+void GetMaxSizeByID(const std::string& id, int& max_width, int& max_height, int& max_length, bool& cut_available);
 void GetDeltaWLByID(const std::string& id, int& delta_w, int& delta_l, int& len_to_square);
 int GetIncludeToCompByID(const std::string& id);
 double GetMinTradeByID(const std::string& id);

@@ -10,8 +10,7 @@ namespace kv {
 
 namespace {
 
-const TRecord& RequireGroup(const TBoundTable& table, TMemTable::TIndexId index, int group_id,
-                            const char* message) {
+const TRecord& RequireGroup(const TBoundTable& table, TMemTable::TIndexId index, int group_id, const char* message) {
   const TRecord* row = table.Get().Locate(index, TKey().Add(int64_t{group_id}));
   if (!row) RaiseCatalogueError(Format(message, group_id));
   return *row;
@@ -75,8 +74,8 @@ double GetDustFromList(TDustList& list, const std::string& id, int laminated) { 
 
 double GetReduceTax(int group_id, int no) {
   const TPriceGrpTable& t = Catalogue().PriceGrp;
-  const TRecord& row = RequireGroup(t, t.ByGroupID, group_id,
-                                    "В каталоге ценовых групп отсутствуют данные для группы [%d]!");
+  const TRecord& row =
+      RequireGroup(t, t.ByGroupID, group_id, "В каталоге ценовых групп отсутствуют данные для группы [%d]!");
   const int columns[] = {t.Reduce_1, t.Reduce_2, t.Reduce_3, t.Reduce_4, t.Reduce_5,
                          t.Reduce_6, t.Reduce_7, t.Reduce_8, t.Reduce_9, t.Reduce_10};
   return no >= 1 && no <= 10 ? row[columns[no - 1]].AsFloat() : 0;
@@ -84,21 +83,23 @@ double GetReduceTax(int group_id, int no) {
 
 double GetCustomTax(int group_id) {
   const TCustmGrpTable& t = Catalogue().CustmGrp;
-  return RequireGroup(t, t.ByGroupID, group_id, "В каталоге импортных пошлин отсутствуют данные для группы [%d]!")
-      [t.Tax].AsFloat();
+  return RequireGroup(t, t.ByGroupID, group_id,
+                      "В каталоге импортных пошлин отсутствуют данные для группы [%d]!")[t.Tax]
+      .AsFloat();
 }
 
-TCurrency GetStatisticProfPriceByArticle(const std::string& profile, const std::string& color,
-                                         int laminated) {
+TCurrency GetStatisticProfPriceByArticle(const std::string& profile, const std::string& color, int laminated) {
   const TCatalogTable& t = Catalogue().Catalog;
   const std::string article = GetProfOriginalArticle(profile);
   const TRecord* row = _FindByArticleColor(article, color);
   if (!row) {
-    RaiseCatalogueError(Format("В каталоге отсутствуют данные для [%s + %s]!\r\n"
-                               "(Поиск [Цена профиля] через [Артикул + Цвет])",
-                               article, color));
+    RaiseCatalogueError(
+        Format("В каталоге отсутствуют данные для [%s + %s]!\r\n"
+               "(Поиск [Цена профиля] через [Артикул + Цвет])",
+               article, color));
   }
-  const TCurrency price = ToWorkCurrency(static_cast<int>((*row)[t.Currency].AsInteger()), (*row)[t.Price].AsCurrency());
+  const TCurrency price =
+      ToWorkCurrency(static_cast<int>((*row)[t.Currency].AsInteger()), (*row)[t.Price].AsCurrency());
   return price * (1 + MaterialDust(*row, laminated) / 100.0L);
 }
 
@@ -107,8 +108,8 @@ double GetColorPriceCoef(const std::string& color, int lam_price_list_id, bool q
   const TRecord* row = t.Get().Locate(t.ByIDColor, TKey().Add(int64_t{lam_price_list_id}).Add(std::string_view(color)));
   if (!row) {
     if (quiet) return 1;
-    RaiseCatalogueError(Format("В прайс-листе на ламинацию [%d] отсутвуют данные для цвета [%s]",
-                               lam_price_list_id, color));
+    RaiseCatalogueError(
+        Format("В прайс-листе на ламинацию [%d] отсутвуют данные для цвета [%s]", lam_price_list_id, color));
   }
   const double coef = (*row)[t.PriceCoef].AsFloat();
   return coef == 0 ? 1 : coef;
@@ -122,14 +123,14 @@ int GetLamPriceMode(int lam_price_list_id) {
   return static_cast<int>(RequireLamList(lam_price_list_id)[Catalogue().LamList.PriceMode].AsInteger());
 }
 
-TCurrency GetLamPriceCost(int lam_price_list_id, const std::string& article, double quantity,
-                          TLamSide side, const TLamQuantity& laminated) {
+TCurrency GetLamPriceCost(int lam_price_list_id, const std::string& article, double quantity, TLamSide side,
+                          const TLamQuantity& laminated) {
   const TLamPriceTable& t = Catalogue().LamPrice;
   const TMemTable& table = t.Get();
   const auto rows = table.Range(t.ByIDArticle, TKey().Add(int64_t{lam_price_list_id}).Add(std::string_view(article)));
   if (rows.empty()) {
-    RaiseCatalogueError(Format("В прайс-листе на ламинацию [%d] отсутвуют данные для профиля [%s]",
-                               lam_price_list_id, article));
+    RaiseCatalogueError(
+        Format("В прайс-листе на ламинацию [%d] отсутвуют данные для профиля [%s]", lam_price_list_id, article));
   }
   const TRecord* price_row = &table.Row(rows.back());
   for (uint32_t position : rows) {

@@ -41,8 +41,7 @@ double GetCustomTax(int group_id);
 
 // The catalogue price of a profile's priced article in the colour, in the working currency, with
 // the waste allowance of its group added.
-TCurrency GetStatisticProfPriceByArticle(const std::string& profile, const std::string& color,
-                                         int laminated);
+TCurrency GetStatisticProfPriceByArticle(const std::string& profile, const std::string& color, int laminated);
 
 // The laminating price coefficient of a colour; a stored 0 counts as 1; missing: 1 when quiet,
 // else "В прайс-листе на ламинацию [%d] отсутвуют данные для цвета [%s]".
@@ -60,7 +59,7 @@ struct TLamQuantity {
 };
 // The laminating cost from the price row of the article for the quantity (the first row whose
 // Qty is not below it, else the article's last row), converted into the working currency.
-TCurrency GetLamPriceCost(int lam_price_list_id, const std::string& article, double quantity,
-                          TLamSide side, const TLamQuantity& laminated);
+TCurrency GetLamPriceCost(int lam_price_list_id, const std::string& article, double quantity, TLamSide side,
+                          const TLamQuantity& laminated);
 
 }  // namespace kv

@@ -123,18 +123,16 @@ TFlugelParam GetFlugelParam(const std::string& profile) {
   const TProfListTable& t = Table();
   const TRecord& row = Require(profile, kMissingDocumentation);
   const auto size = [&](int column) { return static_cast<float>(row[column].AsFloat()); };
-  return TFlugelParam{size(t.Width),    size(t.Thickness), size(t.Chamfer), size(t.FalzLuft),
-                      size(t.FalzSize), size(t.FalzPos),   size(t.DornMass),
-                      static_cast<int>(row[t.OpenType].AsInteger())};
+  return TFlugelParam{
+      size(t.Width),    size(t.Thickness), size(t.Chamfer),  size(t.FalzLuft),
+      size(t.FalzSize), size(t.FalzPos),   size(t.DornMass), static_cast<int>(row[t.OpenType].AsInteger())};
 }
 
 float GetChamfer(const std::string& profile) {
   return SetSize10F(static_cast<float>(Require(profile, kMissingInProfiles)[Table().Chamfer].AsFloat()));
 }
 
-double GetProfCoef(const std::string& profile) {
-  return Require(profile, kMissingInProfiles)[Table().Coef].AsFloat();
-}
+double GetProfCoef(const std::string& profile) { return Require(profile, kMissingInProfiles)[Table().Coef].AsFloat(); }
 
 float GetProfThickness(const std::string& profile) {
   return SetSize10F(static_cast<float>(Require(profile, kMissingInProfiles)[Table().Thickness].AsFloat()));
@@ -190,13 +188,15 @@ std::string GetStulpTypeName(int stulp_type) {
   }
 }
 
-void GetNearestProfByIx(int group, double& ix, std::string& profile, double ix_required,
-                        double angle_min, double angle_max) {
+void GetNearestProfByIx(int group, double& ix, std::string& profile, double ix_required, double angle_min,
+                        double angle_max) {
   // Bound parameters carry the numbers, so no decimal separator is involved.
   const TMemTable found = Catalogue().Databases().Sql().Query(
       "SELECT \"Profile\", \"Ix\" FROM \":GXDB_Profile:ProfList.db\" WHERE \"Group\" = ? AND \"Ix\" >= ? "
       "AND \"FSAngleMin\" <= ? AND \"FSAngleMax\" >= ? AND \"Use\" = 1 ORDER BY \"Ix\", \"Profile\"",
-      {{"", TValue(static_cast<int64_t>(group))}, {"", TValue(ix_required)}, {"", TValue(angle_min)},
+      {{"", TValue(static_cast<int64_t>(group))},
+       {"", TValue(ix_required)},
+       {"", TValue(angle_min)},
        {"", TValue(angle_max)}});
   profile.clear();
   ix = 0;

@@ -7,10 +7,31 @@ namespace kv {
 
 // Profile groups of ProfList.Group.
 enum TProfGroup {
-  pgFrame = 0, pgFlugel = 1, pgImpost = 2, pgStulp = 3, pgFalsh = 4, pgBead = 5, pgAdapter = 6,
-  pgVerbinder = 7, pgRubber = 8, pgEndCap = 9, pgSockel = 10, pgSteel = 11, pgThreshold = 12,
-  pgLining = 13, pgAttached = 14, pgKopplung = 15, pgSpross = 16, pgOther = 17, pgModificator = 18,
-  pgAnchor = 19, pgStoika = 20, pgRiegel = 21, pgCommon = 22, pgWaterCap = 23, pgAuflaufbock = 24,
+  pgFrame = 0,
+  pgFlugel = 1,
+  pgImpost = 2,
+  pgStulp = 3,
+  pgFalsh = 4,
+  pgBead = 5,
+  pgAdapter = 6,
+  pgVerbinder = 7,
+  pgRubber = 8,
+  pgEndCap = 9,
+  pgSockel = 10,
+  pgSteel = 11,
+  pgThreshold = 12,
+  pgLining = 13,
+  pgAttached = 14,
+  pgKopplung = 15,
+  pgSpross = 16,
+  pgOther = 17,
+  pgModificator = 18,
+  pgAnchor = 19,
+  pgStoika = 20,
+  pgRiegel = 21,
+  pgCommon = 22,
+  pgWaterCap = 23,
+  pgAuflaufbock = 24,
   pgUnknown = 25
 };
 
@@ -75,8 +96,8 @@ std::string GetStulpTypeName(int stulp_type);
 
 // The weakest profile of the group (in use, within the angle range) whose Ix is at least the
 // required one; an empty profile and Ix 0 when there is none.
-void GetNearestProfByIx(int group, double& ix, std::string& profile, double ix_required,
-                        double angle_min, double angle_max);
+void GetNearestProfByIx(int group, double& ix, std::string& profile, double ix_required, double angle_min,
+                        double angle_max);
 
 // WeldAllowance of the profile scheme (TypeProf by ID and system), 0 when absent.
 double GetWeldAllowanceByWinType(int id, const std::string& system);

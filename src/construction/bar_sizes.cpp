@@ -43,8 +43,7 @@ long double LargestArcLength(std::span<const TPoint> StartPoints, std::span<cons
   long double longest = 0;
   const size_t pairs = std::min(StartPoints.size(), EndPoints.size());
   for (size_t i = 0; i < pairs; ++i)
-    longest = std::max(longest,
-                       LeftArcLength(ExtendedPoint(StartPoints[i]), ExtendedPoint(EndPoints[i]), Center, R));
+    longest = std::max(longest, LeftArcLength(ExtendedPoint(StartPoints[i]), ExtendedPoint(EndPoints[i]), Center, R));
   return longest;
 }
 

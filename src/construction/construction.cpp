@@ -235,9 +235,7 @@ TCustomImpost* Tgx25Construction::GetNextImpost() { return As<TCustomImpost>(Nex
 TCustomImpost* Tgx25Construction::GetFirstFrameImpost() {
   return As<TCustomImpost>(FirstOfWalk(TWalkKind::FrameImpost));
 }
-TCustomImpost* Tgx25Construction::GetNextFrameImpost() {
-  return As<TCustomImpost>(NextOfWalk(TWalkKind::FrameImpost));
-}
+TCustomImpost* Tgx25Construction::GetNextFrameImpost() { return As<TCustomImpost>(NextOfWalk(TWalkKind::FrameImpost)); }
 TCustomImpost* Tgx25Construction::GetFirstFlugelImpost() {
   return As<TCustomImpost>(FirstOfWalk(TWalkKind::FlugelImpost));
 }
@@ -252,11 +250,7 @@ TFurnComp* Tgx25Construction::GetFirstFurnComp() { return As<TFurnComp>(FirstOfW
 TFurnComp* Tgx25Construction::GetNextFurnComp() { return As<TFurnComp>(NextOfWalk(TWalkKind::FurnComp)); }
 Tgx30CustomPart* Tgx25Construction::GetFirstPart() { return As<Tgx30CustomPart>(FirstOfWalk(TWalkKind::Part)); }
 Tgx30CustomPart* Tgx25Construction::GetNextPart() { return As<Tgx30CustomPart>(NextOfWalk(TWalkKind::Part)); }
-Tgx30CustomPart* Tgx25Construction::GetFirstFixPart() {
-  return As<Tgx30CustomPart>(FirstOfWalk(TWalkKind::FixPart));
-}
-Tgx30CustomPart* Tgx25Construction::GetNextFixPart() {
-  return As<Tgx30CustomPart>(NextOfWalk(TWalkKind::FixPart));
-}
+Tgx30CustomPart* Tgx25Construction::GetFirstFixPart() { return As<Tgx30CustomPart>(FirstOfWalk(TWalkKind::FixPart)); }
+Tgx30CustomPart* Tgx25Construction::GetNextFixPart() { return As<Tgx30CustomPart>(NextOfWalk(TWalkKind::FixPart)); }
 
 }  // namespace kv

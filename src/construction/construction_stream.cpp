@@ -11,12 +11,12 @@
 #include "construction/construction.h"
 #include "construction/glass.h"
 #include "construction/owned_lists.h"
+#include "construction/stream_records.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/random.h"
 #include "shell/stream_fields.h"
 #include "shell/user_messages.h"
-#include "construction/stream_records.h"
 
 namespace kv {
 
@@ -84,9 +84,12 @@ auto& As(B& Object) {
 template <class A, class T>
 void Dropped(A& a) {
   T value{};
-  if constexpr (std::is_same_v<T, std::string>) a.Str(value);
-  else if constexpr (std::is_same_v<T, bool>) a.Bool(value);
-  else a.Int(value);
+  if constexpr (std::is_same_v<T, std::string>)
+    a.Str(value);
+  else if constexpr (std::is_same_v<T, bool>)
+    a.Bool(value);
+  else
+    a.Int(value);
 }
 
 template <class A, class S>
@@ -152,8 +155,8 @@ void PointRecord(A& a, S& s) {
 template <class A, class S>
 void FramePointRecord(A& a, S& s) {
   PointRecord(a, s);
-  for (auto* p : {&s.PointW, &s.PointI, &s.PointF, &s.Point1, &s.PointW1, &s.PointI1, &s.PointF1, &s.Point2,
-                  &s.PointW2, &s.PointI2, &s.PointF2})
+  for (auto* p : {&s.PointW, &s.PointI, &s.PointF, &s.Point1, &s.PointW1, &s.PointI1, &s.PointF1, &s.Point2, &s.PointW2,
+                  &s.PointI2, &s.PointF2})
     PointXY(a, *p);
   if (!a.Since(k08_07_2007)) AngleTypeInt(a, s.AngleType);
   if (!a.Since(k06_03_2008)) a.Bool(s.Virtual);
@@ -195,10 +198,12 @@ void LineRecord(A& a, S& s) {
   TModelObject* owner = Mutable(s);
   if (a.Since(k08_07_2007)) {
     a.Text(s.PropList);
-    OwnedRecords(a, s.AnkerPoints, [owner] { return std::make_unique<TgxAnkerPoint>(owner); },
-                 [](auto& archive, auto& p) { PointRecord(archive, p); });
-    OwnedRecords(a, s.CutPoints, [owner] { return std::make_unique<TgxCutLinePoint>(owner); },
-                 [](auto& archive, auto& p) { CutLinePointRecord(archive, p); });
+    OwnedRecords(
+        a, s.AnkerPoints, [owner] { return std::make_unique<TgxAnkerPoint>(owner); },
+        [](auto& archive, auto& p) { PointRecord(archive, p); });
+    OwnedRecords(
+        a, s.CutPoints, [owner] { return std::make_unique<TgxCutLinePoint>(owner); },
+        [](auto& archive, auto& p) { CutLinePointRecord(archive, p); });
   }
   if (a.Since(k15_01_2008)) {
     a.Int(s.DeltaLen1);
@@ -214,8 +219,9 @@ void LineRecord(A& a, S& s) {
     a.Int(s.SubSetID);
     a.Str(s.SubSetColor);
   }
-  OwnedRecords(a, s.Points, [owner] { return std::make_unique<Tgx25Point>(owner); },
-               [](auto& archive, auto& p) { PointRecord(archive, p); });
+  OwnedRecords(
+      a, s.Points, [owner] { return std::make_unique<Tgx25Point>(owner); },
+      [](auto& archive, auto& p) { PointRecord(archive, p); });
 }
 
 template <class A, class S>
@@ -326,8 +332,9 @@ void StulpRecord(A& a, S& s) {
   InforcedImpostRecord(a, s);
   a.Int(s.Primary);
   TModelObject* owner = Mutable(s);
-  OptionalRecord(a, s.SlaveStulp, [owner] { return std::make_unique<TInforcedProfile>(owner); },
-                 [](auto& archive, auto& p) { InforcedProfileRecord(archive, p); });
+  OptionalRecord(
+      a, s.SlaveStulp, [owner] { return std::make_unique<TInforcedProfile>(owner); },
+      [](auto& archive, auto& p) { InforcedProfileRecord(archive, p); });
 }
 
 template <class A, class S>
@@ -380,10 +387,10 @@ bool RunsAgainst(const Tgx25Line& Line, const Tgx25SimplePoint* From, const Tgx2
   if (Line.PX1 == From || Line.PX2 == To) return false;
   if (Line.PX2 == From || Line.PX1 == To) return true;
   if (Line.PX1 == nullptr || Line.PX2 == nullptr || From == nullptr || To == nullptr) return false;
-  const long double dot = static_cast<long double>(Line.PX2->X - static_cast<long double>(Line.PX1->X)) *
-                              (static_cast<long double>(To->X) - From->X) +
-                          (static_cast<long double>(Line.PX2->Y) - Line.PX1->Y) *
-                              (static_cast<long double>(To->Y) - From->Y);
+  const long double dot =
+      static_cast<long double>(Line.PX2->X - static_cast<long double>(Line.PX1->X)) *
+          (static_cast<long double>(To->X) - From->X) +
+      (static_cast<long double>(Line.PX2->Y) - Line.PX1->Y) * (static_cast<long double>(To->Y) - From->Y);
   return dot < 0;
 }
 
@@ -507,8 +514,9 @@ void CustomPartRecord(A& a, S& s) {
     case ftGlass: {
       GlassRecord(a, *s.Glass);
       auto* part = Mutable(s);
-      OptionalRecord(a, s.Glass2, [part] { return std::make_unique<Tgx25Glass>(part, part->GlassContour); },
-                     [](auto& archive, auto& glass) { GlassRecord(archive, glass); });
+      OptionalRecord(
+          a, s.Glass2, [part] { return std::make_unique<Tgx25Glass>(part, part->GlassContour); },
+          [](auto& archive, auto& glass) { GlassRecord(archive, glass); });
       break;
     }
     case ftFlugel: FlugelRecord(a, *s.Flugel); break;
@@ -533,8 +541,9 @@ void CustomFrameRecord(A& a, E& e) {
   ItemRecord(a, e.AccList);
 
   auto* element = Mutable(e);
-  OwnedRecords(a, e.Parts, [element] { return std::make_unique<Tgx30CustomPart>(element); },
-               [](auto& archive, auto& part) { CustomPartRecord(archive, As<Tgx30CustomPart>(part)); });
+  OwnedRecords(
+      a, e.Parts, [element] { return std::make_unique<Tgx30CustomPart>(element); },
+      [](auto& archive, auto& part) { CustomPartRecord(archive, As<Tgx30CustomPart>(part)); });
   int32_t count = static_cast<int32_t>(e.Imposts.size());
   a.Int(count);
   const size_t impost_count = A::kReading ? CheckedCount(a.Stream(), count, kMinStoredRecordSize) : e.Imposts.size();
@@ -542,11 +551,15 @@ void CustomFrameRecord(A& a, E& e) {
     bool stulp = A::kReading ? false : dynamic_cast<const Tgx25Stulp*>(e.Imposts[i].get()) != nullptr;
     a.Bool(stulp);
     if constexpr (A::kReading) {
-      if (stulp) element->AddImpost(std::make_unique<Tgx25Stulp>(element, nullptr, nullptr));
-      else element->AddImpost(std::make_unique<TImpost>(element, nullptr, nullptr));
+      if (stulp)
+        element->AddImpost(std::make_unique<Tgx25Stulp>(element, nullptr, nullptr));
+      else
+        element->AddImpost(std::make_unique<TImpost>(element, nullptr, nullptr));
     }
-    if (stulp) StulpRecord(a, As<Tgx25Stulp>(*e.Imposts[i]));
-    else ImpostRecord(a, As<TImpost>(*e.Imposts[i]));
+    if (stulp)
+      StulpRecord(a, As<Tgx25Stulp>(*e.Imposts[i]));
+    else
+      ImpostRecord(a, As<TImpost>(*e.Imposts[i]));
   }
   ImpostEndRefs(a, e);
   PartContours(a, e);
@@ -563,13 +576,15 @@ void BarFrameRecord(A& a, E& e, BarFields Bar_) {
       [](auto& archive, auto& p) { PointRecord(archive, p); },
       [element] { return std::make_unique<Tgx25Line>(element); },
       [](auto& archive, auto& l) { LineRecord(archive, l); });
-  OwnedRecords(a, e.Parts, [element] { return std::make_unique<Part>(element); },
-               [](auto& archive, auto& part) {
-                 SelectedObjectRecord(archive, part);
-                 archive.Str(part.No);
-               });
-  OwnedRecords(a, e.Imposts, [element] { return std::make_unique<Bar>(element, nullptr, nullptr); },
-               [&](auto& archive, auto& bar) { Bar_(archive, As<Bar>(bar)); });
+  OwnedRecords(
+      a, e.Parts, [element] { return std::make_unique<Part>(element); },
+      [](auto& archive, auto& part) {
+        SelectedObjectRecord(archive, part);
+        archive.Str(part.No);
+      });
+  OwnedRecords(
+      a, e.Imposts, [element] { return std::make_unique<Bar>(element, nullptr, nullptr); },
+      [&](auto& archive, auto& bar) { Bar_(archive, As<Bar>(bar)); });
   ImpostEndRefs(a, e);
   PartContours(a, e);
 }
@@ -590,10 +605,12 @@ void SprossFrameRecord(A& a, S& s) {
 template <class A, class S>
 void SimpleFrameRecord(A& a, S& s) {
   TModelObject* owner = Mutable(s);
-  OwnedRecords(a, s.Points, [owner] { return std::make_unique<Tgx25ProfilePoint>(owner); },
-               [](auto& archive, auto& p) { SimplePointRecord(archive, p); });
-  OwnedRecords(a, s.Lines, [owner] { return std::make_unique<Tgx25ProfileLine>(owner); },
-               [](auto& archive, auto& l) { SimpleLineRecord(archive, l); });
+  OwnedRecords(
+      a, s.Points, [owner] { return std::make_unique<Tgx25ProfilePoint>(owner); },
+      [](auto& archive, auto& p) { SimplePointRecord(archive, p); });
+  OwnedRecords(
+      a, s.Lines, [owner] { return std::make_unique<Tgx25ProfileLine>(owner); },
+      [](auto& archive, auto& l) { SimpleLineRecord(archive, l); });
   if constexpr (A::kReading) s.UpdateLinePointPtr();
 }
 
@@ -601,10 +618,12 @@ template <class A, class S>
 void BeadFrameRecord(A& a, S& s) {
   a.Str(s.Profile);
   TModelObject* owner = Mutable(s);
-  OwnedRecords(a, s.Points, [owner] { return std::make_unique<Tgx25ProfilePoint>(owner); },
-               [](auto& archive, auto& p) { ProfilePointRecord(archive, As<Tgx25ProfilePoint>(p)); });
-  OwnedRecords(a, s.Lines, [owner] { return std::make_unique<Tgx25ProfileLine>(owner); },
-               [](auto& archive, auto& l) { ProfileLineRecord(archive, As<Tgx25ProfileLine>(l)); });
+  OwnedRecords(
+      a, s.Points, [owner] { return std::make_unique<Tgx25ProfilePoint>(owner); },
+      [](auto& archive, auto& p) { ProfilePointRecord(archive, As<Tgx25ProfilePoint>(p)); });
+  OwnedRecords(
+      a, s.Lines, [owner] { return std::make_unique<Tgx25ProfileLine>(owner); },
+      [](auto& archive, auto& l) { ProfileLineRecord(archive, As<Tgx25ProfileLine>(l)); });
   if constexpr (A::kReading) s.UpdateLinePointPtr();
 }
 
@@ -627,10 +646,12 @@ void GlassRecord(A& a, S& s) {
   });
   ItemRecords(a, s.MatList);
   auto* glass = Mutable(s);
-  OptionalRecord(a, s.SprossFrame, [glass] { return std::make_unique<Tgx25SprossFrame>(glass); },
-                 [](auto& archive, auto& frame) { SprossFrameRecord(archive, frame); });
-  OptionalRecord(a, s.FalshFrame, [glass] { return std::make_unique<TFalshFrame>(glass); },
-                 [](auto& archive, auto& frame) { FalshFrameRecord(archive, frame); });
+  OptionalRecord(
+      a, s.SprossFrame, [glass] { return std::make_unique<Tgx25SprossFrame>(glass); },
+      [](auto& archive, auto& frame) { SprossFrameRecord(archive, frame); });
+  OptionalRecord(
+      a, s.FalshFrame, [glass] { return std::make_unique<TFalshFrame>(glass); },
+      [](auto& archive, auto& frame) { FalshFrameRecord(archive, frame); });
 }
 
 // ---- sashes and frames ----------------------------------------------------------------------
@@ -685,10 +706,12 @@ void FlugelRecord(A& a, S& s) {
   a.Int(s.Mosquito.Width);
   a.Int(s.Mosquito.Height);
   TModelObject* owner = Mutable(s);
-  OptionalRecord(a, s.Sockel, [owner] { return std::make_unique<TSockel>(owner); },
-                 [](auto& archive, auto& p) { ProfileRecord(archive, p); });
-  OptionalRecord(a, s.FurnComp, [] { return std::make_unique<TFurnComp>(); },
-                 [](auto& archive, auto& set) { FurnCompRecord(archive, set); });
+  OptionalRecord(
+      a, s.Sockel, [owner] { return std::make_unique<TSockel>(owner); },
+      [](auto& archive, auto& p) { ProfileRecord(archive, p); });
+  OptionalRecord(
+      a, s.FurnComp, [] { return std::make_unique<TFurnComp>(); },
+      [](auto& archive, auto& set) { FurnCompRecord(archive, set); });
 }
 
 template <class A, class S>
@@ -729,8 +752,10 @@ void ConstructionHeader(A& a, S& s) {
   a.Str(s.CarriedText1);
   a.Str(s.CarriedText2);
   a.Int(s.Count);
-  if (a.Since(k03_02_2008)) a.Byte(s.LoadGroupH);
-  else if constexpr (A::kReading) s.LoadGroupH = lg10;
+  if (a.Since(k03_02_2008))
+    a.Byte(s.LoadGroupH);
+  else if constexpr (A::kReading)
+    s.LoadGroupH = lg10;
   a.Byte(s.ViewSide);
   a.Str(s.CarriedText3);
   a.Bool(s.CarriedFlag1);
@@ -740,8 +765,10 @@ void ConstructionHeader(A& a, S& s) {
   a.Real(s.WorkCoef);
   a.Bool(s.CheckStaticOnSave);
   for (auto* layer : {&s.SillLayer, &s.SinkLayer, &s.StuccoLayer, &s.QuarterLayer}) LayerFields(a, *layer);
-  if (a.Since(k27_02_2008)) a.Int(s.Material);
-  else if constexpr (A::kReading) s.Material = 0;
+  if (a.Since(k27_02_2008))
+    a.Int(s.Material);
+  else if constexpr (A::kReading)
+    s.Material = 0;
   a.Int(s.ColorVariant);
   a.Str(s.InnerColor);
   a.Str(s.OuterColor);
@@ -753,9 +780,9 @@ void ConstructionHeader(A& a, S& s) {
 
 template <class A, class S>
 void ConstructionPrices(A& a, S& s) {
-  for (auto* price : {&s.WindowFixPrice, &s.DopProfFixPrice, &s.MontMatFixPrice, &s.SillFixPrice, &s.SinkFixPrice,
-                      &s.MosquitoFixPrice, &s.RolletFixPrice, &s.JalousieFixPrice, &s.SlopeFixPrice,
-                      &s.OtherMatFixPrice})
+  for (auto* price :
+       {&s.WindowFixPrice, &s.DopProfFixPrice, &s.MontMatFixPrice, &s.SillFixPrice, &s.SinkFixPrice,
+        &s.MosquitoFixPrice, &s.RolletFixPrice, &s.JalousieFixPrice, &s.SlopeFixPrice, &s.OtherMatFixPrice})
     a.Money(*price);
   a.Int(s.FixCurrency);
   for (auto* unit : {&s.WindowRedUnit, &s.DopProfRedUnit, &s.MontMatRedUnit, &s.SillRedUnit, &s.SinkRedUnit,

@@ -40,9 +40,9 @@ private:
 
 // What a reference of the stream names inside a frame-like element.
 enum TRefKind : int32_t {
-  rkLinePoint = 0,  // a point in the Points of side ListIndex (a line: the side itself)
+  rkLinePoint = 0,    // a point in the Points of side ListIndex (a line: the side itself)
   rkImpostPoint = 1,  // a point in the Points of bar ListIndex (a line: the bar itself)
-  rkCorner = 2  // corner ItemIndex of the element
+  rkCorner = 2        // corner ItemIndex of the element
 };
 
 struct TStreamRef {
@@ -70,7 +70,8 @@ Tgx25Line* ResolveLineRef(const TAbstractFrame& Element, const TStreamRef& Ref);
 class Tgx25Glass;
 
 // The record of one glass (order files keep their glass items with it).
-void SaveGlassRecord(const Tgx25Glass& Glass, TSpecStream& Stream, const std::string& Version = kConstructionStreamVersion);
+void SaveGlassRecord(const Tgx25Glass& Glass, TSpecStream& Stream,
+                     const std::string& Version = kConstructionStreamVersion);
 void LoadGlassRecord(Tgx25Glass& Glass, TSpecStream& Stream, const std::string& Version);
 
 // Writes the construction in the layout of Version: the current one unless a test of the readers

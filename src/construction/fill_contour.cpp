@@ -97,8 +97,9 @@ TPointF ArcArcCorner(const TSideGeometry& Prior, long double DPrior, const TSide
 
 // The moved side no longer runs the way the side ran: the offsets turned it round.
 bool TurnedRound(const TSideGeometry& Side, const TPointF& NewA, const TPointF& NewB) {
-  const long double dot = (static_cast<long double>(Side.B.X) - Side.A.X) * (static_cast<long double>(NewB.X) - NewA.X) +
-                          (static_cast<long double>(Side.B.Y) - Side.A.Y) * (static_cast<long double>(NewB.Y) - NewA.Y);
+  const long double dot =
+      (static_cast<long double>(Side.B.X) - Side.A.X) * (static_cast<long double>(NewB.X) - NewA.X) +
+      (static_cast<long double>(Side.B.Y) - Side.A.Y) * (static_cast<long double>(NewB.Y) - NewA.Y);
   return dot < 0;
 }
 
@@ -107,9 +108,10 @@ bool TurnedRound(const TSideGeometry& Side, const TPointF& NewA, const TPointF& 
   TPointF a1, a2, b1, b2;
   MovedChord(Prior, DPrior, a1, a2);
   MovedChord(Next, DNext, b1, b2);
-  throw ECreationError(Format("Полученная точка (%.0f,%.0f) не пренадлежит одной из прямой (%.0f,%.0f),(%.0f,%.0f) "
-                              "или (%.0f,%.0f),(%.0f,%.0f)!",
-                              Corner.X, Corner.Y, a1.X, a1.Y, a2.X, a2.Y, b1.X, b1.Y, b2.X, b2.Y));
+  throw ECreationError(
+      Format("Полученная точка (%.0f,%.0f) не пренадлежит одной из прямой (%.0f,%.0f),(%.0f,%.0f) "
+             "или (%.0f,%.0f),(%.0f,%.0f)!",
+             Corner.X, Corner.Y, a1.X, a1.Y, a2.X, a2.Y, b1.X, b1.Y, b2.X, b2.Y));
 }
 
 // The longitudinal combination delta of the side with what is fitted into it, where the catalogue
@@ -214,10 +216,10 @@ TFillContour TAbstractFrame::CalcFillSize(TGetSizeInfo Kind, long double Extra, 
   const TSideOffsetRequest request{Kind, Extra, FillProfile, Selector};
   std::vector<long double> offsets;
   for (size_t i = 0; i < count; ++i) offsets.push_back(SideOffset(request, Lines[i].get()));
-  return OffsetContour(ContourSides(
-                           count, [&](size_t i) { return Points[i]->GetPoint(); },
-                           [&](size_t i) { return Lines[i].get(); }),
-                       offsets);
+  return OffsetContour(
+      ContourSides(
+          count, [&](size_t i) { return Points[i]->GetPoint(); }, [&](size_t i) { return Lines[i].get(); }),
+      offsets);
 }
 
 TFillContour TFalshPart::CalcFillSize(TGetSizeInfo Kind, long double Extra, const std::string& FillProfile,
@@ -226,10 +228,10 @@ TFillContour TFalshPart::CalcFillSize(TGetSizeInfo Kind, long double Extra, cons
   const TSideOffsetRequest request{Kind, Extra, FillProfile, Selector};
   std::vector<long double> offsets;
   for (size_t i = 0; i < count; ++i) offsets.push_back(SideOffset(request, Lines[i]->GetLine()));
-  return OffsetContour(ContourSides(
-                           count, [&](size_t i) { return Points[i]->GetPoint(); },
-                           [&](size_t i) { return Lines[i]->GetLine(); }),
-                       offsets);
+  return OffsetContour(
+      ContourSides(
+          count, [&](size_t i) { return Points[i]->GetPoint(); }, [&](size_t i) { return Lines[i]->GetLine(); }),
+      offsets);
 }
 
 }  // namespace kv

@@ -26,7 +26,9 @@ std::string ElementProfile(int32_t ConsID) {
 }
 
 // The profile and colour of an element's first side.
-std::string SideProfile(const TCustomFrame& Element) { return Element.Lines.empty() ? "" : Element.Lines[0]->GetProfile(); }
+std::string SideProfile(const TCustomFrame& Element) {
+  return Element.Lines.empty() ? "" : Element.Lines[0]->GetProfile();
+}
 
 std::string SideColor(const TCustomFrame& Element) {
   const Tgx25FrameLine* side = Element.GetFrameLine(0);
@@ -80,7 +82,9 @@ void TFlugel::UpdateContourSize() {
   SetFlugelFalzSize();
 }
 
-void TFlugel::SetFlugelFalzSize() { FalzContour = HoldingPart(*this).CalcFillSize(gsiFlugelFalz, 0, SideProfile(*this)); }
+void TFlugel::SetFlugelFalzSize() {
+  FalzContour = HoldingPart(*this).CalcFillSize(gsiFlugelFalz, 0, SideProfile(*this));
+}
 
 TContourDimensions TFlugel::GetFalzContourDimensions() const {
   TContourExtent extent;

@@ -136,9 +136,12 @@ TFigure FigureOf(TFigType Figure, const TFigureSize& S) {
 }
 
 TFillContour FigureContour(const TInitialSize& Size) {
-  const TFigureSize size{SetSize10(static_cast<float>(Size.Width)), SetSize10(static_cast<float>(Size.Height)),
-                         SetSize10(static_cast<float>(Size.HX)),    SetSize10(static_cast<float>(Size.HY)),
-                         SetSize10F(Size.Radius),                   SetSize10F(Size.Radius2)};
+  const TFigureSize size{SetSize10(static_cast<float>(Size.Width)),
+                         SetSize10(static_cast<float>(Size.Height)),
+                         SetSize10(static_cast<float>(Size.HX)),
+                         SetSize10(static_cast<float>(Size.HY)),
+                         SetSize10F(Size.Radius),
+                         SetSize10F(Size.Radius2)};
   if (size.W <= 0 || size.H <= 0) throw ECreationError("Размеры рамы должны быть больше нуля!");
   const TFigure figure = FigureOf(Size.Figure, size);
   const TPoint origin = SetPoint10(Size.LeftTop);
@@ -198,7 +201,9 @@ void SetCornerJoint(Tgx25Point& Corner, const std::string& Prior, const std::str
 
 // --- replacing a contour ---------------------------------------------------------------------
 
-std::unique_ptr<Tgx25Point> TAbstractFrame::CreateContourPoint(const TPoint& P) { return Tgx25Point::CreateInit(this, P); }
+std::unique_ptr<Tgx25Point> TAbstractFrame::CreateContourPoint(const TPoint& P) {
+  return Tgx25Point::CreateInit(this, P);
+}
 
 std::unique_ptr<Tgx25Line> TAbstractFrame::CreateContourLine() { return std::make_unique<Tgx25Line>(this); }
 

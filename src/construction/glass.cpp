@@ -281,9 +281,10 @@ void Tgx25Glass::ChooseBead(int BeadGroup) {
   const int group = BeadGroup == kDefaultBeadGroup ? DefaultBeadGroup() : BeadGroup;
   CombineID = GetAvailableBeadByCreteria(frame_profile, Thickness, group, current);
   if (CombineID == 0)
-    throw EInterfaceError(Format("Невозможно подобрать комбинацию штапика для стеклопакета [%d] и ограничивающего "
-                                 "профиля [%s]!",
-                                 Thickness, frame_profile));
+    throw EInterfaceError(
+        Format("Невозможно подобрать комбинацию штапика для стеклопакета [%d] и ограничивающего "
+               "профиля [%s]!",
+               Thickness, frame_profile));
   const TBeadInfo info = GetBeadInfo(CombineID);
   Bead = {info.Bead, ""};
   Adapter = {info.Adapter, ""};
@@ -351,17 +352,19 @@ void Tgx25Glass::CheckGlassSize(const std::string& GlassArticle) const {
   const int32_t max_h = CatalogueSize(GlassArticle, "MaxHeight");
   const bool limited = max_w != 0 || max_h != 0;
   if (limited && ((w > max_w && h > max_h) || (w > max_h && h > max_w)))
-    throw EInterfaceError(Format("Размеры стекла [%s] = [%.1f x %.1f] превышают\r\nмаксимальные размеры согласно "
-                                 "каталога\r\n[%d x %d]",
-                                 GlassArticle, GetSize10(static_cast<float>(w)), GetSize10(static_cast<float>(h)),
-                                 GetSize10i(static_cast<float>(max_w)), GetSize10i(static_cast<float>(max_h))));
+    throw EInterfaceError(
+        Format("Размеры стекла [%s] = [%.1f x %.1f] превышают\r\nмаксимальные размеры согласно "
+               "каталога\r\n[%d x %d]",
+               GlassArticle, GetSize10(static_cast<float>(w)), GetSize10(static_cast<float>(h)),
+               GetSize10i(static_cast<float>(max_w)), GetSize10i(static_cast<float>(max_h))));
   const int32_t min_w = CatalogueSize(GlassArticle, "MinWidth");
   const int32_t min_h = CatalogueSize(GlassArticle, "MinHeight");
   if ((w > min_w && h > min_h) || (w > min_h && h > min_w)) return;
-  throw EInterfaceError(Format("Размеры стекла [%.1f x %.1f] меньше минимально\r\nдопустимых согласно документации "
-                               "[%d x %d]!",
-                               GetSize10(static_cast<float>(w)), GetSize10(static_cast<float>(h)),
-                               GetSize10i(static_cast<float>(min_w)), GetSize10i(static_cast<float>(min_h))));
+  throw EInterfaceError(
+      Format("Размеры стекла [%.1f x %.1f] меньше минимально\r\nдопустимых согласно документации "
+             "[%d x %d]!",
+             GetSize10(static_cast<float>(w)), GetSize10(static_cast<float>(h)), GetSize10i(static_cast<float>(min_w)),
+             GetSize10i(static_cast<float>(min_h))));
 }
 
 void Tgx25Glass::SetGlassLining(int64_t CombID) {
@@ -434,9 +437,7 @@ int Tgx25Glass::GetStdAngleCount() const {
   return count;
 }
 
-int Tgx25Glass::GetNotStdAngleCount() const {
-  return static_cast<int>(GlassSizes.Points.size()) - GetStdAngleCount();
-}
+int Tgx25Glass::GetNotStdAngleCount() const { return static_cast<int>(GlassSizes.Points.size()) - GetStdAngleCount(); }
 
 bool Tgx25Glass::StdGlass() const { return GlassSizes.Points.size() == 4 && GetStdAngleCount() == 4; }
 
@@ -494,7 +495,8 @@ bool Tgx25Glass::EqualSprossContour(const Tgx25Glass& Other) const {
     const TCustomImpost& a = *mine->Imposts[i];
     const TCustomImpost& b = *theirs->Imposts[i];
     if (!a.PX1 || !a.PX2 || !b.PX1 || !b.PX2 || a.Profile != b.Profile) return false;
-    if (a.PX1->GetPoint() != SumPoint(b.PX1->GetPoint(), shift) || a.PX2->GetPoint() != SumPoint(b.PX2->GetPoint(), shift))
+    if (a.PX1->GetPoint() != SumPoint(b.PX1->GetPoint(), shift) ||
+        a.PX2->GetPoint() != SumPoint(b.PX2->GetPoint(), shift))
       return false;
   }
   return true;

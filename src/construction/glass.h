@@ -110,7 +110,9 @@ public:
   void FullRecalc(int BeadGroup = kDefaultBeadGroup);
   // The contours and the size check with the bead kept; the bar frames resized.
   void UpdateSize();
-  void ChangeGlass(const std::string& GlassArticle, int BeadGroup = kDefaultBeadGroup) { SetValue(GlassArticle, BeadGroup); }
+  void ChangeGlass(const std::string& GlassArticle, int BeadGroup = kDefaultBeadGroup) {
+    SetValue(GlassArticle, BeadGroup);
+  }
   // Bead, adapter and seals in the colour (or the bead's catalogue substitute).
   void ApplyNewColor(const std::string& Color);
   void SetAdapterSize();

@@ -85,9 +85,9 @@ int InsertEnd(std::vector<TPartVertex>& Vertices, Tgx25SimplePoint* End) {
     const TPointF b = ExtendedPoint(next.Point->GetPoint());
     const TPointF e = ExtendedPoint(End->GetPoint());
     // An arc lies left of its line's direction, also the piece of it between two corners.
-    const bool inside = v.Line->Radius == 0
-                            ? PointApplyToLine(a, b, e)
-                            : PointApplyToArc(v.Inverted ? b : a, v.Inverted ? a : b, v.Line->Center, e, v.Line->Radius);
+    const bool inside = v.Line->Radius == 0 ? PointApplyToLine(a, b, e)
+                                            : PointApplyToArc(v.Inverted ? b : a, v.Inverted ? a : b, v.Line->Center, e,
+                                                              v.Line->Radius);
     if (!inside) continue;
     Vertices.insert(Vertices.begin() + static_cast<long>(i) + 1, TPartVertex{End, v.Line, v.Inverted});
     return static_cast<int>(i) + 1;
@@ -156,7 +156,8 @@ bool TFalshPart::FindImpostCrossPoints(const TPoint& A, const TPoint& B, TImpost
   const int count = static_cast<int>(std::min(Points.size(), Lines.size()));
   for (int i = 0; i < count; ++i)
     for (const TPointF& crossing : SideCrossings(*this, i, a, b)) {
-      const bool known = std::any_of(found.begin(), found.end(), [&](const auto& f) { return EqualPoint(f.first, crossing); });
+      const bool known =
+          std::any_of(found.begin(), found.end(), [&](const auto& f) { return EqualPoint(f.first, crossing); });
       if (!known) found.emplace_back(crossing, i);
     }
   if (found.size() != 2) return false;
@@ -166,8 +167,7 @@ bool TFalshPart::FindImpostCrossPoints(const TPoint& A, const TPoint& B, TImpost
 
 // --- bar classes -----------------------------------------------------------------------------
 
-std::unique_ptr<TCustomImpost> TAbstractFrame::CreateImpost(TkvLineType, Tgx25SimplePoint* PX1,
-                                                            Tgx25SimplePoint* PX2) {
+std::unique_ptr<TCustomImpost> TAbstractFrame::CreateImpost(TkvLineType, Tgx25SimplePoint* PX1, Tgx25SimplePoint* PX2) {
   return std::make_unique<TImpost>(this, PX1, PX2);
 }
 
@@ -215,7 +215,8 @@ TCustomImpost* TAbstractFrame::SetNewImpost(const TNewImpost& Params) {
   bar->CalcProfSize();
   const int index = IndexOfPart(part);
   SplitPart(*part, *bar);
-  for (int i = index; i < index + 2 && i < static_cast<int>(Parts.size()); ++i) FullRecalcPartObject(*Parts[static_cast<size_t>(i)]);
+  for (int i = index; i < index + 2 && i < static_cast<int>(Parts.size()); ++i)
+    FullRecalcPartObject(*Parts[static_cast<size_t>(i)]);
   return bar;
 }
 
@@ -228,13 +229,14 @@ void TAbstractFrame::SplitPart(TFalshPart& Part, TCustomImpost& Impost) {
   InsertEnd(vertices, Impost.PX1);
   InsertEnd(vertices, Impost.PX2);
   const auto position = [&](const Tgx25SimplePoint* p) {
-    return static_cast<int>(std::find_if(vertices.begin(), vertices.end(), [&](const auto& v) { return v.Point == p; }) -
-                            vertices.begin());
+    return static_cast<int>(
+        std::find_if(vertices.begin(), vertices.end(), [&](const auto& v) { return v.Point == p; }) - vertices.begin());
   };
   const int first = position(Impost.PX1);
   const int second = position(Impost.PX2);
   std::vector<std::unique_ptr<TFalshPart>> halves;
-  for (const auto& half : {HalfContour(vertices, first, second, Impost), HalfContour(vertices, second, first, Impost)}) {
+  for (const auto& half :
+       {HalfContour(vertices, first, second, Impost), HalfContour(vertices, second, first, Impost)}) {
     std::unique_ptr<TFalshPart> part = CreatePart();
     for (const TPartVertex& v : half) {
       part->AddPoint(v.Point);

@@ -42,8 +42,8 @@ TCustomImpost::TCustomImpost(TModelObject* Owner, Tgx25SimplePoint* PX1, Tgx25Si
 
 void TCustomImpost::MoveBy(const TPoint& Vector) {
   Tgx25Line::MoveBy(Vector);
-  for (TPoint* p : {&XWPoint_1A, &XWPoint_1B, &XWPoint_2A, &XWPoint_2B, &XIPoint_1A, &XIPoint_1B, &XIPoint_2A,
-                    &XIPoint_2B})
+  for (TPoint* p :
+       {&XWPoint_1A, &XWPoint_1B, &XWPoint_2A, &XWPoint_2B, &XIPoint_1A, &XIPoint_1B, &XIPoint_2A, &XIPoint_2B})
     *p = SumPoint(*p, Vector);
 }
 

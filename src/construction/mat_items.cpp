@@ -32,15 +32,33 @@ void CustMatItems(Archive& a, List& list) {
 
 template <typename Archive, typename Self>
 void Tgx25MatListItem::Fields(Archive& a, Self& s) {
-  a.Str(s.Text1); a.Str(s.Text2); a.Str(s.Text3);
-  a.Int(s.Group); a.Bool(s.Flag);
-  a.Str(s.ID); a.Str(s.ColorAttr1); a.Str(s.ColorAttr2); a.Str(s.Text4);
-  a.Int(s.Width); a.Int(s.Height); a.Int(s.NotStd); a.Int(s.Arc);
-  a.Real(s.Value1); a.Real(s.Value2); a.Real(s.Quantity);
-  a.Money(s.OrgPrice); a.Real(s.ReduceTax); a.Money(s.ReduceAmount); a.Money(s.Price); a.Money(s.Cost);
+  a.Str(s.Text1);
+  a.Str(s.Text2);
+  a.Str(s.Text3);
+  a.Int(s.Group);
+  a.Bool(s.Flag);
+  a.Str(s.ID);
+  a.Str(s.ColorAttr1);
+  a.Str(s.ColorAttr2);
+  a.Str(s.Text4);
+  a.Int(s.Width);
+  a.Int(s.Height);
+  a.Int(s.NotStd);
+  a.Int(s.Arc);
+  a.Real(s.Value1);
+  a.Real(s.Value2);
+  a.Real(s.Quantity);
+  a.Money(s.OrgPrice);
+  a.Real(s.ReduceTax);
+  a.Money(s.ReduceAmount);
+  a.Money(s.Price);
+  a.Money(s.Cost);
   // Customs and VAT were added to the record with the material items' format date.
   if (a.Since(kMatItemsFormatDate)) {
-    a.Real(s.CustomTax); a.Money(s.CustomCost); a.Real(s.NDSTax); a.Money(s.NDSCost);
+    a.Real(s.CustomTax);
+    a.Money(s.CustomCost);
+    a.Real(s.NDSTax);
+    a.Money(s.NDSCost);
   }
 }
 
@@ -86,8 +104,8 @@ bool Tgx25MatListItem::EqualTo(const Tgx25MatListItem& other, const std::string&
   return Group == other.Group && EqualExceptGroup(other, text1, text3, text2);
 }
 
-bool Tgx25MatListItem::EqualToNoGroup(const Tgx25MatListItem& other, const std::string& text1,
-                                      const std::string& text3, const std::string& text2) const {
+bool Tgx25MatListItem::EqualToNoGroup(const Tgx25MatListItem& other, const std::string& text1, const std::string& text3,
+                                      const std::string& text2) const {
   return EqualExceptGroup(other, text1, text3, text2);
 }
 
@@ -98,15 +116,34 @@ void Tgx25MatListItem::Load(TSpecStream& stream, const std::string& version) { L
 
 template <typename Archive, typename Self>
 void Tgx25CutMapItem::Fields(Archive& a, Self& s) {
-  a.Int(s.Group); a.Str(s.Text2); a.Str(s.Text3); a.Str(s.Text4); a.Str(s.Text5);
-  a.Int(s.Value6); a.Int(s.Flag);
-  a.Str(s.ID); a.Str(s.ColorAttr1); a.Str(s.ColorAttr2);
-  a.Real(s.Length); a.Real(s.Value12); a.Real(s.Value13); a.Real(s.Value14); a.Real(s.Value15);
-  a.Real(s.Angle1); a.Real(s.Angle2);
-  a.Str(s.SteelID); a.Real(s.SteelLength); a.Real(s.SteelAngle1); a.Real(s.SteelAngle2);
+  a.Int(s.Group);
+  a.Str(s.Text2);
+  a.Str(s.Text3);
+  a.Str(s.Text4);
+  a.Str(s.Text5);
+  a.Int(s.Value6);
+  a.Int(s.Flag);
+  a.Str(s.ID);
+  a.Str(s.ColorAttr1);
+  a.Str(s.ColorAttr2);
+  a.Real(s.Length);
+  a.Real(s.Value12);
+  a.Real(s.Value13);
+  a.Real(s.Value14);
+  a.Real(s.Value15);
+  a.Real(s.Angle1);
+  a.Real(s.Angle2);
+  a.Str(s.SteelID);
+  a.Real(s.SteelLength);
+  a.Real(s.SteelAngle1);
+  a.Real(s.SteelAngle2);
   // The numbering of the pieces and their descriptions came with the cut list's format date.
   if (a.Since(kCutMapFormatDate)) {
-    a.Int(s.DetailNo); a.Int(s.PartNo); a.Int(s.PositionNo); a.Int(s.GroupNo); a.Int(s.PieceID);
+    a.Int(s.DetailNo);
+    a.Int(s.PartNo);
+    a.Int(s.PositionNo);
+    a.Int(s.GroupNo);
+    a.Int(s.PieceID);
     a.Str(s.Info);
   }
 }
@@ -127,8 +164,7 @@ Tgx25CutMapItem Tgx25CutMapItem::Create(int32_t group, const std::string& articl
   item.SteelAngle2 = steel_angle2;
   std::vector<std::string> lines;
   if (!article.empty()) lines.push_back(Format("PRF=%s;%s;%.1f;%.1f;%.1f", article, color, length, angle1, angle2));
-  if (!steel.empty())
-    lines.push_back(Format("STL=%s;%.1f;%.1f;%.1f", steel, steel_length, steel_angle1, steel_angle2));
+  if (!steel.empty()) lines.push_back(Format("STL=%s;%.1f;%.1f;%.1f", steel, steel_length, steel_angle1, steel_angle2));
   if (!extra_line.empty()) lines.push_back(extra_line);
   for (const auto& line : lines) item.Info += (item.Info.empty() ? "" : "\r\n") + line;
   return item;
@@ -162,35 +198,67 @@ void Tgx25CutMapItem::Load(TSpecStream& stream, const std::string& version) { Lo
 
 template <typename Archive, typename Self>
 void Tgx25CustMatItem::Fields(Archive& a, Self& s) {
-  a.Str(s.MatID); a.Str(s.DetailNo);
-  a.Real(s.Length); a.Real(s.Angle1); a.Real(s.Angle2); a.Real(s.LineValue);
-  a.Int(s.Width); a.Int(s.Height); a.Real(s.Quantity); a.Real(s.Value); a.Money(s.MoneyValue);
-  a.Bool(s.Printable); a.Int(s.Kind); a.Int(s.MatGroup);
+  a.Str(s.MatID);
+  a.Str(s.DetailNo);
+  a.Real(s.Length);
+  a.Real(s.Angle1);
+  a.Real(s.Angle2);
+  a.Real(s.LineValue);
+  a.Int(s.Width);
+  a.Int(s.Height);
+  a.Real(s.Quantity);
+  a.Real(s.Value);
+  a.Money(s.MoneyValue);
+  a.Bool(s.Printable);
+  a.Int(s.Kind);
+  a.Int(s.MatGroup);
 }
 
 template <typename Archive, typename Self>
 void Tgx25DopProfItem::Fields(Archive& a, Self& s) {
-  a.Int(s.Value1); a.Str(s.Article); a.Int(s.Value3); a.Str(s.Color);
-  a.Real(s.Real1); a.Real(s.Real2); a.Real(s.Real3); a.Real(s.Real4); a.Real(s.Real5);
-  a.Money(s.Money1); a.Money(s.Money2); a.Int(s.Value12);
+  a.Int(s.Value1);
+  a.Str(s.Article);
+  a.Int(s.Value3);
+  a.Str(s.Color);
+  a.Real(s.Real1);
+  a.Real(s.Real2);
+  a.Real(s.Real3);
+  a.Real(s.Real4);
+  a.Real(s.Real5);
+  a.Money(s.Money1);
+  a.Money(s.Money2);
+  a.Int(s.Value12);
   CustMatItems(a, s.Materials);
 }
 
 template <typename Archive, typename Self>
 void Tgx25CustomMaterial::Fields(Archive& a, Self& s) {
-  a.Str(s.ID); a.Real(s.Quantity); a.Money(s.Price);
+  a.Str(s.ID);
+  a.Real(s.Quantity);
+  a.Money(s.Price);
 }
 
 template <typename Archive, typename Self>
 void Tgx25MontageMaterial::Fields(Archive& a, Self& s) {
   Tgx25CustomMaterial::Fields(a, s);
-  a.Real(s.Real1); a.Real(s.Real2); a.Int(s.Int1); a.Int(s.Int2); a.Int(s.Int3);
-  a.Real(s.Real3); a.Real(s.Real4); a.Bool(s.Flag);
+  a.Real(s.Real1);
+  a.Real(s.Real2);
+  a.Int(s.Int1);
+  a.Int(s.Int2);
+  a.Int(s.Int3);
+  a.Real(s.Real3);
+  a.Real(s.Real4);
+  a.Bool(s.Flag);
 }
 
 template <typename Archive, typename Self>
 void Tgx25CustomAccessory::Fields(Archive& a, Self& s) {
-  a.Str(s.Text1); a.Str(s.Text2); a.Str(s.Text3); a.Int(s.Int1); a.Money(s.Money1); a.Str(s.Text4);
+  a.Str(s.Text1);
+  a.Str(s.Text2);
+  a.Str(s.Text3);
+  a.Int(s.Int1);
+  a.Money(s.Money1);
+  a.Str(s.Text4);
   a.Bool(s.Flag);
   CustMatItems(a, s.Materials);
 }
@@ -198,43 +266,77 @@ void Tgx25CustomAccessory::Fields(Archive& a, Self& s) {
 template <typename Archive, typename Self>
 void Tgx25CustomSill::Fields(Archive& a, Self& s) {
   Tgx25CustomAccessory::Fields(a, s);
-  a.Int(s.Int2); a.Int(s.Int3); a.Int(s.Int4); a.Int(s.Int5);
+  a.Int(s.Int2);
+  a.Int(s.Int3);
+  a.Int(s.Int4);
+  a.Int(s.Int5);
   if (a.Since(kSillFormatDate)) a.Bool(s.Flag2);
 }
 
 template <typename Archive, typename Self>
 void Tgx25CustomNet::Fields(Archive& a, Self& s) {
   Tgx25CustomAccessory::Fields(a, s);
-  a.Int(s.Int2); a.Int(s.Int3);
+  a.Int(s.Int2);
+  a.Int(s.Int3);
 }
 
 template <typename Archive, typename Self>
 void Tgx25Accessory::Fields(Archive& a, Self& s) {
-  a.Int(s.Int1); a.Str(s.Text1); a.Str(s.Text2); a.Str(s.Text3); a.Str(s.Text4); a.Str(s.Text5);
-  a.Real(s.Real1); a.Real(s.Real2); a.Real(s.Real3); a.Real(s.Real4);
-  a.Int(s.Int2); a.Int(s.Int3); a.Int(s.Int4); a.Real(s.Real5); a.Money(s.Money1); a.Str(s.Text6);
+  a.Int(s.Int1);
+  a.Str(s.Text1);
+  a.Str(s.Text2);
+  a.Str(s.Text3);
+  a.Str(s.Text4);
+  a.Str(s.Text5);
+  a.Real(s.Real1);
+  a.Real(s.Real2);
+  a.Real(s.Real3);
+  a.Real(s.Real4);
+  a.Int(s.Int2);
+  a.Int(s.Int3);
+  a.Int(s.Int4);
+  a.Real(s.Real5);
+  a.Money(s.Money1);
+  a.Str(s.Text6);
   a.Bool(s.Flag);
 }
 
 template <typename Archive, typename Self>
 void Tgx25ServiceItem::Fields(Archive& a, Self& s) {
-  a.Bool(s.Common); a.Bool(s.NoDelete); a.Int(s.ID); a.Str(s.Name); a.Real(s.Value); a.Byte(s.NumUnit);
-  a.Money(s.OrgPrice); a.Money(s.Reduce); a.Money(s.Price); a.Money(s.Cost); a.Bool(s.Ignore);
+  a.Bool(s.Common);
+  a.Bool(s.NoDelete);
+  a.Int(s.ID);
+  a.Str(s.Name);
+  a.Real(s.Value);
+  a.Byte(s.NumUnit);
+  a.Money(s.OrgPrice);
+  a.Money(s.Reduce);
+  a.Money(s.Price);
+  a.Money(s.Cost);
+  a.Bool(s.Ignore);
 }
 
 template <typename Archive, typename Self>
 void Tgx25EstimateItem::Fields(Archive& a, Self& s) {
-  a.Int(s.Int1); a.Int(s.Int2); a.Str(s.Name); a.Money(s.Cost); a.Str(s.Format);
+  a.Int(s.Int1);
+  a.Int(s.Int2);
+  a.Str(s.Name);
+  a.Money(s.Cost);
+  a.Str(s.Format);
 }
 
 template <typename Archive, typename Self>
 void Tgx25CurrencyItem::Fields(Archive& a, Self& s) {
-  a.Int(s.ID); a.Real(s.Rate);
+  a.Int(s.ID);
+  a.Real(s.Rate);
 }
 
 template <typename Archive, typename Self>
 void Tgx25PaymentItem::Fields(Archive& a, Self& s) {
-  a.Date(s.Date); a.Money(s.Money); a.Str(s.PayForm); a.Str(s.Note);
+  a.Date(s.Date);
+  a.Money(s.Money);
+  a.Str(s.PayForm);
+  a.Str(s.Note);
 }
 
 template <typename Archive, typename Self>
@@ -254,7 +356,7 @@ void LoadRecord(Record& record, TSpecStream& stream, const std::string& version)
   Record::Fields(reader, record);
 }
 
-#define KV_ITEM_RECORD(Record)                                       \
+#define KV_ITEM_RECORD(Record)                                                       \
   template void SaveRecord<Record>(const Record&, TSpecStream&, const std::string&); \
   template void LoadRecord<Record>(Record&, TSpecStream&, const std::string&);
 KV_ITEM_RECORD(Tgx25MatListItem)
@@ -285,8 +387,9 @@ int FindMatListItem(const TMatList& list, const Tgx25MatListItem& item) {
 bool MatListItemExists(const TMatList& list, const Tgx25MatListItem& item) { return FindMatListItem(list, item) >= 0; }
 
 bool MatListItemNoGroupExists(const TMatList& list, const Tgx25MatListItem& item) {
-  return std::any_of(list.begin(), list.end(),
-                     [&](const Tgx25MatListItem& x) { return x.EqualToNoGroup(item, item.Text1, item.Text3, item.Text2); });
+  return std::any_of(list.begin(), list.end(), [&](const Tgx25MatListItem& x) {
+    return x.EqualToNoGroup(item, item.Text1, item.Text3, item.Text2);
+  });
 }
 
 int GetMatListItemCount(const TMatList& list, const std::string& id) {

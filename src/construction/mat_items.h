@@ -81,8 +81,19 @@ private:
 
 class Tgx25CutMapItem {
 public:
-  enum TCutGroup { cgFrame, cgFlugel, cgImpost, cgBead, cgDopProf, cgOther, cgGlassFrame, cgSpross, cgFalsh,
-                   cgModificator, cgNone };
+  enum TCutGroup {
+    cgFrame,
+    cgFlugel,
+    cgImpost,
+    cgBead,
+    cgDopProf,
+    cgOther,
+    cgGlassFrame,
+    cgSpross,
+    cgFalsh,
+    cgModificator,
+    cgNone
+  };
 
   int32_t Group = cgNone;
   std::string Text2, Text3, Text4, Text5;  // part code ("FR"), position and part names
@@ -101,10 +112,9 @@ public:
   std::string Info;     // description lines separated by "\r\n"
 
   // A piece of profile (article and colour) with its reinforcement, the description written.
-  static Tgx25CutMapItem Create(int32_t group, const std::string& article, const std::string& color,
-                                double length, double angle1, double angle2, const std::string& steel,
-                                double steel_length, double steel_angle1, double steel_angle2,
-                                const std::string& extra_line = "");
+  static Tgx25CutMapItem Create(int32_t group, const std::string& article, const std::string& color, double length,
+                                double angle1, double angle2, const std::string& steel, double steel_length,
+                                double steel_angle1, double steel_angle2, const std::string& extra_line = "");
 
   bool EqualTo(const Tgx25CutMapItem& other, bool by_article, bool strict) const;
   // Both cut angles are 45 or 90 degrees.

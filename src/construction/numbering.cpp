@@ -37,10 +37,10 @@ void CountFilling(const Tgx30CustomPart& Part, TAbstractFrame& Root) {
 }  // namespace
 
 void TAbstractFrame::ClearInternalPartCounter() {
-  for (int32_t* counter : {&InternalFillTypeIndex, &InternalFramePartIndex, &InternalFlugelPartIndex,
-                           &InternalModificatorPartIndex, &InternalGlassPartIndex, &InternalGlassSetIndex,
-                           &InternalImpostPartIndex, &InternalStulpPartIndex, &InternalImpostIndex,
-                           &InternalFalshPartIndex})
+  for (int32_t* counter :
+       {&InternalFillTypeIndex, &InternalFramePartIndex, &InternalFlugelPartIndex, &InternalModificatorPartIndex,
+        &InternalGlassPartIndex, &InternalGlassSetIndex, &InternalImpostPartIndex, &InternalStulpPartIndex,
+        &InternalImpostIndex, &InternalFalshPartIndex})
     *counter = 0;
 }
 
@@ -71,8 +71,7 @@ void TCustomFrame::RebuildPartsIndex(TAbstractFrame& Root, const std::string& Fr
 }
 
 void Tgx25Construction::UpdateNo() {
-  for (int i = 0; i < FrameCount(); ++i)
-    GetFrame(i)->Name = FrameCount() == 1 ? No : Format("%s.%d", No, i + 1);
+  for (int i = 0; i < FrameCount(); ++i) GetFrame(i)->Name = FrameCount() == 1 ? No : Format("%s.%d", No, i + 1);
   RebuildPartsIndex();
 }
 

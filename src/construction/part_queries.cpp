@@ -20,8 +20,7 @@ bool TFalshPart::DependImpostFound(const TCustomImpost* Impost) const {
 
 bool TFalshPart::DependPointLineFound(const Tgx25SimplePoint* Point) const {
   if (Point == nullptr) return false;
-  const bool corner =
-      std::any_of(Points.begin(), Points.end(), [&](const auto& p) { return p->Point == Point; });
+  const bool corner = std::any_of(Points.begin(), Points.end(), [&](const auto& p) { return p->Point == Point; });
   return corner || std::any_of(Lines.begin(), Lines.end(), [&](const auto& side) {
            return side->GetLine() != nullptr && side->GetLine()->HasPoint(Point);
          });

@@ -97,7 +97,8 @@ Tgx25PartLine* TFalshPart::NextLine(int Index) const { return CyclicItem(Lines, 
 Tgx25PartLine* TFalshPart::PriorLine(int Index) const { return CyclicItem(Lines, Index - 1); }
 
 bool TFalshPart::HasCommonSideWith(const TFalshPart& Other) const {
-  return std::any_of(Lines.begin(), Lines.end(), [&](const auto& line) { return Other.FindLine(line->GetLine()) >= 0; });
+  return std::any_of(Lines.begin(), Lines.end(),
+                     [&](const auto& line) { return Other.FindLine(line->GetLine()) >= 0; });
 }
 
 bool TFalshPart::ImpostFound(const TCustomImpost* Impost) const { return FindLine(Impost) >= 0; }

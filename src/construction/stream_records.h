@@ -23,8 +23,10 @@ std::remove_const_t<S>* Mutable(S& Object) {
 // An item of the material records (their own field lists serve both directions).
 template <class A, class R>
 void ItemRecord(A& a, R& Record) {
-  if constexpr (A::kReading) LoadRecord(Record, a.Stream(), a.Version());
-  else SaveRecord(Record, a.Stream(), a.Version());
+  if constexpr (A::kReading)
+    LoadRecord(Record, a.Stream(), a.Version());
+  else
+    SaveRecord(Record, a.Stream(), a.Version());
 }
 
 template <class A, class L>
@@ -66,8 +68,8 @@ void OptionalRecord(A& a, P& Owned, Create MakeItem, Each Record) {
 // profiles, mounting materials, sills, drips, insect nets, roller shutters, blinds, then the two
 // counts (slopes, other materials) that are written without records.
 template <class A, class Dop, class Mont, class Sills, class Nets, class Count>
-void AddOnLists(A& a, Dop& DopProfs, Mont& MontMats, Sills& SillList, Sills& SinkList, Nets& Mosquitos,
-                Nets& Rollets, Nets& Jalousies, Count& Slopes, Count& OtherMats) {
+void AddOnLists(A& a, Dop& DopProfs, Mont& MontMats, Sills& SillList, Sills& SinkList, Nets& Mosquitos, Nets& Rollets,
+                Nets& Jalousies, Count& Slopes, Count& OtherMats) {
   ItemRecords(a, DopProfs);
   ItemRecords(a, MontMats);
   ItemRecords(a, SillList);

@@ -79,8 +79,7 @@ TContourArc ModelLineArc(const Line& line) {
 template <class Points, class Lines>
 TContourDimensions GetContourDimensions(const Points& points, const Lines& lines) {
   return GetContourDimensionsBy(
-      points, lines, [](const auto& p) { return p.GetPoint(); },
-      [](const auto& l) { return ModelLineArc(l); });
+      points, lines, [](const auto& p) { return p.GetPoint(); }, [](const auto& l) { return ModelLineArc(l); });
 }
 
 // Contour of a part: its points, and lines that refer to the parent's lines through GetLine.

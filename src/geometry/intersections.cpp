@@ -110,8 +110,8 @@ long double CandidateOnElement(const TAxes& axes, const TPointF& A, const TPoint
   return nearHalf ? axes.V(Center) - sqrtl(rest) : axes.V(Center) + sqrtl(rest);
 }
 
-bool CoordinateOnElement(const TAxes& axes, const TPointF& A, const TPointF& B, const TPointF& Side,
-                         long double u, long double R, const TPointF& Center, long double& v) {
+bool CoordinateOnElement(const TAxes& axes, const TPointF& A, const TPointF& B, const TPointF& Side, long double u,
+                         long double R, const TPointF& Center, long double& v) {
   v = 0;
   if (u == axes.U(A) || u == axes.U(B)) {
     v = axes.V(u == axes.U(A) ? A : B);
@@ -162,8 +162,8 @@ bool PointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, 
   return onCircle && SideProduct(A, B, P) * R >= 0;
 }
 
-int GetLineLineCrossPoint(const TPointF& A1, const TPointF& A2, const TPointF& B1, const TPointF& B2,
-                          bool Infinite, TPointF& P) {
+int GetLineLineCrossPoint(const TPointF& A1, const TPointF& A2, const TPointF& B1, const TPointF& B2, bool Infinite,
+                          TPointF& P) {
   long double a1, b1, c1, a2, b2, c2;
   GetLineEquationCoef(A1, A2, a1, b1, c1);
   GetLineEquationCoef(B1, B2, a2, b2, c2);

@@ -16,8 +16,8 @@ bool PointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, 
 
 // Crossing of the lines A1-A2 and B1-B2 (of the segments unless Infinite): 0 found; -1 parallel
 // without a shared end; -2 crossing outside a segment. P = (0, 0) when not found.
-int GetLineLineCrossPoint(const TPointF& A1, const TPointF& A2, const TPointF& B1, const TPointF& B2,
-                          bool Infinite, TPointF& P);
+int GetLineLineCrossPoint(const TPointF& A1, const TPointF& A2, const TPointF& B1, const TPointF& B2, bool Infinite,
+                          TPointF& P);
 // Parallel segments that overlap (touching end to end is no overlap).
 bool LineLineHasCrossUnion(const TPointF& A1, const TPointF& A2, const TPointF& B1, const TPointF& B2);
 // Crossings of the line A-B with the arc ArcA-ArcB of the circle (Center, R): the count 1 or 2 with

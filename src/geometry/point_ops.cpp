@@ -72,9 +72,7 @@ long double GetDistance(const TPointF& A, const TPointF& B) {
   return sqrtl(dx * dx + dy * dy);
 }
 
-long double GetDistanceInt(const TPoint& A, const TPoint& B) {
-  return GetDistance(ExtendedPoint(A), ExtendedPoint(B));
-}
+long double GetDistanceInt(const TPoint& A, const TPoint& B) { return GetDistance(ExtendedPoint(A), ExtendedPoint(B)); }
 
 TPointF GetLineCenter(const TPointF& A, const TPointF& B) {
   return PointF((static_cast<long double>(A.X) + B.X) / 2, (static_cast<long double>(A.Y) + B.Y) / 2);
@@ -85,8 +83,7 @@ TPoint GetLineCenterInt(const TPoint& A, const TPoint& B) {
 }
 
 bool EqualPoint(const TPointF& A, const TPointF& B) {
-  return fabsl(static_cast<long double>(A.X) - B.X) <= 0.01L &&
-         fabsl(static_cast<long double>(A.Y) - B.Y) <= 0.01L;
+  return fabsl(static_cast<long double>(A.X) - B.X) <= 0.01L && fabsl(static_cast<long double>(A.Y) - B.Y) <= 0.01L;
 }
 
 bool EqualPointInt(const TPoint& A, const TPoint& B) { return A == B; }

@@ -34,9 +34,9 @@ void ExchangePoints(TPointF& A, TPointF& B);
 TPoint SumPoint(const TPoint& A, const TPoint& B);
 TPointF SumPointFInt(const TPointF& A, const TPoint& B);
 TPointF SumPointResF(const TPointF& A, const TPointF& B);
-TPoint DecPoint(const TPoint& A, const TPoint& B);        // A - B
-TPointF DecPoint(const TPointF& A, const TPointF& B);     // A - B
-TPoint DecPointInv(const TPoint& A, const TPoint& B);     // B - A
+TPoint DecPoint(const TPoint& A, const TPoint& B);           // A - B
+TPointF DecPoint(const TPointF& A, const TPointF& B);        // A - B
+TPoint DecPointInv(const TPoint& A, const TPoint& B);        // B - A
 TPointF DecPointFIntInv(const TPointF& A, const TPoint& B);  // B - A
 
 long double GetDistance(const TPointF& A, const TPointF& B);

@@ -14,14 +14,17 @@ void Tgx25SizePointList::SortBy(Key key) {
                    [key](const Tgx25SizePoint& a, const Tgx25SizePoint& b) { return key(a) < key(b); });
 }
 
-void Tgx25SizePointList::SortX() { SortBy([](const Tgx25SizePoint& p) { return p.X(); }); }
-void Tgx25SizePointList::SortY() { SortBy([](const Tgx25SizePoint& p) { return p.Y(); }); }
+void Tgx25SizePointList::SortX() {
+  SortBy([](const Tgx25SizePoint& p) { return p.X(); });
+}
+void Tgx25SizePointList::SortY() {
+  SortBy([](const Tgx25SizePoint& p) { return p.Y(); });
+}
 
 bool Tgx25SizePointList::Equal(const Tgx25SizePointList& Other) const {
-  return std::equal(FItems.begin(), FItems.end(), Other.FItems.begin(), Other.FItems.end(),
-                    [](const Tgx25SizePoint& a, const Tgx25SizePoint& b) {
-                      return a.Axis() == b.Axis() && a.Value() == b.Value();
-                    });
+  return std::equal(
+      FItems.begin(), FItems.end(), Other.FItems.begin(), Other.FItems.end(),
+      [](const Tgx25SizePoint& a, const Tgx25SizePoint& b) { return a.Axis() == b.Axis() && a.Value() == b.Value(); });
 }
 
 bool Tgx25SizePointList::PointExists(TSizeAxis Axis, int32_t Value) const {

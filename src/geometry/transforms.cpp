@@ -62,15 +62,13 @@ TPoint ShiftLinePointXInt(const TPoint& A, const TPoint& B, long double D) {
   return RoundedPoint(ShiftLinePointX(ExtendedPoint(A), ExtendedPoint(B), D));
 }
 
-TPointF ShiftLinePointByAngleX(const TPointF& P, const TPointF& A, const TPointF& B, long double Delta,
-                               long double D) {
+TPointF ShiftLinePointByAngleX(const TPointF& P, const TPointF& A, const TPointF& B, long double Delta, long double D) {
   long double t = GetPolarAngle(A, B) + Delta;
   if (t < 0) t += 360;
   return MovedAlongPolar(P, t, D);
 }
 
-TPoint ShiftLinePointByAngleXInt(const TPoint& P, const TPoint& A, const TPoint& B, long double Delta,
-                                 long double D) {
+TPoint ShiftLinePointByAngleXInt(const TPoint& P, const TPoint& A, const TPoint& B, long double Delta, long double D) {
   return RoundedPoint(ShiftLinePointByAngleX(ExtendedPoint(P), ExtendedPoint(A), ExtendedPoint(B), Delta, D));
 }
 

@@ -18,10 +18,8 @@ void TurnPolygonX(std::span<TPoint> Points, const TPoint& Center, long double An
 TPointF ShiftLinePointX(const TPointF& A, const TPointF& B, long double D);
 TPoint ShiftLinePointXInt(const TPoint& A, const TPoint& B, long double D);
 // P moved by D in the direction of A -> B turned by Delta degrees.
-TPointF ShiftLinePointByAngleX(const TPointF& P, const TPointF& A, const TPointF& B, long double Delta,
-                               long double D);
-TPoint ShiftLinePointByAngleXInt(const TPoint& P, const TPoint& A, const TPoint& B, long double Delta,
-                                 long double D);
+TPointF ShiftLinePointByAngleX(const TPointF& P, const TPointF& A, const TPointF& B, long double Delta, long double D);
+TPoint ShiftLinePointByAngleXInt(const TPoint& P, const TPoint& A, const TPoint& B, long double Delta, long double D);
 
 // The segment parallel to A-B at distance D, on its left (counter-clockwise side) when Left is true.
 void GetParallelLineShift(const TPointF& A, const TPointF& B, bool Left, long double D, TPointF& ResultA,

@@ -196,7 +196,8 @@ bool TOrder::AppendUpdatePos(const TOrder& Source) {
 // ---- selection ------------------------------------------------------------------------------
 
 int TOrder::SelectedCount() const {
-  return static_cast<int>(std::count_if(FPositions.begin(), FPositions.end(), [](const auto& p) { return p->Checked; }));
+  return static_cast<int>(
+      std::count_if(FPositions.begin(), FPositions.end(), [](const auto& p) { return p->Checked; }));
 }
 
 int TOrder::SelectedNumber() const {
@@ -317,7 +318,8 @@ long double TOrder::GetDoorTypeSquare() const {
 }
 
 int TOrder::GetFillingCount() const {
-  return static_cast<int>(Weighted(FPositions, [](Tgx25Construction& c) { return OverGlasses(c, [](auto&) { return 1; }); }));
+  return static_cast<int>(
+      Weighted(FPositions, [](Tgx25Construction& c) { return OverGlasses(c, [](auto&) { return 1; }); }));
 }
 
 long double TOrder::GetFillingSquare() const {

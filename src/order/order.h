@@ -238,17 +238,16 @@ public:
   TLoadGroupH LoadGroupH = lg10;
 
   // ---- sections, discounts, mark-ups ----
-  bool IncludeWindow = true, IncludeDopProf = false, IncludeMontMat = false, IncludeSill = false,
-       IncludeSink = false, IncludeMosquito = false, IncludeRollet = false, IncludeJalousie = false,
-       IncludeSlope = false, IncludeOtherMat = false;
+  bool IncludeWindow = true, IncludeDopProf = false, IncludeMontMat = false, IncludeSill = false, IncludeSink = false,
+       IncludeMosquito = false, IncludeRollet = false, IncludeJalousie = false, IncludeSlope = false,
+       IncludeOtherMat = false;
   TCurrency WindowReduce, DopProfReduce, MontMatReduce, SillReduce, SinkReduce, MosquitoReduce, RolletReduce,
       JalousieReduce, SlopeReduce, OtherMatReduce, OrderReduce;
   TNumUnit WindowRedUnit = nuNone, DopProfRedUnit = nuNone, MontMatRedUnit = nuNone, SillRedUnit = nuNone,
            SinkRedUnit = nuNone, MosquitoRedUnit = nuNone, RolletRedUnit = nuNone, JalousieRedUnit = nuNone,
            SlopeRedUnit = nuNone, OtherMatRedUnit = nuNone, OrderRedUnit = nuNone;
   float WindowProfit = 0, GlassProfit = 0, FurnProfit = 0, DopProfProfit = 0, MontMatProfit = 0, SillProfit = 0,
-        SinkProfit = 0, MosquitoProfit = 0, RolletProfit = 0, JalousieProfit = 0, SlopeProfit = 0,
-        OtherMatProfit = 0;
+        SinkProfit = 0, MosquitoProfit = 0, RolletProfit = 0, JalousieProfit = 0, SlopeProfit = 0, OtherMatProfit = 0;
   int32_t CalcMethod = 0, PriceGrpNo = 0;
   float OverTax = 0, CommonTax = 0, NDSTax = 0;
   bool GetTotalNDS = false, ShowIncludingNDS = false;

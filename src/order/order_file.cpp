@@ -65,8 +65,10 @@ template <class A, class S>
 void Defaults(A& a, S& s) {
   a.Str(s.ProfSys);
   a.Str(s.ProfColor);
-  if (a.Since(kMaterialDate)) a.Int(s.Material);
-  else if constexpr (A::kReading) s.Material = 0;
+  if (a.Since(kMaterialDate))
+    a.Int(s.Material);
+  else if constexpr (A::kReading)
+    s.Material = 0;
   a.Byte(s.ColorVariant);
   a.Str(s.InnerColor);
   a.Str(s.OuterColor);
@@ -76,8 +78,8 @@ void Defaults(A& a, S& s) {
   for (auto* text : {&s.FurnSys, &s.FurnColor, &s.Handle, &s.Glass}) a.Str(*text);
   a.Int(s.BeadGrp);
   for (auto* text : {&s.AttachProf, &s.Sill, &s.Sink, &s.Mosquito, &s.Rollet, &s.Jalousie}) a.Str(*text);
-  for (auto* width : {&s.SillWidth, &s.SinkWidth, &s.SillLayerWidth, &s.SinkLayerWidth, &s.StuccoLayerWidth,
-                      &s.QuarterLayerWidth})
+  for (auto* width :
+       {&s.SillWidth, &s.SinkWidth, &s.SillLayerWidth, &s.SinkLayerWidth, &s.StuccoLayerWidth, &s.QuarterLayerWidth})
     a.Int(*width);
   for (auto* color : {&s.FlugelRubberColor, &s.ProfRubberColor, &s.BeadRubberColor}) a.Str(*color);
 }
@@ -104,20 +106,19 @@ void Statics(A& a, S& s) {
 template <class A, class S>
 void SectionsAndPrices(A& a, S& s) {
   for (auto* include : {&s.IncludeWindow, &s.IncludeDopProf, &s.IncludeMontMat, &s.IncludeSill, &s.IncludeSink,
-                        &s.IncludeMosquito, &s.IncludeRollet, &s.IncludeJalousie, &s.IncludeSlope,
-                        &s.IncludeOtherMat})
+                        &s.IncludeMosquito, &s.IncludeRollet, &s.IncludeJalousie, &s.IncludeSlope, &s.IncludeOtherMat})
     a.Bool(*include);
-  for (auto* reduce : {&s.WindowReduce, &s.DopProfReduce, &s.MontMatReduce, &s.SillReduce, &s.SinkReduce,
-                       &s.MosquitoReduce, &s.RolletReduce, &s.JalousieReduce, &s.SlopeReduce, &s.OtherMatReduce,
-                       &s.OrderReduce})
+  for (auto* reduce :
+       {&s.WindowReduce, &s.DopProfReduce, &s.MontMatReduce, &s.SillReduce, &s.SinkReduce, &s.MosquitoReduce,
+        &s.RolletReduce, &s.JalousieReduce, &s.SlopeReduce, &s.OtherMatReduce, &s.OrderReduce})
     a.Money(*reduce);
-  for (auto* unit : {&s.WindowRedUnit, &s.DopProfRedUnit, &s.MontMatRedUnit, &s.SillRedUnit, &s.SinkRedUnit,
-                     &s.MosquitoRedUnit, &s.RolletRedUnit, &s.JalousieRedUnit, &s.SlopeRedUnit, &s.OtherMatRedUnit,
-                     &s.OrderRedUnit})
+  for (auto* unit :
+       {&s.WindowRedUnit, &s.DopProfRedUnit, &s.MontMatRedUnit, &s.SillRedUnit, &s.SinkRedUnit, &s.MosquitoRedUnit,
+        &s.RolletRedUnit, &s.JalousieRedUnit, &s.SlopeRedUnit, &s.OtherMatRedUnit, &s.OrderRedUnit})
     a.Byte(*unit);
-  for (auto* profit : {&s.WindowProfit, &s.GlassProfit, &s.FurnProfit, &s.DopProfProfit, &s.MontMatProfit,
-                       &s.SillProfit, &s.SinkProfit, &s.MosquitoProfit, &s.RolletProfit, &s.JalousieProfit,
-                       &s.SlopeProfit, &s.OtherMatProfit})
+  for (auto* profit :
+       {&s.WindowProfit, &s.GlassProfit, &s.FurnProfit, &s.DopProfProfit, &s.MontMatProfit, &s.SillProfit,
+        &s.SinkProfit, &s.MosquitoProfit, &s.RolletProfit, &s.JalousieProfit, &s.SlopeProfit, &s.OtherMatProfit})
     a.Real(*profit);
   a.Int(s.CalcMethod);
   a.Int(s.PriceGrpNo);
@@ -135,12 +136,14 @@ void Lists(A& a, S& s) {
   a.Int(s.FixCurrency);
   ItemRecords(a, s.Payments);
   for (auto* text : {&s.Note, &s.CommPredNote1, &s.CommPredNote2, &s.SpecNote1, &s.SpecNote2}) a.Text(*text);
-  OwnedRecords(a, s.Glasses, [] { return std::make_unique<Tgx25Glass>(nullptr, 0); }, [](auto& archive, auto& glass) {
-    if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
-      LoadGlassRecord(glass, archive.Stream(), archive.Version());
-    else
-      SaveGlassRecord(glass, archive.Stream(), archive.Version());
-  });
+  OwnedRecords(
+      a, s.Glasses, [] { return std::make_unique<Tgx25Glass>(nullptr, 0); },
+      [](auto& archive, auto& glass) {
+        if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
+          LoadGlassRecord(glass, archive.Stream(), archive.Version());
+        else
+          SaveGlassRecord(glass, archive.Stream(), archive.Version());
+      });
   AddOnLists(a, s.DopProfs, s.DopMats, s.Sills, s.Sinks, s.Mosquitos, s.Rollets, s.Jalousies, s.SlopeCount,
              s.OtherMatCount);
   ItemRecords(a, s.Materials);
@@ -160,8 +163,9 @@ bool AcceptVersion(TOrder& Order, bool& Converted, bool AutoConvert) {
     Converted = true;
     return true;
   }
-  ShowWarning(Format("Данный модуль технолога поддерживает файлы заказа\r\nверсии не старше: %s!\r\nЗагружаемая версия: %s",
-                     kOrderVersion, Order.Version));
+  ShowWarning(
+      Format("Данный модуль технолога поддерживает файлы заказа\r\nверсии не старше: %s!\r\nЗагружаемая версия: %s",
+             kOrderVersion, Order.Version));
   return false;
 }
 
@@ -171,13 +175,14 @@ bool AcceptVersion(TOrder& Order, bool& Converted, bool AutoConvert) {
 template <class A, class O, class P>
 void OrderPositions(A& a, O& Order, P& Positions) {
   TModelObject* owner = Mutable(Order);
-  OwnedRecords(a, Positions, [owner] { return std::make_unique<Tgx25Construction>(owner); },
-             [](auto& archive, auto& construction) {
-               if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
-                 construction.Load(archive.Stream(), archive.Version());
-               else
-                 SaveConstruction(construction, archive.Stream(), archive.Version());
-             });
+  OwnedRecords(
+      a, Positions, [owner] { return std::make_unique<Tgx25Construction>(owner); },
+      [](auto& archive, auto& construction) {
+        if constexpr (std::remove_reference_t<decltype(archive)>::kReading)
+          construction.Load(archive.Stream(), archive.Version());
+        else
+          SaveConstruction(construction, archive.Stream(), archive.Version());
+      });
 }
 
 void TOrder::Save(TSpecStream& Stream, const std::string& FileVersion) const {

@@ -225,10 +225,10 @@ bool LoadDBConfigDir(bool& ask_flag) {
   }
   try {
     if (!ReadConfiguration(name, config)) {
-      ShowError(Format(
-          "Ошибка открытия конфигурации %s!\r\nУказанная конфигурация не числиться в списке.\r\nОткройте "
-          "Control Panel и установите по умолчанию\r\nдругую конфигурацию.",
-          name));
+      ShowError(
+          Format("Ошибка открытия конфигурации %s!\r\nУказанная конфигурация не числиться в списке.\r\nОткройте "
+                 "Control Panel и установите по умолчанию\r\nдругую конфигурацию.",
+                 name));
       return false;
     }
     ask_flag = false;

@@ -44,9 +44,9 @@ struct TConfiguration {
   std::string GXStorageReportDir;
   std::string GXStorageOrderDir;
   std::string GXOptiProfOrderDir;
-  std::string GXComplectDir;     // not in the registry; stays empty unless set elsewhere
-  std::string GXBDEPrivateDir;   // the table engine's private directory of this run
-  std::string GXStationName;     // this computer's host name, "????" when unknown
+  std::string GXComplectDir;    // not in the registry; stays empty unless set elsewhere
+  std::string GXBDEPrivateDir;  // the table engine's private directory of this run
+  std::string GXStationName;    // this computer's host name, "????" when unknown
   // The table engine's session settings (values NetDir and TempDir of the configuration).
   std::string EngineNetDir;
   std::string EnginePrivateDir;
@@ -79,8 +79,7 @@ private:
 class IConfigListDialog {
 public:
   virtual ~IConfigListDialog() = default;
-  virtual bool Execute(const std::vector<std::string>& names, const std::string& default_name,
-                       std::string& chosen) = 0;
+  virtual bool Execute(const std::vector<std::string>& names, const std::string& default_name, std::string& chosen) = 0;
 };
 
 // Prints the numbered list and reads a number or a name; an empty line or the end of input
@@ -88,8 +87,7 @@ public:
 class TConsoleConfigListDialog : public IConfigListDialog {
 public:
   TConsoleConfigListDialog(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
-  bool Execute(const std::vector<std::string>& names, const std::string& default_name,
-               std::string& chosen) override;
+  bool Execute(const std::vector<std::string>& names, const std::string& default_name, std::string& chosen) override;
 
 private:
   std::istream& in_;

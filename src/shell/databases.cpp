@@ -2,17 +2,17 @@
 
 #include <cstdlib>
 
+#include "shell/code_page.h"
 #include "shell/format_settings.h"
 #include "shell/paths.h"
-#include "shell/code_page.h"
 
 namespace kv {
 
 namespace {
 
 constexpr std::array<std::string_view, kDatabaseAliasCount> kAliasNames = {
-    "GXDB_Catalog", "GXDB_Profile", "GXDB_Furniture", "GXDB_Accessory",
-    "GXDB_Registry", "GXDB_Private", "GXDB_SysDB", "GXDB_Report"};
+    "GXDB_Catalog",  "GXDB_Profile", "GXDB_Furniture", "GXDB_Accessory",
+    "GXDB_Registry", "GXDB_Private", "GXDB_SysDB",     "GXDB_Report"};
 constexpr std::array<std::string_view, kDatabaseAliasCount> kFolderNames = {
     "Catalog", "Profile", "Furniture", "Accessory", "Registry", "Private", "SysDB", "Report"};
 
@@ -64,9 +64,7 @@ TDatabases::~TDatabases() {
 
 TDatabaseConnection& TDatabases::Mutable(TDatabaseAlias alias) { return connections_[Position(alias)]; }
 
-const TDatabaseConnection& TDatabases::Connection(TDatabaseAlias alias) const {
-  return connections_[Position(alias)];
-}
+const TDatabaseConnection& TDatabases::Connection(TDatabaseAlias alias) const { return connections_[Position(alias)]; }
 
 void TDatabases::SetDirectory(TDatabaseAlias alias, const std::string& directory) {
   Mutable(alias).Directory = NormalizePath(directory);
@@ -83,8 +81,7 @@ void TDatabases::Open(TDatabaseAlias alias) {
   connection.Params.push_back(Format("PATH=%s", connection.Directory));
   connection.Params.push_back("DEFAULT DRIVER=SQLITE3");
   connection.Params.push_back("ENABLE BCD=TRUE");
-  sql_.Attach(std::string(AliasName(alias)), DatabaseFile(connection.Directory).string(),
-              IsCatalogueAlias(alias));
+  sql_.Attach(std::string(AliasName(alias)), DatabaseFile(connection.Directory).string(), IsCatalogueAlias(alias));
   connection.Connected = true;
 }
 
@@ -138,8 +135,7 @@ std::filesystem::path SchemaFile(TDatabaseAlias alias, const std::filesystem::pa
   return data_dir / "schema" / (std::string(AliasName(alias)) + ".sql");
 }
 
-void CreateAliasDatabase(TDatabaseAlias alias, const std::string& directory,
-                         const std::filesystem::path& data_dir) {
+void CreateAliasDatabase(TDatabaseAlias alias, const std::string& directory, const std::filesystem::path& data_dir) {
   const std::filesystem::path file = DatabaseFile(directory);
   if (std::filesystem::exists(file)) {
     throw EInOutError(Format("Файл базы данных [%s] уже существует", file.string()));

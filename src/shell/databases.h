@@ -14,14 +14,20 @@
 namespace kv {
 
 enum class TDatabaseAlias {
-  GXDB_Catalog, GXDB_Profile, GXDB_Furniture, GXDB_Accessory,
-  GXDB_Registry, GXDB_Private, GXDB_SysDB, GXDB_Report
+  GXDB_Catalog,
+  GXDB_Profile,
+  GXDB_Furniture,
+  GXDB_Accessory,
+  GXDB_Registry,
+  GXDB_Private,
+  GXDB_SysDB,
+  GXDB_Report
 };
 inline constexpr int kDatabaseAliasCount = 8;
 
 // Start-up order; shut-down closes in the same order.
 inline constexpr std::array<TDatabaseAlias, kDatabaseAliasCount> kDatabaseOpenOrder = {
-    TDatabaseAlias::GXDB_Catalog,  TDatabaseAlias::GXDB_Profile, TDatabaseAlias::GXDB_Furniture,
+    TDatabaseAlias::GXDB_Catalog,   TDatabaseAlias::GXDB_Profile,  TDatabaseAlias::GXDB_Furniture,
     TDatabaseAlias::GXDB_Accessory, TDatabaseAlias::GXDB_Registry, TDatabaseAlias::GXDB_Private,
     TDatabaseAlias::GXDB_SysDB,     TDatabaseAlias::GXDB_Report};
 
@@ -129,7 +135,6 @@ std::filesystem::path SchemaFile(TDatabaseAlias alias, const std::filesystem::pa
 
 // Creates the directory (with parents) and a fresh database in it holding the alias's empty
 // tables from its schema script. An existing database file is refused with EInOutError.
-void CreateAliasDatabase(TDatabaseAlias alias, const std::string& directory,
-                         const std::filesystem::path& data_dir);
+void CreateAliasDatabase(TDatabaseAlias alias, const std::string& directory, const std::filesystem::path& data_dir);
 
 }  // namespace kv

@@ -21,7 +21,8 @@ long long DayNumber(TDateTime value) { return static_cast<long long>(std::floor(
 }  // namespace
 
 bool IsValidDate(int y, int m, int d) {
-  return y >= 1 && y <= 9999 && year_month_day{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}}.ok();
+  return y >= 1 && y <= 9999 &&
+         year_month_day{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}}.ok();
 }
 
 TDateTime EncodeDate(int y, int m, int d) {

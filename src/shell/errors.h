@@ -11,18 +11,32 @@ public:
 };
 
 // A catalogue lookup found nothing, or catalogue data is inconsistent.
-class EInterfaceError : public EKvError { using EKvError::EKvError; };
+class EInterfaceError : public EKvError {
+  using EKvError::EKvError;
+};
 // A model object could not be created or is not where it should be.
-class ECreationError : public EKvError { using EKvError::EKvError; };
+class ECreationError : public EKvError {
+  using EKvError::EKvError;
+};
 // A formula of a calculation method is not well formed.
-class EExpressError : public EKvError { using EKvError::EKvError; };
+class EExpressError : public EKvError {
+  using EKvError::EKvError;
+};
 // An integer result does not fit in 32 bits.
-class EIntOverflow : public EKvError { using EKvError::EKvError; };
+class EIntOverflow : public EKvError {
+  using EKvError::EKvError;
+};
 // A file, stream or table could not be read or written.
-class EInOutError : public EKvError { using EKvError::EKvError; };
+class EInOutError : public EKvError {
+  using EKvError::EKvError;
+};
 // The table engine refused an operation.
-class EDatabaseError : public EKvError { using EKvError::EKvError; };
+class EDatabaseError : public EKvError {
+  using EKvError::EKvError;
+};
 // A text could not be converted to a number or a date.
-class EConvertError : public EKvError { using EKvError::EKvError; };
+class EConvertError : public EKvError {
+  using EKvError::EKvError;
+};
 
 }  // namespace kv

@@ -64,7 +64,11 @@ std::string FormatOne(const TConversion& conv, const TFormatArg& arg, std::strin
   const std::string head = "%" + conv.Flags + conv.Width + conv.Precision;
   try {
     switch (conv.Type) {
-      case 'd': case 'i': case 'u': case 'x': case 'X': {
+      case 'd':
+      case 'i':
+      case 'u':
+      case 'x':
+      case 'X': {
         const char type = conv.Type == 'i' || conv.Type == 'u' ? 'd' : conv.Type;
         if (auto v = std::get_if<long long>(&arg)) return fmt::sprintf(head + type, *v);
         if (auto v = std::get_if<unsigned long long>(&arg)) return fmt::sprintf(head + type, *v);
@@ -79,10 +83,14 @@ std::string FormatOne(const TConversion& conv, const TFormatArg& arg, std::strin
         ThrowFormatError(format);
       default: {
         long double value;
-        if (auto v = std::get_if<long double>(&arg)) value = *v;
-        else if (auto i = std::get_if<long long>(&arg)) value = static_cast<long double>(*i);
-        else if (auto u = std::get_if<unsigned long long>(&arg)) value = static_cast<long double>(*u);
-        else ThrowFormatError(format);
+        if (auto v = std::get_if<long double>(&arg))
+          value = *v;
+        else if (auto i = std::get_if<long long>(&arg))
+          value = static_cast<long double>(*i);
+        else if (auto u = std::get_if<unsigned long long>(&arg))
+          value = static_cast<long double>(*u);
+        else
+          ThrowFormatError(format);
         std::string text;
         if (conv.Type == 'f' || conv.Type == 'F' || conv.Type == 'n')
           value = AwayFromZeroOnTie(value, conv.Precision.empty() && conv.Type == 'n' ? ".2" : conv.Precision);
@@ -132,8 +140,7 @@ std::string FormatArgs(std::string_view format, const std::vector<TFormatArg>& a
     while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) conv.Width += format[i++];
     if (i < format.size() && format[i] == '.') {
       conv.Precision += format[i++];
-      while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i])))
-        conv.Precision += format[i++];
+      while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) conv.Precision += format[i++];
     }
     while (i < format.size() && std::string_view("hlLqjzt").find(format[i]) != std::string_view::npos) ++i;
     if (i >= format.size() || next_arg >= args.size()) ThrowFormatError(format);
@@ -170,8 +177,7 @@ bool TryStrToFloat(std::string_view text, long double& value) {
 
 long double StrToFloat(std::string_view text) {
   long double value = 0;
-  if (!TryStrToFloat(text, value))
-    throw EConvertError("'" + std::string(text) + "' не является правильным числом");
+  if (!TryStrToFloat(text, value)) throw EConvertError("'" + std::string(text) + "' не является правильным числом");
   return value;
 }
 

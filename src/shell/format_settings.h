@@ -39,12 +39,18 @@ std::string FormatArgs(std::string_view format, const std::vector<TFormatArg>& a
 
 template <typename T>
 TFormatArg ToFormatArg(const T& value) {
-  if constexpr (std::is_same_v<T, bool>) return static_cast<long long>(value);
-  else if constexpr (std::is_enum_v<T>) return static_cast<long long>(value);
-  else if constexpr (std::is_floating_point_v<T>) return static_cast<long double>(value);
-  else if constexpr (std::is_integral_v<T> && std::is_signed_v<T>) return static_cast<long long>(value);
-  else if constexpr (std::is_integral_v<T>) return static_cast<unsigned long long>(value);
-  else return std::string(value);
+  if constexpr (std::is_same_v<T, bool>)
+    return static_cast<long long>(value);
+  else if constexpr (std::is_enum_v<T>)
+    return static_cast<long long>(value);
+  else if constexpr (std::is_floating_point_v<T>)
+    return static_cast<long double>(value);
+  else if constexpr (std::is_integral_v<T> && std::is_signed_v<T>)
+    return static_cast<long long>(value);
+  else if constexpr (std::is_integral_v<T>)
+    return static_cast<unsigned long long>(value);
+  else
+    return std::string(value);
 }
 
 // printf-style formatting: %d %i %u %x %X %f %e %g %n %s %c %%, with flags, width and precision;

@@ -260,8 +260,9 @@ struct TIniReader {
     field = ini.ReadString(section, key, def);
   }
   void Float(const char* section, const char* key, float& field, float def) {
-    field = ini.ValueExists(section, key) ? static_cast<float>(StrToFloat(RemoveBlank(ini.ReadString(section, key, ""))))
-                                          : def;
+    field = ini.ValueExists(section, key)
+                ? static_cast<float>(StrToFloat(RemoveBlank(ini.ReadString(section, key, ""))))
+                : def;
   }
   void Int(const char* section, const char* key, int32_t& field, int32_t def) {
     field = ini.ReadInteger(section, key, def);
@@ -281,7 +282,9 @@ struct TIniWriter {
   void String(const char* section, const std::string& key, const std::string& field, const std::string&) {
     ini.WriteString(section, key, field);
   }
-  void Float(const char* section, const char* key, float field, float) { ini.WriteString(section, key, FloatToStr(field)); }
+  void Float(const char* section, const char* key, float field, float) {
+    ini.WriteString(section, key, FloatToStr(field));
+  }
   void Int(const char* section, const char* key, int32_t field, int32_t) { ini.WriteInteger(section, key, field); }
   void Bool(const char* section, const char* key, bool field, bool) { ini.WriteBool(section, key, field); }
   void Size10(const char* section, const char* key, int32_t field, int32_t) {
@@ -324,7 +327,9 @@ struct TValuePrinter {
   void Int(const char* name, int32_t field, int32_t) { out(key_section, name, IntToStr(field)); }
   void Bool(const char* name, bool field, bool) { out(key_section, name, field ? "1" : "0"); }
   template <typename T>
-  void Byte(const char* name, T field, T) { out(key_section, name, IntToStr(static_cast<uint8_t>(field))); }
+  void Byte(const char* name, T field, T) {
+    out(key_section, name, IntToStr(static_cast<uint8_t>(field)));
+  }
   void Binary(const char* name, const TImageOptions& field, const TImageOptions&) {
     out(key_section, name, HexBytes(field.data(), field.size()));
   }
@@ -345,7 +350,9 @@ struct TRegistryReader {
   void Int(const char* name, int32_t& field, int32_t def) {
     field = registry.ValueExists(name) ? registry.ReadInteger(name) : def;
   }
-  void Bool(const char* name, bool& field, bool def) { field = registry.ValueExists(name) ? registry.ReadBool(name) : def; }
+  void Bool(const char* name, bool& field, bool def) {
+    field = registry.ValueExists(name) ? registry.ReadBool(name) : def;
+  }
   // Integers kept as a byte; the enumerations have a byte underneath, so every byte is a value.
   template <typename T>
   void Byte(const char* name, T& field, T def) {
@@ -376,7 +383,9 @@ struct TRegistryWriter {
   void Int(const char* name, int32_t field, int32_t) { registry.WriteInteger(name, field); }
   void Bool(const char* name, bool field, bool) { registry.WriteBool(name, field); }
   template <typename T>
-  void Byte(const char* name, T field, T) { registry.WriteInteger(name, static_cast<uint8_t>(field)); }
+  void Byte(const char* name, T field, T) {
+    registry.WriteInteger(name, static_cast<uint8_t>(field));
+  }
   void Binary(const char* name, const TImageOptions& field, const TImageOptions&) {
     registry.WriteBinaryData(name, std::vector<uint8_t>(field.begin(), field.end()));
   }
@@ -385,8 +394,10 @@ struct TRegistryWriter {
   }
   // An empty default is no value at all.
   void Design(const char* name, const TDesignDefault& field) {
-    if (field.Data.empty()) registry.DeleteValue(name);
-    else registry.WriteBinaryData(name, field.Data);
+    if (field.Data.empty())
+      registry.DeleteValue(name);
+    else
+      registry.WriteBinaryData(name, field.Data);
   }
 };
 
@@ -519,8 +530,8 @@ void TGXSetup::SetOrderDirectories() {
 void TGXSetup::CreateOrderDirectories() const {
   const std::filesystem::path root(ServerName);
   CreateMissingDirectory(root);
-  for (const std::string* sub : {&WorkDir, &CalcDir, &CompleteDir, &ClosedDir, &RecycledDir, &ArchiveDir,
-                                 &SelectionDir, &ComplectDir, &TemplateDir})
+  for (const std::string* sub : {&WorkDir, &CalcDir, &CompleteDir, &ClosedDir, &RecycledDir, &ArchiveDir, &SelectionDir,
+                                 &ComplectDir, &TemplateDir})
     if (!sub->empty()) CreateMissingDirectory(root / *sub);
   CreateMissingDirectory(InboxDir);
   CreateMissingDirectory(OutboxDir);
@@ -540,12 +551,20 @@ void TGXSetup::PrintPenWidth(std::array<int32_t, 4>& widths) const {
 }
 
 void TGXSetup::ListValues(const TValueSink& out) const {
-  for (const auto& [name, value] : std::initializer_list<std::pair<const char*, const std::string*>>{
-           {"ServerName", &ServerName}, {"WorkDir", &WorkDir}, {"CalcDir", &CalcDir},
-           {"CompleteDir", &CompleteDir}, {"ClosedDir", &ClosedDir}, {"RecycledDir", &RecycledDir},
-           {"ArchiveDir", &ArchiveDir}, {"SelectionDir", &SelectionDir}, {"ComplectDir", &ComplectDir},
-           {"TemplateDir", &TemplateDir}, {"ExportDir", &ExportDir}, {"InboxDir", &InboxDir},
-           {"OutboxDir", &OutboxDir}})
+  for (const auto& [name, value] :
+       std::initializer_list<std::pair<const char*, const std::string*>>{{"ServerName", &ServerName},
+                                                                         {"WorkDir", &WorkDir},
+                                                                         {"CalcDir", &CalcDir},
+                                                                         {"CompleteDir", &CompleteDir},
+                                                                         {"ClosedDir", &ClosedDir},
+                                                                         {"RecycledDir", &RecycledDir},
+                                                                         {"ArchiveDir", &ArchiveDir},
+                                                                         {"SelectionDir", &SelectionDir},
+                                                                         {"ComplectDir", &ComplectDir},
+                                                                         {"TemplateDir", &TemplateDir},
+                                                                         {"ExportDir", &ExportDir},
+                                                                         {"InboxDir", &InboxDir},
+                                                                         {"OutboxDir", &OutboxDir}})
     out("Directories", name, *value);
   TValuePrinter printer{out, ""};
   VisitIniValues(*this, Defaults(), printer);

@@ -15,8 +15,19 @@ namespace kv {
 class TIniFile;
 class TRegistry;
 
-enum TSizeMode { smXPoint, smYPoint, smXDelta, smYDelta, smLeft, smRight, smTop, smBottom,
-                 smXProportional, smYProportional, smNone };
+enum TSizeMode {
+  smXPoint,
+  smYPoint,
+  smXDelta,
+  smYDelta,
+  smLeft,
+  smRight,
+  smTop,
+  smBottom,
+  smXProportional,
+  smYProportional,
+  smNone
+};
 enum TWindowState : uint8_t { wsNormal, wsMinimized, wsMaximized };
 // How order, selection and complect-list numbers are generated: none, a counter in the shared
 // order root, a counter in the program's directory.
@@ -106,18 +117,18 @@ public:
   int32_t ReportFormat2 = 9;
 
   // Order storage.
-  std::string ServerName, WorkDir, CalcDir, CompleteDir, ClosedDir, RecycledDir, ArchiveDir,
-      SelectionDir, ComplectDir, TemplateDir, ExportDir, InboxDir, OutboxDir;
+  std::string ServerName, WorkDir, CalcDir, CompleteDir, ClosedDir, RecycledDir, ArchiveDir, SelectionDir, ComplectDir,
+      TemplateDir, ExportDir, InboxDir, OutboxDir;
 
   // Firm (INI section Firm).
-  std::string FirmName, Logo, Address, JustAddress, ZipCode, Phone_1, Phone_2, Phone_3, Fax,
-      EMail, Internet, INN, Account, Director, BookKeeper;
+  std::string FirmName, Logo, Address, JustAddress, ZipCode, Phone_1, Phone_2, Phone_3, Fax, EMail, Internet, INN,
+      Account, Director, BookKeeper;
 
   // Mark-ups and taxes, percent (INI section Tax).
-  float DefaultWindowProfit = 0, DefaultGlassProfit = 0, DefaultFurnProfit = 0,
-        DefaultDopProfProfit = 0, DefaultMontMatProfit = 0, DefaultSillProfit = 0,
-        DefaultSinkProfit = 0, DefaultMosquitoProfit = 0, DefaultRolletProfit = 0,
-        DefaultJalousieProfit = 0, DefaultOverTax = 0, DefaultCommonTax = 0, DefaultNDSTax = 18;
+  float DefaultWindowProfit = 0, DefaultGlassProfit = 0, DefaultFurnProfit = 0, DefaultDopProfProfit = 0,
+        DefaultMontMatProfit = 0, DefaultSillProfit = 0, DefaultSinkProfit = 0, DefaultMosquitoProfit = 0,
+        DefaultRolletProfit = 0, DefaultJalousieProfit = 0, DefaultOverTax = 0, DefaultCommonTax = 0,
+        DefaultNDSTax = 18;
   bool DefaultTotalNDS = true;
   bool DefaultShowIncludingNDS = true;
   int32_t DefaultCalcMethod = 0;
@@ -131,17 +142,15 @@ public:
   float OrderNDSTax = 0;
 
   // Order defaults (INI section Defaults).
-  bool DefaultWindowCheck = true, DefaultDopProfCheck = false, DefaultMontMatCheck = false,
-       DefaultSillCheck = false, DefaultSinkCheck = false, DefaultMosquitoCheck = false,
-       DefaultRolletCheck = false, DefaultJalousieCheck = false, DefaultMeasurePeriodCheck = false,
-       DefaultProdPeriodCheck = true, DefaultComplectPeriodCheck = false,
+  bool DefaultWindowCheck = true, DefaultDopProfCheck = false, DefaultMontMatCheck = false, DefaultSillCheck = false,
+       DefaultSinkCheck = false, DefaultMosquitoCheck = false, DefaultRolletCheck = false, DefaultJalousieCheck = false,
+       DefaultMeasurePeriodCheck = false, DefaultProdPeriodCheck = true, DefaultComplectPeriodCheck = false,
        DefaultTransPeriodCheck = false, DefaultMontPeriodCheck = false, DefaultDecorPeriodCheck = false;
-  int32_t DefaultMeasurePeriod = 0, DefaultProdPeriod = 10, DefaultComplectPeriod = 20,
-          DefaultTransPeriod = 20, DefaultMontPeriod = 20, DefaultDecorPeriod = 20;
-  std::string DefOrderProfSys, DefOrderFurnSys, DefOrderGlass2x, DefOrderGlass1x,
-      DefOrderSimpleGlass, DefOrderVirtGlass, DefOrderSill, DefOrderSink, DefOrderMosquito,
-      DefOrderRollet, DefOrderJalousie, DefOrderFlugelRubberColor, DefOrderProfRubberColor,
-      DefOrderBeadRubberColor, DefOrderProfColor, DefOrderFurnColor;
+  int32_t DefaultMeasurePeriod = 0, DefaultProdPeriod = 10, DefaultComplectPeriod = 20, DefaultTransPeriod = 20,
+          DefaultMontPeriod = 20, DefaultDecorPeriod = 20;
+  std::string DefOrderProfSys, DefOrderFurnSys, DefOrderGlass2x, DefOrderGlass1x, DefOrderSimpleGlass,
+      DefOrderVirtGlass, DefOrderSill, DefOrderSink, DefOrderMosquito, DefOrderRollet, DefOrderJalousie,
+      DefOrderFlugelRubberColor, DefOrderProfRubberColor, DefOrderBeadRubberColor, DefOrderProfColor, DefOrderFurnColor;
   int32_t DefOrderMaterial = 0;
   int32_t DefOrderBeadGrp = 1;
   int32_t DefOrderSillLayerWidth = 300, DefOrderSinkLayerWidth = 150, DefOrderStuccoLayerWidth = 300,
@@ -149,12 +158,11 @@ public:
 
   // Technical documentation (INI section TechDoc); GlassFrameSize and GlassFrameThickness in
   // tenths of a millimetre.
-  int32_t PCDistance = 200, PBDistance = 700, PinMethod = 0, GlassFrameSize = 100,
-          GlassFrameThickness = 80, DeltaSteel = 5, SillDeltaLen = 100, SinkDeltaLen = 0;
+  int32_t PCDistance = 200, PBDistance = 700, PinMethod = 0, GlassFrameSize = 100, GlassFrameThickness = 80,
+          DeltaSteel = 5, SillDeltaLen = 100, SinkDeltaLen = 0;
   bool DontMontageBottom = false, RoundFrameSteel = false, RoundFlugelSteel = false;
-  int32_t DRNA_FalzFrame = 85, DRNA_FalzStep = 10000, DRNB_FalzFrame = 45, DRNB_FalzImpost = 45,
-          DRNB_FalzStep = 10000, DRNC_FalzFrame = 85, DRNC_FalzStep = 2400, DRND_FalzFrame = 45,
-          DRND_FalzImpost = 45, DRND_FalzStep = 600;
+  int32_t DRNA_FalzFrame = 85, DRNA_FalzStep = 10000, DRNB_FalzFrame = 45, DRNB_FalzImpost = 45, DRNB_FalzStep = 10000,
+          DRNC_FalzFrame = 85, DRNC_FalzStep = 2400, DRND_FalzFrame = 45, DRND_FalzImpost = 45, DRND_FalzStep = 600;
   bool SetFrameWasserKappe = true, SetImpostWasserKappe = false;
   bool MachinaryUseWeldAllowance = true;
   std::vector<std::string> PriceGroupNames;
@@ -183,10 +191,10 @@ public:
   int32_t SysDBUpdate = 0;
 
   // User options (key Technologist).
-  bool Preview = true, UseDust = true, AlertIfNotFull = true, AutoReg = true, RoundProfLen = true,
-       AutoOpenReg = true, MoveToRecycled = true, AutoLoadCurrency = true, SaveOrderPosStatus = true,
-       UseSillSizing = true, UseProfSysFiltering = true, CheckZeroMatCost = false,
-       AutoCheckInbox = false, SaveMemoAsRTF = true, RoundLamToMinTrade = false, SummaryExport = true;
+  bool Preview = true, UseDust = true, AlertIfNotFull = true, AutoReg = true, RoundProfLen = true, AutoOpenReg = true,
+       MoveToRecycled = true, AutoLoadCurrency = true, SaveOrderPosStatus = true, UseSillSizing = true,
+       UseProfSysFiltering = true, CheckZeroMatCost = false, AutoCheckInbox = false, SaveMemoAsRTF = true,
+       RoundLamToMinTrade = false, SummaryExport = true;
   int32_t ExportFormat = 0;
   std::array<bool, kExportFieldCount> ExportFields{};
   int32_t PenWidthMain = 1, PenWidthDKR = 1, PenWidthAcc = 1, PenWidthSize = 1;
@@ -201,11 +209,10 @@ public:
   bool DesignAutoChangePropEnabled = false, DesignRoundEqualGlass = false, DesignSaveDefaults = true;
 
   // Design-window defaults (key Technologist, binary values of these names).
-  TDesignDefault DesignDefFrame, DesignDefModify1, DesignDefModify2, DesignDefModify3,
-      DesignDefFlugel, DesignDefStoika, DesignDefRiegel, DesignDefImpost, DesignDefStulp,
-      DesignDefFalshFront, DesignDefFalshBack, DesignDefSpross, DesignDefGlass2x, DesignDefGlass1x,
-      DesignDefSimpleGlass, DesignDefPVC, DesignDefVirtGlass, DesignDefDKR, DesignDefDKL,
-      DesignDefDR, DesignDefDL, DesignDefDK;
+  TDesignDefault DesignDefFrame, DesignDefModify1, DesignDefModify2, DesignDefModify3, DesignDefFlugel, DesignDefStoika,
+      DesignDefRiegel, DesignDefImpost, DesignDefStulp, DesignDefFalshFront, DesignDefFalshBack, DesignDefSpross,
+      DesignDefGlass2x, DesignDefGlass1x, DesignDefSimpleGlass, DesignDefPVC, DesignDefVirtGlass, DesignDefDKR,
+      DesignDefDKL, DesignDefDR, DesignDefDL, DesignDefDK;
 
 private:
   void SetOrderDirectories();

@@ -20,10 +20,14 @@ bool IsValidUtf8(std::string_view text) {
     if (pending) {
       if ((c & 0xC0) != 0x80) return false;
       --pending;
-    } else if (c >= 0xF0 && c < 0xF8) pending = 3;
-    else if (c >= 0xE0) pending = c < 0xF0 ? 2 : 0;
-    else if (c >= 0xC2) pending = 1;
-    else if (c >= 0x80) return false;
+    } else if (c >= 0xF0 && c < 0xF8)
+      pending = 3;
+    else if (c >= 0xE0)
+      pending = c < 0xF0 ? 2 : 0;
+    else if (c >= 0xC2)
+      pending = 1;
+    else if (c >= 0x80)
+      return false;
     if (c >= 0xF8) return false;
   }
   return pending == 0;
@@ -77,8 +81,10 @@ void TIniFile::Parse(std::string_view text) {
 
 int TIniFile::Handler(void* user, const char* section, const char* name, const char* value) {
   auto& ini = *static_cast<TIniFile*>(user);
-  if (ini.from_cp1251_) ini.Add(Cp1251ToUtf8(section), Cp1251ToUtf8(name), Cp1251ToUtf8(value));
-  else ini.Add(section, name, value);
+  if (ini.from_cp1251_)
+    ini.Add(Cp1251ToUtf8(section), Cp1251ToUtf8(name), Cp1251ToUtf8(value));
+  else
+    ini.Add(section, name, value);
   return 1;  // a malformed line is skipped, the rest still read
 }
 

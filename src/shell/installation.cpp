@@ -137,8 +137,10 @@ void CreateDatabases(const TConfiguration& config, const TInstallationOptions& o
   const TDatabaseDirs dirs = DatabaseDirsOf(config);
   const std::filesystem::path data = DataDir();
   for (TDatabaseAlias alias : kDatabaseOpenOrder) {
-    if (IsCatalogueAlias(alias) && options.CreateCatalogue) std::filesystem::create_directories(dirs[alias]);
-    else CreateAliasDatabase(alias, dirs[alias], data);
+    if (IsCatalogueAlias(alias) && options.CreateCatalogue)
+      std::filesystem::create_directories(dirs[alias]);
+    else
+      CreateAliasDatabase(alias, dirs[alias], data);
   }
   if (options.CreateCatalogue) options.CreateCatalogue(dirs);
   for (TDatabaseAlias alias : kDatabaseOpenOrder) log << "  " << AliasName(alias) << ": " << dirs[alias] << "\n";

@@ -101,8 +101,8 @@ int32_t TSystemDatabase::AddUser(const std::string& name, const std::string& pas
 }
 
 std::string TSystemDatabase::OtherStationOf(int32_t user, const std::string& station) {
-  const TMemTable rows = connection_->Query("SELECT Station FROM Stations WHERE UserID = ? AND Station <> ?",
-                                            {{"", user}, {"", station}});
+  const TMemTable rows =
+      connection_->Query("SELECT Station FROM Stations WHERE UserID = ? AND Station <> ?", {{"", user}, {"", station}});
   return rows.RecordCount() ? rows.Row(0)[0].AsString() : "";
 }
 
@@ -118,7 +118,10 @@ void TSystemDatabase::LeaveStation(const std::string& station) {
 }
 
 TLogin::TLogin(TSystemDatabase& database, std::string station, int module, bool ignore_user)
-    : database_(database), station_(std::move(station)), module_(module), ignore_user_(ignore_user),
+    : database_(database),
+      station_(std::move(station)),
+      module_(module),
+      ignore_user_(ignore_user),
       users_(database.Users()) {
   std::string wanted;
   if (FindParamStr(kSwitchUser, wanted)) {

@@ -24,8 +24,14 @@ public:
   constexpr TCurrency operator-() const { return TCurrency(-raw_); }
   constexpr TCurrency operator+(TCurrency other) const { return TCurrency(raw_ + other.raw_); }
   constexpr TCurrency operator-(TCurrency other) const { return TCurrency(raw_ - other.raw_); }
-  TCurrency& operator+=(TCurrency other) { raw_ += other.raw_; return *this; }
-  TCurrency& operator-=(TCurrency other) { raw_ -= other.raw_; return *this; }
+  TCurrency& operator+=(TCurrency other) {
+    raw_ += other.raw_;
+    return *this;
+  }
+  TCurrency& operator-=(TCurrency other) {
+    raw_ -= other.raw_;
+    return *this;
+  }
   // Products and quotients are computed in extended precision and rounded back to money.
   TCurrency operator*(long double factor) const { return FromExtended(ToExtended() * factor); }
   TCurrency operator/(long double divisor) const { return FromExtended(ToExtended() / divisor); }

@@ -54,8 +54,8 @@ std::string Decimals(long double fraction) {
 
 std::string GetOne(int n, int gender) {
   static const std::array<const char*, 20> kWords = {
-      "ноль",       "один",       "два",         "три",         "четыре",     "пять",      "шесть",
-      "семь",       "восемь",     "девять",      "десять",      "одиннадцать", "двенадцать", "тринадцать",
+      "ноль",         "один",       "два",         "три",        "четыре",       "пять",        "шесть",
+      "семь",         "восемь",     "девять",      "десять",     "одиннадцать",  "двенадцать",  "тринадцать",
       "четырнадцать", "пятнадцать", "шестнадцать", "семнадцать", "восемнадцать", "девятнадцать"};
   if (n == 1 && gender == 1) return "одна";
   if (n == 1 && gender == 2) return "одно";
@@ -64,14 +64,14 @@ std::string GetOne(int n, int gender) {
 }
 
 std::string GetDec(int n) {
-  static const std::array<const char*, 8> kWords = {"двадцать",  "тридцать",   "сорок",       "пятьдесят",
+  static const std::array<const char*, 8> kWords = {"двадцать",   "тридцать",  "сорок",       "пятьдесят",
                                                     "шестьдесят", "семьдесят", "восемьдесят", "девяносто"};
   return n >= 2 && n <= 9 ? kWords[n - 2] : "";
 }
 
 std::string GetHundred(int n) {
   // The first word begins with a Latin "c", as the program has always printed it.
-  static const std::array<const char*, 9> kWords = {"cто",      "двести",   "триста",    "четыреста", "пятьсот",
+  static const std::array<const char*, 9> kWords = {"cто",      "двести",  "триста",    "четыреста", "пятьсот",
                                                     "шестьсот", "семьсот", "восемьсот", "девятьсот"};
   return n >= 1 && n <= 9 ? kWords[n - 1] : "";
 }

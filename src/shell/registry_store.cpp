@@ -6,8 +6,8 @@
 #include <functional>
 #include <system_error>
 
-#include "shell/format_settings.h"
 #include "shell/code_page.h"
+#include "shell/format_settings.h"
 
 namespace kv {
 
@@ -33,8 +33,10 @@ std::string JoinSegments(const std::string& path) {
     segment.clear();
   };
   for (char c : path) {
-    if (c == '\\') flush();
-    else segment += c;
+    if (c == '\\')
+      flush();
+    else
+      segment += c;
   }
   flush();
   return out;
@@ -56,9 +58,12 @@ std::filesystem::path RegistryFilePath() {
   if (const char* explicit_path = std::getenv("KORVENT_REGISTRY"); explicit_path && *explicit_path)
     return explicit_path;
   std::filesystem::path config;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) config = xdg;
-  else if (const char* home = std::getenv("HOME"); home && *home) config = std::filesystem::path(home) / ".config";
-  else config = ".config";
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+    config = xdg;
+  else if (const char* home = std::getenv("HOME"); home && *home)
+    config = std::filesystem::path(home) / ".config";
+  else
+    config = ".config";
   return config / "korvent" / "registry.sqlite";
 }
 

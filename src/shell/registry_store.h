@@ -18,7 +18,9 @@ struct sqlite3;
 namespace kv {
 
 // The store file is missing a table, is not a database, or cannot be written.
-class ERegistryError : public EKvError { using EKvError::EKvError; };
+class ERegistryError : public EKvError {
+  using EKvError::EKvError;
+};
 
 inline constexpr const char* kRegistryRootKey = "\\SoftWare\\Nordal\\Korvent\\3.0";
 inline constexpr const char* kDBConfigKey = "\\SoftWare\\Nordal\\Korvent\\3.0\\DBConfig";
@@ -84,8 +86,7 @@ private:
   bool KeyRowExists(const std::string& folded);
   void CreateKeyPath(const std::string& path);
   void RequireOpenKey() const;
-  void WriteValue(const std::string& name, TRegDataType type,
-                  const std::function<void(TStatement&)>& bind_data);
+  void WriteValue(const std::string& name, TRegDataType type, const std::function<void(TStatement&)>& bind_data);
   // Reads the value into the statement's first column; false when it does not exist.
   bool FindValue(const std::string& name, TStatement& statement);
 

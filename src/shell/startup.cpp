@@ -111,8 +111,10 @@ void AutoLoadOrder(const std::function<void(const std::string& file)>& open_orde
   std::string file;
   if (!FindParamText(kSwitchOrder, file) || file.empty()) return;
   std::error_code error;
-  if (std::filesystem::is_regular_file(file, error)) open_order(file);
-  else ShowErrorExt("Файл заказа не найден!", file);
+  if (std::filesystem::is_regular_file(file, error))
+    open_order(file);
+  else
+    ShowErrorExt("Файл заказа не найден!", file);
 }
 
 }  // namespace kv

@@ -40,7 +40,8 @@ class TFieldWriter {
 public:
   // version: the layout to write, empty for the current one (older layouts serve the tests of
   // the readers).
-  explicit TFieldWriter(TSpecStream& stream, std::string version = "") : stream_(stream), version_(std::move(version)) {}
+  explicit TFieldWriter(TSpecStream& stream, std::string version = "")
+      : stream_(stream), version_(std::move(version)) {}
   static constexpr bool kReading = false;
 
   void Str(const std::string& v) { stream_.WriteTo(v); }
@@ -54,7 +55,9 @@ public:
   void Bool(const bool& v) { stream_.WriteTo(v); }
   // An enumeration's ordinal as an unsigned byte.
   template <typename Enum>
-  void Byte(const Enum& v) { stream_.WriteTo(static_cast<uint8_t>(v)); }
+  void Byte(const Enum& v) {
+    stream_.WriteTo(static_cast<uint8_t>(v));
+  }
   void Date(const TDateTime& v) { stream_.WriteTo(TVariant::Date(v)); }
   bool Since(std::string_view date) const { return version_.empty() || VerGreaterThan(version_, date); }
   TSpecStream& Stream() { return stream_; }
@@ -80,7 +83,9 @@ public:
   void Text(std::vector<std::string>& lines) { lines = TextToLines(stream_.ReadString()); }
   void Bool(bool& v) { v = stream_.ReadBoolean(); }
   template <typename Enum>
-  void Byte(Enum& v) { v = static_cast<Enum>(stream_.ReadInteger()); }
+  void Byte(Enum& v) {
+    v = static_cast<Enum>(stream_.ReadInteger());
+  }
   void Date(TDateTime& v) { v = stream_.ReadDate(); }
   bool Since(std::string_view date) const { return VerGreaterThan(version_, date); }
   TSpecStream& Stream() { return stream_; }

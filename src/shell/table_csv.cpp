@@ -65,20 +65,15 @@ std::optional<std::string> FormatCsvValue(const TValue& value, const TFieldDef& 
   switch (field.Type) {
     case TFieldType::ftSmallint:
     case TFieldType::ftInteger:
-    case TFieldType::ftAutoInc:
-      return std::to_string(value.AsInteger());
+    case TFieldType::ftAutoInc: return std::to_string(value.AsInteger());
     case TFieldType::ftBCD:
       return field.Decimals >= 0 ? FixedDouble(value.AsFloat(), field.Decimals) : ShortestDouble(value.AsFloat());
-    case TFieldType::ftFloat:
-      return ShortestDouble(value.AsFloat());
-    case TFieldType::ftCurrency:
-      return MoneyToText(value.AsCurrency());
+    case TFieldType::ftFloat: return ShortestDouble(value.AsFloat());
+    case TFieldType::ftCurrency: return MoneyToText(value.AsCurrency());
     case TFieldType::ftDate:
-    case TFieldType::ftDateTime:
-      return DateToIsoText(value.AsFloat(), field.Type == TFieldType::ftDateTime);
+    case TFieldType::ftDateTime: return DateToIsoText(value.AsFloat(), field.Type == TFieldType::ftDateTime);
     case TFieldType::ftString:
-    case TFieldType::ftBlob:
-      break;
+    case TFieldType::ftBlob: break;
   }
   return value.AsString();
 }
@@ -128,8 +123,7 @@ bool TryParseCsvValue(const std::optional<std::string>& text, const TFieldDef& f
         return reason = Format("текст длиннее %d символов", field.Size), false;
       }
       break;
-    case TFieldType::ftBlob:
-      break;
+    case TFieldType::ftBlob: break;
   }
   value = TValue(*text);
   return true;

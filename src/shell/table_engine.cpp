@@ -25,9 +25,7 @@ void ReadTypeArguments(const std::string& declared, int& first, int& second) {
   std::sscanf(declared.c_str() + open + 1, "%d,%d", &first, &second);
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
+bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
 // The text of a number as an index key: whole numbers without decimals, so 5, 5.0 and money
 // 5.0000 give the same key.
@@ -80,8 +78,7 @@ std::string DeclaredType(const TFieldDef& def) {
     case TFieldType::ftSmallint: return "SMALLINT";
     case TFieldType::ftInteger: return "INTEGER";
     case TFieldType::ftAutoInc: return "AUTOINC";
-    case TFieldType::ftBCD:
-      return def.Decimals >= 0 ? "DECIMAL(15," + std::to_string(def.Decimals) + ")" : "DOUBLE";
+    case TFieldType::ftBCD: return def.Decimals >= 0 ? "DECIMAL(15," + std::to_string(def.Decimals) + ")" : "DOUBLE";
     case TFieldType::ftFloat: return "DOUBLE";
     case TFieldType::ftCurrency: return "MONEY TEXT";
     case TFieldType::ftDate: return "DATE";
@@ -132,8 +129,8 @@ std::string DateToIsoText(TDateTime value, bool with_time) {
   }
   int hour = 0, minute = 0, second = 0, millisecond = 0;
   DecodeTime(value, hour, minute, second, millisecond);
-  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", date.Year, date.Month,
-                date.Day, hour, minute, second);
+  std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", date.Year, date.Month, date.Day, hour, minute,
+                second);
   return buffer;
 }
 
@@ -141,8 +138,8 @@ bool TryDateFromIsoText(std::string_view text, TDateTime& value) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   const std::string copy(text);
   char tail = 0;
-  const int read = std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &year, &month, &day,
-                               &hour, &minute, &second, &tail);
+  const int read =
+      std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &year, &month, &day, &hour, &minute, &second, &tail);
   if ((read != 3 && read != 6) || copy.size() < 10 || !IsValidDate(year, month, day)) return false;
   if (hour > 23 || minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0) return false;
   value = EncodeDate(year, month, day) + (read == 6 ? EncodeTime(hour, minute, second) : 0);
@@ -189,9 +186,7 @@ double TValue::AsFloat() const {
     double operator()(std::monostate) const { return 0; }
     double operator()(int64_t v) const { return static_cast<double>(v); }
     double operator()(double v) const { return v; }
-    double operator()(const std::string& v) const {
-      return v.empty() ? 0 : static_cast<double>(StrToFloat(v));
-    }
+    double operator()(const std::string& v) const { return v.empty() ? 0 : static_cast<double>(StrToFloat(v)); }
     double operator()(TCurrency v) const { return v.ToDouble(); }
     double operator()(TDateValue v) const { return v.Value; }
   };
@@ -254,9 +249,8 @@ TKey& TKey::Add(const TValue& value) {
     void operator()(double v) const { key.Add(std::string_view(NumberKeyText(v))); }
     void operator()(const std::string& v) const { key.Add(std::string_view(v)); }
     void operator()(TCurrency v) const {
-      const std::string text = v.Raw() % TCurrency::kScale == 0
-                                   ? std::to_string(v.Raw() / TCurrency::kScale)
-                                   : MoneyToText(v);
+      const std::string text =
+          v.Raw() % TCurrency::kScale == 0 ? std::to_string(v.Raw() / TCurrency::kScale) : MoneyToText(v);
       key.Add(std::string_view(text));
     }
     void operator()(TDateValue v) const { key.Add(std::string_view(NumberKeyText(v.Value))); }
@@ -276,8 +270,8 @@ TKey TMemTable::RowKey(const TIndex& index, const TRecord& row) const {
 
 void TMemTable::Append(TRecord row) {
   if (static_cast<int>(row.size()) != fields_.Count()) {
-    throw EDatabaseError(Format("%s: число значений записи (%d) не совпадает с числом полей (%d)",
-                                name_, static_cast<int>(row.size()), fields_.Count()));
+    throw EDatabaseError(Format("%s: число значений записи (%d) не совпадает с числом полей (%d)", name_,
+                                static_cast<int>(row.size()), fields_.Count()));
   }
   rows_.push_back(std::move(row));
   const auto position = static_cast<uint32_t>(rows_.size() - 1);

@@ -31,8 +31,18 @@ namespace kv {
 // The column codes of the catalogue: A text, S 16-bit, I 32-bit, + auto-increment, N fixed-point
 // decimal (Decimals places; -1 for a plain N, a double), F double, $ money, D date,
 // T date and time, B blob.
-enum class TFieldType { ftString, ftSmallint, ftInteger, ftAutoInc, ftBCD, ftFloat, ftCurrency,
-                        ftDate, ftDateTime, ftBlob };
+enum class TFieldType {
+  ftString,
+  ftSmallint,
+  ftInteger,
+  ftAutoInc,
+  ftBCD,
+  ftFloat,
+  ftCurrency,
+  ftDate,
+  ftDateTime,
+  ftBlob
+};
 
 struct TFieldDef {
   std::string Name;
@@ -318,9 +328,9 @@ public:
   TQuery(TSqlConnection& connection, std::string sql);
   std::string SQL;
   std::vector<TSqlParam> Params;
-  void Open() override;   // runs a SELECT and keeps its rows
+  void Open() override;  // runs a SELECT and keeps its rows
   void Close() override;
-  int ExecSQL();          // runs a statement that returns no rows
+  int ExecSQL();  // runs a statement that returns no rows
 
 private:
   TSqlConnection& connection_;

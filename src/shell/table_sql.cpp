@@ -17,9 +17,8 @@ namespace kv {
 namespace {
 
 bool IsIdentifier(std::string_view name) {
-  return !name.empty() && std::all_of(name.begin(), name.end(), [](unsigned char c) {
-    return std::isalnum(c) || c == '_';
-  });
+  return !name.empty() &&
+         std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c == '_'; });
 }
 
 void RequireIdentifier(std::string_view name) {
@@ -121,15 +120,13 @@ TValue ReadColumn(sqlite3_stmt* stmt, int column, const TFieldDef& def, bool dec
   switch (def.Type) {
     case TFieldType::ftSmallint:
     case TFieldType::ftInteger:
-    case TFieldType::ftAutoInc:
-      return TValue(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
+    case TFieldType::ftAutoInc: return TValue(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
     case TFieldType::ftBCD: {
       const double number = sqlite3_column_double(stmt, column);
       if (def.Decimals < 0) return TValue(number);
       return TValue(static_cast<double>(GetRoundedFloat(number, def.Decimals)));
     }
-    case TFieldType::ftFloat:
-      return TValue(sqlite3_column_double(stmt, column));
+    case TFieldType::ftFloat: return TValue(sqlite3_column_double(stmt, column));
     case TFieldType::ftCurrency: {
       TCurrency money;
       if (!TryMoneyFromText(text(), money)) {
@@ -146,14 +143,12 @@ TValue ReadColumn(sqlite3_stmt* stmt, int column, const TFieldDef& def, bool dec
       return TValue(TDateValue{date});
     }
     case TFieldType::ftString:
-    case TFieldType::ftBlob:
-      break;
+    case TFieldType::ftBlob: break;
   }
   return TValue(text());
 }
 
-TMemTable ReadResult(TStatement& statement, const std::string& name,
-                     const std::vector<std::string>& primary_key) {
+TMemTable ReadResult(TStatement& statement, const std::string& name, const std::vector<std::string>& primary_key) {
   sqlite3_stmt* stmt = statement.Get();
   const int count = sqlite3_column_count(stmt);
   std::vector<TFieldDef> defs;
@@ -184,8 +179,8 @@ std::string ReadTextFile(const std::filesystem::path& file) {
 }
 
 TSqlConnection::TSqlConnection() {
-  if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
-                      nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI, nullptr) !=
+      SQLITE_OK) {
     const std::string text = EngineText(db_);
     sqlite3_close(db_);
     throw EDatabaseError(text);
@@ -207,11 +202,11 @@ void TSqlConnection::Attach(const std::string& alias, const std::string& file, b
   RequireIdentifier(alias);
   const std::string directory = std::filesystem::path(file).parent_path().string();
   const auto refuse = [&](const std::string& reason) {
-    throw EDatabaseError(Format("Не удалось открыть базу данных %s в папке [%s]\r\n(%s)", alias,
-                                directory, reason));
+    throw EDatabaseError(Format("Не удалось открыть базу данных %s в папке [%s]\r\n(%s)", alias, directory, reason));
   };
   if (!std::filesystem::is_directory(directory)) refuse("папка не существует");
-  if (!std::filesystem::is_regular_file(file)) refuse(Format("нет файла %s", std::filesystem::path(file).filename().string()));
+  if (!std::filesystem::is_regular_file(file))
+    refuse(Format("нет файла %s", std::filesystem::path(file).filename().string()));
   if (IsAttached(alias)) Detach(alias);
   try {
     Execute("ATTACH DATABASE ? AS " + alias, {{"", TValue(FileUri(file, read_only ? "ro" : "rw"))}});
@@ -274,8 +269,7 @@ TMemTable TSqlConnection::Query(const std::string& sql, const std::vector<TSqlPa
 
 int64_t TSqlConnection::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
 
-TPreparedQuery::TPreparedQuery(TSqlConnection& connection, const std::string& sql)
-    : sql_(RewriteAliasNames(sql)) {
+TPreparedQuery::TPreparedQuery(TSqlConnection& connection, const std::string& sql) : sql_(RewriteAliasNames(sql)) {
   if (sqlite3_prepare_v2(connection.Handle(), sql_.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
     throw EDatabaseError(EngineText(connection.Handle()));
   }
@@ -299,9 +293,7 @@ void TPreparedQuery::Reset() {
   sqlite3_clear_bindings(stmt_);
 }
 
-TValue TPreparedQuery::Column(int index) const {
-  return ReadColumn(stmt_, index, TFieldDef{}, false);
-}
+TValue TPreparedQuery::Column(int index) const { return ReadColumn(stmt_, index, TFieldDef{}, false); }
 
 std::string RewriteAliasNames(const std::string& sql) {
   std::string result;
@@ -357,8 +349,8 @@ TTableInfo ReadTableInfo(TSqlConnection& connection, const std::string& schema, 
 
 std::vector<std::string> ReadTableNames(TSqlConnection& connection, const std::string& schema) {
   RequireIdentifier(schema);
-  const TMemTable names = connection.Query("SELECT name FROM " + schema +
-                                           ".sqlite_master WHERE type = 'table' ORDER BY rowid");
+  const TMemTable names =
+      connection.Query("SELECT name FROM " + schema + ".sqlite_master WHERE type = 'table' ORDER BY rowid");
   std::vector<std::string> result;
   for (const TRecord& row : names.Rows()) result.push_back(row[0].AsString());
   return result;
@@ -408,8 +400,7 @@ namespace {
 
 // Runs the open or close of a data set and reports an engine error with the table's or the
 // query's message.
-bool RunDataSetOperation(TDataSet* data_set, bool open, const char* table_message,
-                         const char* query_message) {
+bool RunDataSetOperation(TDataSet* data_set, bool open, const char* table_message, const char* query_message) {
   auto* table = dynamic_cast<TTable*>(data_set);
   auto* query = dynamic_cast<TQuery*>(data_set);
   if (!table && !query) {

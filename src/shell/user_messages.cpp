@@ -86,23 +86,18 @@ bool ShowConfirm(const std::string& text) {
   return ShowWithBeep(TMessageKind::mkConfirm, "", text, {"Да", "Нет"}) == 1;
 }
 
-int Ask2(const std::string& caption, const std::string& text, const std::string& button1,
-         const std::string& button2) {
+int Ask2(const std::string& caption, const std::string& text, const std::string& button1, const std::string& button2) {
   return ShowWithBeep(TMessageKind::mkAsk, caption, text, {button1, button2});
 }
 
-int Ask3(const std::string& caption, const std::string& text, const std::string& button1,
-         const std::string& button2, const std::string& button3) {
+int Ask3(const std::string& caption, const std::string& text, const std::string& button1, const std::string& button2,
+         const std::string& button3) {
   return ShowWithBeep(TMessageKind::mkAsk, caption, text, {button1, button2, button3});
 }
 
-void ShowInfoExt(const std::string& text, const std::string& detail) {
-  ShowInfo(text + "\r\n[" + detail + "]");
-}
+void ShowInfoExt(const std::string& text, const std::string& detail) { ShowInfo(text + "\r\n[" + detail + "]"); }
 
-void ShowErrorExt(const std::string& text, const std::string& detail) {
-  ShowError(text + "\r\n[" + detail + "]");
-}
+void ShowErrorExt(const std::string& text, const std::string& detail) { ShowError(text + "\r\n[" + detail + "]"); }
 
 bool ShowErrorConfirm(const std::string& text) {
   return ShowWithBeep(TMessageKind::mkError, "", text, {"Да", "Нет"}) == 1;

@@ -38,7 +38,10 @@ public:
   // The text of the last message, "" when none was shown.
   std::string LastText() const { return shown_.empty() ? std::string() : shown_.back().Text; }
   int Beeps() const { return beeps_; }
-  void Clear() { shown_.clear(); beeps_ = 0; }
+  void Clear() {
+    shown_.clear();
+    beeps_ = 0;
+  }
 
 private:
   std::deque<int> answers_;
@@ -77,10 +80,9 @@ void ShowInfo(const std::string& text);
 // Yes/No question; true for Yes.
 bool ShowConfirm(const std::string& text);
 // A dialog with two or three caller-labelled buttons; returns the chosen button, 1-based.
-int Ask2(const std::string& caption, const std::string& text, const std::string& button1,
-         const std::string& button2);
-int Ask3(const std::string& caption, const std::string& text, const std::string& button1,
-         const std::string& button2, const std::string& button3);
+int Ask2(const std::string& caption, const std::string& text, const std::string& button1, const std::string& button2);
+int Ask3(const std::string& caption, const std::string& text, const std::string& button1, const std::string& button2,
+         const std::string& button3);
 // message + "\r\n" + "[" + detail + "]"
 void ShowInfoExt(const std::string& text, const std::string& detail);
 void ShowErrorExt(const std::string& text, const std::string& detail);

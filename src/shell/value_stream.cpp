@@ -105,16 +105,16 @@ std::string TSpecStream::ReadString() {
   int32_t length = 0;
   const size_t got = Read(&length, sizeof(length));
   if (got < sizeof(length))
-    throw EInOutError(Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!",
-                             sizeof(length), got));
+    throw EInOutError(
+        Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", sizeof(length), got));
   if (length < 0) throw EInOutError(Format("Ошибка чтения строки из потока!\r\nНеверная длина строки [%d]!", length));
   if (length == 0) return "";
   // Never more than the stream holds, whatever the length field claims.
   std::string bytes(std::min<size_t>(static_cast<size_t>(length), Remaining()), '\0');
   const size_t read = Read(bytes.data(), bytes.size());
   if (read < static_cast<size_t>(length))
-    ShowError(Format("Ошибка чтения строки из потока!\r\nЗаказано: [%d символов], Считано: [%d символов]!", length,
-                     read));
+    ShowError(
+        Format("Ошибка чтения строки из потока!\r\nЗаказано: [%d символов], Считано: [%d символов]!", length, read));
   bytes.resize(std::strlen(bytes.c_str()));
   return Cp1251ToUtf8(bytes);
 }
@@ -123,8 +123,7 @@ TVariant TSpecStream::ReadValue() {
   uint8_t record[kRecordSize];
   const size_t got = Read(record, kRecordSize);
   if (got < kRecordSize)
-    throw EInOutError(
-        Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", kRecordSize, got));
+    throw EInOutError(Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", kRecordSize, got));
   return DecodeRecord(record);
 }
 

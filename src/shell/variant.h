@@ -72,8 +72,8 @@ public:
   friend bool operator==(const TVariant&, const TVariant&) = default;
 
 private:
-  using TValue = std::variant<std::monostate, TVarNull, int16_t, int32_t, float, double, TCurrency, TVarDate,
-                              bool, uint8_t, std::string, int64_t>;
+  using TValue = std::variant<std::monostate, TVarNull, int16_t, int32_t, float, double, TCurrency, TVarDate, bool,
+                              uint8_t, std::string, int64_t>;
   TValue value_;
 };
 

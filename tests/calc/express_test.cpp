@@ -71,9 +71,9 @@ TEST(ExpressSyntax, NamesAreCaseSensitive) {
 }
 
 TEST(ExpressSyntax, MalformedTextsAreRefused) {
-  for (const char* text : {"", "(", ")", "(x", "x)", ")x(", "x+", "*x", "x**y", "2x", "x y", "()", "sin",
-                           "sin()", "max(x)", "max(x,)", "min(,y)", "foo(x)", "x,y", "#3", "x=1", "1-+2",
-                           "2*-3", "2^-1"})
+  for (const char* text :
+       {"",    "(",     ")",      "(x",      "x)",      ")x(",    "x+",  "*x", "x**y", "2x",   "x y",  "()",
+        "sin", "sin()", "max(x)", "max(x,)", "min(,y)", "foo(x)", "x,y", "#3", "x=1",  "1-+2", "2*-3", "2^-1"})
     EXPECT_FALSE(Compiles(text)) << text;
 }
 

@@ -4,8 +4,8 @@
 
 #include <map>
 
-#include "shell/format_settings.h"
 #include "shell/error_of.h"
+#include "shell/format_settings.h"
 
 namespace kv {
 namespace {
@@ -164,8 +164,8 @@ TEST(RuleCallbacks, NamesAreUpperCasedAndAskedOfTheOwner) {
 TEST(RuleCallbacks, UnknownFunctionsGetTheirArgumentTexts) {
   TfrParser parser;
   std::vector<std::string> seen;
-  parser.OnFunction = [&](const std::string& name, const std::string& p1, const std::string& p2,
-                          const std::string& p3, TVariant& value) {
+  parser.OnFunction = [&](const std::string& name, const std::string& p1, const std::string& p2, const std::string& p3,
+                          TVariant& value) {
     seen = {name, p1, p2, p3};
     value = parser.Calc(p1).AsDouble() + parser.Calc(p2).AsDouble();
   };

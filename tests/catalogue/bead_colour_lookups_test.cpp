@@ -15,10 +15,18 @@ protected:
   void SetUp() override {
     cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"BeadGrp", 7}});
     const auto bead = [&](int id, int thickness, int bead_group, const std::string& article) {
-      cat.Profile("BeadComb", {{"ID", TCurrency::FromInt(id)}, {"ProfGrp", 7}, {"Thickness", thickness},
-                               {"BeadGrp", bead_group}, {"Bead", article}, {"Adapter", ""},
-                               {"ProfRubber", "G1"}, {"BeadRubber", "G2"}, {"Lining_1", "L3"},
-                               {"Number_1", 4}, {"Lining_3", "L5"}, {"Number_3", 2}});
+      cat.Profile("BeadComb", {{"ID", TCurrency::FromInt(id)},
+                               {"ProfGrp", 7},
+                               {"Thickness", thickness},
+                               {"BeadGrp", bead_group},
+                               {"Bead", article},
+                               {"Adapter", ""},
+                               {"ProfRubber", "G1"},
+                               {"BeadRubber", "G2"},
+                               {"Lining_1", "L3"},
+                               {"Number_1", 4},
+                               {"Lining_3", "L5"},
+                               {"Number_3", 2}});
     };
     bead(12, 24, 2, "B24-R");
     bead(11, 24, 1, "B24");
@@ -30,8 +38,13 @@ protected:
     cat.Catalog("Catalog", {{"ID", "CAP-W"}, {"Article", "CAP"}, {"FrontColor", "WHITE"}});
     cat.Catalog("Catalog", {{"ID", "CAPL-B"}, {"Article", "CAP-L"}, {"FrontColor", "BROWN"}});
     cat.Catalog("Catalog", {{"ID", "SEAL-G"}, {"Article", "SEAL"}, {"FrontColor", "GREY"}});
-    cat.Catalog("COLORSET", {{"Color", "OAK"}, {"Name", "Золотой дуб"}, {"Article", "2178"}, {"RAL", ""},
-                             {"Renolit", "2178-001"}, {"InnerColor", "WHITE"}, {"OuterColor", "OAK"},
+    cat.Catalog("COLORSET", {{"Color", "OAK"},
+                             {"Name", "Золотой дуб"},
+                             {"Article", "2178"},
+                             {"RAL", ""},
+                             {"Renolit", "2178-001"},
+                             {"InnerColor", "WHITE"},
+                             {"OuterColor", "OAK"},
                              {"ScrOuterColor", 0x2050A0}});
     cat.Catalog("SysColor", {{"ID", "OAK"}, {"System", "SYS70"}});
     cat.Catalog("SysList", {{"ID", "SYS70"}, {"BaseColor", "WHITE"}, {"MatType", 0}, {"CommonGrp", 5}});
@@ -86,8 +99,7 @@ TEST_F(BeadAndColourLookups, SystemReads) {
   EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
   EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
   EXPECT_EQ(GetSysCommonGroup("SYS70"), 5);
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }),
-            "В БД отсутствуют данные для системы [SYS58]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }), "В БД отсутствуют данные для системы [SYS58]!");
 }
 
 TEST_F(BeadAndColourLookups, AccessoryColour) {

@@ -133,17 +133,22 @@ INSTANTIATE_TEST_SUITE_P(
     Catalogue, BadCsv,
     ::testing::Values(
         TBadCsv{"Windows.csv", "ID\n1\n", "Файл Windows.csv, строка 1: таблица Windows не существует в каталоге"},
-        TBadCsv{"ProfList.csv", "Profile,Colour\nA,1\n", "Файл ProfList.csv, строка 1, столбец Colour: неизвестный столбец таблицы"},
+        TBadCsv{"ProfList.csv", "Profile,Colour\nA,1\n",
+                "Файл ProfList.csv, строка 1, столбец Colour: неизвестный столбец таблицы"},
         TBadCsv{"ProfList.csv", "Profile,Width\nA,70.0\nB,wide\n",
                 "Файл ProfList.csv, строка 3, столбец Width: 'wide' не является числом"},
-        TBadCsv{"ProfList.csv", "Profile,Group\nA,0\nB,1\nA,2\n", "Файл ProfList.csv, строка 4, столбец Profile: ключ [A] повторяется"},
-        TBadCsv{"ProfList.csv", "Profile,Group\n\"multi\nline\",0\nB\n", "Файл ProfList.csv, строка 4: полей 1, а в заголовке 2"},
+        TBadCsv{"ProfList.csv", "Profile,Group\nA,0\nB,1\nA,2\n",
+                "Файл ProfList.csv, строка 4, столбец Profile: ключ [A] повторяется"},
+        TBadCsv{"ProfList.csv", "Profile,Group\n\"multi\nline\",0\nB\n",
+                "Файл ProfList.csv, строка 4: полей 1, а в заголовке 2"},
         TBadCsv{"ProfList.csv", "Profile,Group\nABCDEFGHIJKLMNOPQRSTUVWXYZ,0\n",
                 "Файл ProfList.csv, строка 2, столбец Profile: текст длиннее 20 символов"},
-        TBadCsv{"BeadComb.csv", "ID,ProfGrp\n1.5,1\n1.50,2\n", "Файл BeadComb.csv, строка 3, столбец ID: ключ [1,5] повторяется"},
+        TBadCsv{"BeadComb.csv", "ID,ProfGrp\n1.5,1\n1.50,2\n",
+                "Файл BeadComb.csv, строка 3, столбец ID: ключ [1,5] повторяется"},
         TBadCsv{"CombList.csv", "Profile1,Group\nA,\"1\n", "Файл CombList.csv, строка 2: не закрыта кавычка"},
         TBadCsv{"ProfList.csv", "", "Файл ProfList.csv, строка 1: нет строки заголовка"},
-        TBadCsv{"ProfList.csv", "Profile,Profile\n", "Файл ProfList.csv, строка 1, столбец Profile: столбец повторяется"}));
+        TBadCsv{"ProfList.csv", "Profile,Profile\n",
+                "Файл ProfList.csv, строка 1, столбец Profile: столбец повторяется"}));
 
 TEST_F(CatalogueFiles, ABrokenScriptIsReportedAndLeavesNoDatabase) {
   const auto scripts = folder / "scripts";

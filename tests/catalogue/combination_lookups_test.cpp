@@ -10,12 +10,20 @@ namespace {
 
 using test::TSmallCatalogue;
 
-void Comb(TSmallCatalogue& cat, const std::string& p1, const std::string& p2, int group, int angle_type,
-          int min_angle, int max_angle, int sub_set_id, int cross = 0, double delta = 0) {
-  cat.Profile("CombList", {{"Profile1", p1}, {"Profile2", p2}, {"Group", group}, {"AngleType", angle_type},
-                           {"MinAngle", min_angle}, {"MaxAngle", max_angle}, {"SubSetID", sub_set_id},
-                           {"Cross", cross}, {"ProfDeltaSize", delta}, {"SteelDeltaSize", delta + 1},
-                           {"ProfDeltaSize2", delta + 2}, {"SteelAngle", 45},
+void Comb(TSmallCatalogue& cat, const std::string& p1, const std::string& p2, int group, int angle_type, int min_angle,
+          int max_angle, int sub_set_id, int cross = 0, double delta = 0) {
+  cat.Profile("CombList", {{"Profile1", p1},
+                           {"Profile2", p2},
+                           {"Group", group},
+                           {"AngleType", angle_type},
+                           {"MinAngle", min_angle},
+                           {"MaxAngle", max_angle},
+                           {"SubSetID", sub_set_id},
+                           {"Cross", cross},
+                           {"ProfDeltaSize", delta},
+                           {"SteelDeltaSize", delta + 1},
+                           {"ProfDeltaSize2", delta + 2},
+                           {"SteelAngle", 45},
                            {"Name", "Комбинация " + std::to_string(sub_set_id)}});
 }
 
@@ -25,8 +33,8 @@ protected:
     cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"Width", 70.0}, {"Name", "Рама 70"}});
     cat.Profile("ProfList", {{"Profile", "M82"}, {"Group", 2}, {"Width", 82.0}, {"ImpostGrp", 3}});
     cat.Profile("ProfList", {{"Profile", "M90"}, {"Group", 2}, {"Width", 90.0}, {"ImpostGrp", 3}});
-    cat.Profile("ProfList", {{"Profile", "SA77"}, {"Group", 1}, {"Width", 77.0}, {"FlugelGrp", 2},
-                             {"Name", "Створка 77"}});
+    cat.Profile("ProfList",
+                {{"Profile", "SA77"}, {"Group", 1}, {"Width", 77.0}, {"FlugelGrp", 2}, {"Name", "Створка 77"}});
     cat.Profile("ProfList", {{"Profile", "SA80"}, {"Group", 1}, {"Width", 80.0}, {"FlugelGrp", 2}});
     cat.Profile("ProfList", {{"Profile", "S30"}, {"Group", 11}, {"SteelGrp", 5}});
     cat.Profile("ProfList", {{"Profile", "B20"}, {"Group", 10}, {"SockelGrp", 4}});
@@ -88,8 +96,9 @@ TEST_F(CombinationLookups, MissingMullionEndNamesTreatmentAndJoint) {
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetImpostVerbinderID("F70", "M90", atImpostX, 90, 3); }),
             "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [F70 - M90]\r\n"
             "при обработке торца под [90 °]  при вварном сопряжении в X-образном соединении!");
-  EXPECT_NE(test::CatalogueErrorOf([&] { GetImpostVerbinderID("F70", "M90", atImpostT, 60, 0); })
-                .find("[60 °]  при сопряжении встык в T-образном соединении!"),
+  EXPECT_NE(test::CatalogueErrorOf([&] {
+              GetImpostVerbinderID("F70", "M90", atImpostT, 60, 0);
+            }).find("[60 °]  при сопряжении встык в T-образном соединении!"),
             std::string::npos);
 }
 

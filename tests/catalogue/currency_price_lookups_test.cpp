@@ -19,8 +19,14 @@ TCurrency Money(const char* text) {
 class CurrencyAndPrices : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Catalog("Currency", {{"ID", 0}, {"Name", "руб."}, {"Value", 1.0}, {"Nominative", "рубль"},
-                             {"Genitive", "рубля"}, {"GenitivePlural", "рублей"}, {"Gender", 0}, {"Dec", 2}});
+    cat.Catalog("Currency", {{"ID", 0},
+                             {"Name", "руб."},
+                             {"Value", 1.0},
+                             {"Nominative", "рубль"},
+                             {"Genitive", "рубля"},
+                             {"GenitivePlural", "рублей"},
+                             {"Gender", 0},
+                             {"Dec", 2}});
     cat.Catalog("Currency", {{"ID", 1}, {"Name", "EUR"}, {"Value", 95.5}, {"Dec", 2}});
     cat.Catalog("Currency", {{"ID", 2}, {"Name", "ZERO"}, {"Value", 0.0}, {"Dec", 0}});
     cat.Catalog("CalcMeth", {{"ID", 1}, {"Name", "Стандарт"}, {"Currency", 0}});
@@ -28,12 +34,22 @@ protected:
     cat.Catalog("PriceGrp", {{"GroupID", 2}, {"Reduce_1", -10.0}, {"Reduce_10", 15.0}});
     cat.Catalog("CustmGrp", {{"GroupID", 3}, {"Tax", 12.5}});
     cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"OrgArticle", "F70-P"}});
-    cat.Catalog("Catalog", {{"ID", "F70-W"}, {"Article", "F70-P"}, {"FrontColor", "WHITE"}, {"Price", Money("10")},
-                            {"Currency", 1}, {"DustGrp", 1}, {"Laminating", 0}});
-    cat.Catalog("Catalog", {{"ID", "F70-O"}, {"Article", "F70-P"}, {"FrontColor", "OAK"}, {"Price", Money("12.5")},
-                            {"Currency", 1}, {"DustGrp", 1}, {"Laminating", 1}, {"Coef", 2.0}});
-    cat.Catalog("Catalog", {{"ID", "SCREW"}, {"Article", "SCR"}, {"FrontColor", ""}, {"DustGrp", 1},
-                            {"Integer", 1}});
+    cat.Catalog("Catalog", {{"ID", "F70-W"},
+                            {"Article", "F70-P"},
+                            {"FrontColor", "WHITE"},
+                            {"Price", Money("10")},
+                            {"Currency", 1},
+                            {"DustGrp", 1},
+                            {"Laminating", 0}});
+    cat.Catalog("Catalog", {{"ID", "F70-O"},
+                            {"Article", "F70-P"},
+                            {"FrontColor", "OAK"},
+                            {"Price", Money("12.5")},
+                            {"Currency", 1},
+                            {"DustGrp", 1},
+                            {"Laminating", 1},
+                            {"Coef", 2.0}});
+    cat.Catalog("Catalog", {{"ID", "SCREW"}, {"Article", "SCR"}, {"FrontColor", ""}, {"DustGrp", 1}, {"Integer", 1}});
     cat.Catalog("Catalog", {{"ID", "NODUST"}, {"Article", "ND"}, {"FrontColor", ""}, {"DustGrp", 0}});
     cat.Catalog("LamList", {{"ID", 1}, {"Currency", 1}, {"DblMethod", 0}, {"PriceMode", 2}});
     cat.Catalog("LamList", {{"ID", 2}, {"Currency", 0}, {"DblMethod", 1}});
@@ -42,8 +58,12 @@ protected:
     for (const auto& [list, qty, inner, outer, both] :
          {std::tuple{1, 10.0, "1", "2", "2.5"}, std::tuple{1, 50.0, "0.8", "1.5", "2"},
           std::tuple{2, 10.0, "100", "200", "250"}, std::tuple{2, 50.0, "80", "150", "210"}}) {
-      cat.Catalog("LamPrice", {{"ID", list}, {"Article", "F70-P"}, {"Qty", qty}, {"InnerPrice", Money(inner)},
-                               {"OuterPrice", Money(outer)}, {"DblPrice", Money(both)}});
+      cat.Catalog("LamPrice", {{"ID", list},
+                               {"Article", "F70-P"},
+                               {"Qty", qty},
+                               {"InnerPrice", Money(inner)},
+                               {"OuterPrice", Money(outer)},
+                               {"DblPrice", Money(both)}});
     }
     cat.Open();
     cat.Catalogue.Settings.WorkCurrency = 0;
@@ -91,8 +111,7 @@ TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageAndFollowsTheOption) {
   EXPECT_DOUBLE_EQ(GetDustByID("NODUST"), 0);
   EXPECT_DOUBLE_EQ(GetDustCoefByID("F70-O"), 1.08 * 2);
   EXPECT_DOUBLE_EQ(GetDustCoefByID("SCREW"), 1) << "whole pieces take no allowance";
-  EXPECT_EQ(test::CatalogueErrorOf([&] { _GetDustTax(9, 0); }),
-            "В каталоге групп отходов отсутствуют данные для [9]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { _GetDustTax(9, 0); }), "В каталоге групп отходов отсутствуют данные для [9]!");
   TDustList cache;
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
@@ -130,8 +149,7 @@ TEST_F(CurrencyAndPrices, LaminatingColourCoefficient) {
             "В прайс-листе на ламинацию [1] отсутвуют данные для цвета [RED]");
   EXPECT_EQ(GetLamCurrency(1), 1);
   EXPECT_EQ(GetLamPriceMode(1), 2);
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetLamCurrency(3); }),
-            "Не найден прайс-листе на ламинацию [3]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetLamCurrency(3); }), "Не найден прайс-листе на ламинацию [3]!");
 }
 
 TEST_F(CurrencyAndPrices, LaminatingPriceRowIsTheNearestNotBelowElseTheLast) {

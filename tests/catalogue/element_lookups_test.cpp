@@ -11,15 +11,23 @@ namespace {
 class ElementLookups : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ConsList", {{"ID", 5}, {"Name", "Рама с порогом"}, {"InverseColor", 1}, {"ModifyGrp", 2},
-                             {"StulpGrp", 3}});
+    cat.Profile("ConsList",
+                {{"ID", 5}, {"Name", "Рама с порогом"}, {"InverseColor", 1}, {"ModifyGrp", 2}, {"StulpGrp", 3}});
     cat.Profile("DpList", {{"ID", 4}, {"Name", "Расширители"}});
     cat.Catalog("SysProp", {{"ID", 21}, {"PrintName", "Микропроветривание"}});
     cat.Insert(TDatabaseAlias::GXDB_Furniture, "FrnComp",
-               {{"ID", "K1"}, {"Name", "Поворотно-откидная"}, {"Group", 1}, {"SubGroup", 2}, {"Image", 3},
-                {"ScrColor", 255}, {"Kipp", 1}, {"Printable", 1}, {"PrintName", "ПО правая"}, {"DispHingeNum", 2}});
-    cat.Insert(TDatabaseAlias::GXDB_Furniture, "FrnComp", {{"ID", "K2"}, {"Name", "Поворотная"}, {"Printable", 0},
-                                                           {"PrintName", "П"}});
+               {{"ID", "K1"},
+                {"Name", "Поворотно-откидная"},
+                {"Group", 1},
+                {"SubGroup", 2},
+                {"Image", 3},
+                {"ScrColor", 255},
+                {"Kipp", 1},
+                {"Printable", 1},
+                {"PrintName", "ПО правая"},
+                {"DispHingeNum", 2}});
+    cat.Insert(TDatabaseAlias::GXDB_Furniture, "FrnComp",
+               {{"ID", "K2"}, {"Name", "Поворотная"}, {"Printable", 0}, {"PrintName", "П"}});
     cat.Open();
   }
   test::TSmallCatalogue cat;

@@ -13,19 +13,33 @@ using test::TSmallCatalogue;
 class MaterialLookups : public ::testing::Test {
 protected:
   void SetUp() override {
-    const auto material = [&](const std::string& id, const std::string& article, const std::string& color,
-                              int group, test::TRowValues extra = {}) {
-      test::TRowValues values = {{"ID", id}, {"Article", article}, {"FrontColor", color}, {"Group", group},
-                                 {"Name", "Материал " + id}, {"Unit", "м"}, {"System", "SYS70"}};
+    const auto material = [&](const std::string& id, const std::string& article, const std::string& color, int group,
+                              test::TRowValues extra = {}) {
+      test::TRowValues values = {{"ID", id},         {"Article", article},       {"FrontColor", color},
+                                 {"Group", group},   {"Name", "Материал " + id}, {"Unit", "м"},
+                                 {"System", "SYS70"}};
       values.insert(values.end(), extra.begin(), extra.end());
       cat.Catalog("Catalog", values);
     };
     // Key order is ID order: "A-2" comes before "A-3" whatever the insertion order.
-    material("A-3", "A", "OAK", 0, {{"ProdArticle", "P1"}, {"ProdArticle2", "P2"}, {"ProdArticle3", "P3"},
-                                     {"UseArticle", 2}, {"Laminating", 1}, {"LamSqExt", 0.07}, {"Mark", "M"}});
-    material("A-2", "A", "WHITE", 0, {{"ProdArticle", "P1"}, {"UseArticle", 1}, {"MaxWidth", 6500},
-                                       {"MaxHeight", 10}, {"MaxLength", 6500}, {"CutAvailable", 1},
-                                       {"Weight", 1.25}, {"MinTrade", 6.5}, {"PrintGroup", "PG"}});
+    material("A-3", "A", "OAK", 0,
+             {{"ProdArticle", "P1"},
+              {"ProdArticle2", "P2"},
+              {"ProdArticle3", "P3"},
+              {"UseArticle", 2},
+              {"Laminating", 1},
+              {"LamSqExt", 0.07},
+              {"Mark", "M"}});
+    material("A-2", "A", "WHITE", 0,
+             {{"ProdArticle", "P1"},
+              {"UseArticle", 1},
+              {"MaxWidth", 6500},
+              {"MaxHeight", 10},
+              {"MaxLength", 6500},
+              {"CutAvailable", 1},
+              {"Weight", 1.25},
+              {"MinTrade", 6.5},
+              {"PrintGroup", "PG"}});
     material("G-1", "G4", "", 11);
     material("PVC-1", "PVC24", "", 2, {{"CalcPrinciple", 0}});
     material("GU-1", "GU24", "", 2, {{"CalcPrinciple", 1}, {"Virtual", 1}});
@@ -79,7 +93,8 @@ TEST_F(MaterialLookups, MissingCodeMessagesNameTheCodeAndTheSearch) {
             "В каталоге отсутствуют данные для [A + RED]!\r\n(Поиск [Код] через [Артикул + Цвет])");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetBackColorByArticle("B", "OAK"); }),
             "В каталоге отсутствуют данные для [B + OAK]!\r\n(Поиск [Цвета изнутри] через [Артикул + Цвет])");
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetCatalogFieldByID("Z", "Name"); }), "В каталоге не найден материал с кодом [Z]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetCatalogFieldByID("Z", "Name"); }),
+            "В каталоге не найден материал с кодом [Z]!");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetWeightByID("Z"); }), "В каталоге отсутствуют данные для [Z]!");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetArticleByID("a-2"); }),
             "В каталоге отсутствуют данные для [a-2]!\r\n(Поиск [Артикул] через [Код])")

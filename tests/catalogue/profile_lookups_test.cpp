@@ -13,24 +13,51 @@ using test::TSmallCatalogue;
 class ProfileLookups : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"Width", 70.0}, {"FrameSize", 22.5},
-                             {"GlassSize", 18.0}, {"GlassSize2", 20.0}, {"BeadSize", 3.0}, {"BeadSize2", 4.0},
-                             {"ModifySize", 1.0}, {"ModifySize2", 2.0}, {"ModifySize3", 3.0},
-                             {"OrgArticle", "F70-P"}, {"Steel", "S30"}, {"ImpostGrp", 3}, {"BeadGrp", 7},
-                             {"Chamfer", 2.5}, {"Coef", 1.15}, {"Thickness", 58.0}, {"Use", 1}});
+    cat.Profile("ProfList", {{"Profile", "F70"},
+                             {"Group", 0},
+                             {"Width", 70.0},
+                             {"FrameSize", 22.5},
+                             {"GlassSize", 18.0},
+                             {"GlassSize2", 20.0},
+                             {"BeadSize", 3.0},
+                             {"BeadSize2", 4.0},
+                             {"ModifySize", 1.0},
+                             {"ModifySize2", 2.0},
+                             {"ModifySize3", 3.0},
+                             {"OrgArticle", "F70-P"},
+                             {"Steel", "S30"},
+                             {"ImpostGrp", 3},
+                             {"BeadGrp", 7},
+                             {"Chamfer", 2.5},
+                             {"Coef", 1.15},
+                             {"Thickness", 58.0},
+                             {"Use", 1}});
     cat.Profile("ProfList", {{"Profile", "M82"}, {"Group", 2}, {"Width", 82.0}, {"ImpostSize", 20.0}});
     cat.Profile("ProfList", {{"Profile", "ST64"}, {"Group", 3}, {"Width", 64.0}, {"StulpType", 1}});
     cat.Profile("ProfList", {{"Profile", "FM"}, {"Group", 4}, {"Width", 40.0}});
     cat.Profile("ProfList", {{"Profile", "P100"}, {"Group", 20}, {"Width", 100.0}});
     cat.Profile("ProfList", {{"Profile", "R100"}, {"Group", 21}, {"Width", 100.0}});
-    cat.Profile("ProfList", {{"Profile", "SA77"}, {"Group", 1}, {"Width", 77.0}, {"Thickness", 68.0},
-                             {"Chamfer", 1.0}, {"FalzLuft", 12.0}, {"FalzSize", 20.0}, {"FalzPos", 8.0},
-                             {"DornMass", 15.0}, {"OpenType", 1}, {"FlugelGrp", 2}});
+    cat.Profile("ProfList", {{"Profile", "SA77"},
+                             {"Group", 1},
+                             {"Width", 77.0},
+                             {"Thickness", 68.0},
+                             {"Chamfer", 1.0},
+                             {"FalzLuft", 12.0},
+                             {"FalzSize", 20.0},
+                             {"FalzPos", 8.0},
+                             {"DornMass", 15.0},
+                             {"OpenType", 1},
+                             {"FlugelGrp", 2}});
     cat.Profile("ProfList", {{"Profile", "G1"}, {"Group", 8}, {"Width", 5.0}});
-    for (const auto& [steel, ix, use] : {std::tuple{"S20", 2.5, 1}, std::tuple{"S30", 4.1, 1},
-                                         std::tuple{"S40", 7.9, 1}, std::tuple{"S35", 5.0, 0}}) {
-      cat.Profile("ProfList", {{"Profile", steel}, {"Group", 11}, {"Width", 30.0}, {"Ix", ix},
-                               {"Use", use}, {"FSAngleMin", 0.0}, {"FSAngleMax", 180.0}});
+    for (const auto& [steel, ix, use] :
+         {std::tuple{"S20", 2.5, 1}, std::tuple{"S30", 4.1, 1}, std::tuple{"S40", 7.9, 1}, std::tuple{"S35", 5.0, 0}}) {
+      cat.Profile("ProfList", {{"Profile", steel},
+                               {"Group", 11},
+                               {"Width", 30.0},
+                               {"Ix", ix},
+                               {"Use", use},
+                               {"FSAngleMin", 0.0},
+                               {"FSAngleMax", 180.0}});
     }
     cat.Catalog("TypeProf", {{"ID", 1}, {"System", "SYS70"}, {"WeldAllowance", 3.0}});
     cat.Open();
@@ -81,10 +108,8 @@ TEST_F(ProfileLookups, SashParametersAndDocumentationMessages) {
   EXPECT_EQ(GetStulpType("ST64"), 1);
   EXPECT_EQ(GetStulpTypeName(1), "С фурнитурным пазом 12 мм");
   EXPECT_EQ(GetStulpTypeName(0), "Неопределено");
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetFlugelParam("X"); }),
-            "В документации отсутствуют данные для профиля [X]");
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetChamfer("X"); }),
-            "В каталоге профилей отсутствуют данные для [X]!");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetFlugelParam("X"); }), "В документации отсутствуют данные для профиля [X]");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetChamfer("X"); }), "В каталоге профилей отсутствуют данные для [X]!");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetProfOriginalArticle("X"); }),
             "В БД основных размеров профилей нет данных для профиля X!");
 }

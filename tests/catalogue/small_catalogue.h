@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "shell/errors.h"
 #include "shell/databases.h"
 #include "shell/error_of.h"
+#include "shell/errors.h"
 #include "shell/user_messages.h"
 
 namespace kv::test {

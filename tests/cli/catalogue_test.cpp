@@ -13,9 +13,8 @@ namespace {
 class CatalogueCommand : public ::testing::Test {
 protected:
   void SetUp() override {
-    root = std::filesystem::temp_directory_path() /
-           ("kv-cli-catalogue-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root = std::filesystem::temp_directory_path() / ("kv-cli-catalogue-" + std::to_string(getpid()) + "-" +
+                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(root);
   }
   void TearDown() override { std::filesystem::remove_all(root); }

@@ -14,7 +14,8 @@ namespace {
 TEST(ConstructionCommand, WindowWithAMullionAndASashFromTheDemoCatalogue) {
   const TCliRun run = RunCliCaptured({"construction", "build", "--vertical", "650", "--sash", "2"});
   ASSERT_EQ(run.Code, 0) << run.Err;
-  EXPECT_NE(run.Out.find("Конструкция: тип 1, система TL70, цвет WH, 1300,0 x 1400,0 мм"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("Конструкция: тип 1, система TL70, цвет WH, 1300,0 x 1400,0 мм"), std::string::npos)
+      << run.Out;
   const size_t mullion = run.Out.find("I.1        TL-301");
   ASSERT_NE(mullion, std::string::npos) << run.Out;
   EXPECT_EQ(run.Out.find("1272,0", mullion), run.Out.find("1272,0")) << run.Out;
@@ -24,8 +25,8 @@ TEST(ConstructionCommand, WindowWithAMullionAndASashFromTheDemoCatalogue) {
 }
 
 TEST(ConstructionCommand, BalconyDoorWithThresholdAndDoorSash) {
-  const TCliRun run = RunCliCaptured({"construction", "build", "--type", "2", "--width", "750", "--height", "2150",
-                                      "--sash", "1"});
+  const TCliRun run =
+      RunCliCaptured({"construction", "build", "--type", "2", "--width", "750", "--height", "2150", "--sash", "1"});
   ASSERT_EQ(run.Code, 0) << run.Err;
   EXPECT_NE(run.Out.find("Конструкция: тип 2, система TL70, цвет WH, 750,0 x 2150,0 мм"), std::string::npos) << run.Out;
   // The sides run through to the floor, the threshold butts between them.

@@ -12,7 +12,8 @@ TEST(EvalFormulaCommand, PrintsTheValue) {
 }
 
 TEST(EvalFormulaCommand, TakesParametersAndJson) {
-  const TCliRun run = RunCliCaptured({"eval", "formula", "a*b+x", "--param", "a=2,5", "--param", "b=4", "--x", "1.5", "--json"});
+  const TCliRun run =
+      RunCliCaptured({"eval", "formula", "a*b+x", "--param", "a=2,5", "--param", "b=4", "--x", "1.5", "--json"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "{\"text\":\"11,5\",\"value\":11.5}\n");
 }
@@ -30,7 +31,8 @@ TEST(EvalFormulaCommand, ABadFormulaGivesTheMessageAndAnErrorCode) {
 }
 
 TEST(EvalRuleCommand, PrintsTheValueOfARule) {
-  TCliRun run = RunCliCaptured({"eval", "rule", "(Width > 1000) AND (Color = 'white')", "--var", "width=1200", "--var", "COLOR=white"});
+  TCliRun run = RunCliCaptured(
+      {"eval", "rule", "(Width > 1000) AND (Color = 'white')", "--var", "width=1200", "--var", "COLOR=white"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "1\n");
   run = RunCliCaptured({"eval", "rule", "COPY(Name, 1, 4) + '!'", "--var", "Name=Рама белая", "--json"});

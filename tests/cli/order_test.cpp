@@ -17,9 +17,8 @@ namespace {
 class OrderCommand : public ::testing::Test {
 protected:
   void SetUp() override {
-    root = std::filesystem::temp_directory_path() /
-           ("kv-cli-order-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root = std::filesystem::temp_directory_path() / ("kv-cli-order-" + std::to_string(getpid()) + "-" +
+                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root);
   }
@@ -36,9 +35,8 @@ protected:
 TEST_F(OrderCommand, NewAddShow) {
   const TCliRun created = RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "77", "--customer", "Петров"});
   ASSERT_EQ(created.Code, 0) << created.Err;
-  const TCliRun added = RunCliCaptured(
-      {"order", "add", Path("o.gxo"), "--width", "2100", "--vertical", "700", "--vertical", "1400", "--sash", "1",
-       "--sash", "3", "--count", "2"});
+  const TCliRun added = RunCliCaptured({"order", "add", Path("o.gxo"), "--width", "2100", "--vertical", "700",
+                                        "--vertical", "1400", "--sash", "1", "--sash", "3", "--count", "2"});
   ASSERT_EQ(added.Code, 0) << added.Err;
   EXPECT_NE(added.Out.find("добавлена позиция 1: 2100,0 x 1400,0 мм, 2 шт."), std::string::npos) << added.Out;
   ASSERT_EQ(RunCliCaptured({"order", "add", Path("o.gxo"), "--no", "1a", "--figure", "arc", "--hy", "400"}).Code, 0);
@@ -96,8 +94,7 @@ TEST_F(OrderCommand, ShowRefusesAFileThatIsNoOrder) {
   std::ofstream(Path("bad.gxo"), std::ios::binary) << std::string("\x05\x00\x00\x00hello", 9);
   const TCliRun shown = RunCliCaptured({"order", "show", Path("bad.gxo")});
   EXPECT_EQ(shown.Code, 1);
-  EXPECT_NE(shown.Err.find("Данный файл не является файлом QETA Korvent Order File!"), std::string::npos)
-      << shown.Err;
+  EXPECT_NE(shown.Err.find("Данный файл не является файлом QETA Korvent Order File!"), std::string::npos) << shown.Err;
 }
 
 TEST_F(OrderCommand, ShowOfATruncatedFileFailsWithTheLoadMessage) {

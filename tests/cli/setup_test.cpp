@@ -71,7 +71,8 @@ TEST_F(SetupCommandTest, ShowWithoutTheIniFileGivesTheMessage) {
   std::filesystem::remove(temp_.Dir() / "inst" / "korvent.ini");
   const TRun show = RunCommand({"config", "show"});
   EXPECT_NE(show.Code, 0);
-  EXPECT_NE(show.Err.find("Не найден файл конфигурации!\nПроизведите установку в панели управления."), std::string::npos);
+  EXPECT_NE(show.Err.find("Не найден файл конфигурации!\nПроизведите установку в панели управления."),
+            std::string::npos);
 }
 
 TEST_F(SetupCommandTest, CorruptRegistryGivesAMessageNotACrash) {

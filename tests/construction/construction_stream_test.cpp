@@ -316,8 +316,9 @@ protected:
     catalogue_.Open();
   }
 
-  static std::unique_ptr<Tgx25Construction> WrittenAndRead(const Tgx25Construction& Original, const std::string& Version,
-                                          std::vector<uint8_t>* Bytes = nullptr) {
+  static std::unique_ptr<Tgx25Construction> WrittenAndRead(const Tgx25Construction& Original,
+                                                           const std::string& Version,
+                                                           std::vector<uint8_t>* Bytes = nullptr) {
     TSpecStream stream;
     SaveConstruction(Original, stream, Version);
     if (Bytes != nullptr) *Bytes = stream.Bytes();

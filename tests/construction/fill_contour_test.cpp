@@ -17,12 +17,17 @@ namespace {
 class FillContours : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F20"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 20.0},
-                             {"BeadSize", 70.0}, {"FlugelSize", 60.0}, {"ModifySize", 15.0}});
+    cat.Profile("ProfList", {{"Profile", "F20"},
+                             {"Group", 0},
+                             {"Width", 70.0},
+                             {"GlassSize", 20.0},
+                             {"BeadSize", 70.0},
+                             {"FlugelSize", 60.0},
+                             {"ModifySize", 15.0}});
     cat.Profile("ProfList", {{"Profile", "F30"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 30.0}});
     cat.Profile("ProfList", {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}});
-    cat.Profile("CombList", {{"Profile1", "F20"}, {"Profile2", "S77"}, {"Group", 1}, {"ProfDeltaSize", 8.0},
-                             {"SubSetID", 31}});
+    cat.Profile("CombList",
+                {{"Profile1", "F20"}, {"Profile2", "S77"}, {"Group", 1}, {"ProfDeltaSize", 8.0}, {"SubSetID", 31}});
     cat.Open();
   }
   // A rectangular frame of W x H model units whose sides carry Profile, with its base part.
@@ -106,7 +111,8 @@ TEST_F(FillContours, CollinearSidesWithDifferentDeltasAreParallel) {
   frame.AddPoint(Tgx25Point::CreateInit(&frame, {8000, 6000}));
   const char* profiles[] = {"F20", "F20", "F30", "F20", "F20"};
   for (const char* profile : profiles) {
-    auto* side = static_cast<Tgx25FrameLine*>(frame.AddLine(std::make_unique<Tgx25FrameLine>(&frame, nullptr, nullptr)));
+    auto* side =
+        static_cast<Tgx25FrameLine*>(frame.AddLine(std::make_unique<Tgx25FrameLine>(&frame, nullptr, nullptr)));
     side->SetProfile(profile, "");
   }
   frame.UpdateLinePointPtr();

@@ -14,16 +14,33 @@ namespace {
 class FillingElements : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"Width", 70.0}, {"FlugelSize", 56.0},
-                             {"ModifySize", 15.0}, {"GlassSize", 20.0}, {"BeadSize", 70.0}, {"BeadGrp", 1}});
-    cat.Profile("ProfList", {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}, {"GlassSize", 63.0},
-                             {"BeadSize", 77.0}, {"BeadGrp", 1}});
+    cat.Profile("ProfList", {{"Profile", "F70"},
+                             {"Group", 0},
+                             {"Width", 70.0},
+                             {"FlugelSize", 56.0},
+                             {"ModifySize", 15.0},
+                             {"GlassSize", 20.0},
+                             {"BeadSize", 70.0},
+                             {"BeadGrp", 1}});
+    cat.Profile(
+        "ProfList",
+        {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}, {"GlassSize", 63.0}, {"BeadSize", 77.0}, {"BeadGrp", 1}});
     cat.Profile("ProfList", {{"Profile", "MD"}, {"Group", 18}, {"Width", 40.0}});
     cat.Profile("ProfList", {{"Profile", "FA40"}, {"Group", 4}, {"Width", 40.0}});
-    cat.Profile("CombList", {{"Profile1", "F70"}, {"Profile2", "S77"}, {"Group", 1}, {"AngleType", 9},
-                             {"MaxAngle", 360}, {"ProfDeltaSize", 8.0}, {"SubSetID", 31}});
-    cat.Profile("CombList", {{"Profile1", "S77"}, {"Profile2", "S77"}, {"Group", 0}, {"AngleType", 0},
-                             {"MinAngle", 30}, {"MaxAngle", 180}, {"SubSetID", 11}});
+    cat.Profile("CombList", {{"Profile1", "F70"},
+                             {"Profile2", "S77"},
+                             {"Group", 1},
+                             {"AngleType", 9},
+                             {"MaxAngle", 360},
+                             {"ProfDeltaSize", 8.0},
+                             {"SubSetID", 31}});
+    cat.Profile("CombList", {{"Profile1", "S77"},
+                             {"Profile2", "S77"},
+                             {"Group", 0},
+                             {"AngleType", 0},
+                             {"MinAngle", 30},
+                             {"MaxAngle", 180},
+                             {"SubSetID", 11}});
     cat.Profile("ConsList", {{"ID", 5}, {"Prof_1", "S77"}, {"Prof_2", "S77"}, {"Prof_3", "S77"}, {"Prof_4", "S77"}});
     cat.Profile("ConsList", {{"ID", 6}, {"Prof_1", "MD"}, {"Prof_2", "MD"}, {"Prof_3", "MD"}, {"Prof_4", "MD"}});
     test::AddGlazingRows(cat);

@@ -65,8 +65,8 @@ TEST_P(Figures, ClosedClockwiseOfTheAskedSizeWithArcsOnTheirCircles) {
 INSTANTIATE_TEST_SUITE_P(AllFigures, Figures,
                          ::testing::Values(figRect, figBalkonLeft, figBalkonRight, figTrapLeft, figTrapRight,
                                            figDblTrap, figTri, figTriLeft, figTriRight, figPentLeft, figPentRight,
-                                           figPika, figSix, figMiniArc, figArc, figArcLeft, figArcRight,
-                                           figArcTriLeft, figArcTriRight));
+                                           figPika, figSix, figMiniArc, figArc, figArcLeft, figArcRight, figArcTriLeft,
+                                           figArcTriRight));
 
 class NewFrame : public ::testing::Test {
 protected:
@@ -151,7 +151,9 @@ TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
 
 TEST_F(NewFrame, UnknownWindowTypeIsACatalogueError) {
   TFrame unknown(nullptr, 99);
-  EXPECT_EQ(test::ErrorOf<EInterfaceError>([&] { unknown.BuildInitial({1000, 800}); }),
+  EXPECT_EQ(test::ErrorOf<EInterfaceError>([&] {
+              unknown.BuildInitial({1000, 800});
+            }),
             "В БД отсутствуют данные для типа конструкции [99]!");
 }
 

@@ -16,18 +16,35 @@ namespace {
 class Glazing : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 20.0},
-                             {"BeadSize", 70.0}, {"BeadGrp", 1}, {"AdapterSize", 60.0}});
+    cat.Profile("ProfList", {{"Profile", "F70"},
+                             {"Group", 0},
+                             {"Width", 70.0},
+                             {"GlassSize", 20.0},
+                             {"BeadSize", 70.0},
+                             {"BeadGrp", 1},
+                             {"AdapterSize", 60.0}});
     cat.Profile("ProfList", {{"Profile", "F0"}, {"Group", 0}, {"Width", 70.0}, {"BeadGrp", 1}});
     cat.Profile("ProfList", {{"Profile", "B18"}, {"Group", 5}, {"Width", 18.0}, {"ColorAlternative", "B19"}});
     cat.Profile("ProfList", {{"Profile", "B19"}, {"Group", 5}, {"Width", 19.0}});
-    cat.Profile("ProfList", {{"Profile", "A6"}, {"Group", 6}, {"Width", 6.0}, {"GlassSize", 3.0},
-                             {"BeadSize", 5.0}, {"AdapterCorrect", 1.0}});
-    cat.Profile("BeadComb", {{"ID", "1"}, {"ProfGrp", 1}, {"Thickness", 24}, {"BeadGrp", 1}, {"Bead", "B18"},
-                             {"ProfRubber", "R1"}, {"BeadRubber", "R2"}, {"Lining_1", "L3"}, {"Number_1", 4},
-                             {"Lining_2", "L5"}, {"Number_2", 2}});
-    cat.Profile("BeadComb", {{"ID", "2"}, {"ProfGrp", 1}, {"Thickness", 4}, {"BeadGrp", 2}, {"Bead", "B18"},
-                             {"Adapter", "A6"}});
+    cat.Profile("ProfList", {{"Profile", "A6"},
+                             {"Group", 6},
+                             {"Width", 6.0},
+                             {"GlassSize", 3.0},
+                             {"BeadSize", 5.0},
+                             {"AdapterCorrect", 1.0}});
+    cat.Profile("BeadComb", {{"ID", "1"},
+                             {"ProfGrp", 1},
+                             {"Thickness", 24},
+                             {"BeadGrp", 1},
+                             {"Bead", "B18"},
+                             {"ProfRubber", "R1"},
+                             {"BeadRubber", "R2"},
+                             {"Lining_1", "L3"},
+                             {"Number_1", 4},
+                             {"Lining_2", "L5"},
+                             {"Number_2", 2}});
+    cat.Profile("BeadComb",
+                {{"ID", "2"}, {"ProfGrp", 1}, {"Thickness", 4}, {"BeadGrp", 2}, {"Bead", "B18"}, {"Adapter", "A6"}});
     for (const char* colour : {"WH", "GO"}) {
       cat.Catalog("Catalog", {{"ID", std::string("B18.") + colour}, {"Article", "B18"}, {"FrontColor", colour}});
       cat.Catalog("Catalog", {{"ID", std::string("A6.") + colour}, {"Article", "A6"}, {"FrontColor", colour}});
@@ -42,8 +59,14 @@ protected:
     cat.Open();
   }
   void AddGlass(const std::string& ID, int Thickness, int MaxW, int MaxH, int MinW, int MinH) {
-    cat.Catalog("Catalog", {{"ID", ID}, {"Article", ID}, {"Group", 2}, {"Thickness", Thickness}, {"MaxWidth", MaxW},
-                            {"MaxHeight", MaxH}, {"MinWidth", MinW}, {"MinHeight", MinH}});
+    cat.Catalog("Catalog", {{"ID", ID},
+                            {"Article", ID},
+                            {"Group", 2},
+                            {"Thickness", Thickness},
+                            {"MaxWidth", MaxW},
+                            {"MaxHeight", MaxH},
+                            {"MinWidth", MinW},
+                            {"MinHeight", MinH}});
   }
   // The glazed part of a frame of W x H model units.
   Tgx30CustomPart& PartUnits(int32_t W, int32_t H, const std::string& Color = "WH") {
@@ -107,9 +130,7 @@ TEST_F(Glazing, LargestSizeIsComparedStrictlyAndTheGlassMayBeTurned) {
             "каталога\r\n[900 x 900]");
 }
 
-TEST_F(Glazing, GlassExactlyAtTheLargestSizePasses) {
-  EXPECT_EQ(GlassError(Part(900, 900), "G9"), "no error");
-}
+TEST_F(Glazing, GlassExactlyAtTheLargestSizePasses) { EXPECT_EQ(GlassError(Part(900, 900), "G9"), "no error"); }
 
 TEST_F(Glazing, GlassOneTenthOfAMillimetreOverTheLargestSizeFails) {
   EXPECT_EQ(GlassError(PartUnits(9401, 9401), "G9"),
@@ -164,7 +185,8 @@ TEST_F(Glazing, SemicircularGlassSquaresItsBoundingBox) {
   frame.AddPoint(std::make_unique<Tgx25FramePoint>(&frame, TPoint{0, 5200}));
   frame.AddPoint(std::make_unique<Tgx25FramePoint>(&frame, TPoint{10400, 5200}));
   for (const char* profile : {"F70", "F0"}) {
-    auto* side = static_cast<Tgx25FrameLine*>(frame.AddLine(std::make_unique<Tgx25FrameLine>(&frame, nullptr, nullptr)));
+    auto* side =
+        static_cast<Tgx25FrameLine*>(frame.AddLine(std::make_unique<Tgx25FrameLine>(&frame, nullptr, nullptr)));
     side->SetProfile(profile, "WH");
   }
   frame.UpdateLinePointPtr();

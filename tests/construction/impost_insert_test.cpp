@@ -15,12 +15,28 @@ namespace {
 class ImpostInsertion : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"Width", 70.0}, {"ImpostSize", 62.0},
-                             {"GlassSize", 20.0}, {"BeadSize", 70.0}, {"BeadGrp", 1}});
-    cat.Profile("ProfList", {{"Profile", "M82"}, {"Group", 2}, {"Width", 82.0}, {"GlassSize", 27.0},
-                             {"BeadSize", 41.0}, {"BeadGrp", 1}, {"Steel", "S20"}});
-    cat.Profile("CombList", {{"Profile1", "F70"}, {"Profile2", "M82"}, {"Group", 2}, {"AngleType", 6},
-                             {"MinAngle", 90}, {"MaxAngle", 90}, {"SubSetID", 77}, {"ProfDeltaSize", -2.0}});
+    cat.Profile("ProfList", {{"Profile", "F70"},
+                             {"Group", 0},
+                             {"Width", 70.0},
+                             {"ImpostSize", 62.0},
+                             {"GlassSize", 20.0},
+                             {"BeadSize", 70.0},
+                             {"BeadGrp", 1}});
+    cat.Profile("ProfList", {{"Profile", "M82"},
+                             {"Group", 2},
+                             {"Width", 82.0},
+                             {"GlassSize", 27.0},
+                             {"BeadSize", 41.0},
+                             {"BeadGrp", 1},
+                             {"Steel", "S20"}});
+    cat.Profile("CombList", {{"Profile1", "F70"},
+                             {"Profile2", "M82"},
+                             {"Group", 2},
+                             {"AngleType", 6},
+                             {"MinAngle", 90},
+                             {"MaxAngle", 90},
+                             {"SubSetID", 77},
+                             {"ProfDeltaSize", -2.0}});
     cat.Profile("ProfList", {{"Profile", "V0"}, {"Group", 0}, {"Width", 0.0}, {"Virtual", 1}});
     test::AddGlazingRows(cat);
     cat.Open();
@@ -109,7 +125,8 @@ TEST_F(ImpostInsertion, TransomOnAMullionAndTheQuestionOfAnExistingPoint) {
   EXPECT_EQ(left->PX2->Owner, frame.Imposts[0].get());
   EXPECT_EQ(frame.Parts.size(), 4u);
   ASSERT_EQ(cat.Messages.Shown().size(), 1u);
-  EXPECT_EQ(cat.Messages.LastText(), "Точка (400,0,300,0) уже определена другим импостом.\r\nПривязаться к этой точке?");
+  EXPECT_EQ(cat.Messages.LastText(),
+            "Точка (400,0,300,0) уже определена другим импостом.\r\nПривязаться к этой точке?");
   EXPECT_NE(right->PX1, left->PX2);
   EXPECT_EQ(right->PX1->GetPoint(), left->PX2->GetPoint());
   EXPECT_EQ(frame.Imposts[0]->Points.size(), 2u);
@@ -129,8 +146,9 @@ TEST_F(ImpostInsertion, ReuseModeTakesTheExistingPointWithoutAsking) {
 }
 
 TEST_F(ImpostInsertion, LineMissingThePartIsRefused) {
-  EXPECT_EQ(test::ErrorOf<ECreationError>(
-                [&] { frame.SetNewImpost(Line(frame.Parts[0].get(), {20000, 0}, {20000, 100})); }),
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] {
+              frame.SetNewImpost(Line(frame.Parts[0].get(), {20000, 0}, {20000, 100}));
+            }),
             "Не найдены точки пересечения импоста с контуром!");
   EXPECT_TRUE(frame.Imposts.empty());
   EXPECT_EQ(frame.Parts.size(), 1u);
@@ -222,8 +240,9 @@ TEST_F(ImpostInsertion, SlantedMullionAsksWhichEndTakesTheCoordinate) {
   TCustomImpost* bar = frame.SetNewImpost(Line(frame.Parts[0].get(), {3000, 0}, {7000, 8000}));
   cat.Messages.Answer(1);
   frame.ShiftImpost(*bar, smXPoint, 4000);
-  EXPECT_EQ(cat.Messages.LastText(), "Импост не вертикальный.\r\nУстановить новую координату для ближайшей точки?"
-                                     "\r\n(В случае отказа будет взята дальняя точка)");
+  EXPECT_EQ(cat.Messages.LastText(),
+            "Импост не вертикальный.\r\nУстановить новую координату для ближайшей точки?"
+            "\r\n(В случае отказа будет взята дальняя точка)");
   EXPECT_EQ(bar->PX1->X, 4000);
   EXPECT_EQ(bar->PX2->X, 8000);
   // Refused: the farther end, the lower one, takes 6000.

@@ -66,11 +66,11 @@ TEST(MatListItem, SamenessDecidesMerging) {
 }
 
 TEST(CutMapItem, DescriptionStandardAnglesAndSameness) {
-  const auto frame = Tgx25CutMapItem::Create(Tgx25CutMapItem::cgFrame, "KV-101", "Белый", 1300, 45, 45, "ST-30",
-                                             1240, 90, 90);
+  const auto frame =
+      Tgx25CutMapItem::Create(Tgx25CutMapItem::cgFrame, "KV-101", "Белый", 1300, 45, 45, "ST-30", 1240, 90, 90);
   EXPECT_EQ(frame.Info, "PRF=KV-101;Белый;1300,0;45,0;45,0\r\nSTL=ST-30;1240,0;90,0;90,0");
-  const auto bead = Tgx25CutMapItem::Create(Tgx25CutMapItem::cgBead, "KV-401", "Белый", 612.5, 45, 67.5, "", 0, 0,
-                                            0, "Штапик");
+  const auto bead =
+      Tgx25CutMapItem::Create(Tgx25CutMapItem::cgBead, "KV-401", "Белый", 612.5, 45, 67.5, "", 0, 0, 0, "Штапик");
   EXPECT_EQ(bead.Info, "PRF=KV-401;Белый;612,5;45,0;67,5\r\nШтапик");
   EXPECT_TRUE(frame.StdAngle());
   EXPECT_FALSE(bead.StdAngle());

@@ -37,7 +37,8 @@ TEST_F(PartQueries, ALineCrossesTheFieldTwice) {
   EXPECT_EQ(high, 13000);
   EXPECT_EQ(cross.Point1.Y, 7000);
   EXPECT_NE(cross.Side1, cross.Side2);
-  EXPECT_EQ(Part(1).Lines[static_cast<size_t>(cross.Point1.X == 5000 ? cross.Side1 : cross.Side2)]->GetLine(), &mullion);
+  EXPECT_EQ(Part(1).Lines[static_cast<size_t>(cross.Point1.X == 5000 ? cross.Side1 : cross.Side2)]->GetLine(),
+            &mullion);
 }
 
 TEST_F(PartQueries, ALineOutsideTheFieldOrOfNoLengthCrossesNothing) {

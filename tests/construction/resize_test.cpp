@@ -143,7 +143,9 @@ protected:
 };
 
 TEST_F(ResizePastAMullion, IsRefusedAndTheBackupRestoresTheFrame) {
-  EXPECT_EQ(test::ErrorOf<ECreationError>([&] { frame->SetNewSize({800, 1400}, smRight, smBottom); }),
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] {
+              frame->SetNewSize({800, 1400}, smRight, smBottom);
+            }),
             "Разделы конструкции пересекаются! Новый размер недопустим.");
   ASSERT_TRUE(construction.RestoreBackupCopy());
   EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));

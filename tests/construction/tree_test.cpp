@@ -42,16 +42,16 @@ std::vector<T*> Walk(First first, Next next) {
 }
 
 TEST_F(TwoSashWindow, SashesPartsGlassesImpostsAndFixedPartsInPartOrder) {
-  const auto sashes = Walk<TFlugel>([&] { return construction.GetFirstFlugel(); },
-                                    [&] { return construction.GetNextFlugel(); });
+  const auto sashes =
+      Walk<TFlugel>([&] { return construction.GetFirstFlugel(); }, [&] { return construction.GetNextFlugel(); });
   EXPECT_EQ(sashes, (std::vector<TFlugel*>{left, right}));
   // The parts of the frame first, then those of each sash.
-  const auto parts = Walk<Tgx30CustomPart>([&] { return construction.GetFirstPart(); },
-                                           [&] { return construction.GetNextPart(); });
-  EXPECT_EQ(parts, (std::vector<Tgx30CustomPart*>{CustomPart(*frame, 0), CustomPart(*frame, 1),
-                                                  CustomPart(*left, 0), CustomPart(*right, 0)}));
-  const auto glasses = Walk<Tgx25Glass>([&] { return construction.GetFirstGlass(); },
-                                        [&] { return construction.GetNextGlass(); });
+  const auto parts =
+      Walk<Tgx30CustomPart>([&] { return construction.GetFirstPart(); }, [&] { return construction.GetNextPart(); });
+  EXPECT_EQ(parts, (std::vector<Tgx30CustomPart*>{CustomPart(*frame, 0), CustomPart(*frame, 1), CustomPart(*left, 0),
+                                                  CustomPart(*right, 0)}));
+  const auto glasses =
+      Walk<Tgx25Glass>([&] { return construction.GetFirstGlass(); }, [&] { return construction.GetNextGlass(); });
   EXPECT_EQ(glasses, (std::vector<Tgx25Glass*>{CustomPart(*left, 0)->Glass.get(), CustomPart(*right, 0)->Glass.get()}));
   EXPECT_EQ(construction.GetFirstImpost(), mullion);
   EXPECT_EQ(construction.GetNextImpost(), nullptr);
@@ -105,8 +105,8 @@ TEST_F(TwoSashWindow, NumberingOfOneFrame) {
 }
 
 TEST_F(TwoSashWindow, MeetingStileSashesAreMainAndSecond) {
-  auto* stulp = static_cast<Tgx25Stulp*>(
-      frame->AddImpost(std::make_unique<Tgx25Stulp>(frame, mullion->PX1, mullion->PX2)));
+  auto* stulp =
+      static_cast<Tgx25Stulp*>(frame->AddImpost(std::make_unique<Tgx25Stulp>(frame, mullion->PX1, mullion->PX2)));
   Tgx30CustomPart* main = CustomPart(*frame, 0);
   Tgx30CustomPart* second = CustomPart(*frame, 1);
   stulp->PrimaryPartPtr = main;

@@ -4,8 +4,8 @@
 
 #include "construction/construction.h"
 #include "construction/demo_catalogue.h"
-#include "construction/glass.h"
 #include "construction/demo_windows.h"
+#include "construction/glass.h"
 
 namespace kv {
 namespace {

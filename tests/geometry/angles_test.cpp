@@ -15,8 +15,8 @@ const TPointF O = PointF(0, 0);
 double Polar(float x, float y) { return static_cast<double>(GetPolarAngle(O, PointF(x, y))); }
 
 TEST(PolarAngle, ExactCasesOnTheYDownScreen) {
-  EXPECT_EQ(Polar(0, -5), 90);   // up: y grows downwards
-  EXPECT_EQ(Polar(0, 5), 270);   // down
+  EXPECT_EQ(Polar(0, -5), 90);  // up: y grows downwards
+  EXPECT_EQ(Polar(0, 5), 270);  // down
   EXPECT_EQ(Polar(-3, 0), 180);
   EXPECT_EQ(Polar(3, 0), 0);
   EXPECT_EQ(Polar(0, 0), 0);
@@ -104,7 +104,7 @@ TEST(LineLineCrossAngle, StraightLeftAndRightTurns) {
 }
 
 TEST(LineLineCrossAngle, FirstLegPointingIntoTheLowerHalf) {
-  const TPointF b = PointF(0, 10);  // heading down the screen
+  const TPointF b = PointF(0, 10);                            // heading down the screen
   EXPECT_NEAR(CrossAngle(O, b, PointF(10, 10)), 270, 1e-12);  // east is on the left
   EXPECT_NEAR(CrossAngle(O, b, PointF(-10, 10)), 90, 1e-12);
   EXPECT_NEAR(CrossAngle(O, b, PointF(0, 20)), 180, 1e-12);
@@ -125,7 +125,8 @@ TEST(LineLineCrossAngle, NearlyStraightPathsGiveANumber) {
 }
 
 TEST(JointAngle, StraightElementsUseTheCrossAngle) {
-  EXPECT_EQ(GetAngle(O, PointF(10, 0), PointF(10, 10), 0, 0, O, O), GetLineLineCrossAngle(O, PointF(10, 0), PointF(10, 10)));
+  EXPECT_EQ(GetAngle(O, PointF(10, 0), PointF(10, 10), 0, 0, O, O),
+            GetLineLineCrossAngle(O, PointF(10, 0), PointF(10, 10)));
 }
 
 TEST(JointAngle, AJambMeetingATangentArchIsStraight) {

@@ -51,9 +51,7 @@ TEST(ContourDimensions, PlainPointsFirstPointWinsATie) {
   EXPECT_EQ(d.Bottom, (TPoint{100, 50}));
 }
 
-TEST(ContourDimensions, EmptyListGivesZeroPoints) {
-  EXPECT_EQ(GetSimpleContourDimensions({}), TContourDimensions{});
-}
+TEST(ContourDimensions, EmptyListGivesZeroPoints) { EXPECT_EQ(GetSimpleContourDimensions({}), TContourDimensions{}); }
 
 TEST(ContourDimensions, ExtentComparesWithTheHundredthTolerance) {
   TContourExtent extent;

@@ -48,7 +48,7 @@ TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0);
   EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, -100), 100));  // upper half: left of a -> b
   EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, 100), 100));
-  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, 100), -100));   // the sign selects the other side
+  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, 100), -100));  // the sign selects the other side
   EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -100), -100));
   EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, -100.5), 100));
   EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -100.6), 100));

@@ -43,8 +43,17 @@ std::unique_ptr<TOrder> FullOrder() {
   order->NDSTax = 20;
   order->GetTotalNDS = true;
   order->Note = {"Доставка утром", "Подъём на 5 этаж"};
-  order->Services = {{true, false, 4, "Доставка", 1, 2, TCurrency::FromExtended(30), {}, TCurrency::FromExtended(30),
-                      TCurrency::FromExtended(30), false}};
+  order->Services = {{true,
+                      false,
+                      4,
+                      "Доставка",
+                      1,
+                      2,
+                      TCurrency::FromExtended(30),
+                      {},
+                      TCurrency::FromExtended(30),
+                      TCurrency::FromExtended(30),
+                      false}};
   order->IncludeCommonService = true;
   order->Currencies = {{1, 1}, {2, 92.5}};
   order->CurCurrency = 1;
@@ -91,7 +100,8 @@ TReadOrder Read(const std::vector<uint8_t>& Bytes, bool Auto = false) {
 }
 
 void WriteFile(const std::string& Path, const std::vector<uint8_t>& Bytes, size_t Length) {
-  std::ofstream(Path, std::ios::binary).write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Length));
+  std::ofstream(Path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Length));
 }
 
 // The bytes with the version string (always ten characters, after the signature) replaced.

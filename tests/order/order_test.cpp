@@ -32,8 +32,8 @@ TEST(OrderDefaults, NewOrder) {
   EXPECT_EQ(order.PrepareDate, Date() + 10);
   EXPECT_EQ(order.MontageDate, Date() + 20);
   EXPECT_EQ(order.TransportDate, Date() + 20);
-  EXPECT_TRUE(order.DateEnabled && order.PrepareDateEnabled && order.MontageDateEnabled &&
-              order.TransportDateEnabled && order.IncludeWindow);
+  EXPECT_TRUE(order.DateEnabled && order.PrepareDateEnabled && order.MontageDateEnabled && order.TransportDateEnabled &&
+              order.IncludeWindow);
   EXPECT_FALSE(order.MeasureDateEnabled || order.IncludeSlope);
   EXPECT_EQ(order.Status, soWorking);
   EXPECT_EQ(order.ProdStatus, opsWorking);

@@ -61,7 +61,11 @@ TEST(CommandLineTest, ValueIsCutAtThousandCharacters) {
   std::string value;
   ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
   EXPECT_EQ(value, std::string(1000, 'A'));
-  TCommandLineScope cyrillic({"/Order:" + [] { std::string s; for (int i = 0; i < 1200; ++i) s += "ж"; return s; }()});
+  TCommandLineScope cyrillic({"/Order:" + [] {
+    std::string s;
+    for (int i = 0; i < 1200; ++i) s += "ж";
+    return s;
+  }()});
   ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
   EXPECT_EQ(value.size(), 2000u) << "1000 two-byte characters";
 }

@@ -112,8 +112,9 @@ TEST_F(GXSetupTest, RegistryCurrencyDefaultsToTheCurrentCurrency) {
 }
 
 TEST_F(GXSetupTest, Windows1251IniIsRead) {
-  WriteIni(Utf8ToCp1251("[Firm]\r\nName=ООО \"Окна\"\r\n[PriceGroupNames]\r\n2=Дилеры\r\n[TechDoc]\r\nStaticRegion=МОСКВА\r\n"
-                        "GlassFrameSize=12\r\nPlaceType=2\r\n"));
+  WriteIni(Utf8ToCp1251(
+      "[Firm]\r\nName=ООО \"Окна\"\r\n[PriceGroupNames]\r\n2=Дилеры\r\n[TechDoc]\r\nStaticRegion=МОСКВА\r\n"
+      "GlassFrameSize=12\r\nPlaceType=2\r\n"));
   auto setup = TGXSetup::Create();
   EXPECT_EQ(setup->FirmName, "ООО \"Окна\"");
   EXPECT_EQ(setup->PriceGroupNames[1], "Дилеры");

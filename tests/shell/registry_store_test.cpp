@@ -22,8 +22,10 @@ TEST_F(RegistryStoreTest, LocationComesFromTheEnvironment) {
   unsetenv("KORVENT_REGISTRY");
   setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
   EXPECT_EQ(RegistryFilePath(), std::filesystem::path("/somewhere/config/korvent/registry.sqlite"));
-  if (xdg) setenv("XDG_CONFIG_HOME", saved_xdg.c_str(), 1);
-  else unsetenv("XDG_CONFIG_HOME");
+  if (xdg)
+    setenv("XDG_CONFIG_HOME", saved_xdg.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
   setenv("KORVENT_REGISTRY", temp_.File().c_str(), 1);
 }
 
@@ -79,7 +81,8 @@ TEST_F(RegistryStoreTest, TypedValuesRoundTrip) {
   EXPECT_EQ(registry.ReadBinaryData("DesignImageOptions"), (std::vector<uint8_t>{0x97, 0xFF, 0x03, 0x30, 0x61, 0x02}));
   EXPECT_TRUE(registry.ReadBinaryData("Empty").empty());
   EXPECT_EQ(registry.GetDataType("Preview"), TRegDataType::rdInteger);
-  EXPECT_EQ(registry.GetValueNames(), (std::vector<std::string>{"Name", "Count", "Preview", "DesignImageOptions", "Empty"}));
+  EXPECT_EQ(registry.GetValueNames(),
+            (std::vector<std::string>{"Name", "Count", "Preview", "DesignImageOptions", "Empty"}));
 }
 
 TEST_F(RegistryStoreTest, OverwritingChangesTypeAndValue) {
@@ -142,10 +145,12 @@ TEST_F(RegistryStoreTest, TruncatedStoreRaises) {
   }
   std::filesystem::resize_file(temp_.File(), 1500);
   TRegistry registry;
-  EXPECT_THROW({
-    registry.OpenKey(kTechnologistKey, false);
-    registry.GetValueNames();
-  }, ERegistryError);
+  EXPECT_THROW(
+      {
+        registry.OpenKey(kTechnologistKey, false);
+        registry.GetValueNames();
+      },
+      ERegistryError);
 }
 
 TEST_F(RegistryStoreTest, StorePathThatIsADirectoryRaises) {
@@ -177,7 +182,8 @@ TEST(RegistryTransactionTest, FailedWorkLeavesNothingBehind) {
     registry.WriteInteger("Kept", 2);
     registry.WriteString("Added", "x");
     throw ERegistryError("stop");
-  }), ERegistryError);
+  }),
+               ERegistryError);
   EXPECT_EQ(registry.ReadInteger("Kept"), 1);
   EXPECT_FALSE(registry.ValueExists("Added"));
   registry.InTransaction([&] { registry.WriteInteger("Kept", 3); });

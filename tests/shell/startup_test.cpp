@@ -9,8 +9,8 @@
 #include "shell/configuration.h"
 #include "shell/error_of.h"
 #include "shell/gx_setup.h"
-#include "shell/installation.h"
 #include "shell/ini_file.h"
+#include "shell/installation.h"
 #include "shell/login.h"
 #include "shell/registry_store.h"
 #include "shell/temp_registry.h"
@@ -23,7 +23,9 @@ using test::ErrorOf;
 
 class TAdminLogin : public ILoginDialog {
 public:
-  bool Execute(TLogin& login) override { return login.Accept(login.PreselectedUser() ? login.PreselectedUser() : 1, password); }
+  bool Execute(TLogin& login) override {
+    return login.Accept(login.PreselectedUser() ? login.PreselectedUser() : 1, password);
+  }
   std::string password = "admin";
 };
 

@@ -11,7 +11,10 @@ namespace {
 using TText = std::optional<std::string>;
 
 TEST(ParseCsv, QuotingNullsAndLineNumbers) {
-  const auto records = ParseCsv("\xEF\xBB\xBF" "a,b,c\r\n1,\"x, \"\"y\"\"\",\n\"\",\"two\nlines\",3\n", "t.csv");
+  const auto records = ParseCsv(
+      "\xEF\xBB\xBF"
+      "a,b,c\r\n1,\"x, \"\"y\"\"\",\n\"\",\"two\nlines\",3\n",
+      "t.csv");
   ASSERT_EQ(records.size(), 3u);
   EXPECT_EQ(records[0].Fields, (std::vector<TText>{"a", "b", "c"})) << "the byte-order mark is skipped";
   EXPECT_EQ(records[1].Line, 2);

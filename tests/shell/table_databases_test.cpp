@@ -16,9 +16,8 @@ std::filesystem::path DataFolder() { return std::filesystem::path(KV_SOURCE_DIR)
 class Databases : public ::testing::Test {
 protected:
   void SetUp() override {
-    root = std::filesystem::temp_directory_path() /
-           ("kv-databases-" + std::to_string(getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    root = std::filesystem::temp_directory_path() / ("kv-databases-" + std::to_string(getpid()) + "-" +
+                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(root);
     dirs = TDatabaseDirs::Below(root);
     for (TDatabaseAlias alias : kDatabaseOpenOrder) CreateAliasDatabase(alias, dirs[alias], DataFolder());
@@ -79,9 +78,9 @@ TEST_F(Databases, AFileThatIsNotADatabaseIsRefused) {
 
 TEST_F(Databases, CatalogueAliasesAreReadOnlyAndOthersTakeAliasQualifiedSql) {
   databases.OpenDatabases(dirs);
-  EXPECT_THROW(databases.Sql().Execute("INSERT INTO \":GXDB_Catalog:Currency.db\" (\"ID\") VALUES (?)",
-                                       {{"", TValue(1)}}),
-               EDatabaseError);
+  EXPECT_THROW(
+      databases.Sql().Execute("INSERT INTO \":GXDB_Catalog:Currency.db\" (\"ID\") VALUES (?)", {{"", TValue(1)}}),
+      EDatabaseError);
   EXPECT_EQ(databases.Sql().Execute("INSERT INTO \":GXDB_Private:WorkList.db\" (\"ID\", \"OrderNo\") VALUES (:ID, :No)",
                                     {{"ID", TValue(7)}, {"No", TValue("A-15'; DROP TABLE x; --")}}),
             1);

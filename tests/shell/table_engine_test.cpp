@@ -60,8 +60,8 @@ TEST(FieldDefs, DeclaredTypesMapToTheColumnCodes) {
   EXPECT_EQ(FieldDefFromDeclaredType("A", "MONEY TEXT").Type, TFieldType::ftCurrency);
   EXPECT_EQ(FieldDefFromDeclaredType("A", "DOUBLE").Type, TFieldType::ftFloat);
   EXPECT_EQ(FieldDefFromDeclaredType("A", "DATE").Type, TFieldType::ftDate);
-  for (const char* declared : {"VARCHAR(20)", "SMALLINT", "INTEGER", "AUTOINC", "DECIMAL(15,1)", "DOUBLE",
-                               "MONEY TEXT", "DATE", "TIMESTAMP", "BLOB"}) {
+  for (const char* declared : {"VARCHAR(20)", "SMALLINT", "INTEGER", "AUTOINC", "DECIMAL(15,1)", "DOUBLE", "MONEY TEXT",
+                               "DATE", "TIMESTAMP", "BLOB"}) {
     EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
   }
 }
@@ -82,8 +82,10 @@ TEST(TValue, ConversionsOfTheFieldAccessors) {
 class MemTable : public ::testing::Test {
 protected:
   void SetUp() override {
-    table = TMemTable("T", TFieldDefs({{"Code", TFieldType::ftString, 10, -1}, {"No", TFieldType::ftInteger, 0, -1},
-                                       {"Price", TFieldType::ftCurrency, 0, 4}}),
+    table = TMemTable("T",
+                      TFieldDefs({{"Code", TFieldType::ftString, 10, -1},
+                                  {"No", TFieldType::ftInteger, 0, -1},
+                                  {"Price", TFieldType::ftCurrency, 0, 4}}),
                       {"Code"});
     by_code = table.AddIndex({"Code"});
     table.Append({TValue("A"), TValue(1), TValue(TCurrency::FromInt(5))});

@@ -18,8 +18,10 @@ public:
     setenv("KORVENT_REGISTRY", File().c_str(), 1);
   }
   ~TTempRegistry() {
-    if (had_) setenv("KORVENT_REGISTRY", saved_.c_str(), 1);
-    else unsetenv("KORVENT_REGISTRY");
+    if (had_)
+      setenv("KORVENT_REGISTRY", saved_.c_str(), 1);
+    else
+      unsetenv("KORVENT_REGISTRY");
     std::error_code error;
     std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, error);
     std::filesystem::remove_all(dir_, error);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/code_page.h"
-#include "shell/format_settings.h"
 #include "shell/errors.h"
+#include "shell/format_settings.h"
 #include "shell/tokens.h"
 #include "shell/utilities.h"
 #include "shell/versions.h"

@@ -48,7 +48,8 @@ TEST(ValueStream, RecordsCarryTypeCodeAndLeftAlignedValue) {
 
   auto integer = Written(int32_t{-2});
   EXPECT_EQ(integer[0], 3);
-  EXPECT_EQ((std::vector<uint8_t>(integer.begin() + 8, integer.begin() + 12)), (std::vector<uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ((std::vector<uint8_t>(integer.begin() + 8, integer.begin() + 12)),
+            (std::vector<uint8_t>{0xFE, 0xFF, 0xFF, 0xFF}));
 
   auto money = Written(TCurrency::FromExtended(1.5));
   EXPECT_EQ(money[0], 6);
@@ -66,9 +67,17 @@ TEST(ValueStream, RecordsCarryTypeCodeAndLeftAlignedValue) {
 }
 
 TEST(ValueStream, EveryKindRoundTrips) {
-  const std::vector<TVariant> values = {TVariant(),        TVariant::Null(), int16_t{-300}, int32_t{123456789},
-                                        2.5f,              -1.25e10,         TCurrency::FromRaw(-987654321),
-                                        TVariant::Date(45123.75), true,     uint8_t{200},  "Створка",
+  const std::vector<TVariant> values = {TVariant(),
+                                        TVariant::Null(),
+                                        int16_t{-300},
+                                        int32_t{123456789},
+                                        2.5f,
+                                        -1.25e10,
+                                        TCurrency::FromRaw(-987654321),
+                                        TVariant::Date(45123.75),
+                                        true,
+                                        uint8_t{200},
+                                        "Створка",
                                         int64_t{-5'000'000'000}};
   TSpecStream stream;
   for (const auto& v : values) stream.WriteTo(v);
@@ -85,8 +94,7 @@ TEST(ValueStream, BadInputGivesMessagesNotCrashes) {
 
   TSpecStream inside_string(std::vector<uint8_t>{10, 0, 0, 0, 'a', 'b', 'c'});
   EXPECT_EQ(inside_string.ReadString(), "abc");
-  EXPECT_EQ(messages.LastText(),
-            "Ошибка чтения строки из потока!\r\nЗаказано: [10 символов], Считано: [3 символов]!");
+  EXPECT_EQ(messages.LastText(), "Ошибка чтения строки из потока!\r\nЗаказано: [10 символов], Считано: [3 символов]!");
 
   TSpecStream huge_length(std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0x7F, 'x'});
   EXPECT_EQ(huge_length.ReadString(), "x");
