@@ -34,15 +34,6 @@ public:
   ~TDemoCatalogue() { std::filesystem::remove_all(root_); }
   TDatabaseDirs Dirs() const { return TDatabaseDirs::Below(root_); }
 
-  void Open(TDatabases& databases, TCatalogue& catalogue) const {
-    const TDatabaseDirs dirs = Dirs();
-    for (TDatabaseAlias alias : kCatalogueAliases) {
-      databases.SetDirectory(alias, dirs[alias]);
-      databases.Open(alias);
-    }
-    catalogue.OpenTables(databases);
-  }
-
 private:
   std::filesystem::path root_;
 };
@@ -73,10 +64,7 @@ const std::array<TBeadAsk, 4> kBeads = {TBeadAsk{"TL-101", 24, "TL-BD24"}, TBead
                                         TBeadAsk{"TL-301", 40, ""}, TBeadAsk{"TL-201", 4, "TL-BD4"}};
 
 void BM_MemoryLookups(benchmark::State& state) {
-  TDatabases databases;
-  TCatalogue catalogue;
-  Demo().Open(databases, catalogue);
-  TCatalogueScope scope(catalogue);
+  const TOpenedCatalogue catalogue(Demo().Dirs());
   for (auto _ : state) {
     for (int i = 0; i < kMillion; ++i) {
       const int k = (i >> 2) & 3;
@@ -155,8 +143,7 @@ private:
 };
 
 // Both ways give the same answers for every key of the mix.
-bool SameAnswers(TCatalogue& catalogue, TSqlLookups& sql) {
-  TCatalogueScope scope(catalogue);
+bool SameAnswers(TSqlLookups& sql) {
   for (int k = 0; k < 4; ++k) {
     const TJoint& j = kJoints[k];
     const TBeadAsk& b = kBeads[k];
@@ -171,11 +158,9 @@ bool SameAnswers(TCatalogue& catalogue, TSqlLookups& sql) {
 }
 
 void BM_SqlLookups(benchmark::State& state) {
-  TDatabases databases;
-  TCatalogue catalogue;
-  Demo().Open(databases, catalogue);
-  TSqlLookups sql(databases.Sql());
-  if (!SameAnswers(catalogue, sql)) {
+  const TOpenedCatalogue catalogue(Demo().Dirs());
+  TSqlLookups sql(DM_DB().Sql());
+  if (!SameAnswers(sql)) {
     state.SkipWithError("the SQL lookups answer differently from the in-memory lookups");
     return;
   }
@@ -198,10 +183,8 @@ BENCHMARK(BM_SqlLookups)->Unit(benchmark::kMillisecond)->Iterations(1);
 void BM_OpenDemoCatalogue(benchmark::State& state) {
   Demo();
   for (auto _ : state) {
-    TDatabases databases;
-    TCatalogue catalogue;
-    Demo().Open(databases, catalogue);
-    benchmark::DoNotOptimize(catalogue.Catalog.Get().RecordCount());
+    const TOpenedCatalogue catalogue(Demo().Dirs());
+    benchmark::DoNotOptimize(Catalogue().Catalog.Get().RecordCount());
   }
 }
 BENCHMARK(BM_OpenDemoCatalogue)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "shell/session_context.h"
+
 namespace kv::bench {
 
 class TRatioReporter : public benchmark::ConsoleReporter {
@@ -36,6 +38,7 @@ private:
 
 // main() of a benchmark program that prints the ratios of the given pairs.
 inline int RunWithRatios(int argc, char** argv, std::vector<std::pair<std::string, std::string>> pairs) {
+  TOwnSessionContext context;
   benchmark::Initialize(&argc, argv);
   TRatioReporter reporter(std::move(pairs));
   benchmark::RunSpecifiedBenchmarks(&reporter);

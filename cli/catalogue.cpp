@@ -73,25 +73,6 @@ void InstallCatalogue(CLI::App& app) {
 
 const TCommandRegistration registration("catalogue", InstallCatalogue);
 
-// The catalogue databases of a folder opened and installed for the lookups.
-class TOpenCatalogue {
-public:
-  explicit TOpenCatalogue(const std::string& root) {
-    const TDatabaseDirs dirs = CatalogueDirs(root);
-    for (TDatabaseAlias alias : kCatalogueAliases) {
-      databases_.SetDirectory(alias, dirs[alias]);
-      databases_.Open(alias);
-    }
-    catalogue_.OpenTables(databases_);
-  }
-  TCatalogue& Catalogue() { return catalogue_; }
-
-private:
-  TDatabases databases_;
-  TCatalogue catalogue_;
-  TCatalogueScope scope_{catalogue_};
-};
-
 void ShowLookups(std::ostream& out) {
   out << Format("  Ширина рамы TL-101: %.1f мм, импоста TL-301 (от оси): %.1f мм\n", GetSize10(GetProfWidth("TL-101")),
                 GetSize10(GetProfWidth("TL-301")));
@@ -118,9 +99,9 @@ const TDemoStep demo_step("20-catalogue", [](const std::string& dir, std::ostrea
   const std::filesystem::path root = std::filesystem::path(dir) / "catalogue";
   std::filesystem::remove_all(root);
   CreateCatalogueDatabases(CatalogueDirs(root.string()), DataDir(), DemoCatalogueDir(DataDir()));
-  TOpenCatalogue open(root.string());
-  out << "== Каталог: " << root.string() << " (" << open.Catalogue().Catalog.Get().RecordCount() << " материалов, "
-      << open.Catalogue().ProfList.Get().RecordCount() << " профилей)\n";
+  TOpenedCatalogue open(CatalogueDirs(root.string()));
+  out << "== Каталог: " << root.string() << " (" << Catalogue().Catalog.Get().RecordCount() << " материалов, "
+      << Catalogue().ProfList.Get().RecordCount() << " профилей)\n";
   ShowLookups(out);
 });
 

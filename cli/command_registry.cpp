@@ -3,6 +3,8 @@
 #include <iostream>
 #include <map>
 
+#include "shell/session_context.h"
+
 namespace kv::cli {
 
 namespace {
@@ -24,6 +26,7 @@ int RunCli(int argc, char** argv) {
 }
 
 int RunCli(const std::vector<std::string>& args) {
+  TOwnSessionContext context;
   CLI::App app{"korvent-cli: расчёт и проверка конструкций окон и дверей из командной строки", "korvent-cli"};
   app.require_subcommand(1);
   for (auto& [name, install] : Installers()) install(app);

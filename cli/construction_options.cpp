@@ -98,19 +98,11 @@ TBuildCatalogue::TBuildCatalogue(const TBuildOptions& Options) {
     root = FTemporary;
     CreateCatalogueDatabases(TDatabaseDirs::Below(root), DataDir(), DemoCatalogueDir(DataDir()));
   }
-  const TDatabaseDirs dirs = TDatabaseDirs::Below(root);
-  for (TDatabaseAlias alias : kCatalogueAliases) {
-    FDatabases.SetDirectory(alias, dirs[alias]);
-    FDatabases.Open(alias);
-  }
-  FCatalogue.OpenTables(FDatabases);
-  FScope = std::make_unique<TCatalogueScope>(FCatalogue);
+  FOpened = std::make_unique<TOpenedCatalogue>(TDatabaseDirs::Below(root));
 }
 
 TBuildCatalogue::~TBuildCatalogue() {
-  FScope.reset();
-  FCatalogue.CloseTables();
-  FDatabases.CloseDatabases();
+  FOpened.reset();
   if (!FTemporary.empty()) {
     std::error_code ignored;
     std::filesystem::remove_all(FTemporary, ignored);

@@ -59,9 +59,7 @@ public:
 
 private:
   std::filesystem::path FTemporary;
-  TDatabases FDatabases;
-  TCatalogue FCatalogue;
-  std::unique_ptr<TCatalogueScope> FScope;
+  std::unique_ptr<TOpenedCatalogue> FOpened;
 };
 
 // One frame built and fully calculated from the options with the open catalogue (numbered "1").

@@ -10,6 +10,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_files.h"
 #include "command_registry.h"
+#include "session/session.h"
 #include "shell/code_page.h"
 #include "shell/command_line.h"
 #include "shell/configuration.h"
@@ -17,7 +18,7 @@
 #include "shell/gx_setup.h"
 #include "shell/installation.h"
 #include "shell/login.h"
-#include "shell/startup.h"
+#include "shell/session_context.h"
 #include "shell/user_messages.h"
 
 namespace kv::cli {
@@ -55,22 +56,24 @@ void RunSetup(const TSetupOptions& options, std::ostream& out) {
   out << "Готово. Настройки: korvent-cli config show --config " << options.ConfigName << "\n";
 }
 
-// The configuration as the program resolves it (the /DBCONFIG: switch when a name is given),
+// The configuration a command works on: the one named by --config, as /DBCONFIG: names it for the
+// desktop program; otherwise the default one.
+void ChooseConfiguration(const std::string& name) {
+  if (!name.empty()) CommandLine().DBConfig = AnsiUpperCase(name);
+}
+
+// The configuration as the program resolves it (the one given by name or the default one),
 // with its private directory removed again when done.
 class TResolvedConfiguration {
 public:
-  explicit TResolvedConfiguration(const std::string& name)
-      : args_(name.empty() ? std::vector<std::string>{} : std::vector<std::string>{kSwitchDBConfig + name}) {
+  explicit TResolvedConfiguration(const std::string& name) {
+    ChooseConfiguration(name);
     bool ask_flag = true;
     if (!LoadDBConfigDir(ask_flag)) throw CLI::RuntimeError(1);
   }
   ~TResolvedConfiguration() { DeleteTempDir(); }
   TResolvedConfiguration(const TResolvedConfiguration&) = delete;
   TResolvedConfiguration& operator=(const TResolvedConfiguration&) = delete;
-
-private:
-  TConfigurationScope scope_;
-  TCommandLineScope args_;
 };
 
 using TConfigurationLines = std::vector<std::pair<std::string, std::string>>;
@@ -141,42 +144,38 @@ private:
   std::string user_, password_;
 };
 
-const char* ActionName(int message) {
-  switch (message) {
-    case kMsgAutoLoadOrder: return "открыть заказ из командной строки";
-    case kMsgOpenOrderList: return "открыть реестр заказов";
-    case kMsgOpenCurrency: return "предложить обновить курсы валют";
+const char* ActionName(TDeferredAction action) {
+  switch (action) {
+    case TDeferredAction::AutoLoadOrder: return "открыть заказ из командной строки";
+    case TDeferredAction::OpenOrderList: return "открыть реестр заказов";
+    case TDeferredAction::OpenCurrency: return "предложить обновить курсы валют";
   }
   return "?";
 }
 
 // The program's whole start-up and shut-down on the configuration, without windows: what opens,
-// and which deferred actions the main window would run.
+// and which deferred actions the main window would run. It runs in a session context of its own,
+// so the batch login never outlives it.
 void RunCheck(const TCheckOptions& options, std::ostream& out) {
-  TCommandLineScope args(options.ConfigName.empty() ? std::vector<std::string>{}
-                                                    : std::vector<std::string>{kSwitchDBConfig + options.ConfigName});
-  TConfigurationScope configuration;
   TBatchLogin login(options.User, options.Password);
-  SetLoginDialog(&login);
-  TStartupHooks hooks;
-  hooks.Login = !options.User.empty();
-  hooks.OpenCatalogueTables = [] { Catalogue().OpenTables(DM_DB()); };
-  hooks.CloseCatalogueTables = [] { Catalogue().CloseTables(); };
-  hooks.SetupLoaded = [](TGXSetup& setup) {
-    Catalogue().Settings.UseDust = setup.UseDust;
-    Catalogue().Settings.WorkCurrency = setup.DefaultCurrency;
-  };
+  IUserMessages& messages = UserMessages();
+  TOwnSessionContext context;
+  context->SetMessages(&messages);
+  context->SetLoginDialog(&login);
+  ChooseConfiguration(options.ConfigName);
+  TStartupOptions startup;
+  startup.Login = !options.User.empty();
   TSession session;
-  const TStartupResult result = session.Startup(hooks);
-  SetLoginDialog(nullptr);
+  const TStartupResult result = session.Startup(startup);
   if (!result.Started) throw CLI::RuntimeError(1);
   out << "Конфигурация " << Configuration().GXConfigName << ", станция " << Configuration().GXStationName << "\n";
-  if (hooks.Login) out << "Пользователь: " << CurrentUser().Name << "\n";
+  if (startup.Login) out << "Пользователь: " << CurrentUser().Name << "\n";
   for (TDatabaseAlias alias : kDatabaseOpenOrder)
     out << "  " << AliasName(alias) << (DM_DB().IsOpen(alias) ? " открыта" : " закрыта") << "\n";
   out << "Таблицы каталога " << (Catalogue().IsOpen() ? "открыты" : "не открыты") << "\n";
   out << "Отложенные действия:\n";
-  for (int message : result.PostedMessages) out << "  " << message << ": " << ActionName(message) << "\n";
+  for (TDeferredAction action : result.DeferredActions)
+    out << "  " << static_cast<int>(action) + 1 << ": " << ActionName(action) << "\n";
   session.Shutdown();
   out << "Работа завершена: таблицы и базы закрыты, параметры сохранены\n";
 }

@@ -22,6 +22,7 @@ const char* KindName(TVarType type) {
     case varDate: return "дата";
     case varBoolean: return "логическое";
     case varByte: return "байт";
+    case varInt64: return "целое 64";
     case varString: return "строка";
   }
   return "?";

@@ -7,8 +7,11 @@
 
 #include "calc/express.h"
 #include "shell/errors.h"
+#include "shell/session_context.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static kv::TSessionContext context;
+  const kv::TContextScope current(context);
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   kv::TExpress express;
   express.SetParameters({1, -2, 0, 3.5L, 1e300L, -0.5L});

@@ -6,11 +6,14 @@
 
 #include "order/order.h"
 #include "shell/errors.h"
+#include "shell/session_context.h"
 #include "shell/user_messages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static kv::TScriptedMessages messages;
-  static kv::TUserMessagesScope scope(messages);
+  static kv::TSessionContext context;
+  const kv::TContextScope current(context);
+  context.SetMessages(&messages);
   kv::TSpecStream stream(std::vector<uint8_t>(data, data + size));
   kv::TOrder order;
   bool converted = false;

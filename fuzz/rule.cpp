@@ -5,8 +5,11 @@
 
 #include "calc/fr_parser.h"
 #include "shell/errors.h"
+#include "shell/session_context.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static kv::TSessionContext context;
+  const kv::TContextScope current(context);
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   kv::TfrParser parser;
   parser.OnGetValue = [](const std::string& name, kv::TVariant& value) {

@@ -1,18 +1,11 @@
 #include "catalogue/catalogue.h"
 
+#include "catalogue/catalogue_files.h"
 #include "catalogue/currency_lookups.h"
 #include "shell/format_settings.h"
+#include "shell/session_context.h"
 
 namespace kv {
-
-namespace {
-
-TCatalogue*& CurrentCatalogue() {
-  static TCatalogue* current = nullptr;
-  return current;
-}
-
-}  // namespace
 
 bool TCatalogueModule::OpenTables(TSqlConnection& connection) {
   CloseTables();
@@ -111,16 +104,23 @@ void TCatalogue::BindTables() {
 }
 
 TCatalogue& Catalogue() {
-  if (TCatalogue* current = CurrentCatalogue()) return *current;
-  static TCatalogue process_catalogue;
-  return process_catalogue;
+  std::shared_ptr<TCatalogue>& catalogue = CurrentContext().Catalogue;
+  if (!catalogue) catalogue = std::make_shared<TCatalogue>();
+  return *catalogue;
 }
 
-TCatalogueScope::TCatalogueScope(TCatalogue& catalogue) : previous_(CurrentCatalogue()) {
-  CurrentCatalogue() = &catalogue;
+TOpenedCatalogue::TOpenedCatalogue(const TDatabaseDirs& dirs) {
+  for (TDatabaseAlias alias : kCatalogueAliases) {
+    DM_DB().SetDirectory(alias, dirs[alias]);
+    DM_DB().Open(alias);
+  }
+  Catalogue().OpenTables(DM_DB());
 }
 
-TCatalogueScope::~TCatalogueScope() { CurrentCatalogue() = previous_; }
+TOpenedCatalogue::~TOpenedCatalogue() {
+  Catalogue().CloseTables();
+  for (TDatabaseAlias alias : kCatalogueAliases) DM_DB().Close(alias);
+}
 
 void RaiseCatalogueError(const std::string& message) { throw EInterfaceError(message); }
 

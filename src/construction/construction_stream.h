@@ -23,7 +23,8 @@ inline constexpr const char* kConstructionStreamVersion = "23.04.2012";
 inline constexpr const char* kWideRefsDate = "16.02.2011";
 
 // When on, every identifier read from a stream is replaced by a new random one (a copy must not
-// share bar codes with its original). Off unless a copy asks for it.
+// share bar codes with its original). Off unless a copy asks for it; kept in the current session
+// context.
 bool& _GXGenNewBarCode();
 
 // Turns the switch on for its lifetime.

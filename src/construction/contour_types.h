@@ -16,6 +16,9 @@ class TFalshPart;
 // A new frame as the user describes it: sizes in millimetres, the figure, the heights or offsets
 // that shape it (HX, HY) and the radii of its arched side.
 struct TInitialSize {
+  TInitialSize() = default;
+  TInitialSize(int32_t AWidth, int32_t AHeight) : Width(AWidth), Height(AHeight) {}
+
   int32_t Width = 0;
   int32_t Height = 0;
   TFigType Figure = figRect;

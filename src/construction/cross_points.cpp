@@ -18,7 +18,7 @@ struct TEdgeOffsets {
 };
 
 TEdgeOffsets EdgeOffsets(const Tgx25Line* Side) {
-  return {SideOffset({gsiWidth}, Side), SideOffset({gsiImpost}, Side), SideOffset({gsiFalz}, Side)};
+  return {SideOffset(gsiWidth, Side), SideOffset(gsiImpost, Side), SideOffset(gsiFalz, Side)};
 }
 
 // The cross points of a corner at which the two sides are cut on a mitre (or meet in an unknown way).
@@ -39,8 +39,8 @@ TSideGeometry SideTowards(const Tgx25Line& Line, const TPoint& Toward) {
 // Where a bar ends on a line: XW at the line's profile width, XI at its impost delta. A frame side's
 // impost delta is measured from its outer edge; a bar's from its edge into the bar.
 void EndOffsets(const Tgx25Line& Line, long double& Width, long double& Delta) {
-  Width = SideOffset({gsiWidth}, &Line);
-  const long double impost_delta = SideOffset({gsiImpost}, &Line);
+  Width = SideOffset(gsiWidth, &Line);
+  const long double impost_delta = SideOffset(gsiImpost, &Line);
   if (dynamic_cast<const TCustomImpost*>(&Line) != nullptr)
     Delta = Width - impost_delta;
   else

@@ -50,5 +50,9 @@ struct TSideOffsetRequest {
   int Selector = 0;
 };
 long double SideOffset(const TSideOffsetRequest& Request, const Tgx25Line* Line);
+// The offset of one kind alone.
+inline long double SideOffset(TGetSizeInfo Kind, const Tgx25Line* Line) {
+  return SideOffset(TSideOffsetRequest{Kind, 0, "", 0}, Line);
+}
 
 }  // namespace kv

@@ -120,7 +120,7 @@ void Tgx25SprossFrame::BuildInitial() { UpdateContourSize(); }
 void Tgx25SprossFrame::UpdateContourSize() {
   // Glazing bars lie inside the glass unit, within its spacer frame.
   const Tgx30CustomPart& part = GlassPart(*this);
-  BuildBarFrame(*this, part.CalcFillSize(gsiGlass, SideOffset({gsiSpross}, nullptr), "", part.GlassContour));
+  BuildBarFrame(*this, part.CalcFillSize(gsiGlass, SideOffset(gsiSpross, nullptr), "", part.GlassContour));
 }
 
 // --- glazing a part --------------------------------------------------------------------------

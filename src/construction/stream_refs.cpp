@@ -3,6 +3,7 @@
 #include "construction/construction_stream.h"
 #include "construction/frames.h"
 #include "construction/owned_lists.h"
+#include "shell/session_context.h"
 
 namespace kv {
 
@@ -34,10 +35,7 @@ std::optional<TStreamRef> OwnerLineRef(const TAbstractFrame& Element, const Tgx2
 
 }  // namespace
 
-bool& _GXGenNewBarCode() {
-  static bool enabled = false;
-  return enabled;
-}
+bool& _GXGenNewBarCode() { return CurrentContext().GenNewBarCode; }
 
 std::optional<int32_t> EncodeStreamRef(const TStreamRef& Ref, bool Wide) {
   const TRefBase base = Wide ? kWideBase : kNarrowBase;

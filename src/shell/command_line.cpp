@@ -21,34 +21,52 @@ std::string CutUtf8(std::string text, size_t limit) {
   return text;
 }
 
+int FindWholeParam(const std::vector<std::string>& params, const std::string& name) {
+  const std::string wanted = AnsiUpperCase(name);
+  for (size_t i = 0; i < params.size(); ++i) {
+    if (AnsiUpperCase(params[i]) == wanted) return static_cast<int>(i) + 1;
+  }
+  return -1;
+}
+
+// The rest of the first parameter that contains name, letter case aside, in the case it was
+// typed. Upper-casing keeps the byte length of every letter, so positions carry over.
+std::optional<std::string> FindParamRest(const std::vector<std::string>& params, const std::string& name) {
+  const std::string wanted = AnsiUpperCase(name);
+  for (const auto& param : params) {
+    const auto pos = AnsiUpperCase(param).find(wanted);
+    if (pos != std::string::npos) return CutUtf8(param.substr(pos + wanted.size()), kMaxParamValue);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> UpperCased(std::optional<std::string> value) {
+  if (value) *value = AnsiUpperCase(*value);
+  return value;
+}
+
 }  // namespace
 
-std::vector<std::string>& CommandLineParams() {
-  static std::vector<std::string> params;
-  return params;
+TCommandLine ParseCommandLine(std::vector<std::string> params) {
+  TCommandLine line;
+  line.ConfigMenu = FindWholeParam(params, kSwitchConfigMenu) > 0;
+  line.DBConfig = UpperCased(FindParamRest(params, kSwitchDBConfig));
+  line.OrderFile = FindParamRest(params, kSwitchOrder);
+  line.User = UpperCased(FindParamRest(params, kSwitchUser));
+  line.IgnoreUser = FindWholeParam(params, kSwitchIgnoreUser) > 0;
+  line.Params = std::move(params);
+  return line;
 }
 
-void SetCommandLine(int argc, const char* const* argv) {
-  CommandLineParams().assign(argv + (argc > 0 ? 1 : 0), argv + argc);
+TCommandLine ParseCommandLine(int argc, const char* const* argv) {
+  return ParseCommandLine(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
 }
 
-TCommandLineScope::TCommandLineScope(std::vector<std::string> params) : saved_(std::move(CommandLineParams())) {
-  CommandLineParams() = std::move(params);
-}
-
-TCommandLineScope::~TCommandLineScope() { CommandLineParams() = std::move(saved_); }
+void SetCommandLine(std::vector<std::string> params) { CommandLine() = ParseCommandLine(std::move(params)); }
 
 bool ExeParamExists(const std::string& name, int& index) {
-  const std::string wanted = AnsiUpperCase(name);
-  const auto& params = CommandLineParams();
-  for (size_t i = 0; i < params.size(); ++i) {
-    if (AnsiUpperCase(params[i]) == wanted) {
-      index = static_cast<int>(i) + 1;
-      return true;
-    }
-  }
-  index = -1;
-  return false;
+  index = FindWholeParam(CommandLine().Params, name);
+  return index > 0;
 }
 
 bool ExeParamExists(const std::string& name) {
@@ -56,30 +74,16 @@ bool ExeParamExists(const std::string& name) {
   return ExeParamExists(name, index);
 }
 
-namespace {
-
-// The rest of the first parameter that contains name, letter case aside, in the case it was
-// typed. Upper-casing keeps the byte length of every letter, so positions carry over.
-bool FindParamRest(const std::string& name, std::string& value) {
-  const std::string wanted = AnsiUpperCase(name);
-  for (const auto& param : CommandLineParams()) {
-    const auto pos = AnsiUpperCase(param).find(wanted);
-    if (pos == std::string::npos) continue;
-    value = CutUtf8(param.substr(pos + wanted.size()), kMaxParamValue);
-    return true;
-  }
-  value.clear();
-  return false;
+bool FindParamText(const std::string& name, std::string& value) {
+  const std::optional<std::string> rest = FindParamRest(CommandLine().Params, name);
+  value = rest.value_or("");
+  return rest.has_value();
 }
 
-}  // namespace
-
 bool FindParamStr(const std::string& name, std::string& value) {
-  const bool found = FindParamRest(name, value);
+  const bool found = FindParamText(name, value);
   value = AnsiUpperCase(value);
   return found;
 }
-
-bool FindParamText(const std::string& name, std::string& value) { return FindParamRest(name, value); }
 
 }  // namespace kv

@@ -40,7 +40,7 @@ bool OpenDBConfigKey(TRegistry& registry) {
 
 // Step 2 of LoadDBConfigDir: the name from the list, the switch or the default.
 bool ChooseConfigurationName(std::string& name) {
-  if (ExeParamExists(kSwitchConfigMenu)) {
+  if (CommandLine().ConfigMenu) {
     TRegistry registry;
     std::vector<std::string> names;
     if (registry.OpenKey(kDBConfigKey, false)) names = registry.GetKeyNames();
@@ -48,7 +48,10 @@ bool ChooseConfigurationName(std::string& name) {
     GetDefaultDBConfig(default_name);
     return ConfigListDialog().Execute(names, default_name, name);
   }
-  if (FindParamStr(kSwitchDBConfig, name)) return true;
+  if (CommandLine().DBConfig) {
+    name = *CommandLine().DBConfig;
+    return true;
+  }
   GetDefaultDBConfig(name);
   return true;
 }
@@ -120,17 +123,6 @@ const std::vector<TConfigurationValue>& ConfigurationValues() {
   return values;
 }
 
-TConfiguration& Configuration() {
-  static TConfiguration configuration;
-  return configuration;
-}
-
-TConfigurationScope::TConfigurationScope(TConfiguration configuration) : saved_(std::move(Configuration())) {
-  Configuration() = std::move(configuration);
-}
-
-TConfigurationScope::~TConfigurationScope() { Configuration() = std::move(saved_); }
-
 bool TConsoleConfigListDialog::Execute(const std::vector<std::string>& names, const std::string& default_name,
                                        std::string& chosen) {
   out_ << "Конфигурации:\n";
@@ -151,23 +143,6 @@ bool TConsoleConfigListDialog::Execute(const std::vector<std::string>& names, co
   }
   return false;
 }
-
-namespace {
-
-IConfigListDialog*& CurrentConfigListDialog() {
-  static IConfigListDialog* current = nullptr;
-  return current;
-}
-
-}  // namespace
-
-IConfigListDialog& ConfigListDialog() {
-  static TConsoleConfigListDialog console(std::cin, std::cerr);
-  IConfigListDialog* current = CurrentConfigListDialog();
-  return current ? *current : console;
-}
-
-void SetConfigListDialog(IConfigListDialog* dialog) { CurrentConfigListDialog() = dialog; }
 
 std::string RemoveDirLastChar(const std::string& path) {
   std::string normal = NormalizePath(path);

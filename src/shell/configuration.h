@@ -60,19 +60,8 @@ struct TConfigurationValue {
 };
 const std::vector<TConfigurationValue>& ConfigurationValues();
 
-// The configuration of this run; a test replaces it with TConfigurationScope.
+// The configuration of the current session context.
 TConfiguration& Configuration();
-
-class TConfigurationScope {
-public:
-  explicit TConfigurationScope(TConfiguration configuration = {});
-  ~TConfigurationScope();
-  TConfigurationScope(const TConfigurationScope&) = delete;
-  TConfigurationScope& operator=(const TConfigurationScope&) = delete;
-
-private:
-  TConfiguration saved_;
-};
 
 // The list of configurations shown by the /CONFIGMENU switch: the sub-keys of the DBConfig key
 // with the default one marked; returns false when the user cancels.
@@ -95,7 +84,7 @@ private:
 };
 
 IConfigListDialog& ConfigListDialog();
-// Installs the dialog for the rest of the run (the desktop program installs its window);
+// Installs the dialog in the current session context (the desktop program installs its window);
 // nullptr restores the console dialog.
 void SetConfigListDialog(IConfigListDialog* dialog);
 

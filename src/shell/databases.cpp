@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "shell/code_page.h"
+#include "shell/configuration.h"
 #include "shell/format_settings.h"
 #include "shell/paths.h"
 
@@ -17,11 +18,6 @@ constexpr std::array<std::string_view, kDatabaseAliasCount> kFolderNames = {
     "Catalog", "Profile", "Furniture", "Accessory", "Registry", "Private", "SysDB", "Report"};
 
 int Position(TDatabaseAlias alias) { return static_cast<int>(alias); }
-
-TDatabases*& CurrentDatabases() {
-  static TDatabases* current = nullptr;
-  return current;
-}
 
 }  // namespace
 
@@ -101,17 +97,18 @@ void TDatabases::CloseDatabases() {
   for (TDatabaseAlias alias : kDatabaseOpenOrder) Close(alias);
 }
 
-TDatabases& DM_DB() {
-  if (TDatabases* current = CurrentDatabases()) return *current;
-  static TDatabases process_databases;
-  return process_databases;
+TDatabaseDirs DatabaseDirsOf(const TConfiguration& config) {
+  TDatabaseDirs dirs;
+  dirs[TDatabaseAlias::GXDB_Catalog] = config.GXCatalogDir;
+  dirs[TDatabaseAlias::GXDB_Profile] = config.GXProfileDir;
+  dirs[TDatabaseAlias::GXDB_Furniture] = config.GXFurnitureDir;
+  dirs[TDatabaseAlias::GXDB_Accessory] = config.GXAccessoryDir;
+  dirs[TDatabaseAlias::GXDB_Registry] = config.GXRegistryDir;
+  dirs[TDatabaseAlias::GXDB_Private] = config.GXPrivateDir;
+  dirs[TDatabaseAlias::GXDB_SysDB] = config.GXSysDBDir;
+  dirs[TDatabaseAlias::GXDB_Report] = config.GXReportDir;
+  return dirs;
 }
-
-TDatabasesScope::TDatabasesScope(TDatabases& databases) : previous_(CurrentDatabases()) {
-  CurrentDatabases() = &databases;
-}
-
-TDatabasesScope::~TDatabasesScope() { CurrentDatabases() = previous_; }
 
 std::filesystem::path DataDir() {
   const auto has_schema = [](const std::filesystem::path& dir) {

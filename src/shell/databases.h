@@ -13,6 +13,8 @@
 
 namespace kv {
 
+struct TConfiguration;
+
 enum class TDatabaseAlias {
   GXDB_Catalog,
   GXDB_Profile,
@@ -113,18 +115,11 @@ private:
   TSqlConnection sql_;
 };
 
-// The process-wide database module (DM_DB); a test installs its own with TDatabasesScope.
-TDatabases& DM_DB();
-class TDatabasesScope {
-public:
-  explicit TDatabasesScope(TDatabases& databases);
-  ~TDatabasesScope();
-  TDatabasesScope(const TDatabasesScope&) = delete;
-  TDatabasesScope& operator=(const TDatabasesScope&) = delete;
+// The directories of the eight aliases in the configuration.
+TDatabaseDirs DatabaseDirsOf(const TConfiguration& config);
 
-private:
-  TDatabases* previous_;
-};
+// The database module (DM_DB) of the current session context.
+TDatabases& DM_DB();
 
 // The folder of the program's data (schemas, demo catalogue): $KORVENT_DATA_DIR when set, else
 // the first "data" folder with a "schema" sub-folder found from the program's directory upwards.

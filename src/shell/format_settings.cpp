@@ -11,11 +11,6 @@
 
 namespace kv {
 
-TFormatSettings& FormatSettings() {
-  static TFormatSettings settings;
-  return settings;
-}
-
 namespace {
 
 struct TConversion {

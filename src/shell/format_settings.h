@@ -19,19 +19,8 @@ struct TFormatSettings {
   int CurrencyDecimals = 2;
 };
 
-// The settings in force; a test may change them and restore them with TFormatSettingsScope.
+// The settings of the current session context.
 TFormatSettings& FormatSettings();
-
-class TFormatSettingsScope {
-public:
-  TFormatSettingsScope() : saved_(FormatSettings()) {}
-  ~TFormatSettingsScope() { FormatSettings() = saved_; }
-  TFormatSettingsScope(const TFormatSettingsScope&) = delete;
-  TFormatSettingsScope& operator=(const TFormatSettingsScope&) = delete;
-
-private:
-  TFormatSettings saved_;
-};
 
 using TFormatArg = std::variant<long long, unsigned long long, long double, std::string>;
 

@@ -413,23 +413,6 @@ void CreateMissingDirectory(const std::filesystem::path& dir) {
 
 }  // namespace
 
-float& GXOldWeldAllowance() {
-  static float allowance = 0;
-  return allowance;
-}
-
-namespace {
-
-TGXSetup*& CurrentSetup() {
-  static TGXSetup* current = nullptr;
-  return current;
-}
-
-}  // namespace
-
-TGXSetup* GXSetup() { return CurrentSetup(); }
-void SetGXSetup(TGXSetup* setup) { CurrentSetup() = setup; }
-
 TGXSetup::TGXSetup() {
   for (int i = 1; i <= kPriceGroupCount; ++i) PriceGroupNames.push_back(Format("Скидка #%d", i));
 }

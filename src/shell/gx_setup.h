@@ -219,13 +219,12 @@ private:
   void CreateOrderDirectories() const;
 };
 
-// The program-wide weld allowance of the old profile documentation (INI ProfDoc,
-// WeldLimit.Allowance).
+// The weld allowance of the old profile documentation (INI ProfDoc, WeldLimit.Allowance) of the
+// current session context.
 float& GXOldWeldAllowance();
 
-// The options object of the run: created by the start-up, freed by the shut-down; nullptr
-// outside a run.
+// The options object of the current session context: created by the start-up, freed by the
+// shut-down; nullptr outside a run.
 TGXSetup* GXSetup();
-void SetGXSetup(TGXSetup* setup);
 
 }  // namespace kv

@@ -7,7 +7,7 @@
 #include "shell/ini_file.h"
 #include "shell/login.h"
 #include "shell/registry_store.h"
-#include "shell/startup.h"
+#include "shell/session_context.h"
 
 namespace kv {
 
@@ -127,7 +127,9 @@ void WriteIniFile(const TConfiguration& config) {
 // The order storage tree, made as the program makes it when it loads the options of the
 // configuration just written.
 void CreateOrderTree(const std::string& name) {
-  TConfigurationScope scope;
+  IUserMessages& messages = UserMessages();
+  TOwnSessionContext own;
+  own->SetMessages(&messages);
   if (!ReadConfiguration(name, Configuration())) throw EKvError(Format("Конфигурация %s не записана", name));
   TGXSetup setup;
   if (!setup.Load()) throw EInOutError(Format("Не найден файл %s", Configuration().GXIniFile));

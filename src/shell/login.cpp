@@ -31,11 +31,6 @@ bool TLoggedUser::HasRight(int module) const {
   return false;
 }
 
-TLoggedUser& CurrentUser() {
-  static TLoggedUser user;
-  return user;
-}
-
 std::string HashPassword(const std::string& password) {
   char salt[CRYPT_GENSALT_OUTPUT_SIZE];
   if (!crypt_gensalt_rn(kHashPrefix, 0, nullptr, 0, salt, sizeof salt))
@@ -123,10 +118,9 @@ TLogin::TLogin(TSystemDatabase& database, std::string station, int module, bool 
       module_(module),
       ignore_user_(ignore_user),
       users_(database.Users()) {
-  std::string wanted;
-  if (FindParamStr(kSwitchUser, wanted)) {
+  if (const std::optional<std::string>& wanted = CommandLine().User) {
     for (const auto& user : users_)
-      if (AnsiUpperCase(user.Name) == wanted) preselected_ = user.ID;
+      if (AnsiUpperCase(user.Name) == *wanted) preselected_ = user.ID;
   } else {
     preselected_ = GetDefaultUser();
   }
@@ -190,23 +184,6 @@ bool TConsoleLoginDialog::Execute(TLogin& login) {
   }
 }
 
-namespace {
-
-ILoginDialog*& CurrentLoginDialog() {
-  static ILoginDialog* current = nullptr;
-  return current;
-}
-
-}  // namespace
-
-ILoginDialog& LoginDialog() {
-  static TConsoleLoginDialog console(std::cin, std::cerr);
-  ILoginDialog* current = CurrentLoginDialog();
-  return current ? *current : console;
-}
-
-void SetLoginDialog(ILoginDialog* dialog) { CurrentLoginDialog() = dialog; }
-
 bool LoadUserAccessRights(int mode, bool& ask_flag) {
   const TConfiguration& config = Configuration();
   if (config.GXSysDBDir.empty()) {
@@ -220,7 +197,7 @@ bool LoadUserAccessRights(int mode, bool& ask_flag) {
     ShowError(std::string("Проверьте путь доступа к системным базам данных KVSysDB!\r\n") + e.what());
     return false;
   }
-  TLogin login(*database, config.GXStationName, mode, ExeParamExists(kSwitchIgnoreUser));
+  TLogin login(*database, config.GXStationName, mode, CommandLine().IgnoreUser);
   const bool accepted = LoginDialog().Execute(login);
   if (!accepted) ask_flag = false;
   return accepted;

@@ -26,7 +26,7 @@ struct TLoggedUser {
   std::vector<int> Rights;
   bool HasRight(int module) const;
 };
-// The logged-in user; a test replaces it through the reference.
+// The logged-in user of the current session context.
 TLoggedUser& CurrentUser();
 
 // The salted hash stored for a password: the password is compared in upper case, so it is

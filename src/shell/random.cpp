@@ -9,11 +9,6 @@ int32_t TRandomGenerator::Random(int32_t range) {
 
 double TRandomGenerator::RandomFloat() { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
 
-TRandomGenerator& RandomGenerator() {
-  static TRandomGenerator generator;
-  return generator;
-}
-
 int32_t GetRandomID() {
   const int32_t high = RandomGenerator().Random(213000);
   return high * 10000 + RandomGenerator().Random(9999);

@@ -44,12 +44,6 @@ std::string ConsoleText(const std::string& text) {
   return out;
 }
 
-IUserMessages*& CurrentService() {
-  static TConsoleMessages console;
-  static IUserMessages* current = &console;
-  return current;
-}
-
 int ShowWithBeep(TMessageKind kind, const std::string& caption, const std::string& text,
                  std::vector<std::string> buttons = {}) {
   IUserMessages& service = UserMessages();
@@ -67,10 +61,6 @@ int TConsoleMessages::Show(const TUserMessage& message) {
   std::cerr << std::endl;
   return answer;
 }
-
-IUserMessages& UserMessages() { return *CurrentService(); }
-
-void SetUserMessages(IUserMessages* service) { CurrentService() = service; }
 
 TUserMessagesScope::TUserMessagesScope(IUserMessages& service) : previous_(&UserMessages()) {
   SetUserMessages(&service);

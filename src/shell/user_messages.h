@@ -59,7 +59,8 @@ public:
 };
 
 IUserMessages& UserMessages();
-// Installs a service for the rest of the run (the desktop program installs its dialogs).
+// Installs a service in the current session context (the desktop program installs its dialogs);
+// nullptr restores the console service.
 void SetUserMessages(IUserMessages* service);
 
 // Installs a service for the lifetime of the scope, restoring the previous one afterwards.

@@ -38,7 +38,6 @@ TEST(ExpressSyntax, NumbersUseTheDecimalSeparatorOfTheProcess) {
   EXPECT_DOUBLE_EQ(static_cast<double>(Eval("4,5*x/(y^2-z)", 2, 3, 1)), 4.5 * 2 / 8);
   EXPECT_FALSE(Compiles("4,5x"));
   EXPECT_FALSE(Compiles("4.5*x"));
-  TFormatSettingsScope scope;
   FormatSettings().DecimalSeparator = '.';
   EXPECT_TRUE(Compiles("4.5*x"));
   EXPECT_DOUBLE_EQ(static_cast<double>(Eval("4.5*2")), 9.0);

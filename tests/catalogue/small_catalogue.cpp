@@ -23,8 +23,6 @@ TSmallCatalogue::TSmallCatalogue() : root_(MakeTempFolder("kv-catalogue")) {
 }
 
 TSmallCatalogue::~TSmallCatalogue() {
-  catalogue_scope_.reset();
-  databases_scope_.reset();
   Catalogue.CloseTables();
   Databases.CloseDatabases();
   std::filesystem::remove_all(root_);
@@ -46,8 +44,6 @@ void TSmallCatalogue::Insert(TDatabaseAlias alias, const std::string& table, con
 void TSmallCatalogue::Open() {
   Databases.OpenDatabases(TDatabaseDirs::Below(root_));
   Catalogue.OpenTables(Databases);
-  databases_scope_ = std::make_unique<TDatabasesScope>(Databases);
-  catalogue_scope_ = std::make_unique<TCatalogueScope>(Catalogue);
 }
 
 }  // namespace kv::test

@@ -1,6 +1,7 @@
 #pragma once
 // A small catalogue built by a test: the four catalogue databases created from their schemas in a
-// temporary folder, the rows a test inserts, then opened like at start-up.
+// temporary folder, the rows a test inserts, then opened like at start-up in the current session
+// context.
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -33,15 +34,14 @@ public:
   void Open();
 
   const std::filesystem::path& Root() const { return root_; }
-  TDatabases Databases;
-  TCatalogue Catalogue;
+  // Those of the current session context.
+  TDatabases& Databases = DM_DB();
+  TCatalogue& Catalogue = kv::Catalogue();
   TScriptedMessages Messages;
 
 private:
   std::filesystem::path root_;
   TUserMessagesScope messages_scope_{Messages};
-  std::unique_ptr<TDatabasesScope> databases_scope_;
-  std::unique_ptr<TCatalogueScope> catalogue_scope_;
 };
 
 // The message of the catalogue error the call raises.

@@ -21,18 +21,11 @@ TDemoCatalogue::TDemoCatalogue() : root_(NewTemporaryFolder()) {
   const std::filesystem::path data = std::filesystem::path(KV_SOURCE_DIR) / "data";
   const TDatabaseDirs dirs = TDatabaseDirs::Below(root_);
   CreateCatalogueDatabases(dirs, data, DemoCatalogueDir(data));
-  for (TDatabaseAlias alias : kCatalogueAliases) {
-    databases_.SetDirectory(alias, dirs[alias]);
-    databases_.Open(alias);
-  }
-  catalogue_.OpenTables(databases_);
-  scope_ = std::make_unique<TCatalogueScope>(catalogue_);
+  opened_ = std::make_unique<TOpenedCatalogue>(dirs);
 }
 
 TDemoCatalogue::~TDemoCatalogue() {
-  scope_.reset();
-  catalogue_.CloseTables();
-  databases_.CloseDatabases();
+  opened_.reset();
   std::filesystem::remove_all(root_);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The demo catalogue of data/ built into a temporary folder and opened for the lookups of a test.
+// The demo catalogue of data/ built into a temporary folder and opened for the lookups of a test in
+// the current session context.
 #include <filesystem>
 #include <memory>
 
@@ -21,9 +22,7 @@ public:
 private:
   std::filesystem::path root_;
   TUserMessagesScope messages_scope_{Messages};
-  TDatabases databases_;
-  TCatalogue catalogue_;
-  std::unique_ptr<TCatalogueScope> scope_;
+  std::unique_ptr<TOpenedCatalogue> opened_;
 };
 
 }  // namespace kv::test

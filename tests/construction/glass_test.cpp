@@ -201,9 +201,16 @@ TEST_F(Glazing, SemicircularGlassSquaresItsBoundingBox) {
   EXPECT_EQ(glass.GetRadiusInfo(), "R[1] = 500,0");
 }
 
+// A contour of straight sides through the corners.
+TFillContour StraightContour(std::initializer_list<TPoint> corners) {
+  TFillContour contour;
+  for (const TPoint& corner : corners) contour.push_back(TContourSide{corner, 0, TPointF{}});
+  return contour;
+}
+
 TEST(SimpleFrames, OrderOfTheCorners) {
   Tgx25SimpleFrame frame;
-  frame.SetContour({{{0, 0}}, {{0, 100}}, {{100, 100}}, {{100, 0}}});
+  frame.SetContour(StraightContour({{0, 0}, {0, 100}, {100, 100}, {100, 0}}));
   // Counter-clockwise on the screen: refused.
   EXPECT_THROW(frame.SortPoints(), ECreationError);
   frame.ChangePointDirection();
@@ -212,7 +219,7 @@ TEST(SimpleFrames, OrderOfTheCorners) {
   EXPECT_EQ(frame.Points[1]->GetPoint(), (TPoint{0, 0}));
   EXPECT_EQ(frame.Lines[3]->PX2, frame.Points[0].get());
   Tgx25SimpleFrame same;
-  same.SetContour({{{0, 100}}, {{0, 0}}, {{100, 0}}, {{100, 100}}});
+  same.SetContour(StraightContour({{0, 100}, {0, 0}, {100, 0}, {100, 100}}));
   EXPECT_TRUE(frame.EqualContour(same));
   same.Lines[1]->Radius = 10;
   EXPECT_FALSE(frame.EqualContour(same));

@@ -111,7 +111,9 @@ TEST(MirrorPositionX, TwoFramesSwapPlaces) {
   TFrame* left = construction.NewFrame(1);
   left->BuildInitial({600, 1400});
   TFrame* right = construction.NewFrame(1);
-  right->BuildInitial({900, 1000, figRect, 0, 0, 0, 0, {600, 0}});
+  TInitialSize beside(900, 1000);
+  beside.LeftTop = {600, 0};
+  right->BuildInitial(beside);
   construction.MirrorPositionX();
   EXPECT_EQ(Box(*right), (TRect{0, 0, 9000, 10000}));
   EXPECT_EQ(Box(*left), (TRect{9000, 0, 15000, 14000}));

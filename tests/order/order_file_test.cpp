@@ -95,7 +95,9 @@ TReadOrder Read(const std::vector<uint8_t>& Bytes, bool Auto = false) {
   TReadOrder read;
   TSpecStream stream(Bytes);
   read.Loaded = read.Order->Load(stream, read.Converted, Auto);
-  if (read.Loaded) EXPECT_EQ(stream.Remaining(), 0u);
+  if (read.Loaded) {
+    EXPECT_EQ(stream.Remaining(), 0u);
+  }
   return read;
 }
 

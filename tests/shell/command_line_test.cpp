@@ -6,7 +6,7 @@ namespace kv {
 namespace {
 
 TEST(CommandLineTest, WholeParameterMatchesInAnyLetterCase) {
-  TCommandLineScope scope({"/order:x.gxo", "/configmenu"});
+  SetCommandLine({"/order:x.gxo", "/configmenu"});
   int index = 0;
   EXPECT_TRUE(ExeParamExists(kSwitchConfigMenu, index));
   EXPECT_EQ(index, 2);
@@ -14,7 +14,7 @@ TEST(CommandLineTest, WholeParameterMatchesInAnyLetterCase) {
 }
 
 TEST(CommandLineTest, WholeParameterMustNotBePartOfALongerOne) {
-  TCommandLineScope scope({"/CONFIGMENU2", "/IgnoreUsers"});
+  SetCommandLine({"/CONFIGMENU2", "/IgnoreUsers"});
   int index = 0;
   EXPECT_FALSE(ExeParamExists(kSwitchConfigMenu, index));
   EXPECT_EQ(index, -1);
@@ -22,46 +22,46 @@ TEST(CommandLineTest, WholeParameterMustNotBePartOfALongerOne) {
 }
 
 TEST(CommandLineTest, FirstWholeMatchWins) {
-  TCommandLineScope scope({"a", "/IGNOREUSER", "/ignoreuser"});
+  SetCommandLine({"a", "/IGNOREUSER", "/ignoreuser"});
   int index = 0;
   ASSERT_TRUE(ExeParamExists(kSwitchIgnoreUser, index));
   EXPECT_EQ(index, 2);
 }
 
 TEST(CommandLineTest, ValueAfterSwitchComesBackUpperCased) {
-  TCommandLineScope scope({"/dbconfig:Office"});
+  SetCommandLine({"/dbconfig:Office"});
   std::string value;
   ASSERT_TRUE(FindParamStr(kSwitchDBConfig, value));
   EXPECT_EQ(value, "OFFICE");
 }
 
 TEST(CommandLineTest, CyrillicValuesAreUpperCasedToo) {
-  TCommandLineScope scope({"/User:Иванов"});
+  SetCommandLine({"/User:Иванов"});
   std::string value;
   ASSERT_TRUE(FindParamStr(kSwitchUser, value));
   EXPECT_EQ(value, "ИВАНОВ");
 }
 
 TEST(CommandLineTest, SwitchIsFoundInsideAParameter) {
-  TCommandLineScope scope({"first", "x/ORDER:/tmp/a.gxo"});
+  SetCommandLine({"first", "x/ORDER:/tmp/a.gxo"});
   std::string value;
   ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
   EXPECT_EQ(value, "/TMP/A.GXO");
 }
 
 TEST(CommandLineTest, MissingSwitchGivesFalseAndEmptyValue) {
-  TCommandLineScope scope({"/CONFIGMENU"});
+  SetCommandLine({"/CONFIGMENU"});
   std::string value = "left over";
   EXPECT_FALSE(FindParamStr(kSwitchDBConfig, value));
   EXPECT_EQ(value, "");
 }
 
 TEST(CommandLineTest, ValueIsCutAtThousandCharacters) {
-  TCommandLineScope scope({"/Order:" + std::string(1500, 'a')});
+  SetCommandLine({"/Order:" + std::string(1500, 'a')});
   std::string value;
   ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
   EXPECT_EQ(value, std::string(1000, 'A'));
-  TCommandLineScope cyrillic({"/Order:" + [] {
+  SetCommandLine({"/Order:" + [] {
     std::string s;
     for (int i = 0; i < 1200; ++i) s += "ж";
     return s;
@@ -70,17 +70,21 @@ TEST(CommandLineTest, ValueIsCutAtThousandCharacters) {
   EXPECT_EQ(value.size(), 2000u) << "1000 two-byte characters";
 }
 
-TEST(CommandLineTest, SetCommandLineSkipsTheProgramName) {
-  TCommandLineScope scope({});
-  const char* argv[] = {"korvent", "/DBCONFIG:x", "/IgnoreUser"};
-  SetCommandLine(3, argv);
-  EXPECT_EQ(CommandLineParams(), (std::vector<std::string>{"/DBCONFIG:x", "/IgnoreUser"}));
-}
-
-TEST(CommandLineTest, ScopeRestoresTheParameters) {
-  TCommandLineScope outer({"/A"});
-  { TCommandLineScope inner({"/B"}); }
-  EXPECT_EQ(CommandLineParams(), std::vector<std::string>{"/A"});
+// The entry point parses the program's switches once: the program name is skipped, names match in
+// any letter case, configuration and user names come upper-cased and the order file as typed.
+TEST(CommandLineTest, ParseFindsEverySwitchOfTheProgram) {
+  const char* argv[] = {"korvent", "/dbconfig:office", "/Order:/tmp/Заказ.gxo", "/IGNOREUSER"};
+  const TCommandLine line = ParseCommandLine(4, argv);
+  EXPECT_EQ(line.Params.size(), 3u);
+  EXPECT_FALSE(line.ConfigMenu);
+  EXPECT_EQ(line.DBConfig, "OFFICE");
+  EXPECT_EQ(line.OrderFile, "/tmp/Заказ.gxo");
+  EXPECT_FALSE(line.User.has_value());
+  EXPECT_TRUE(line.IgnoreUser);
+  const TCommandLine menu = ParseCommandLine({"/ConfigMenu", "/User:иванов", "/Order:"});
+  EXPECT_TRUE(menu.ConfigMenu);
+  EXPECT_EQ(menu.User, "ИВАНОВ");
+  EXPECT_EQ(menu.OrderFile, "") << "the switch without a file is still given";
 }
 
 }  // namespace
@@ -90,7 +94,7 @@ namespace kv {
 namespace {
 
 TEST(CommandLineTextTest, ValueKeepsItsLetterCase) {
-  TCommandLineScope scope({"/order:/tmp/Заказ-a.gxo"});
+  SetCommandLine({"/order:/tmp/Заказ-a.gxo"});
   std::string value;
   ASSERT_TRUE(FindParamText(kSwitchOrder, value));
   EXPECT_EQ(value, "/tmp/Заказ-a.gxo");

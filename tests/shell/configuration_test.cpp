@@ -58,13 +58,12 @@ protected:
   testing::TTempRegistry temp_;
   TScriptedMessages messages_;
   TUserMessagesScope messages_scope_;
-  TConfigurationScope config_scope_;
   TScriptedConfigList dialog_;
   struct TDialogScope {
     explicit TDialogScope(IConfigListDialog* d) { SetConfigListDialog(d); }
     ~TDialogScope() { SetConfigListDialog(nullptr); }
   } dialog_scope_;
-  TCommandLineScope command_line_{{}};
+
   TRegistry registry_;
 };
 
@@ -121,7 +120,7 @@ TEST_F(ConfigurationTest, DeleteTempDirRemovesOnlyAnEmptyDirectory) {
 TEST_F(ConfigurationTest, SwitchNamesConfigurationInAnyLetterCase) {
   WriteConfiguration("Main", true);
   WriteConfiguration("Office", false);
-  TCommandLineScope args({"/DBCONFIG:Office"});
+  SetCommandLine({"/DBCONFIG:Office"});
   ASSERT_TRUE(Load());
   EXPECT_EQ(Configuration().GXConfigName, "OFFICE");
   EXPECT_EQ(Configuration().GXCatalogDir, "C:/Korvent/Catalog");
@@ -130,7 +129,7 @@ TEST_F(ConfigurationTest, SwitchNamesConfigurationInAnyLetterCase) {
 TEST_F(ConfigurationTest, ConfigMenuInAnyCaseShowsTheList) {
   WriteConfiguration("Main", true);
   WriteConfiguration("Office", false);
-  TCommandLineScope args({"/configMenu"});
+  SetCommandLine({"/configMenu"});
   dialog_.answer = "Office";
   ASSERT_TRUE(Load());
   EXPECT_EQ(dialog_.shown, (std::vector<std::string>{"Main", "Office"}));
@@ -140,7 +139,7 @@ TEST_F(ConfigurationTest, ConfigMenuInAnyCaseShowsTheList) {
 
 TEST_F(ConfigurationTest, CancelledListEndsWithoutAMessage) {
   WriteConfiguration("Main", true);
-  TCommandLineScope args({"/CONFIGMENU", "/DBCONFIG:Main"});
+  SetCommandLine({"/CONFIGMENU", "/DBCONFIG:Main"});
   bool ask = true;
   EXPECT_FALSE(LoadDBConfigDir(ask));
   EXPECT_FALSE(ask);
@@ -158,7 +157,7 @@ TEST_F(ConfigurationTest, NoDefaultConfigurationGivesItsMessage) {
 
 TEST_F(ConfigurationTest, MissingNamedConfigurationGivesItsMessage) {
   WriteConfiguration("Main", true);
-  TCommandLineScope args({"/DBCONFIG:Branch"});
+  SetCommandLine({"/DBCONFIG:Branch"});
   EXPECT_FALSE(Load());
   EXPECT_EQ(messages_.LastText(),
             "Ошибка открытия конфигурации BRANCH!\r\nУказанная конфигурация не числиться в списке.\r\nОткройте "

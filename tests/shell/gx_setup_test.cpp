@@ -35,7 +35,6 @@ protected:
   testing::TTempRegistry temp_;
   TScriptedMessages messages_;
   TUserMessagesScope messages_scope_;
-  TConfigurationScope config_scope_;
   TRegistry registry_;
 };
 

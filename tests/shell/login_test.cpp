@@ -83,8 +83,7 @@ protected:
   testing::TTempRegistry temp_;
   TScriptedMessages messages_;
   TUserMessagesScope messages_scope_;
-  TConfigurationScope config_scope_;
-  TCommandLineScope command_line_{{}};
+
   TScriptedLogin dialog_;
   int32_t admin_ = 0;
   int32_t clerk_ = 0;
@@ -115,7 +114,7 @@ TEST_F(LoginTest, UserWorkingElsewhereIsRefusedUnlessIgnored) {
   TSystemDatabase(Configuration().GXSysDBDir).EnterStation("STATION-2", admin_);
   EXPECT_FALSE(LoginAs(admin_, "admin"));
   EXPECT_EQ(messages_.LastText(), "Данный пользователь уже в сети. Зайдите под другим именем!");
-  TCommandLineScope args({"/ignoreuser"});
+  SetCommandLine({"/ignoreuser"});
   EXPECT_TRUE(Login());
 }
 
@@ -137,7 +136,7 @@ TEST_F(LoginTest, DefaultUserOrUserSwitchIsPreselected) {
   SetDefaultUser(clerk_);
   EXPECT_FALSE(Login());
   EXPECT_EQ(dialog_.preselected, clerk_);
-  TCommandLineScope args({"/User:администратор"});
+  SetCommandLine({"/User:администратор"});
   EXPECT_FALSE(Login());
   EXPECT_EQ(dialog_.preselected, admin_);
 }

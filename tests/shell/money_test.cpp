@@ -38,7 +38,6 @@ TEST(SumByWord, ScalesAndKopecks) {
   EXPECT_EQ(GetSumByWord(kRouble, Money(5e12)), "Пять триллионов рублей / 0");
   EXPECT_EQ(GetDigitByWord(Money(21)), "Двадцать один / 0");
 
-  TFormatSettingsScope scope;
   FormatSettings().CurrencyDecimals = 0;
   EXPECT_EQ(GetSumByWord(kRouble, Money(1.5)), "Один рубль");
   FormatSettings().CurrencyDecimals = 3;

@@ -67,7 +67,6 @@ TEST(FieldDefs, DeclaredTypesMapToTheColumnCodes) {
 }
 
 TEST(TValue, ConversionsOfTheFieldAccessors) {
-  TFormatSettingsScope scope;
   EXPECT_EQ(TValue().AsInteger(), 0);
   EXPECT_EQ(TValue().AsString(), "");
   EXPECT_EQ(TValue(2.5).AsString(), "2,5");

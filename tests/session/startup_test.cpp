@@ -1,12 +1,14 @@
-#include "shell/startup.h"
+#include "session/session.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "catalogue/catalogue.h"
 #include "shell/command_line.h"
 #include "shell/configuration.h"
+#include "shell/databases.h"
 #include "shell/error_of.h"
 #include "shell/gx_setup.h"
 #include "shell/ini_file.h"
@@ -31,23 +33,13 @@ public:
 
 class StartupTest : public ::testing::Test {
 protected:
-  StartupTest() : messages_scope_(messages_), databases_scope_(databases_) {
+  StartupTest() : messages_scope_(messages_) {
     TInstallationOptions options;
     options.Root = temp_.Dir() / "install";
     options.MakeDefault = true;
     std::ostringstream log;
     CreateInstallation(options, log);
     SetLoginDialog(&login_);
-    hooks_.OpenCatalogueTables = [this] { events_.push_back("open catalogue"); };
-    hooks_.SetupLoaded = [this](TGXSetup& setup) { events_.push_back("setup " + setup.FirmName); };
-    hooks_.CloseCatalogueTables = [this] {
-      events_.push_back(std::string("close catalogue, databases ") +
-                        (databases_.IsOpen(TDatabaseAlias::GXDB_Catalog) ? "open" : "closed"));
-    };
-  }
-  ~StartupTest() override {
-    SetLoginDialog(nullptr);
-    CurrentUser() = TLoggedUser{};
   }
 
   std::filesystem::path Root() const { return temp_.Dir() / "install"; }
@@ -55,45 +47,44 @@ protected:
   testing::TTempRegistry temp_;
   TScriptedMessages messages_;
   TUserMessagesScope messages_scope_;
-  TConfigurationScope config_scope_;
-  TCommandLineScope command_line_{{}};
-  TDatabases databases_;
-  TDatabasesScope databases_scope_;
+  TDatabases& databases_ = DM_DB();
   TAdminLogin login_;
-  TStartupHooks hooks_;
-  std::vector<std::string> events_;
+  TStartupOptions options_;
 };
 
 TEST_F(StartupTest, FreshInstallationStartsWithEveryDeferredAction) {
   TSession session;
-  const TStartupResult result = session.Startup(hooks_);
+  const TStartupResult result = session.Startup(options_);
   ASSERT_TRUE(result.Started) << messages_.LastText();
   EXPECT_EQ(Configuration().GXConfigName, "Main");
   EXPECT_EQ(CurrentUser().Name, "Администратор");
   for (TDatabaseAlias alias : kDatabaseOpenOrder) EXPECT_TRUE(databases_.IsOpen(alias)) << AliasName(alias);
-  EXPECT_EQ(events_, (std::vector<std::string>{"open catalogue", "setup ООО \"Светлые окна\""}));
+  EXPECT_TRUE(Catalogue().IsOpen());
   ASSERT_NE(GXSetup(), nullptr);
   EXPECT_TRUE(GXSetup()->Loaded);
   EXPECT_EQ(GXSetup()->FirmName, "ООО \"Светлые окна\"");
   // No currency update has been recorded: the last one counts as yesterday.
-  EXPECT_EQ(result.PostedMessages, (std::vector<int>{kMsgAutoLoadOrder, kMsgOpenOrderList, kMsgOpenCurrency}));
+  EXPECT_EQ(result.DeferredActions,
+            (std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder, TDeferredAction::OpenOrderList,
+                                          TDeferredAction::OpenCurrency}));
   EXPECT_FALSE(result.OrderSwitch);
   EXPECT_TRUE(messages_.Shown().empty());
 }
 
 TEST_F(StartupTest, OrderSwitchSuppressesRegisterAndCurrency) {
-  TCommandLineScope args({"/Order:" + (Root() / "a.gxo").string()});
-  const TStartupResult result = TSession().Startup(hooks_);
+  SetCommandLine({"/Order:" + (Root() / "a.gxo").string()});
+  const TStartupResult result = TSession().Startup(options_);
   ASSERT_TRUE(result.Started);
   EXPECT_TRUE(result.OrderSwitch);
-  EXPECT_EQ(result.PostedMessages, std::vector<int>{kMsgAutoLoadOrder});
+  EXPECT_EQ(result.DeferredActions, std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder});
 }
 
 TEST_F(StartupTest, CurrencyUpdatedTodayIsNotOfferedAgain) {
   SaveLastCurrencyUpdate((Root() / "Orders").string(), Now());
-  const TStartupResult result = TSession().Startup(hooks_);
+  const TStartupResult result = TSession().Startup(options_);
   ASSERT_TRUE(result.Started);
-  EXPECT_EQ(result.PostedMessages, (std::vector<int>{kMsgAutoLoadOrder, kMsgOpenOrderList}));
+  EXPECT_EQ(result.DeferredActions,
+            (std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder, TDeferredAction::OpenOrderList}));
 }
 
 TEST_F(StartupTest, UserOptionsSwitchTheActionsOff) {
@@ -105,8 +96,8 @@ TEST_F(StartupTest, UserOptionsSwitchTheActionsOff) {
   registry.WriteInteger("DBUpdate", 30);
   registry.WriteInteger("SysDBUpdate", 5);
   TSession session;
-  const TStartupResult result = session.Startup(hooks_);
-  EXPECT_EQ(result.PostedMessages, std::vector<int>{kMsgAutoLoadOrder});
+  const TStartupResult result = session.Startup(options_);
+  EXPECT_EQ(result.DeferredActions, std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder});
   EXPECT_EQ(result.RegisterRefreshMs, 30000);
   EXPECT_EQ(result.MessageTimerMs, 5000);
 }
@@ -114,34 +105,34 @@ TEST_F(StartupTest, UserOptionsSwitchTheActionsOff) {
 TEST_F(StartupTest, MissingIniFileEndsTheStartWithItsMessage) {
   std::filesystem::remove(Root() / "korvent.ini");
   TSession session;
-  const TStartupResult result = session.Startup(hooks_);
+  const TStartupResult result = session.Startup(options_);
   EXPECT_FALSE(result.Started);
   EXPECT_EQ(messages_.LastText(), "Не найден файл конфигурации!\r\nПроизведите установку в панели управления.");
   EXPECT_EQ(messages_.Shown().back().Kind, TMessageKind::mkWarning);
   for (TDatabaseAlias alias : kDatabaseOpenOrder) EXPECT_FALSE(databases_.IsOpen(alias));
-  EXPECT_EQ(events_.back(), "close catalogue, databases open");
+  EXPECT_FALSE(Catalogue().IsOpen());
   EXPECT_EQ(GXSetup(), nullptr);
 }
 
 TEST_F(StartupTest, MissingConfigurationKeyEndsTheStart) {
-  TCommandLineScope args({"/DBCONFIG:Other"});
+  SetCommandLine({"/DBCONFIG:Other"});
   TSession session;
-  EXPECT_FALSE(session.Startup(hooks_).Started);
+  EXPECT_FALSE(session.Startup(options_).Started);
   EXPECT_EQ(messages_.LastText().rfind("Ошибка открытия конфигурации OTHER!", 0), 0u);
-  EXPECT_TRUE(events_.empty());
+  EXPECT_FALSE(Catalogue().IsOpen());
 }
 
 TEST_F(StartupTest, RefusedLoginEndsTheStart) {
   login_.password = "wrong";
   TSession session;
-  EXPECT_FALSE(session.Startup(hooks_).Started);
+  EXPECT_FALSE(session.Startup(options_).Started);
   EXPECT_FALSE(databases_.IsOpen(TDatabaseAlias::GXDB_Catalog));
 }
 
 TEST_F(StartupTest, DatabaseThatCannotOpenIsShownAndEndsTheStart) {
   std::filesystem::remove(DatabaseFile((Root() / "Data" / "Report").string()));
   TSession session;
-  EXPECT_FALSE(session.Startup(hooks_).Started);
+  EXPECT_FALSE(session.Startup(options_).Started);
   EXPECT_NE(messages_.LastText().find("GXDB_Report"), std::string::npos) << messages_.LastText();
   EXPECT_FALSE(databases_.IsOpen(TDatabaseAlias::GXDB_Catalog));
 }
@@ -150,12 +141,12 @@ TEST_F(StartupTest, ShutdownClosesInOrderSavesAndCleansUp) {
   std::string private_dir;
   {
     TSession session;
-    ASSERT_TRUE(session.Startup(hooks_).Started);
+    ASSERT_TRUE(session.Startup(options_).Started);
     private_dir = Configuration().GXBDEPrivateDir;
     EXPECT_TRUE(std::filesystem::is_directory(private_dir));
     GXSetup()->MainFormWinState = wsMaximized;
     session.Shutdown();
-    EXPECT_EQ(events_.back(), "close catalogue, databases open") << "tables close before the databases";
+    EXPECT_FALSE(Catalogue().IsOpen());
     for (TDatabaseAlias alias : kDatabaseOpenOrder) EXPECT_FALSE(databases_.IsOpen(alias));
     EXPECT_EQ(GXSetup(), nullptr);
     session.Shutdown();
@@ -168,10 +159,10 @@ TEST_F(StartupTest, ShutdownClosesInOrderSavesAndCleansUp) {
 }
 
 TEST_F(StartupTest, BatchStartNeedsNoLogin) {
-  hooks_.Login = false;
+  options_.Login = false;
   login_.password = "wrong";
   TSession session;
-  EXPECT_TRUE(session.Startup(hooks_).Started);
+  EXPECT_TRUE(session.Startup(options_).Started);
   EXPECT_EQ(CurrentUser().ID, 0);
 }
 
@@ -180,11 +171,11 @@ TEST_F(StartupTest, AutoLoadOrderOpensAnExistingFileOrSaysItIsMissing) {
   std::ofstream(file) << "x";
   std::vector<std::string> opened;
   {
-    TCommandLineScope args({"/order:" + file.string()});
+    SetCommandLine({"/order:" + file.string()});
     AutoLoadOrder([&](const std::string& name) { opened.push_back(name); });
   }
   EXPECT_EQ(opened, std::vector<std::string>{file.string()});
-  TCommandLineScope args({"/Order:" + (Root() / "нет.gxo").string()});
+  SetCommandLine({"/Order:" + (Root() / "нет.gxo").string()});
   AutoLoadOrder([&](const std::string& name) { opened.push_back(name); });
   EXPECT_EQ(opened.size(), 1u);
   EXPECT_EQ(messages_.LastText(), "Файл заказа не найден!\r\n[" + (Root() / "нет.gxo").string() + "]");
@@ -196,7 +187,6 @@ protected:
   void Install() { CreateInstallation(options, log); }
 
   testing::TTempRegistry temp_;
-  TConfigurationScope config_scope_;
   TInstallationOptions options;
   std::ostringstream log;
 };
