@@ -65,7 +65,8 @@ protected:
 
 #define KV_PROFLIST_FIELDS(X)                                                                                          \
   X(Profile)                                                                                                           \
-  X(Group) X(Use) X(Virtual) X(Name) X(OrgArticle) X(Width) X(Thickness) X(Chamfer) X(Steel) X(SteelFalz) X(FrameSize) \
+  X(Group)                                                                                                             \
+  X(Use) X(Virtual) X(Name) X(OrgArticle) X(Width) X(Thickness) X(Chamfer) X(Steel) X(SteelFalz) X(FrameSize)          \
       X(FlugelSize) X(ImpostSize) X(GlassSize) X(GlassSize2) X(BeadSize) X(BeadSize2) X(AdapterSize) X(AdapterSize2)   \
           X(AdapterCorrect) X(StulpSize) X(StulpType) X(OpenType) X(FalzLuft) X(FalzSize) X(FalzPos) X(DornMass) X(Ix) \
               X(Coef) X(ColorAlternative) X(BeadGrp) X(ImpostGrp) X(FlugelGrp) X(SockelGrp) X(SteelGrp) X(DoubleGlass) \
@@ -73,24 +74,26 @@ protected:
 #define KV_PROFLIST_INDEXES(X) X(ByProfile, "Profile")
 KV_BOUND_TABLE(TProfListTable, KV_PROFLIST_FIELDS, KV_PROFLIST_INDEXES)
 
-#define KV_COMBLIST_FIELDS(X)                                                                                         \
-  X(Profile1)                                                                                                         \
-  X(Profile2) X(Group) X(AngleType) X(MinAngle) X(MaxAngle) X(Cross) X(ProfDeltaSize) X(SteelDeltaSize) X(SteelAngle) \
+#define KV_COMBLIST_FIELDS(X)                                                                             \
+  X(Profile1)                                                                                             \
+  X(Profile2)                                                                                             \
+  X(Group) X(AngleType) X(MinAngle) X(MaxAngle) X(Cross) X(ProfDeltaSize) X(SteelDeltaSize) X(SteelAngle) \
       X(ProfDeltaSize2) X(SubSetID) X(Name)
-#define KV_COMBLIST_INDEXES(X)                                                                \
-  X(ByProfiles, "Profile1", "Profile2")                                                       \
-  X(ByProfilesGroup, "Profile1", "Profile2", "Group") X(ByProfile1Group, "Profile1", "Group") \
-      X(BySubSetID, "SubSetID")
+#define KV_COMBLIST_INDEXES(X)                                                                                        \
+  X(ByProfiles, "Profile1", "Profile2")                                                                               \
+  X(ByProfilesGroup, "Profile1", "Profile2", "Group") X(ByProfile1Group, "Profile1", "Group") X(BySubSetID, "SubSetI" \
+                                                                                                            "D")
 KV_BOUND_TABLE(TCombListTable, KV_COMBLIST_FIELDS, KV_COMBLIST_INDEXES)
 
-#define KV_BEADCOMB_FIELDS(X)                                                                                       \
-  X(ID)                                                                                                             \
-  X(ProfGrp) X(Thickness) X(BeadGrp) X(Name) X(Bead) X(Adapter) X(ProfRubber) X(BeadRubber) X(Lining_1) X(Number_1) \
-      X(Lining_2) X(Number_2) X(Lining_3) X(Number_3) X(Lining_4) X(Number_4) X(Lining_5) X(Number_5)
-#define KV_BEADCOMB_INDEXES(X)                                                                              \
-  X(ByID, "ID")                                                                                             \
-  X(ByGroupThicknessBeadGrp, "ProfGrp", "Thickness", "BeadGrp") X(ByGroupThickness, "ProfGrp", "Thickness") \
-      X(ByGroupThicknessBead, "ProfGrp", "Thickness", "Bead")
+#define KV_BEADCOMB_FIELDS(X)                                                                                        \
+  X(ID)                                                                                                              \
+  X(ProfGrp)                                                                                                         \
+  X(Thickness) X(BeadGrp) X(Name) X(Bead) X(Adapter) X(ProfRubber) X(BeadRubber) X(Lining_1) X(Number_1) X(Lining_2) \
+      X(Number_2) X(Lining_3) X(Number_3) X(Lining_4) X(Number_4) X(Lining_5) X(Number_5)
+#define KV_BEADCOMB_INDEXES(X)                                  \
+  X(ByID, "ID")                                                 \
+  X(ByGroupThicknessBeadGrp, "ProfGrp", "Thickness", "BeadGrp") \
+  X(ByGroupThickness, "ProfGrp", "Thickness") X(ByGroupThicknessBead, "ProfGrp", "Thickness", "Bead")
 KV_BOUND_TABLE(TBeadCombTable, KV_BEADCOMB_FIELDS, KV_BEADCOMB_INDEXES)
 
 #define KV_BEADGRP_FIELDS(X) X(Name) X(Group)
@@ -101,7 +104,10 @@ KV_BOUND_TABLE(TBeadGrpTable, KV_BEADGRP_FIELDS, KV_BEADGRP_INDEXES)
 #define KV_ACCESSRY_INDEXES(X) X(ByProfileColor, "Profile", "Color")
 KV_BOUND_TABLE(TAccessryTable, KV_ACCESSRY_FIELDS, KV_ACCESSRY_INDEXES)
 
-#define KV_CONSLIST_FIELDS(X) X(ID) X(Name) X(InverseColor) X(ModifyGrp) X(StulpGrp)
+#define KV_CONSLIST_FIELDS(X)                                                                                    \
+  X(ID)                                                                                                          \
+  X(Name) X(InverseColor) X(ModifyGrp) X(StulpGrp) X(Prof_1) X(Prof_2) X(Prof_3) X(Prof_4) X(Steel_1) X(Steel_2) \
+      X(Steel_3) X(Steel_4) X(X_1) X(X_2) X(X_3) X(X_4)
 #define KV_CONSLIST_INDEXES(X) X(ByID, "ID")
 KV_BOUND_TABLE(TConsListTable, KV_CONSLIST_FIELDS, KV_CONSLIST_INDEXES)
 
@@ -109,12 +115,13 @@ KV_BOUND_TABLE(TConsListTable, KV_CONSLIST_FIELDS, KV_CONSLIST_INDEXES)
 #define KV_DPLIST_INDEXES(X) X(ByID, "ID")
 KV_BOUND_TABLE(TDpListTable, KV_DPLIST_FIELDS, KV_DPLIST_INDEXES)
 
-#define KV_CATALOG_FIELDS(X)                                                                                  \
-  X(ID)                                                                                                       \
-  X(System) X(Article) X(FrontColor) X(Group) X(Name) X(Unit) X(MaxLength) X(MaxWidth) X(MaxHeight) X(Weight) \
-      X(CutAvailable) X(Price) X(Currency) X(Virtual) X(Coef) X(CalcPrinciple) X(LenToSquare) X(UseArticle)   \
-          X(ProdArticle) X(ProdArticle2) X(ProdArticle3) X(IncludeToComp) X(Integer) X(DustGrp) X(Laminating) \
-              X(MinTrade) X(Mark) X(PrintGroup) X(LamSqExt) X(LamSqInn) X(LamSqFull) X(SinkDeltaW) X(SinkDeltaL)
+#define KV_CATALOG_FIELDS(X)                                                                                        \
+  X(ID)                                                                                                             \
+  X(System)                                                                                                         \
+  X(Article) X(FrontColor) X(Group) X(Name) X(Unit) X(MaxLength) X(MaxWidth) X(MaxHeight) X(Weight) X(CutAvailable) \
+      X(Price) X(Currency) X(Virtual) X(Coef) X(CalcPrinciple) X(LenToSquare) X(UseArticle) X(ProdArticle)          \
+          X(ProdArticle2) X(ProdArticle3) X(IncludeToComp) X(Integer) X(DustGrp) X(Laminating) X(MinTrade) X(Mark)  \
+              X(PrintGroup) X(LamSqExt) X(LamSqInn) X(LamSqFull) X(SinkDeltaW) X(SinkDeltaL)
 #define KV_CATALOG_INDEXES(X) X(ByID, "ID") X(ByArticleColor, "Article", "FrontColor") X(ByArticle, "Article")
 KV_BOUND_TABLE(TCatalogTable, KV_CATALOG_FIELDS, KV_CATALOG_INDEXES)
 
@@ -142,10 +149,10 @@ KV_BOUND_TABLE(TCalcMethTable, KV_CALCMETH_FIELDS, KV_CALCMETH_INDEXES)
 #define KV_GROUPID_INDEXES(X) X(ByGroupID, "GroupID")
 KV_BOUND_TABLE(TDustGrpTable, KV_DUSTGRP_FIELDS, KV_GROUPID_INDEXES)
 
-#define KV_PRICEGRP_FIELDS(X)                                                                                 \
-  X(GroupID)                                                                                                  \
-  X(Reduce_1) X(Reduce_2) X(Reduce_3) X(Reduce_4) X(Reduce_5) X(Reduce_6) X(Reduce_7) X(Reduce_8) X(Reduce_9) \
-      X(Reduce_10)
+#define KV_PRICEGRP_FIELDS(X) \
+  X(GroupID)                  \
+  X(Reduce_1)                 \
+  X(Reduce_2) X(Reduce_3) X(Reduce_4) X(Reduce_5) X(Reduce_6) X(Reduce_7) X(Reduce_8) X(Reduce_9) X(Reduce_10)
 KV_BOUND_TABLE(TPriceGrpTable, KV_PRICEGRP_FIELDS, KV_GROUPID_INDEXES)
 
 #define KV_CUSTMGRP_FIELDS(X) X(GroupID) X(Tax)
@@ -166,7 +173,14 @@ KV_BOUND_TABLE(TLamPriceTable, KV_LAMPRICE_FIELDS, KV_LAMPRICE_INDEXES)
 #define KV_SYSPROP_FIELDS(X) X(ID) X(PrintName)
 KV_BOUND_TABLE(TSysPropTable, KV_SYSPROP_FIELDS, KV_ID_INDEXES)
 
-#define KV_TYPEPROF_FIELDS(X) X(ID) X(System) X(WeldAllowance)
+#define KV_TYPEWIN_FIELDS(X) \
+  X(ID) X(Name) X(PosArticle) X(PosName) X(WinType) X(FixedProfSys) X(FixedFurnSys) X(FixedGlass)
+KV_BOUND_TABLE(TTypeWinTable, KV_TYPEWIN_FIELDS, KV_ID_INDEXES)
+
+#define KV_TYPEPROF_FIELDS(X)                                                                                     \
+  X(ID)                                                                                                           \
+  X(System) X(FrameID) X(FlugelID) X(Impost) X(ImpostAT) X(ImpostComb) X(Stulp) X(StulpAT) X(StulpComb) X(Falsh1) \
+      X(Spross) X(WeldAllowance)
 #define KV_TYPEPROF_INDEXES(X) X(ByIDSystem, "ID", "System")
 KV_BOUND_TABLE(TTypeProfTable, KV_TYPEPROF_FIELDS, KV_TYPEPROF_INDEXES)
 
@@ -231,6 +245,7 @@ public:
   TLamColorTable LamColor;
   TLamPriceTable LamPrice;
   TSysPropTable SysProp;
+  TTypeWinTable TypeWin;
   TTypeProfTable TypeProf;
   TFrnCompTable FrnComp;
 
