@@ -11,6 +11,8 @@
 
 #include "shell/table_engine.h"
 
+struct sqlite3_stmt;
+
 namespace kv {
 
 // What a failure of the engine raises, given the engine's text; it must throw. The owner of a

@@ -24,7 +24,6 @@
 #include "shell/money.h"
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace kv {
 
