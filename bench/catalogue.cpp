@@ -16,6 +16,7 @@
 #include "catalogue/profile_lookups.h"
 #include "ratio_reporter.h"
 #include "shell/rounding.h"
+#include "shell/sqlite_statement.h"
 
 namespace kv {
 namespace {
@@ -133,13 +134,13 @@ public:
   }
 
 private:
-  static bool Ask(TPreparedQuery& query, std::initializer_list<TValue> values) {
+  static bool Ask(TSqliteStatement& query, std::initializer_list<TValue> values) {
     query.Reset();
     int position = 0;
     for (const TValue& value : values) query.Bind(++position, value);
-    return query.Next();
+    return query.Step();
   }
-  TPreparedQuery profile_, joint_, bead_, bead_group_, bead_any_, material_;
+  TSqliteStatement profile_, joint_, bead_, bead_group_, bead_any_, material_;
 };
 
 // Both ways give the same answers for every key of the mix.

@@ -6,7 +6,7 @@
 #include <atomic>
 
 #include "catalogue/catalogue_files.h"
-#include "construction/construction_type.h"
+#include "catalogue/window_type_lookups.h"
 #include "construction/impost_insert.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"

@@ -99,6 +99,7 @@ void TCatalogue::BindTables() {
   LamColor.Bind(TableData(DM_Catalog, "LamColor"), "LamColor");
   LamPrice.Bind(TableData(DM_Catalog, "LamPrice"), "LamPrice");
   SysProp.Bind(TableData(DM_Catalog, "SysProp"), "SysProp");
+  TypeWin.Bind(TableData(DM_Catalog, "TypeWin"), "TypeWin");
   TypeProf.Bind(TableData(DM_Catalog, "TypeProf"), "TypeProf");
   FrnComp.Bind(TableData(DM_FurnDoc, "FrnComp"), "FrnComp");
 }

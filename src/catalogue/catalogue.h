@@ -104,7 +104,10 @@ KV_BOUND_TABLE(TBeadGrpTable, KV_BEADGRP_FIELDS, KV_BEADGRP_INDEXES)
 #define KV_ACCESSRY_INDEXES(X) X(ByProfileColor, "Profile", "Color")
 KV_BOUND_TABLE(TAccessryTable, KV_ACCESSRY_FIELDS, KV_ACCESSRY_INDEXES)
 
-#define KV_CONSLIST_FIELDS(X) X(ID) X(Name) X(InverseColor) X(ModifyGrp) X(StulpGrp)
+#define KV_CONSLIST_FIELDS(X)                                                                                    \
+  X(ID)                                                                                                          \
+  X(Name) X(InverseColor) X(ModifyGrp) X(StulpGrp) X(Prof_1) X(Prof_2) X(Prof_3) X(Prof_4) X(Steel_1) X(Steel_2) \
+      X(Steel_3) X(Steel_4) X(X_1) X(X_2) X(X_3) X(X_4)
 #define KV_CONSLIST_INDEXES(X) X(ByID, "ID")
 KV_BOUND_TABLE(TConsListTable, KV_CONSLIST_FIELDS, KV_CONSLIST_INDEXES)
 
@@ -170,7 +173,14 @@ KV_BOUND_TABLE(TLamPriceTable, KV_LAMPRICE_FIELDS, KV_LAMPRICE_INDEXES)
 #define KV_SYSPROP_FIELDS(X) X(ID) X(PrintName)
 KV_BOUND_TABLE(TSysPropTable, KV_SYSPROP_FIELDS, KV_ID_INDEXES)
 
-#define KV_TYPEPROF_FIELDS(X) X(ID) X(System) X(WeldAllowance)
+#define KV_TYPEWIN_FIELDS(X) \
+  X(ID) X(Name) X(PosArticle) X(PosName) X(WinType) X(FixedProfSys) X(FixedFurnSys) X(FixedGlass)
+KV_BOUND_TABLE(TTypeWinTable, KV_TYPEWIN_FIELDS, KV_ID_INDEXES)
+
+#define KV_TYPEPROF_FIELDS(X)                                                                                     \
+  X(ID)                                                                                                           \
+  X(System) X(FrameID) X(FlugelID) X(Impost) X(ImpostAT) X(ImpostComb) X(Stulp) X(StulpAT) X(StulpComb) X(Falsh1) \
+      X(Spross) X(WeldAllowance)
 #define KV_TYPEPROF_INDEXES(X) X(ByIDSystem, "ID", "System")
 KV_BOUND_TABLE(TTypeProfTable, KV_TYPEPROF_FIELDS, KV_TYPEPROF_INDEXES)
 
@@ -235,6 +245,7 @@ public:
   TLamColorTable LamColor;
   TLamPriceTable LamPrice;
   TSysPropTable SysProp;
+  TTypeWinTable TypeWin;
   TTypeProfTable TypeProf;
   TFrnCompTable FrnComp;
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "shell/format_settings.h"
+#include "shell/sqlite_statement.h"
 #include "shell/table_csv.h"
 
 namespace kv {
@@ -112,11 +113,11 @@ int WriteCsvTable(TSqlConnection& connection, const TCsvTable& table) {
     columns += (columns.empty() ? "\"" : ", \"") + column + "\"";
     marks += marks.empty() ? "?" : ", ?";
   }
-  TPreparedQuery insert(connection, "INSERT INTO \"" + table.Name + "\" (" + columns + ") VALUES (" + marks + ")");
+  TSqliteStatement insert(connection, "INSERT INTO \"" + table.Name + "\" (" + columns + ") VALUES (" + marks + ")");
   for (const TRecord& row : table.Rows) {
     insert.Reset();
     for (size_t c = 0; c < row.size(); ++c) insert.Bind(static_cast<int>(c) + 1, row[c]);
-    insert.Next();
+    insert.Step();
   }
   return static_cast<int>(table.Rows.size());
 }
@@ -178,14 +179,9 @@ int ImportCatalogueCsv(const std::filesystem::path& folder, const TDatabaseDirs&
   for (auto& [alias, tables] : by_alias) {
     if (!std::filesystem::exists(DatabaseFile(dirs[alias]))) CreateAliasDatabase(alias, dirs[alias], data_dir);
     TSqlConnection connection(DatabaseFile(dirs[alias]).string(), false);
-    connection.Execute("BEGIN");
-    try {
-      for (const TCsvTable& table : tables) rows += WriteCsvTable(connection, table);
-      connection.Execute("COMMIT");
-    } catch (const EKvError&) {
-      connection.Execute("ROLLBACK");
-      throw;
-    }
+    TSqliteTransaction transaction(connection);
+    for (const TCsvTable& table : tables) rows += WriteCsvTable(connection, table);
+    transaction.Commit();
   }
   return rows;
 }

@@ -12,6 +12,12 @@ const TRecord* FindElement(int id) {
   return t.Get().Locate(t.ByID, TKey().Add(int64_t{id}));
 }
 
+const TRecord& RequireElement(int id) {
+  const TRecord* row = FindElement(id);
+  if (!row) RaiseCatalogueError(Format("В БД конструктивных элементов не найден элемент [%d]!", id));
+  return *row;
+}
+
 int ElementInt(int id, int column) {
   const TRecord* row = FindElement(id);
   return row ? static_cast<int>((*row)[column].AsInteger()) : 0;
@@ -37,10 +43,23 @@ std::string GetConsName(int id) {
 int GetModificatorGroup(int id) { return ElementInt(id, Catalogue().ConsList.ModifyGrp); }
 int GetStulpFlugelGroup(int id) { return ElementInt(id, Catalogue().ConsList.StulpGrp); }
 
-bool ConstructionInverseColor(int id) {
-  const TRecord* row = FindElement(id);
-  if (!row) RaiseCatalogueError(Format("В БД конструктивных элементов не найден элемент [%d]!", id));
-  return (*row)[Catalogue().ConsList.InverseColor].AsInteger() == 1;
+bool ConstructionInverseColor(int id) { return RequireElement(id)[Catalogue().ConsList.InverseColor].AsInteger() == 1; }
+
+TConsElementInfo GetConsElementInfo(int32_t id) {
+  const TConsListTable& t = Catalogue().ConsList;
+  const TRecord& row = RequireElement(id);
+  const std::array<int, 4> prof{t.Prof_1, t.Prof_2, t.Prof_3, t.Prof_4};
+  const std::array<int, 4> steel{t.Steel_1, t.Steel_2, t.Steel_3, t.Steel_4};
+  const std::array<int, 4> angle_type{t.X_1, t.X_2, t.X_3, t.X_4};
+  TConsElementInfo info;
+  info.ID = id;
+  info.Name = row[t.Name].AsString();
+  for (size_t side = 0; side < 4; ++side) {
+    info.Prof[side] = row[prof[side]].AsString();
+    info.Steel[side] = row[steel[side]].AsString();
+    info.AngleType[side] = static_cast<int32_t>(row[angle_type[side]].AsInteger());
+  }
+  return info;
 }
 
 std::string GetDpListNameByID(int id, bool quiet) {

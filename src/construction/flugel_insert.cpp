@@ -1,8 +1,8 @@
 // Elements that take their contour from the part that holds them: sashes (outer contour and rebate
 // contour), modificators and the frames of false mullions and glazing bars on a glass; glazing a
 // part; the full recalculation of an element and what fills its parts.
+#include "catalogue/element_lookups.h"
 #include "catalogue/profile_lookups.h"
-#include "construction/construction_type.h"
 #include "construction/fill_contour.h"
 #include "construction/frames.h"
 #include "construction/glass.h"

@@ -5,8 +5,9 @@
 
 #include "catalogue/colour_lookups.h"
 #include "catalogue/combination_lookups.h"
+#include "catalogue/element_lookups.h"
 #include "catalogue/profile_lookups.h"
-#include "construction/construction_type.h"
+#include "catalogue/window_type_lookups.h"
 #include "construction/fill_contour.h"
 #include "construction/frames.h"
 #include "geometry/angles.h"

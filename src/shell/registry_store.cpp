@@ -8,6 +8,7 @@
 
 #include "shell/code_page.h"
 #include "shell/format_settings.h"
+#include "shell/sqlite_statement.h"
 
 namespace kv {
 
@@ -67,38 +68,6 @@ std::filesystem::path RegistryFilePath() {
   return config / "korvent" / "registry.sqlite";
 }
 
-// One prepared statement with bound parameters, finalised on leaving the scope.
-struct TRegistry::TStatement {
-  TStatement(const TRegistry& owner, sqlite3* db, const char* sql) : owner_(owner), db_(db) {
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) owner_.Fail(sqlite3_errmsg(db));
-  }
-  ~TStatement() { sqlite3_finalize(stmt); }
-  TStatement(const TStatement&) = delete;
-  TStatement& operator=(const TStatement&) = delete;
-
-  TStatement& Bind(int index, const std::string& text) {
-    sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-    return *this;
-  }
-  // True while a row is there.
-  bool Step() {
-    const int rc = sqlite3_step(stmt);
-    if (rc == SQLITE_ROW) return true;
-    if (rc != SQLITE_DONE) owner_.Fail(sqlite3_errmsg(db_));
-    return false;
-  }
-  std::string Text(int column) const {
-    const auto* text = sqlite3_column_text(stmt, column);
-    return text ? std::string(reinterpret_cast<const char*>(text), sqlite3_column_bytes(stmt, column)) : std::string();
-  }
-
-  sqlite3_stmt* stmt = nullptr;
-
-private:
-  const TRegistry& owner_;
-  sqlite3* db_;
-};
-
 TRegistry::TRegistry() : TRegistry(RegistryFilePath()) {}
 
 TRegistry::TRegistry(std::filesystem::path file) : file_(std::move(file)) {}
@@ -108,6 +77,12 @@ TRegistry::~TRegistry() { sqlite3_close_v2(db_); }
 void TRegistry::Fail(const std::string& what) const {
   throw ERegistryError(Format("Ошибка хранилища реестра %s: %s", file_.string(), what));
 }
+
+TEngineFailure TRegistry::Failure() const {
+  return [this](const std::string& what) { Fail(what); };
+}
+
+TSqliteStatement TRegistry::Prepare(sqlite3* db, const char* sql) const { return {db, sql, Failure()}; }
 
 sqlite3* TRegistry::Connection(bool for_writing) {
   if (db_ && for_writing && read_only_) Fail("файл доступен только для чтения");
@@ -167,28 +142,21 @@ bool TRegistry::KeyRowExists(const std::string& folded) {
   if (folded.empty()) return true;
   sqlite3* db = Connection(false);
   if (!db) return false;
-  TStatement find(*this, db, "SELECT 1 FROM RegKeys WHERE Folded = ?1");
+  TSqliteStatement find = Prepare(db, "SELECT 1 FROM RegKeys WHERE Folded = ?1");
   return find.Bind(1, folded).Step();
 }
 
 void TRegistry::InTransaction(const std::function<void()>& work) {
-  sqlite3* db = Connection(true);
-  // A savepoint rather than BEGIN, so that a write inside a larger one nests.
-  if (sqlite3_exec(db, "SAVEPOINT kv_write", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sqlite3_errmsg(db));
-  try {
-    work();
-    if (sqlite3_exec(db, "RELEASE kv_write", nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sqlite3_errmsg(db));
-  } catch (...) {
-    sqlite3_exec(db, "ROLLBACK TO kv_write; RELEASE kv_write", nullptr, nullptr, nullptr);
-    throw;
-  }
+  TSqliteTransaction transaction(Connection(true), Failure());
+  work();
+  transaction.Commit();
 }
 
 void TRegistry::CreateKeyPath(const std::string& path) {
   InTransaction([&] {
     for (std::string key = path; !key.empty(); key = ParentOf(key)) {
-      TStatement insert(*this, db_,
-                        "INSERT OR IGNORE INTO RegKeys(Folded, Path, Parent, Name) VALUES (?1, ?2, ?3, ?4)");
+      TSqliteStatement insert =
+          Prepare(db_, "INSERT OR IGNORE INTO RegKeys(Folded, Path, Parent, Name) VALUES (?1, ?2, ?3, ?4)");
       insert.Bind(1, Fold(key)).Bind(2, key).Bind(3, Fold(ParentOf(key))).Bind(4, LastSegment(key)).Step();
     }
   });
@@ -218,10 +186,10 @@ bool TRegistry::DeleteKey(const std::string& key) {
   // The key and everything below it: its own path or a path that continues it after "\".
   const std::string below = folded + "\\";
   InTransaction([&] {
-    TStatement values(*this, db_,
-                      "DELETE FROM RegValues WHERE KeyFolded = ?1 OR substr(KeyFolded, 1, length(?2)) = ?2");
+    TSqliteStatement values =
+        Prepare(db_, "DELETE FROM RegValues WHERE KeyFolded = ?1 OR substr(KeyFolded, 1, length(?2)) = ?2");
     values.Bind(1, folded).Bind(2, below).Step();
-    TStatement keys(*this, db_, "DELETE FROM RegKeys WHERE Folded = ?1 OR substr(Folded, 1, length(?2)) = ?2");
+    TSqliteStatement keys = Prepare(db_, "DELETE FROM RegKeys WHERE Folded = ?1 OR substr(Folded, 1, length(?2)) = ?2");
     keys.Bind(1, folded).Bind(2, below).Step();
   });
   return true;
@@ -231,9 +199,9 @@ std::vector<std::string> TRegistry::GetKeyNames() {
   std::vector<std::string> names;
   sqlite3* db = Connection(false);
   if (!db) return names;
-  TStatement list(*this, db, "SELECT Name FROM RegKeys WHERE Parent = ?1 ORDER BY rowid");
+  TSqliteStatement list = Prepare(db, "SELECT Name FROM RegKeys WHERE Parent = ?1 ORDER BY rowid");
   list.Bind(1, Fold(current_path_));
-  while (list.Step()) names.push_back(list.Text(0));
+  while (list.Step()) names.push_back(list.Column(0).AsString());
   return names;
 }
 
@@ -241,13 +209,13 @@ std::vector<std::string> TRegistry::GetValueNames() {
   std::vector<std::string> names;
   sqlite3* db = Connection(false);
   if (!db || !key_open_) return names;
-  TStatement list(*this, db, "SELECT Name FROM RegValues WHERE KeyFolded = ?1 ORDER BY rowid");
+  TSqliteStatement list = Prepare(db, "SELECT Name FROM RegValues WHERE KeyFolded = ?1 ORDER BY rowid");
   list.Bind(1, Fold(current_path_));
-  while (list.Step()) names.push_back(list.Text(0));
+  while (list.Step()) names.push_back(list.Column(0).AsString());
   return names;
 }
 
-bool TRegistry::FindValue(const std::string& name, TStatement& statement) {
+bool TRegistry::FindValue(const std::string& name, TSqliteStatement& statement) {
   statement.Bind(1, Fold(current_path_)).Bind(2, Fold(name));
   return statement.Step();
 }
@@ -255,16 +223,16 @@ bool TRegistry::FindValue(const std::string& name, TStatement& statement) {
 TRegDataType TRegistry::GetDataType(const std::string& name) {
   sqlite3* db = Connection(false);
   if (!db || !key_open_) return TRegDataType::rdUnknown;
-  TStatement find(*this, db, "SELECT Type FROM RegValues WHERE KeyFolded = ?1 AND NameFolded = ?2");
+  TSqliteStatement find = Prepare(db, "SELECT Type FROM RegValues WHERE KeyFolded = ?1 AND NameFolded = ?2");
   if (!FindValue(name, find)) return TRegDataType::rdUnknown;
-  return static_cast<TRegDataType>(sqlite3_column_int(find.stmt, 0));
+  return static_cast<TRegDataType>(find.Column(0).AsInteger());
 }
 
 bool TRegistry::ValueExists(const std::string& name) { return GetDataType(name) != TRegDataType::rdUnknown; }
 
 bool TRegistry::DeleteValue(const std::string& name) {
   if (!ValueExists(name)) return false;
-  TStatement remove(*this, Connection(true), "DELETE FROM RegValues WHERE KeyFolded = ?1 AND NameFolded = ?2");
+  TSqliteStatement remove = Prepare(Connection(true), "DELETE FROM RegValues WHERE KeyFolded = ?1 AND NameFolded = ?2");
   FindValue(name, remove);
   return true;
 }
@@ -273,17 +241,17 @@ std::string TRegistry::ReadString(const std::string& name) {
   const TRegDataType type = GetDataType(name);
   if (type == TRegDataType::rdUnknown) return "";
   if (type != TRegDataType::rdString) Fail(Format("неверный тип данных параметра '%s'", name));
-  TStatement find(*this, db_, kSelectData);
+  TSqliteStatement find = Prepare(db_, kSelectData);
   FindValue(name, find);
-  return find.Text(0);
+  return find.Column(0).AsString();
 }
 
 int32_t TRegistry::ReadInteger(const std::string& name) {
   const TRegDataType type = GetDataType(name);
   if (type != TRegDataType::rdInteger) Fail(Format("неверный тип данных параметра '%s'", name));
-  TStatement find(*this, db_, kSelectData);
+  TSqliteStatement find = Prepare(db_, kSelectData);
   FindValue(name, find);
-  return static_cast<int32_t>(sqlite3_column_int64(find.stmt, 0));
+  return static_cast<int32_t>(find.Column(0).AsInteger());
 }
 
 bool TRegistry::ReadBool(const std::string& name) { return ReadInteger(name) != 0; }
@@ -291,10 +259,10 @@ bool TRegistry::ReadBool(const std::string& name) { return ReadInteger(name) != 
 std::vector<uint8_t> TRegistry::ReadBinaryData(const std::string& name) {
   const TRegDataType type = GetDataType(name);
   if (type != TRegDataType::rdBinary) Fail(Format("неверный тип данных параметра '%s'", name));
-  TStatement find(*this, db_, kSelectData);
+  TSqliteStatement find = Prepare(db_, kSelectData);
   FindValue(name, find);
-  const auto* data = static_cast<const uint8_t*>(sqlite3_column_blob(find.stmt, 0));
-  return std::vector<uint8_t>(data, data + sqlite3_column_bytes(find.stmt, 0));
+  const std::string data = find.Column(0).AsString();
+  return std::vector<uint8_t>(data.begin(), data.end());
 }
 
 void TRegistry::RequireOpenKey() const {
@@ -302,32 +270,30 @@ void TRegistry::RequireOpenKey() const {
 }
 
 void TRegistry::WriteValue(const std::string& name, TRegDataType type,
-                           const std::function<void(TStatement&)>& bind_data) {
+                           const std::function<void(TSqliteStatement&)>& bind_data) {
   RequireOpenKey();
-  TStatement write(*this, Connection(true),
-                   "INSERT INTO RegValues(KeyFolded, NameFolded, Name, Type, Data) VALUES (?1, ?2, ?3, ?4, ?5)"
-                   " ON CONFLICT(KeyFolded, NameFolded) DO UPDATE SET Type = excluded.Type, Data = excluded.Data");
+  TSqliteStatement write =
+      Prepare(Connection(true),
+              "INSERT INTO RegValues(KeyFolded, NameFolded, Name, Type, Data) VALUES (?1, ?2, ?3, ?4, ?5)"
+              " ON CONFLICT(KeyFolded, NameFolded) DO UPDATE SET Type = excluded.Type, Data = excluded.Data");
   write.Bind(1, Fold(current_path_)).Bind(2, Fold(name)).Bind(3, name);
-  sqlite3_bind_int(write.stmt, 4, static_cast<int>(type));
+  write.Bind(4, static_cast<int>(type));
   bind_data(write);
   write.Step();
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
-  WriteValue(name, TRegDataType::rdString, [&](TStatement& write) { write.Bind(5, value); });
+  WriteValue(name, TRegDataType::rdString, [&](TSqliteStatement& write) { write.Bind(5, value); });
 }
 
 void TRegistry::WriteInteger(const std::string& name, int32_t value) {
-  WriteValue(name, TRegDataType::rdInteger, [&](TStatement& write) { sqlite3_bind_int64(write.stmt, 5, value); });
+  WriteValue(name, TRegDataType::rdInteger, [&](TSqliteStatement& write) { write.Bind(5, value); });
 }
 
 void TRegistry::WriteBool(const std::string& name, bool value) { WriteInteger(name, value ? 1 : 0); }
 
 void TRegistry::WriteBinaryData(const std::string& name, const std::vector<uint8_t>& value) {
-  WriteValue(name, TRegDataType::rdBinary, [&](TStatement& write) {
-    sqlite3_bind_blob(write.stmt, 5, value.empty() ? "" : static_cast<const void*>(value.data()),
-                      static_cast<int>(value.size()), SQLITE_TRANSIENT);
-  });
+  WriteValue(name, TRegDataType::rdBinary, [&](TSqliteStatement& write) { write.BindBlob(5, value); });
 }
 
 }  // namespace kv

@@ -17,6 +17,8 @@ struct sqlite3;
 
 namespace kv {
 
+class TSqliteStatement;
+
 // The store file is missing a table, is not a database, or cannot be written.
 class ERegistryError : public EKvError {
   using EKvError::EKvError;
@@ -76,19 +78,21 @@ public:
   void InTransaction(const std::function<void()>& work);
 
 private:
-  struct TStatement;
   // The connection; a missing file gives nullptr unless for_writing, which creates it.
   sqlite3* Connection(bool for_writing);
   void OpenFile(bool create);
   void CheckSchema();
   [[noreturn]] void Fail(const std::string& what) const;
+  // Engine failures raise ERegistryError naming the store file.
+  std::function<void(const std::string&)> Failure() const;
+  TSqliteStatement Prepare(sqlite3* db, const char* sql) const;
   std::string Resolve(const std::string& key) const;
   bool KeyRowExists(const std::string& folded);
   void CreateKeyPath(const std::string& path);
   void RequireOpenKey() const;
-  void WriteValue(const std::string& name, TRegDataType type, const std::function<void(TStatement&)>& bind_data);
+  void WriteValue(const std::string& name, TRegDataType type, const std::function<void(TSqliteStatement&)>& bind_data);
   // Reads the value into the statement's first column; false when it does not exist.
-  bool FindValue(const std::string& name, TStatement& statement);
+  bool FindValue(const std::string& name, TSqliteStatement& statement);
 
   std::filesystem::path file_;
   sqlite3* db_ = nullptr;

@@ -24,7 +24,6 @@
 #include "shell/money.h"
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace kv {
 
@@ -254,26 +253,6 @@ public:
 private:
   sqlite3* db_ = nullptr;
   std::vector<std::string> attached_;
-};
-
-// A statement prepared once and run many times with new parameters (the prepared-query
-// baseline of the benchmark, and repeated writes of the register).
-class TPreparedQuery {
-public:
-  TPreparedQuery(TSqlConnection& connection, const std::string& sql);
-  ~TPreparedQuery();
-  TPreparedQuery(const TPreparedQuery&) = delete;
-  TPreparedQuery& operator=(const TPreparedQuery&) = delete;
-
-  void Bind(int position, const TValue& value);
-  // Steps to the next row; false at the end. Reset() rewinds for new parameters.
-  bool Next();
-  void Reset();
-  TValue Column(int index) const;
-
-private:
-  sqlite3_stmt* stmt_ = nullptr;
-  std::string sql_;
 };
 
 // Declared types and primary key of a table of an attached schema ("main" for the

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "shell/format_settings.h"
-#include "shell/rounding.h"
+#include "shell/sqlite_statement.h"
 #include "shell/table_engine.h"
 #include "shell/user_messages.h"
 
@@ -25,8 +25,6 @@ void RequireIdentifier(std::string_view name) {
   if (!IsIdentifier(name)) throw EDatabaseError(Format("Недопустимое имя объекта базы данных [%s]", name));
 }
 
-std::string EngineText(sqlite3* db) { return db ? sqlite3_errmsg(db) : "out of memory"; }
-
 // A file name as a URI, so the open mode can be given; characters with a meaning in URIs are
 // escaped.
 std::string FileUri(const std::string& file, const char* mode) {
@@ -41,131 +39,6 @@ std::string FileUri(const std::string& file, const char* mode) {
     }
   }
   return uri + "?mode=" + mode;
-}
-
-class TStatement {
-public:
-  TStatement(sqlite3* db, const std::string& sql) : db_(db) {
-    const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &tail) != SQLITE_OK) {
-      throw EDatabaseError(EngineText(db));
-    }
-    if (!stmt_) throw EDatabaseError("Пустой текст SQL-запроса");
-    const std::string rest(tail ? tail : "");
-    if (rest.find_first_not_of(" \t\r\n;") != std::string::npos) {
-      sqlite3_finalize(stmt_);
-      throw EDatabaseError("SQL-запрос содержит больше одного оператора");
-    }
-  }
-  ~TStatement() { sqlite3_finalize(stmt_); }
-  TStatement(const TStatement&) = delete;
-  TStatement& operator=(const TStatement&) = delete;
-
-  sqlite3_stmt* Get() const { return stmt_; }
-  bool Step() {
-    const int result = sqlite3_step(stmt_);
-    if (result == SQLITE_ROW) return true;
-    if (result == SQLITE_DONE) return false;
-    throw EDatabaseError(EngineText(db_));
-  }
-
-private:
-  sqlite3* db_;
-  sqlite3_stmt* stmt_ = nullptr;
-};
-
-void BindValue(sqlite3* db, sqlite3_stmt* stmt, int position, const TValue& value) {
-  struct TVisitor {
-    sqlite3_stmt* stmt;
-    int position;
-    int operator()(std::monostate) const { return sqlite3_bind_null(stmt, position); }
-    int operator()(int64_t v) const { return sqlite3_bind_int64(stmt, position, v); }
-    int operator()(double v) const { return sqlite3_bind_double(stmt, position, v); }
-    int operator()(const std::string& v) const {
-      return sqlite3_bind_text(stmt, position, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
-    }
-    int operator()(TCurrency v) const { return (*this)(MoneyToText(v)); }
-    int operator()(TDateValue v) const {
-      return (*this)(DateToIsoText(v.Value, v.Value != static_cast<int64_t>(v.Value)));
-    }
-  };
-  if (std::visit(TVisitor{stmt, position}, value.Data()) != SQLITE_OK) throw EDatabaseError(EngineText(db));
-}
-
-void BindParams(sqlite3* db, sqlite3_stmt* stmt, const std::vector<TSqlParam>& params) {
-  int position = 0;
-  for (const TSqlParam& param : params) {
-    int index = ++position;
-    if (!param.Name.empty()) {
-      index = sqlite3_bind_parameter_index(stmt, (":" + param.Name).c_str());
-      if (index == 0) throw EDatabaseError(Format("Параметр '%s' не найден", param.Name));
-    }
-    BindValue(db, stmt, index, param.Value);
-  }
-}
-
-// The value of a result column: by its declared type when the column has one, else as stored.
-TValue ReadColumn(sqlite3_stmt* stmt, int column, const TFieldDef& def, bool declared) {
-  const int stored = sqlite3_column_type(stmt, column);
-  if (stored == SQLITE_NULL) return {};
-  const auto text = [&] {
-    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return std::string(bytes ? bytes : "", sqlite3_column_bytes(stmt, column));
-  };
-  if (!declared) {
-    if (stored == SQLITE_INTEGER) return TValue(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
-    if (stored == SQLITE_FLOAT) return TValue(sqlite3_column_double(stmt, column));
-    return TValue(text());
-  }
-  switch (def.Type) {
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftAutoInc: return TValue(static_cast<int64_t>(sqlite3_column_int64(stmt, column)));
-    case TFieldType::ftBCD: {
-      const double number = sqlite3_column_double(stmt, column);
-      if (def.Decimals < 0) return TValue(number);
-      return TValue(static_cast<double>(GetRoundedFloat(number, def.Decimals)));
-    }
-    case TFieldType::ftFloat: return TValue(sqlite3_column_double(stmt, column));
-    case TFieldType::ftCurrency: {
-      TCurrency money;
-      if (!TryMoneyFromText(text(), money)) {
-        throw EDatabaseError(Format("Поле '%s': '%s' не является денежной суммой", def.Name, text()));
-      }
-      return TValue(money);
-    }
-    case TFieldType::ftDate:
-    case TFieldType::ftDateTime: {
-      TDateTime date = 0;
-      if (!TryDateFromIsoText(text(), date)) {
-        throw EDatabaseError(Format("Поле '%s': '%s' не является датой", def.Name, text()));
-      }
-      return TValue(TDateValue{date});
-    }
-    case TFieldType::ftString:
-    case TFieldType::ftBlob: break;
-  }
-  return TValue(text());
-}
-
-TMemTable ReadResult(TStatement& statement, const std::string& name, const std::vector<std::string>& primary_key) {
-  sqlite3_stmt* stmt = statement.Get();
-  const int count = sqlite3_column_count(stmt);
-  std::vector<TFieldDef> defs;
-  std::vector<bool> declared;
-  for (int i = 0; i < count; ++i) {
-    const char* decl = sqlite3_column_decltype(stmt, i);
-    defs.push_back(FieldDefFromDeclaredType(sqlite3_column_name(stmt, i), decl ? decl : ""));
-    declared.push_back(decl != nullptr);
-  }
-  TMemTable table(name, TFieldDefs(defs), primary_key);
-  while (statement.Step()) {
-    TRecord row;
-    row.reserve(count);
-    for (int i = 0; i < count; ++i) row.push_back(ReadColumn(stmt, i, defs[i], declared[i]));
-    table.Append(std::move(row));
-  }
-  return table;
 }
 
 }  // namespace
@@ -234,8 +107,8 @@ bool TSqlConnection::IsAttached(const std::string& alias) const {
 }
 
 int TSqlConnection::Execute(const std::string& sql, const std::vector<TSqlParam>& params) {
-  TStatement statement(db_, RewriteAliasNames(sql));
-  BindParams(db_, statement.Get(), params);
+  TSqliteStatement statement(*this, sql);
+  statement.Bind(params);
   while (statement.Step()) {
   }
   return sqlite3_changes(db_);
@@ -253,47 +126,22 @@ void TSqlConnection::ExecuteScript(const std::string& sql) {
 void TSqlConnection::ExecuteScriptFile(const std::filesystem::path& script) {
   const std::string sql = ReadTextFile(script);
   try {
-    ExecuteScript("BEGIN;\n" + sql + "\nCOMMIT;");
+    TSqliteTransaction transaction(*this);
+    ExecuteScript(sql);
+    transaction.Commit();
   } catch (const EDatabaseError& error) {
-    if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     throw EInOutError(Format("Ошибка в файле [%s]:\r\n%s", script.string(), error.what()));
   }
 }
 
 TMemTable TSqlConnection::Query(const std::string& sql, const std::vector<TSqlParam>& params,
                                 const std::string& result_name) {
-  TStatement statement(db_, RewriteAliasNames(sql));
-  BindParams(db_, statement.Get(), params);
-  return ReadResult(statement, result_name, {});
+  TSqliteStatement statement(*this, sql);
+  statement.Bind(params);
+  return statement.ReadRows(result_name, {});
 }
 
 int64_t TSqlConnection::LastInsertRowId() const { return sqlite3_last_insert_rowid(db_); }
-
-TPreparedQuery::TPreparedQuery(TSqlConnection& connection, const std::string& sql) : sql_(RewriteAliasNames(sql)) {
-  if (sqlite3_prepare_v2(connection.Handle(), sql_.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) {
-    throw EDatabaseError(EngineText(connection.Handle()));
-  }
-}
-
-TPreparedQuery::~TPreparedQuery() { sqlite3_finalize(stmt_); }
-
-void TPreparedQuery::Bind(int position, const TValue& value) {
-  BindValue(sqlite3_db_handle(stmt_), stmt_, position, value);
-}
-
-bool TPreparedQuery::Next() {
-  const int result = sqlite3_step(stmt_);
-  if (result == SQLITE_ROW) return true;
-  if (result == SQLITE_DONE) return false;
-  throw EDatabaseError(EngineText(sqlite3_db_handle(stmt_)));
-}
-
-void TPreparedQuery::Reset() {
-  sqlite3_reset(stmt_);
-  sqlite3_clear_bindings(stmt_);
-}
-
-TValue TPreparedQuery::Column(int index) const { return ReadColumn(stmt_, index, TFieldDef{}, false); }
 
 std::string RewriteAliasNames(const std::string& sql) {
   std::string result;
@@ -372,8 +220,8 @@ void TTable::Open() {
   }
   if (order_by.empty()) order_by = "rowid";
   const std::string sql = "SELECT * FROM " + alias_ + "." + table_name_ + " ORDER BY " + order_by;
-  TStatement statement(connection_.Handle(), sql);
-  data_ = ReadResult(statement, table_name_, info.PrimaryKey);
+  TSqliteStatement statement(connection_.Handle(), sql);
+  data_ = statement.ReadRows(table_name_, info.PrimaryKey);
   active_ = true;
 }
 

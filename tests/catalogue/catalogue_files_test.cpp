@@ -150,6 +150,22 @@ INSTANTIATE_TEST_SUITE_P(
         TBadCsv{"ProfList.csv", "Profile,Profile\n",
                 "Файл ProfList.csv, строка 1, столбец Profile: столбец повторяется"}));
 
+TEST_F(CatalogueFiles, AnImportFailingWhileWritingKeepsTheTablesWrittenBeforeAsTheyWere) {
+  // Files are written in name order, so BeadGrp is replaced before the write of ProfList fails on
+  // the table the database has lost.
+  const std::string profile_file = DatabaseFile(TDatabaseDirs::Below(demo)[TDatabaseAlias::GXDB_Profile]).string();
+  const auto bead_groups = [&] { return TSqlConnection(profile_file, false).Query("SELECT * FROM BeadGrp").Rows(); };
+  TSqlConnection(profile_file, false).Execute("DROP TABLE \"ProfList\"");
+  const auto before = bead_groups();
+  const auto csv = folder / "csv";
+  std::filesystem::create_directories(csv);
+  WriteFile(csv / "BeadGrp.csv", "Name,Group\nПрямой,1\n");
+  WriteFile(csv / "ProfList.csv", "Profile,Group\nA,0\n");
+  EXPECT_THROW(ImportCatalogueCsv(csv, TDatabaseDirs::Below(demo), SourceDataDir()), EDatabaseError);
+  EXPECT_GT(before.size(), 1u);
+  EXPECT_EQ(bead_groups(), before);
+}
+
 TEST_F(CatalogueFiles, ABrokenScriptIsReportedAndLeavesNoDatabase) {
   const auto scripts = folder / "scripts";
   std::filesystem::create_directories(scripts);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/window_type_lookups.h"
 #include "construction/construction.h"
-#include "construction/construction_type.h"
 #include "construction/demo_catalogue.h"
 #include "construction/glass.h"
 

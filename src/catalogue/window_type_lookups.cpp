@@ -1,0 +1,48 @@
+#include "catalogue/window_type_lookups.h"
+
+#include "catalogue/catalogue.h"
+#include "shell/format_settings.h"
+
+namespace kv {
+
+namespace {
+
+std::string Text(const TRecord& row, int column) { return row[column].AsString(); }
+int32_t Int(const TRecord& row, int column) { return static_cast<int32_t>(row[column].AsInteger()); }
+
+}  // namespace
+
+TWinTypeInfo GetWinTypeInfo(int32_t type_win) {
+  const std::string missing = Format("В БД отсутствуют данные для типа конструкции [%d]!", type_win);
+  const TTypeWinTable& types = Catalogue().TypeWin;
+  const TRecord* type = types.Get().Locate(types.ByID, TKey().Add(int64_t{type_win}));
+  if (!type) RaiseCatalogueError(missing);
+  TWinTypeInfo info;
+  info.ID = type_win;
+  info.Name = Text(*type, types.Name);
+  info.Article = Text(*type, types.PosArticle);
+  info.ArticleName = Text(*type, types.PosName);
+  info.ProfSys = Text(*type, types.FixedProfSys);
+  info.FurnSys = Text(*type, types.FixedFurnSys);
+  info.Glass = Text(*type, types.FixedGlass);
+  info.WinType = Int(*type, types.WinType);
+
+  const TTypeProfTable& schemes = Catalogue().TypeProf;
+  const TRecord* scheme =
+      schemes.Get().Locate(schemes.ByIDSystem, TKey().Add(int64_t{type_win}).Add(std::string_view(info.ProfSys)));
+  if (!scheme) RaiseCatalogueError(missing);
+  info.FrameID = Int(*scheme, schemes.FrameID);
+  info.FlugelID = Int(*scheme, schemes.FlugelID);
+  info.Impost = Text(*scheme, schemes.Impost);
+  info.ImpostAT = Int(*scheme, schemes.ImpostAT);
+  info.ImpostComb = Int(*scheme, schemes.ImpostComb);
+  info.Stulp = Text(*scheme, schemes.Stulp);
+  info.StulpAT = Int(*scheme, schemes.StulpAT);
+  info.StulpComb = Int(*scheme, schemes.StulpComb);
+  info.Falsh = Text(*scheme, schemes.Falsh1);
+  info.Spross = Text(*scheme, schemes.Spross);
+  info.WeldAllowance = static_cast<float>((*scheme)[schemes.WeldAllowance].AsFloat());
+  return info;
+}
+
+}  // namespace kv
