@@ -6,7 +6,7 @@
 //   for (Tgx25Glass& glass : Glasses(Frame)) ...            // a mutable one
 //
 // A range collects its objects when it is made; walking it changes nothing in the model, so a
-// query may walk inside any other walk.
+// query may walk inside any other walk. An edit that frees objects of the walk ends the range's use.
 #include <array>
 #include <cstddef>
 #include <cstdint>
