@@ -58,18 +58,11 @@ void CollectBars(const TCustomFrame& Element, const std::string& Owner, std::vec
   }
 }
 
-std::vector<const Tgx25Glass*> Glasses(Tgx25Construction& Construction) {
-  std::vector<const Tgx25Glass*> glasses;
-  for (Tgx25Glass* glass = Construction.GetFirstGlass(); glass != nullptr; glass = Construction.GetNextGlass())
-    glasses.push_back(glass);
-  return glasses;
-}
-
 TJson SizeJson(const TProfSize& Size) {
   return {{"length", GetSize10(Size.Length)}, {"angle1", Size.Angle1}, {"angle2", Size.Angle2}};
 }
 
-TJson BuildJson(Tgx25Construction& Construction, const std::vector<TBarRow>& Bars) {
+TJson BuildJson(const Tgx25Construction& Construction, const std::vector<TBarRow>& Bars) {
   const TFrame& frame = *Construction.GetFrame(0);
   TJson contour = TJson::array();
   for (size_t i = 0; i < frame.Points.size(); ++i) {
@@ -94,23 +87,23 @@ TJson BuildJson(Tgx25Construction& Construction, const std::vector<TBarRow>& Bar
     bars.push_back(item);
   }
   TJson glasses = TJson::array();
-  for (const Tgx25Glass* glass : Glasses(Construction)) {
-    const TSizeF size = glass->GetRealSize();
+  for (const Tgx25Glass& glass : Glasses(Construction)) {
+    const TSizeF size = glass.GetRealSize();
     TJson beads = TJson::array();
-    for (const auto& line : glass->BeadSizes.Lines) {
+    for (const auto& line : glass.BeadSizes.Lines) {
       const auto& bar = static_cast<const Tgx25ProfileLine&>(*line);
       beads.push_back({{"profile", bar.Profile},
                        {"length", GetSize10(bar.Length)},
                        {"angle1", bar.Angle1},
                        {"angle2", bar.Angle2}});
     }
-    glasses.push_back({{"no", glass->No},
-                       {"article", glass->Glass},
+    glasses.push_back({{"no", glass.No},
+                       {"article", glass.Glass},
                        {"width", size.Width},
                        {"height", size.Height},
-                       {"square", glass->Square()},
-                       {"bead", glass->Bead.ID},
-                       {"bead_color", glass->Bead.Color},
+                       {"square", glass.Square()},
+                       {"bead", glass.Bead.ID},
+                       {"bead_color", glass.Bead.Color},
                        {"beads", beads}});
   }
   const TSizeF outer = Construction.GetSize();
@@ -119,7 +112,7 @@ TJson BuildJson(Tgx25Construction& Construction, const std::vector<TBarRow>& Bar
           {"bars", bars},          {"glasses", glasses}};
 }
 
-void PrintText(Tgx25Construction& Construction, const std::vector<TBarRow>& Bars, std::ostream& Out) {
+void PrintText(const Tgx25Construction& Construction, const std::vector<TBarRow>& Bars, std::ostream& Out) {
   const TFrame& frame = *Construction.GetFrame(0);
   const TSizeF outer = Construction.GetSize();
   Out << Format("Конструкция: тип %d, система %s, цвет %s, %.1f x %.1f мм\n", frame.TypeWin, frame.ProfSys,
@@ -142,11 +135,11 @@ void PrintText(Tgx25Construction& Construction, const std::vector<TBarRow>& Bars
     Out << "\n";
   }
   Out << "Заполнения:\n";
-  for (const Tgx25Glass* glass : Glasses(Construction)) {
-    const TSizeF size = glass->GetRealSize();
-    Out << Format("  %-6s %s  %.1f x %.1f мм, %.4f м2, штапик %s %s\n", glass->No, glass->Glass, size.Width,
-                  size.Height, static_cast<double>(glass->Square()), glass->Bead.ID, glass->Bead.Color);
-    for (const auto& line : glass->BeadSizes.Lines) {
+  for (const Tgx25Glass& glass : Glasses(Construction)) {
+    const TSizeF size = glass.GetRealSize();
+    Out << Format("  %-6s %s  %.1f x %.1f мм, %.4f м2, штапик %s %s\n", glass.No, glass.Glass, size.Width, size.Height,
+                  static_cast<double>(glass.Square()), glass.Bead.ID, glass.Bead.Color);
+    for (const auto& line : glass.BeadSizes.Lines) {
       const auto& bar = static_cast<const Tgx25ProfileLine&>(*line);
       Out << Format("    штапик %-8s %8s  %5.1f° %5.1f°\n", bar.Profile, Mm(bar.Length), bar.Angle1, bar.Angle2);
     }

@@ -186,22 +186,12 @@ void Tgx25Construction::SetVisible() {
 
 // --- walks -----------------------------------------------------------------------------------
 
-TModelObject* Tgx25Construction::ContinueWalk(TWalkKind Kind, TModelObject* Found) {
-  int32_t& index = FWalkFrameIndex[static_cast<size_t>(Kind)];
-  while (Found == nullptr && index + 1 < FrameCount()) Found = GetFrame(++index)->GetFirstObject(Kind);
-  return Found;
-}
-
 TModelObject* Tgx25Construction::FirstOfWalk(TWalkKind Kind) {
-  FWalkFrameIndex[static_cast<size_t>(Kind)] = 0;
-  if (FFrames.empty()) return nullptr;
-  return ContinueWalk(Kind, FFrames.front()->GetFirstObject(Kind));
+  return FWalkCursors[static_cast<size_t>(Kind)].First(*this, Kind);
 }
 
 TModelObject* Tgx25Construction::NextOfWalk(TWalkKind Kind) {
-  TFrame* frame = GetFrame(FWalkFrameIndex[static_cast<size_t>(Kind)]);
-  if (frame == nullptr) return nullptr;
-  return ContinueWalk(Kind, frame->GetNextObject(Kind));
+  return FWalkCursors[static_cast<size_t>(Kind)].Next(*this, Kind);
 }
 
 TFrame* Tgx25Construction::GetFirstFrame() {

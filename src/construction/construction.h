@@ -90,7 +90,8 @@ public:
   void UpdateNo();
   void RebuildPartsIndex();
 
-  // Walks: frames in order, each frame's tree depth first; nullptr at the end.
+  // First/next walks: frames in order, each frame's tree depth first; nullptr at the end. A walk
+  // of one kind keeps its position here; queries walk the ranges of walks.h, which keep none.
   TFrame* GetFirstFrame();
   TFrame* GetNextFrame();
   TFlugel* GetFirstFlugel();
@@ -185,16 +186,14 @@ private:
   // Reading creates the frames in place, without numbering them anew.
   friend void LoadConstruction(Tgx25Construction&, TSpecStream&, const std::string&);
 
-  // Continues a walk from the object Found in the current frame to the following frames.
-  TModelObject* ContinueWalk(TWalkKind Kind, TModelObject* Found);
   TModelObject* FirstOfWalk(TWalkKind Kind);
   TModelObject* NextOfWalk(TWalkKind Kind);
   void VisitAll(const TTreeVisitor& Visitor);
 
   std::vector<std::unique_ptr<TFrame>> FFrames;
   std::unique_ptr<TSpecStream> FBackupCopy;
-  // The frame at which each of the other walks stands.
-  std::array<int32_t, WalkKindCount> FWalkFrameIndex{};
+  // Where each first/next walk stands.
+  TWalkCursors FWalkCursors;
 };
 
 }  // namespace kv

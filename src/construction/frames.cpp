@@ -235,12 +235,6 @@ TModelObject* TAbstractFrame::FindObjectByInternalID(int32_t ID) {
   return found;
 }
 
-TModelObject* TAbstractFrame::GetFirstObject(TWalkKind Kind) {
-  return FWalkCursors[static_cast<size_t>(Kind)].First(*this, Kind);
-}
-
-TModelObject* TAbstractFrame::GetNextObject(TWalkKind Kind) { return FWalkCursors[static_cast<size_t>(Kind)].Next(); }
-
 // --- TCustomFrame ----------------------------------------------------------------------------
 
 void TCustomFrame::SetWeldAllowance(float Millimetres) {

@@ -12,7 +12,6 @@
 #include "construction/imposts.h"
 #include "construction/item_lists.h"
 #include "construction/parts.h"
-#include "construction/walks.h"
 #include "geometry/contour_dimensions.h"
 
 namespace kv {
@@ -147,10 +146,6 @@ public:
   // follow. Derived geometry is left to the following FullRecalc.
   virtual void MirrorPointsX(int32_t Axis2);
 
-  // Walks over this element's tree (see CollectWalk), each kind with its own position.
-  TModelObject* GetFirstObject(TWalkKind Kind);
-  TModelObject* GetNextObject(TWalkKind Kind);
-
   int32_t InternalID = 0;
   std::string Name;
   std::vector<std::unique_ptr<Tgx25Point>> Points;
@@ -187,7 +182,6 @@ private:
   void DeleteImpostPointsIfPossible(TCustomImpost& Impost);
 
   int FImpostCursor = -1;
-  TWalkCursors FWalkCursors;
 };
 
 // A frame-like element built of real profiles.

@@ -1,5 +1,6 @@
 #include "construction/walks.h"
 
+#include "construction/construction.h"
 #include "construction/frames.h"
 #include "construction/glass.h"
 
@@ -8,7 +9,7 @@ namespace kv {
 namespace {
 
 template <class Visit>
-void ForEachCustomPart(TAbstractFrame& Element, Visit visit) {
+void ForEachCustomPart(const TAbstractFrame& Element, Visit visit) {
   for (auto& part : Element.Parts)
     if (auto* custom = dynamic_cast<Tgx30CustomPart*>(part.get())) visit(*custom);
 }
@@ -27,22 +28,22 @@ void AddFalshBars(Tgx30CustomPart& Part, std::vector<TModelObject*>& Objects) {
 }
 
 // Whether a bar of Element belongs to the walk.
-bool ImpostOfWalk(TAbstractFrame& Element, TCustomImpost& Impost, TWalkKind Kind) {
+bool ImpostOfWalk(const TAbstractFrame& Element, const TCustomImpost& Impost, TWalkKind Kind) {
   switch (Kind) {
     case TWalkKind::Impost: return true;
-    case TWalkKind::FrameImpost: return dynamic_cast<TFrame*>(&Element) != nullptr;
-    case TWalkKind::FlugelImpost: return dynamic_cast<TFlugel*>(&Element) != nullptr;
-    case TWalkKind::Stulp: return dynamic_cast<Tgx25Stulp*>(&Impost) != nullptr;
+    case TWalkKind::FrameImpost: return dynamic_cast<const TFrame*>(&Element) != nullptr;
+    case TWalkKind::FlugelImpost: return dynamic_cast<const TFlugel*>(&Element) != nullptr;
+    case TWalkKind::Stulp: return dynamic_cast<const Tgx25Stulp*>(&Impost) != nullptr;
     default: return false;
   }
 }
 
 // Whether a part of Element belongs to the walk itself.
-bool PartOfWalk(TAbstractFrame& Element, Tgx30CustomPart& Part, TWalkKind Kind) {
+bool PartOfWalk(const TAbstractFrame& Element, const Tgx30CustomPart& Part, TWalkKind Kind) {
   switch (Kind) {
     case TWalkKind::Part: return true;
     case TWalkKind::GlassAvailableEmptyPart: return Part.FillType == ftNone;
-    case TWalkKind::FixPart: return Part.FillType == ftGlass && dynamic_cast<TFlugel*>(&Element) == nullptr;
+    case TWalkKind::FixPart: return Part.FillType == ftGlass && dynamic_cast<const TFlugel*>(&Element) == nullptr;
     default: return false;
   }
 }
@@ -62,9 +63,9 @@ void AddPartContent(Tgx30CustomPart& Part, TWalkKind Kind, std::vector<TModelObj
   }
 }
 
-void AddOwnObjects(TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelObject*>& Objects) {
+void AddOwnObjects(const TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelObject*>& Objects) {
   if (Kind == TWalkKind::FurnComp) {
-    auto* sash = dynamic_cast<TFlugel*>(&Element);
+    const auto* sash = dynamic_cast<const TFlugel*>(&Element);
     if (sash != nullptr && sash->FurnComp) Objects.push_back(sash->FurnComp.get());
   }
   for (auto& impost : Element.Imposts)
@@ -75,7 +76,7 @@ void AddOwnObjects(TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelOb
   });
 }
 
-void CollectInto(TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelObject*>& Objects) {
+void CollectInto(const TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelObject*>& Objects) {
   AddOwnObjects(Element, Kind, Objects);
   ForEachCustomPart(Element, [&](Tgx30CustomPart& part) {
     if (TCustomFrame* filling = part.FillElement()) CollectInto(*filling, Kind, Objects);
@@ -84,20 +85,38 @@ void CollectInto(TAbstractFrame& Element, TWalkKind Kind, std::vector<TModelObje
 
 }  // namespace
 
-std::vector<TModelObject*> CollectWalk(TAbstractFrame& Element, TWalkKind Kind) {
+std::vector<TModelObject*> CollectWalk(const TAbstractFrame& Element, TWalkKind Kind) {
   std::vector<TModelObject*> objects;
   CollectInto(Element, Kind, objects);
   return objects;
 }
 
-TModelObject* TWalkCursor::First(TAbstractFrame& Element, TWalkKind Kind) {
-  FObjects = CollectWalk(Element, Kind);
-  FPosition = 0;
-  return Next();
+std::vector<TModelObject*> CollectWalk(const Tgx25Construction& Construction, TWalkKind Kind) {
+  std::vector<TModelObject*> objects;
+  for (int i = 0; i < Construction.FrameCount(); ++i) CollectInto(*Construction.GetFrame(i), Kind, objects);
+  return objects;
 }
 
-TModelObject* TWalkCursor::Next() {
-  if (FPosition >= FObjects.size()) return nullptr;
+std::vector<TModelObject*> CollectFrames(const Tgx25Construction& Construction) {
+  std::vector<TModelObject*> frames;
+  for (int i = 0; i < Construction.FrameCount(); ++i) frames.push_back(Construction.GetFrame(i));
+  return frames;
+}
+
+TModelObject* TWalkCursor::First(const Tgx25Construction& Construction, TWalkKind Kind) {
+  FFrame = -1;
+  FObjects.clear();
+  FPosition = 0;
+  return Next(Construction, Kind);
+}
+
+TModelObject* TWalkCursor::Next(const Tgx25Construction& Construction, TWalkKind Kind) {
+  while (FPosition >= FObjects.size()) {
+    if (FFrame + 1 >= Construction.FrameCount()) return nullptr;
+    FObjects.clear();
+    FPosition = 0;
+    CollectInto(*Construction.GetFrame(++FFrame), Kind, FObjects);
+  }
   return FObjects[FPosition++];
 }
 

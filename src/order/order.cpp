@@ -1,6 +1,7 @@
 #include "order/order.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "construction/construction_stream.h"
 #include "shell/code_page.h"
@@ -39,8 +40,8 @@ int PieceCount(const List& Items, bool SelectedOnly) {
 // Frames of a construction: the outer frames.
 int FrameCountOf(const Tgx25Construction& Construction, const std::string& System) {
   int count = 0;
-  for (int i = 0; i < Construction.FrameCount(); ++i)
-    if (System.empty() || Construction.GetFrame(i)->ProfSys == System) ++count;
+  for (const TFrame& frame : Frames(Construction))
+    if (System.empty() || frame.ProfSys == System) ++count;
   return count;
 }
 
@@ -263,17 +264,13 @@ long double Weighted(const Positions& List, Value Of) {
   return total;
 }
 
-int PartCountOf(Tgx25Construction& Construction) {
-  int count = 0;
-  for (Tgx30CustomPart* part = Construction.GetFirstPart(); part != nullptr; part = Construction.GetNextPart()) ++count;
-  return count;
-}
+int PartCountOf(const Tgx25Construction& Construction) { return static_cast<int>(Parts(Construction).size()); }
 
-template <class Value>
-long double OverGlasses(Tgx25Construction& Construction, Value Of) {
+int FillingCountOf(const Tgx25Construction& Construction) { return static_cast<int>(Glasses(Construction).size()); }
+
+long double FillingSquareOf(const Tgx25Construction& Construction) {
   long double total = 0;
-  for (Tgx25Glass* glass = Construction.GetFirstGlass(); glass != nullptr; glass = Construction.GetNextGlass())
-    total += Of(*glass);
+  for (const Tgx25Glass& glass : Glasses(Construction)) total += glass.Square();
   return total;
 }
 
@@ -283,9 +280,7 @@ long double TOrder::GetSquare() const {
   return Weighted(FPositions, [](const Tgx25Construction& c) { return c.GetSquare(); });
 }
 
-int TOrder::GetPartCount() const {
-  return static_cast<int>(Weighted(FPositions, [](Tgx25Construction& c) { return PartCountOf(c); }));
-}
+int TOrder::GetPartCount() const { return static_cast<int>(Weighted(FPositions, PartCountOf)); }
 
 int TOrder::SelFrameNumber(const std::string& System) const {
   return static_cast<int>(Weighted(FPositions, [&](const Tgx25Construction& c) { return FrameCountOf(c, System); }));
@@ -293,11 +288,11 @@ int TOrder::SelFrameNumber(const std::string& System) const {
 
 std::vector<std::string> TOrder::GetConstructionSystems() const {
   std::vector<std::string> systems;
-  for (const auto& position : FPositions)
-    for (int i = 0; position->Checked && i < position->FrameCount(); ++i) {
-      const std::string& system = position->GetFrame(i)->ProfSys;
-      if (std::find(systems.begin(), systems.end(), system) == systems.end()) systems.push_back(system);
-    }
+  for (const auto& position : FPositions) {
+    if (!position->Checked) continue;
+    for (const TFrame& frame : Frames(std::as_const(*position)))
+      if (std::find(systems.begin(), systems.end(), frame.ProfSys) == systems.end()) systems.push_back(frame.ProfSys);
+  }
   return systems;
 }
 
@@ -317,15 +312,9 @@ long double TOrder::GetDoorTypeSquare() const {
   return Weighted(FPositions, [](const Tgx25Construction& c) { return KindOf(c) == otxDoor ? c.GetSquare() : 0; });
 }
 
-int TOrder::GetFillingCount() const {
-  return static_cast<int>(
-      Weighted(FPositions, [](Tgx25Construction& c) { return OverGlasses(c, [](auto&) { return 1; }); }));
-}
+int TOrder::GetFillingCount() const { return static_cast<int>(Weighted(FPositions, FillingCountOf)); }
 
-long double TOrder::GetFillingSquare() const {
-  return Weighted(FPositions,
-                  [](Tgx25Construction& c) { return OverGlasses(c, [](Tgx25Glass& g) { return g.Square(); }); });
-}
+long double TOrder::GetFillingSquare() const { return Weighted(FPositions, FillingSquareOf); }
 
 // ---- aggregates over the add-on lists -------------------------------------------------------
 

@@ -18,8 +18,7 @@ TEST(DegenerateInput, EmptyElement) {
   EXPECT_EQ(frame.GetFramePoint(0), nullptr);
   EXPECT_EQ(frame.GetFrameLine(-1), nullptr);
   EXPECT_EQ(frame.GetDimensions(), TContourDimensions{});
-  EXPECT_EQ(frame.GetFirstObject(TWalkKind::Part), nullptr);
-  EXPECT_EQ(frame.GetNextObject(TWalkKind::Part), nullptr);
+  EXPECT_TRUE(Parts(frame).empty());
   EXPECT_EQ(frame.GetParentIndex(), -1);
   // A base part of an empty contour is an empty part.
   EXPECT_TRUE(frame.AddBasePart()->Points.empty());

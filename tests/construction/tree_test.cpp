@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "construction/construction.h"
@@ -41,21 +42,38 @@ std::vector<T*> Walk(First first, Next next) {
   return seen;
 }
 
+template <class T>
+std::vector<T*> Listed(const TWalkRange<T>& Range) {
+  std::vector<T*> seen;
+  for (T& object : Range) seen.push_back(&object);
+  return seen;
+}
+
 TEST_F(TwoSashWindow, SashesPartsGlassesImpostsAndFixedPartsInPartOrder) {
-  const auto sashes =
-      Walk<TFlugel>([&] { return construction.GetFirstFlugel(); }, [&] { return construction.GetNextFlugel(); });
-  EXPECT_EQ(sashes, (std::vector<TFlugel*>{left, right}));
+  const Tgx25Construction& walked = construction;
+  static_assert(std::is_same_v<decltype(*Parts(walked).begin()), const Tgx30CustomPart&>);
+  EXPECT_EQ(Listed(Flugels(walked)), (std::vector<const TFlugel*>{left, right}));
   // The parts of the frame first, then those of each sash.
-  const auto parts =
-      Walk<Tgx30CustomPart>([&] { return construction.GetFirstPart(); }, [&] { return construction.GetNextPart(); });
-  EXPECT_EQ(parts, (std::vector<Tgx30CustomPart*>{CustomPart(*frame, 0), CustomPart(*frame, 1), CustomPart(*left, 0),
-                                                  CustomPart(*right, 0)}));
-  const auto glasses =
-      Walk<Tgx25Glass>([&] { return construction.GetFirstGlass(); }, [&] { return construction.GetNextGlass(); });
-  EXPECT_EQ(glasses, (std::vector<Tgx25Glass*>{CustomPart(*left, 0)->Glass.get(), CustomPart(*right, 0)->Glass.get()}));
+  const std::vector<Tgx30CustomPart*> parts{CustomPart(*frame, 0), CustomPart(*frame, 1), CustomPart(*left, 0),
+                                            CustomPart(*right, 0)};
+  EXPECT_EQ(Listed(Parts(construction)), parts);
+  EXPECT_EQ(
+      Walk<Tgx30CustomPart>([&] { return construction.GetFirstPart(); }, [&] { return construction.GetNextPart(); }),
+      parts);
+  const std::vector<Tgx25Glass*> glasses{CustomPart(*left, 0)->Glass.get(), CustomPart(*right, 0)->Glass.get()};
+  EXPECT_EQ(Listed(Glasses(construction)), glasses);
+  EXPECT_EQ(Walk<Tgx25Glass>([&] { return construction.GetFirstGlass(); }, [&] { return construction.GetNextGlass(); }),
+            glasses);
+  // One element and what is below it.
+  EXPECT_EQ(Listed(Parts(*right)), (std::vector<Tgx30CustomPart*>{CustomPart(*right, 0)}));
+  EXPECT_EQ(Listed(Glasses(*frame)), glasses);
+  EXPECT_EQ(Listed(Frames(construction)), (std::vector<TFrame*>{frame}));
   EXPECT_EQ(construction.GetFirstImpost(), mullion);
   EXPECT_EQ(construction.GetNextImpost(), nullptr);
   EXPECT_EQ(construction.GetFirstFrameImpost(), mullion);
+  EXPECT_EQ(Listed(FrameImposts(walked)), (std::vector<const TCustomImpost*>{mullion}));
+  EXPECT_TRUE(FlugelImposts(walked).empty() && Stulps(walked).empty() && FixParts(walked).empty() &&
+              GlassAvailableEmptyParts(walked).empty() && Modificators(walked).empty() && Falshes(walked).empty());
   EXPECT_EQ(construction.GetFirstFlugelImpost(), nullptr);
   EXPECT_EQ(construction.GetFirstStulp(), nullptr);
   EXPECT_EQ(construction.GetFirstFixPart(), nullptr);
@@ -69,12 +87,18 @@ TEST_F(TwoSashWindow, FittingsSetsOfTheSashesAndNestedWalks) {
   right->FurnComp = std::make_unique<TFurnComp>();
   EXPECT_EQ(construction.GetFirstFurnComp(), right->FurnComp.get());
   EXPECT_EQ(construction.GetNextFurnComp(), nullptr);
+  EXPECT_EQ(Listed(FurnComps(construction)), (std::vector<TFurnComp*>{right->FurnComp.get()}));
   // Walks of different kinds do not disturb each other.
   std::vector<std::pair<TFlugel*, Tgx25Glass*>> pairs;
   for (TFlugel* sash = construction.GetFirstFlugel(); sash; sash = construction.GetNextFlugel())
     pairs.emplace_back(sash, construction.GetFirstGlass());
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[1].first, right);
+  // Nor does a range of the same kind: the next part is the frame's second, not the end.
+  EXPECT_EQ(construction.GetFirstPart(), CustomPart(*frame, 0));
+  for (Tgx30CustomPart& part : Parts(construction)) part.Checked = true;
+  EXPECT_EQ(construction.GetNextPart(), CustomPart(*frame, 1));
+  EXPECT_TRUE(CustomPart(*right, 0)->Checked);
 }
 
 TEST_F(TwoSashWindow, FalseMullionsOfAGlassAndAnEmptyPart) {
@@ -265,6 +289,7 @@ TEST(Construction, WalksOverSeveralFrames) {
   EXPECT_EQ(construction.GetNextFlugel(), sashes[1]);
   EXPECT_EQ(construction.GetNextFlugel(), nullptr);
   EXPECT_EQ(construction.GetNextFlugel(), nullptr);
+  EXPECT_EQ(Listed(Flugels(construction)), sashes);
   EXPECT_EQ(construction.GetFirstFrame(), construction.GetFrame(0));
   EXPECT_EQ(construction.GetNextFrame(), construction.GetFrame(1));
   EXPECT_EQ(construction.GetNextFrame(), construction.GetFrame(2));

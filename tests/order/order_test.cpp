@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "construction/model_builders.h"
 #include "construction/sample_constructions.h"
 #include "shell/user_messages.h"
 
@@ -166,6 +167,23 @@ TEST(OrderAggregates, OnlyCheckedPositionsWeightedByTheirQuantity) {
   EXPECT_EQ(order->GetDoorTypeCount(), 2);
   EXPECT_EQ(order->SelFrameNumber("TL70"), 3 + 2 * 3);
   EXPECT_EQ(order->GetConstructionSystems(), (std::vector<std::string>{"TL70"}));
+}
+
+TEST(OrderAggregates, LeaveAWalkOfAPositionWhereItStands) {
+  auto order = OrderWith("1", {"1"});
+  Tgx25Construction& window = *order->GetConstruction(0);
+  window.Checked = true;
+  // A second glazed frame beside the first: two parts and two glasses, one in each frame.
+  TFrame* second = window.NewFrame(1);
+  test::BuildRectContour(*second, {10000, 0}, 5000, 12000, 600);
+  auto* part = static_cast<Tgx30CustomPart*>(second->AddBasePart());
+  part->SetNewGlass(1);
+  EXPECT_EQ(window.GetFirstPart(), test::CustomPart(*window.GetFrame(0), 0));
+  EXPECT_EQ(order->GetPartCount(), 2);
+  EXPECT_EQ(window.GetNextPart(), part);
+  EXPECT_NE(window.GetFirstGlass(), part->Glass.get());
+  EXPECT_EQ(order->GetFillingCount(), 2);
+  EXPECT_EQ(window.GetNextGlass(), part->Glass.get());
 }
 
 TEST(OrderAggregates, AddOnLists) {
