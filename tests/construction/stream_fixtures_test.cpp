@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 
 #include "catalogue/small_catalogue.h"
@@ -87,8 +88,7 @@ private:
   test::TSmallCatalogue catalogue_;
 };
 
-TEST_P(StreamFixtures, HeaderAndTail) {
-  const auto c = Loaded(Bytes());
+void ExpectHeaderAndTail(const Tgx25Construction* c, const std::function<bool(const char*)>& Since) {
   EXPECT_EQ(c->No, "7");
   EXPECT_EQ(c->Count, 2);
   EXPECT_EQ(c->ViewSide, 1);
@@ -108,11 +108,12 @@ TEST_P(StreamFixtures, HeaderAndTail) {
     EXPECT_GT(c->TimeStamp1, 43831);  // the time of loading, after 01.01.2020
   }
   EXPECT_EQ(c->CarriedText5, Since("21.09.2009") ? "Иванов" : "");
-  if (Since("21.09.2009")) EXPECT_EQ(c->TimeStamp3, 40212);
+  if (Since("21.09.2009")) {
+    EXPECT_EQ(c->TimeStamp3, 40212);
+  }
 }
 
-TEST_P(StreamFixtures, FrameSidesAndCorners) {
-  const auto c = Loaded(Bytes());
+void ExpectFrame(const Tgx25Construction* c, const std::function<bool(const char*)>& Since) {
   ASSERT_EQ(c->FrameCount(), 1);
   const TFrame& frame = *c->GetFrame(0);
   EXPECT_EQ(frame.Name, "1");
@@ -125,7 +126,9 @@ TEST_P(StreamFixtures, FrameSidesAndCorners) {
   EXPECT_EQ(frame.ArticleName, "Окно");
   EXPECT_EQ(frame.ProfSys, "TL70");
   EXPECT_EQ(frame.MatType, Since("03.02.2008") ? 5 : 3);
-  if (Since("03.02.2008")) EXPECT_EQ(frame.StaticMethod, 2);
+  if (Since("03.02.2008")) {
+    EXPECT_EQ(frame.StaticMethod, 2);
+  }
 
   ASSERT_EQ(frame.Points.size(), 4u);
   const auto& corner = static_cast<const Tgx25FramePoint&>(*frame.Points[1]);
@@ -156,8 +159,7 @@ TEST_P(StreamFixtures, FrameSidesAndCorners) {
   EXPECT_EQ(static_cast<const Tgx25FrameLine&>(*frame.Lines[3]).No, "4");
 }
 
-TEST_P(StreamFixtures, MullionAndPartReferences) {
-  const auto c = Loaded(Bytes());
+void ExpectMullionAndPart(const Tgx25Construction* c, const std::function<bool(const char*)>& Since) {
   ASSERT_EQ(c->FrameCount(), 1);
   const TFrame& frame = *c->GetFrame(0);
   ASSERT_EQ(frame.Imposts.size(), 1u);
@@ -173,12 +175,62 @@ TEST_P(StreamFixtures, MullionAndPartReferences) {
 
   ASSERT_EQ(frame.Parts.size(), 1u);
   const auto& part = dynamic_cast<const Tgx30CustomPart&>(*frame.Parts[0]);
-  EXPECT_EQ(part.FillType, ftNone);
+  EXPECT_EQ(part.FillType, ftFlugel);
   ASSERT_EQ(part.Points.size(), 4u);
   ASSERT_EQ(part.Lines.size(), 4u);
   for (size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(part.Points[i]->Point, frame.Points[i].get()) << "corner " << i;  // 2000000 + i, old 20000 + i
     EXPECT_EQ(part.Lines[i]->Line, frame.Lines[i].get()) << "side " << i;       // 1000 x i, old 100 x i
+  }
+}
+
+// The sash in the frame's part, with its net and fittings set.
+void ExpectSash(const Tgx25Construction* c, const std::function<bool(const char*)>& Since) {
+  const auto& part = dynamic_cast<const Tgx30CustomPart&>(*c->GetFrame(0)->Parts[0]);
+  ASSERT_NE(part.Flugel, nullptr);
+  const TFlugel& sash = *part.Flugel;
+  EXPECT_EQ(sash.Name, "С1");
+  EXPECT_EQ(sash.ID, 2);
+  ASSERT_EQ(sash.Points.size(), 4u);
+  EXPECT_EQ(sash.Points[2]->X, 6000);
+  EXPECT_EQ(sash.Points[2]->Y, 13300);
+  ASSERT_EQ(sash.Lines.size(), 4u);
+  EXPECT_EQ(static_cast<const Tgx25FrameLine&>(*sash.Lines[3]).No, "4");
+  EXPECT_TRUE(sash.Kipp);
+  EXPECT_EQ(sash.Mosquito.Article, "МС-1");
+  EXPECT_EQ(sash.Mosquito.Height, 12600);
+  EXPECT_EQ(sash.Sockel, nullptr);
+  ASSERT_NE(sash.FurnComp, nullptr);
+  EXPECT_EQ(sash.FurnComp->FurnSys, "ФС");
+  EXPECT_EQ(sash.FurnComp->ID, "К-12");
+  EXPECT_EQ(sash.FurnComp->Setting, 1);
+  EXPECT_EQ(sash.FurnComp->Components[7], Since("01.09.2008") ? "Ручка-7" : "");
+  ASSERT_EQ(sash.FurnComp->Items.size(), Since("23.04.2012") ? 1u : 0u);
+  if (Since("23.04.2012")) {
+    EXPECT_EQ(sash.FurnComp->Items[0].ID, "ПЕТЛЯ-1");
+    EXPECT_EQ(sash.FurnComp->Items[0].Length, 2.0f);
+    EXPECT_EQ(sash.FurnComp->Items[0].Info, "верх");
+  }
+}
+
+TEST_P(StreamFixtures, ReadTheWindow) {
+  const auto construction = Loaded(Bytes());
+  const auto since = [this](const char* Date) { return Since(Date); };
+  {
+    SCOPED_TRACE("header and tail");
+    ExpectHeaderAndTail(construction.get(), since);
+  }
+  {
+    SCOPED_TRACE("frame");
+    ExpectFrame(construction.get(), since);
+  }
+  {
+    SCOPED_TRACE("mullion and part");
+    ExpectMullionAndPart(construction.get(), since);
+  }
+  {
+    SCOPED_TRACE("sash");
+    ExpectSash(construction.get(), since);
   }
 }
 

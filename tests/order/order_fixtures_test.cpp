@@ -48,7 +48,9 @@ protected:
     TRead read;
     TSpecStream stream(FixtureBytes(Name));
     read.Loaded = read.Order->Load(stream, read.Converted, false);
-    if (read.Loaded) EXPECT_EQ(stream.Remaining(), 0u) << "values left unread";
+    if (read.Loaded) {
+      EXPECT_EQ(stream.Remaining(), 0u) << "values left unread";
+    }
     return read;
   }
 
