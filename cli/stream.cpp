@@ -64,7 +64,8 @@ public:
     completes_[bytes_.size()] = true;
     for (size_t offset = bytes_.size(); offset-- > 0;) {
       const std::optional<size_t> string_end = StringEnd(offset);
-      completes_[offset] = (string_end && completes_[*string_end]) || (IsRecord(offset) && completes_[offset + 16]);
+      completes_[offset] = (string_end && completes_[*string_end]) ||
+                           (IsRecord(offset) && completes_[offset + TSpecStream::kRecordSize]);
     }
   }
 
