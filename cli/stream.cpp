@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -226,6 +227,29 @@ void InstallStream(CLI::App& app) {
 }
 
 const TCommandRegistration registration("stream", InstallStream);
+
+// The demo writes a value of every kind to a file and dumps it as the command does (an empty value
+// would read as four empty strings, so the demo leaves it out).
+void ShowValueStream(const std::string& dir, std::ostream& out) {
+  const std::vector<TVariant> values = {TVariant::Null(),
+                                        int16_t{-12},
+                                        int32_t{14000},
+                                        1300.5f,
+                                        2.4445,
+                                        TCurrency::FromExtended(1234.05),
+                                        TVariant::Date(EncodeDate(2014, 4, 23)),
+                                        true,
+                                        uint8_t{7},
+                                        "Окно двустворчатое"};
+  TSpecStream stream;
+  for (const auto& value : values) stream.WriteTo(value);
+  const auto path = std::filesystem::path(dir) / "values.kvs";
+  stream.SaveToFile(path);
+  out << Format("Поток значений: %s, %d байт\n", path.string(), stream.Size());
+  RunDump(TDumpOptions{path.string(), false}, out);
+}
+
+const TDemoStep demo_step("10-stream", ShowValueStream);
 
 }  // namespace
 
