@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <span>
 
 #include "shell/error_of.h"
 #include "shell/format_settings.h"
@@ -14,19 +15,18 @@ TVariant Calc(std::string_view text) { return TfrParser().Calc(text); }
 double Number(std::string_view text) { return Calc(text).AsDouble(); }
 bool IsNull(const TVariant& value) { return value.VarType() == varNull; }
 
+using TNumberCase = std::pair<const char*, double>;
+
+void ExpectNumbers(std::span<const TNumberCase> cases) {
+  for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(Number(text), expected) << text;
+}
+
 TEST(RuleOperators, ArithmeticAndPriorities) {
-  EXPECT_DOUBLE_EQ(Number("1+2*3"), 7);
-  EXPECT_DOUBLE_EQ(Number("(1+2)*3"), 9);
-  EXPECT_DOUBLE_EQ(Number("10-4-3"), 3);
-  EXPECT_DOUBLE_EQ(Number("64/8/2"), 4);
-  EXPECT_DOUBLE_EQ(Number("2+3 MOD 2"), 3);
-  EXPECT_DOUBLE_EQ(Number("-2*3"), -6);
-  EXPECT_DOUBLE_EQ(Number("1 - -2"), 3);
-  EXPECT_DOUBLE_EQ(Number("+4"), 4);
-  EXPECT_DOUBLE_EQ(Number("7/2"), 3.5);
-  EXPECT_DOUBLE_EQ(Number("7/0"), 0) << "division by zero gives zero";
-  EXPECT_DOUBLE_EQ(Number("7/(1-1)"), 0);
-  EXPECT_DOUBLE_EQ(Number("7 MOD 0"), 0);
+  // Division by zero gives zero.
+  const TNumberCase cases[] = {{"1+2*3", 7},     {"(1+2)*3", 9}, {"10-4-3", 3},  {"64/8/2", 4},
+                               {"2+3 MOD 2", 3}, {"-2*3", -6},   {"1 - -2", 3},  {"+4", 4},
+                               {"7/2", 3.5},     {"7/0", 0},     {"7/(1-1)", 0}, {"7 MOD 0", 0}};
+  ExpectNumbers(cases);
 }
 
 TEST(RuleOperators, ComparisonsGiveIntegers) {
@@ -39,11 +39,10 @@ TEST(RuleOperators, ComparisonsGiveIntegers) {
 }
 
 TEST(RuleOperators, AndOrBindLikeMultiplication) {
-  EXPECT_DOUBLE_EQ(Number("1>0 AND 0"), 1);  // 1 > (0 AND 0)
-  EXPECT_DOUBLE_EQ(Number("(1>0) and (2<1)"), 0);
-  EXPECT_DOUBLE_EQ(Number("(1>0) OR (2<1)"), 1);
-  EXPECT_DOUBLE_EQ(Number("6 AND 3"), 2);  // bitwise on integers
-  EXPECT_DOUBLE_EQ(Number("6 OR 3"), 7);
+  // "1>0 AND 0" is 1 > (0 AND 0); AND and OR are bitwise on integers.
+  const TNumberCase cases[] = {
+      {"1>0 AND 0", 1}, {"(1>0) and (2<1)", 0}, {"(1>0) OR (2<1)", 1}, {"6 AND 3", 2}, {"6 OR 3", 7}};
+  ExpectNumbers(cases);
   EXPECT_EQ(Calc("TRUE AND FALSE"), TVariant(false));
   EXPECT_EQ(Calc("true or FALSE"), TVariant(true));
   EXPECT_DOUBLE_EQ(Number("TRUE + 1"), 0);  // a boolean counts as -1 in arithmetic, as any variant does
@@ -51,25 +50,25 @@ TEST(RuleOperators, AndOrBindLikeMultiplication) {
 }
 
 TEST(RuleOperators, NotIntFracRoundStr) {
-  EXPECT_DOUBLE_EQ(Number("NOT 0"), 1);
-  EXPECT_DOUBLE_EQ(Number("NOT 5"), 0);
-  EXPECT_DOUBLE_EQ(Number("ROUND(2.5)"), 2);  // to even
-  EXPECT_DOUBLE_EQ(Number("ROUND(3.5)"), 4);
-  EXPECT_DOUBLE_EQ(Number("ROUND(-2.5)"), -2);
-  EXPECT_DOUBLE_EQ(Number("INT(-2.7)"), -2);
-  EXPECT_DOUBLE_EQ(Number("INT(2.99999999999)"), 3);
-  EXPECT_DOUBLE_EQ(Number("FRAC(2.25)"), 0.25);
-  EXPECT_DOUBLE_EQ(Number("FRAC(1.99999999999)"), 0);
-  EXPECT_DOUBLE_EQ(Number("INT 2.7 * 2"), 4);  // INT binds tighter than *
+  // ROUND goes to even; INT and FRAC see 2.99999999999 as 3; INT binds tighter than *.
+  const TNumberCase cases[] = {{"NOT 0", 1},
+                               {"NOT 5", 0},
+                               {"ROUND(2.5)", 2},
+                               {"ROUND(3.5)", 4},
+                               {"ROUND(-2.5)", -2},
+                               {"INT(-2.7)", -2},
+                               {"INT(2.99999999999)", 3},
+                               {"FRAC(2.25)", 0.25},
+                               {"FRAC(1.99999999999)", 0},
+                               {"INT 2.7 * 2", 4}};
+  ExpectNumbers(cases);
   EXPECT_EQ(Calc("STR(2.5)"), TVariant(std::string("2,5")));
   EXPECT_EQ(Calc("STR 3 + 'x'"), TVariant(std::string("3x")));
 }
 
 TEST(RuleValues, NumbersTakeBothSeparators) {
-  EXPECT_DOUBLE_EQ(Number("2.5"), 2.5);
-  EXPECT_DOUBLE_EQ(Number("2,5"), 2.5);
-  EXPECT_DOUBLE_EQ(Number(".5"), 0.5);
-  EXPECT_DOUBLE_EQ(Number("1.5e3"), 1500);
+  const TNumberCase cases[] = {{"2.5", 2.5}, {"2,5", 2.5}, {".5", 0.5}, {"1.5e3", 1500}};
+  ExpectNumbers(cases);
   EXPECT_THROW(Calc("1.2.3"), EConvertError);
   EXPECT_THROW(Calc("12abc"), EConvertError);
 }
