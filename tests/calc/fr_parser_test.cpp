@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <span>
 
 #include "shell/error_of.h"
 #include "shell/format_settings.h"
@@ -14,43 +15,34 @@ TVariant Calc(std::string_view text) { return TfrParser().Calc(text); }
 double Number(std::string_view text) { return Calc(text).AsDouble(); }
 bool IsNull(const TVariant& value) { return value.VarType() == varNull; }
 
-TEST(RuleOperators, ArithmeticAndPriorities) {
-  EXPECT_DOUBLE_EQ(Number("1+2*3"), 7);
-  EXPECT_DOUBLE_EQ(Number("(1+2)*3"), 9);
-  EXPECT_DOUBLE_EQ(Number("10-4-3"), 3);
-  EXPECT_DOUBLE_EQ(Number("64/8/2"), 4);
-  EXPECT_DOUBLE_EQ(Number("2+3 MOD 2"), 3);
-  EXPECT_DOUBLE_EQ(Number("7 mod 4"), 3);
-  EXPECT_DOUBLE_EQ(Number("-2*3"), -6);
-  EXPECT_DOUBLE_EQ(Number("1 - -2"), 3);
-  EXPECT_DOUBLE_EQ(Number("2 * -3 + 1"), -5);
-  EXPECT_DOUBLE_EQ(Number("+4"), 4);
-  EXPECT_DOUBLE_EQ(Number("7/2"), 3.5);
+using TNumberCase = std::pair<const char*, double>;
+
+void ExpectNumbers(std::span<const TNumberCase> cases) {
+  for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(Number(text), expected) << text;
 }
 
-TEST(RuleOperators, DivisionByZeroGivesZero) {
-  EXPECT_DOUBLE_EQ(Number("7/0"), 0);
-  EXPECT_DOUBLE_EQ(Number("7/(1-1)"), 0);
-  EXPECT_DOUBLE_EQ(Number("7 MOD 0"), 0);
+TEST(RuleOperators, ArithmeticAndPriorities) {
+  // Division by zero gives zero.
+  const TNumberCase cases[] = {{"1+2*3", 7},     {"(1+2)*3", 9}, {"10-4-3", 3},  {"64/8/2", 4},
+                               {"2+3 MOD 2", 3}, {"-2*3", -6},   {"1 - -2", 3},  {"+4", 4},
+                               {"7/2", 3.5},     {"7/0", 0},     {"7/(1-1)", 0}, {"7 MOD 0", 0}};
+  ExpectNumbers(cases);
 }
 
 TEST(RuleOperators, ComparisonsGiveIntegers) {
   EXPECT_EQ(Calc("(2>1)+(3>1)"), TVariant(int32_t{2}));
   EXPECT_EQ(Calc("2>=2"), TVariant(int32_t{1}));
   EXPECT_EQ(Calc("2<=1"), TVariant(int32_t{0}));
-  EXPECT_EQ(Calc("2<>1"), TVariant(int32_t{1}));
   EXPECT_EQ(Calc("2=2,0"), TVariant(int32_t{1}));
   EXPECT_EQ(Calc("'abc'<'abd'"), TVariant(int32_t{1}));
   EXPECT_EQ(Calc("'10'=10"), TVariant(int32_t{1}));
 }
 
 TEST(RuleOperators, AndOrBindLikeMultiplication) {
-  EXPECT_DOUBLE_EQ(Number("1>0 AND 0"), 1);  // 1 > (0 AND 0)
-  EXPECT_DOUBLE_EQ(Number("(1>0) AND (2>1)"), 1);
-  EXPECT_DOUBLE_EQ(Number("(1>0) and (2<1)"), 0);
-  EXPECT_DOUBLE_EQ(Number("(1>0) OR (2<1)"), 1);
-  EXPECT_DOUBLE_EQ(Number("6 AND 3"), 2);  // bitwise on integers
-  EXPECT_DOUBLE_EQ(Number("6 OR 3"), 7);
+  // "1>0 AND 0" is 1 > (0 AND 0); AND and OR are bitwise on integers.
+  const TNumberCase cases[] = {
+      {"1>0 AND 0", 1}, {"(1>0) and (2<1)", 0}, {"(1>0) OR (2<1)", 1}, {"6 AND 3", 2}, {"6 OR 3", 7}};
+  ExpectNumbers(cases);
   EXPECT_EQ(Calc("TRUE AND FALSE"), TVariant(false));
   EXPECT_EQ(Calc("true or FALSE"), TVariant(true));
   EXPECT_DOUBLE_EQ(Number("TRUE + 1"), 0);  // a boolean counts as -1 in arithmetic, as any variant does
@@ -58,38 +50,38 @@ TEST(RuleOperators, AndOrBindLikeMultiplication) {
 }
 
 TEST(RuleOperators, NotIntFracRoundStr) {
-  EXPECT_DOUBLE_EQ(Number("NOT 0"), 1);
-  EXPECT_DOUBLE_EQ(Number("NOT 5"), 0);
-  EXPECT_DOUBLE_EQ(Number("ROUND(2.5)"), 2);
-  EXPECT_DOUBLE_EQ(Number("ROUND(3.5)"), 4);
-  EXPECT_DOUBLE_EQ(Number("ROUND(-2.5)"), -2);
-  EXPECT_DOUBLE_EQ(Number("INT(-2.7)"), -2);
-  EXPECT_DOUBLE_EQ(Number("INT(2.99999999999)"), 3);
-  EXPECT_DOUBLE_EQ(Number("INT(2.9)"), 2);
-  EXPECT_DOUBLE_EQ(Number("FRAC(2.25)"), 0.25);
-  EXPECT_DOUBLE_EQ(Number("FRAC(1.99999999999)"), 0);
-  EXPECT_DOUBLE_EQ(Number("INT 2.7 * 2"), 4);  // INT binds tighter than *
+  // ROUND goes to even; INT and FRAC see 2.99999999999 as 3; INT binds tighter than *.
+  const TNumberCase cases[] = {{"NOT 0", 1},
+                               {"NOT 5", 0},
+                               {"ROUND(2.5)", 2},
+                               {"ROUND(3.5)", 4},
+                               {"ROUND(-2.5)", -2},
+                               {"INT(-2.7)", -2},
+                               {"INT(2.99999999999)", 3},
+                               {"FRAC(2.25)", 0.25},
+                               {"FRAC(1.99999999999)", 0},
+                               {"INT 2.7 * 2", 4}};
+  ExpectNumbers(cases);
   EXPECT_EQ(Calc("STR(2.5)"), TVariant(std::string("2,5")));
   EXPECT_EQ(Calc("STR 3 + 'x'"), TVariant(std::string("3x")));
 }
 
 TEST(RuleValues, NumbersTakeBothSeparators) {
-  EXPECT_DOUBLE_EQ(Number("2.5"), 2.5);
-  EXPECT_DOUBLE_EQ(Number("2,5"), 2.5);
-  EXPECT_DOUBLE_EQ(Number(".5"), 0.5);
-  EXPECT_DOUBLE_EQ(Number("1.5e3"), 1500);
-  EXPECT_DOUBLE_EQ(Number("1e-3*1000"), 1);
+  const TNumberCase cases[] = {{"2.5", 2.5}, {"2,5", 2.5}, {".5", 0.5}, {"1.5e3", 1500}};
+  ExpectNumbers(cases);
   EXPECT_THROW(Calc("1.2.3"), EConvertError);
   EXPECT_THROW(Calc("12abc"), EConvertError);
 }
 
-TEST(RuleValues, StringsAndQuotes) {
+TEST(RuleValues, StringsQuotesAndSquareBrackets) {
   EXPECT_EQ(Calc("'abc' + 'def'"), TVariant(std::string("abcdef")));
   EXPECT_EQ(Calc("'it''s'"), TVariant(std::string("it's")));
   EXPECT_EQ(Calc("''"), TVariant(std::string()));
   EXPECT_DOUBLE_EQ(Number("'2' * 3"), 6);
   EXPECT_THROW(Calc("'abc' * 3"), EConvertError);
   EXPECT_THROW(Calc("-'abc'"), EConvertError);
+  EXPECT_DOUBLE_EQ(Number("[[2]*[3]]+1"), 7);
+  EXPECT_EQ(Calc("['a' + ']']"), TVariant(std::string("a]")));
 }
 
 TEST(RuleValues, SemicolonEndsTheTextAndBlanksAreSkipped) {
@@ -99,19 +91,12 @@ TEST(RuleValues, SemicolonEndsTheTextAndBlanksAreSkipped) {
   EXPECT_TRUE(IsNull(Calc(";1")));
 }
 
-TEST(RuleValues, SquareBracketsAreAnOperand) {
-  EXPECT_DOUBLE_EQ(Number("[1+2]*3"), 9);
-  EXPECT_DOUBLE_EQ(Number("[[2]*[3]]+1"), 7);
-  EXPECT_EQ(Calc("['a' + ']']"), TVariant(std::string("a]")));
-}
-
 TEST(RuleValues, DatesMoveByDays) {
   const TVariant date = Calc("STRTODATE('01.03.2024') - 1");
   ASSERT_EQ(date.VarType(), varDate);
   EXPECT_EQ(date.AsString(), "29.02.2024");
   EXPECT_DOUBLE_EQ(Number("STRTODATE('10.01.2024') - STRTODATE('01.01.2024')"), 9);
   EXPECT_EQ(Calc("STRTODATE('10.01.2024') > STRTODATE('01.01.2024')"), TVariant(int32_t{1}));
-  EXPECT_DOUBLE_EQ(Number("STRTOTIME('12:00')"), 0.5);
   EXPECT_DOUBLE_EQ(Number("STRTOTIME('06:00:00') * 24"), 6);
   EXPECT_THROW(Calc("STRTODATE('31.02.2024')"), EConvertError);
   EXPECT_THROW(Calc("STRTOTIME('25:00')"), EConvertError);
@@ -135,11 +120,9 @@ TEST(RuleFunctions, IfEvaluatesOnlyTheBranchTaken) {
 TEST(RuleFunctions, CopyCountsCharacters) {
   EXPECT_EQ(Calc("COPY('abcdef', 2, 3)"), TVariant(std::string("bcd")));
   EXPECT_EQ(Calc("COPY('abc', 0, 2)"), TVariant(std::string("ab")));
-  EXPECT_EQ(Calc("COPY('abc', 3, 10)"), TVariant(std::string("c")));
   EXPECT_EQ(Calc("COPY('abc', 5, 1)"), TVariant(std::string()));
   EXPECT_EQ(Calc("COPY('abc', 1, -1)"), TVariant(std::string()));
   EXPECT_EQ(Calc("COPY('Рама белая', 6, 5)"), TVariant(std::string("белая")));
-  EXPECT_EQ(Calc("COPY('abcdef', 1+1, 6/2)"), TVariant(std::string("bcd")));
   EXPECT_THROW(Calc("COPY('abc', 1.5, 1)"), EConvertError);
   EXPECT_THROW(Calc("COPY('abc', 'x', 1)"), EConvertError);
 }
@@ -182,9 +165,6 @@ TEST(RuleRobustness, MalformedTextsGiveAMessage) {
     EXPECT_NE(message, "no error") << text;
     EXPECT_NE(message, "") << text;
   }
-}
-
-TEST(RuleRobustness, BracketMessagesNameTheText) {
   EXPECT_EQ(test::ErrorOf<EfrParserError>([] { Calc("(1+2"); }), "Не закрыта скобка в выражении [(1+2]");
 }
 

@@ -20,8 +20,6 @@ protected:
                                {"Thickness", thickness},
                                {"BeadGrp", bead_group},
                                {"Bead", article},
-                               {"Adapter", ""},
-                               {"ProfRubber", "G1"},
                                {"BeadRubber", "G2"},
                                {"Lining_1", "L3"},
                                {"Number_1", 4},
@@ -67,7 +65,6 @@ TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThickness) {
 TEST_F(BeadAndColourLookups, CombinationReads) {
   const TBeadInfo info = GetBeadInfo(11);
   EXPECT_EQ(info.Bead, "B24");
-  EXPECT_EQ(info.ProfRubber, "G1");
   EXPECT_EQ(info.BeadRubber, "G2");
   EXPECT_EQ(GetBeadByID(13), "B32");
   EXPECT_EQ(GetBeadGroup(12), 2);
@@ -83,10 +80,8 @@ TEST_F(BeadAndColourLookups, CombinationReads) {
 
 TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
   EXPECT_EQ(GetColorName("OAK"), "Золотой дуб");
-  EXPECT_EQ(GetColorNameByMode("OAK", cnmArticle), "2178");
   EXPECT_EQ(GetColorNameByMode("OAK", cnmRenolit), "2178-001");
   EXPECT_EQ(GetColorNameByMode("OAK", 7), "Золотой дуб");
-  EXPECT_EQ(GetFrontColor("OAK"), "OAK");
   EXPECT_EQ(GetBackColor("OAK"), "WHITE");
   EXPECT_EQ(GetScreenColor("OAK"), 0x2050A0);
   EXPECT_EQ(GetBackColor("PINK", true), "");
@@ -98,7 +93,6 @@ TEST_F(BeadAndColourLookups, SystemReads) {
   EXPECT_TRUE(SysColorExists("OAK", "SYS70"));
   EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
   EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
-  EXPECT_EQ(GetSysCommonGroup("SYS70"), 5);
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }), "В БД отсутствуют данные для системы [SYS58]!");
 }
 
@@ -110,8 +104,6 @@ TEST_F(BeadAndColourLookups, AccessoryColour) {
   EXPECT_EQ(result, "WHITE") << "BROWN is not in the catalogue for CAP: first catalogue colour";
   GetProfAccessoryColor("SEAL", "OAK", result);
   EXPECT_EQ(result, "GREY");
-  GetProfAccessoryColor("NONE", "OAK", result);
-  EXPECT_EQ(result, "");
   std::string article = "CAP";
   GetProfAccessoryColorExchange(article, "OAK", result);
   EXPECT_EQ(article, "CAP-L");

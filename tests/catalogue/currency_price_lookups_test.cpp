@@ -34,21 +34,17 @@ protected:
     cat.Catalog("PriceGrp", {{"GroupID", 2}, {"Reduce_1", -10.0}, {"Reduce_10", 15.0}});
     cat.Catalog("CustmGrp", {{"GroupID", 3}, {"Tax", 12.5}});
     cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"OrgArticle", "F70-P"}});
-    cat.Catalog("Catalog", {{"ID", "F70-W"},
-                            {"Article", "F70-P"},
-                            {"FrontColor", "WHITE"},
-                            {"Price", Money("10")},
-                            {"Currency", 1},
-                            {"DustGrp", 1},
-                            {"Laminating", 0}});
-    cat.Catalog("Catalog", {{"ID", "F70-O"},
-                            {"Article", "F70-P"},
-                            {"FrontColor", "OAK"},
-                            {"Price", Money("12.5")},
-                            {"Currency", 1},
-                            {"DustGrp", 1},
-                            {"Laminating", 1},
-                            {"Coef", 2.0}});
+    for (const auto& [id, color, price, laminating, coef] :
+         {std::tuple{"F70-W", "WHITE", "10", 0, TValue()}, std::tuple{"F70-O", "OAK", "12.5", 1, TValue(2.0)}}) {
+      cat.Catalog("Catalog", {{"ID", id},
+                              {"Article", "F70-P"},
+                              {"FrontColor", color},
+                              {"Price", Money(price)},
+                              {"Currency", 1},
+                              {"DustGrp", 1},
+                              {"Laminating", laminating},
+                              {"Coef", coef}});
+    }
     cat.Catalog("Catalog", {{"ID", "SCREW"}, {"Article", "SCR"}, {"FrontColor", ""}, {"DustGrp", 1}, {"Integer", 1}});
     cat.Catalog("Catalog", {{"ID", "NODUST"}, {"Article", "ND"}, {"FrontColor", ""}, {"DustGrp", 0}});
     cat.Catalog("LamList", {{"ID", 1}, {"Currency", 1}, {"DblMethod", 0}, {"PriceMode", 2}});

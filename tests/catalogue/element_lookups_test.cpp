@@ -11,21 +11,11 @@ namespace {
 class ElementLookups : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ConsList",
-                {{"ID", 5}, {"Name", "Рама с порогом"}, {"InverseColor", 1}, {"ModifyGrp", 2}, {"StulpGrp", 3}});
+    cat.Profile("ConsList", {{"ID", 5}, {"Name", "Рама с порогом"}, {"InverseColor", 1}, {"StulpGrp", 3}});
     cat.Profile("DpList", {{"ID", 4}, {"Name", "Расширители"}});
     cat.Catalog("SysProp", {{"ID", 21}, {"PrintName", "Микропроветривание"}});
     cat.Insert(TDatabaseAlias::GXDB_Furniture, "FrnComp",
-               {{"ID", "K1"},
-                {"Name", "Поворотно-откидная"},
-                {"Group", 1},
-                {"SubGroup", 2},
-                {"Image", 3},
-                {"ScrColor", 255},
-                {"Kipp", 1},
-                {"Printable", 1},
-                {"PrintName", "ПО правая"},
-                {"DispHingeNum", 2}});
+               {{"ID", "K1"}, {"SubGroup", 2}, {"Kipp", 1}, {"Printable", 1}, {"PrintName", "ПО правая"}});
     cat.Insert(TDatabaseAlias::GXDB_Furniture, "FrnComp",
                {{"ID", "K2"}, {"Name", "Поворотная"}, {"Printable", 0}, {"PrintName", "П"}});
     cat.Open();
@@ -36,7 +26,6 @@ protected:
 TEST_F(ElementLookups, ConstructionElements) {
   EXPECT_EQ(GetConsName(5), "Рама с порогом");
   EXPECT_EQ(GetConsName(6), "Неизвестно");
-  EXPECT_EQ(GetModificatorGroup(5), 2);
   EXPECT_EQ(GetStulpFlugelGroup(5), 3);
   EXPECT_EQ(GetStulpFlugelGroup(6), 0);
   EXPECT_TRUE(ConstructionInverseColor(5));
@@ -54,12 +43,8 @@ TEST_F(ElementLookups, AdditionalProfileSetsAndProperties) {
 }
 
 TEST_F(ElementLookups, FittingsComplects) {
-  EXPECT_EQ(GetFurnCompGroup("K1"), 1);
   EXPECT_EQ(GetFurnCompSubGroup("K1"), 2);
-  EXPECT_EQ(GetFurnImage("K1"), 3);
-  EXPECT_EQ(GetFurnDispColor("K1"), 255);
   EXPECT_EQ(GetFurnKipp("K1"), 1);
-  EXPECT_EQ(GetDispHingeNum("K1"), 2);
   EXPECT_EQ(GetComplectName("K2"), "Поворотная");
   EXPECT_EQ(GetComplectPrintName("K1"), "ПО правая");
   EXPECT_EQ(GetComplectPrintName("K2"), "") << "not printable";

@@ -22,14 +22,9 @@ protected:
       cat.Catalog("Catalog", values);
     };
     // Key order is ID order: "A-2" comes before "A-3" whatever the insertion order.
-    material("A-3", "A", "OAK", 0,
-             {{"ProdArticle", "P1"},
-              {"ProdArticle2", "P2"},
-              {"ProdArticle3", "P3"},
-              {"UseArticle", 2},
-              {"Laminating", 1},
-              {"LamSqExt", 0.07},
-              {"Mark", "M"}});
+    material(
+        "A-3", "A", "OAK", 0,
+        {{"ProdArticle", "P1"}, {"ProdArticle2", "P2"}, {"ProdArticle3", "P3"}, {"UseArticle", 2}, {"LamSqExt", 0.07}});
     material("A-2", "A", "WHITE", 0,
              {{"ProdArticle", "P1"},
               {"UseArticle", 1},
@@ -37,9 +32,7 @@ protected:
               {"MaxHeight", 10},
               {"MaxLength", 6500},
               {"CutAvailable", 1},
-              {"Weight", 1.25},
-              {"MinTrade", 6.5},
-              {"PrintGroup", "PG"}});
+              {"Weight", 1.25}});
     material("G-1", "G4", "", 11);
     material("PVC-1", "PVC24", "", 2, {{"CalcPrinciple", 0}});
     material("GU-1", "GU24", "", 2, {{"CalcPrinciple", 1}, {"Virtual", 1}});
@@ -57,15 +50,8 @@ TEST_F(MaterialLookups, ByCode) {
   EXPECT_EQ(color, "OAK");
   GetArticleColorNameByID("A-2", article, color, name);
   EXPECT_EQ(name, "Материал A-2");
-  EXPECT_EQ(GetArticleByID("G-1"), "G4");
-  EXPECT_EQ(GetUnitByID("G-1"), "м");
-  EXPECT_EQ(GetSystemByID("G-1"), "SYS70");
   EXPECT_EQ(GetGroupByID("G-1"), 11);
-  EXPECT_EQ(GetMarkByID("A-3"), "M");
-  EXPECT_EQ(GetPrintGroupByID("A-2"), "PG");
   EXPECT_DOUBLE_EQ(GetWeightByID("A-2"), 1.25);
-  EXPECT_DOUBLE_EQ(GetMinTradeByID("A-2"), 6.5);
-  EXPECT_EQ(GetLaminatingByID("A-3"), 1);
   int width = 0, height = 0, length = 0;
   bool cut = false;
   GetMaxSizeByID("A-2", width, height, length, cut);
@@ -75,7 +61,6 @@ TEST_F(MaterialLookups, ByCode) {
 }
 
 TEST_F(MaterialLookups, ProducerArticleBySelectorAndUseArticle) {
-  EXPECT_EQ(GetProdArticleByID("A-3", 1), "P1");
   EXPECT_EQ(GetProdArticleByID("A-3", 3), "P3");
   EXPECT_EQ(GetProdArticleByID("A-3", 0), "P2") << "UseArticle 2 takes the second article";
   EXPECT_EQ(GetProdArticleByID("A-2", 0), "P1");
@@ -85,8 +70,6 @@ TEST_F(MaterialLookups, ProducerArticleBySelectorAndUseArticle) {
 TEST_F(MaterialLookups, MissingCodeMessagesNameTheCodeAndTheSearch) {
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetArticleByID("Z"); }),
             "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Артикул] через [Код])");
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetNameByID("Z"); }),
-            "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Наименование] через [Код])");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetMaxLengthByID("Z"); }),
             "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Макс. ширина] через [Код])");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetIDByArticle("A", "RED"); }),
@@ -104,7 +87,6 @@ TEST_F(MaterialLookups, MissingCodeMessagesNameTheCodeAndTheSearch) {
 TEST_F(MaterialLookups, ByArticleAndColour) {
   EXPECT_EQ(GetIDByArticle("A", "OAK"), "A-3");
   EXPECT_EQ(GetBackColorByArticle("A", "OAK"), "WHITE");
-  EXPECT_TRUE(ArticleColorExists("A", "WHITE"));
   EXPECT_FALSE(ArticleColorExists("A", "RED"));
   EXPECT_EQ(GetFirstAvailableColor("A"), "WHITE") << "the first record in key order";
   EXPECT_EQ(GetFirstAvailableID("A"), "A-2");
@@ -116,8 +98,7 @@ TEST_F(MaterialLookups, ColourFallsBackToTheFirstAvailable) {
   std::string color = "RED";
   SetColorIfPossible("A", color);
   EXPECT_EQ(color, "WHITE");
-  color = "OAK";
-  SetColorIfPossible("A", color);
+  SetColorIfPossible("A", color = "OAK");
   EXPECT_EQ(color, "OAK");
   color = "RED";
   SetProfColorIfPossible("F70", color);
@@ -132,9 +113,8 @@ TEST_F(MaterialLookups, PrincipleAndKindTests) {
   EXPECT_TRUE(VirtualMaterial("GU-1"));
   EXPECT_FALSE(VirtualMaterial("PVC-1"));
   EXPECT_TRUE(MaterialIsPVC("PVC-1"));
-  EXPECT_FALSE(MaterialIsPVC("GU-1"));
+  EXPECT_FALSE(MaterialIsPVC("GU-1")) << "group 2, but another calculation principle";
   EXPECT_TRUE(MaterialIsSimpleGlass("G-1"));
-  EXPECT_FALSE(MaterialIsSimpleGlass("GU-1"));
 }
 
 }  // namespace

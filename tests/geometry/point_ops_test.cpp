@@ -7,35 +7,19 @@
 namespace kv {
 namespace {
 
-TEST(PointConstruction, BuildsClearsAndConvertsExactly) {
-  TPointF p = PointF(1.5, -2.25);
-  EXPECT_EQ(p, (TPointF{1.5f, -2.25f}));
-  ZeroPointF(p);
-  EXPECT_EQ(p, (TPointF{0, 0}));
-  EXPECT_EQ(ExtendedPoint(TPoint{12345, -6789}), (TPointF{12345.0f, -6789.0f}));
-}
-
-TEST(PointRounding, RoundedPointUsesTheCascadeRounding) {
+TEST(PointRounding, CascadeAndDirectedRoundingOfEachCoordinate) {
   EXPECT_EQ(RoundedPoint(PointF(2.45, -2.5)), (TPoint{3, -3}));
   EXPECT_EQ(RoundedPoint(PointF(2.4444, 7.3)), (TPoint{2, 7}));
-}
-
-TEST(PointRounding, DirectedVariantsRoundEachCoordinateTheirWay) {
   EXPECT_EQ(RoundedPointToMin(PointF(2.7, -2.7)), (TPoint{2, -2}));
   EXPECT_EQ(RoundedPointToPlus(PointF(2.3, -2.3)), (TPoint{3, -1}));
   EXPECT_EQ(RoundedPointToMinus(PointF(2.3, -2.3)), (TPoint{1, -3}));
-}
-
-TEST(PointRounding, RoundedPointFKeepsFourDecimals) {
   const TPointF p = RoundedPointF(PointF(1.23456, -1.23456));
   EXPECT_FLOAT_EQ(p.X, 1.2346f);
   EXPECT_FLOAT_EQ(p.Y, -1.2346f);
-  EXPECT_EQ(RoundedPointF(PointF(0, 3)), (TPointF{0, 3}));
 }
 
 TEST(DrawingScale, ScalesValuesPointsAndArrays) {
   EXPECT_EQ(GetScaled(1000, 3), 333);
-  EXPECT_EQ(GetScaled(1001, 2), 501);
   EXPECT_EQ(GetScaled(-1001, 2), -501);
   EXPECT_NEAR(static_cast<double>(GetScaledF(1000, 3)), 333.3, 1e-12);
   EXPECT_EQ(GetScaledPoint(TPoint{1000, 2500}, 10), (TPoint{100, 250}));
@@ -47,22 +31,12 @@ TEST(DrawingScale, ScalesValuesPointsAndArrays) {
   EXPECT_EQ(points, (std::vector<TPoint>{{2, 4}, {7, -9}}));
 }
 
-TEST(VectorHelpers, SumsDifferencesAndSwaps) {
+TEST(VectorHelpers, DifferencesKeepTheirOrder) {
   const TPoint a{10, 20}, b{3, -4};
-  EXPECT_EQ(SumPoint(a, b), (TPoint{13, 16}));
   EXPECT_EQ(SumPointFInt(PointF(0.5, 1.5), b), PointF(3.5, -2.5));
-  EXPECT_EQ(SumPointResF(PointF(0.5, 1.5), PointF(1, 1)), PointF(1.5, 2.5));
   EXPECT_EQ(DecPoint(a, b), (TPoint{7, 24}));
-  EXPECT_EQ(DecPoint(PointF(1, 1), PointF(0.5, 2)), PointF(0.5, -1));
   EXPECT_EQ(DecPointInv(a, b), (TPoint{-7, -24}));
   EXPECT_EQ(DecPointFIntInv(PointF(0.5, 1.5), b), PointF(2.5, -5.5));
-  TPoint x = a, y = b;
-  ExchangePoints(x, y);
-  EXPECT_EQ(x, b);
-  EXPECT_EQ(y, a);
-  TPointF fx = PointF(1, 2), fy = PointF(3, 4);
-  ExchangePoints(fx, fy);
-  EXPECT_EQ(fx, PointF(3, 4));
 }
 
 TEST(Measures, DistanceAndCentre) {
@@ -74,14 +48,8 @@ TEST(Measures, DistanceAndCentre) {
 
 TEST(Measures, EqualPointToleranceIncludesItsBorder) {
   EXPECT_TRUE(EqualPoint(PointF(0, 0), PointF(0.01, 0.01)));
-  EXPECT_TRUE(EqualPoint(PointF(0, 0), PointF(-0.01, 0.01)));
   EXPECT_FALSE(EqualPoint(PointF(0, 0), PointF(0.0101, 0)));
   EXPECT_FALSE(EqualPoint(PointF(0, 0), PointF(0, -0.0101)));
-  EXPECT_TRUE(EqualPointInt(TPoint{1, 2}, TPoint{1, 2}));
-  EXPECT_FALSE(EqualPointInt(TPoint{1, 2}, TPoint{1, 3}));
-}
-
-TEST(Measures, ValueBetweenIsInclusiveAndExact) {
   EXPECT_TRUE(ValueBetween(0, 0, 1));
   EXPECT_TRUE(ValueBetween(1, 0, 1));
   EXPECT_FALSE(ValueBetween(1.0001, 0, 1));

@@ -15,29 +15,16 @@ Tgx25SizePointList Chain(std::initializer_list<int32_t> xs) {
 
 TEST(SizePoint, CoordinateOnItsAxisAndThePointItBelongsTo) {
   const Tgx25SizePoint x = Tgx25SizePoint::CreateX(120, TPoint{118, 40});
-  EXPECT_EQ(x.Axis(), TSizeAxis::X);
-  EXPECT_EQ(x.Value(), 120);
-  EXPECT_EQ(x.GetPoint(), (TPoint{118, 40}));
-  EXPECT_EQ(x.X(), 120);
+  EXPECT_EQ(x.X(), 120) << "the size coordinate, not the point's";
   EXPECT_EQ(x.Y(), 40);
   const Tgx25SizePoint y = Tgx25SizePoint::CreateY(75, TPoint{5, 70});
   EXPECT_EQ(y.X(), 5);
   EXPECT_EQ(y.Y(), 75);
 }
 
-TEST(SizePointList, AddFirstLastAndItems) {
-  Tgx25SizePointList list = Chain({300, 100, 200});
-  EXPECT_EQ(list.Count(), 3u);
-  EXPECT_EQ(list.First().Value(), 300);
-  EXPECT_EQ(list.Last().Value(), 200);
-  EXPECT_EQ(list.GetItem(1).Value(), 100);
-  EXPECT_THROW(list.GetItem(3), std::out_of_range);
-  list.Clear();
-  EXPECT_TRUE(list.Empty());
-}
-
 TEST(SizePointList, SortsStablyByTheChosenCoordinate) {
   Tgx25SizePointList list;
+  EXPECT_THROW(list.GetItem(0), std::out_of_range);
   list.Add(Tgx25SizePoint::CreateX(300, TPoint{300, 9}));
   list.Add(Tgx25SizePoint::CreateX(100, TPoint{100, 1}));
   list.Add(Tgx25SizePoint::CreateX(200, TPoint{200, 5}));
@@ -66,15 +53,11 @@ TEST(SizePointList, EqualityAndMembership) {
 
 TEST(Sizing, RowsWithoutRepetition) {
   Tgx25Sizing sizing(TSizeAxis::X, "Проём");
-  EXPECT_EQ(sizing.Axis(), TSizeAxis::X);
-  EXPECT_EQ(sizing.Text(), "Проём");
   EXPECT_TRUE(sizing.Add(std::make_unique<Tgx25SizePointList>(Chain({0, 1000}))));
   EXPECT_TRUE(sizing.Add(std::make_unique<Tgx25SizePointList>(Chain({0, 400, 1000}))));
   EXPECT_FALSE(sizing.Add(std::make_unique<Tgx25SizePointList>(Chain({0, 1000}))));
   EXPECT_EQ(sizing.Count(), 2u);
   EXPECT_EQ(sizing.GetItem(1).GetItem(1).Value(), 400);
-  sizing.Clear();
-  EXPECT_EQ(sizing.Count(), 0u);
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ void ExpectNear(const TPointF& actual, const TPointF& expected, double tolerance
 TEST(Rotation, PositiveAngleTurnsCounterClockwiseOnScreen) {
   ExpectNear(TurnPoint(PointF(10, 0), 90), PointF(0, -10));  // right turns to up
   ExpectNear(TurnPoint(PointF(10, 0), -90), PointF(0, 10));
-  ExpectNear(TurnPoint(PointF(0, -10), 90), PointF(-10, 0));
 }
 
 TEST(Rotation, AboutACentreIsRoundedToFourDecimals) {
@@ -41,16 +40,12 @@ TEST(Rotation, RoundTripReturnsThePoint) {
   const std::vector<TPoint> original = square;
   for (int i = 0; i < 4; ++i) TurnPolygonX(square, TPoint{30, 20}, 90);
   EXPECT_EQ(square, original);
-}
-
-TEST(Rotation, PolygonTurnsInPlace) {
   std::vector<TPoint> points{{10, 0}, {0, 10}};
   TurnPolygonX(points, TPoint{0, 0}, 90);
   EXPECT_EQ(points, (std::vector<TPoint>{{0, -10}, {10, 0}}));
 }
 
 TEST(ShiftAlongLine, MovesTowardsTheSecondPoint) {
-  ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(10, 0), 5), PointF(5, 0), 1e-12);
   ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(0, -10), 5), PointF(0, -5), 1e-12);
   ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(-30, 40), 10), PointF(-6, 8), 1e-5);
   EXPECT_EQ(ShiftLinePointXInt(TPoint{0, 0}, TPoint{30, -40}, 10), (TPoint{6, -8}));
@@ -71,11 +66,7 @@ TEST(ParallelShift, LeftIsCounterClockwiseOnScreen) {
   GetParallelLineShift(PointF(0, 0), PointF(100, 0), false, 10, a, b);
   EXPECT_EQ(a, PointF(0, 10));
   EXPECT_EQ(b, PointF(100, 10));
-}
-
-TEST(ParallelShift, ObliqueSegmentKeepsDirectionAndDistance) {
   const TPointF p1 = PointF(0, 0), p2 = PointF(300, -400);
-  TPointF a, b;
   GetParallelLineShift(p1, p2, true, 50, a, b);
   EXPECT_NEAR(static_cast<double>(GetDistance(p1, a)), 50, 1e-3);
   EXPECT_NEAR(static_cast<double>(GetDistance(p2, b)), 50, 1e-3);

@@ -17,12 +17,7 @@ TEST(IniFileTest, ReadsSectionsAndKeysWithoutLetterCase) {
   EXPECT_EQ(ini.ReadInteger("Tax", "ndstax", 18), 20);
   EXPECT_TRUE(ini.SectionExists("firm"));
   EXPECT_FALSE(ini.ValueExists("Firm", "Logo"));
-}
-
-TEST(IniFileTest, MissingKeysGiveDefaults) {
-  const auto ini = TIniFile::FromText("[Tax]\n");
-  EXPECT_EQ(ini.ReadString("Firm", "Name", "x"), "x");
-  EXPECT_EQ(ini.ReadInteger("Tax", "CalcMethod", 3), 3);
+  EXPECT_EQ(ini.ReadString("Firm", "Logo", "x"), "x");
   EXPECT_TRUE(ini.ReadBool("Tax", "TotalNDS", true));
 }
 
@@ -36,27 +31,19 @@ TEST(IniFileTest, IntegersAndBooleans) {
 }
 
 TEST(IniFileTest, Windows1251TextIsConverted) {
-  const auto ini = TIniFile::FromText(Utf8ToCp1251("[Firm]\r\nName=ООО \"Рамы\"\r\nDirector=Петров\r\n"));
+  const auto ini = TIniFile::FromText(Utf8ToCp1251("[Firm]\r\nName=ООО \"Рамы\"\r\n"));
   EXPECT_EQ(ini.ReadString("Firm", "Name", ""), "ООО \"Рамы\"");
-  EXPECT_EQ(ini.ReadString("Firm", "Director", ""), "Петров");
 }
 
 TEST(IniFileTest, RepeatedKeysGarbageAndOverlongLines) {
-  // The first of repeated keys wins.
-  EXPECT_EQ(TIniFile::FromText("[S]\nA=1\na=2\n[s]\nA=3\n").ReadString("S", "A", ""), "1");
+  EXPECT_EQ(TIniFile::FromText("[S]\nA=1\na=2\n[s]\nA=3\n").ReadString("S", "A", ""), "1") << "the first wins";
   EXPECT_EQ(TIniFile::FromText("junk without equals\n[S\nA=1\n[T]\n=\nB=2\n").ReadString("T", "B", ""), "2");
-  // An overlong line does not leak into the next key.
   const auto overlong = TIniFile::FromText("[S]\nA=" + std::string(500, 'x') + "=Q\nB=2\n");
   EXPECT_EQ(overlong.ReadString("S", "B", ""), "2");
   EXPECT_EQ(overlong.ReadString("S", std::string(200, 'x'), "none"), "none");
   std::string binary;
   for (int i = 0; i < 5000; ++i) binary += static_cast<char>((i * 7919) % 256);
   EXPECT_EQ(TIniFile::FromText(binary).ReadString("Firm", "Name", "default"), "default");
-}
-
-TEST(IniFileTest, MissingFileReadsEmpty) {
-  TIniFile ini("/nonexistent/dir/k.ini");
-  EXPECT_FALSE(ini.SectionExists("Firm"));
 }
 
 TEST(IniFileTest, WrittenFileIsWindows1251AndReadsBack) {
@@ -76,8 +63,9 @@ TEST(IniFileTest, WrittenFileIsWindows1251AndReadsBack) {
   EXPECT_FALSE(back.ReadBool("Tax", "TotalNDS", true));
 }
 
-TEST(IniFileTest, UnwritableFileRaises) {
+TEST(IniFileTest, MissingFileReadsEmptyAndCannotBeWritten) {
   TIniFile ini("/nonexistent/dir/k.ini");
+  EXPECT_FALSE(ini.SectionExists("Firm"));
   ini.WriteString("A", "B", "C");
   EXPECT_THROW(ini.UpdateFile(), EInOutError);
 }

@@ -17,11 +17,9 @@ TEST(SumByWord, FormsChangeWithTheLastValue) {
   EXPECT_EQ(GetSumByWord(kRouble, Money(3)), "Три рубля / 0");
   EXPECT_EQ(GetSumByWord(kRouble, Money(5)), "Пять рублей / 0");
   EXPECT_EQ(GetSumByWord(kRouble, Money(11)), "Одиннадцать рублей / 0");
-  EXPECT_EQ(GetSumByWord(kRouble, Money(14)), "Четырнадцать рублей / 0");
   EXPECT_EQ(GetSumByWord(kRouble, Money(20)), "Двадцать рублей / 0");
   EXPECT_EQ(GetSumByWord(kHryvnia, Money(21)), "Двадцать одна гривна / 0");
   EXPECT_EQ(GetSumByWord(kHryvnia, Money(22)), "Двадцать две гривны / 0");
-  EXPECT_EQ(GetSumByWord(kHryvnia, Money(11)), "Одиннадцать гривен / 0");
   EXPECT_EQ(GetSumByWord(kRouble, Money(100)), "Cто рублей / 0");
 }
 

@@ -29,20 +29,19 @@ TEST_F(RegistryStoreTest, LocationComesFromTheEnvironment) {
   setenv("KORVENT_REGISTRY", temp_.File().c_str(), 1);
 }
 
-TEST_F(RegistryStoreTest, MissingKeyIsNotOpenedWithoutCreation) {
+TEST_F(RegistryStoreTest, CreatedKeyAndItsParentsExist) {
   TRegistry registry;
   EXPECT_FALSE(registry.OpenKey(kDBConfigKey, false));
   EXPECT_FALSE(std::filesystem::exists(temp_.File())) << "reading must not create the store";
-}
-
-TEST_F(RegistryStoreTest, CreatedKeyAndItsParentsExist) {
-  TRegistry registry;
   ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Office", true));
   EXPECT_TRUE(registry.KeyExists(kRegistryRootKey));
   EXPECT_TRUE(registry.KeyExists(kDBConfigKey));
   registry.CloseKey();
   ASSERT_TRUE(registry.OpenKey(kDBConfigKey, false));
   EXPECT_EQ(registry.GetKeyNames(), std::vector<std::string>{"Office"});
+  ASSERT_TRUE(registry.OpenKey(kRegistryRootKey, true));
+  ASSERT_TRUE(registry.OpenKey("Technologist", true));
+  EXPECT_TRUE(registry.KeyExists(kTechnologistKey)) << "a relative path opens below the open key";
 }
 
 TEST_F(RegistryStoreTest, KeyNamesCompareWithoutLetterCase) {
@@ -54,13 +53,6 @@ TEST_F(RegistryStoreTest, KeyNamesCompareWithoutLetterCase) {
   EXPECT_EQ(other.ReadString("inifile"), "a.ini");
   ASSERT_TRUE(other.OpenKey("\\software\\nordal\\korvent\\3.0\\dbconfig\\офис", true));
   ASSERT_TRUE(other.OpenKey("\\SoftWare\\Nordal\\Korvent\\3.0\\DBConfig\\ОФИС", false));
-}
-
-TEST_F(RegistryStoreTest, RelativePathsOpenBelowTheOpenKey) {
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(kRegistryRootKey, true));
-  ASSERT_TRUE(registry.OpenKey("Technologist", true));
-  EXPECT_TRUE(registry.KeyExists(kTechnologistKey));
 }
 
 TEST_F(RegistryStoreTest, TypedValuesRoundTrip) {
@@ -92,10 +84,14 @@ TEST_F(RegistryStoreTest, OverwritingChangesTypeAndValue) {
   registry.WriteInteger("VALUE", 7);
   EXPECT_EQ(registry.ReadInteger("value"), 7);
   EXPECT_EQ(registry.GetValueNames().size(), 1u);
+  EXPECT_TRUE(registry.DeleteValue("value"));
+  EXPECT_FALSE(registry.ValueExists("VALUE"));
+  EXPECT_FALSE(registry.DeleteValue("VALUE"));
 }
 
 TEST_F(RegistryStoreTest, MissingStringReadsEmptyOtherTypesRaise) {
   TRegistry registry;
+  EXPECT_THROW(registry.WriteString("X", "1"), ERegistryError) << "no key open";
   ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
   EXPECT_EQ(registry.ReadString("Nothing"), "");
   EXPECT_THROW(registry.ReadInteger("Nothing"), ERegistryError);
@@ -115,20 +111,6 @@ TEST_F(RegistryStoreTest, DeletingAKeyRemovesItsSubKeysAndValues) {
   EXPECT_TRUE(registry.KeyExists(std::string(kDBConfigKey) + "\\AB")) << "a sibling with a longer name stays";
   EXPECT_EQ(registry.ReadString("Y"), "2");
   EXPECT_FALSE(registry.DeleteKey(std::string(kDBConfigKey) + "\\A"));
-}
-
-TEST_F(RegistryStoreTest, DeleteValue) {
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
-  registry.WriteInteger("N", 1);
-  EXPECT_TRUE(registry.DeleteValue("n"));
-  EXPECT_FALSE(registry.ValueExists("N"));
-  EXPECT_FALSE(registry.DeleteValue("N"));
-}
-
-TEST_F(RegistryStoreTest, WritingWithoutAnOpenKeyRaises) {
-  TRegistry registry;
-  EXPECT_THROW(registry.WriteString("X", "1"), ERegistryError);
 }
 
 TEST_F(RegistryStoreTest, CorruptFileRaisesWithTheFileNamed) {
@@ -153,28 +135,18 @@ TEST_F(RegistryStoreTest, TruncatedStoreRaises) {
       ERegistryError);
 }
 
-TEST_F(RegistryStoreTest, StorePathThatIsADirectoryRaises) {
-  std::filesystem::create_directories(temp_.File());
-  TRegistry registry;
-  EXPECT_THROW(registry.OpenKey(kDBConfigKey, false), ERegistryError);
-  EXPECT_THROW(registry.OpenKey(kDBConfigKey, true), ERegistryError);
-}
-
 TEST_F(RegistryStoreTest, UnwritableLocationRaisesOnFirstWrite) {
   TRegistry registry(temp_.File() / "not-a-directory" / "registry.sqlite");
   std::ofstream(temp_.File()) << "a plain file where a directory is needed";
   EXPECT_FALSE(registry.OpenKey(kDBConfigKey, false));
   EXPECT_THROW(registry.OpenKey(kDBConfigKey, true), ERegistryError);
+  std::filesystem::remove(temp_.File());
+  std::filesystem::create_directories(temp_.File());
+  TRegistry directory;
+  EXPECT_THROW(directory.OpenKey(kDBConfigKey, false), ERegistryError) << "the store path is a directory";
 }
 
-}  // namespace
-}  // namespace kv
-
-namespace kv {
-namespace {
-
-TEST(RegistryTransactionTest, FailedWorkLeavesNothingBehind) {
-  testing::TTempRegistry temp;
+TEST_F(RegistryStoreTest, FailedTransactionLeavesNothingBehind) {
   TRegistry registry;
   ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
   registry.WriteInteger("Kept", 1);

@@ -49,21 +49,19 @@ TEST(DateText, IsoDatesAndTimes) {
   EXPECT_FALSE(TryDateFromIsoText("2024-01-01 25:00:00", date));
 }
 
-TEST(FieldDefs, DeclaredTypesMapToTheColumnCodes) {
+TEST(FieldDefs, DeclaredTypesMapToTheColumnCodesAndBack) {
   EXPECT_EQ(FieldDefFromDeclaredType("A", "VARCHAR(70)").Size, 70);
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "SMALLINT").Type, TFieldType::ftSmallint);
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "INTEGER").Type, TFieldType::ftInteger);
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "AUTOINC").Type, TFieldType::ftAutoInc);
-  const TFieldDef decimal = FieldDefFromDeclaredType("A", "DECIMAL(15,2)");
-  EXPECT_EQ(decimal.Type, TFieldType::ftBCD);
-  EXPECT_EQ(decimal.Decimals, 2);
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "MONEY TEXT").Type, TFieldType::ftCurrency);
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "DOUBLE").Type, TFieldType::ftFloat);
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "DATE").Type, TFieldType::ftDate);
-  for (const char* declared : {"VARCHAR(20)", "SMALLINT", "INTEGER", "AUTOINC", "DECIMAL(15,1)", "DOUBLE", "MONEY TEXT",
-                               "DATE", "TIMESTAMP", "BLOB"}) {
+  EXPECT_EQ(FieldDefFromDeclaredType("A", "DECIMAL(15,2)").Decimals, 2);
+  const std::pair<const char*, TFieldType> cases[] = {
+      {"VARCHAR(20)", TFieldType::ftString},  {"SMALLINT", TFieldType::ftSmallint}, {"INTEGER", TFieldType::ftInteger},
+      {"AUTOINC", TFieldType::ftAutoInc},     {"DECIMAL(15,1)", TFieldType::ftBCD}, {"DOUBLE", TFieldType::ftFloat},
+      {"MONEY TEXT", TFieldType::ftCurrency}, {"DATE", TFieldType::ftDate}};
+  for (const auto& [declared, type] : cases) {
+    EXPECT_EQ(FieldDefFromDeclaredType("A", declared).Type, type) << declared;
     EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
   }
+  for (const char* declared : {"TIMESTAMP", "BLOB"})
+    EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
 }
 
 TEST(TValue, ConversionsOfTheFieldAccessors) {
