@@ -52,23 +52,23 @@ void RunImport(const TCatalogueOptions& options, std::ostream& out) {
 void InstallCatalogue(CLI::App& app) {
   auto* catalogue = app.add_subcommand("catalogue", "Каталог: создание из SQL, выгрузка и загрузка CSV");
   catalogue->require_subcommand(1);
-  static TCatalogueOptions options;
-  options = TCatalogueOptions{};  // a new run starts from the defaults, also in-process
+  // The options live as long as the parsed command line that holds the callbacks.
+  auto options = std::make_shared<TCatalogueOptions>();
 
   auto* create = catalogue->add_subcommand("create", "Создать базы каталога в папке DIR из SQL-файлов");
-  create->add_option("DIR", options.Dir, "Папка каталога (Catalog, Profile, Furniture, Accessory)")->required();
-  create->add_option("--from", options.From, "Папка SQL-файлов (по умолчанию демонстрационный каталог)");
-  create->callback([] { RunCreate(options, std::cout); });
+  create->add_option("DIR", options->Dir, "Папка каталога (Catalog, Profile, Furniture, Accessory)")->required();
+  create->add_option("--from", options->From, "Папка SQL-файлов (по умолчанию демонстрационный каталог)");
+  create->callback([options] { RunCreate(*options, std::cout); });
 
   auto* export_command = catalogue->add_subcommand("export", "Выгрузить каждую таблицу каталога в CSV");
-  export_command->add_option("DIR", options.Dir, "Папка каталога")->required();
-  export_command->add_option("--to", options.Folder, "Папка для CSV-файлов")->required();
-  export_command->callback([] { RunExport(options, std::cout); });
+  export_command->add_option("DIR", options->Dir, "Папка каталога")->required();
+  export_command->add_option("--to", options->Folder, "Папка для CSV-файлов")->required();
+  export_command->callback([options] { RunExport(*options, std::cout); });
 
   auto* import_command = catalogue->add_subcommand("import", "Загрузить CSV-файлы в каталог");
-  import_command->add_option("FOLDER", options.Folder, "Папка CSV-файлов")->required();
-  import_command->add_option("--into", options.Dir, "Папка каталога")->required();
-  import_command->callback([] { RunImport(options, std::cout); });
+  import_command->add_option("FOLDER", options->Folder, "Папка CSV-файлов")->required();
+  import_command->add_option("--into", options->Dir, "Папка каталога")->required();
+  import_command->callback([options] { RunImport(*options, std::cout); });
 }
 
 const TCommandRegistration registration("catalogue", InstallCatalogue);

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include <iostream>
+#include <memory>
 
 #include "command_registry.h"
 #include "construction/glass.h"
@@ -160,15 +161,16 @@ void RunBuild(const TBuildOptions& Options, bool Json, std::ostream& Out) {
 void InstallConstruction(CLI::App& app) {
   auto* construction = app.add_subcommand("construction", "Конструкции: построение и расчет размеров");
   construction->require_subcommand(1);
-  // Every run of the command line starts from the defaults (the tests run it several times).
-  static TBuildOptions options;
-  static bool json = false;
-  options = TBuildOptions{};
-  json = false;
+  // The options live as long as the parsed command line that holds the callbacks.
+  struct TBuildCommand {
+    TBuildOptions Options;
+    bool Json = false;
+  };
+  auto command = std::make_shared<TBuildCommand>();
   auto* build = construction->add_subcommand("build", "Построить раму по каталогу и вывести размеры раскроя");
-  AddBuildOptions(build, options);
-  build->add_flag("--json", json, "Вывести в JSON");
-  build->callback([] { RunBuild(options, json, std::cout); });
+  AddBuildOptions(build, command->Options);
+  build->add_flag("--json", command->Json, "Вывести в JSON");
+  build->callback([command] { RunBuild(command->Options, command->Json, std::cout); });
 }
 
 const TCommandRegistration registration("construction", InstallConstruction);

@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 
 #include "command_registry.h"
 
@@ -15,11 +16,11 @@ std::map<std::string, TDemoAction>& DemoSteps() {
 
 void InstallDemo(CLI::App& app) {
   auto* demo = app.add_subcommand("demo", "Показать возможности программы на демонстрационных данных");
-  static std::string dir;
-  demo->add_option("--dir", dir, "Рабочая папка демонстрации")->required();
-  demo->callback([] {
-    std::filesystem::create_directories(dir);
-    for (const auto& [key, action] : DemoSteps()) action(dir, std::cout);
+  auto dir = std::make_shared<std::string>();
+  demo->add_option("--dir", *dir, "Рабочая папка демонстрации")->required();
+  demo->callback([dir] {
+    std::filesystem::create_directories(*dir);
+    for (const auto& [key, action] : DemoSteps()) action(*dir, std::cout);
   });
 }
 
