@@ -76,15 +76,10 @@ TEST_F(DemoBalconyDoor, GlassOfTheSash) {
   EXPECT_EQ(glass.Bead.ID, "TL-BD24");
 }
 
-TEST_F(DemoBalconyDoor, TheDoorTypeBuildsADoor) {
+TEST_F(DemoBalconyDoor, TheDoorTypeBuildsADoorAndAWindowTypeAWindow) {
   EXPECT_EQ(GetWinTypeInfo(2).WinType, 1);
   EXPECT_EQ(frame->ObjType, otxDoor);
   EXPECT_EQ(ObjTypeCaption(frame->ObjType), "Дверь с порогом");
-}
-
-TEST(ObjTypeOfWinType, WindowTypesBuildWindows) {
-  test::TDemoCatalogue catalogue;
-  Tgx25Construction construction;
   TFrame* window = construction.NewFrame(1);
   window->ObjType = otxFasad;
   window->BuildInitial({1300, 1400});

@@ -19,43 +19,10 @@ TEST(SelectedObject, IdentifiersComeFromTheSeededGenerator) {
   EXPECT_LT(first.InternalID, 2130000000);
 }
 
-TEST(SelectedObject, FlagsToggle) {
-  Tgx25SelectedObject object;
-  EXPECT_TRUE(object.ChangeSelection());
-  EXPECT_FALSE(object.ChangeSelection());
-  object.ChangeHidden();
-  EXPECT_TRUE(object.Hidden);
-  object.SetVisible();
-  EXPECT_FALSE(object.Hidden);
-  object.ChangeChecked();
-  EXPECT_TRUE(object.Checked);
-  object.DrawRGN = {{0, 0}, {1, 0}, {1, 1}};
-  object.ReleaseRgn();
-  EXPECT_TRUE(object.DrawRGN.empty());
-}
-
-TEST(Points, NewJointHasNoTypeAndNoConnector) {
-  const auto point = Tgx25Point::CreateInit(nullptr, {5, 6});
-  EXPECT_EQ(point->AngleType, atUnknown);
-  EXPECT_EQ(point->SubSetID, -1);
-  EXPECT_TRUE(point->SubSetColor.empty());
-  EXPECT_FALSE(point->StulpPoint);
-  EXPECT_FALSE(point->Virtual);
-  EXPECT_TRUE(Tgx25Point::CreateInitStulp(nullptr, {}).get()->StulpPoint);
-}
-
-TEST(Points, AnchorAndConnectorAreSetTogether) {
+TEST(Points, ConnectorTakesItsPropertyText) {
   auto point = Tgx25Point::CreateInit(nullptr, {});
-  Tgx25SimplePoint other;
-  point->SetAnchor(&other);
-  EXPECT_TRUE(point->Anchored);
-  EXPECT_EQ(point->AnchorPoint, &other);
-  point->RemoveAnchor();
-  EXPECT_FALSE(point->Anchored);
-  EXPECT_EQ(point->AnchorPoint, nullptr);
   point->SetVerbinderSubSet(12, "белый", "10=1\r\n20=2");
   EXPECT_EQ(point->SubSetID, 12);
-  EXPECT_EQ(point->SubSetColor, "белый");
   EXPECT_EQ(point->PropList, (TStringList{"10=1", "20=2"}));
 }
 
@@ -258,28 +225,12 @@ TEST(Line, DimensionsIncludeTheTopOfAnArc) {
   EXPECT_EQ(d.Right.X, 2000);
 }
 
-TEST(FrameLine, SteelAndAttachedProfileFlags) {
+TEST(FrameLine, NoSteelClearsTheSteelBar) {
   Tgx25FrameLine side(nullptr, nullptr, nullptr);
-  EXPECT_FALSE(side.Montage);
   side.SteelSize = {100, 90, 90};
   EXPECT_TRUE(side.SetSteel(""));
   EXPECT_FALSE(side.Armed);
   EXPECT_EQ(side.SteelSize, TProfSize{});
-  side.SetAttachProfile({"A10", "белый"});
-  EXPECT_TRUE(side.Attach);
-  side.SetAttachProfile({});
-  EXPECT_FALSE(side.Attach);
-  side.SetHandlePoint({5, 6}, 1050);
-  side.ClearHandlePoint();
-  EXPECT_EQ(side.HandlePoint, TPoint{});
-  EXPECT_EQ(side.HandleHeight, 0);
-}
-
-TEST(FrameLine, MountingSideOfAFrameOnly) {
-  TFrame frame(nullptr, 1);
-  TFlugel sash(nullptr);
-  EXPECT_TRUE(Tgx25FrameLine(&frame, nullptr, nullptr).Montage);
-  EXPECT_FALSE(Tgx25FrameLine(&sash, nullptr, nullptr).Montage);
 }
 
 TEST(FrameLine, StandardAnglesAreExact) {
