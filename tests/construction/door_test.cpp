@@ -43,7 +43,7 @@ protected:
   TFlugel* sash = nullptr;
 };
 
-TEST_F(DemoBalconyDoor, ThresholdButtsBetweenTheSides) {
+TEST_F(DemoBalconyDoor, ThresholdButtsBetweenTheSidesThatRunToTheFloor) {
   EXPECT_EQ(frame->GetFrameLine(3)->GetProfile(), "TL-1201");
   EXPECT_EQ(Corner(0).AngleType, atX2to1);
   EXPECT_EQ(Corner(0).SubSetID, 1022);
@@ -54,9 +54,6 @@ TEST_F(DemoBalconyDoor, ThresholdButtsBetweenTheSides) {
   EXPECT_NEAR(threshold.Length, 5820, 0.1);
   EXPECT_FLOAT_EQ(threshold.Angle1, 90);
   EXPECT_FLOAT_EQ(threshold.Angle2, 90);
-}
-
-TEST_F(DemoBalconyDoor, SidesRunThroughToTheFloor) {
   const TProfSize& left = frame->GetFrameLine(0)->ProfSize;
   EXPECT_NEAR(left.Length, 21500 + 30 / 0.70710678118654752, 0.1);
   EXPECT_FLOAT_EQ(left.Angle1, 90);
@@ -64,13 +61,10 @@ TEST_F(DemoBalconyDoor, SidesRunThroughToTheFloor) {
   EXPECT_EQ(frame->GetFrameLine(0)->Steel.ID, "TL-S30");
 }
 
-TEST_F(DemoBalconyDoor, SashStandsOnTheThreshold) {
+TEST_F(DemoBalconyDoor, SashStandsOnTheThresholdWithItsGlass) {
   EXPECT_EQ(sash->GetFrameLine(0)->GetProfile(), "TL-202");
   EXPECT_EQ(BoundRectOf(sash->GetDimensions()), (TRect{760, 760, 6740, 21380}));
   EXPECT_EQ(BoundRectOf(sash->GetFalzContourDimensions()), (TRect{840, 840, 6660, 21300}));
-}
-
-TEST_F(DemoBalconyDoor, GlassOfTheSash) {
   const Tgx25Glass& glass = *Field(*sash).Glass;
   EXPECT_EQ(glass.GetInternalSize(), (TSize{4320, 18960}));
   EXPECT_EQ(glass.Bead.ID, "TL-BD24");
