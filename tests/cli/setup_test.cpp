@@ -42,13 +42,6 @@ TEST_F(SetupCommandTest, ShowByNameInJson) {
   EXPECT_EQ(json["setup"][kTechnologistKey]["Preview"], "1");
 }
 
-TEST_F(SetupCommandTest, SecondSetupInTheSameFolderIsRefused) {
-  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root()}).Code, 0);
-  const TCliRun again = RunCliCaptured({"setup", "--root", Root(), "--config", "Other"});
-  EXPECT_NE(again.Code, 0);
-  EXPECT_NE(again.Err.find("уже существует"), std::string::npos);
-}
-
 TEST_F(SetupCommandTest, ShowWithoutAnyConfigurationGivesTheMessage) {
   const TCliRun show = RunCliCaptured({"config", "show"});
   EXPECT_NE(show.Code, 0);

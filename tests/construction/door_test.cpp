@@ -65,6 +65,8 @@ TEST_F(DemoBalconyDoor, SashStandsOnTheThresholdWithItsGlass) {
   EXPECT_EQ(sash->GetFrameLine(0)->GetProfile(), "TL-202");
   EXPECT_EQ(BoundRectOf(sash->GetDimensions()), (TRect{760, 760, 6740, 21380}));
   EXPECT_EQ(BoundRectOf(sash->GetFalzContourDimensions()), (TRect{840, 840, 6660, 21300}));
+  // Its sides: 2138 - 76 = 2062 mm and a mitre at each end.
+  EXPECT_NEAR(sash->GetFrameLine(0)->ProfSize.Length, 20620 + 2 * 30 / 0.70710678118654752, 0.1);
   const Tgx25Glass& glass = *Field(*sash).Glass;
   EXPECT_EQ(glass.GetInternalSize(), (TSize{4320, 18960}));
   EXPECT_EQ(glass.Bead.ID, "TL-BD24");
