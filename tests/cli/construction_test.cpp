@@ -24,18 +24,6 @@ TEST(ConstructionCommand, WindowWithAMullionAndASashFromTheDemoCatalogue) {
   EXPECT_NE(run.Out.find("армирование TL-S15"), std::string::npos);
 }
 
-TEST(ConstructionCommand, BalconyDoorWithThresholdAndDoorSash) {
-  const TCliRun run =
-      RunCliCaptured({"construction", "build", "--type", "2", "--width", "750", "--height", "2150", "--sash", "1"});
-  ASSERT_EQ(run.Code, 0) << run.Err;
-  EXPECT_NE(run.Out.find("Конструкция: тип 2, система TL70, цвет WH, 750,0 x 2150,0 мм"), std::string::npos) << run.Out;
-  // The sides run through to the floor, the threshold butts between them.
-  EXPECT_NE(run.Out.find("сторона 1  TL-102   WH       2154,2   90,0°  45,0°"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("сторона 4  TL-1201  WH        582,0   90,0°  90,0°"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("створка 1    сторона 1  TL-202   WH       2070,5"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("G.1    4M1-16-4M1  432,0 x 1896,0 мм"), std::string::npos) << run.Out;
-}
-
 TEST(ConstructionCommand, DoorMullionStandsOnTheThreshold) {
   const TCliRun run = RunCliCaptured({"construction", "build", "--type", "2", "--width", "1500", "--height", "2150",
                                       "--vertical", "750", "--sash", "1", "2"});

@@ -90,26 +90,22 @@ TEST_F(OrderCommand, AddThatCannotBuildLeavesTheFileAsItWas) {
   EXPECT_EQ(Bytes("o.gxo"), before);
 }
 
-TEST_F(OrderCommand, ShowRefusesAFileThatIsNoOrder) {
+TEST_F(OrderCommand, BadFilesAndMissingArgumentsAreRefused) {
   std::ofstream(Path("bad.gxo"), std::ios::binary) << std::string("\x05\x00\x00\x00hello", 9);
-  const TCliRun shown = RunCliCaptured({"order", "show", Path("bad.gxo")});
-  EXPECT_EQ(shown.Code, 1);
-  EXPECT_NE(shown.Err.find("Данный файл не является файлом QETA Korvent Order File!"), std::string::npos) << shown.Err;
-}
+  const TCliRun bad = RunCliCaptured({"order", "show", Path("bad.gxo")});
+  EXPECT_EQ(bad.Code, 1);
+  EXPECT_NE(bad.Err.find("Данный файл не является файлом QETA Korvent Order File!"), std::string::npos) << bad.Err;
 
-TEST_F(OrderCommand, ShowOfATruncatedFileFailsWithTheLoadMessage) {
   ASSERT_EQ(RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "1"}).Code, 0);
   std::vector<uint8_t> bytes = Bytes("o.gxo");
   bytes.resize(bytes.size() / 2);
   std::ofstream(Path("o.gxo"), std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  const TCliRun shown = RunCliCaptured({"order", "show", Path("o.gxo")});
-  EXPECT_EQ(shown.Code, 1);
-  EXPECT_NE(shown.Err.find("Ошибка загрузки заказа!"), std::string::npos) << shown.Err;
-}
+  const TCliRun cut = RunCliCaptured({"order", "show", Path("o.gxo")});
+  EXPECT_EQ(cut.Code, 1);
+  EXPECT_NE(cut.Err.find("Ошибка загрузки заказа!"), std::string::npos) << cut.Err;
 
-TEST_F(OrderCommand, NewRequiresANumberAndShowAnExistingFile) {
-  EXPECT_NE(RunCliCaptured({"order", "new", Path("o.gxo")}).Code, 0);
+  EXPECT_NE(RunCliCaptured({"order", "new", Path("n.gxo")}).Code, 0);
   EXPECT_NE(RunCliCaptured({"order", "show", Path("none.gxo")}).Code, 0);
 }
 

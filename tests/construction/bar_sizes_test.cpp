@@ -22,32 +22,21 @@ protected:
   TFrame frame{nullptr, 1};
 };
 
-TEST_F(FrameBars, MitredBarWithoutAllowancesIsTheOuterLength) {
-  Top().CalcProfSize();
+TEST_F(FrameBars, MitredBarIsTheOuterLengthPlusTheWeldAllowanceOverSineAtEachMitredEnd) {
+  frame.CalcProfSizes();
   EXPECT_NEAR(Top().ProfSize.Length, 10000, 0.01);
   EXPECT_NEAR(Top().ProfSize.Angle1, 45, 0.0001);
   EXPECT_NEAR(Top().ProfSize.Angle2, 45, 0.0001);
-}
-
-TEST_F(FrameBars, WeldAllowanceAddsAllowanceOverSineAtEachMitredEnd) {
+  EXPECT_NEAR(frame.GetFrameLine(0)->ProfSize.Length, 8000, 0.01);
+  EXPECT_NEAR(frame.GetFrameLine(3)->ProfSize.Length, 10000, 0.01);
   frame.SetWeldAllowance(3);
   EXPECT_FLOAT_EQ(frame.WeldAllowance, 30);
   Top().CalcProfSize();
   EXPECT_NEAR(Top().ProfSize.Length, 10000 + 2 * 30 / kSin45, 0.01);
-}
-
-TEST_F(FrameBars, ButtJointEndsTakeNoWeldAllowance) {
-  frame.SetWeldAllowance(3);
+  // A butt joint at one end takes no weld allowance there.
   frame.GetFramePoint(2)->AngleType = atX1to2;
   Top().CalcProfSize();
   EXPECT_NEAR(Top().ProfSize.Length, 10000 + 30 / kSin45, 0.01);
-}
-
-TEST_F(FrameBars, VerticalSidesMeasureTheHeight) {
-  frame.CalcProfSizes();
-  EXPECT_NEAR(frame.GetFrameLine(0)->ProfSize.Length, 8000, 0.01);
-  EXPECT_NEAR(frame.GetFrameLine(2)->ProfSize.Length, 8000, 0.01);
-  EXPECT_NEAR(frame.GetFrameLine(3)->ProfSize.Length, 10000, 0.01);
 }
 
 TEST_F(FrameBars, DegenerateCornerIsCutSquare) {
@@ -123,26 +112,18 @@ protected:
   TImpost* impost = nullptr;
 };
 
-TEST_F(CatalogueBars, SquareImpostIsItsOutlineLength) {
+TEST_F(CatalogueBars, SquareImpostWithAConnectorAndTheSteelOfTheCombination) {
   impost->CalcProfSize();
   EXPECT_TRUE(impost->StdImpost());
   EXPECT_NEAR(impost->ProfSize.Length, 8000, 0.01);
   EXPECT_FLOAT_EQ(impost->ProfSize.Angle1, 90);
   EXPECT_FLOAT_EQ(impost->ProfSize.Angle2, 90);
-}
-
-TEST_F(CatalogueBars, ConnectorAllowanceAtEachEnd) {
-  auto* upper = static_cast<Tgx25Point*>(impost->PX1);
-  upper->SubSetID = 201;
-  impost->CalcProfSize();
-  EXPECT_NEAR(impost->ProfSize.Length, 8025, 0.01);
-}
-
-TEST_F(CatalogueBars, DefaultSteelIsShortenedByTheCombination) {
+  // The connector 201 at the upper end adds its 2.5 mm; the steel is 4 mm shorter than the bar.
   static_cast<Tgx25Point*>(impost->PX1)->SubSetID = 201;
   impost->SetDefaultSteel();
   EXPECT_EQ(impost->Steel.ID, "S40");
   impost->CalcProfSize();
+  EXPECT_NEAR(impost->ProfSize.Length, 8025, 0.01);
   EXPECT_NEAR(impost->SteelSize.Length, 8025 - 40, 0.01);
   EXPECT_FLOAT_EQ(impost->SteelSize.Angle1, 45);
   EXPECT_FLOAT_EQ(impost->SteelSize.Angle2, 90);

@@ -66,23 +66,17 @@ void PatchInteger(std::vector<uint8_t>& Bytes, size_t Position, int32_t Value) {
 
 // ---- references -----------------------------------------------------------------------------
 
-TEST(StreamRefs, DecodeTheThreeKinds) {
+TEST(StreamRefs, WideAndNarrowEncodings) {
   EXPECT_EQ(DecodeStreamRef(2000003, true), (TStreamRef{rkCorner, 0, 3}));
   EXPECT_EQ(DecodeStreamRef(1002005, true), (TStreamRef{rkImpostPoint, 2, 5}));
   EXPECT_EQ(DecodeStreamRef(3001, true), (TStreamRef{rkLinePoint, 3, 1}));
   EXPECT_EQ(DecodeStreamRef(-1, true), std::nullopt);
-}
-
-TEST(StreamRefs, OldEncodingBeforeTheWideDate) {
   EXPECT_EQ(DecodeStreamRef(10203, false), (TStreamRef{rkImpostPoint, 2, 3}));
   EXPECT_EQ(DecodeStreamRef(20004, false), (TStreamRef{rkCorner, 0, 4}));
   EXPECT_EQ(DecodeStreamRef(9999, false), (TStreamRef{rkLinePoint, 99, 99}));
   EXPECT_EQ(EncodeStreamRef({rkImpostPoint, 2, 3}, false), 10203);
-}
-
-TEST(StreamRefs, EncodingRoundTripsAndRefusesWhatDoesNotFit) {
-  const TStreamRef ref{rkImpostPoint, 999, 998};
-  EXPECT_EQ(DecodeStreamRef(*EncodeStreamRef(ref), true), ref);
+  EXPECT_EQ(EncodeStreamRef({rkImpostPoint, 999, 998}), 1999998);
+  // Indices of 1000 (100 in the narrow encoding) do not fit.
   EXPECT_EQ(EncodeStreamRef({rkLinePoint, 1000, 0}), std::nullopt);
   EXPECT_EQ(EncodeStreamRef({rkLinePoint, 0, 1000}), std::nullopt);
   EXPECT_EQ(EncodeStreamRef({rkLinePoint, 0, 100}, false), std::nullopt);
@@ -108,20 +102,14 @@ TEST(StreamRefs, PointsOfSidesBarsAndCorners) {
 
 // ---- round trips ----------------------------------------------------------------------------
 
-TEST(ConstructionStream, SaveLoadSaveGivesTheSameBytes) {
-  const auto original = RichConstruction("12");
-  const std::vector<uint8_t> bytes = StreamBytes(*original);
+// Equal bytes after a reload say that every value came back; what they cannot say is that the
+// references point at the objects of the new tree.
+TEST(ConstructionStream, SaveLoadSaveGivesTheSameBytesAndReferencesPointIntoTheLoadedTree) {
+  const std::vector<uint8_t> bytes = StreamBytes(*RichConstruction("3"));
   const auto loaded = Reload(bytes);
   EXPECT_TRUE(SameBytes(StreamBytes(*loaded), bytes));
-}
-
-TEST(ConstructionStream, TreeIsRebuiltWithItsReferences) {
-  const auto original = RichConstruction("12");
-  const auto loaded = Reload(StreamBytes(*original));
   ASSERT_EQ(loaded->FrameCount(), 3);
   TFrame& frame = *loaded->GetFrame(0);
-  EXPECT_EQ(frame.ProfSys, "TL70");
-  ASSERT_EQ(frame.Imposts.size(), 1u);
   // The mullion stands on the points of the top and bottom sides.
   EXPECT_EQ(frame.Imposts[0]->PX1, frame.Lines[1]->Points[0].get());
   EXPECT_EQ(frame.Imposts[0]->PX2, frame.Lines[3]->Points[0].get());
@@ -131,70 +119,33 @@ TEST(ConstructionStream, TreeIsRebuiltWithItsReferences) {
   EXPECT_TRUE(right.Lines[0]->Inverted);
   EXPECT_FALSE(frame.Parts[0]->Lines[2]->Inverted);
   EXPECT_EQ(right.Points[2]->Point, frame.Points[2].get());
-  // Sides run from corner i to corner i + 1, the last back to corner 0.
   EXPECT_EQ(frame.Lines[3]->PX1, frame.Points[3].get());
   EXPECT_EQ(frame.Lines[3]->PX2, frame.Points[0].get());
-}
 
-TEST(ConstructionStream, MeetingStileFindsItsPartsAgain) {
-  const auto loaded = Reload(StreamBytes(*RichConstruction("3")));
-  TFrame& frame = *loaded->GetFrame(1);
-  auto* stulp = dynamic_cast<Tgx25Stulp*>(frame.Imposts[0].get());
-  ASSERT_NE(stulp, nullptr);
-  EXPECT_EQ(stulp->PrimaryPartPtr, frame.Parts[0].get());
-  EXPECT_EQ(stulp->SlavePartPtr, frame.Parts[1].get());
-  EXPECT_EQ(stulp->PrimaryPartPtr->StulpPtr, stulp);
-  ASSERT_NE(stulp->SlaveStulp, nullptr);
-  EXPECT_EQ(stulp->SlaveStulp->Steel, "ST-9");
-  EXPECT_EQ(stulp->PrimaryPartPtr->GetAnotherStulpFlugel(), stulp->SlavePartPtr->Flugel.get());
-}
-
-TEST(ConstructionStream, FillingsOfEveryKind) {
-  const auto loaded = Reload(StreamBytes(*RichConstruction("3")));
-  TFrame& first = *loaded->GetFrame(0);
-  auto* glazed = dynamic_cast<Tgx30CustomPart*>(first.Parts[0].get());
+  auto* glazed = dynamic_cast<Tgx30CustomPart*>(frame.Parts[0].get());
   ASSERT_EQ(glazed->FillType, ftGlass);
   const Tgx25Glass& glass = *glazed->Glass;
-  EXPECT_EQ(glass.CombineID, 5000000001LL);
   EXPECT_EQ(glass.ParentPart, glazed);
-  EXPECT_EQ(glazed->Glass2->Glass, "4M1");
   EXPECT_EQ(glass.BeadSizes.Lines[3]->PX2, glass.BeadSizes.Points[0].get());
-  EXPECT_FLOAT_EQ(glass.GlassSizes.Lines[1]->Radius, 4500);
-  EXPECT_EQ(glass.Linings[1], (Tgx25GlassLining{"LN-5", 2}));
   ASSERT_TRUE(glass.FalshExists() && glass.SprossExists());
-  EXPECT_EQ(static_cast<TFalsh&>(*glass.FalshFrame->Imposts[0]).BackProfile.Color, "Дуб");
+  EXPECT_NE(dynamic_cast<TFalsh*>(glass.FalshFrame->Imposts[0].get()), nullptr);
   EXPECT_NE(dynamic_cast<Tgx25Spross*>(glass.SprossFrame->Imposts[0].get()), nullptr);
   EXPECT_EQ(glass.SprossFrame->Imposts[0]->PX1, glass.SprossFrame->Lines[1]->Points[0].get());
-
-  auto* sash_part = dynamic_cast<Tgx30CustomPart*>(first.Parts[1].get());
+  auto* sash_part = dynamic_cast<Tgx30CustomPart*>(frame.Parts[1].get());
   ASSERT_EQ(sash_part->FillType, ftFlugel);
-  const TFlugel& sash = *sash_part->Flugel;
-  EXPECT_TRUE(sash.Kipp);
-  EXPECT_EQ(sash.FurnComp->Components[7], "Набор");
-  EXPECT_EQ(sash.FurnComp->Items[1].Length, 650.5f);
-  EXPECT_EQ(sash.Sockel->ID, "SK-1");
-  EXPECT_EQ(sash.Parent, sash_part);
+  EXPECT_EQ(sash_part->Flugel->Parent, sash_part);
+
+  TFrame& second = *loaded->GetFrame(1);
+  auto* stulp = dynamic_cast<Tgx25Stulp*>(second.Imposts[0].get());
+  ASSERT_NE(stulp, nullptr);
+  EXPECT_EQ(stulp->PrimaryPartPtr, second.Parts[0].get());
+  EXPECT_EQ(stulp->SlavePartPtr, second.Parts[1].get());
+  EXPECT_EQ(stulp->PrimaryPartPtr->StulpPtr, stulp);
+  EXPECT_EQ(stulp->PrimaryPartPtr->GetAnotherStulpFlugel(), stulp->SlavePartPtr->Flugel.get());
 
   TFrame& third = *loaded->GetFrame(2);
   EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*third.Parts[0]).FillType, ftModificator);
-  EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*third.Parts[1]).Frame->ProfSys, "TL70");
-}
-
-TEST(ConstructionStream, ValuesOfLinesAndListsSurvive) {
-  const auto original = RichConstruction("7", 4);
-  const auto loaded = Reload(StreamBytes(*original));
-  const auto& side = static_cast<Tgx25FrameLine&>(*loaded->GetFrame(0)->Lines[0]);
-  EXPECT_EQ(side.PropList, (TStringList{"101=1", "102=3"}));
-  EXPECT_EQ(side.CutPoints.size(), 1u);
-  EXPECT_FLOAT_EQ(side.CutPoints[0]->EnforceLen, 790);
-  EXPECT_EQ(side.AnkerPoints.size(), 1u);
-  EXPECT_EQ(side.AttachProfile.ID, "AT-1");
-  EXPECT_EQ(loaded->Notes, (TStringList{"Первая строка", "", "Третья"}));
-  EXPECT_EQ(loaded->MatList[0].Width, 1204);
-  EXPECT_EQ(loaded->SinkRedUnit, nuFixedPrice);
-  EXPECT_EQ(loaded->CostSummary[83], TCurrency::FromExtended(-1));
-  EXPECT_EQ(loaded->TimeStamp3, 45002);
-  EXPECT_EQ(loaded->GetFrame(0)->CutMap[1].PieceID, 123461);
+  EXPECT_EQ(dynamic_cast<Tgx30CustomPart&>(*third.Parts[1]).FillType, ftFrame);
 }
 
 TEST(ConstructionStream, ReadingReplacesWhatTheConstructionHeld) {
@@ -224,9 +175,13 @@ TEST(ConstructionStream, NewBarCodesWhenTheSwitchIsOn) {
 }
 
 TEST(ConstructionStream, AssignAndBackupCopy) {
+  TScriptedMessages messages;
+  TUserMessagesScope scope(messages);
   const auto original = RichConstruction("5");
   Tgx25Construction copy;
   copy.Assign(*original);
+  EXPECT_TRUE(SameBytes(StreamBytes(copy), StreamBytes(*original)));
+  EXPECT_FALSE(copy.RestoreBackupCopy());  // none taken yet
   EXPECT_TRUE(SameBytes(StreamBytes(copy), StreamBytes(*original)));
 
   copy.CreateBackupCopy();
@@ -234,15 +189,6 @@ TEST(ConstructionStream, AssignAndBackupCopy) {
   copy.No = "changed";
   EXPECT_TRUE(copy.RestoreBackupCopy());
   EXPECT_TRUE(SameBytes(StreamBytes(copy), StreamBytes(*original)));
-}
-
-TEST(ConstructionStream, NothingToRestoreWithoutABackupCopy) {
-  TScriptedMessages messages;
-  TUserMessagesScope scope(messages);
-  auto construction = test::SimpleWindow("1", 1000, 1000);
-  const std::vector<uint8_t> before = StreamBytes(*construction);
-  EXPECT_FALSE(construction->RestoreBackupCopy());
-  EXPECT_TRUE(SameBytes(StreamBytes(*construction), before));
   EXPECT_TRUE(messages.Shown().empty());
 }
 
@@ -281,6 +227,9 @@ TEST_F(GlassCopy, CarriesTheWholeRecordAndStaysInItsPart) {
   EXPECT_EQ(simple.ParentPart, part);
   EXPECT_EQ(simple.FalshFrame->OwnerObject(), &simple);
   EXPECT_EQ(simple.SprossFrame->OwnerObject(), &simple);
+  const std::vector<uint8_t> before = GlassBytes(decorated);
+  decorated.Assign(decorated);
+  EXPECT_TRUE(SameBytes(GlassBytes(decorated), before));
 }
 
 TEST_F(GlassCopy, GlassWithoutBarFramesTakesThemAway) {
@@ -289,12 +238,6 @@ TEST_F(GlassCopy, GlassWithoutBarFramesTakesThemAway) {
   EXPECT_FALSE(decorated.FalshExists());
   EXPECT_FALSE(decorated.SprossExists());
   EXPECT_TRUE(SameBytes(GlassBytes(decorated), GlassBytes(simple)));
-}
-
-TEST_F(GlassCopy, ItselfChangesNothing) {
-  const std::vector<uint8_t> before = GlassBytes(decorated);
-  decorated.Assign(decorated);
-  EXPECT_TRUE(SameBytes(GlassBytes(decorated), before));
 }
 
 TEST_F(GlassCopy, RecordThatCannotBeWrittenFailsWithTheReason) {
@@ -333,26 +276,6 @@ private:
   test::TSmallCatalogue catalogue_;
 };
 
-TEST_F(OlderStreams, StreamOf07072007HasNoJointPropertiesOrTypes) {
-  auto original = test::SimpleWindow("1", 1000, 1000);
-  original->GetFrame(0)->MatType = 9;
-  const auto loaded = WrittenAndRead(*original, "07.07.2007");
-  const auto& corner = static_cast<Tgx25FramePoint&>(*loaded->GetFrame(0)->Points[1]);
-  EXPECT_TRUE(corner.PropList.empty());
-  EXPECT_EQ(corner.SubSetID, NO_SUBSET);
-  // Joint type and virtual flag come from the legacy values after the cross points.
-  EXPECT_EQ(corner.AngleType, atX45);
-  EXPECT_TRUE(corner.Virtual);
-  const auto& side = static_cast<Tgx25FrameLine&>(*loaded->GetFrame(0)->Lines[0]);
-  EXPECT_TRUE(side.PropList.empty());
-  EXPECT_TRUE(side.CutPoints.empty());
-  EXPECT_EQ(side.SubSetID, NO_SUBSET);
-  EXPECT_EQ(side.LineType, ltUnknown);
-  EXPECT_EQ(loaded->LoadGroupH, lg10);
-  EXPECT_EQ(loaded->Material, 0);
-  EXPECT_EQ(loaded->GetFrame(0)->MatType, 3);
-}
-
 TEST_F(OlderStreams, OlderHeaderTakesTheDefaultsEvenOverAnotherConstruction) {
   auto original = test::SimpleWindow("1", 1000, 1000);
   TSpecStream stream;
@@ -388,16 +311,6 @@ TEST_F(OlderStreams, ReferencesBeforeTheWideDateUseTheNarrowEncoding) {
   WrittenAndRead(*original, "15.02.2011", &bytes);
   EXPECT_EQ(IntegerRecords(bytes, 20003).size(), 1u);
   EXPECT_TRUE(IntegerRecords(bytes, 2000003).empty());
-}
-
-TEST_F(OlderStreams, OldTimeStampsBecomeTheCurrentTime) {
-  auto original = test::SimpleWindow("1", 1000, 1000);
-  original->TimeStamp1 = 1;
-  original->CarriedText5 = "x";
-  const auto loaded = WrittenAndRead(*original, "01.09.2009");
-  EXPECT_GT(loaded->TimeStamp1, 40000);
-  EXPECT_GT(loaded->TimeStamp3, 40000);
-  EXPECT_TRUE(loaded->CarriedText5.empty());
 }
 
 // ---- failures -------------------------------------------------------------------------------

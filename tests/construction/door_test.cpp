@@ -43,7 +43,7 @@ protected:
   TFlugel* sash = nullptr;
 };
 
-TEST_F(DemoBalconyDoor, ThresholdButtsBetweenTheSides) {
+TEST_F(DemoBalconyDoor, ThresholdButtsBetweenTheSidesThatRunToTheFloor) {
   EXPECT_EQ(frame->GetFrameLine(3)->GetProfile(), "TL-1201");
   EXPECT_EQ(Corner(0).AngleType, atX2to1);
   EXPECT_EQ(Corner(0).SubSetID, 1022);
@@ -54,9 +54,6 @@ TEST_F(DemoBalconyDoor, ThresholdButtsBetweenTheSides) {
   EXPECT_NEAR(threshold.Length, 5820, 0.1);
   EXPECT_FLOAT_EQ(threshold.Angle1, 90);
   EXPECT_FLOAT_EQ(threshold.Angle2, 90);
-}
-
-TEST_F(DemoBalconyDoor, SidesRunThroughToTheFloor) {
   const TProfSize& left = frame->GetFrameLine(0)->ProfSize;
   EXPECT_NEAR(left.Length, 21500 + 30 / 0.70710678118654752, 0.1);
   EXPECT_FLOAT_EQ(left.Angle1, 90);
@@ -64,27 +61,21 @@ TEST_F(DemoBalconyDoor, SidesRunThroughToTheFloor) {
   EXPECT_EQ(frame->GetFrameLine(0)->Steel.ID, "TL-S30");
 }
 
-TEST_F(DemoBalconyDoor, SashStandsOnTheThreshold) {
+TEST_F(DemoBalconyDoor, SashStandsOnTheThresholdWithItsGlass) {
   EXPECT_EQ(sash->GetFrameLine(0)->GetProfile(), "TL-202");
   EXPECT_EQ(BoundRectOf(sash->GetDimensions()), (TRect{760, 760, 6740, 21380}));
   EXPECT_EQ(BoundRectOf(sash->GetFalzContourDimensions()), (TRect{840, 840, 6660, 21300}));
-}
-
-TEST_F(DemoBalconyDoor, GlassOfTheSash) {
+  // Its sides: 2138 - 76 = 2062 mm and a mitre at each end.
+  EXPECT_NEAR(sash->GetFrameLine(0)->ProfSize.Length, 20620 + 2 * 30 / 0.70710678118654752, 0.1);
   const Tgx25Glass& glass = *Field(*sash).Glass;
   EXPECT_EQ(glass.GetInternalSize(), (TSize{4320, 18960}));
   EXPECT_EQ(glass.Bead.ID, "TL-BD24");
 }
 
-TEST_F(DemoBalconyDoor, TheDoorTypeBuildsADoor) {
+TEST_F(DemoBalconyDoor, TheDoorTypeBuildsADoorAndAWindowTypeAWindow) {
   EXPECT_EQ(GetWinTypeInfo(2).WinType, 1);
   EXPECT_EQ(frame->ObjType, otxDoor);
   EXPECT_EQ(ObjTypeCaption(frame->ObjType), "Дверь с порогом");
-}
-
-TEST(ObjTypeOfWinType, WindowTypesBuildWindows) {
-  test::TDemoCatalogue catalogue;
-  Tgx25Construction construction;
   TFrame* window = construction.NewFrame(1);
   window->ObjType = otxFasad;
   window->BuildInitial({1300, 1400});

@@ -72,10 +72,7 @@ TEST_F(FillContours, ExtraAndKindsTakeTheirDeltas) {
   // A frame around the part lies outside it.
   EXPECT_EQ(ContourSize(part.CalcFillSize(gsiFrame, 0)), (TSize{9200, 7200}));
   EXPECT_EQ(ContourSize(part.CalcFillSize(gsiNone, 0)), (TSize{8000, 6000}));
-}
-
-TEST_F(FillContours, SideExtraOfAFrameSide) {
-  TFalshPart& part = RectPart(8000, 6000);
+  // The extra of one side moves that side only.
   frame.GetFrameLine(2)->DeltaW = 100;
   EXPECT_EQ(ContourSize(part.CalcFillSize(gsiFlugel, 0)), (TSize{6700, 4800}));
 }

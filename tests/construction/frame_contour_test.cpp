@@ -120,20 +120,6 @@ TEST_F(NewFrame, HalfCircleArchOfItsOwnHeightHasTwoCorners) {
   EXPECT_NEAR(frame.GetFrameLine(0)->ProfSize.Length, 3.14159265 * 5000 + 2 * 30 / std::sin(3.14159265 / 4), 5);
 }
 
-TEST_F(NewFrame, ThresholdOfTheDoorTypeJoinsByButtJoints) {
-  TFrame door(nullptr, 2);
-  door.BuildInitial({800, 2100});
-  const Tgx25FrameLine& bottom = *door.GetFrameLine(3);
-  EXPECT_EQ(bottom.Profile.ID, "TL-1201");
-  EXPECT_TRUE(bottom.Threshold);
-  EXPECT_EQ(door.GetFramePoint(0)->AngleType, atX2to1);
-  EXPECT_EQ(door.GetFramePoint(3)->AngleType, atX1to2);
-  // The jambs run through to the outer edge of the threshold, which lies between them (84 mm each),
-  // cut square.
-  EXPECT_NEAR(bottom.ProfSize.Length, 8000 - 2 * 840, 0.5);
-  EXPECT_FLOAT_EQ(bottom.ProfSize.Angle1, 90);
-}
-
 TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
   EXPECT_THROW(frame.BuildInitial({0, 800}), ECreationError);
   TInitialSize trapezoid{1000, 800};

@@ -121,45 +121,40 @@ TEST_F(Glazing, AdapterMovesGlassAndBead) {
   EXPECT_EQ(glass.AdapterSizes.GetInternalSize(), (TSize{10400 - 1220, 8400 - 1220}));
 }
 
-TEST_F(Glazing, LargestSizeIsComparedStrictlyAndTheGlassMayBeTurned) {
-  // 1000 x 1000 against a largest 2000 x 900: it fits when turned.
-  Tgx30CustomPart& part = Part(1000, 1000);
-  EXPECT_EQ(GlassError(part, "G24"), "no error");
-  EXPECT_EQ(GlassError(part, "G9"),
-            "Размеры стекла [G9] = [1000,0 x 1000,0] превышают\r\nмаксимальные размеры согласно "
-            "каталога\r\n[900 x 900]");
-}
-
-TEST_F(Glazing, GlassExactlyAtTheLargestSizePasses) { EXPECT_EQ(GlassError(Part(900, 900), "G9"), "no error"); }
-
-TEST_F(Glazing, GlassOneTenthOfAMillimetreOverTheLargestSizeFails) {
-  EXPECT_EQ(GlassError(PartUnits(9401, 9401), "G9"),
-            "Размеры стекла [G9] = [900,1 x 900,1] превышают\r\nмаксимальные размеры согласно каталога\r\n[900 x 900]");
-}
-
-TEST_F(Glazing, GlassExactlyAtTheSmallestSizeFails) {
-  EXPECT_EQ(GlassError(Part(300, 300), "G24"),
-            "Размеры стекла [300,0 x 300,0] меньше минимально\r\nдопустимых согласно документации [300 x 300]!");
-  frame.ClearParts();
-  frame.ClearLines();
-  frame.ClearPoints();
-  EXPECT_EQ(GlassError(Part(301, 301), "G24"), "no error");
-}
-
-TEST_F(Glazing, NoBeadForTheThickness) {
-  EXPECT_EQ(GlassError(Part(1000, 800), "G32"),
-            "Невозможно подобрать комбинацию штапика для стеклопакета [32] и ограничивающего профиля [F70]!");
-}
-
-TEST_F(Glazing, BeadColourSubstitutes) {
-  EXPECT_EQ(GlassError(Part(1000, 800, "RD"), "G24"),
-            "В каталоге отсутствует профиль [B18] с цветом [RD]!\r\nЗамена [B19] не допустима согласно БД "
-            "комбинаций штапиков.");
-}
-
-TEST_F(Glazing, BeadColourSubstituteMissingToo) {
-  EXPECT_EQ(GlassError(Part(1000, 800, "WO"), "G24"),
-            "В каталоге отсутствует профиль [B18] с цветом [WO]!\r\nЗамена [B19] также отсутствует с этим цветом.");
+// Frames of W x H model units give a glass 400 units smaller (20 mm of the frame on each side).
+TEST_F(Glazing, SizeLimitsAndBeadsAreChecked) {
+  const struct {
+    int32_t W, H;
+    const char* Color;
+    const char* Glass;
+    const char* Error;
+  } cases[] = {
+      // 1000 x 1000 against a largest 2000 x 900: it fits when turned.
+      {10400, 10400, "WH", "G24", "no error"},
+      {10400, 10400, "WH", "G9",
+       "Размеры стекла [G9] = [1000,0 x 1000,0] превышают\r\nмаксимальные размеры согласно каталога\r\n[900 x 900]"},
+      {9400, 9400, "WH", "G9", "no error"},
+      {9401, 9401, "WH", "G9",
+       "Размеры стекла [G9] = [900,1 x 900,1] превышают\r\nмаксимальные размеры согласно каталога\r\n[900 x 900]"},
+      // The smallest size itself is refused.
+      {3400, 3400, "WH", "G24",
+       "Размеры стекла [300,0 x 300,0] меньше минимально\r\nдопустимых согласно документации [300 x 300]!"},
+      {3410, 3410, "WH", "G24", "no error"},
+      {10400, 8400, "WH", "G32",
+       "Невозможно подобрать комбинацию штапика для стеклопакета [32] и ограничивающего профиля [F70]!"},
+      {10400, 8400, "RD", "G24",
+       "В каталоге отсутствует профиль [B18] с цветом [RD]!\r\nЗамена [B19] не допустима согласно БД "
+       "комбинаций штапиков."},
+      {10400, 8400, "WO", "G24",
+       "В каталоге отсутствует профиль [B18] с цветом [WO]!\r\nЗамена [B19] также отсутствует с этим цветом."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Glass << " in " << c.W << " x " << c.H << " " << c.Color);
+    frame.ClearParts();
+    frame.ClearLines();
+    frame.ClearPoints();
+    EXPECT_EQ(GlassError(PartUnits(c.W, c.H, c.Color), c.Glass), c.Error);
+  }
 }
 
 TEST_F(Glazing, MeasuresOfARectangle) {

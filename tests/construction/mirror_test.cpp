@@ -29,23 +29,27 @@ protected:
   TFrame& frame = *window->GetFrame(0);
 };
 
-TEST_F(MirroredWindow, TheMullionAndTheSashChangeSides) {
+TEST_F(MirroredWindow, TheMullionAndTheSashChangeSidesAndKeepTheirSizes) {
   const TRect sash_before = Box(*Field(frame, 1).Flugel);
+  const float mullion = frame.Imposts.at(0)->ProfSize.Length;
+  const float sash_top = Field(frame, 1).Flugel->GetFrameLine(1)->ProfSize.Length;
+  const TSize glass = Field(frame, 0).Glass->GetInternalSize();
   window->MirrorPositionX();
   EXPECT_EQ(Box(frame), (TRect{0, 0, 13000, 14000}));
   EXPECT_EQ(frame.Imposts.at(0)->PX1->X, 8000);
   EXPECT_EQ(frame.Imposts.at(0)->PX2->X, 8000);
   ASSERT_EQ(Field(frame, 1).FillType, ftFlugel);
-  const TRect sash = Box(*Field(frame, 1).Flugel);
-  EXPECT_LT(sash.Right, 8000);
-  EXPECT_EQ(sash.Left, 13000 - sash_before.Right);
-  EXPECT_EQ(sash.Width(), sash_before.Width());
-  EXPECT_EQ(sash.Height(), sash_before.Height());
+  const TFlugel& sash = *Field(frame, 1).Flugel;
+  EXPECT_LT(Box(sash).Right, 8000);
+  EXPECT_EQ(Box(sash).Left, 13000 - sash_before.Right);
+  EXPECT_EQ(Box(sash).Width(), sash_before.Width());
+  EXPECT_EQ(Box(sash).Height(), sash_before.Height());
   EXPECT_EQ(Field(frame, 0).GetBoundRect(), (TRect{8000, 0, 13000, 14000}));
-}
+  EXPECT_FLOAT_EQ(frame.Imposts.at(0)->ProfSize.Length, mullion);
+  EXPECT_FLOAT_EQ(sash.GetFrameLine(1)->ProfSize.Length, sash_top);
+  EXPECT_EQ(Field(frame, 0).Glass->GetInternalSize(), glass);
 
-TEST_F(MirroredWindow, ContoursStayClockwiseFromTheBottomLeft) {
-  window->MirrorPositionX();
+  // Contours stay clockwise from the bottom left.
   EXPECT_EQ(frame.Points.at(0)->GetPoint(), (TPoint{0, 14000}));
   EXPECT_EQ(frame.Points.at(1)->GetPoint(), (TPoint{0, 0}));
   EXPECT_EQ(frame.Points.at(2)->GetPoint(), (TPoint{13000, 0}));
@@ -53,7 +57,6 @@ TEST_F(MirroredWindow, ContoursStayClockwiseFromTheBottomLeft) {
     EXPECT_EQ(frame.Lines[i]->PX1, frame.Points[i].get());
     EXPECT_EQ(frame.Lines[i]->PX2, frame.Points[(i + 1) % frame.Points.size()].get());
   }
-  const TFlugel& sash = *Field(frame, 1).Flugel;
   EXPECT_EQ(sash.Points.at(0)->X, Box(sash).Left);
   EXPECT_EQ(sash.Points.at(0)->Y, Box(sash).Bottom);
   // Every part runs clockwise on the screen: a positive signed area with y downwards.
@@ -67,16 +70,6 @@ TEST_F(MirroredWindow, ContoursStayClockwiseFromTheBottomLeft) {
     }
     EXPECT_GT(area, 0);
   }
-}
-
-TEST_F(MirroredWindow, BarSizesAreKept) {
-  const float mullion = frame.Imposts.at(0)->ProfSize.Length;
-  const float sash_top = Field(frame, 1).Flugel->GetFrameLine(1)->ProfSize.Length;
-  const TSize glass = Field(frame, 0).Glass->GetInternalSize();
-  window->MirrorPositionX();
-  EXPECT_FLOAT_EQ(frame.Imposts.at(0)->ProfSize.Length, mullion);
-  EXPECT_FLOAT_EQ(Field(frame, 1).Flugel->GetFrameLine(1)->ProfSize.Length, sash_top);
-  EXPECT_EQ(Field(frame, 0).Glass->GetInternalSize(), glass);
 }
 
 // The recalculation draws new identifiers for the glass contours: both sides draw them from the

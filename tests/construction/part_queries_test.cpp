@@ -29,7 +29,7 @@ TEST_F(PartQueries, BothFieldsOfTheMullionFindIt) {
   EXPECT_FALSE(Part(0).ImpostFound(nullptr));
 }
 
-TEST_F(PartQueries, ALineCrossesTheFieldTwice) {
+TEST_F(PartQueries, ALineCrossesTheFieldTwiceOrNotAtAll) {
   TImpostCross cross;
   ASSERT_TRUE(Part(1).FindImpostCrossPoints({0, 7000}, {100, 7000}, cross));
   const auto [low, high] = std::minmax(cross.Point1.X, cross.Point2.X);
@@ -39,13 +39,9 @@ TEST_F(PartQueries, ALineCrossesTheFieldTwice) {
   EXPECT_NE(cross.Side1, cross.Side2);
   EXPECT_EQ(Part(1).Lines[static_cast<size_t>(cross.Point1.X == 5000 ? cross.Side1 : cross.Side2)]->GetLine(),
             &mullion);
-}
-
-TEST_F(PartQueries, ALineOutsideTheFieldOrOfNoLengthCrossesNothing) {
-  TImpostCross cross;
+  // Below the field, of no length, and a vertical line left of the field.
   EXPECT_FALSE(Part(1).FindImpostCrossPoints({0, 20000}, {100, 20000}, cross));
   EXPECT_FALSE(Part(1).FindImpostCrossPoints({7000, 7000}, {7000, 7000}, cross));
-  // A vertical line left of the field.
   EXPECT_FALSE(Part(1).FindImpostCrossPoints({2000, 0}, {2000, 100}, cross));
 }
 

@@ -25,24 +25,6 @@ std::vector<std::string> Numbers(const TOrder& Order) {
   return numbers;
 }
 
-TEST(OrderDefaults, NewOrder) {
-  const TOrder order;
-  EXPECT_EQ(order.ProductID, "QETA Korvent Order File");
-  EXPECT_EQ(order.Version, "23.04.2012");
-  EXPECT_EQ(order.Date, Date());
-  EXPECT_EQ(order.PrepareDate, Date() + 10);
-  EXPECT_EQ(order.MontageDate, Date() + 20);
-  EXPECT_EQ(order.TransportDate, Date() + 20);
-  EXPECT_TRUE(order.DateEnabled && order.PrepareDateEnabled && order.MontageDateEnabled && order.TransportDateEnabled &&
-              order.IncludeWindow);
-  EXPECT_FALSE(order.MeasureDateEnabled || order.IncludeSlope);
-  EXPECT_EQ(order.Status, soWorking);
-  EXPECT_EQ(order.ProdStatus, opsWorking);
-  EXPECT_EQ(order.ColorVariant, cvOrder);
-  EXPECT_TRUE(order.StorageEnabled);
-  EXPECT_EQ(order.Count(), 0);
-}
-
 TEST(OrderDefaults, StatusCaptions) {
   EXPECT_EQ(OrderStatusCaption(soWorking), "Проектируется");
   EXPECT_EQ(OrderStatusCaption(soPreview), "Предварительный расчет");
@@ -122,29 +104,22 @@ TEST(OrderPositions, ClonePosCopiesSelectedPositionsWithNewNumbersAndBarCodes) {
   EXPECT_NE(order->GetConstruction(2)->GetFrame(0)->InternalID, source->GetConstruction(0)->GetFrame(0)->InternalID);
 }
 
-TEST(OrderSelection, NothingChecked) {
-  auto order = OrderWith("1", {"1", "2"});
+TEST(OrderSelection, WalksVisitCheckedPositionsInOrder) {
+  auto order = OrderWith("1", {"1", "2", "3"});
   EXPECT_EQ(order->GetFirstSelected(), nullptr);
-  EXPECT_EQ(order->InternalStartPos, 100000);
   EXPECT_EQ(order->GetSelectedPosAsString(), "");
   EXPECT_FALSE(order->SelectedExists());
   EXPECT_EQ(order->GetFirstFrame(), nullptr);
-  EXPECT_EQ(order->InternalConstructionIndex, 9999);
-}
-
-TEST(OrderSelection, WalksVisitCheckedPositionsInOrder) {
-  auto order = OrderWith("1", {"1", "2", "3"});
   order->GetConstruction(0)->Checked = true;
   order->GetConstruction(2)->Checked = true;
   order->GetConstruction(2)->Count = 4;
   EXPECT_EQ(order->GetFirstSelected(), order->GetConstruction(0));
-  EXPECT_EQ(order->InternalStartPos, 1);
   EXPECT_EQ(order->GetNextSelected(), order->GetConstruction(2));
   EXPECT_EQ(order->GetNextSelected(), nullptr);
   EXPECT_EQ(order->GetSelectedPosAsString(), "1, 3");
   EXPECT_EQ(order->GetPosList(), (std::vector<std::string>{"1", "3"}));
   EXPECT_EQ(order->SelectedCount(), 2);
-  EXPECT_EQ(order->SelectedNumber(), 5);
+  EXPECT_EQ(order->SelectedNumber(), 5);  // 1 + 4 pieces
   EXPECT_EQ(order->GetFirstFrame(), order->GetConstruction(0)->GetFrame(0));
   EXPECT_EQ(order->GetNextFrame(), order->GetConstruction(2)->GetFrame(0));
   EXPECT_EQ(order->GetNextFrame(), nullptr);
