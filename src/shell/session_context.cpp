@@ -43,8 +43,6 @@ TSessionContext& CurrentContext() {
   return *current_context;
 }
 
-bool HasCurrentContext() { return current_context != nullptr; }
-
 TContextScope::TContextScope(TSessionContext& context) : previous_(current_context) { current_context = &context; }
 
 TContextScope::~TContextScope() { current_context = previous_; }

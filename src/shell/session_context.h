@@ -64,7 +64,6 @@ private:
 // The context current on this thread; a call without one is a programming error
 // (std::logic_error).
 TSessionContext& CurrentContext();
-bool HasCurrentContext();
 
 // Makes a context current on this thread for the lifetime of the scope, then restores the
 // previous one.
