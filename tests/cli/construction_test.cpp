@@ -16,12 +16,7 @@ TEST(ConstructionCommand, WindowWithAMullionAndASashFromTheDemoCatalogue) {
   ASSERT_EQ(run.Code, 0) << run.Err;
   EXPECT_NE(run.Out.find("Конструкция: тип 1, система TL70, цвет WH, 1300,0 x 1400,0 мм"), std::string::npos)
       << run.Out;
-  const size_t mullion = run.Out.find("I.1        TL-301");
-  ASSERT_NE(mullion, std::string::npos) << run.Out;
-  EXPECT_EQ(run.Out.find("1272,0", mullion), run.Out.find("1272,0")) << run.Out;
   EXPECT_NE(run.Out.find("G.1    4M1-16-4M1  573,0 x 1300,0 мм"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("G.2    4M1-16-4M1  435,0 x 1162,0 мм"), std::string::npos) << run.Out;
-  EXPECT_NE(run.Out.find("армирование TL-S15"), std::string::npos);
 }
 
 TEST(ConstructionCommand, DoorMullionStandsOnTheThreshold) {
