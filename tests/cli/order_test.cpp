@@ -96,15 +96,6 @@ TEST_F(OrderCommand, BadFilesAndMissingArgumentsAreRefused) {
   EXPECT_EQ(bad.Code, 1);
   EXPECT_NE(bad.Err.find("Данный файл не является файлом QETA Korvent Order File!"), std::string::npos) << bad.Err;
 
-  ASSERT_EQ(RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "1"}).Code, 0);
-  std::vector<uint8_t> bytes = Bytes("o.gxo");
-  bytes.resize(bytes.size() / 2);
-  std::ofstream(Path("o.gxo"), std::ios::binary | std::ios::trunc)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  const TCliRun cut = RunCliCaptured({"order", "show", Path("o.gxo")});
-  EXPECT_EQ(cut.Code, 1);
-  EXPECT_NE(cut.Err.find("Ошибка загрузки заказа!"), std::string::npos) << cut.Err;
-
   EXPECT_NE(RunCliCaptured({"order", "new", Path("n.gxo")}).Code, 0);
   EXPECT_NE(RunCliCaptured({"order", "show", Path("none.gxo")}).Code, 0);
 }

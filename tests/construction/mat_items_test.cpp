@@ -123,25 +123,6 @@ TEST(ItemRecords, StreamOrderRoundTripAndOlderFormats) {
   EXPECT_EQ(truncated.Remaining(), 0u);
 }
 
-TEST(ItemRecords, OrderFileKindsOfServiceAndPaymentItems) {
-  Tgx25ServiceItem service;
-  service.Name = "Монтаж";
-  service.NumUnit = 3;
-  TSpecStream stream;
-  SaveRecord(service, stream);
-  // Common, NoDelete, ID (3 records), Name, Value, then the unit as an unsigned byte.
-  const auto& bytes = stream.Bytes();
-  const size_t unit_at = 3 * 16 + 4 + 6 + 16;
-  EXPECT_EQ(bytes[unit_at], 17);
-  EXPECT_EQ(bytes[unit_at + 8], 3);
-
-  Tgx25PaymentItem payment{EncodeDate(2026, 12, 5), TCurrency::FromInt(5000), "Наличные", "аванс"};
-  TSpecStream pay_stream;
-  SaveRecord(payment, pay_stream);
-  EXPECT_EQ(pay_stream.Bytes()[0], 7);
-  EXPECT_EQ(pay_stream.Bytes()[16], 6);
-}
-
 TEST(ItemRecords, BadCountsAndTruncationAreRefused) {
   Tgx25CustomAccessory accessory;
   accessory.Materials.resize(3);

@@ -52,15 +52,6 @@ protected:
   TFrame& frame = *window->GetFrame(0);
 };
 
-TEST_F(MergeDemoWindow, InsertingThenMergingGivesBackTheFrame) {
-  const TFrameState before = StateOf(frame);
-  TImpost* mullion = InsertDemoMullion(frame, 0, {5000, 0}, {5000, 14000});
-  ASSERT_NE(mullion, nullptr);
-  ASSERT_EQ(frame.Parts.size(), 2u);
-  frame.Merge(*mullion);
-  EXPECT_EQ(StateOf(frame), before);
-}
-
 TEST_F(MergeDemoWindow, TheJoinedPartKeepsTheFillingOfTheFirst) {
   TImpost* mullion = InsertDemoMullion(frame, 0, {5000, 0}, {5000, 14000});
   ASSERT_NE(mullion, nullptr);
@@ -76,6 +67,7 @@ TEST_F(MergeDemoWindow, TheJoinedPartKeepsTheFillingOfTheFirst) {
   EXPECT_FLOAT_EQ(sash->GetFrameLine(1)->ProfSize.Length, whole.GetFrameLine(1)->ProfSize.Length);
 }
 
+// Merging the last bar gives back the undivided frame.
 TEST_F(MergeDemoWindow, ACrossOfBarsComesApartInTheReverseOrder) {
   const TFrameState before = StateOf(frame);
   TImpost* mullion = InsertDemoMullion(frame, 0, {5000, 0}, {5000, 14000});

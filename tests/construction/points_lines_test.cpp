@@ -203,16 +203,6 @@ TEST(Line, AnchorsAreOwned) {
   EXPECT_TRUE(line.AnkerPoints.empty());
 }
 
-TEST(Line, DimensionsIncludeTheTopOfAnArc) {
-  Tgx25SimplePoint a(nullptr, {0, 1000}), b(nullptr, {2000, 1000});
-  Tgx25Line line(nullptr, &a, &b);
-  line.SetFullRadius();
-  const TContourDimensions d = line.GetDimensions();
-  EXPECT_EQ(d.Top.Y, 0);
-  EXPECT_EQ(d.Left.X, 0);
-  EXPECT_EQ(d.Right.X, 2000);
-}
-
 TEST(FrameLine, NoSteelClearsTheSteelBar) {
   Tgx25FrameLine side(nullptr, nullptr, nullptr);
   side.SteelSize = {100, 90, 90};

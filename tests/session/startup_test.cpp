@@ -213,14 +213,6 @@ TEST_F(InstallationTest, EveryPartOfTheInstallationExists) {
   EXPECT_NE(log.str().find("Office"), std::string::npos);
 }
 
-TEST_F(InstallationTest, DefaultFlagMakesItTheDefaultConfiguration) {
-  options.MakeDefault = true;
-  Install();
-  std::string name;
-  GetDefaultDBConfig(name);
-  EXPECT_EQ(name, "Main");
-}
-
 TEST_F(InstallationTest, ExistingInstallationIsRefusedUntouched) {
   Install();
   options.ConfigName = "Second";
