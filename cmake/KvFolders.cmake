@@ -17,7 +17,7 @@ endif()
 # under test and not only by the target's own file.
 if(KV_FUZZ)
   target_compile_options(kv_build_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
-                                                    -fno-omit-frame-pointer)
+                                                    -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(kv_build_options INTERFACE -fsanitize=address,undefined)
 endif()
 
