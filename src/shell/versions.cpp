@@ -1,5 +1,7 @@
 #include "shell/versions.h"
 
+#include <optional>
+
 #include "shell/format_settings.h"
 #include "shell/tokens.h"
 
@@ -7,11 +9,13 @@ namespace kv {
 
 namespace {
 
-long long VersionKey(std::string_view version) {
+// year*365 + month*31 + day; nothing for a text whose day, month or year is missing or out of range.
+std::optional<long long> VersionKey(std::string_view version) {
   long long day = 0, month = 0, year = 0;
-  TryStrToInt(Token(version, 1, "."), day);
-  TryStrToInt(Token(version, 2, "."), month);
-  TryStrToInt(Token(version, 3, "."), year);
+  if (!TryStrToInt(Token(version, 1, "."), day) || !TryStrToInt(Token(version, 2, "."), month) ||
+      !TryStrToInt(Token(version, 3, "."), year))
+    return std::nullopt;
+  if (day < 1 || day > 31 || month < 1 || month > 12 || year < 1 || year > 9999) return std::nullopt;
   return year * 365 + month * 31 + day;
 }
 
@@ -20,13 +24,15 @@ long long VersionKey(std::string_view version) {
 bool VerGreaterThan(std::string_view a, std::string_view b) {
   if (a.empty()) return false;
   if (b.empty()) return true;
-  return VersionKey(a) >= VersionKey(b);
+  const std::optional<long long> key_a = VersionKey(a), key_b = VersionKey(b);
+  return key_a && key_b && *key_a >= *key_b;
 }
 
 bool VerSmallerThan(std::string_view a, std::string_view b) {
   if (a.empty()) return true;
   if (b.empty()) return false;
-  return VersionKey(a) < VersionKey(b);
+  const std::optional<long long> key_a = VersionKey(a), key_b = VersionKey(b);
+  return key_a && key_b && *key_a < *key_b;
 }
 
 }  // namespace kv

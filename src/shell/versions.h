@@ -1,5 +1,7 @@
 #pragma once
 // Versions of the document formats are dates "dd.mm.yyyy", compared by year*365 + month*31 + day.
+// A text whose day (1..31), month (1..12) or year (1..9999) is missing or out of range is not a
+// version: it is neither greater nor smaller than a version, so a reader refuses it.
 #include <string_view>
 
 namespace kv {

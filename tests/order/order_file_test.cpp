@@ -265,6 +265,14 @@ TEST_F(OrderFile, FilesOfALaterVersionAreRefused) {
   EXPECT_EQ(order.Customer, "ООО \"Ромашка\"");
 }
 
+TEST_F(OrderFile, AVersionThatIsNoDateIsRefused) {
+  // A year too large for the version key: not a version, so neither older nor current.
+  EXPECT_FALSE(Read(OrderBytes(TOrder(), "1.1.201233333333333333")).Loaded);
+  EXPECT_EQ(Messages().LastText(),
+            "Данный модуль технолога поддерживает файлы заказа\r\nверсии не старше: 23.04.2012!\r\n"
+            "Загружаемая версия: 1.1.201233333333333333");
+}
+
 // ---- an order of every list --------------------------------------------------------------
 
 // The fixtures hold a current file of few lists; this order fills every list, so the save through

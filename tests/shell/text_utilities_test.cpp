@@ -60,6 +60,16 @@ TEST(Versions, DateKeysAndEmptyVersions) {
   EXPECT_FALSE(VerSmallerThan("16.02.2011", "16.02.2011"));
 }
 
+TEST(Versions, ADateOutOfRangeIsNotAVersion) {
+  // The year of the first text would make year*365 overflow: it is neither later nor earlier.
+  for (const char* bad : {"1.1.201233333333333333", "32.01.2012", "01.13.2012", "01.01.0", "01.2012", "abc"}) {
+    EXPECT_FALSE(VerGreaterThan(bad, "23.04.2012")) << bad;
+    EXPECT_FALSE(VerSmallerThan(bad, "23.04.2012")) << bad;
+    EXPECT_FALSE(VerGreaterThan("23.04.2012", bad)) << bad;
+  }
+  EXPECT_TRUE(VerGreaterThan("31.12.9999", "01.01.0001"));
+}
+
 TEST(Miscellaneous, BlanksPowersNamesAndSteps) {
   EXPECT_EQ(RemoveBlank("1 000,5"), "1000,5");
   EXPECT_EQ(RemoveBlank("   "), "0");
