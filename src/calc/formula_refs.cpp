@@ -93,9 +93,10 @@ std::string ReplaceSums(std::string_view text, const IFormulaRefOwner& owner) {
 
 std::string ReplaceMoney(std::string_view text, const IFormulaRefOwner& owner) {
   return ReplaceReferences(text, '$', [&owner](std::string_view s, size_t pos, std::string& replacement) -> size_t {
-    size_t end = pos + 1;
-    while (end < s.size() && (IsDigit(s[end]) || s[end] == ',')) ++end;
+    // Digits and at most one decimal comma followed by digits: any other comma separates arguments.
+    size_t end = DigitsEnd(s, pos + 1);
     if (end == pos + 1) return 0;
+    if (end + 1 < s.size() && s[end] == ',' && IsDigit(s[end + 1])) end = DigitsEnd(s, end + 1);
     std::string amount(s.substr(pos + 1, end - pos - 1));
     std::replace(amount.begin(), amount.end(), ',', '.');
     replacement = FixedText(StrToFloat(amount) * owner.CurrencyFactor(), 4);

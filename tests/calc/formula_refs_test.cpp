@@ -82,6 +82,14 @@ TEST(FormulaRefs, MoneyAmountsTakeTheCurrencyFactor) {
   owner.Factor = 0.5L;
   EXPECT_EQ(Translate("$100,5+1", owner), "50,2500+1");
   EXPECT_EQ(Translate("$-1", owner), "$-1");  // not an amount: left for the formula check
+  // A comma not followed by a digit ends the amount, and an amount has one decimal comma at most.
+  EXPECT_EQ(Translate("$2,+1", owner), "1,0000,+1");
+  EXPECT_EQ(Translate("$1,5,2", owner), "0,7500,2");
+  owner.Factor = 1.5L;
+  EXPECT_EQ(Translate("max($1,$2)", owner), "max(1,5000,3,0000)");
+  TExpress express;
+  express.SetExpression(Translate("max($1,$2)", owner));
+  EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(0, 0, 0)), 3);  // max(1.5, 3)
 }
 
 TEST(FormulaRefs, NamedCallsAreEvaluatedThroughTheOwner) {
