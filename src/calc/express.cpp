@@ -450,7 +450,8 @@ void OParse::Add(TExpressOpCode code, const long double* arg1, const long double
 long double OParse::Run() const {
   for (const TExpressOperation& op : FOperations) {
     const long double value = op.Routine(*op.Arg1, *op.Arg2);
-    *op.Result = std::isfinite(value) ? value : 0;
+    // An undefined result is 0, and so is a negative zero (of -x or x*y with x = 0 and y < 0).
+    *op.Result = std::isfinite(value) && value != 0 ? value : 0;
   }
   return *FOperations.back().Result;
 }

@@ -57,6 +57,12 @@ TVariant Integer(int64_t value) {
 
 TVariant Truth(bool holds) { return int32_t{holds ? 1 : 0}; }
 
+// An operation never gives a negative zero: -0.4 rounded or 0 times -1 is the zero.
+TVariant WithoutNegativeZero(TVariant value) {
+  if (value.VarType() == varDouble && value.AsDouble() == 0) return 0.0;
+  return value;
+}
+
 // ---- Operators ----
 
 int Priority(TfrOperator op) {
@@ -500,11 +506,11 @@ TVariant TfrParser::CalcOPZ(const std::vector<TfrItem>& postfix) {
     if (item.Kind != TfrItem::Operator) {
       stack.push_back(Evaluate(item));
     } else if (IsUnary(item.Op)) {
-      stack.push_back(ApplyUnary(item.Op, pop()));
+      stack.push_back(WithoutNegativeZero(ApplyUnary(item.Op, pop())));
     } else {
       const TVariant right = pop();
       const TVariant left = pop();
-      stack.push_back(ApplyBinary(item.Op, left, right));
+      stack.push_back(WithoutNegativeZero(ApplyBinary(item.Op, left, right)));
     }
   }
   if (stack.size() > 1) throw EfrParserError("Синтаксическая ошибка в выражении");

@@ -72,10 +72,12 @@ std::string DateToStr(TDateTime value) {
   return Format("%.2d%c%.2d%c%.4d", d.Day, sep, d.Month, sep, d.Year);
 }
 
-std::string DateTimeToStr(TDateTime value) {
+std::string DateTimeToStr(TDateTime value) { return DateToStr(value) + " " + TimeToStr(value); }
+
+std::string TimeToStr(TDateTime value) {
   int h, m, s, ms;
   DecodeTime(value, h, m, s, ms);
-  return DateToStr(value) + Format(" %d:%.2d:%.2d", h, m, s);
+  return Format("%d:%.2d:%.2d", h, m, s);
 }
 
 bool TryStrToDate(std::string_view text, TDateTime& value) {

@@ -28,6 +28,8 @@ TDateTime Date();
 // "dd.mm.yyyy" with the settings' separator.
 std::string DateToStr(TDateTime value);
 std::string DateTimeToStr(TDateTime value);
+// The time of day "h:mm:ss".
+std::string TimeToStr(TDateTime value);
 // Reads "d.m.yyyy" (also a two-digit year); raises EConvertError for anything else.
 TDateTime StrToDate(std::string_view text);
 bool TryStrToDate(std::string_view text, TDateTime& value);

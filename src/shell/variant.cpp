@@ -21,6 +21,13 @@ TOverloaded(Ts...) -> TOverloaded<Ts...>;
   throw EConvertError(std::string("Невозможно преобразовать значение в ") + target);
 }
 
+// A date without a time of day as the date, a time on day 0 as the time, anything else as both.
+std::string DateValueText(TDateTime value) {
+  if (value == std::floor(value)) return DateToStr(value);
+  if (std::floor(value) == 0) return TimeToStr(value);
+  return DateTimeToStr(value);
+}
+
 }  // namespace
 
 TVarType TVariant::VarType() const {
@@ -85,7 +92,7 @@ std::string TVariant::AsString() const {
                         [](std::monostate) { return std::string(); },
                         [](TVarNull) { return std::string(); },
                         [](TCurrency v) { return FloatToStr(v.ToExtended()); },
-                        [](TVarDate v) { return DateToStr(v.Value); },
+                        [](TVarDate v) { return DateValueText(v.Value); },
                         [](bool v) { return std::string(v ? "True" : "False"); },
                         [](const std::string& v) { return v; },
                         [](float v) { return FloatToStr(v); },

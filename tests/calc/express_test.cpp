@@ -142,6 +142,14 @@ TEST(ExpressNumericRules, UndefinedResultsAreZero) {
   EXPECT_EQ(Eval("x^99999999999", 10), 0);
 }
 
+TEST(ExpressNumericRules, NoResultIsANegativeZero) {
+  // Each of these is -0 in floating point (the sign of a product or a negation of 0).
+  EXPECT_FALSE(std::signbit(Eval("-x")));
+  EXPECT_FALSE(std::signbit(Eval("x*y", 0, -1)));
+  EXPECT_FALSE(std::signbit(Eval("fr(-2)")));
+  EXPECT_FALSE(std::signbit(Eval("x", -0.0L)));
+}
+
 TEST(ExpressNumericRules, Functions) {
   const TEvalCase cases[] = {{"cos(pi)", 0, 0, -1, 1e-15},
                              {"sin(pi/2)", 0, 0, 1, 1e-15},

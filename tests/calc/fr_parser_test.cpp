@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <span>
 
@@ -63,6 +64,10 @@ TEST(RuleOperators, NotIntFracRoundStr) {
                                {"INT 2.7 * 2", 4}};
   ExpectNumbers(cases);
   EXPECT_EQ(Calc("STR(2.5)"), TVariant(std::string("2,5")));
+  // The nearest integer of -0.4 and its integer part are 0, never a negative zero; nor is 0 * -1.
+  for (const char* zero : {"ROUND(-0.4)", "INT(-0.4)", "0.0 * -1", "-0.0", "0.0 / -5", "FRAC(-1.0)"})
+    EXPECT_FALSE(std::signbit(Number(zero))) << zero;
+  EXPECT_EQ(Calc("STR(ROUND(-0.4))"), TVariant(std::string("0")));
   EXPECT_EQ(Calc("STR 3 + 'x'"), TVariant(std::string("3x")));
 }
 
@@ -98,6 +103,9 @@ TEST(RuleValues, DatesMoveByDays) {
   EXPECT_DOUBLE_EQ(Number("STRTODATE('10.01.2024') - STRTODATE('01.01.2024')"), 9);
   EXPECT_EQ(Calc("STRTODATE('10.01.2024') > STRTODATE('01.01.2024')"), TVariant(int32_t{1}));
   EXPECT_DOUBLE_EQ(Number("STRTOTIME('06:00:00') * 24"), 6);
+  // A date with a time keeps the time as text; a time alone (on day 0) is just the time.
+  EXPECT_EQ(Calc("STR(STRTOTIME('12:30'))"), TVariant(std::string("12:30:00")));
+  EXPECT_EQ(Calc("STR(STRTODATE('01.03.2024') + 0.25)"), TVariant(std::string("01.03.2024 6:00:00")));  // 1/4 day
   EXPECT_THROW(Calc("STRTODATE('31.02.2024')"), EConvertError);
   EXPECT_THROW(Calc("STRTOTIME('25:00')"), EConvertError);
 }
