@@ -92,6 +92,17 @@ struct TRuleOptions {
   bool Json = false;
 };
 
+// A text that begins with "-" (-x*2, -Width) reads to the parser as an unknown option: it comes back
+// among the extras and is the text when no other was given. After "--" it is the text as well.
+std::string CommandText(const CLI::App& command, const std::string& text) {
+  std::vector<std::string> extras = command.remaining();
+  std::erase(extras, "--");
+  if (text.empty() && extras.size() == 1) return extras.front();
+  if (!extras.empty()) throw CLI::ExtrasError(extras);
+  if (text.empty()) throw CLI::RequiredError("TEXT");
+  return text;
+}
+
 void RunFormula(const TFormulaOptions& options) {
   const long double value =
       EvaluateFormula(options.Text, {StrToFloat(options.X), StrToFloat(options.Y), StrToFloat(options.Z)},
@@ -116,20 +127,28 @@ void InstallEval(CLI::App& app) {
 
   auto formula_options = std::make_shared<TFormulaOptions>();
   auto* formula = eval->add_subcommand("formula", "Формула метода расчёта: переменные x, y, z и параметры a..f");
-  formula->add_option("TEXT", formula_options->Text, "Текст формулы")->required();
+  formula->add_option("TEXT", formula_options->Text, "Текст формулы (начинающийся с \"-\" можно дать после --)");
+  formula->allow_extras();
   formula->add_option("--x", formula_options->X, "Значение переменной x");
   formula->add_option("--y", formula_options->Y, "Значение переменной y");
   formula->add_option("--z", formula_options->Z, "Значение переменной z");
-  formula->add_option("--param", formula_options->Parameters, "Параметр: a=ЗНАЧЕНИЕ (a..f)");
+  formula->add_option("--param", formula_options->Parameters, "Параметр: a=ЗНАЧЕНИЕ (a..f)")->allow_extra_args(false);
   formula->add_flag("--json", formula_options->Json, "Вывести результат в JSON");
-  formula->callback([formula_options] { RunFormula(*formula_options); });
+  formula->callback([formula, formula_options] {
+    formula_options->Text = CommandText(*formula, formula_options->Text);
+    RunFormula(*formula_options);
+  });
 
   auto rule_options = std::make_shared<TRuleOptions>();
   auto* rule = eval->add_subcommand("rule", "Правило каталога: числа, строки, даты, IF, COPY, AND, OR, MOD...");
-  rule->add_option("TEXT", rule_options->Text, "Текст правила")->required();
-  rule->add_option("--var", rule_options->Variables, "Значение имени: ИМЯ=ЗНАЧЕНИЕ");
+  rule->add_option("TEXT", rule_options->Text, "Текст правила (начинающийся с \"-\" можно дать после --)");
+  rule->allow_extras();
+  rule->add_option("--var", rule_options->Variables, "Значение имени: ИМЯ=ЗНАЧЕНИЕ")->allow_extra_args(false);
   rule->add_flag("--json", rule_options->Json, "Вывести результат в JSON");
-  rule->callback([rule_options] { RunRule(*rule_options); });
+  rule->callback([rule, rule_options] {
+    rule_options->Text = CommandText(*rule, rule_options->Text);
+    RunRule(*rule_options);
+  });
 }
 
 const TCommandRegistration registration("eval", InstallEval);

@@ -30,6 +30,28 @@ TEST(EvalFormulaCommand, ABadFormulaGivesTheMessageAndAnErrorCode) {
   EXPECT_NE(run.Code, 0);
 }
 
+TEST(EvalFormulaCommand, ATextBeginningWithAMinusIsTheText) {
+  // -2*3 = -6; -x*2 with x = 3 is -6; -(a+b) with a = 1, b = 2 is -3, the text given after "--".
+  TCliRun run = RunCliCaptured({"eval", "formula", "-2*3"});
+  EXPECT_EQ(run.Out, "-6\n");
+  run = RunCliCaptured({"eval", "formula", "-x*2", "--x", "3"});
+  EXPECT_EQ(run.Out, "-6\n");
+  run = RunCliCaptured({"eval", "formula", "--param", "a=1", "--param", "b=2", "--", "-(a+b)"});
+  EXPECT_EQ(run.Out, "-3\n");
+  // -Width with Width = 3 is -3, before or after the values.
+  run = RunCliCaptured({"eval", "rule", "-Width", "--var", "Width=3"});
+  EXPECT_EQ(run.Out, "-3\n");
+  run = RunCliCaptured({"eval", "rule", "--var", "Width=3", "--", "-Width"});
+  EXPECT_EQ(run.Out, "-3\n");
+  // An unknown option beside a text is still refused, and a text is still required.
+  run = RunCliCaptured({"eval", "rule", "1", "--jsn"});
+  EXPECT_NE(run.Code, 0);
+  EXPECT_NE(run.Err.find("--jsn"), std::string::npos);
+  run = RunCliCaptured({"eval", "formula"});
+  EXPECT_NE(run.Code, 0);
+  EXPECT_NE(run.Err.find("TEXT is required"), std::string::npos);
+}
+
 TEST(EvalRuleCommand, PrintsTheValueOfARule) {
   TCliRun run = RunCliCaptured(
       {"eval", "rule", "(Width > 1000) AND (Color = 'white')", "--var", "width=1200", "--var", "COLOR=white"});
