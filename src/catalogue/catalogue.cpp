@@ -10,7 +10,7 @@ namespace kv {
 bool TCatalogueModule::OpenTables(TSqlConnection& connection) {
   CloseTables();
   tables_.clear();
-  for (const std::string& name : ReadTableNames(connection, std::string(AliasName(alias_)))) {
+  for (const std::string& name : table_names_) {
     tables_.push_back(std::make_unique<TTable>(connection, std::string(AliasName(alias_)), name));
   }
   bool all_opened = true;
@@ -44,7 +44,19 @@ TMemTable* TBoundTable::Attach(TMemTable* table, const std::string& name) {
   return table;
 }
 
-TCatalogue::TCatalogue() = default;
+TCatalogue::TCatalogue()
+    : DM_Catalog(TDatabaseAlias::GXDB_Catalog,
+                 {"Catalog",  "COLORSET", "SysColor", "SysList",  "Currency", "CalcMeth", "CalcSchm", "PriceLst",
+                  "PriceGrd", "LamList",  "LamColor", "LamPrice", "DustGrp",  "PriceGrp", "CustmGrp", "GaranGrp",
+                  "SysProp",  "TypeWin",  "TypeProf", "TypeFurn", "AutoChng", "Service",  "Reduce",   "TecList",
+                  "TecItem",  "TecSet",   "TecMat",   "TecColor", "Material", "SysProf",  "CommProp", "Stat_Cit",
+                  "Stat_Reg", "Stat_K0",  "Stat_K1",  "Stat_K2",  "Library"}),
+      DM_ProfDoc(TDatabaseAlias::GXDB_Profile,
+                 {"ProfList", "CombList", "BeadComb", "BeadGrp", "Accessry", "FLStatic", "ProfSet", "CombSet",
+                  "ConsSet", "ProfProp", "CombProp", "ConsProp", "ConsList", "DpList", "DpSchm", "FSThermo"}),
+      DM_FurnDoc(TDatabaseAlias::GXDB_Furniture, {"FrnComp", "FrnSide", "FrnSet", "FrnItem", "FrnArt", "FrnItoI",
+                                                  "FrnDop", "FrnAbd", "FrnSchl", "FrnProp", "FrnSysP"}),
+      DM_AccDoc(TDatabaseAlias::GXDB_Accessory, {"AccDoc", "MontSchm"}) {}
 
 TCatalogue::~TCatalogue() = default;
 

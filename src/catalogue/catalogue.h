@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/databases.h"
@@ -16,10 +17,12 @@ namespace kv {
 // alias's schema script).
 class TCatalogueModule {
 public:
-  explicit TCatalogueModule(TDatabaseAlias alias) : alias_(alias) {}
+  TCatalogueModule(TDatabaseAlias alias, std::vector<std::string> table_names)
+      : alias_(alias), table_names_(std::move(table_names)) {}
   TDatabaseAlias Alias() const { return alias_; }
-  // Opens every table of the alias database with OpenTable; a table that fails is reported by
-  // OpenTable and stays closed. True when all opened.
+  // Opens every table of the module's list with OpenTable; a table that fails (one missing from
+  // the alias database among them) is reported by OpenTable and stays closed. True when all
+  // opened.
   bool OpenTables(TSqlConnection& connection);
   bool CloseTables();
   // The open table of that name, nullptr when absent or closed.
@@ -28,6 +31,7 @@ public:
 
 private:
   TDatabaseAlias alias_;
+  std::vector<std::string> table_names_;
   std::vector<std::unique_ptr<TTable>> tables_;
 };
 
@@ -220,10 +224,10 @@ public:
   // The databases the catalogue was opened from (for the few lookups that run SQL).
   TDatabases& Databases() const;
 
-  TCatalogueModule DM_Catalog{TDatabaseAlias::GXDB_Catalog};
-  TCatalogueModule DM_ProfDoc{TDatabaseAlias::GXDB_Profile};
-  TCatalogueModule DM_FurnDoc{TDatabaseAlias::GXDB_Furniture};
-  TCatalogueModule DM_AccDoc{TDatabaseAlias::GXDB_Accessory};
+  TCatalogueModule DM_Catalog;
+  TCatalogueModule DM_ProfDoc;
+  TCatalogueModule DM_FurnDoc;
+  TCatalogueModule DM_AccDoc;
 
   TProfListTable ProfList;
   TCombListTable CombList;

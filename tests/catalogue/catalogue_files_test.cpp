@@ -72,6 +72,17 @@ TEST_F(CatalogueFiles, DemoCatalogueOpensEveryTableWithRows) {
   EXPECT_EQ(opened.catalogue.Settings.CurrencyList.size(), 3u);
 }
 
+TEST_F(CatalogueFiles, ACatalogueWithoutOneOfItsTablesIsReportedWhenItOpens) {
+  const auto catalog_file = DatabaseFile(TDatabaseDirs::Below(demo)[TDatabaseAlias::GXDB_Catalog]).string();
+  TSqlConnection(catalog_file, false).Execute("DROP TABLE \"SysColor\"");
+  TOpened opened(demo);
+  EXPECT_FALSE(opened.all_opened);
+  EXPECT_EQ(opened.messages.Texts(), std::vector<std::string>{"Ошибка открытия файла [SysColor]\r\n(Таблица SysColor "
+                                                              "не существует в базе данных GXDB_Catalog)"});
+  EXPECT_FALSE(opened.catalogue.SysColor.Bound());
+  EXPECT_TRUE(opened.catalogue.SysList.Bound());
+}
+
 TEST_F(CatalogueFiles, CsvRoundTripReproducesEveryTable) {
   const auto first = folder / "csv1";
   const auto second = folder / "csv2";
