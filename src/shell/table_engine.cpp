@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "shell/format_settings.h"
 
@@ -106,17 +107,23 @@ bool TryMoneyFromText(std::string_view text, TCurrency& value) {
   const auto point = text.find('.');
   const std::string_view whole = text.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-  if ((whole.empty() && fraction.empty()) || fraction.size() > 4 || whole.size() > 14) return false;
+  if ((whole.empty() && fraction.empty()) || fraction.size() > 4) return false;
   const auto all_digits = [](std::string_view part) {
     return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
   };
   if (!all_digits(whole) || !all_digits(fraction)) return false;
-  int64_t raw = 0;
-  for (char c : whole) raw = raw * 10 + (c - '0');
-  int64_t fraction_raw = 0;
-  for (size_t i = 0; i < 4; ++i) fraction_raw = fraction_raw * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
-  raw = raw * 10000 + fraction_raw;
-  value = TCurrency::FromRaw(negative ? -raw : raw);
+  // The magnitude in ten-thousandths, kept within the range of the type: up to 2^63 - 1, and 2^63
+  // for a negative amount.
+  const uint64_t limit = static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + (negative ? 1 : 0);
+  std::string digits(whole);
+  digits.append(fraction).append(4 - fraction.size(), '0');
+  uint64_t magnitude = 0;
+  for (char c : digits) {
+    const uint64_t digit = c - '0';
+    if (magnitude > (limit - digit) / 10) return false;
+    magnitude = magnitude * 10 + digit;
+  }
+  value = TCurrency::FromRaw(negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude));
   return true;
 }
 

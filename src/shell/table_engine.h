@@ -105,7 +105,8 @@ std::string ReadTextFile(const std::filesystem::path& file);
 // Money as exact decimal text with a point, at least two decimals ("125.50", "-0.0125"): the
 // form money columns are stored in and exported as.
 std::string MoneyToText(TCurrency value);
-// Reads "125.5", "-3", "0.0125"; more than four decimals or anything else gives false.
+// Reads "125.5", "-3", "0.0125"; more than four decimals, an amount beyond the range of the type
+// (-922337203685477.5808 to 922337203685477.5807) or anything else gives false.
 bool TryMoneyFromText(std::string_view text, TCurrency& value);
 // A date as "yyyy-mm-dd" and a date and time as "yyyy-mm-dd hh:nn:ss" (the stored forms).
 std::string DateToIsoText(TDateTime value, bool with_time);

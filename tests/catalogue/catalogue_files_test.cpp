@@ -156,6 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "Файл ProfList.csv, строка 2, столбец Profile: текст длиннее 20 символов"},
         TBadCsv{"BeadComb.csv", "ID,ProfGrp\n1.5,1\n1.50,2\n",
                 "Файл BeadComb.csv, строка 3, столбец ID: ключ [1,5] повторяется"},
+        TBadCsv{"BeadComb.csv", "ID,ProfGrp\n922337203685477.5808,1\n",
+                "Файл BeadComb.csv, строка 2, столбец ID: '922337203685477.5808' не является денежной суммой"},
         TBadCsv{"CombList.csv", "Profile1,Group\nA,\"1\n", "Файл CombList.csv, строка 2: не закрыта кавычка"},
         TBadCsv{"ProfList.csv", "", "Файл ProfList.csv, строка 1: нет строки заголовка"},
         TBadCsv{"ProfList.csv", "Profile,Profile\n",

@@ -33,7 +33,12 @@ TEST(MoneyText, ExactRoundTripWithAtLeastTwoDecimals) {
   EXPECT_EQ(value.Raw(), -30000);
   ASSERT_TRUE(TryMoneyFromText(".25", value));
   EXPECT_EQ(value.Raw(), 2500);
-  for (const char* bad : {"", "-", "1.23456", "1,5", "12a", "1e5", "1.2.3", "123456789012345"}) {
+  ASSERT_TRUE(TryMoneyFromText("922337203685477.5807", value));
+  EXPECT_EQ(value.Raw(), INT64_MAX);
+  ASSERT_TRUE(TryMoneyFromText("-922337203685477.5808", value));
+  EXPECT_EQ(value.Raw(), INT64_MIN);
+  for (const char* bad : {"", "-", "1.23456", "1,5", "12a", "1e5", "1.2.3", "922337203685477.5808",
+                          "-922337203685477.5809", "10000000000000000"}) {
     EXPECT_FALSE(TryMoneyFromText(bad, value)) << bad;
   }
 }
