@@ -94,6 +94,7 @@ TCsvTable ReadCsvTable(const std::filesystem::path& path, const std::map<std::st
       for (const std::string& key_column : info.PrimaryKey) {
         const auto position = std::find(table.Columns.begin(), table.Columns.end(), key_column) - table.Columns.begin();
         const TValue value = position < static_cast<long>(row.size()) ? row[position] : TValue();
+        if (value.IsNull()) Refuse(file, record.Line, key_column, "нет значения ключа");
         key.Add(value);
         shown += (shown.empty() ? "" : "; ") + value.AsString();
       }
