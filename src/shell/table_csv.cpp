@@ -53,6 +53,24 @@ bool ParseDouble(const std::string& text, double& value) {
   return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(value);
 }
 
+// The decimal places a number written in the text needs: the digits after the point less the
+// exponent, so 1.50 needs two and 15e-3 three.
+int64_t DecimalPlaces(const std::string& text) {
+  const size_t exponent_at = text.find_first_of("eE");
+  const size_t point = text.find('.');
+  const size_t mantissa_end = exponent_at == std::string::npos ? text.size() : exponent_at;
+  int64_t places =
+      point == std::string::npos || point > mantissa_end ? 0 : static_cast<int64_t>(mantissa_end - point - 1);
+  if (exponent_at != std::string::npos) {
+    const char* first = text.data() + exponent_at + 1;
+    if (*first == '+') ++first;
+    int exponent = 0;
+    std::from_chars(first, text.data() + text.size(), exponent);
+    places -= exponent;
+  }
+  return places;
+}
+
 bool IntegerFits(TFieldType type, int64_t value) {
   if (type == TFieldType::ftSmallint) return value >= -32768 && value <= 32767;
   return value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max();
@@ -98,9 +116,8 @@ bool TryParseCsvValue(const std::optional<std::string>& text, const TFieldDef& f
     case TFieldType::ftFloat: {
       double number = 0;
       if (!ParseDouble(*text, number)) return reason = Format("'%s' не является числом", *text), false;
-      if (field.Type == TFieldType::ftBCD && field.Decimals >= 0) {
-        const double scale = std::pow(10.0, field.Decimals);
-        number = std::round(number * scale) / scale;
+      if (field.Type == TFieldType::ftBCD && field.Decimals >= 0 && DecimalPlaces(*text) > field.Decimals) {
+        return reason = Format("в числе %s больше знаков после точки, чем %d", *text, field.Decimals), false;
       }
       value = TValue(number);
       return true;

@@ -69,8 +69,10 @@ TEST(CsvValues, WrongValuesAreRefusedWithTheReason) {
   EXPECT_FALSE(TryParseCsvValue("Шестой", {"A", TFieldType::ftString, 5, -1}, value, reason));
   EXPECT_EQ(reason, "текст длиннее 5 символов");
   EXPECT_TRUE(TryParseCsvValue("Пять!", {"A", TFieldType::ftString, 5, -1}, value, reason)) << "characters, not bytes";
-  ASSERT_TRUE(TryParseCsvValue("1.26", {"N", TFieldType::ftBCD, 0, 1}, value, reason));
-  EXPECT_DOUBLE_EQ(value.AsFloat(), 1.3) << "fixed-point columns keep their decimals";
+  EXPECT_FALSE(TryParseCsvValue("1.26", {"N", TFieldType::ftBCD, 0, 1}, value, reason));
+  EXPECT_EQ(reason, "в числе 1.26 больше знаков после точки, чем 1") << "fixed-point columns never round";
+  ASSERT_TRUE(TryParseCsvValue("1.3", {"N", TFieldType::ftBCD, 0, 1}, value, reason));
+  EXPECT_DOUBLE_EQ(value.AsFloat(), 1.3);
 }
 
 TEST(WriteCsv, HeaderAndRowsInTableOrder) {
