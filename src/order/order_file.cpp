@@ -215,6 +215,11 @@ bool TOrder::Load(TSpecStream& Stream, bool& Converted, bool AutoConvert) {
   SectionsAndPrices(reader, *this);
   Lists(reader, *this);
   OrderPositions(reader, *this, FPositions);
+  // The positions close the file: anything after them means a damaged count or a spliced file.
+  if (Stream.Remaining() != 0) {
+    throw EInOutError(
+        Format("Ошибка чтения из потока!\r\nЛишние данные после последней позиции, смещение [%d]!", Stream.Position()));
+  }
   Version = kOrderVersion;
   return true;
 }

@@ -347,6 +347,22 @@ TEST_F(OrderFile, EveryTruncationIsRefusedCleanly) {
   }
 }
 
+TEST_F(OrderFile, BytesAfterTheLastPositionAreRefused) {
+  TOrder order;
+  order.Add(test::SimpleWindow("1", 1000, 1000));
+  std::vector<uint8_t> bytes = OrderBytes(order);
+  const size_t end = bytes.size();
+  bytes.push_back(0);
+  const std::string path = Path("longer.gxo");
+  WriteFile(path, bytes, bytes.size());
+  TOrder loaded;
+  EXPECT_FALSE(loaded.LoadOrder(path));
+  EXPECT_EQ(
+      Messages().LastText(),
+      "Ошибка загрузки заказа!\r\n(Ошибка чтения из потока!\r\nЛишние данные после последней позиции, смещение [" +
+          std::to_string(end) + "]!)");
+}
+
 TEST_F(OrderFile, AnOrderOfOneWindowCutAtEveryByte) {
   TOrder order;
   order.Add(test::SimpleWindow("1", 1000, 1000));
