@@ -148,7 +148,7 @@ void PrintText(const Tgx25Construction& Construction, const std::vector<TBarRow>
 }
 
 void RunBuild(const TBuildOptions& Options, bool Json, std::ostream& Out) {
-  const TBuildCatalogue catalogue(Options);
+  const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options);
   std::vector<TBarRow> bars;
   CollectBars(*construction->GetFrame(0), "рама", bars);

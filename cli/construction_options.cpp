@@ -91,8 +91,8 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_option("--catalogue", Options.CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
 }
 
-TBuildCatalogue::TBuildCatalogue(const TBuildOptions& Options) {
-  std::filesystem::path root = Options.CatalogueDir;
+TBuildCatalogue::TBuildCatalogue(const std::string& CatalogueDir) {
+  std::filesystem::path root = CatalogueDir;
   if (root.empty()) {
     FTemporary = TemporaryCatalogueFolder();
     root = FTemporary;

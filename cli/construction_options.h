@@ -48,11 +48,11 @@ const std::vector<std::string>& FigureNames();
 // Registers the options above on a subcommand.
 void AddBuildOptions(CLI::App* App, TBuildOptions& Options);
 
-// The catalogue of a build opened for the lookups: the databases of Options.CatalogueDir, or the
+// The catalogue opened for the lookups: the databases of the folder CatalogueDir, or (empty) the
 // demo catalogue created in a temporary folder that is removed again.
 class TBuildCatalogue {
 public:
-  explicit TBuildCatalogue(const TBuildOptions& Options);
+  explicit TBuildCatalogue(const std::string& CatalogueDir);
   ~TBuildCatalogue();
   TBuildCatalogue(const TBuildCatalogue&) = delete;
   TBuildCatalogue& operator=(const TBuildCatalogue&) = delete;

@@ -38,6 +38,8 @@ struct TAddOptions {
 struct TShowOptions {
   std::string File;
   bool Json = false;
+  // Folder of the catalogue; empty: the demo catalogue.
+  std::string CatalogueDir;
 };
 
 // The order of the file; the load shows its own message and the command fails after it.
@@ -69,12 +71,10 @@ std::string NextPositionNo(const TOrder& Order) {
 }
 
 void RunAdd(const TAddOptions& Options, std::ostream& Out) {
+  // Frames of old orders take the material type of their system from the catalogue on loading.
+  const TBuildCatalogue catalogue(Options.Build.CatalogueDir);
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
-  std::unique_ptr<Tgx25Construction> construction;
-  {
-    const TBuildCatalogue catalogue(Options.Build);
-    construction = BuildConstruction(Options.Build);
-  }
+  std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options.Build);
   construction->ChangeNo(Options.No.empty() ? NextPositionNo(*order) : Options.No);
   construction->Count = Options.Count;
   Tgx25Construction* added = order->Add(std::move(construction));
@@ -324,6 +324,7 @@ void PrintOrder(const TJson& Order, std::ostream& Out) {
 }
 
 void RunShow(const TShowOptions& Options, std::ostream& Out) {
+  const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
   const TJson json = OrderJson(*order);
   if (Options.Json)
@@ -357,6 +358,7 @@ void InstallOrder(CLI::App& app) {
   auto* show = order->add_subcommand("show", "Показать заказ: заголовок, разделы, итоги и позиции");
   show->add_option("file", show_options->File, "Файл заказа (.gxo)")->required()->check(CLI::ExistingFile);
   show->add_flag("--json", show_options->Json, "Вывести в JSON");
+  show->add_option("--catalogue", show_options->CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
   show->callback([show_options] { RunShow(*show_options, std::cout); });
 }
 
@@ -398,7 +400,7 @@ const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& o
     RunAdd(add, out);
   }
   out << "== Заказ, загруженный из файла\n";
-  RunShow({file, false}, out);
+  RunShow({file, false, ""}, out);
 });
 
 }  // namespace

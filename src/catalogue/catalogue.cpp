@@ -56,7 +56,10 @@ TCatalogue::TCatalogue()
                   "ConsSet", "ProfProp", "CombProp", "ConsProp", "ConsList", "DpList", "DpSchm", "FSThermo"}),
       DM_FurnDoc(TDatabaseAlias::GXDB_Furniture, {"FrnComp", "FrnSide", "FrnSet", "FrnItem", "FrnArt", "FrnItoI",
                                                   "FrnDop", "FrnAbd", "FrnSchl", "FrnProp", "FrnSysP"}),
-      DM_AccDoc(TDatabaseAlias::GXDB_Accessory, {"AccDoc", "MontSchm"}) {}
+      DM_AccDoc(TDatabaseAlias::GXDB_Accessory, {"AccDoc", "MontSchm"}) {
+  // Names the tables before any opening, for the message about a closed one.
+  BindTables();
+}
 
 TCatalogue::~TCatalogue() = default;
 

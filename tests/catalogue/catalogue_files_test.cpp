@@ -81,6 +81,10 @@ TEST_F(CatalogueFiles, ACatalogueWithoutOneOfItsTablesIsReportedWhenItOpens) {
                                                               "не существует в базе данных GXDB_Catalog)"});
   EXPECT_FALSE(opened.catalogue.SysColor.Bound());
   EXPECT_TRUE(opened.catalogue.SysList.Bound());
+  EXPECT_EQ(test::CatalogueErrorOf([&] { opened.catalogue.SysColor.Get(); }), "Таблица каталога [SysColor] не открыта");
+  // A catalogue never opened names its tables too.
+  const TCatalogue never_opened;
+  EXPECT_EQ(test::CatalogueErrorOf([&] { never_opened.SysList.Get(); }), "Таблица каталога [SysList] не открыта");
 }
 
 TEST_F(CatalogueFiles, CsvRoundTripReproducesEveryTable) {

@@ -9,6 +9,7 @@
 #include "cli/cli_run.h"
 #include "construction/sample_constructions.h"
 #include "order/order.h"
+#include "shell/stream_description.h"
 #include "shell/value_stream.h"
 
 namespace kv::cli {
@@ -60,6 +61,18 @@ TEST_F(OrderCommand, NewAddShow) {
   EXPECT_EQ(frame["fillings"].size(), 3u);
   EXPECT_EQ(frame["bars"].size(), 4u + 2u + 8u);
   EXPECT_EQ(frame["system"], "TL70");
+}
+
+// Frames older than 03.02.2008 take the material type of their system from the catalogue, which
+// the command opens before loading.
+TEST_F(OrderCommand, ShowOpensAnOldOrderWithPositions) {
+  const std::vector<uint8_t> bytes =
+      test::DescribedStreamFile(std::filesystem::path(KV_SOURCE_DIR) / "tests/order/fixtures/order_2008-01-28.txt");
+  std::ofstream(Path("old.gxo"), std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  const TCliRun shown = RunCliCaptured({"order", "show", Path("old.gxo")});
+  ASSERT_EQ(shown.Code, 0) << shown.Err;
+  EXPECT_NE(shown.Out.find("Позиция 7: 2 шт."), std::string::npos) << shown.Out;
 }
 
 TEST_F(OrderCommand, ShowListsCutMapsAndMaterials) {
