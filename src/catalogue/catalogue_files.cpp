@@ -123,6 +123,42 @@ int WriteCsvTable(TSqlConnection& connection, const TCsvTable& table) {
   return static_cast<int>(table.Rows.size());
 }
 
+bool IsNumeric(TFieldType type) {
+  switch (type) {
+    case TFieldType::ftSmallint:
+    case TFieldType::ftInteger:
+    case TFieldType::ftAutoInc:
+    case TFieldType::ftBCD:
+    case TFieldType::ftFloat: return true;
+    default: return false;
+  }
+}
+
+// Refuses the first value of a numeric column that the engine kept as text or bytes (its column
+// affinity could not convert it), naming the table, column and key of the row.
+void CheckStoredTypes(TSqlConnection& connection) {
+  for (const std::string& table : ReadTableNames(connection, "main")) {
+    const TTableInfo info = ReadTableInfo(connection, "main", table);
+    std::string key = "rowid";
+    if (!info.PrimaryKey.empty()) {
+      key.clear();
+      for (const std::string& column : info.PrimaryKey) key += (key.empty() ? "\"" : ", \"") + column + "\"";
+    }
+    for (const TFieldDef& field : info.Fields) {
+      if (!IsNumeric(field.Type)) continue;
+      TSqliteStatement wrong(connection, "SELECT \"" + field.Name + "\", " + key + " FROM \"" + table +
+                                             "\" WHERE typeof(\"" + field.Name + "\") NOT IN (?, ?, ?) LIMIT 1");
+      wrong.Bind(1, "integer").Bind(2, "real").Bind(3, "null");
+      if (!wrong.Step()) continue;
+      std::string shown;
+      const int key_columns = std::max<int>(1, static_cast<int>(info.PrimaryKey.size()));
+      for (int c = 1; c <= key_columns; ++c) shown += (shown.empty() ? "" : "; ") + wrong.Column(c).AsString();
+      throw EConvertError(Format("Таблица %s, столбец %s, ключ %s: значение [%s] не число", table, field.Name, shown,
+                                 wrong.Column(0).AsString()));
+    }
+  }
+}
+
 }  // namespace
 
 std::filesystem::path DemoCatalogueDir(const std::filesystem::path& data_dir) { return data_dir / "catalogue"; }
@@ -136,6 +172,7 @@ void CreateCatalogueDatabases(const TDatabaseDirs& dirs, const std::filesystem::
       created.push_back(DatabaseFile(dirs[alias]));
       TSqlConnection connection(created.back().string(), false);
       connection.ExecuteScriptFile(sql_folder / (std::string(AliasName(alias)) + ".sql"));
+      CheckStoredTypes(connection);
     }
   } catch (const EKvError&) {
     for (const auto& file : created) std::filesystem::remove(file);

@@ -17,7 +17,8 @@ std::filesystem::path DemoCatalogueDir(const std::filesystem::path& data_dir);
 
 // Creates the four catalogue databases in their directories from the schema scripts of
 // data_dir and fills each with <sql_folder>/<AliasName>.sql. A script that fails raises
-// EInOutError naming the file; the databases made so far are removed again.
+// EInOutError naming the file, a numeric column holding a value that is no number EConvertError
+// naming the table, column and key; the databases made so far are removed again.
 void CreateCatalogueDatabases(const TDatabaseDirs& dirs, const std::filesystem::path& data_dir,
                               const std::filesystem::path& sql_folder);
 

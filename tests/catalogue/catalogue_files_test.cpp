@@ -197,9 +197,19 @@ TEST_F(CatalogueFiles, ABrokenScriptIsReportedAndLeavesNoDatabase) {
   for (TDatabaseAlias alias : kCatalogueAliases) WriteFile(scripts / (std::string(AliasName(alias)) + ".sql"), "");
   WriteFile(scripts / "GXDB_Furniture.sql", "INSERT INTO \"FrnComp\" (\"Nope\") VALUES (1);");
   const auto target = TDatabaseDirs::Below(folder / "broken");
-  const std::string message = ErrorOf<EInOutError>([&] { CreateCatalogueDatabases(target, SourceDataDir(), scripts); });
+  const auto create = [&] { CreateCatalogueDatabases(target, SourceDataDir(), scripts); };
+  const auto nothing_left = [&] {
+    for (TDatabaseAlias alias : kCatalogueAliases) EXPECT_FALSE(std::filesystem::exists(DatabaseFile(target[alias])));
+  };
+  const std::string message = ErrorOf<EInOutError>(create);
   EXPECT_NE(message.find("GXDB_Furniture.sql"), std::string::npos) << message;
-  for (TDatabaseAlias alias : kCatalogueAliases) EXPECT_FALSE(std::filesystem::exists(DatabaseFile(target[alias])));
+  nothing_left();
+
+  // The engine keeps text it cannot convert in a number column; the catalogue refuses it.
+  WriteFile(scripts / "GXDB_Furniture.sql",
+            "INSERT INTO \"FrnComp\" (\"ID\", \"Group\", \"ScrColor\") VALUES ('K1', 2, 5), ('K2', 'abc', 5);");
+  EXPECT_EQ(ErrorOf<EConvertError>(create), "Таблица FrnComp, столбец Group, ключ K2: значение [abc] не число");
+  nothing_left();
 }
 
 }  // namespace
