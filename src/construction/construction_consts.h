@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/combination_lookups.h"
+#include "shell/gx_setup.h"
 
 namespace kv {
 
@@ -31,20 +32,8 @@ std::string ObjTypeCaption(TObjType Type);
 // (0 window, 1 door, 2 facade); an unknown code builds a window.
 TObjType ObjTypeOfWinType(int32_t WinType);
 
-// How a resize or a shift moves points.
-enum TShiftMode : uint8_t {
-  smXPoint,
-  smYPoint,
-  smXDelta,
-  smYDelta,
-  smLeft,
-  smRight,
-  smTop,
-  smBottom,
-  smXProportional,
-  smYProportional,
-  smNone
-};
+// How a resize or a shift moves points: the resize modes the options object keeps.
+using TShiftMode = TSizeMode;
 
 // Which contour is derived from a part; selects the catalogue delta (stored as 0..12).
 enum TGetSizeInfo : uint8_t {
