@@ -10,6 +10,7 @@
 #include "command_registry.h"
 #include "construction/glass.h"
 #include "construction_options.h"
+#include "construction_statics.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 
@@ -147,15 +148,19 @@ void PrintText(const Tgx25Construction& Construction, const std::vector<TBarRow>
   }
 }
 
-void RunBuild(const TBuildOptions& Options, bool Json, std::ostream& Out) {
+void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool Json, std::ostream& Out) {
   const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options);
   std::vector<TBarRow> bars;
   CollectBars(*construction->GetFrame(0), "рама", bars);
-  if (Json)
-    Out << BuildJson(*construction, bars).dump(2) << "\n";
-  else
-    PrintText(*construction, bars, Out);
+  if (Json) {
+    TJson json = BuildJson(*construction, bars);
+    if (Statics.Enabled) json["statics"] = StaticsJson(*construction, Statics);
+    Out << json.dump(2) << "\n";
+    return;
+  }
+  PrintText(*construction, bars, Out);
+  if (Statics.Enabled) PrintStatics(*construction, Statics, Out);
 }
 
 void InstallConstruction(CLI::App& app) {
@@ -164,13 +169,17 @@ void InstallConstruction(CLI::App& app) {
   // The options live as long as the parsed command line that holds the callbacks.
   struct TBuildCommand {
     TBuildOptions Options;
+    TStaticsOptions Statics;
     bool Json = false;
   };
   auto command = std::make_shared<TBuildCommand>();
   auto* build = construction->add_subcommand("build", "Построить раму по каталогу и вывести размеры раскроя");
   AddBuildOptions(build, command->Options);
   build->add_flag("--json", command->Json, "Вывести в JSON");
-  build->callback([command] { RunBuild(command->Options, command->Json, std::cout); });
+  build->add_flag("--statics", command->Statics.Enabled, "Проверить конструкцию расчетом на статику");
+  build->add_option("--region", command->Statics.Region, "Ветровой район (номер или город)")->capture_default_str();
+  build->add_option("--building-height", command->Statics.BuildingHeight, "Высота здания, м")->capture_default_str();
+  build->callback([command] { RunBuild(command->Options, command->Statics, command->Json, std::cout); });
 }
 
 const TCommandRegistration registration("construction", InstallConstruction);
@@ -180,7 +189,7 @@ const TDemoStep demo_step("50-construction", [](const std::string&, std::ostream
   options.Vertical = {650};
   options.Sashes = {2};
   out << "== Окно 1300 x 1400 мм с импостом и поворотно-откидной створкой\n";
-  RunBuild(options, false, out);
+  RunBuild(options, {}, false, out);
 });
 
 }  // namespace

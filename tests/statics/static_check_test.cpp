@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "construction/demo_catalogue.h"
+#include "construction/demo_windows.h"
+#include "statics/static_check.h"
+#include "statics/steel_choice.h"
+
+namespace kv {
+namespace {
+
+TStaticSite Region(const std::string& ID) {
+  TStaticSite site;
+  site.Region = ID;
+  return site;
+}
+
+// The demo window 1300 x 1400 with mullion TL-301 (steel TL-S20, Ix 2.94) at 650 and a tilt-and-turn
+// sash in field 2. The mullion is 1272 long (1400 - 2 x 62 - 2 x 2); 650 to the frame on either side,
+// so a = 650 / 2 = 32.5 cm each (below L / 2 = 63.6). Tallest glass 1300: K1 = 1.0. Region 1 at
+// 10 m, terrain B: Qr = 0.0023 x 0.65 x 0.8 x 1.4 = 0.0016744. Fdop = 127.2 / 300 = 0.424.
+// Ix1 = 127.2^4 x 0.0016744 x 32.5 / (2100000 x 1920 x 0.424) x (25 - 40 x 0.2555^2 + 16 x 0.2555^4)
+//     = 0.0083331 x 22.456913 = 0.187135; Ix = 2 x Ix1 = 0.374270.
+TEST(ConstructionStatics, DemoWindowPassesWithItsMullionAndSash) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1300, 1400, {650}, {2});
+  EXPECT_FALSE(StaticChecked(*window));
+  const TStaticReport report = CheckStatic(*window, Region("1"), true);
+  ASSERT_EQ(report.Mullions.size(), 1u);
+  const TMullionResult& m = report.Mullions[0];
+  EXPECT_FLOAT_EQ(m.Length, 1272.0f);
+  EXPECT_FLOAT_EQ(m.Aperture.Width1, 650.0f);
+  EXPECT_FLOAT_EQ(m.Aperture.Width2, 650.0f);
+  EXPECT_NEAR(m.NeedIx, 0.374270, 1e-5);
+  EXPECT_FLOAT_EQ(m.Impost->SelfIx, 2.94f);
+  ASSERT_EQ(report.Flugels.size(), 1u);
+  EXPECT_EQ(report.Flugels[0].Result, 0);  // 561 x 1288 under the tilt graph of TL-201
+  EXPECT_TRUE(StaticValid(*window));
+  EXPECT_TRUE(StaticChecked(*window));
+  EXPECT_TRUE(StaticPassed(report));
+  EXPECT_EQ(ProposalText(ProposeSteel(report, false)[0]), "Замен не требуется");
+  EXPECT_FALSE(CheckStatic(*window, Region("1"), false).Ran);  // its own check is off
+}
+
+// 1300 x 2400 in region 4 (W0 = 48): mullion 2272, Qr = 0.0048 x 0.65 x 0.8 x 1.4 = 0.0034944,
+// glass 2300 high: K1 = 1.2 (row 2500); Fdop = 227.2 / 300 = 0.757333, a / L = 32.5 / 227.2.
+// Ix1 = 227.2^4 x 0.0034944 x 32.5 / (2100000 x 1920 x 0.757333) x 24.188215 x 1.2 = 2.876516;
+// Ix = 5.753032 > 2.94 of TL-S20: the weakest steel reaching it is TL-S30 (Ix 5.82).
+TEST(ConstructionStatics, TallWindowInAWindyRegionGetsAStrongerSteel) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1300, 2400, {650}, {});
+  const TStaticReport report = CheckStatic(*window, Region("4"), true);
+  ASSERT_EQ(report.Mullions.size(), 1u);
+  EXPECT_NEAR(report.Mullions[0].NeedIx, 5.753032, 1e-4);
+  EXPECT_FALSE(StaticValid(*window));
+  const std::vector<TSteelProposal> proposals = ProposeSteel(report, false);
+  EXPECT_EQ(ProposalText(proposals[0]), "TL-S30 (Ix = 5,82)");
+
+  auto copy = ApplySteelProposals(*window, proposals);
+  EXPECT_TRUE(StaticPassed(CheckStatic(*copy, Region("4"), true)));
+  EXPECT_FALSE(StaticValid(*window));  // the original keeps its steel
+}
+
+TEST(ConstructionStatics, BrokenSizeLimitsStopTheCheck) {
+  test::TDemoCatalogue catalogue;
+  auto wide = test::BuildDemoWindow(3100, 1400, {}, {});
+  try {
+    CheckStatic(*wide, Region("1"), true);
+    ADD_FAILURE() << "a frame wider than 3000";
+  } catch (const EStaticError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Размеры рамы [3100,0 x 1400,0] превышают\r\nмаксимально допустимые [3000 x 2400]!");
+  }
+  // The frame 1300 x 1400 is welded of bars 1300 + 2 x 3 / sin 45 = 1308.5 and 1408.5 long.
+  auto window = test::BuildDemoWindow(1300, 1400, {}, {});
+  struct TCase {
+    int WeldMin, WeldMax;
+    const char* Message;
+  } cases[] = {
+      {1350, 0, "Длина профиля TL-101 [1308,5] меньше минимально допустимой для сварки [1350]!"},
+      {0, 1400, "Длина профиля TL-101 [1408,5] превышает максимально допустимую для сварки [1400]!"},
+  };
+  for (const TCase& c : cases) {
+    TStaticLimit limit;
+    limit.WeldMinSize = c.WeldMin;
+    limit.WeldMaxSize = c.WeldMax;
+    try {
+      CheckWelding(*window->GetFrame(0), limit);
+      ADD_FAILURE() << c.Message;
+    } catch (const EStaticError& error) {
+      EXPECT_EQ(std::string(error.what()), c.Message);
+    }
+  }
+  TStaticLimit fits;
+  fits.WeldMinSize = 1300;
+  fits.WeldMaxSize = 1410;
+  EXPECT_NO_THROW(CheckWelding(*window->GetFrame(0), fits));
+}
+
+TEST(ConstructionStatics, ApertureReachesTheNearestParallelMullionOnEachSide) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1800, 1400, {500, 1200}, {});
+  const TStaticReport report = CheckStatic(*window, Region("1"), true);
+  ASSERT_EQ(report.Mullions.size(), 2u);
+  std::vector<std::pair<float, float>> widths;
+  for (const TMullionResult& m : report.Mullions)
+    widths.emplace_back(std::min(m.Aperture.Width1, m.Aperture.Width2), std::max(m.Aperture.Width1, m.Aperture.Width2));
+  std::sort(widths.begin(), widths.end());
+  // 500 to the frame and 700 to the other mullion; 700 back and 600 to the frame.
+  EXPECT_EQ(widths, (std::vector<std::pair<float, float>>{{500, 700}, {600, 700}}));
+}
+
+TEST(SashGraphs, SinglePointAndPolygonGraphs) {
+  struct TCase {
+    const char* Graph;
+    int Width, Height;
+    bool Strict;
+    int Result;
+  } cases[] = {
+      {"1200:1400", 1200, 1400, false, 0},
+      {"1200:1400", 1201, 1400, false, 2},  // only the height holds
+      {"1200:1400", 1200, 1401, false, 1},  // only the width holds
+      {"1200:1400", 1300, 1500, false, -1},
+      {"1200:1400", 1201, 1400, true, -1},
+      {"400:1900;800:1800;1100:1500;1300:900", 561, 1288, false, 0},
+      // On the edge 1100:1500 - 1300:900 (at x = 1200 it falls to 1200).
+      {"400:1900;800:1800;1100:1500;1300:900", 1200, 1200, false, 0},
+      {"400:1900;800:1800;1100:1500;1300:900", 1200, 1201, false, -1},
+      {"400:1900;800:1800;1100:1500;1300:900", 1301, 100, false, -1},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(TestLimitGraph(c.Graph, c.Width, c.Height, c.Strict), c.Result) << c.Graph << " " << c.Width;
+  EXPECT_THROW(TestLimitGraph("1200x1400", 100, 100, false), EInterfaceError);
+}
+
+}  // namespace
+}  // namespace kv
