@@ -179,6 +179,7 @@ void InstallConstruction(CLI::App& app) {
   build->add_flag("--statics", command->Statics.Enabled, "Проверить конструкцию расчетом на статику");
   build->add_option("--region", command->Statics.Region, "Ветровой район (номер или город)")->capture_default_str();
   build->add_option("--building-height", command->Statics.BuildingHeight, "Высота здания, м")->capture_default_str();
+  build->add_flag("--log", command->Statics.Log, "Вывести ход расчета на статику");
   build->callback([command] { RunBuild(command->Options, command->Statics, command->Json, std::cout); });
 }
 
@@ -190,6 +191,18 @@ const TDemoStep demo_step("50-construction", [](const std::string&, std::ostream
   options.Sashes = {2};
   out << "== Окно 1300 x 1400 мм с импостом и поворотно-откидной створкой\n";
   RunBuild(options, {}, false, out);
+});
+
+const TDemoStep statics_demo_step("55-statics", [](const std::string&, std::ostream& out) {
+  TBuildOptions options;
+  options.Vertical = {650};
+  options.Sashes = {2};
+  TStaticsOptions statics;
+  statics.Enabled = true;
+  statics.Log = true;
+  out << "== Расчет на статику окна 1300 x 1400 мм с импостом и створкой\n";
+  const TBuildCatalogue catalogue(options.CatalogueDir);
+  PrintStatics(*BuildConstruction(options), statics, out);
 });
 
 }  // namespace

@@ -56,6 +56,8 @@ void PrintStatics(Tgx25Construction& Construction, const TStaticsOptions& Option
                   GetRounded(m.Aperture.Width2));
     Out << Format("  Необходимый Ix = %s\n  Ix профиля = %s: %s\n", IxText(m.NeedIx), IxText(m.SelfIx),
                   Verdict(!m.Fails()));
+    if (Options.Log)
+      for (const std::string& line : m.Log) Out << "    " << line << "\n";
   }
   for (const TFlugelResult& f : outcome.Report.Flugels)
     Out << Format("  Створка № %s: %d x %d, результат %d: %s\n", f.Flugel->Name, f.Width, f.Height, f.Result,
@@ -77,7 +79,8 @@ TJson StaticsJson(Tgx25Construction& Construction, const TStaticsOptions& Option
                         {"need_ix", m.NeedIx},
                         {"self_ix", m.SelfIx},
                         {"passed", !m.Fails()},
-                        {"proposal", ProposalText(outcome.Proposals[i])}});
+                        {"proposal", ProposalText(outcome.Proposals[i])},
+                        {"log", m.Log}});
   }
   TJson sashes = TJson::array();
   for (const TFlugelResult& f : outcome.Report.Flugels)

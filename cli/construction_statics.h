@@ -14,6 +14,8 @@ struct TStaticsOptions {
   // Wind region: a number of the region table or a city.
   std::string Region = "1";
   float BuildingHeight = 10;
+  // Each mullion's calculation log is printed too.
+  bool Log = false;
 };
 
 // Checks the construction (whatever its own switch says) and writes the results: per mullion its

@@ -201,7 +201,7 @@ void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, cons
     in.L = result.Length;
     in.A = result.Aperture.Width1;
     in.B = result.Aperture.Width2;
-    result.NeedIx = static_cast<float>(Statics.GetMomentIx(in, nullptr));
+    result.NeedIx = static_cast<float>(Statics.GetMomentIx(in, &result.Log));
     result.SelfIx = GetMullionIx(*mullion);
     mullion->NeedIx = result.NeedIx;
     mullion->SelfIx = result.SelfIx;

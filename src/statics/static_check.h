@@ -44,6 +44,7 @@ struct TMullionResult {
   int32_t Method = smWindow;
   float NeedIx = 0;
   float SelfIx = 0;
+  TStaticLog Log;  // how the required Ix was found
   bool Fails() const { return SelfIx < NeedIx; }
 };
 

@@ -111,6 +111,28 @@ TEST(ConstructionStatics, ApertureReachesTheNearestParallelMullionOnEachSide) {
   EXPECT_EQ(widths, (std::vector<std::pair<float, float>>{{500, 700}, {600, 700}}));
 }
 
+// The sash of a 1300 x 2400 window is 561 x 2288, above the tilt graph of TL-201 (1900 at most):
+// the user is told, and takes the strongest steel TL-201 takes (TL-S20, Ix 2.94, over TL-S15).
+TEST(SashGraphs, FailingSashIsReportedAndTakesTheStrongestSteel) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1300, 2400, {650}, {2});
+  const TStaticReport report = CheckStatic(*window, Region("1"), true);
+  ASSERT_EQ(report.Flugels.size(), 1u);
+  EXPECT_EQ(report.Flugels[0].Result, -1);
+  const std::vector<std::string> texts = catalogue.Messages.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].rfind("Створка не проходит по статическим расчетам!\r\n\r\nСтворка № 2: TL-201\r\nЦвет: WH\r\n"
+                           "Размер: 561 x 2288\r\nВысота здания: 10\r\n",
+                           0),
+            0u)
+      << texts[0];
+  EXPECT_EQ(texts[1],
+            "Створка не проходит по статическим расчетам!\r\n\r\nПоставить арматуру с максимальным Ix\r\n(TL-S20, Ix = "
+            "2,94)?");
+  EXPECT_EQ(report.Flugels[0].Flugel->GetFrameLine(0)->Steel.ID, "TL-S20");
+  EXPECT_FALSE(StaticPassed(report));
+}
+
 TEST(SashGraphs, SinglePointAndPolygonGraphs) {
   struct TCase {
     const char* Graph;
