@@ -87,23 +87,33 @@ void InstallStatics(CLI::App& app) {
   ix->add_option("--terrain", wind.Terrain, "Тип местности: A, B, C")
       ->transform(CLI::CheckedTransformer(kTerrains))
       ->capture_default_str();
-  ix->add_option("--height", wind.H, "Высота крепления конструкции в здании H, м")->capture_default_str();
-  ix->add_option("--span", wind.L, "Расстояние между точками крепления L, мм")->required();
-  ix->add_option("--a", wind.A, "Расстояние до соседней стойки A, мм")->required();
-  ix->add_option("--b", wind.B, "Расстояние до соседней стойки B, мм")->required();
-  ix->add_option("--glass-height", wind.GlassMaxH, "Максимальная высота стекла / стеклопакета, мм");
+  ix->add_option("--height", wind.H, "Высота крепления конструкции в здании H, м")
+      ->check(CLI::NonNegativeNumber)
+      ->capture_default_str();
+  ix->add_option("--span", wind.L, "Расстояние между точками крепления L, мм")->required()->check(CLI::PositiveNumber);
+  ix->add_option("--a", wind.A, "Расстояние до соседней стойки A, мм")->required()->check(CLI::NonNegativeNumber);
+  ix->add_option("--b", wind.B, "Расстояние до соседней стойки B, мм")->required()->check(CLI::NonNegativeNumber);
+  ix->add_option("--glass-height", wind.GlassMaxH, "Максимальная высота стекла / стеклопакета, мм")
+      ->check(CLI::NonNegativeNumber);
   ix->add_option("--y", wind.Y, "Коэффициент надежности по ветровой нагрузке")->capture_default_str();
   ix->callback([command] { RunIx(*command); });
 
   TGlassWeightInput& weight = command->Weight;
   auto* transom = statics->add_subcommand("transom", "Нагрузка от веса: требуемый момент инерции ригеля");
   AddCommonOptions(transom, *command, weight.Material, weight.GlassType);
-  transom->add_option("--profile-weight", weight.ProfileWeight, "Вес ригеля, кг/мп")->required();
-  transom->add_option("--glass-weight", weight.GlassWeight, "Вес заполнения, кг/м2")->required();
+  transom->add_option("--profile-weight", weight.ProfileWeight, "Вес ригеля, кг/мп")
+      ->required()
+      ->check(CLI::NonNegativeNumber);
+  transom->add_option("--glass-weight", weight.GlassWeight, "Вес заполнения, кг/м2")
+      ->required()
+      ->check(CLI::NonNegativeNumber);
   transom->add_option("--pad", weight.PadDistance, "Расстояние от края ригеля до оси установки подкладок, мм")
-      ->required();
-  transom->add_option("--glass-height", weight.GlassHeight, "Высота заполнения, мм")->required();
-  transom->add_option("--span", weight.Span, "Ширина заполнения, мм")->required();
+      ->required()
+      ->check(CLI::NonNegativeNumber);
+  transom->add_option("--glass-height", weight.GlassHeight, "Высота заполнения, мм")
+      ->required()
+      ->check(CLI::NonNegativeNumber);
+  transom->add_option("--span", weight.Span, "Ширина заполнения, мм")->required()->check(CLI::PositiveNumber);
   transom->callback([command] { RunTransom(*command); });
 }
 

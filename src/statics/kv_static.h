@@ -47,7 +47,7 @@ struct TWindLoadInput {
   float H = 0;          // fixing height in the building, m
   float GlassMaxH = 0;  // tallest glass beside the mullion
   int32_t Method = smWindow;
-  int32_t Material = smtPVC;
+  int32_t Material = smtALU;
   int32_t RegionID = 0;
   int32_t Terrain = ttB;
   int32_t GlassType = sgtGlassUnit;

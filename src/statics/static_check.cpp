@@ -90,6 +90,23 @@ const Tgx25Glass* TallestGlassBeside(const TCustomFrame& Element, const TImpost&
   return tallest;
 }
 
+// The wind load on the mullion at the site of the limits.
+TWindLoadInput WindLoadOf(const TMullionResult& Mullion, const TStaticLimit& Limit, const Tgx25Glass* Glass, float Y) {
+  TWindLoadInput in;
+  in.H = Limit.LGH;
+  in.GlassMaxH = Mullion.GlassHeight;
+  in.Method = Mullion.Method;
+  in.Material = Limit.MT;
+  in.RegionID = GetStaticRegionID(Limit.SR);
+  in.Terrain = Limit.PT;
+  in.GlassType = Glass != nullptr && MaterialIsSimpleGlass(Glass->Glass) ? sgtSingleGlass : sgtGlassUnit;
+  in.Y = Y;
+  in.L = Mullion.Length;
+  in.A = Mullion.Aperture.Width1;
+  in.B = Mullion.Aperture.Width2;
+  return in;
+}
+
 std::vector<std::pair<TPoint, TPoint>> BoundingBars(const TCustomFrame& Element, const TImpost& Impost) {
   std::vector<std::pair<TPoint, TPoint>> bars;
   for (const auto& line : Element.Lines)
@@ -185,23 +202,11 @@ void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, cons
     if (Limit.ProfOptCheck.ImpostMinSize && result.Length < static_cast<float>(Limit.ImpostMinSize))
       throw EStaticError(Format(kImpostTooShort, result.Length, Limit.ImpostMinSize));
     result.Aperture = GetImpostAperture(Element, *mullion);
+    result.Method = MethodOf(*mullion, Limit);
     const Tgx25Glass* glass = TallestGlassBeside(Element, *mullion);
     result.GlassHeight = glass != nullptr ? glass->GetRealSize().Height : 0;
-    result.Method = MethodOf(*mullion, Limit);
-
-    TWindLoadInput in;
-    in.H = Limit.LGH;
-    in.GlassMaxH = result.GlassHeight;
-    in.Method = result.Method;
-    in.Material = Limit.MT;
-    in.RegionID = GetStaticRegionID(Limit.SR);
-    in.Terrain = Limit.PT;
-    in.GlassType = glass != nullptr && MaterialIsSimpleGlass(glass->Glass) ? sgtSingleGlass : sgtGlassUnit;
-    in.Y = Y;
-    in.L = result.Length;
-    in.A = result.Aperture.Width1;
-    in.B = result.Aperture.Width2;
-    result.NeedIx = static_cast<float>(Statics.GetMomentIx(in, &result.Log));
+    const TWindLoadInput load = WindLoadOf(result, Limit, glass, Y);
+    result.NeedIx = static_cast<float>(Statics.GetMomentIx(load, &result.Log));
     result.SelfIx = GetMullionIx(*mullion);
     mullion->NeedIx = result.NeedIx;
     mullion->SelfIx = result.SelfIx;

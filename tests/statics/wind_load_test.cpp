@@ -51,6 +51,7 @@ TWindLoadInput Region1(int Method, float L, float A, float B) {
   in.H = 10;
   in.GlassMaxH = 1200;
   in.Method = Method;
+  in.Material = smtPVC;
   in.RegionID = 1;
   in.Terrain = ttB;
   in.Y = 1.4f;
