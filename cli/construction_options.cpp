@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 
 #include "catalogue/catalogue_files.h"
 #include "catalogue/window_type_lookups.h"
 #include "construction/impost_insert.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
+#include "shell/input_limits.h"
 #include "shell/rounding.h"
 
 namespace kv::cli {
@@ -61,6 +63,18 @@ Tgx30CustomPart& FieldOf(TFrame& Frame, int Number) {
   return *dynamic_cast<Tgx30CustomPart*>(Frame.Parts[static_cast<size_t>(Number - 1)].get());
 }
 
+// Sizes past the limits would overflow the model units or the sums over a construction.
+void CheckLengths(const TBuildOptions& Options) {
+  CheckInputNumber("Ширина", Options.Width, 1, kMaxLengthMm);
+  CheckInputNumber("Высота", Options.Height, 1, kMaxLengthMm);
+  CheckInputNumber("HX", Options.HX, 0, kMaxLengthMm);
+  CheckInputNumber("HY", Options.HY, 0, kMaxLengthMm);
+  CheckInputNumber("Радиус", std::llround(Options.Radius), 0, kMaxLengthMm);
+  CheckInputNumber("Второй радиус", std::llround(Options.Radius2), 0, kMaxLengthMm);
+  for (int x : Options.Vertical) CheckInputNumber("Ось вертикального импоста", x, 0, Options.Width);
+  for (int y : Options.Horizontal) CheckInputNumber("Ось горизонтального импоста", y, 0, Options.Height);
+}
+
 }  // namespace
 
 const std::vector<std::string>& FigureNames() {
@@ -110,6 +124,7 @@ TBuildCatalogue::~TBuildCatalogue() {
 }
 
 std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Options) {
+  CheckLengths(Options);
   const TWinTypeInfo type = GetWinTypeInfo(Options.TypeWin);
   auto construction = std::make_unique<Tgx25Construction>();
   construction->No = "1";

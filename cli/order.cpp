@@ -4,6 +4,7 @@
 // step "60-order" makes an order of several positions, saves it, loads it back and shows it.
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <filesystem>
 #include <iostream>
 
@@ -12,6 +13,7 @@
 #include "order/order.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
+#include "shell/input_limits.h"
 #include "shell/rounding.h"
 
 namespace kv::cli {
@@ -26,6 +28,7 @@ struct TNewOptions {
   std::string Customer;
   std::string Address;
   std::string Phone;
+  bool Force = false;
 };
 
 struct TAddOptions {
@@ -49,17 +52,28 @@ std::unique_ptr<TOrder> LoadOrderFile(const std::string& File) {
   return order;
 }
 
-void SaveOrderFile(TOrder& Order, const std::string& File) {
-  if (!Order.SaveOrder(File)) throw CLI::RuntimeError(1);
+void SaveOrderFile(TOrder& Order, const std::string& File, TWriteMode Mode = TWriteMode::wmReplace) {
+  if (!Order.SaveOrder(File, Mode)) throw CLI::RuntimeError(1);
+}
+
+// Every text is checked, so that one run names every field to correct.
+void CheckTexts(const std::vector<std::pair<const char*, std::string>>& Fields) {
+  bool storable = true;
+  for (const auto& [field, text] : Fields) storable = CheckOrderText(field, text) && storable;
+  if (!storable) throw CLI::RuntimeError(1);
 }
 
 void RunNew(const TNewOptions& Options, std::ostream& Out) {
+  CheckTexts({{"Номер заказа", Options.No},
+              {"Заказчик", Options.Customer},
+              {"Адрес", Options.Address},
+              {"Телефон", Options.Phone}});
   TOrder order;
   order.No = Options.No;
   order.Customer = Options.Customer;
   order.Address = Options.Address;
   order.Phone = Options.Phone;
-  SaveOrderFile(order, Options.File);
+  SaveOrderFile(order, Options.File, Options.Force ? TWriteMode::wmReplace : TWriteMode::wmCreateNew);
   Out << Format("Создан заказ № %s: %s\n", order.No, Options.File);
 }
 
@@ -72,9 +86,15 @@ std::string NextPositionNo(const TOrder& Order) {
 
 void RunAdd(const TAddOptions& Options, std::ostream& Out) {
   // Frames of old orders take the material type of their system from the catalogue on loading.
+  CheckTexts({{"Номер позиции", Options.No}});
+  CheckInputNumber("Количество изделий", Options.Count, 1, kMaxPieceCount);
   const TBuildCatalogue catalogue(Options.Build.CatalogueDir);
-  std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
   std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options.Build);
+  // The file stays held from loading to saving, so that positions added meanwhile by another
+  // station are not lost.
+  const TOrderFileLock lock(Options.File);
+  if (!lock.Locked()) throw CLI::RuntimeError(1);
+  std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
   construction->ChangeNo(Options.No.empty() ? NextPositionNo(*order) : Options.No);
   construction->Count = Options.Count;
   Tgx25Construction* added = order->Add(std::move(construction));
@@ -231,7 +251,7 @@ TJson PositionJson(Tgx25Construction& Position) {
 // The totals the file holds: positions and pieces, area, materials, services and payments.
 TJson TotalsJson(const TOrder& Order) {
   long double square = 0;
-  int pieces = 0;
+  int64_t pieces = 0;
   for (int i = 0; i < Order.Count(); ++i) {
     square += Order.GetConstruction(i)->GetSquare() * Order.GetConstruction(i)->Count;
     pieces += Order.GetConstruction(i)->Count;
@@ -289,7 +309,7 @@ void PrintOrder(const TJson& Order, std::ostream& Out) {
                     section["unit"].get<std::string>().empty() ? "" : " " + section["unit"].get<std::string>());
   const TJson& totals = Order["totals"];
   Out << Format("\nИтоги: позиций %d, изделий %d, площадь %.4f м2, материалы %.2f, услуги %.2f, оплачено %.2f\n",
-                totals["positions"].get<int>(), totals["pieces"].get<int>(), totals["square"].get<double>(),
+                totals["positions"].get<int>(), totals["pieces"].get<int64_t>(), totals["square"].get<double>(),
                 totals["materials"].get<double>(), totals["services"].get<double>(), totals["payments"].get<double>());
   for (const TJson& position : Order["positions"]) {
     Out << Format("Позиция %s: %d шт., %.1f x %.1f мм, %.4f м2, материалов %d\n", position["no"].get<std::string>(),
@@ -344,13 +364,14 @@ void InstallOrder(CLI::App& app) {
   create->add_option("--customer", new_options->Customer, "Заказчик");
   create->add_option("--address", new_options->Address, "Адрес");
   create->add_option("--phone", new_options->Phone, "Телефон");
+  create->add_flag("--force", new_options->Force, "Заменить существующий файл заказа");
   create->callback([new_options] { RunNew(*new_options, std::cout); });
 
   auto add_options = std::make_shared<TAddOptions>();
   auto* add = order->add_subcommand("add", "Добавить в заказ конструкцию, построенную по каталогу");
   add->add_option("file", add_options->File, "Файл заказа (.gxo)")->required();
   add->add_option("--no", add_options->No, "Номер позиции (иначе следующий свободный)");
-  add->add_option("--count", add_options->Count, "Количество изделий")->check(CLI::PositiveNumber);
+  add->add_option("--count", add_options->Count, "Количество изделий")->capture_default_str();
   AddBuildOptions(add, add_options->Build);
   add->callback([add_options] { RunAdd(*add_options, std::cout); });
 
@@ -391,7 +412,7 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
 const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& out) {
   const std::string file = (std::filesystem::path(dir) / "demo.gxo").string();
   out << "== Заказ из четырех позиций: " << file << "\n";
-  RunNew({file, "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00"}, out);
+  RunNew({file, "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00", true}, out);
   for (auto& [caption, options] : DemoPositions()) {
     out << "-- " << caption << "\n";
     TAddOptions add;

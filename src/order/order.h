@@ -13,6 +13,7 @@
 #include "construction/item_lists.h"
 #include "shell/date_time.h"
 #include "shell/money.h"
+#include "shell/safe_files.h"
 #include "shell/value_stream.h"
 
 namespace kv {
@@ -169,8 +170,8 @@ public:
 
   // ---- the order file (order_file.cpp) ----
   // Writes the order to the file (the previous file survives a failed save); false after showing
-  // "Ошибка сохранения заказа!\r\n(%s)".
-  bool SaveOrder(const std::string& FileName);
+  // "Ошибка сохранения заказа!\r\n(%s)". With wmCreateNew an existing file is refused, not replaced.
+  bool SaveOrder(const std::string& FileName, TWriteMode Mode = TWriteMode::wmReplace);
   // Reads the order from the file; false when it was not loaded (the reason shown).
   bool LoadOrder(const std::string& FileName, bool AutoConvert = false);
   // The order in the file layout of Version (the current one unless a test of the reader asks
@@ -293,5 +294,21 @@ private:
   std::vector<std::unique_ptr<Tgx25Construction>> FPositions;
   std::unique_ptr<TSpecStream> FBackup;
 };
+
+// Holds an order file against every other station for one load, change and save. Another
+// station's hold is waited for a while; then Locked() is false and the message naming the file
+// has been shown.
+class TOrderFileLock {
+public:
+  explicit TOrderFileLock(const std::string& FileName);
+  bool Locked() const { return FLock != nullptr && FLock->Locked(); }
+
+private:
+  std::unique_ptr<TFileLock> FLock;
+};
+
+// A text typed into an order field; false after a warning naming the field when the file's code
+// page (Windows-1251) cannot hold some of its characters.
+bool CheckOrderText(const std::string& Field, const std::string& Text);
 
 }  // namespace kv

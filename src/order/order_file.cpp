@@ -1,11 +1,13 @@
 // The order file: the order's values in one fixed sequence on a value stream, the lists as a count
 // and their records, the positions inline in the construction stream layout.
+#include <chrono>
 #include <filesystem>
 #include <type_traits>
 
 #include "construction/construction_stream.h"
 #include "construction/stream_records.h"
 #include "order/order.h"
+#include "shell/code_page.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/stream_fields.h"
@@ -21,6 +23,8 @@ constexpr const char* kMaterialDate = "27.02.2008";
 constexpr const char* kStaticsDate = "03.02.2008";
 // Files of this version are files of the current version.
 constexpr const char* kCurrentAlias = "23.04.2014";
+// How long a station waits for another one to finish its change of an order file.
+constexpr auto kOrderLockPatience = std::chrono::seconds(15);
 // What files older than the statics date get.
 constexpr const char* kDefaultStaticRegion = "МИНСК";
 
@@ -224,13 +228,13 @@ bool TOrder::Load(TSpecStream& Stream, bool& Converted, bool AutoConvert) {
   return true;
 }
 
-bool TOrder::SaveOrder(const std::string& FileName) {
+bool TOrder::SaveOrder(const std::string& FileName, TWriteMode Mode) {
   if (FileName.empty()) return false;
   try {
     Version = kOrderVersion;
     TSpecStream stream;
     Save(stream);
-    stream.SaveToFile(FileName);
+    WriteFileAtomically(FileName, stream.Bytes(), Mode);
     return true;
   } catch (const std::exception& error) {
     ShowError(Format("Ошибка сохранения заказа!\r\n(%s)", error.what()));
@@ -263,6 +267,27 @@ bool TOrder::Assign(const TOrder& Source) {
     ShowError(Format("Внутренняя ошибка при копирования заказа!\r\n(%s)", error.what()));
     return false;
   }
+}
+
+TOrderFileLock::TOrderFileLock(const std::string& FileName) {
+  try {
+    FLock = std::make_unique<TFileLock>(FileName, kOrderLockPatience);
+  } catch (const std::exception& error) {
+    ShowError(Format("Ошибка загрузки заказа!\r\n(%s)", error.what()));
+    return;
+  }
+  if (!FLock->Locked())
+    ShowError(Format("Файл заказа [%s] изменяется на другой станции!\r\nПовторите попытку позже.", FileName));
+}
+
+bool CheckOrderText(const std::string& Field, const std::string& Text) {
+  const std::string missing = CharactersOutsideCp1251(Text);
+  if (missing.empty()) return true;
+  ShowWarning(
+      Format("Поле \"%s\" содержит символы, которых нет в кодовой странице файла заказа (Windows-1251): "
+             "%s\r\nЗаказ не изменен: исправьте текст.",
+             Field, missing));
+  return false;
 }
 
 }  // namespace kv

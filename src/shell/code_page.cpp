@@ -104,6 +104,20 @@ std::string Cp1251ToUtf8(std::string_view text) {
   return converter.Convert(text, '?');
 }
 
+std::string CharactersOutsideCp1251(std::string_view text) {
+  std::string missing;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = start + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    const std::string_view character = text.substr(start, end - start);
+    if (static_cast<unsigned char>(character[0]) >= 0x80 && Utf8ToCp1251(character) == "?" &&
+        missing.find(character) == std::string::npos)
+      missing += character;
+    start = end;
+  }
+  return missing;
+}
+
 std::string AnsiUpperCase(std::string_view text) { return MapLetters(text, UpperCp1251); }
 std::string AnsiLowerCase(std::string_view text) { return MapLetters(text, LowerCp1251); }
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiUpperCase(a) == AnsiUpperCase(b); }

@@ -8,6 +8,8 @@ namespace kv {
 
 // UTF-8 text in Windows-1251; a character the code page lacks becomes "?".
 std::string Utf8ToCp1251(std::string_view text);
+// The characters of the UTF-8 text that Windows-1251 lacks, each once, in the order they come.
+std::string CharactersOutsideCp1251(std::string_view text);
 // Windows-1251 text in UTF-8.
 std::string Cp1251ToUtf8(std::string_view text);
 

@@ -1,5 +1,9 @@
 #include "shell/installation.h"
 
+#include <unistd.h>
+
+#include <vector>
+
 #include "shell/configuration.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -17,12 +21,26 @@ constexpr const char* kIniFileName = "korvent.ini";
 
 std::string ConfigurationKey(const std::string& name) { return std::string(kDBConfigKey) + "\\" + name; }
 
+void RemoveAll(const std::vector<std::filesystem::path>& paths) {
+  std::error_code ignored;
+  for (const auto& path : paths) std::filesystem::remove_all(path, ignored);
+}
+
 std::string Under(const std::filesystem::path& root, const char* sub) { return (root / sub).string(); }
+
+std::filesystem::path InstallationRoot(const TInstallationOptions& options) {
+  const std::filesystem::path root = std::filesystem::absolute(options.Root).lexically_normal();
+  return root.has_filename() ? root : root.parent_path();
+}
+
+// The folder beside the root where the installation is built before it is moved into place.
+std::filesystem::path StagingFolder(const std::filesystem::path& root) {
+  return root.parent_path() / Format(".%s.setup-%d", root.filename().string(), static_cast<int>(getpid()));
+}
 
 // Every value of the configuration key: the alias databases in their folders below the root,
 // the order storage in "Orders" with the usual sub-directories.
-TConfiguration PlannedConfiguration(const TInstallationOptions& options) {
-  const std::filesystem::path root = std::filesystem::absolute(options.Root).lexically_normal();
+TConfiguration PlannedConfiguration(const TInstallationOptions& options, const std::filesystem::path& root) {
   const std::filesystem::path data = root / "Data";
   const TDatabaseDirs dirs = TDatabaseDirs::Below(data);
   TConfiguration config;
@@ -72,9 +90,12 @@ void RefuseExisting(const TConfiguration& config) {
   }
 }
 
+// Refuses a configuration of the same name that another set-up wrote meanwhile.
 void WriteConfigurationKey(const TConfiguration& config, bool make_default) {
   TRegistry registry;
   registry.InTransaction([&] {
+    if (registry.KeyExists(ConfigurationKey(config.GXConfigName)))
+      throw EKvError(Format("Конфигурация %s уже существует", config.GXConfigName));
     registry.OpenKey(ConfigurationKey(config.GXConfigName), true);
     for (const auto& value : ConfigurationValues()) registry.WriteString(value.ValueName, config.*value.Global);
     registry.WriteString("NetDir", "");
@@ -125,12 +146,12 @@ void WriteIniFile(const TConfiguration& config) {
 }
 
 // The order storage tree, made as the program makes it when it loads the options of the
-// configuration just written.
-void CreateOrderTree(const std::string& name) {
+// configuration.
+void CreateOrderTree(const TConfiguration& config) {
   IUserMessages& messages = UserMessages();
   TOwnSessionContext own;
   own->SetMessages(&messages);
-  if (!ReadConfiguration(name, Configuration())) throw EKvError(Format("Конфигурация %s не записана", name));
+  Configuration() = config;
   TGXSetup setup;
   if (!setup.Load()) throw EInOutError(Format("Не найден файл %s", Configuration().GXIniFile));
 }
@@ -145,27 +166,73 @@ void CreateDatabases(const TConfiguration& config, const TInstallationOptions& o
       CreateAliasDatabase(alias, dirs[alias], data);
   }
   if (options.CreateCatalogue) options.CreateCatalogue(dirs);
-  for (TDatabaseAlias alias : kDatabaseOpenOrder) log << "  " << AliasName(alias) << ": " << dirs[alias] << "\n";
   TSystemDatabase system(config.GXSysDBDir);
   const int32_t admin = system.AddUser(options.AdminName, options.AdminPassword, {kDesignModuleRight});
   log << Format("Пользователь %s (код %d), пароль \"%s\"\n", options.AdminName, admin, options.AdminPassword);
 }
 
-}  // namespace
-
-void CreateInstallation(const TInstallationOptions& options, std::ostream& log) {
-  const TConfiguration config = PlannedConfiguration(options);
-  RefuseExisting(config);
-  log << Format("Установка конфигурации %s в %s\n", config.GXConfigName,
-                std::filesystem::absolute(options.Root).lexically_normal().string());
+// Everything but the registry key, in the folder `config` names.
+void BuildInstallation(const TConfiguration& config, const TInstallationOptions& options, std::ostream& log) {
   std::filesystem::create_directories(config.EnginePrivateDir);
   CreateDatabases(config, options, log);
   WriteIniFile(config);
+  CreateOrderTree(config);
+}
+
+// Moves every entry of the staging folder into the root (created when missing) and returns what
+// now stands there. Nothing is moved when one of the entries exists in the root already, and what
+// was moved is removed again when a later move fails.
+std::vector<std::filesystem::path> MoveIntoPlace(const std::filesystem::path& staging,
+                                                 const std::filesystem::path& root) {
+  if (!std::filesystem::exists(root)) {
+    std::filesystem::rename(staging, root);
+    return {root};
+  }
+  std::vector<std::filesystem::path> entries;
+  for (const auto& entry : std::filesystem::directory_iterator(staging)) {
+    const std::filesystem::path target = root / entry.path().filename();
+    if (std::filesystem::exists(target)) throw EKvError(Format("Файл [%s] уже существует", target.string()));
+    entries.push_back(target);
+  }
+  std::vector<std::filesystem::path> moved;
+  try {
+    for (const auto& target : entries) {
+      std::filesystem::rename(staging / target.filename(), target);
+      moved.push_back(target);
+    }
+  } catch (const std::filesystem::filesystem_error&) {
+    RemoveAll(moved);
+    throw;
+  }
+  std::filesystem::remove(staging);
+  return moved;
+}
+
+}  // namespace
+
+void CreateInstallation(const TInstallationOptions& options, std::ostream& log) {
+  const std::filesystem::path root = InstallationRoot(options);
+  const TConfiguration config = PlannedConfiguration(options, root);
+  RefuseExisting(config);
+  log << Format("Установка конфигурации %s в %s\n", config.GXConfigName, root.string());
+  // A set-up that fails halfway leaves nothing behind: it is built beside the root, moved into
+  // place, and becomes visible to the program with its registry key, written last.
+  const std::filesystem::path staging = StagingFolder(root);
+  std::vector<std::filesystem::path> placed;
+  try {
+    BuildInstallation(PlannedConfiguration(options, staging), options, log);
+    placed = MoveIntoPlace(staging, root);
+    WriteConfigurationKey(config, options.MakeDefault);
+  } catch (...) {
+    RemoveAll(placed);
+    RemoveAll({staging});
+    throw;
+  }
+  for (TDatabaseAlias alias : kDatabaseOpenOrder)
+    log << "  " << AliasName(alias) << ": " << DatabaseDirsOf(config)[alias] << "\n";
   log << "Файл настроек: " << config.GXIniFile << "\n";
-  WriteConfigurationKey(config, options.MakeDefault);
   log << "Раздел реестра: " << ConfigurationKey(config.GXConfigName)
       << (options.MakeDefault ? " (конфигурация по умолчанию)" : "") << "\n";
-  CreateOrderTree(config.GXConfigName);
   log << "Хранилище заказов: " << config.GXServerName << "\n";
 }
 

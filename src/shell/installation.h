@@ -23,7 +23,8 @@ struct TInstallationOptions {
 };
 
 // Creates the installation and reports each step to `log`. An installation that exists already
-// (its configuration key or a database) is refused with EKvError before anything is written.
+// (its configuration key or a database) is refused with EKvError before anything is written. A
+// failure leaves nothing behind, so the same set-up can simply run again.
 void CreateInstallation(const TInstallationOptions& options, std::ostream& log);
 
 }  // namespace kv

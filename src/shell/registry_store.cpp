@@ -22,6 +22,14 @@ constexpr const char* kSchema =
 
 constexpr const char* kSelectData = "SELECT Data FROM RegValues WHERE KeyFolded = ?1 AND NameFolded = ?2";
 
+// Times a write is tried again when the store stayed busy for the whole busy timeout.
+constexpr int kWriteAttempts = 3;
+
+// Another program kept the store locked for longer than the connection waits.
+class ERegistryBusy : public ERegistryError {
+  using ERegistryError::ERegistryError;
+};
+
 std::string Fold(const std::string& text) { return AnsiUpperCase(text); }
 
 // "a\\b\c\" -> "a\b\c"
@@ -74,12 +82,17 @@ TRegistry::TRegistry(std::filesystem::path file) : file_(std::move(file)) {}
 
 TRegistry::~TRegistry() { sqlite3_close_v2(db_); }
 
-void TRegistry::Fail(const std::string& what) const {
-  throw ERegistryError(Format("Ошибка хранилища реестра %s: %s", file_.string(), what));
+std::string TRegistry::Message(const std::string& what) const {
+  return Format("Ошибка хранилища реестра %s: %s", file_.string(), what);
 }
 
+void TRegistry::Fail(const std::string& what) const { throw ERegistryError(Message(what)); }
+
 TEngineFailure TRegistry::Failure() const {
-  return [this](const std::string& what) { Fail(what); };
+  return [this](const std::string& what) {
+    if (db_ && sqlite3_errcode(db_) == SQLITE_BUSY) throw ERegistryBusy(Message(what));
+    Fail(what);
+  };
 }
 
 TSqliteStatement TRegistry::Prepare(sqlite3* db, const char* sql) const { return {db, sql, Failure()}; }
@@ -114,7 +127,8 @@ void TRegistry::OpenFile(bool create) {
     db_ = nullptr;
     Fail(message);
   }
-  sqlite3_busy_timeout(db_, 5000);
+  ShareConnection(db_);
+  if (!read_only_) ShareDatabaseFile(db_, "main");
   CheckSchema();
 }
 
@@ -147,9 +161,16 @@ bool TRegistry::KeyRowExists(const std::string& folded) {
 }
 
 void TRegistry::InTransaction(const std::function<void()>& work) {
-  TSqliteTransaction transaction(Connection(true), Failure());
-  work();
-  transaction.Commit();
+  for (int attempt = 1;; ++attempt) {
+    try {
+      TSqliteTransaction transaction(Connection(true), Failure(), TTransactionLock::tlWrite);
+      work();
+      transaction.Commit();
+      return;
+    } catch (const ERegistryBusy&) {
+      if (attempt == kWriteAttempts) throw;
+    }
+  }
 }
 
 void TRegistry::CreateKeyPath(const std::string& path) {

@@ -74,7 +74,9 @@ public:
   void WriteBool(const std::string& name, bool value);
   void WriteBinaryData(const std::string& name, const std::vector<uint8_t>& value);
 
-  // Runs the work's writes as one: all of them are stored, or none when it throws.
+  // Runs the work's writes as one: all of them are stored, or none when it throws. The store is
+  // locked for writing from the start (other programs wait their turn), and the work is run again
+  // when another program kept the store busy for too long.
   void InTransaction(const std::function<void()>& work);
 
 private:
@@ -82,6 +84,8 @@ private:
   sqlite3* Connection(bool for_writing);
   void OpenFile(bool create);
   void CheckSchema();
+  // The text of a failure, naming the store file.
+  std::string Message(const std::string& what) const;
   [[noreturn]] void Fail(const std::string& what) const;
   // Engine failures raise ERegistryError naming the store file.
   std::function<void(const std::string&)> Failure() const;

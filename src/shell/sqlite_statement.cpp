@@ -1,6 +1,7 @@
 #include "shell/sqlite_statement.h"
 
 #include <sqlite3.h>
+#include <sys/vfs.h>
 
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
@@ -12,6 +13,25 @@ namespace {
 constexpr const char* kSavepoint = "SAVEPOINT kv_transaction";
 constexpr const char* kRelease = "RELEASE kv_transaction";
 constexpr const char* kRollback = "ROLLBACK TO kv_transaction; RELEASE kv_transaction";
+// A writer that reads first and then writes in a deferred transaction is told "busy" at once when
+// another writer went ahead, without waiting; taking the write lock at the start waits its turn.
+constexpr const char* kBeginWrite = "BEGIN IMMEDIATE";
+constexpr const char* kCommitWrite = "COMMIT";
+constexpr const char* kRollbackWrite = "ROLLBACK";
+// Milliseconds a connection waits for another program's lock before the engine reports it busy.
+constexpr int kBusyTimeoutMs = 10000;
+
+// File systems reached over a network: the shared memory of a write-ahead log does not work there.
+bool IsNetworkFileSystem(const char* file) {
+  constexpr unsigned long kNetworkTypes[] = {0x6969 /* NFS */,      0x517B /* SMB */,    0xFF534D42 /* CIFS */,
+                                             0xFE534D42 /* SMB2 */, 0x01021997 /* 9P */, 0x65735546 /* FUSE */,
+                                             0x5346414F /* AFS */,  0x00C36400 /* Ceph */};
+  struct statfs info {};
+  if (statfs(file, &info) != 0) return true;
+  for (unsigned long type : kNetworkTypes)
+    if (static_cast<unsigned long>(info.f_type) == type) return true;
+  return false;
+}
 
 // The result code of binding one value by its kind: money as exact decimal text, dates as ISO text.
 struct TBindVisitor {
@@ -166,18 +186,37 @@ TMemTable TSqliteStatement::ReadRows(const std::string& name, const std::vector<
   return table;
 }
 
-TSqliteTransaction::TSqliteTransaction(sqlite3* db, TEngineFailure fail) : db_(db), fail_(std::move(fail)) {
-  TSqliteStatement(db_, kSavepoint, fail_).Step();
+void ShareConnection(sqlite3* db) { sqlite3_busy_timeout(db, kBusyTimeoutMs); }
+
+void ShareDatabaseFile(sqlite3* db, const std::string& schema) {
+  const char* file = sqlite3_db_filename(db, schema.c_str());
+  if (file == nullptr || *file == '\0' || IsNetworkFileSystem(file)) return;
+  // The log is only faster and lets readers and a writer work side by side: a database whose mode
+  // cannot be switched now (another program holds it) keeps working in its present mode.
+  sqlite3_exec(db, ("PRAGMA " + schema + ".journal_mode = WAL").c_str(), nullptr, nullptr, nullptr);
+}
+
+TSqliteTransaction::TSqliteTransaction(sqlite3* db, TEngineFailure fail, TTransactionLock lock)
+    : db_(db), fail_(std::move(fail)) {
+  if (lock == TTransactionLock::tlWrite && sqlite3_get_autocommit(db_)) {
+    release_ = kCommitWrite;
+    rollback_ = kRollbackWrite;
+    TSqliteStatement(db_, kBeginWrite, fail_).Step();
+  } else {
+    release_ = kRelease;
+    rollback_ = kRollback;
+    TSqliteStatement(db_, kSavepoint, fail_).Step();
+  }
 }
 
 TSqliteTransaction::~TSqliteTransaction() {
   // Nothing may escape a destructor; a rollback that fails (the engine has already undone the
   // whole transaction after a hard error) leaves nothing to undo anyway.
-  if (!committed_) sqlite3_exec(db_, kRollback, nullptr, nullptr, nullptr);
+  if (!committed_) sqlite3_exec(db_, rollback_, nullptr, nullptr, nullptr);
 }
 
 void TSqliteTransaction::Commit() {
-  TSqliteStatement(db_, kRelease, fail_).Step();
+  TSqliteStatement(db_, release_, fail_).Step();
   committed_ = true;
 }
 

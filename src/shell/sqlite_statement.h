@@ -63,12 +63,24 @@ private:
   TEngineFailure fail_;
 };
 
+// Makes a connection to files that other programs use at the same time wait for their locks
+// (a while) instead of failing at once.
+void ShareConnection(sqlite3* db);
+// Switches the database attached as `schema` to a write-ahead log when its file lies on a local
+// disk, so that readers never wait for a writer.
+void ShareDatabaseFile(sqlite3* db, const std::string& schema);
+
+// tlWrite takes the write lock when the transaction begins, waiting for other writers, so that a
+// transaction that reads and then writes is never refused halfway.
+enum class TTransactionLock { tlDeferred, tlWrite };
+
 // A transaction scope: begun on construction, kept by Commit(), rolled back by the destructor when
-// Commit() was not reached (an exception left the scope). It is a savepoint, so a scope opened
-// inside another one nests and only the outermost Commit() makes the writes durable.
+// Commit() was not reached (an exception left the scope). Inside another one it is a savepoint, so
+// scopes nest and only the outermost Commit() makes the writes durable.
 class TSqliteTransaction {
 public:
-  explicit TSqliteTransaction(sqlite3* db, TEngineFailure fail = RaiseEngineError);
+  explicit TSqliteTransaction(sqlite3* db, TEngineFailure fail = RaiseEngineError,
+                              TTransactionLock lock = TTransactionLock::tlDeferred);
   explicit TSqliteTransaction(TSqlConnection& connection) : TSqliteTransaction(connection.Handle()) {}
   ~TSqliteTransaction();
   TSqliteTransaction(const TSqliteTransaction&) = delete;
@@ -79,6 +91,9 @@ public:
 private:
   sqlite3* db_;
   TEngineFailure fail_;
+  // The texts that end the transaction, by the way it began.
+  const char* release_ = nullptr;
+  const char* rollback_ = nullptr;
   bool committed_ = false;
 };
 

@@ -58,6 +58,7 @@ TSqlConnection::TSqlConnection() {
     sqlite3_close(db_);
     throw EDatabaseError(text);
   }
+  ShareConnection(db_);
 }
 
 TSqlConnection::TSqlConnection(const std::string& main_file, bool create) {
@@ -67,6 +68,7 @@ TSqlConnection::TSqlConnection(const std::string& main_file, bool create) {
     sqlite3_close(db_);
     throw EDatabaseError(Format("Не удалось открыть файл базы данных [%s]\r\n(%s)", main_file, text));
   }
+  ShareConnection(db_);
 }
 
 TSqlConnection::~TSqlConnection() { sqlite3_close(db_); }
@@ -93,6 +95,7 @@ void TSqlConnection::Attach(const std::string& alias, const std::string& file, b
     Detach(alias);
     refuse(error.what());
   }
+  if (!read_only) ShareDatabaseFile(db_, alias);
 }
 
 void TSqlConnection::Detach(const std::string& alias) {

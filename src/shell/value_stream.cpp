@@ -2,11 +2,11 @@
 
 #include <cstring>
 #include <fstream>
-#include <system_error>
 
 #include "shell/code_page.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
+#include "shell/safe_files.h"
 #include "shell/user_messages.h"
 
 namespace kv {
@@ -138,25 +138,6 @@ void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
   position_ = 0;
 }
 
-void TSpecStream::SaveToFile(const std::filesystem::path& path) const {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (file) file.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
-    if (file) file.flush();
-    if (!file) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      throw EInOutError(Format("Ошибка записи файла [%s]!", path.string()));
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    std::filesystem::remove(temporary, error);
-    throw EInOutError(Format("Ошибка записи файла [%s]!", path.string()));
-  }
-}
+void TSpecStream::SaveToFile(const std::filesystem::path& path) const { WriteFileAtomically(path, bytes_); }
 
 }  // namespace kv

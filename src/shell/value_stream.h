@@ -47,8 +47,8 @@ public:
   TCurrency ReadCurrency() { return ReadValue().AsCurrency(); }
   TDateTime ReadDate() { return ReadValue().AsDate(); }
 
-  // Whole-file load and save. Saving writes a temporary file beside the target and renames it
-  // over the old one, so a failed save never destroys the previous file.
+  // Whole-file load and save. Saving replaces the file in one step (WriteFileAtomically), so a
+  // failed save never destroys the previous file.
   void LoadFromFile(const std::filesystem::path& path);
   void SaveToFile(const std::filesystem::path& path) const;
 

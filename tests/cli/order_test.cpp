@@ -103,6 +103,38 @@ TEST_F(OrderCommand, AddThatCannotBuildLeavesTheFileAsItWas) {
   EXPECT_EQ(Bytes("o.gxo"), before);
 }
 
+TEST_F(OrderCommand, AnOrderIsNeverLostNorWhatWasTypedChanged) {
+  ASSERT_EQ(RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "1"}).Code, 0);
+  ASSERT_EQ(RunCliCaptured({"order", "add", Path("o.gxo")}).Code, 0);
+  const std::vector<uint8_t> before = Bytes("o.gxo");
+  const TCliRun again = RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "2"});
+  EXPECT_EQ(again.Code, 1);
+  EXPECT_NE(
+      again.Err.find("Ошибка сохранения заказа!\n(Ошибка записи файла [" + Path("o.gxo") + "]: файл уже существует)"),
+      std::string::npos)
+      << again.Err;
+  const TCliRun many = RunCliCaptured({"order", "add", Path("o.gxo"), "--count", "2147483647"});
+  EXPECT_NE(many.Err.find("Недопустимое значение \"Количество изделий\": 2147483647!"), std::string::npos);
+  EXPECT_NE(many.Err.find("Допустимо от 1 до 99999."), std::string::npos) << many.Err;
+  EXPECT_NE(RunCliCaptured({"order", "add", Path("o.gxo"), "--width", "40000"}).Err.find("\"Ширина\": 40000!"),
+            std::string::npos);
+  std::filesystem::permissions(Path("o.gxo"), std::filesystem::perms::owner_read);
+  const TCliRun read_only = RunCliCaptured({"order", "add", Path("o.gxo")});
+  EXPECT_NE(read_only.Err.find("]: файл доступен только для чтения)"), std::string::npos) << read_only.Err;
+  EXPECT_EQ(Bytes("o.gxo"), before);
+
+  const TCliRun typed = RunCliCaptured({"order", "new", Path("t.gxo"), "--no", "1", "--customer", "Иван ☺"});
+  EXPECT_EQ(typed.Code, 1);
+  EXPECT_NE(typed.Err.find("Поле \"Заказчик\" содержит символы, которых нет в кодовой странице файла заказа "
+                           "(Windows-1251): ☺"),
+            std::string::npos)
+      << typed.Err;
+  EXPECT_FALSE(std::filesystem::exists(Path("t.gxo")));
+  EXPECT_EQ(RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "2", "--force"}).Code, 1) << "still read-only";
+  std::filesystem::permissions(Path("o.gxo"), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  EXPECT_EQ(RunCliCaptured({"order", "new", Path("o.gxo"), "--no", "2", "--force"}).Code, 0);
+}
+
 TEST_F(OrderCommand, BadFilesAndMissingArgumentsAreRefused) {
   std::ofstream(Path("bad.gxo"), std::ios::binary) << std::string("\x05\x00\x00\x00hello", 9);
   const TCliRun bad = RunCliCaptured({"order", "show", Path("bad.gxo")});

@@ -224,5 +224,16 @@ TEST_F(InstallationTest, ExistingInstallationIsRefusedUntouched) {
   EXPECT_THROW(Install(), EKvError) << "the configuration exists (names ignore case)";
 }
 
+TEST_F(InstallationTest, FailedInstallationLeavesNothingAndRunsAgain) {
+  options.CreateCatalogue = [](const TDatabaseDirs&) { throw EInOutError("каталог не создан"); };
+  EXPECT_EQ(ErrorOf([&] { Install(); }), "каталог не создан");
+  for (const auto& entry : std::filesystem::directory_iterator(temp_.Dir()))
+    EXPECT_EQ(entry.path().filename().string().find("inst"), std::string::npos) << entry.path() << " stayed behind";
+  EXPECT_FALSE(TRegistry().KeyExists(std::string(kDBConfigKey) + "\\Main"));
+  options.CreateCatalogue = nullptr;
+  Install();
+  EXPECT_TRUE(std::filesystem::exists(options.Root / "korvent.ini"));
+}
+
 }  // namespace
 }  // namespace kv

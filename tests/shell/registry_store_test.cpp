@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
+#include <thread>
+#include <vector>
 
 #include "shell/error_of.h"
 #include "shell/temp_registry.h"
@@ -162,6 +165,31 @@ TEST_F(RegistryStoreTest, FailedTransactionLeavesNothingBehind) {
   TRegistry other;
   ASSERT_TRUE(other.OpenKey(kTechnologistKey, false));
   EXPECT_EQ(other.ReadInteger("Kept"), 3);
+}
+
+TEST_F(RegistryStoreTest, ProgramsThatReadThenWriteTakeTurns) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+  registry.WriteInteger("Count", 0);
+  std::atomic<int> failures{0};
+  const auto count_up = [&failures] {
+    TRegistry program;  // a connection of its own, as another program has
+    for (int i = 0; i < 10; ++i) {
+      try {
+        program.InTransaction([&] {
+          program.OpenKey(kTechnologistKey, false);
+          program.WriteInteger("Count", program.ReadInteger("Count") + 1);
+        });
+      } catch (const ERegistryError&) {
+        ++failures;
+      }
+    }
+  };
+  std::vector<std::thread> programs;
+  for (int i = 0; i < 4; ++i) programs.emplace_back(count_up);
+  for (auto& program : programs) program.join();
+  EXPECT_EQ(failures, 0);
+  EXPECT_EQ(registry.ReadInteger("Count"), 40) << "no increment is lost";
 }
 
 }  // namespace

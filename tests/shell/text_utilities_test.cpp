@@ -112,6 +112,7 @@ TEST(CodePage, ConversionAndCyrillicCase) {
   EXPECT_EQ(Utf8ToCp1251("a\xE2\x82\xAC"), "a\x88");  // the euro sign exists in the code page
   EXPECT_EQ(Utf8ToCp1251("日本"), "??");
   EXPECT_EQ(Utf8ToCp1251("\xFF\xFEok"), "??ok");
+  EXPECT_EQ(CharactersOutsideCp1251("Иван 日本 № € 日 ✓"), "日本✓");
   EXPECT_EQ(AnsiUpperCase("Офис ёлка"), "ОФИС ЁЛКА");
   EXPECT_EQ(AnsiLowerCase("ОФИС"), "офис");
   EXPECT_TRUE(AnsiSameText("Заказ-12", "заКАЗ-12"));

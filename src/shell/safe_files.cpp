@@ -1,0 +1,158 @@
+#include "shell/safe_files.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <thread>
+
+#include "shell/errors.h"
+#include "shell/format_settings.h"
+
+namespace kv {
+
+namespace {
+
+constexpr int kMaxLinkDepth = 40;
+constexpr auto kLockRetryPause = std::chrono::milliseconds(20);
+
+// A system call that failed, with its error number.
+struct TSystemFailure {
+  int Error;
+};
+
+void Require(bool ok) {
+  if (!ok) throw TSystemFailure{errno};
+}
+
+[[noreturn]] void Refuse(const std::filesystem::path& file, const std::string& reason) {
+  throw EInOutError(Format("Ошибка записи файла [%s]: %s", file.string(), reason));
+}
+
+std::string ReasonOf(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM: return "нет прав на запись";
+    case EROFS: return "диск доступен только для чтения";
+    case ENOSPC:
+    case EDQUOT: return "нет места на диске";
+    case EEXIST: return "файл уже существует";
+    default: return std::strerror(error);
+  }
+}
+
+// The file a chain of symbolic links ends at (the path itself when it is no link).
+std::filesystem::path LinkTarget(const std::filesystem::path& path) {
+  std::filesystem::path file = path;
+  for (int depth = 0; std::filesystem::is_symlink(file); ++depth) {
+    if (depth == kMaxLinkDepth) Refuse(path, "слишком длинная цепочка ссылок");
+    const std::filesystem::path next = std::filesystem::read_symlink(file);
+    file = next.is_absolute() ? next : file.parent_path() / next;
+  }
+  return file;
+}
+
+bool IsReadOnly(const std::filesystem::path& file, const struct stat& info) {
+  // The permission bits count even for a user whom the system would let write anyway.
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(file.c_str(), W_OK) != 0;
+}
+
+// A new file beside `file` that no other program or thread is using: its name carries the
+// process and a counter, and it is created exclusively.
+int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& temporary) {
+  static std::atomic<unsigned> counter{0};
+  for (;;) {
+    temporary = file;
+    temporary += Format(".%d-%d.tmp", static_cast<int>(getpid()), static_cast<int>(counter++));
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+}
+
+void WriteAll(int fd, std::span<const uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    Require(written > 0);
+    bytes = bytes.subspan(static_cast<size_t>(written));
+  }
+}
+
+// The temporary file gets the content and the old file's permissions (and owner, where the
+// system allows it), and is on the disk and closed before it takes the file's place.
+void FillTemporary(int fd, std::span<const uint8_t> bytes, const struct stat* old) {
+  try {
+    if (old != nullptr) {
+      Require(fchmod(fd, old->st_mode & 07777) == 0);
+      // Only a privileged user may give a file away; otherwise it becomes the saving user's.
+      [[maybe_unused]] const int owner_kept = fchown(fd, old->st_uid, old->st_gid);
+    }
+    WriteAll(fd, bytes);
+    Require(fsync(fd) == 0);
+  } catch (const TSystemFailure&) {
+    close(fd);
+    throw;
+  }
+  Require(close(fd) == 0);
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, TWriteMode mode) {
+  const std::filesystem::path file = LinkTarget(path);
+  struct stat old {};
+  const bool exists = stat(file.c_str(), &old) == 0;
+  if (exists && mode == TWriteMode::wmCreateNew) Refuse(file, ReasonOf(EEXIST));
+  if (exists && IsReadOnly(file, old)) Refuse(file, "файл доступен только для чтения");
+  std::filesystem::path temporary;
+  const int fd = CreateTemporary(file, temporary);
+  if (fd < 0) Refuse(file, ReasonOf(errno));
+  try {
+    FillTemporary(fd, bytes, exists ? &old : nullptr);
+    // Linking never replaces: of two programs creating the same file, the second is refused.
+    Require((mode == TWriteMode::wmCreateNew ? link(temporary.c_str(), file.c_str())
+                                             : rename(temporary.c_str(), file.c_str())) == 0);
+  } catch (const TSystemFailure& failure) {
+    unlink(temporary.c_str());
+    Refuse(file, ReasonOf(failure.Error));
+  }
+  if (mode == TWriteMode::wmCreateNew) unlink(temporary.c_str());
+  SyncFolder(file.parent_path());
+}
+
+TFileLock::TFileLock(const std::filesystem::path& path, std::chrono::milliseconds patience) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  while (!TryLock(path) && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(kLockRetryPause);
+}
+
+TFileLock::~TFileLock() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool TFileLock::TryLock(const std::filesystem::path& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
+  // A save replaces the file by another one, so a lock got on the file it replaced holds nothing.
+  struct stat locked {
+  }, current{};
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &locked) == 0 && stat(path.c_str(), &current) == 0 &&
+      locked.st_dev == current.st_dev && locked.st_ino == current.st_ino) {
+    fd_ = fd;
+    return true;
+  }
+  close(fd);
+  return false;
+}
+
+}  // namespace kv
