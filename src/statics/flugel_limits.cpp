@@ -1,10 +1,10 @@
 // The sash size limits: the limit graph of the sash's profile, meeting stile and tilt, and what
 // the user is told and offered when the sash lies outside it.
 #include <algorithm>
+#include <cmath>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/static_limits.h"
-#include "geometry/intersections.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 #include "shell/user_messages.h"
@@ -51,6 +51,12 @@ int32_t SinglePointResult(const TPointF& Limit, int32_t Width, int32_t Height, b
   return width ? 1 : 2;
 }
 
+bool OnSegment(const TPointF& A, const TPointF& B, const TPointF& P) {
+  const double cross = (static_cast<double>(B.X) - A.X) * (P.Y - A.Y) - (static_cast<double>(B.Y) - A.Y) * (P.X - A.X);
+  return std::fabs(cross) < 1e-6 && P.X >= std::min(A.X, B.X) && P.X <= std::max(A.X, B.X) &&
+         P.Y >= std::min(A.Y, B.Y) && P.Y <= std::max(A.Y, B.Y);
+}
+
 // The meeting stile beside the sash's field and its reinforcement; empty without one.
 std::pair<std::string, std::string> StulpOf(const TFlugel& Flugel) {
   const auto* field = dynamic_cast<const Tgx30CustomPart*>(Flugel.Parent);
@@ -86,7 +92,7 @@ bool PointUnderContour(const std::vector<TPointF>& Contour, const TPointF& P) {
   for (size_t i = 0, j = Contour.size() - 1; i < Contour.size(); j = i++) {
     const TPointF& a = Contour[i];
     const TPointF& b = Contour[j];
-    if (PointApplyToLine(a, b, P)) return true;
+    if (OnSegment(a, b, P)) return true;
     if ((a.Y > P.Y) != (b.Y > P.Y) && P.X < (b.X - a.X) * (P.Y - a.Y) / (b.Y - a.Y) + a.X) inside = !inside;
   }
   return inside;
