@@ -71,8 +71,8 @@ void CheckLengths(const TBuildOptions& Options) {
   CheckInputNumber("HY", Options.HY, 0, kMaxLengthMm);
   CheckInputNumber("Радиус", std::llround(Options.Radius), 0, kMaxLengthMm);
   CheckInputNumber("Второй радиус", std::llround(Options.Radius2), 0, kMaxLengthMm);
-  for (int x : Options.Vertical) CheckInputNumber("Ось вертикального импоста", x, 0, Options.Width);
-  for (int y : Options.Horizontal) CheckInputNumber("Ось горизонтального импоста", y, 0, Options.Height);
+  for (int x : Options.Vertical) CheckInputNumber("Ось вертикального импоста", x, 0, kMaxLengthMm);
+  for (int y : Options.Horizontal) CheckInputNumber("Ось горизонтального импоста", y, 0, kMaxLengthMm);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ constexpr const char* kStaticsDate = "03.02.2008";
 // Files of this version are files of the current version.
 constexpr const char* kCurrentAlias = "23.04.2014";
 // How long a station waits for another one to finish its change of an order file.
-constexpr auto kOrderLockPatience = std::chrono::seconds(15);
+constexpr auto kOrderLockPatience = std::chrono::seconds(20);
 // What files older than the statics date get.
 constexpr const char* kDefaultStaticRegion = "МИНСК";
 
