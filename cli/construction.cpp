@@ -73,6 +73,7 @@ TJson BuildJson(const Tgx25Construction& Construction, const std::vector<TBarRow
                     {"y", GetSize10(static_cast<float>(frame.Points[i]->Y))}};
     if (side.HasRadius()) {
       corner["radius"] = side.GetRealRadius();
+      if (side.EllipseRadius()) corner["radius2"] = side.GetRealRadius2();
       corner["center"] = {GetSize10(side.Center.X), GetSize10(side.Center.Y)};
     }
     contour.push_back(corner);
@@ -124,9 +125,11 @@ void PrintText(const Tgx25Construction& Construction, const std::vector<TBarRow>
     const Tgx25Line& side = *frame.Lines[i];
     Out << Format("  %d: (%.1f; %.1f)", static_cast<int>(i) + 1, GetSize10(static_cast<float>(frame.Points[i]->X)),
                   GetSize10(static_cast<float>(frame.Points[i]->Y)));
-    if (side.HasRadius())
-      Out << Format(", дуга R = %.1f, центр (%.1f; %.1f)", side.GetRealRadius(), GetSize10(side.Center.X),
-                    GetSize10(side.Center.Y));
+    if (side.HasRadius()) {
+      Out << Format(", дуга R = %.1f", side.GetRealRadius());
+      if (side.EllipseRadius()) Out << Format(", R2 = %.1f", side.GetRealRadius2());
+      Out << Format(", центр (%.1f; %.1f)", GetSize10(side.Center.X), GetSize10(side.Center.Y));
+    }
     Out << "\n";
   }
   Out << "Профили (длина, мм; углы реза):\n";

@@ -31,7 +31,55 @@ TFigType FigureByName(const std::string& Name) {
   return static_cast<TFigType>(found - names.begin());
 }
 
-// Inserts a mullion along the line A-B into every part of the frame it crosses inside.
+// The shape options a figure takes; any other must be left out (0).
+struct TFigureOptions {
+  bool HX = false;
+  bool HY = false;
+  bool Radius = false;
+};
+
+TFigureOptions FigureOptions(TFigType Figure) {
+  switch (Figure) {
+    case figRect:
+    case figBalkonLeft:
+    case figBalkonRight: return {false, false, true};
+    case figTrapLeft:
+    case figTrapRight:
+    case figPika:
+    case figArcLeft:
+    case figArcRight: return {false, true, false};
+    case figDblTrap:
+    case figPentLeft:
+    case figPentRight: return {true, true, false};
+    case figTri:
+    case figSix: return {true, false, false};
+    case figMiniArc: return {false, true, true};
+    default: return {};
+  }
+}
+
+// Refuses a shape option that the figure would not use, naming the option.
+void CheckFigureOptions(const TBuildOptions& Options, TFigType Figure) {
+  const TFigureOptions takes = FigureOptions(Figure);
+  const struct {
+    const char* Name;
+    bool Given;
+    bool Taken;
+  } options[] = {{"--hx", Options.HX != 0, takes.HX},
+                 {"--hy", Options.HY != 0, takes.HY},
+                 {"--radius", Options.Radius != 0, takes.Radius},
+                 {"--radius2", Options.Radius2 != 0, takes.Radius && Figure != figMiniArc}};
+  for (const auto& option : options)
+    if (option.Given && !option.Taken)
+      throw ECreationError(Format("Фигура [%s] не использует параметр %s!", Options.Figure, option.Name));
+  if (Figure == figMiniArc && Options.HY != 0 && Options.Radius != 0)
+    throw ECreationError("Для фигуры [mini-arc] задайте либо высоту дуги --hy, либо ее радиус --radius, но не оба!");
+  if (Options.Radius2 != 0 && Options.Radius == 0)
+    throw ECreationError("Второй радиус --radius2 задается только вместе с радиусом --radius!");
+}
+
+// Inserts a mullion along the line A-B into every part of the frame it crosses inside; a bar that
+// cannot be inserted is refused with its line in millimetres before the program's message.
 void InsertAcross(TFrame& Frame, const TWinTypeInfo& Type, const TPoint& A, const TPoint& B) {
   bool inserted = false;
   for (size_t i = 0; i < Frame.Parts.size(); ++i) {
@@ -46,8 +94,14 @@ void InsertAcross(TFrame& Frame, const TWinTypeInfo& Type, const TPoint& A, cons
     params.Color = Frame.ProfColor;
     params.PointMode = ipmReusePoint;
     params.AngleType = static_cast<TAngleType>(Type.ImpostAT);
-    TCustomImpost* bar = Frame.SetNewImpost(params);
-    if (bar != nullptr) SetImpostVerbinders(*bar);
+    try {
+      TCustomImpost* bar = Frame.SetNewImpost(params);
+      if (bar != nullptr) SetImpostVerbinders(*bar);
+    } catch (const EKvError& e) {
+      throw ECreationError(Format("Импост (%.1f; %.1f)-(%.1f; %.1f) мм не может быть установлен:\n%s",
+                                  GetSize10(static_cast<float>(A.X)), GetSize10(static_cast<float>(A.Y)),
+                                  GetSize10(static_cast<float>(B.X)), GetSize10(static_cast<float>(B.Y)), e.what()));
+    }
     inserted = true;
     ++i;  // the part became two; the second one lies on the other side of the new bar
   }
@@ -92,10 +146,14 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
       ->capture_default_str();
   App->add_option("--width", Options.Width, "Ширина, мм")->capture_default_str();
   App->add_option("--height", Options.Height, "Высота, мм")->capture_default_str();
-  App->add_option("--hx", Options.HX, "Смещение HX фигуры, мм");
-  App->add_option("--hy", Options.HY, "Высота HY фигуры, мм");
-  App->add_option("--radius", Options.Radius, "Радиус дуги, мм");
-  App->add_option("--radius2", Options.Radius2, "Второй радиус дуги, мм");
+  App->add_option("--hx", Options.HX, "Смещение HX фигуры, мм (dbl-trap, tri, pent-left, pent-right, six)");
+  App->add_option("--hy", Options.HY,
+                  "Высота HY фигуры, мм (trap-left, trap-right, dbl-trap, pent-left, pent-right, pika, mini-arc, "
+                  "arc-left, arc-right)");
+  App->add_option("--radius", Options.Radius, "Радиус дуги, мм (rect, balkon-left, balkon-right, mini-arc)");
+  App->add_option("--radius2", Options.Radius2,
+                  "Второй радиус дуги, мм (вместе с --radius: rect, balkon-left, "
+                  "balkon-right)");
   App->add_option("--vertical", Options.Vertical, "Оси вертикальных импостов от левого края, мм");
   App->add_option("--horizontal", Options.Horizontal, "Оси горизонтальных импостов от верхнего края, мм");
   App->add_option("--sash", Options.Sashes, "Номера полей со створками (поворотно-откидными)");
@@ -134,6 +192,7 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
   size.Width = Options.Width;
   size.Height = Options.Height;
   size.Figure = FigureByName(Options.Figure);
+  CheckFigureOptions(Options, size.Figure);
   size.HX = Options.HX;
   size.HY = Options.HY;
   size.Radius = Options.Radius;

@@ -23,6 +23,7 @@ struct TBuildOptions {
   // Millimetres.
   int Width = 1300;
   int Height = 1400;
+  // The shape options of the figure (0: not given); an option the figure does not use is refused.
   int HX = 0;
   int HY = 0;
   float Radius = 0;

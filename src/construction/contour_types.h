@@ -30,11 +30,15 @@ struct TInitialSize {
 };
 
 // One corner of a derived contour and the side that runs from it to the next corner: straight for
-// Radius 0, otherwise an arc of that radius about Center.
+// Radius 0, otherwise an arc of that radius about Center. Radius2 is the second radius of an
+// elliptic side as the user gave it (carried; the geometry follows Radius); 0 for a circular one.
 struct TContourSide {
   TPoint Start;
   float Radius = 0;
   TPointF Center;
+  float Radius2 = 0;
+  // The second radius of the side's line: Radius2, or Radius for a circular side.
+  float LineRadius2() const { return Radius2 != 0 ? Radius2 : Radius; }
   friend bool operator==(const TContourSide&, const TContourSide&) = default;
 };
 

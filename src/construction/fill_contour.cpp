@@ -95,7 +95,8 @@ TPointF ArcArcCorner(const TSideGeometry& Prior, long double DPrior, const TSide
   return Nearer(Prior.B, p1, p2);
 }
 
-// The moved side no longer runs the way the side ran: the offsets turned it round.
+// The moved side no longer runs the way the side ran: the offsets turned it round (its corners
+// passed each other). For an arc the chord of the moved piece is compared, as for a straight side.
 bool TurnedRound(const TSideGeometry& Side, const TPointF& NewA, const TPointF& NewB) {
   const long double dot =
       (static_cast<long double>(Side.B.X) - Side.A.X) * (static_cast<long double>(NewB.X) - NewA.X) +
@@ -112,6 +113,40 @@ bool TurnedRound(const TSideGeometry& Side, const TPointF& NewA, const TPointF& 
       Format("Полученная точка (%.0f,%.0f) не пренадлежит одной из прямой (%.0f,%.0f),(%.0f,%.0f) "
              "или (%.0f,%.0f),(%.0f,%.0f)!",
              Corner.X, Corner.Y, a1.X, a1.Y, a2.X, a2.Y, b1.X, b1.Y, b2.X, b2.Y));
+}
+
+// An arc side turned round by its offset D (the field is too small for it), in millimetres.
+[[noreturn]] void RaiseArcTurned(const TSideGeometry& Arc, long double D) {
+  const auto mm = [](long double v) { return static_cast<double>(v) / 10; };
+  throw ECreationError(Format(
+      "Дуга радиуса %.1f мм от (%.1f; %.1f) до (%.1f; %.1f) мм, смещенная на %.1f мм, выворачивается: раздел слишком "
+      "мал!",
+      mm(Arc.R), mm(Arc.A.X), mm(Arc.A.Y), mm(Arc.B.X), mm(Arc.B.Y), mm(D)));
+}
+
+// The corners of the contour of the sides Kept: corner k where kept side k - 1 meets kept side k.
+std::vector<TPointF> KeptCorners(const std::vector<TSideGeometry>& Sides, const std::vector<long double>& Offsets,
+                                 const std::vector<size_t>& Kept) {
+  const size_t count = Kept.size();
+  std::vector<TPointF> corners(count);
+  for (size_t k = 0; k < count; ++k) {
+    const size_t prior = Kept[(k + count - 1) % count];
+    corners[k] = OffsetCorner(Sides[prior], Offsets[prior], Sides[Kept[k]], Offsets[Kept[k]]);
+  }
+  return corners;
+}
+
+// The positions in Kept of the sides that their offsets turned round or shrank to nothing (both
+// corners on the same whole point).
+std::vector<size_t> TurnedSides(const std::vector<TSideGeometry>& Sides, const std::vector<size_t>& Kept,
+                                const std::vector<TPointF>& Corners) {
+  std::vector<size_t> turned;
+  for (size_t k = 0; k < Kept.size(); ++k) {
+    const TPointF& a = Corners[k];
+    const TPointF& b = Corners[(k + 1) % Kept.size()];
+    if (TurnedRound(Sides[Kept[k]], a, b) || RoundedPoint(a) == RoundedPoint(b)) turned.push_back(k);
+  }
+  return turned;
 }
 
 // The longitudinal combination delta of the side with what is fitted into it, where the catalogue
@@ -159,23 +194,43 @@ TPointF OffsetCorner(const TSideGeometry& Prior, long double DPrior, const TSide
 }
 
 TFillContour OffsetContour(const std::vector<TSideGeometry>& Sides, const std::vector<long double>& Offsets) {
-  const size_t count = Sides.size();
-  std::vector<TPointF> corners(count);
-  for (size_t i = 0; i < count; ++i) {
-    const size_t prior = (i + count - 1) % count;
-    corners[i] = OffsetCorner(Sides[prior], Offsets[prior], Sides[i], Offsets[i]);
+  std::vector<size_t> kept(Sides.size());
+  for (size_t i = 0; i < kept.size(); ++i) kept[i] = i;
+  std::vector<TPointF> corners = KeptCorners(Sides, Offsets, kept);
+  std::vector<size_t> turned = TurnedSides(Sides, kept, corners);
+  if (!turned.empty()) {
+    // The refusal names the first side turned round in the whole contour.
+    const size_t first = turned.front();
+    const size_t side = kept[first];
+    const size_t next = kept[(first + 1) % kept.size()];
+    const TPointF corner = corners[(first + 1) % kept.size()];
+    const auto refuse = [&]() {
+      if (Sides[side].R != 0) RaiseArcTurned(Sides[side], Offsets[side]);
+      RaiseOutside(corner, Sides[side], Offsets[side], Sides[next], Offsets[next]);
+    };
+    // A side no longer than what the offsets take away vanishes (a piece of a side cut off by a bar
+    // near a corner); its neighbours then meet directly. A contour left with fewer than three sides
+    // (two when one of them is an arc), or whose remaining sides do not meet or turn round
+    // themselves, is too small for the offsets.
+    for (auto k = turned.rbegin(); k != turned.rend(); ++k) kept.erase(kept.begin() + static_cast<long>(*k));
+    const bool with_arc = std::any_of(kept.begin(), kept.end(), [&](size_t i) { return Sides[i].R != 0; });
+    if (kept.size() < (with_arc ? 2u : 3u)) refuse();
+    try {
+      corners = KeptCorners(Sides, Offsets, kept);
+    } catch (const ECreationError&) {
+      refuse();
+    }
+    if (!TurnedSides(Sides, kept, corners).empty()) refuse();
   }
   TFillContour contour;
-  for (size_t i = 0; i < count; ++i) {
-    const size_t next = (i + 1) % count;
-    if (count > 2 && Sides[i].R == 0 && TurnedRound(Sides[i], corners[i], corners[next]))
-      RaiseOutside(corners[next], Sides[i], Offsets[i], Sides[next], Offsets[next]);
-    TContourSide side{RoundedPoint(corners[i]), 0, {}};
-    if (Sides[i].R != 0) {
-      side.Radius = static_cast<float>(OffsetRadius(Sides[i], Offsets[i]));
-      side.Center = Sides[i].Center;
+  for (size_t k = 0; k < kept.size(); ++k) {
+    const TSideGeometry& side = Sides[kept[k]];
+    TContourSide result{RoundedPoint(corners[k]), 0, {}};
+    if (side.R != 0) {
+      result.Radius = static_cast<float>(OffsetRadius(side, Offsets[kept[k]]));
+      result.Center = side.Center;
     }
-    contour.push_back(side);
+    contour.push_back(result);
   }
   return contour;
 }

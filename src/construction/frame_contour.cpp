@@ -72,9 +72,11 @@ TFigure RectFigure(const TFigureSize& S) {
   return figure;
 }
 
-TFigure ArchFigure(const TFigureSize& S, int32_t Rise) {
+// An arch of the given rise over the whole width; its radius is the one of that rise unless Radius
+// is given (the rise then is the whole number of units nearest to the radius's own rise).
+TFigure ArchFigure(const TFigureSize& S, int32_t Rise, long double Radius = 0) {
   if (Rise <= 0 || Rise > S.W / 2 || Rise > S.H) RaiseFigure();
-  const long double radius = HeightToRadius(S.W, Rise);
+  const long double radius = Radius != 0 ? Radius : HeightToRadius(S.W, Rise);
   if (Rise == S.H) return WithArc(Polygon({{0, S.H}, {S.W, S.H}}), 0, radius);
   return WithArc(Polygon({{0, S.H}, {0, Rise}, {S.W, Rise}, {S.W, S.H}}), 1, radius);
 }
@@ -117,7 +119,14 @@ TFigure FigureOf(TFigType Figure, const TFigureSize& S) {
       return Polygon({{0, H / 2}, {hx, 0}, {W - hx, 0}, {W, H / 2}, {W - hx, H}, {hx, H}});
     }
     case figMiniArc: {
-      const int32_t rise = S.HY != 0 ? S.HY : (S.R != 0 ? static_cast<int32_t>(RadiusToHeight(W, S.R)) : W / 6);
+      // The rise HY, or the radius R kept as given (its rise rounded to whole units), or W / 6.
+      if (S.HY == 0 && S.R != 0) {
+        if (S.R <= W / 2.0L) RaiseFigure();
+        const auto rise = static_cast<int32_t>(RadiusToHeight(W, S.R));
+        if (rise >= W / 2) RaiseFigure();
+        return ArchFigure(S, rise, S.R);
+      }
+      const int32_t rise = S.HY != 0 ? S.HY : W / 6;
       if (rise >= W / 2) RaiseFigure();
       return ArchFigure(S, rise);
     }
@@ -152,7 +161,11 @@ TFillContour FigureContour(const TInitialSize& Size) {
     const TPoint start = SumPoint(figure.Corners[i], origin);
     const TPoint end = SumPoint(figure.Corners[(i + 1) % count], origin);
     TContourSide side{start, static_cast<float>(figure.Radii[i]), {}};
-    if (side.Radius != 0) side.Center = GetRoundCenter(start, end, side.Radius);
+    if (side.Radius != 0) {
+      side.Center = GetRoundCenter(start, end, side.Radius);
+      // Only the top side of the rectangle takes a second radius.
+      if (figure.TopRadius2 != 0 && i == 1) side.Radius2 = static_cast<float>(figure.TopRadius2);
+    }
     contour.push_back(side);
   }
   return contour;
@@ -234,7 +247,8 @@ void TAbstractFrame::SetContour(const TFillContour& Derived) {
   for (const TContourSide& side : Contour) AddPoint(CreateContourPoint(side.Start));
   for (const TContourSide& side : Contour) {
     Tgx25Line* line = AddLine(CreateContourLine());
-    line->Radius = line->Radius2 = side.Radius;
+    line->Radius = side.Radius;
+    line->Radius2 = side.LineRadius2();
     line->Center = side.Center;
   }
   UpdateLinePointPtr();

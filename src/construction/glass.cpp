@@ -160,7 +160,8 @@ void Tgx25SimpleFrame::SetContour(const TFillContour& Contour) {
   for (const TContourSide& side : Contour) Points.push_back(std::make_unique<Tgx25ProfilePoint>(this, side.Start));
   for (const TContourSide& side : Contour) {
     auto line = std::make_unique<Tgx25ProfileLine>(this);
-    line->Radius = line->Radius2 = side.Radius;
+    line->Radius = side.Radius;
+    line->Radius2 = side.LineRadius2();
     line->Center = side.Center;
     Lines.push_back(std::move(line));
   }

@@ -27,30 +27,68 @@ bool Parallel(const TPointF& A, const TPointF& B, const TPointF& C, const TPoint
   return cross == 0;
 }
 
+// A crossing of a bar's line with a side of a part: where, on which side, and how squarely the bar
+// meets the side there (|sin| of the angle between the bar and the side's direction, 1 for a right
+// angle).
+struct TSideCrossing {
+  TPointF Point;
+  int Side = -1;
+  bool Arc = false;
+  long double Squareness = 0;
+};
+
+// |sin| of the angle between the directions (dx1, dy1) and (dx2, dy2); 0 when one of them is none.
+long double Squareness(long double dx1, long double dy1, long double dx2, long double dy2) {
+  const long double lengths = std::hypot(dx1, dy1) * std::hypot(dx2, dy2);
+  return lengths == 0 ? 0 : std::fabs(dx1 * dy2 - dy1 * dx2) / lengths;
+}
+
+// Crossings computed in floating point lie on the side within this (model units).
+constexpr long double kCrossingTolerance = 0.01L;
+
 // The crossings of the infinite line A-B with side Index of the part.
-std::vector<TPointF> SideCrossings(const TFalshPart& Part, int Index, const TPointF& A, const TPointF& B) {
+std::vector<TSideCrossing> SideCrossings(const TFalshPart& Part, int Index, const TPointF& A, const TPointF& B) {
   const Tgx25PartLine& side = *Part.Lines[static_cast<size_t>(Index)];
   const Tgx25Line* line = side.GetLine();
   const TPointF p = ExtendedPoint(Part.Points[static_cast<size_t>(Index)]->GetPoint());
   const TPointF q = ExtendedPoint(Part.NextPoint(Index)->GetPoint());
-  std::vector<TPointF> found;
+  const long double bar_dx = static_cast<long double>(B.X) - A.X, bar_dy = static_cast<long double>(B.Y) - A.Y;
+  std::vector<TSideCrossing> found;
   if (line == nullptr || line->Radius == 0) {
     TPointF crossing;
     if (!Parallel(A, B, p, q) && GetLineLineCrossPoint(A, B, p, q, true, crossing) == 0 &&
-        PointApplyToLine(p, q, crossing))
-      found.push_back(crossing);
+        PointApplyToLine(p, q, crossing)) {
+      const long double square =
+          Squareness(bar_dx, bar_dy, static_cast<long double>(q.X) - p.X, static_cast<long double>(q.Y) - p.Y);
+      found.push_back({crossing, Index, false, square});
+    }
     return found;
   }
-  // The arc lies left of the line's own direction; the part may run along it the other way.
+  // The arc lies left of the line's own direction; the part may run along it the other way. Only
+  // the part's own piece of the arc counts.
   const TPointF first = side.Inverted ? q : p;
   const TPointF second = side.Inverted ? p : q;
   TPointF p1, p2;
   const int count = GetArcLineCrossPoint(A, B, first, second, line->Center, line->Radius, true, p1, p2);
   for (int i = 0; i < count; ++i) {
     const TPointF& crossing = i == 0 ? p1 : p2;
-    if (PointApplyToArc(first, second, line->Center, crossing, line->Radius)) found.push_back(crossing);
+    if (!PointApplyToArcPiece(first, second, line->Center, crossing, line->Radius, kCrossingTolerance)) continue;
+    // The arc's direction at the crossing is square to its radius there.
+    const long double rx = static_cast<long double>(crossing.X) - line->Center.X;
+    const long double ry = static_cast<long double>(crossing.Y) - line->Center.Y;
+    found.push_back({crossing, Index, true, Squareness(bar_dx, bar_dy, -ry, rx)});
   }
   return found;
+}
+
+// Of two sides crossed at the same point (a corner of the part), the one the bar stands on: the
+// side it meets more squarely; between sides met equally squarely a straight side before an arc,
+// otherwise the side found first.
+bool StandsOnRatherThan(const TSideCrossing& Candidate, const TSideCrossing& Current) {
+  constexpr long double kEqual = 1e-9L;
+  if (Candidate.Squareness > Current.Squareness + kEqual) return true;
+  if (Candidate.Squareness < Current.Squareness - kEqual) return false;
+  return !Candidate.Arc && Current.Arc;
 }
 
 bool AskAttach(const TPoint& P) {
@@ -84,10 +122,11 @@ int InsertEnd(std::vector<TPartVertex>& Vertices, Tgx25SimplePoint* End) {
     const TPointF a = ExtendedPoint(v.Point->GetPoint());
     const TPointF b = ExtendedPoint(next.Point->GetPoint());
     const TPointF e = ExtendedPoint(End->GetPoint());
-    // An arc lies left of its line's direction, also the piece of it between two corners.
-    const bool inside = v.Line->Radius == 0 ? PointApplyToLine(a, b, e)
-                                            : PointApplyToArc(v.Inverted ? b : a, v.Inverted ? a : b, v.Line->Center, e,
-                                                              v.Line->Radius);
+    // An arc lies left of its line's direction, also the piece of it between two corners. The end
+    // was computed on the side and rounded to whole units.
+    const bool inside = v.Line->Radius == 0 ? RoundedPointApplyToLine(a, b, e)
+                                            : RoundedPointApplyToArc(v.Inverted ? b : a, v.Inverted ? a : b,
+                                                                     v.Line->Center, e, v.Line->Radius);
     if (!inside) continue;
     Vertices.insert(Vertices.begin() + static_cast<long>(i) + 1, TPartVertex{End, v.Line, v.Inverted});
     return static_cast<int>(i) + 1;
@@ -152,16 +191,20 @@ bool TFalshPart::FindImpostCrossPoints(const TPoint& A, const TPoint& B, TImpost
   const TPointF a = ExtendedPoint(A);
   const TPointF b = ExtendedPoint(B);
   if (EqualPoint(a, b)) return false;
-  std::vector<std::pair<TPointF, int>> found;
+  // One entry per crossing point; a point where two sides meet keeps the side the bar stands on.
+  std::vector<TSideCrossing> found;
   const int count = static_cast<int>(std::min(Points.size(), Lines.size()));
   for (int i = 0; i < count; ++i)
-    for (const TPointF& crossing : SideCrossings(*this, i, a, b)) {
-      const bool known =
-          std::any_of(found.begin(), found.end(), [&](const auto& f) { return EqualPoint(f.first, crossing); });
-      if (!known) found.emplace_back(crossing, i);
+    for (const TSideCrossing& crossing : SideCrossings(*this, i, a, b)) {
+      const auto known =
+          std::find_if(found.begin(), found.end(), [&](const auto& f) { return EqualPoint(f.Point, crossing.Point); });
+      if (known == found.end())
+        found.push_back(crossing);
+      else if (StandsOnRatherThan(crossing, *known))
+        *known = crossing;
     }
   if (found.size() != 2) return false;
-  Cross = {RoundedPoint(found[0].first), found[0].second, RoundedPoint(found[1].first), found[1].second};
+  Cross = {RoundedPoint(found[0].Point), found[0].Side, RoundedPoint(found[1].Point), found[1].Side};
   return true;
 }
 
@@ -244,10 +287,15 @@ void TAbstractFrame::SplitPart(TFalshPart& Part, TCustomImpost& Impost) {
     }
     halves.push_back(std::move(part));
   }
-  // The upper or left field comes first.
-  const TPoint lt0 = halves[0]->GetLeftTop();
-  const TPoint lt1 = halves[1]->GetLeftTop();
-  if (lt1.X < lt0.X || (lt1.X == lt0.X && lt1.Y < lt0.Y)) std::swap(halves[0], halves[1]);
+  // The upper field of a (more) horizontal bar, the left field of a (more) vertical one comes first:
+  // the one whose bounding box has its middle higher or further left (an arch makes the box of the
+  // field above a transom narrower than the one below, so the left-top corners do not tell).
+  const TRect box0 = halves[0]->GetBoundRect();
+  const TRect box1 = halves[1]->GetBoundRect();
+  const bool across_y = Impost.MoreHorizontal();
+  const int64_t middle0 = across_y ? int64_t{box0.Top} + box0.Bottom : int64_t{box0.Left} + box0.Right;
+  const int64_t middle1 = across_y ? int64_t{box1.Top} + box1.Bottom : int64_t{box1.Left} + box1.Right;
+  if (middle1 < middle0) std::swap(halves[0], halves[1]);
   const TGlassCopy glass = GlassOf(Part);
   for (auto& half : halves) PutGlass(*half, glass);
   Parts.erase(Parts.begin() + index);

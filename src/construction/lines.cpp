@@ -7,6 +7,7 @@
 #include "catalogue/combination_lookups.h"
 #include "catalogue/profile_lookups.h"
 #include "construction/bar_sizes.h"
+#include "construction/fill_contour.h"
 #include "construction/frames.h"
 #include "construction/owned_lists.h"
 #include "construction/property_text.h"
@@ -116,8 +117,18 @@ void Tgx25ProfileLine::CalcProfSize() {
                                                 ExtendedPoint(end->PointW), 0, Radius, {}, Center)));
   Angle2 = static_cast<float>(CutAngle(GetAngle(ExtendedPoint(start->PointW2), ExtendedPoint(end->PointW),
                                                 ExtendedPoint(end->PointI), Radius, 0, Center, {})));
-  Length = static_cast<float>(HasRadius() ? LargestArcLength(start_points, end_points, Center, Radius)
-                                          : AxisLength(start_points, end_points, start->GetPoint(), PolarAngle()));
+  if (!HasRadius()) {
+    Length = static_cast<float>(AxisLength(start_points, end_points, start->GetPoint(), PolarAngle()));
+    return;
+  }
+  // As a straight bar, the longer of the two edges: the back edge (the contour moved outwards by the
+  // profile's width) on its own circle, or the visible edge on the contour's.
+  const long double width = Profile.empty() ? 0 : GetProfWidth(Profile);
+  const TSideGeometry visible{PointOf(PX1), PointOf(PX2), Radius, Center};
+  const long double back =
+      LeftArcLength(ExtendedPoint(start->PointW2), ExtendedPoint(end->PointW), Center, OffsetRadius(visible, -width));
+  const long double front = LeftArcLength(ExtendedPoint(start->PointI2), ExtendedPoint(end->PointI), Center, Radius);
+  Length = static_cast<float>(std::max(back, front));
 }
 
 // --- Tgx25Line -------------------------------------------------------------------------------
@@ -208,8 +219,8 @@ void Tgx25Line::CheckCutPointCoordinate() {
 
 bool Tgx25Line::PointOnLine(const TPoint& P) const {
   if (!PX1 || !PX2) return false;
-  if (HasRadius()) return PointApplyToArc(PointOf(PX1), PointOf(PX2), Center, ExtendedPoint(P), Radius);
-  return PointApplyToLine(PointOf(PX1), PointOf(PX2), ExtendedPoint(P));
+  if (HasRadius()) return RoundedPointApplyToArc(PointOf(PX1), PointOf(PX2), Center, ExtendedPoint(P), Radius);
+  return RoundedPointApplyToLine(PointOf(PX1), PointOf(PX2), ExtendedPoint(P));
 }
 
 TContourDimensions Tgx25Line::GetDimensions() const {
@@ -298,11 +309,18 @@ void Tgx25FrameLine::CalcSteelSize() {
     SteelSize.Clear();
     return;
   }
-  // The steel lies inside the chambers, so it is measured between the width edges of the bar.
+  // The steel lies inside the chambers, so it is measured between the width edges of the bar: along
+  // the bar, or along the arc of the inner edge (the side moved inwards by the profile's width).
   const std::array<TPoint, 1> start_points = {start->PointW2};
   const std::array<TPoint, 1> end_points = {end->PointW1};
-  const long double inner = HasRadius() ? LargestArcLength(start_points, end_points, Center, Radius)
-                                        : AxisLength(start_points, end_points, start->GetPoint(), PolarAngle());
+  long double inner = 0;
+  if (HasRadius()) {
+    const long double radius =
+        OffsetRadius(LineSide(*this, PX1->GetPoint(), PX2->GetPoint()), SideOffset(gsiWidth, this));
+    inner = LeftArcLength(ExtendedPoint(start->PointW2), ExtendedPoint(end->PointW1), Center, radius);
+  } else {
+    inner = AxisLength(start_points, end_points, start->GetPoint(), PolarAngle());
+  }
   const long double length = inner - SteelShortening(start->SubSetID) - SteelShortening(end->SubSetID);
   SteelSize = {static_cast<float>(std::max<long double>(length, 0)), static_cast<float>(SteelCutAngle(start->SubSetID)),
                static_cast<float>(SteelCutAngle(end->SubSetID))};

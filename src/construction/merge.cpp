@@ -32,6 +32,17 @@ void DropStraightCorners(std::vector<TPartVertex>& Vertices) {
   }
 }
 
+// A bar end placed on a corner's position stood for the corner in the parts (the side of no length
+// between them was dropped); the joined part takes the corner back, since the end goes with the bar.
+void RestoreCorners(const TAbstractFrame& Element, const TCustomImpost& Impost, std::vector<TPartVertex>& Vertices) {
+  for (TPartVertex& v : Vertices) {
+    if (v.Point != Impost.PX1 && v.Point != Impost.PX2) continue;
+    const auto corner = std::find_if(Element.Points.begin(), Element.Points.end(),
+                                     [&](const auto& p) { return p->GetPoint() == v.Point->GetPoint(); });
+    if (corner != Element.Points.end()) v.Point = corner->get();
+  }
+}
+
 bool CarriesStandingBar(const TAbstractFrame& Element, const TCustomImpost& Impost) {
   return std::any_of(Impost.Points.begin(), Impost.Points.end(),
                      [&](const auto& point) { return Element.FindImpostByPoint(point.get()) != nullptr; });
@@ -50,6 +61,7 @@ void TAbstractFrame::Merge(TCustomImpost& Impost) {
   AppendWithoutBar(first, Impost, vertices);
   AppendWithoutBar(second, Impost, vertices);
   DropStraightCorners(vertices);
+  RestoreCorners(*this, Impost, vertices);
   first.Points.clear();
   first.Lines.clear();
   for (const TPartVertex& v : vertices) {

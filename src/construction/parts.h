@@ -136,7 +136,9 @@ public:
   // contour of the glass, bead and adapter deltas).
   TFillContour CalcFillSize(TGetSizeInfo Kind, long double Extra, const std::string& FillProfile = "",
                             int Selector = 0) const;
-  // Where the line through A and B crosses the part's contour; false unless it crosses twice.
+  // Where the line through A and B crosses the part's contour; false unless it crosses twice. A
+  // crossing at a corner lies on the side that the line meets more squarely there (a straight side
+  // before an arc met as squarely, else the first side).
   bool FindImpostCrossPoints(const TPoint& A, const TPoint& B, TImpostCross& Cross) const;
   // The same for the line parallel to A-B, Distance to its right-hand side (on the screen).
   bool FindParallelImpostCrossPoints(const TPoint& A, const TPoint& B, long double Distance, TImpostCross& Cross) const;

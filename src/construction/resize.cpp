@@ -109,7 +109,8 @@ void TAbstractFrame::MoveContour(const TFillContour& Contour) {
   const TRect old_box = BoundRectOf(GetDimensions());
   for (size_t i = 0; i < Contour.size(); ++i) {
     Points[i]->SetPoint(Contour[i].Start);
-    Lines[i]->Radius = Lines[i]->Radius2 = Contour[i].Radius;
+    Lines[i]->Radius = Contour[i].Radius;
+    Lines[i]->Radius2 = Contour[i].LineRadius2();
     Lines[i]->Center = Contour[i].Center;
   }
   MoveInProportion(*this, old_box, BoundRectOf(GetDimensions()), true, true);

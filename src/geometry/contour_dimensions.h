@@ -2,7 +2,10 @@
 // Extreme points of a closed contour whose lines may be circular arcs, and turning a contour.
 // The walks are templates over the caller's point and line lists, so the model classes can use
 // them without the geometry knowing those classes.
+#include <algorithm>
+#include <iterator>
 #include <span>
+#include <utility>
 
 #include "geometry/point_ops.h"
 #include "geometry/transforms.h"
@@ -82,12 +85,26 @@ TContourDimensions GetContourDimensions(const Points& points, const Lines& lines
       points, lines, [](const auto& p) { return p.GetPoint(); }, [](const auto& l) { return ModelLineArc(l); });
 }
 
-// Contour of a part: its points, and lines that refer to the parent's lines through GetLine.
+// Contour of a part: its points, and lines that refer to the parent's lines through GetLine. Line i
+// runs from point i to point i + 1; an arc counts with its own piece between those two points (a
+// part line with Inverted set runs against its parent line, whose arc bulges to the parent's left).
 template <class Points, class Lines>
 TContourDimensions GetPartContourDimensions(const Points& points, const Lines& lines) {
-  return GetContourDimensionsBy(
-      points, lines, [](const auto& p) { return p.GetPoint(); },
-      [](const auto& l) { return ModelLineArc(*l.GetLine()); });
+  TContourExtent extent;
+  for (const auto& p : points) extent.AddPoint(ExtendedPoint(contour_detail::Deref(p).GetPoint()));
+  const size_t count = std::min(std::size(points), std::size(lines));
+  for (size_t i = 0; i < count; ++i) {
+    const auto& part_line = contour_detail::Deref(lines[i]);
+    const auto* line = part_line.GetLine();
+    if (line == nullptr || line->Radius == 0) continue;
+    TPointF a = ExtendedPoint(contour_detail::Deref(points[i]).GetPoint());
+    TPointF b = ExtendedPoint(contour_detail::Deref(points[(i + 1) % count]).GetPoint());
+    if constexpr (requires { part_line.Inverted; }) {
+      if (part_line.Inverted) std::swap(a, b);
+    }
+    extent.AddArc({a, b, line->Center, static_cast<long double>(line->Radius)});
+  }
+  return extent.Result();
 }
 
 TContourDimensions GetSimpleContourDimensions(std::span<const TPoint> Points);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "geometry/angles.h"
 #include "geometry/geometry_types.h"
@@ -119,7 +120,7 @@ bool CoordinateOnElement(const TAxes& axes, const TPointF& A, const TPointF& B, 
   }
   const long double candidate = CandidateOnElement(axes, A, B, Side, u, R, Center);
   const TPointF probe = axes.Point(u, GetRounded(candidate));
-  const bool onElement = R == 0 ? PointApplyToLine(A, B, probe) : PointApplyToArc(A, B, Center, probe, R);
+  const bool onElement = R == 0 ? PointApplyToLine(A, B, probe) : RoundedPointApplyToArc(A, B, Center, probe, R);
   if (onElement) v = candidate;
   return onElement;
 }
@@ -160,6 +161,43 @@ bool PointApplyToLine(const TPointF& A, const TPointF& B, const TPointF& P) {
 bool PointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P, long double R) {
   const bool onCircle = fabsl(GetDistance(Center, P) - fabsl(R)) <= 0.5L;
   return onCircle && SideProduct(A, B, P) * R >= 0;
+}
+
+bool PointApplyToArcPiece(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P, long double R,
+                          long double Tolerance) {
+  const long double radius = fabsl(R);
+  if (radius == 0 || fabsl(GetDistance(Center, P) - radius) > Tolerance) return false;
+  // Angles on the circle in the direction the piece runs, from A: the piece covers [0, sweep].
+  const auto angle = [&](const TPointF& Q) {
+    return atan2l(-(static_cast<long double>(Q.Y) - Center.Y), static_cast<long double>(Q.X) - Center.X);
+  };
+  const long double turn = 2 * std::numbers::pi_v<long double>;
+  const auto from_a = [&](const TPointF& Q) {
+    const long double a = R > 0 ? angle(A) - angle(Q) : angle(Q) - angle(A);
+    return a - turn * floorl(a / turn);
+  };
+  const long double slack = Tolerance / radius;
+  const long double along = from_a(P);
+  return along <= from_a(B) + slack || along >= turn - slack;
+}
+
+bool PointApplyToSegment(const TPointF& A, const TPointF& B, const TPointF& P, long double Tolerance) {
+  const long double dx = static_cast<long double>(B.X) - A.X, dy = static_cast<long double>(B.Y) - A.Y;
+  const long double length = sqrtl(dx * dx + dy * dy);
+  if (length == 0) return GetDistance(A, P) <= Tolerance;
+  const long double px = static_cast<long double>(P.X) - A.X, py = static_cast<long double>(P.Y) - A.Y;
+  const long double along = (px * dx + py * dy) / length;
+  const long double across = (px * dy - py * dx) / length;
+  return fabsl(across) <= Tolerance && along >= -Tolerance && along <= length + Tolerance;
+}
+
+bool RoundedPointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P,
+                            long double R) {
+  return PointApplyToArcPiece(A, B, Center, P, R, kRoundingReach);
+}
+
+bool RoundedPointApplyToLine(const TPointF& A, const TPointF& B, const TPointF& P) {
+  return PointApplyToLine(A, B, P) || PointApplyToSegment(A, B, P, kRoundingReach);
 }
 
 int GetLineLineCrossPoint(const TPointF& A1, const TPointF& A2, const TPointF& B1, const TPointF& B2, bool Infinite,

@@ -98,6 +98,12 @@ TEST_F(ConstructionCommandOnACatalogue, RefusalsPrintTheProgramsMessage) {
       {{"--sash", "5"}, "В раме нет поля с номером 5!"},
       {{"--vertical", "2000"}, "не пересекает ни одного раздела рамы"},
       {{"--glass", "NOSUCH"}, "[NOSUCH]"},
+      {{"--figure", "arc", "--radius", "600"}, "Фигура [arc] не использует параметр --radius!"},
+      {{"--figure", "tri", "--hy", "300"}, "Фигура [tri] не использует параметр --hy!"},
+      {{"--hx", "100"}, "Фигура [rect] не использует параметр --hx!"},
+      {{"--figure", "mini-arc", "--radius2", "900"}, "Фигура [mini-arc] не использует параметр --radius2!"},
+      {{"--figure", "mini-arc", "--hy", "200", "--radius", "2000"}, "либо высоту дуги --hy, либо ее радиус --radius"},
+      {{"--radius2", "900"}, "Второй радиус --radius2 задается только вместе с радиусом --radius!"},
       {{"--figure", "circle"}, nullptr},
       {{"--width", "wide"}, nullptr},
   };
@@ -111,6 +117,39 @@ TEST_F(ConstructionCommandOnACatalogue, RefusalsPrintTheProgramsMessage) {
     EXPECT_EQ(run.Code, 1);
     EXPECT_NE(run.Err.find(refusal.Message), std::string::npos) << run.Err;
   }
+}
+
+TEST_F(ConstructionCommandOnACatalogue, ArchesTakeTheirRadiiAsGiven) {
+  const TCliRun ellipse = Build({"--width", "1000", "--radius", "600", "--radius2", "700"});
+  ASSERT_EQ(ellipse.Code, 0) << ellipse.Err;
+  EXPECT_NE(ellipse.Out.find("дуга R = 600,0, R2 = 700,0, центр"), std::string::npos) << ellipse.Out;
+  const TCliRun segment = Build({"--figure", "mini-arc", "--radius", "2000"});
+  ASSERT_EQ(segment.Code, 0) << segment.Err;
+  EXPECT_NE(segment.Out.find("дуга R = 2000,0, центр"), std::string::npos) << segment.Out;
+}
+
+// A mullion across an arch at a position where its end, rounded to tenths, lies further from the
+// circle than half a tenth; a transom at the springing of a segmental arch, square on the jambs.
+TEST_F(ConstructionCommandOnACatalogue, BarsAcrossArchesAtOrdinaryPositions) {
+  const TCliRun mullion = Build({"--figure", "arc", "--width", "1200", "--height", "1500", "--vertical", "396"});
+  ASSERT_EQ(mullion.Code, 0) << mullion.Err;
+  EXPECT_NE(mullion.Out.find("I.1        TL-301   WH       1363,5   67,5°  90,0°  армирование TL-S20 1339,5"),
+            std::string::npos)
+      << mullion.Out;
+  const TCliRun transom =
+      Build({"--figure", "mini-arc", "--width", "1300", "--height", "1400", "--hy", "300", "--horizontal", "300"});
+  ASSERT_EQ(transom.Code, 0) << transom.Err;
+  EXPECT_NE(transom.Out.find("I.1        TL-301   WH       1172,0   90,0°  90,0°  армирование TL-S20 1148,0"),
+            std::string::npos)
+      << transom.Out;
+}
+
+// A mullion 1 mm from the jamb cannot be built; the refusal says which bar, in millimetres, before
+// the program's message.
+TEST_F(ConstructionCommandOnACatalogue, ARefusedBarIsNamedInMillimetres) {
+  const TCliRun run = Build({"--figure", "arc", "--width", "1200", "--height", "1500", "--vertical", "1"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_EQ(run.Err.rfind("Импост (1,0; 0,0)-(1,0; 1500,0) мм не может быть установлен:\n", 0), 0u) << run.Err;
 }
 
 TEST_F(ConstructionCommandOnACatalogue, MissingCatalogueFolderIsRefused) {

@@ -142,6 +142,60 @@ TEST(OffsetCorners, TwoArcsMeetOnBothMovedCircles) {
   EXPECT_NEAR(corner.Y, 200 - std::sqrt(190.0 * 190 - 100 * 100), 0.01);
 }
 
+// The field below a transom 1 mm above the springing of a half circle R 6000 about (6000,6000): at
+// each end a piece of the arc 10 units long lies between the jamb and the transom. Moved inwards
+// (jambs, arc and bottom by 500, the transom by 270 down to y 6260) those pieces turn round and
+// drop out: the jambs meet the transom directly.
+TEST(OffsetContours, APieceOfASideThatTheOffsetsTurnRoundDropsOut) {
+  const float spring = static_cast<float>(6000 - std::sqrt(6000.0 * 6000 - 10.0 * 10));  // x of the arc at y 5990
+  const TPointF centre = PointF(6000, 6000);
+  const std::vector<TSideGeometry> sides = {{PointF(0, 15000), PointF(0, 6000), 0, {}},
+                                            {PointF(0, 6000), PointF(spring, 5990), 6000, centre},
+                                            {PointF(spring, 5990), PointF(12000 - spring, 5990), 0, {}},
+                                            {PointF(12000 - spring, 5990), PointF(12000, 6000), 6000, centre},
+                                            {PointF(12000, 6000), PointF(12000, 15000), 0, {}},
+                                            {PointF(12000, 15000), PointF(0, 15000), 0, {}}};
+  const TFillContour contour = OffsetContour(sides, {500, 500, 270, 500, 500, 500});
+  ASSERT_EQ(contour.size(), 4u);
+  EXPECT_EQ(contour[0].Start, (TPoint{500, 14500}));
+  EXPECT_EQ(contour[1].Start, (TPoint{500, 6260}));
+  EXPECT_EQ(contour[2].Start, (TPoint{11500, 6260}));
+  EXPECT_EQ(contour[3].Start, (TPoint{11500, 14500}));
+  for (const TContourSide& side : contour) EXPECT_EQ(side.Radius, 0);
+}
+
+// The field above a transom 1 mm below the springing: the jamb pieces drop out and the arc meets
+// the transom (moved up by 270 to y 5740) on the circle R 5500: x = 6000 -+ sqrt(5500^2 - 260^2).
+TEST(OffsetContours, AnArcAndAChordAreAContour) {
+  const TPointF centre = PointF(6000, 6000);
+  const std::vector<TSideGeometry> sides = {{PointF(0, 6010), PointF(0, 6000), 0, {}},
+                                            {PointF(0, 6000), PointF(12000, 6000), 6000, centre},
+                                            {PointF(12000, 6000), PointF(12000, 6010), 0, {}},
+                                            {PointF(12000, 6010), PointF(0, 6010), 0, {}}};
+  const TFillContour contour = OffsetContour(sides, {500, 500, 500, 270});
+  ASSERT_EQ(contour.size(), 2u);
+  EXPECT_EQ(contour[0].Start, (TPoint{506, 5740}));  // 506.15
+  EXPECT_EQ(contour[0].Radius, 5500);
+  EXPECT_EQ(contour[0].Center, centre);
+  EXPECT_EQ(contour[1].Start, (TPoint{11494, 5740}));  // 11493.85
+  EXPECT_EQ(contour[1].Radius, 0);
+}
+
+// A quarter of a circle R 100 about (0,0) from its top to its right end, closed by two radii. Moved
+// in by 30 (the radii) and 60 (the arc, R 40), the arc's ends pass each other: the quarter is too
+// small, and the message names the arc in millimetres.
+TEST(OffsetContours, AnArcTurnedRoundIsNamedInMillimetres) {
+  const std::vector<TSideGeometry> sides = {{PointF(0, -100), PointF(100, 0), 100, PointF(0, 0)},
+                                            {PointF(100, 0), PointF(0, 0), 0, {}},
+                                            {PointF(0, 0), PointF(0, -100), 0, {}}};
+  EXPECT_EQ(test::ErrorOf<ECreationError>([&] {
+              OffsetContour(sides, {60, 30, 30});
+            }),
+            "Дуга радиуса 10,0 мм от (0,0; -10,0) до (10,0; 0,0) мм, смещенная на 6,0 мм, выворачивается: "
+            "раздел слишком мал!");
+  EXPECT_EQ(OffsetContour(sides, {20, 30, 30}).size(), 3u);
+}
+
 TEST(OffsetCorners, MovingASideToItsRight) {
   const TSideGeometry up{{0, 100}, {0, 0}, 0, {}};
   const TSideGeometry right{{0, 0}, {100, 0}, 0, {}};

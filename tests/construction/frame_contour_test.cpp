@@ -110,6 +110,32 @@ TEST_F(NewFrame, ArchedTopOfARectangleTakesTheRadius) {
   EXPECT_EQ(top.Center, (TPointF{5000, 0}));
 }
 
+TEST_F(NewFrame, ArchedTopKeepsItsSecondRadius) {
+  TInitialSize size{1000, 800};
+  size.Radius = 600;
+  size.Radius2 = 700;
+  frame.BuildInitial(size);
+  const Tgx25Line& top = *frame.Lines[1];
+  EXPECT_FLOAT_EQ(top.Radius, 6000);
+  EXPECT_FLOAT_EQ(top.Radius2, 7000);
+  EXPECT_TRUE(top.EllipseRadius());
+  // The other sides are straight.
+  EXPECT_EQ(frame.Lines[0]->Radius2, 0);
+}
+
+TEST_F(NewFrame, SegmentalArchKeepsTheRadiusAsGiven) {
+  // R 2000 mm over 1300 mm rises 2000 - sqrt(2000^2 - 650^2) = 108.57 mm: the springing is placed
+  // on the whole tenth 1086, the radius stays 20000 (the rise's own radius would be 19994.2).
+  TInitialSize size{1300, 1400};
+  size.Figure = figMiniArc;
+  size.Radius = 2000;
+  frame.BuildInitial(size);
+  ASSERT_EQ(frame.Points.size(), 4u);
+  EXPECT_EQ(frame.Points[1]->GetPoint(), (TPoint{0, 1086}));
+  EXPECT_FLOAT_EQ(frame.Lines[1]->Radius, 20000);
+  EXPECT_EQ(BoundRectOf(frame.GetDimensions()), (TRect{0, 0, 13000, 14000}));
+}
+
 TEST_F(NewFrame, HalfCircleArchOfItsOwnHeightHasTwoCorners) {
   TInitialSize size{1000, 500};
   size.Figure = figArc;

@@ -83,6 +83,26 @@ TEST_F(MergeDemoWindow, ACrossOfBarsComesApartInTheReverseOrder) {
   EXPECT_EQ(StateOf(frame), before);
 }
 
+// A transom at the springing of an arch stands where the corners of the jambs are; deleting it
+// gives the field back its corners (its ends go with it).
+TEST(MergeArch, ATransomAtTheSpringingComesOutAgain) {
+  test::TDemoCatalogue catalogue;
+  Tgx25Construction arch;
+  TFrame& frame = *arch.NewFrame(1);
+  TInitialSize size{1200, 1500};
+  size.Figure = figArc;
+  frame.BuildInitial(size);
+  const TFrameState before = StateOf(frame);
+  TImpost* transom = InsertDemoMullion(frame, 0, {0, 6000}, {12000, 6000});
+  ASSERT_NE(transom, nullptr);
+  frame.Merge(*transom);
+  EXPECT_EQ(StateOf(frame), before);
+  EXPECT_EQ(frame.Parts[0]->Points[1]->Point, frame.Points[1].get());
+  // And it goes in again.
+  EXPECT_NE(InsertDemoMullion(frame, 0, {0, 6000}, {12000, 6000}), nullptr);
+  EXPECT_EQ(frame.Parts.size(), 2u);
+}
+
 TEST_F(MergeDemoWindow, ABarOfAnotherElementIsRefused) {
   auto other = test::BuildDemoWindow(1300, 1400, {500}, {});
   TCustomImpost& foreign = *other->GetFrame(0)->Imposts.at(0);

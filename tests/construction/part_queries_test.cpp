@@ -45,6 +45,25 @@ TEST_F(PartQueries, ALineCrossesTheFieldTwiceOrNotAtAll) {
   EXPECT_FALSE(Part(1).FindImpostCrossPoints({2000, 0}, {2000, 100}, cross));
 }
 
+// A mullion through the corner where the slanted side of a pentagon meets its top: it meets the
+// top square and the slanted side aslant, so it stands on the top.
+TEST(CornerCrossings, ABarThroughACornerStandsOnTheSideItMeetsSquarely) {
+  test::TDemoCatalogue catalogue;
+  Tgx25Construction window;
+  TFrame& frame = *window.NewFrame(1);
+  TInitialSize size{1300, 1400};
+  size.Figure = figPentLeft;
+  size.HX = 500;
+  size.HY = 400;
+  frame.BuildInitial(size);
+  ASSERT_EQ(frame.Points[2]->GetPoint(), (TPoint{5000, 0}));
+  TImpostCross cross;
+  ASSERT_TRUE(frame.Parts[0]->FindImpostCrossPoints({5000, 0}, {5000, 14000}, cross));
+  EXPECT_EQ(cross.Point1, (TPoint{5000, 0}));
+  EXPECT_EQ(cross.Side1, 2);
+  EXPECT_EQ(cross.Side2, 4);
+}
+
 TEST_F(PartQueries, AParallelLineLiesToTheRightOfItsDirection) {
   TImpostCross cross;
   // Going right along y = 7000, the right-hand side on the screen is below.

@@ -24,6 +24,7 @@ struct TTestLine {
 
 struct TTestPartLine {
   const TTestLine* Line;
+  bool Inverted = false;
   const TTestLine* GetLine() const { return Line; }
 };
 
@@ -77,10 +78,33 @@ TEST(ContourDimensions, ArcTopReachesAboveItsEnds) {
 TEST(ContourDimensions, PartLinesReferToTheParentLines) {
   const TArchedContour contour(500);
   std::vector<TTestPartLine> partLines;
-  for (const TTestLine& line : contour.Lines) partLines.push_back({&line});
+  for (const TTestLine& line : contour.Lines) partLines.push_back({&line, false});
   std::vector<const TTestPoint*> partPoints;
   for (const auto& p : contour.Points) partPoints.push_back(p.get());
   EXPECT_EQ(GetPartContourDimensions(partPoints, partLines).Top, (TPoint{500, 0}));
+}
+
+TEST(ContourDimensions, APartTakesItsOwnPieceOfAnArc) {
+  // The left field under the arch when a bar stands at x 200: its piece of the arc runs from
+  // (0,500) to (200,100), which is its highest point; the arc's top (500,0) lies on another piece.
+  const TArchedContour contour(500);
+  const TTestPoint corners[] = {{{0, 1000}}, {{0, 500}}, {{200, 100}}, {{200, 1000}}};
+  const TTestLine bar{&corners[2], &corners[3], 0, {}};
+  const TTestLine bottom{&corners[3], &corners[0], 0, {}};
+  const TTestLine jamb{&corners[0], &corners[1], 0, {}};
+  const std::vector<const TTestPoint*> points = {&corners[0], &corners[1], &corners[2], &corners[3]};
+  const std::vector<TTestPartLine> clockwise = {
+      {&jamb, false}, {&contour.Lines[0], false}, {&bar, false}, {&bottom, false}};
+  EXPECT_EQ(GetPartContourDimensions(points, clockwise).Top, (TPoint{200, 100}));
+  // The same field run the other way round: the piece runs against its arc's direction.
+  const std::vector<const TTestPoint*> reversed = {&corners[3], &corners[2], &corners[1], &corners[0]};
+  const std::vector<TTestPartLine> counter = {
+      {&bar, false}, {&contour.Lines[0], true}, {&jamb, false}, {&bottom, false}};
+  EXPECT_EQ(GetPartContourDimensions(reversed, counter).Top, (TPoint{200, 100}));
+  // Taking the piece's ends in the part's order instead would find the arc's top on it.
+  const std::vector<TTestPartLine> unmarked = {
+      {&bar, false}, {&contour.Lines[0], false}, {&jamb, false}, {&bottom, false}};
+  EXPECT_EQ(GetPartContourDimensions(reversed, unmarked).Top, (TPoint{500, 0}));
 }
 
 TEST(ContourTurn, TurnsEveryPointAboutTheCentre) {

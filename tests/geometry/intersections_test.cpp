@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 
 #include "geometry/point_ops.h"
 #include "shell/errors.h"
@@ -53,6 +54,50 @@ TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
   EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -100.6), 100));
   EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -99.4), 100));
   EXPECT_TRUE(PointApplyToArc(a, b, O, b, -100));  // an end lies on both sides
+}
+
+TEST(PointOnArcPiece, AlongThePieceFromItsFirstEndClockwise) {
+  const TPointF a = PointF(-100, 0), b = PointF(100, 0), top = PointF(0, -100);
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, top, 100, 0.01));
+  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, PointF(0, 100), 100, 0.01));
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, PointF(0, 100), -100, 0.01));  // R < 0: the other way round
+  // A quarter from the left end to the top: the upper right lies beyond its second end.
+  EXPECT_TRUE(PointApplyToArcPiece(a, top, O, PointF(-70.7107, -70.7107), 100, 0.01));
+  EXPECT_FALSE(PointApplyToArcPiece(a, top, O, PointF(70.7107, -70.7107), 100, 0.01));
+  // Half a unit along the circle beyond the first end (0.005 rad of R 100), within 1 and not 0.1.
+  const TPointF beyond = PointF(-100 * std::cos(0.005), 100 * std::sin(0.005));
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, beyond, 100, 1));
+  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, beyond, 100, 0.1));
+  // Off the circle by 0.7 and 0.8.
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, PointF(0, -100.7), 100, kRoundingReach));
+  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, PointF(0, -100.8), 100, kRoundingReach));
+}
+
+TEST(PointOnArcPiece, ARoundedPointComputedOnTheArcLiesOnIt) {
+  // A mullion at x 3960 under the half circle R 6000 about (6000, 6000): the arc point is
+  // (3960, 6000 - sqrt(6000^2 - 2040^2)) = (3960, 357.45); the cascade rounding makes the y 358,
+  // 0.52 from the circle, beyond PointApplyToArc's 0.5 but within the rounding's reach.
+  const TPointF a = PointF(0, 6000), b = PointF(12000, 6000), centre = PointF(6000, 6000);
+  const TPointF stored = PointF(3960, 358);
+  EXPECT_FALSE(PointApplyToArc(a, b, centre, stored, 6000));
+  EXPECT_TRUE(RoundedPointApplyToArc(a, b, centre, stored, 6000));
+  EXPECT_FALSE(RoundedPointApplyToArc(a, b, centre, PointF(3960, 359), 6000));
+  // GetLineXtoY rounds its point the same way and keeps the exact ordinate.
+  long double y = 0;
+  EXPECT_TRUE(GetLineXtoY(a, b, PointF(6000, 0), 3960, 6000, centre, y));
+  EXPECT_NEAR(static_cast<double>(y), 6000 - std::sqrt(6000.0 * 6000 - 2040.0 * 2040), 1e-3);
+}
+
+TEST(PointOnSegment, DistanceFromTheLineAndBeyondTheEnds) {
+  const TPointF a = PointF(0, 0), b = PointF(30, 40);                 // 50 long
+  EXPECT_TRUE(PointApplyToSegment(a, b, PointF(15.4, 20), 0.5));      // 0.32 off the line
+  EXPECT_FALSE(PointApplyToSegment(a, b, PointF(16, 20), 0.5));       // 0.8 off
+  EXPECT_TRUE(PointApplyToSegment(a, b, PointF(30.24, 40.32), 0.5));  // 0.4 beyond the end
+  EXPECT_FALSE(PointApplyToSegment(a, b, PointF(30.6, 40.8), 0.5));
+  // A short oblique segment, where the line parameters of a rounded point differ by more than 0.01.
+  EXPECT_FALSE(PointApplyToLine(PointF(0, 0), PointF(7, 3), PointF(2, 1)));
+  EXPECT_TRUE(RoundedPointApplyToLine(PointF(0, 0), PointF(7, 3), PointF(2, 1)));
+  EXPECT_FALSE(RoundedPointApplyToLine(PointF(0, 0), PointF(7, 3), PointF(2, 2)));
 }
 
 TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {
