@@ -1,6 +1,7 @@
 // The value stream against plain memcpy of the same bytes, and the cascade rounding rate.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstring>
 
 #include "ratio_reporter.h"
@@ -80,8 +81,22 @@ void BM_GetRounded(benchmark::State& state) {
 }
 BENCHMARK(BM_GetRounded);
 
+// The baseline of the rounding: the processor's own rounding of the same values.
+void BM_NearbyintBaseline(benchmark::State& state) {
+  long double x = 0.0001L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(std::nearbyint(x));
+    x += 0.3337L;
+    if (x > 1e6L) x = 0.0001L;
+  }
+  state.counters["calls_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_NearbyintBaseline);
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  return kv::bench::RunWithRatios(argc, argv, {{"BM_StreamWriteRead", "BM_MemcpyBaseline"}});
+  return kv::bench::RunWithRatios(
+      argc, argv, {{"BM_StreamWriteRead", "BM_MemcpyBaseline"}, {"BM_GetRounded", "BM_NearbyintBaseline"}});
 }

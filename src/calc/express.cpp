@@ -432,6 +432,37 @@ std::string WithoutBlanks(std::string_view text) {
   return result;
 }
 
+// The arithmetic of the frequent operations inline; the functions of the library through their
+// routines. Both give the same value: the routines are the very same computations.
+long double Computed(const TExpressOperation& op) {
+  const long double x = *op.Arg1, y = *op.Arg2;
+  switch (op.Code) {
+    case ocVariable:
+    case ocNumber:
+    case ocParameter:
+    case ocPi: return x;
+    case ocNegate: return Negate(x, y);
+    case ocAdd: return Add(x, y);
+    case ocSubtract: return Subtract(x, y);
+    case ocMultiply: return Multiply(x, y);
+    case ocDivide: return Divide(x, y);
+    case ocSquare: return Square(x, y);
+    case ocCube: return Cube(x, y);
+    case ocFourth: return Fourth(x, y);
+    case ocSqrt: return Sqrt(x, y);
+    case ocLn: return Ln(x, y);
+    case ocAbs: return Abs(x, y);
+    case ocMax: return Max(x, y);
+    case ocMin: return Min(x, y);
+    case ocHeav: return Heav(x, y);
+    case ocLt: return Lt(x, y);
+    case ocEq: return Eq(x, y);
+    case ocLe: return Le(x, y);
+    case ocNe: return Ne(x, y);
+    default: return op.Routine(x, y);
+  }
+}
+
 }  // namespace
 
 // ---- OParse ----
@@ -449,7 +480,7 @@ void OParse::Add(TExpressOpCode code, const long double* arg1, const long double
 
 long double OParse::Run() const {
   for (const TExpressOperation& op : FOperations) {
-    const long double value = op.Routine(*op.Arg1, *op.Arg2);
+    const long double value = Computed(op);
     // An undefined result is 0, and so is a negative zero (of -x or x*y with x = 0 and y < 0).
     *op.Result = std::isfinite(value) && value != 0 ? value : 0;
   }

@@ -1,5 +1,6 @@
 #include "geometry/transforms.h"
 
+#include <array>
 #include <cmath>
 
 #include "geometry/angles.h"
@@ -15,9 +16,37 @@ struct TExtPoint {
   long double Y;
 };
 
+struct TSinCos {
+  long double Cos;
+  long double Sin;
+};
+
+TSinCos SinCosOf(long double Degrees) {
+  const long double t = DegToRad(Degrees);
+  return {cosl(t), sinl(t)};
+}
+
+// Lines of a construction mostly run at whole degrees, and the extended sine of an angle past 45
+// degrees costs a long argument reduction, so whole degrees are looked up; the table holds the very
+// values the functions give. Zero is left to them, as it is cheap and keeps the sign of a minus zero.
+constexpr int kWholeDegreesTabled = 720;
+
+TSinCos SinCosOfDegrees(long double Degrees) {
+  static const auto table = [] {
+    std::array<TSinCos, 2 * kWholeDegreesTabled + 1> values;
+    for (int d = -kWholeDegreesTabled; d <= kWholeDegreesTabled; ++d) values[d + kWholeDegreesTabled] = SinCosOf(d);
+    return values;
+  }();
+  if (fabsl(Degrees) <= kWholeDegreesTabled) {
+    // Through a double: a direct conversion of an extended value changes the x87 rounding mode.
+    const auto whole = static_cast<int>(static_cast<double>(Degrees));
+    if (whole == Degrees && whole != 0) return table[whole + kWholeDegreesTabled];
+  }
+  return SinCosOf(Degrees);
+}
+
 TExtPoint Rotated(long double x, long double y, long double Angle) {
-  const long double t = DegToRad(Angle);
-  const long double c = cosl(t), s = sinl(t);
+  const auto [c, s] = SinCosOfDegrees(Angle);
   return {c * x + s * y, -s * x + c * y};
 }
 
@@ -29,8 +58,8 @@ TExtPoint RotatedAbout(const TPointF& P, const TPointF& Center, long double Angl
 
 // P moved by D along the polar angle (degrees); minus on y because the screen's y grows downwards.
 TPointF MovedAlongPolar(const TPointF& P, long double Angle, long double D) {
-  const long double t = DegToRad(Angle);
-  return PointF(P.X + D * cosl(t), P.Y - D * sinl(t));
+  const auto [c, s] = SinCosOfDegrees(Angle);
+  return PointF(P.X + D * c, P.Y - D * s);
 }
 
 }  // namespace

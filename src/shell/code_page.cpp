@@ -118,6 +118,11 @@ std::string CharactersOutsideCp1251(std::string_view text) {
   return missing;
 }
 
+std::string TakeCp1251AsUtf8(std::string&& text) {
+  if (IsAscii(text)) return std::move(text);
+  return Cp1251ToUtf8(std::string_view(text));
+}
+
 std::string AnsiUpperCase(std::string_view text) { return MapLetters(text, UpperCp1251); }
 std::string AnsiLowerCase(std::string_view text) { return MapLetters(text, LowerCp1251); }
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiUpperCase(a) == AnsiUpperCase(b); }

@@ -8,19 +8,33 @@ namespace kv {
 
 namespace {
 
-long double Int(long double x) { return truncl(x); }
-long double Frac(long double x) { return x - truncl(x); }
+// Truncation of a non-negative extended value below 2^53. Going through a double costs no change of
+// the x87 rounding mode, unlike a direct conversion; a double rounded up past the value is stepped
+// back, so the result is exact.
+int64_t WholeOf(long double a) {
+  auto whole = static_cast<int64_t>(static_cast<double>(a));
+  if (whole > a) --whole;
+  return whole;
+}
+
+constexpr long double kTwoTo53 = 9007199254740992.0L;
+
+// truncl, with the fast path below 2^53 and the sign of zero kept.
+long double Int(long double x) {
+  const long double a = fabsl(x);
+  if (!(a < kTwoTo53)) return truncl(x);
+  return copysignl(static_cast<long double>(WholeOf(a)), x);
+}
+long double Frac(long double x) { return x - Int(x); }
 
 int32_t CheckedInt32(long double x) {
   if (!(x >= INT32_MIN && x <= INT32_MAX)) throw EIntOverflow("Переполнение целого числа");
   return static_cast<int32_t>(x);
 }
 
-long double PowerOfTen(int exponent) {
-  long double k = 1;
-  for (int i = 0; i < exponent; ++i) k *= 10;
-  return k;
-}
+constexpr long double kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+
+long double PowerOfTen(int exponent) { return kPowersOfTen[exponent]; }
 
 // y rounded to one decimal, then moved one unit by step when a tenth or more is left.
 int32_t RoundedSingleStep(long double x, long double step) {
@@ -29,17 +43,28 @@ int32_t RoundedSingleStep(long double x, long double step) {
   return CheckedInt32(Int(y));
 }
 
+// The carry into the units of a fraction of ten-thousandths rounded half-up decimal by decimal from
+// the fourth to the first; a carry can make a half at the next decimal (0.4445 carries 1).
+int CascadeCarry(int ten_thousandths) {
+  int n = ten_thousandths;
+  for (int unit = 10; unit <= 10000; unit *= 10)
+    if (n % unit >= unit / 2) n += unit;
+  return n / 10000;
+}
+
 }  // namespace
 
 int32_t GetRounded(long double x) {
-  const long double sign = x > 0 ? 1 : -1;
   const long double a = fabsl(x);
-  long double f = Int(Frac(a) * 10000) / 10000;
-  if (Frac(f * 1000) >= 0.5L) f += 0.001L;
-  if (Frac(f * 100) >= 0.5L) f += 0.01L;
-  if (Frac(f * 10) >= 0.5L) f += 0.1L;
-  if (Frac(f) >= 0.5L) f += 1;
-  return CheckedInt32(sign * (Int(a) + Int(f)));
+  // Past this no sign can bring the result back into 32 bits; also refuses NaN.
+  if (!(a < 2147483649.0L)) throw EIntOverflow("Переполнение целого числа");
+  const int64_t whole = WholeOf(a);
+  // The four decimals are cut in extended precision, exactly as the cascade reads them.
+  const auto ten_thousandths = static_cast<int>(WholeOf((a - static_cast<long double>(whole)) * 10000));
+  const int64_t magnitude = whole + CascadeCarry(ten_thousandths);
+  const int64_t result = x > 0 ? magnitude : -magnitude;
+  if (result < INT32_MIN || result > INT32_MAX) throw EIntOverflow("Переполнение целого числа");
+  return static_cast<int32_t>(result);
 }
 
 void RoundFloat(double& x) {

@@ -71,7 +71,8 @@ private:
 class TFieldReader {
 public:
   // version: the format date of the stream being read.
-  TFieldReader(TSpecStream& stream, std::string version) : stream_(stream), version_(std::move(version)) {}
+  TFieldReader(TSpecStream& stream, std::string version)
+      : stream_(stream), version_(std::move(version)), version_key_(version_) {}
   static constexpr bool kReading = true;
 
   void Str(std::string& v) { v = stream_.ReadString(); }
@@ -87,13 +88,14 @@ public:
     v = static_cast<Enum>(stream_.ReadInteger());
   }
   void Date(TDateTime& v) { v = stream_.ReadDate(); }
-  bool Since(std::string_view date) const { return VerGreaterThan(version_, date); }
+  bool Since(std::string_view date) const { return version_key_.NotOlderThan(date); }
   TSpecStream& Stream() { return stream_; }
   const std::string& Version() const { return version_; }
 
 private:
   TSpecStream& stream_;
   std::string version_;
+  TVersionKey version_key_;
 };
 
 // A count read from the stream, refused when it is negative or claims more records than the rest

@@ -72,8 +72,11 @@ void TSpecStream::Clear() {
 
 void TSpecStream::Write(const void* data, size_t count) {
   if (count == 0) return;
-  if (position_ + count > bytes_.size()) bytes_.resize(position_ + count);
-  std::memcpy(bytes_.data() + position_, data, count);
+  const auto* first = static_cast<const uint8_t*>(data);
+  // Appending is the usual case: the bytes go in without first zero-filling the new room.
+  const size_t overwritten = std::min(count, bytes_.size() - position_);
+  if (overwritten > 0) std::memcpy(bytes_.data() + position_, first, overwritten);
+  bytes_.insert(bytes_.end(), first + overwritten, first + count);
   position_ += count;
 }
 
@@ -84,12 +87,16 @@ size_t TSpecStream::Read(void* data, size_t count) {
   return available;
 }
 
+void TSpecStream::WriteString(std::string_view text) {
+  const std::string bytes = Utf8ToCp1251(text);
+  const int32_t length = static_cast<int32_t>(bytes.size());
+  Write(&length, sizeof(length));
+  Write(bytes.data(), bytes.size());
+}
+
 void TSpecStream::WriteTo(const TVariant& value) {
-  if (value.IsString()) {
-    const std::string bytes = Utf8ToCp1251(value.AsString());
-    const int32_t length = static_cast<int32_t>(bytes.size());
-    Write(&length, sizeof(length));
-    Write(bytes.data(), bytes.size());
+  if (const std::string* text = value.IfString()) {
+    WriteString(*text);
     return;
   }
   uint8_t record[kRecordSize] = {};
@@ -116,7 +123,7 @@ std::string TSpecStream::ReadString() {
     ShowError(
         Format("Ошибка чтения строки из потока!\r\nЗаказано: [%d символов], Считано: [%d символов]!", length, read));
   bytes.resize(std::strlen(bytes.c_str()));
-  return Cp1251ToUtf8(bytes);
+  return TakeCp1251AsUtf8(std::move(bytes));
 }
 
 TVariant TSpecStream::ReadValue() {

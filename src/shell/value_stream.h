@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/variant.h"
@@ -32,6 +33,7 @@ public:
 
   // Writes the value: a string as length and bytes, anything else as a variant record.
   void WriteTo(const TVariant& value);
+  void WriteString(std::string_view text);
   // Reads a value of the model's kind. A short string shows the program's message and yields the
   // part that was there; a short record, a negative length or an unknown type code raise
   // EInOutError.

@@ -50,6 +50,9 @@ long double TVariant::AsExtended() const {
 }
 
 int32_t TVariant::AsInteger() const {
+  if (auto v = std::get_if<int32_t>(&value_)) return *v;
+  if (auto v = std::get_if<int16_t>(&value_)) return *v;
+  if (auto v = std::get_if<uint8_t>(&value_)) return *v;
   if (auto s = std::get_if<std::string>(&value_)) return StrToInt(*s);
   const long double v = nearbyintl(AsExtended());
   if (!(v >= INT32_MIN && v <= INT32_MAX)) ThrowCannotConvert("целое число");

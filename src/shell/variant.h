@@ -55,6 +55,8 @@ public:
 
   TVarType VarType() const;
   bool IsString() const { return std::holds_alternative<std::string>(value_); }
+  // The text the variant holds; nullptr when it holds no string.
+  const std::string* IfString() const { return std::get_if<std::string>(&value_); }
   bool IsEmpty() const { return std::holds_alternative<std::monostate>(value_); }
 
   // Conversions as the readers of the documents need them; a string converts through the

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "shell/errors.h"
 
 namespace kv {
@@ -19,6 +22,45 @@ TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimal) {
   EXPECT_EQ(GetRounded(-2.45), -3);
   EXPECT_EQ(GetRounded(0.44449), 0);  // only four decimals take part
   EXPECT_EQ(GetRounded(1234.4999), 1235);
+}
+
+// The cascade carried out literally in extended precision, one decimal at a time.
+int64_t CascadeInExtendedPrecision(long double x) {
+  const long double sign = x > 0 ? 1 : -1;
+  const long double a = fabsl(x);
+  long double f = truncl((a - truncl(a)) * 10000) / 10000;
+  if (f * 1000 - truncl(f * 1000) >= 0.5L) f += 0.001L;
+  if (f * 100 - truncl(f * 100) >= 0.5L) f += 0.01L;
+  if (f * 10 - truncl(f * 10) >= 0.5L) f += 0.1L;
+  if (f - truncl(f) >= 0.5L) f += 1;
+  return static_cast<int64_t>(sign * (truncl(a) + truncl(f)));
+}
+
+// Every fraction of four decimals, on either side of each, at small and large magnitudes: each
+// step of the cascade meets all of its borders.
+TEST(GetRounded, EqualsTheExtendedCascadeAtEveryBorder) {
+  int differences = 0;
+  for (const long double whole : {0.0L, 1.0L, 7.0L, 12345.0L, 1048579.0L, 1000000000.0L})
+    for (int d = 0; d < 10000; ++d) {
+      const long double exact = whole + d / 10000.0L;
+      for (const long double x : {exact, nextafterl(exact, 0), nextafterl(exact, 2e9L)})
+        for (const long double signed_x : {x, -x})
+          if (GetRounded(signed_x) != CascadeInExtendedPrecision(signed_x)) ++differences;
+    }
+  EXPECT_EQ(differences, 0);
+}
+
+// Sizes as the model passes them: singles and doubles of any magnitude up to the 32-bit range.
+TEST(GetRounded, EqualsTheExtendedCascadeOverARandomSample) {
+  std::mt19937_64 generator(20121);
+  std::uniform_real_distribution<double> exponent(-4, 9.3);
+  int differences = 0;
+  for (int i = 0; i < 200000; ++i) {
+    const double value = std::pow(10.0, exponent(generator)) * (i % 2 ? 1 : -1);
+    const long double x = i % 3 == 0 ? static_cast<long double>(static_cast<float>(value)) : value;
+    if (GetRounded(x) != CascadeInExtendedPrecision(x)) ++differences;
+  }
+  EXPECT_EQ(differences, 0);
 }
 
 TEST(GetRounded, OverflowIsAnError) {
