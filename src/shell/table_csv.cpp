@@ -17,10 +17,12 @@ std::string ShortestDouble(double value) {
   return std::string(buffer, result.ptr);
 }
 
+// Every digit of the whole part, however large the number (1e300 has 301).
 std::string FixedDouble(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
+  const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+  std::string text(static_cast<size_t>(length), '\0');
+  std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, value);
+  return text;
 }
 
 bool NeedsQuotes(const std::string& text) {
