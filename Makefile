@@ -6,6 +6,8 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 DEMO_DIR := demo-run
+# How long `make fuzz` runs each target; any finding stops it with an error.
+FUZZ_SECONDS ?= 60
 
 .PHONY: deps build build-asan test demo bench fuzz clean
 
@@ -40,6 +42,11 @@ fuzz:
 	if [ -n "$$missing" ]; then $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; fi
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_FUZZ=ON -DKV_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS)
+	@for target in build-fuzz/fuzz/fuzz_*; do \
+	  topic=$${target##*/fuzz_}; mkdir -p fuzz-corpus/$$topic; \
+	  echo "== $$topic: $(FUZZ_SECONDS) s"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build-fuzz/$$topic- fuzz-corpus/$$topic || exit 1; \
+	done
 
 clean:
 	rm -rf build build-asan build-fuzz $(DEMO_DIR)

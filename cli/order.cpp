@@ -1,26 +1,21 @@
 // `korvent-cli order new|add|show`: an order file made, filled with constructions built from the
-// catalogue (the options of `construction build`) and shown with its header, sections, stored
-// totals and every position with its frames, parts, fillings, bars and material lists. The demo
-// step "60-order" makes an order of several positions, saves it, loads it back and shows it.
-#include <nlohmann/json.hpp>
-
-#include <cstdint>
+// catalogue (the options of `construction build`) and shown with every header field and list and
+// every position (the order's description of the order folder). The demo step "60-order" makes an
+// order of several positions, saves it, loads it back and shows it.
 #include <filesystem>
 #include <iostream>
 
 #include "command_registry.h"
 #include "construction_options.h"
 #include "order/order.h"
+#include "order/order_description.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/input_limits.h"
-#include "shell/rounding.h"
 
 namespace kv::cli {
 
 namespace {
-
-using TJson = nlohmann::ordered_json;
 
 struct TNewOptions {
   std::string File;
@@ -104,253 +99,14 @@ void RunAdd(const TAddOptions& Options, std::ostream& Out) {
                 size.Height, added->Count);
 }
 
-// ---- what `order show` prints -----------------------------------------------------------------
-
-struct TSection {
-  const char* Name;
-  bool TOrder::*Include;
-  TCurrency TOrder::*Reduce;
-  TNumUnit TOrder::*Unit;
-};
-
-const TSection kSections[] = {
-    {"Окна", &TOrder::IncludeWindow, &TOrder::WindowReduce, &TOrder::WindowRedUnit},
-    {"Доп. профили", &TOrder::IncludeDopProf, &TOrder::DopProfReduce, &TOrder::DopProfRedUnit},
-    {"Монтажные материалы", &TOrder::IncludeMontMat, &TOrder::MontMatReduce, &TOrder::MontMatRedUnit},
-    {"Подоконники", &TOrder::IncludeSill, &TOrder::SillReduce, &TOrder::SillRedUnit},
-    {"Отливы", &TOrder::IncludeSink, &TOrder::SinkReduce, &TOrder::SinkRedUnit},
-    {"Москитные сетки", &TOrder::IncludeMosquito, &TOrder::MosquitoReduce, &TOrder::MosquitoRedUnit},
-    {"Роллеты", &TOrder::IncludeRollet, &TOrder::RolletReduce, &TOrder::RolletRedUnit},
-    {"Жалюзи", &TOrder::IncludeJalousie, &TOrder::JalousieReduce, &TOrder::JalousieRedUnit},
-    {"Откосы", &TOrder::IncludeSlope, &TOrder::SlopeReduce, &TOrder::SlopeRedUnit},
-    {"Прочие материалы", &TOrder::IncludeOtherMat, &TOrder::OtherMatReduce, &TOrder::OtherMatRedUnit},
-};
-
-std::string UnitName(TNumUnit Unit) {
-  switch (Unit) {
-    case nuPercent: return "%";
-    case nuCurrency: return "сумма";
-    case nuFixedPrice: return "фиксированная цена";
-    default: return "";
-  }
-}
-
-std::string FillName(TFillType Fill) {
-  switch (Fill) {
-    case ftGlass: return "стекло";
-    case ftFlugel: return "створка";
-    case ftModificator: return "модификатор";
-    case ftFrame: return "рама";
-    default: return "пусто";
-  }
-}
-
-double Mm(float ModelUnits) { return static_cast<double>(GetSize10(ModelUnits)); }
-
-TJson BarJson(const std::string& Bar, const std::string& Profile, const TProfSize& Size) {
-  return {{"bar", Bar},
-          {"profile", Profile},
-          {"length", Mm(Size.Length)},
-          {"angle1", Size.Angle1},
-          {"angle2", Size.Angle2}};
-}
-
-std::string ElementKind(const TCustomFrame& Element) {
-  if (dynamic_cast<const TFlugel*>(&Element) != nullptr) return "створка";
-  if (dynamic_cast<const TkvModificator*>(&Element) != nullptr) return "модификатор";
-  return "рама";
-}
-
-// Sides and dividing bars of every frame-like element with profiles below Element.
-TJson BarsJson(TAbstractFrame& Element) {
-  TJson bars = TJson::array();
-  Element.VisitTree({[&bars](TAbstractFrame& element) {
-                       const auto* custom = dynamic_cast<TCustomFrame*>(&element);
-                       if (custom == nullptr) return;
-                       for (size_t i = 0; i < custom->Lines.size(); ++i)
-                         if (const Tgx25FrameLine* side = custom->GetFrameLine(static_cast<int>(i)))
-                           bars.push_back(
-                               BarJson(Format("%s %s/%d", ElementKind(*custom), custom->Name, static_cast<int>(i) + 1),
-                                       side->Profile.ID, side->ProfSize));
-                       for (const auto& bar : custom->Imposts)
-                         bars.push_back(BarJson(bar->No, bar->Profile.ID, bar->ProfSize));
-                     },
-                     [](Tgx25SelectedObject&) {}});
-  return bars;
-}
-
-TJson PartsJson(TAbstractFrame& Element) {
-  TJson parts = TJson::array();
-  for (const auto& part : Element.Parts) {
-    const auto* custom = dynamic_cast<const Tgx30CustomPart*>(part.get());
-    parts.push_back({{"no", part->No}, {"fill", FillName(custom != nullptr ? custom->FillType : ftNone)}});
-  }
-  return parts;
-}
-
-TJson MaterialsJson(const TMatList& Items) {
-  TJson list = TJson::array();
-  for (const Tgx25MatListItem& item : Items)
-    list.push_back({{"id", item.ID},
-                    {"group", item.Group},
-                    {"quantity", item.Quantity},
-                    {"total", static_cast<double>(item.GetTotal().ToExtended())}});
-  return list;
-}
-
-TJson CutMapJson(const TCutMapList& Items) {
-  TJson list = TJson::array();
-  for (const Tgx25CutMapItem& item : Items)
-    list.push_back({{"id", item.ID},
-                    {"length", item.Length},
-                    {"angle1", item.Angle1},
-                    {"angle2", item.Angle2},
-                    {"steel", item.SteelID},
-                    {"steel_length", item.SteelLength}});
-  return list;
-}
-
-TJson FrameJson(TFrame& Frame) {
-  TJson glasses = TJson::array();
-  Frame.VisitTree({[](TAbstractFrame&) {},
-                   [&glasses](Tgx25SelectedObject& object) {
-                     const auto* glass = dynamic_cast<const Tgx25Glass*>(&object);
-                     if (glass == nullptr) return;
-                     const TSizeF size = glass->GetRealSize();
-                     glasses.push_back({{"no", glass->No},
-                                        {"article", glass->Glass},
-                                        {"width", static_cast<double>(size.Width)},
-                                        {"height", static_cast<double>(size.Height)},
-                                        {"bead", glass->Bead.ID}});
-                   }});
-  return {{"name", Frame.Name},
-          {"type", Frame.TypeWin},
-          {"kind", ObjTypeCaption(Frame.ObjType)},
-          {"system", Frame.ProfSys},
-          {"color", Frame.ProfColor},
-          {"parts", PartsJson(Frame)},
-          {"fillings", glasses},
-          {"bars", BarsJson(Frame)},
-          {"cut_map", CutMapJson(Frame.CutMap)},
-          {"materials", MaterialsJson(Frame.Materials)}};
-}
-
-TJson PositionJson(Tgx25Construction& Position) {
-  const TSizeF size = Position.GetSize();
-  TJson frames = TJson::array();
-  for (int i = 0; i < Position.FrameCount(); ++i) frames.push_back(FrameJson(*Position.GetFrame(i)));
-  return {{"no", Position.No},
-          {"count", Position.Count},
-          {"width", static_cast<double>(size.Width)},
-          {"height", static_cast<double>(size.Height)},
-          {"square", static_cast<double>(Position.GetSquare())},
-          {"frames", frames},
-          {"materials", MaterialsJson(Position.MatList)}};
-}
-
-// The totals the file holds: positions and pieces, area, materials, services and payments.
-TJson TotalsJson(const TOrder& Order) {
-  long double square = 0;
-  int64_t pieces = 0;
-  for (int i = 0; i < Order.Count(); ++i) {
-    square += Order.GetConstruction(i)->GetSquare() * Order.GetConstruction(i)->Count;
-    pieces += Order.GetConstruction(i)->Count;
-  }
-  TCurrency materials, services, payments;
-  for (const auto& item : Order.Materials) materials = materials + item.GetTotal();
-  for (const auto& item : Order.Services) services = services + item.Cost;
-  for (const auto& item : Order.Payments) payments = payments + item.Money;
-  return {{"positions", Order.Count()},
-          {"pieces", pieces},
-          {"square", static_cast<double>(GetRoundedFloat(square, 4))},
-          {"materials", static_cast<double>(materials.ToExtended())},
-          {"services", static_cast<double>(services.ToExtended())},
-          {"payments", static_cast<double>(payments.ToExtended())}};
-}
-
-TJson OrderJson(TOrder& Order) {
-  TJson sections = TJson::array();
-  for (const TSection& section : kSections)
-    sections.push_back({{"name", section.Name},
-                        {"included", Order.*section.Include},
-                        {"reduce", static_cast<double>((Order.*section.Reduce).ToExtended())},
-                        {"unit", UnitName(Order.*section.Unit)}});
-  TJson positions = TJson::array();
-  for (int i = 0; i < Order.Count(); ++i) positions.push_back(PositionJson(*Order.GetConstruction(i)));
-  return {{"no", Order.No},
-          {"version", Order.Version},
-          {"date", DateToStr(Order.Date)},
-          {"customer", Order.Customer},
-          {"address", Order.Address},
-          {"phone", Order.Phone},
-          {"status", OrderStatusCaption(Order.Status)},
-          {"sections", sections},
-          {"totals", TotalsJson(Order)},
-          {"positions", positions}};
-}
-
-void PrintMaterials(const TJson& Items, const char* Indent, std::ostream& Out) {
-  for (const TJson& item : Items)
-    Out << Format("%sМатериал %-12s группа %d, количество %.3f, итого %.2f\n", Indent, item["id"].get<std::string>(),
-                  item["group"].get<int>(), item["quantity"].get<double>(), item["total"].get<double>());
-}
-
-// The same content as text, line by line.
-void PrintOrder(const TJson& Order, std::ostream& Out) {
-  Out << Format("Заказ № %s от %s (версия файла %s), %s\n", Order["no"].get<std::string>(),
-                Order["date"].get<std::string>(), Order["version"].get<std::string>(),
-                Order["status"].get<std::string>());
-  Out << Format("Заказчик: %s; адрес: %s; телефон: %s\n", Order["customer"].get<std::string>(),
-                Order["address"].get<std::string>(), Order["phone"].get<std::string>());
-  Out << "Разделы:";
-  for (const TJson& section : Order["sections"])
-    if (section["included"].get<bool>())
-      Out << Format(" %s (скидка %.2f%s);", section["name"].get<std::string>(), section["reduce"].get<double>(),
-                    section["unit"].get<std::string>().empty() ? "" : " " + section["unit"].get<std::string>());
-  const TJson& totals = Order["totals"];
-  Out << Format("\nИтоги: позиций %d, изделий %d, площадь %.4f м2, материалы %.2f, услуги %.2f, оплачено %.2f\n",
-                totals["positions"].get<int>(), totals["pieces"].get<int64_t>(), totals["square"].get<double>(),
-                totals["materials"].get<double>(), totals["services"].get<double>(), totals["payments"].get<double>());
-  for (const TJson& position : Order["positions"]) {
-    Out << Format("Позиция %s: %d шт., %.1f x %.1f мм, %.4f м2, материалов %d\n", position["no"].get<std::string>(),
-                  position["count"].get<int>(), position["width"].get<double>(), position["height"].get<double>(),
-                  position["square"].get<double>(), static_cast<int>(position["materials"].size()));
-    for (const TJson& frame : position["frames"]) {
-      Out << Format("  Рама %s: %s, тип %d, система %s, цвет %s; раскрой %d, материалы %d\n",
-                    frame["name"].get<std::string>(), frame["kind"].get<std::string>(), frame["type"].get<int>(),
-                    frame["system"].get<std::string>(), frame["color"].get<std::string>(),
-                    static_cast<int>(frame["cut_map"].size()), static_cast<int>(frame["materials"].size()));
-      Out << "    Поля:";
-      for (const TJson& part : frame["parts"])
-        Out << Format(" %s (%s)", part["no"].get<std::string>(), part["fill"].get<std::string>());
-      Out << "\n";
-      for (const TJson& glass : frame["fillings"])
-        Out << Format("    Заполнение %s: %s %.1f x %.1f мм, штапик %s\n", glass["no"].get<std::string>(),
-                      glass["article"].get<std::string>(), glass["width"].get<double>(), glass["height"].get<double>(),
-                      glass["bead"].get<std::string>());
-      for (const TJson& bar : frame["bars"])
-        Out << Format("    Профиль %-16s %-10s %8.1f мм %5.1f° %5.1f°\n", bar["bar"].get<std::string>(),
-                      bar["profile"].get<std::string>(), bar["length"].get<double>(), bar["angle1"].get<double>(),
-                      bar["angle2"].get<double>());
-      for (const TJson& piece : frame["cut_map"])
-        Out << Format("    Раскрой %-10s %8.1f мм %5.1f° %5.1f°, армирование %s %.1f мм\n",
-                      piece["id"].get<std::string>(), piece["length"].get<double>(), piece["angle1"].get<double>(),
-                      piece["angle2"].get<double>(), piece["steel"].get<std::string>(),
-                      piece["steel_length"].get<double>());
-      PrintMaterials(frame["materials"], "    ", Out);
-    }
-    PrintMaterials(position["materials"], "  ", Out);
-  }
-}
-
 void RunShow(const TShowOptions& Options, std::ostream& Out) {
   const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
-  const TJson json = OrderJson(*order);
+  const TOrderJson description = DescribeOrder(*order);
   if (Options.Json)
-    Out << json.dump(2) << "\n";
+    Out << description.dump(2) << "\n";
   else
-    PrintOrder(json, Out);
+    Out << OrderDescriptionText(description);
 }
 
 void InstallOrder(CLI::App& app) {

@@ -106,55 +106,100 @@ TCsvTable ReadCsvTable(const std::filesystem::path& path, const std::map<std::st
   return table;
 }
 
+bool IsBlobColumn(const TTableInfo& info, const std::string& column) {
+  return std::any_of(info.Fields.begin(), info.Fields.end(),
+                     [&](const TFieldDef& field) { return field.Name == column && field.Type == TFieldType::ftBlob; });
+}
+
 int WriteCsvTable(TSqlConnection& connection, const TCsvTable& table) {
   connection.Execute("DELETE FROM \"" + table.Name + "\"");
   if (table.Columns.empty()) return 0;
   std::string columns, marks;
+  std::vector<bool> blob;
   for (const std::string& column : table.Columns) {
     columns += (columns.empty() ? "\"" : ", \"") + column + "\"";
     marks += marks.empty() ? "?" : ", ?";
+    blob.push_back(IsBlobColumn(table.Schema->Info, column));
   }
   TSqliteStatement insert(connection, "INSERT INTO \"" + table.Name + "\" (" + columns + ") VALUES (" + marks + ")");
   for (const TRecord& row : table.Rows) {
     insert.Reset();
-    for (size_t c = 0; c < row.size(); ++c) insert.Bind(static_cast<int>(c) + 1, row[c]);
+    for (size_t c = 0; c < row.size(); ++c) {
+      const int position = static_cast<int>(c) + 1;
+      if (blob[c] && !row[c].IsNull())
+        insert.BindBlob(position,
+                        std::span(reinterpret_cast<const uint8_t*>(row[c].Text().data()), row[c].Text().size()));
+      else
+        insert.Bind(position, row[c]);
+    }
     insert.Step();
   }
   return static_cast<int>(table.Rows.size());
 }
 
-bool IsNumeric(TFieldType type) {
+// What a value of a column of the type is called when the stored value is not one; nullptr for
+// text columns, which take whatever the engine keeps.
+const char* ShapeName(TFieldType type) {
   switch (type) {
     case TFieldType::ftSmallint:
     case TFieldType::ftInteger:
     case TFieldType::ftAutoInc:
     case TFieldType::ftBCD:
-    case TFieldType::ftFloat: return true;
-    default: return false;
+    case TFieldType::ftFloat: return "число";
+    case TFieldType::ftCurrency: return "денежная сумма";
+    case TFieldType::ftDate:
+    case TFieldType::ftDateTime: return "дата";
+    case TFieldType::ftBlob: return "двоичные данные";
+    case TFieldType::ftString: break;
+  }
+  return nullptr;
+}
+
+// Whether a value as the engine stores it (its storage class and the value) is one of the column's
+// type: the column affinity leaves a text it cannot convert as text, and money and dates are texts
+// of their own form.
+bool StoredValueFits(TFieldType type, const std::string& storage, const TValue& value) {
+  TCurrency money;
+  TDateTime date = 0;
+  switch (type) {
+    case TFieldType::ftCurrency: return storage == "text" && TryMoneyFromText(value.Text(), money);
+    case TFieldType::ftDate:
+    case TFieldType::ftDateTime: return storage == "text" && TryDateFromIsoText(value.Text(), date);
+    case TFieldType::ftBlob: return storage == "blob";
+    default: return storage == "integer" || storage == "real";
   }
 }
 
-// Refuses the first value of a numeric column that the engine kept as text or bytes (its column
-// affinity could not convert it), naming the table, column and key of the row.
+// The columns that name a row in messages: the primary key, the row number without one.
+std::string KeyColumns(const TTableInfo& info) {
+  if (info.PrimaryKey.empty()) return "rowid";
+  std::string key;
+  for (const std::string& column : info.PrimaryKey) key += (key.empty() ? "\"" : ", \"") + column + "\"";
+  return key;
+}
+
+// Refuses the first value of a number, money, date or blob column that is not of its type, naming
+// the table, column and key of the row.
 void CheckStoredTypes(TSqlConnection& connection) {
   for (const std::string& table : ReadTableNames(connection, "main")) {
     const TTableInfo info = ReadTableInfo(connection, "main", table);
-    std::string key = "rowid";
-    if (!info.PrimaryKey.empty()) {
-      key.clear();
-      for (const std::string& column : info.PrimaryKey) key += (key.empty() ? "\"" : ", \"") + column + "\"";
-    }
+    const int key_columns = std::max<int>(1, static_cast<int>(info.PrimaryKey.size()));
     for (const TFieldDef& field : info.Fields) {
-      if (!IsNumeric(field.Type)) continue;
-      TSqliteStatement wrong(connection, "SELECT \"" + field.Name + "\", " + key + " FROM \"" + table +
-                                             "\" WHERE typeof(\"" + field.Name + "\") NOT IN (?, ?, ?) LIMIT 1");
-      wrong.Bind(1, "integer").Bind(2, "real").Bind(3, "null");
-      if (!wrong.Step()) continue;
-      std::string shown;
-      const int key_columns = std::max<int>(1, static_cast<int>(info.PrimaryKey.size()));
-      for (int c = 1; c <= key_columns; ++c) shown += (shown.empty() ? "" : "; ") + wrong.Column(c).AsString();
-      throw EConvertError(Format("Таблица %s, столбец %s, ключ %s: значение [%s] не число", table, field.Name, shown,
-                                 wrong.Column(0).AsString()));
+      const char* shape = ShapeName(field.Type);
+      if (shape == nullptr) continue;
+      const std::string column = "\"" + field.Name + "\"";
+      TSqliteStatement values(connection, "SELECT typeof(" + column + "), " + column + ", " + KeyColumns(info) +
+                                              " FROM \"" + table + "\" WHERE " + column + " IS NOT NULL");
+      while (values.Step()) {
+        if (StoredValueFits(field.Type, values.Column(0).AsString(), values.Column(1))) continue;
+        std::string key;
+        for (int c = 2; c < 2 + key_columns; ++c) key += (key.empty() ? "" : "; ") + values.Column(c).AsString();
+        const std::string value = values.Column(0).AsString() == "blob"
+                                      ? "X'" + BytesToHex(values.Column(1).Text()) + "'"
+                                      : values.Column(1).AsString();
+        throw EConvertError(
+            Format("Таблица %s, столбец %s, ключ %s: значение [%s] не %s", table, field.Name, key, value, shape));
+      }
     }
   }
 }

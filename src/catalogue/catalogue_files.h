@@ -17,8 +17,10 @@ std::filesystem::path DemoCatalogueDir(const std::filesystem::path& data_dir);
 
 // Creates the four catalogue databases in their directories from the schema scripts of
 // data_dir and fills each with <sql_folder>/<AliasName>.sql. A script that fails raises
-// EInOutError naming the file, a numeric column holding a value that is no number EConvertError
-// naming the table, column and key; the databases made so far are removed again.
+// EInOutError naming the file; a number, money, date or blob column holding a value of another kind
+// (text that is no number, money in another form, a date that is no "yyyy-mm-dd" text, bytes that
+// are no X'..' blob) raises EConvertError naming the table, column and key. The databases made so
+// far are removed again.
 void CreateCatalogueDatabases(const TDatabaseDirs& dirs, const std::filesystem::path& data_dir,
                               const std::filesystem::path& sql_folder);
 

@@ -10,13 +10,25 @@ namespace {
 std::string Text(const TRecord& row, int column) { return row[column].AsString(); }
 int32_t Int(const TRecord& row, int column) { return static_cast<int32_t>(row[column].AsInteger()); }
 
+std::string MissingType(int32_t type_win) {
+  return Format("В БД отсутствуют данные для типа конструкции [%d]!", type_win);
+}
+
+// The TypeProf row of the type in the system.
+const TRecord& RequireScheme(int32_t type_win, const std::string& system) {
+  const TTypeProfTable& schemes = Catalogue().TypeProf;
+  const TRecord* scheme =
+      schemes.Get().Locate(schemes.ByIDSystem, TKey().Add(int64_t{type_win}).Add(std::string_view(system)));
+  if (!scheme) RaiseCatalogueError(MissingType(type_win));
+  return *scheme;
+}
+
 }  // namespace
 
 TWinTypeInfo GetWinTypeInfo(int32_t type_win) {
-  const std::string missing = Format("В БД отсутствуют данные для типа конструкции [%d]!", type_win);
   const TTypeWinTable& types = Catalogue().TypeWin;
   const TRecord* type = types.Get().Locate(types.ByID, TKey().Add(int64_t{type_win}));
-  if (!type) RaiseCatalogueError(missing);
+  if (!type) RaiseCatalogueError(MissingType(type_win));
   TWinTypeInfo info;
   info.ID = type_win;
   info.Name = Text(*type, types.Name);
@@ -28,9 +40,7 @@ TWinTypeInfo GetWinTypeInfo(int32_t type_win) {
   info.WinType = Int(*type, types.WinType);
 
   const TTypeProfTable& schemes = Catalogue().TypeProf;
-  const TRecord* scheme =
-      schemes.Get().Locate(schemes.ByIDSystem, TKey().Add(int64_t{type_win}).Add(std::string_view(info.ProfSys)));
-  if (!scheme) RaiseCatalogueError(missing);
+  const TRecord* scheme = &RequireScheme(type_win, info.ProfSys);
   info.FrameID = Int(*scheme, schemes.FrameID);
   info.FlugelID = Int(*scheme, schemes.FlugelID);
   info.Impost = Text(*scheme, schemes.Impost);
@@ -43,6 +53,10 @@ TWinTypeInfo GetWinTypeInfo(int32_t type_win) {
   info.Spross = Text(*scheme, schemes.Spross);
   info.WeldAllowance = static_cast<float>((*scheme)[schemes.WeldAllowance].AsFloat());
   return info;
+}
+
+int32_t GetProfTypeStaticMethod(int32_t type_win, const std::string& system) {
+  return Int(RequireScheme(type_win, system), Catalogue().TypeProf.StaticMethod);
 }
 
 }  // namespace kv

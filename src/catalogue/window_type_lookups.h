@@ -36,4 +36,9 @@ struct TWinTypeInfo {
 // данные для типа конструкции [%d]!" when either is missing.
 TWinTypeInfo GetWinTypeInfo(int32_t type_win);
 
+// StaticMethod of the profile scheme of the type in the system (TypeProf by ID and System), the
+// static check's method for frames stored before the frame kept its own; the message of
+// GetWinTypeInfo when the system has no scheme for the type.
+int32_t GetProfTypeStaticMethod(int32_t type_win, const std::string& system);
+
 }  // namespace kv

@@ -79,9 +79,10 @@ enum TFigType : uint8_t {
 using TNumUnit = uint8_t;
 inline constexpr TNumUnit nuFixedPrice = 3;
 
-// Wind-load group of the construction; lg10 is what older streams assume.
+// Wind-load group of the construction (lg5, lg10, ... lg480); lg10 is what older streams assume.
 using TLoadGroupH = uint8_t;
 inline constexpr TLoadGroupH lg10 = 1;
+inline constexpr TLoadGroupH lg480 = 12;
 
 // Side from which the construction is drawn, and the colour variant; carried and stored.
 using TViewSide = uint8_t;

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "catalogue/colour_lookups.h"
+#include "catalogue/window_type_lookups.h"
 #include "construction/construction.h"
 #include "construction/glass.h"
 #include "construction/owned_lists.h"
@@ -106,7 +107,7 @@ TAngleType AngleTypeOf(int32_t Value) {
 template <class A, class S>
 void AngleTypeByte(A& a, S& Type) {
   uint8_t value = static_cast<uint8_t>(Type);
-  a.Byte(value);
+  a.Byte(value, static_cast<uint8_t>(atUnknown));
   if constexpr (A::kReading) Type = AngleTypeOf(value);
 }
 
@@ -213,7 +214,7 @@ void LineRecord(A& a, S& s) {
     a.Real(s.NeedIx);
     a.Real(s.SelfIx);
   }
-  if (a.Since(k08_02_2008)) a.Byte(s.LineType);
+  if (a.Since(k08_02_2008)) a.Byte(s.LineType, ltUnknown);
   if (a.Since(k06_03_2008)) a.Bool(s.Virtual);
   if (a.Since(k12_03_2008)) {
     a.Int(s.SubSetID);
@@ -497,7 +498,7 @@ void CustomPartRecord(A& a, S& s) {
   SelectedObjectRecord(a, s);
   a.Str(s.No);
   TFillType fill = s.FillType;
-  a.Byte(fill);
+  a.Byte(fill, ftUnknown);
   a.Int(s.GlassContour);
   a.Bool(s.StulpPart);
   if constexpr (A::kReading) {
@@ -718,7 +719,7 @@ template <class A, class S>
 void FrameRecord(A& a, S& s) {
   CustomFrameRecord(a, s);
   a.Int(s.TypeWin);
-  a.Byte(s.ObjType);
+  a.Byte(s.ObjType, otxFasad);
   for (auto* text : {&s.Article, &s.ArticleName, &s.ProfSys, &s.ProfColor, &s.FurnSys, &s.FurnColor}) a.Str(*text);
   ColorProfFields(a, s.WasserAbdeckkappe);
   ColorProfFields(a, s.Auflaufbock);
@@ -728,8 +729,10 @@ void FrameRecord(A& a, S& s) {
     a.Int(s.MatType);
     a.Int(s.StaticMethod);
   } else if constexpr (A::kReading) {
-    // Older streams did not keep the system's material type: the catalogue gives it.
+    // Older streams did not keep the system's material type and static method: the catalogue
+    // gives them.
     s.MatType = GetSysMatType(s.ProfSys);
+    s.StaticMethod = GetProfTypeStaticMethod(s.TypeWin, s.ProfSys);
   }
   a.Text(s.Note);
   a.Real(s.RubberCount);
@@ -753,7 +756,7 @@ void ConstructionHeader(A& a, S& s) {
   a.Str(s.CarriedText2);
   a.Int(s.Count);
   if (a.Since(k03_02_2008))
-    a.Byte(s.LoadGroupH);
+    a.Byte(s.LoadGroupH, lg480);
   else if constexpr (A::kReading)
     s.LoadGroupH = lg10;
   a.Byte(s.ViewSide);
@@ -787,7 +790,7 @@ void ConstructionPrices(A& a, S& s) {
   a.Int(s.FixCurrency);
   for (auto* unit : {&s.WindowRedUnit, &s.DopProfRedUnit, &s.MontMatRedUnit, &s.SillRedUnit, &s.SinkRedUnit,
                      &s.MosquitoRedUnit, &s.RolletRedUnit, &s.JalousieRedUnit, &s.SlopeRedUnit, &s.OtherMatRedUnit})
-    a.Byte(*unit);
+    a.Byte(*unit, nuFixedPrice);
 }
 
 template <class A, class S>

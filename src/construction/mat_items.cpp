@@ -4,6 +4,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "construction/construction_consts.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 #include "shell/stream_fields.h"
@@ -308,7 +309,7 @@ void Tgx25ServiceItem::Fields(Archive& a, Self& s) {
   a.Int(s.ID);
   a.Str(s.Name);
   a.Real(s.Value);
-  a.Byte(s.NumUnit);
+  a.Byte(s.NumUnit, static_cast<int32_t>(nuFixedPrice));
   a.Money(s.OrgPrice);
   a.Money(s.Reduce);
   a.Money(s.Price);

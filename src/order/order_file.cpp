@@ -61,8 +61,8 @@ void CustomerAndDates(A& a, S& s) {
   a.Real(s.TransportDate);
   a.Str(s.TransportPeriod);
   a.Bool(s.TransportDateEnabled);
-  a.Byte(s.Status);
-  a.Byte(s.ProdStatus);
+  a.Byte(s.Status, soClosed);
+  a.Byte(s.ProdStatus, opsClosed);
 }
 
 template <class A, class S>
@@ -73,7 +73,7 @@ void Defaults(A& a, S& s) {
     a.Int(s.Material);
   else if constexpr (A::kReading)
     s.Material = 0;
-  a.Byte(s.ColorVariant);
+  a.Byte(s.ColorVariant, cvTechnology);
   a.Str(s.InnerColor);
   a.Str(s.OuterColor);
   a.Int(s.ColorPriceList);
@@ -92,8 +92,8 @@ template <class A, class S>
 void Statics(A& a, S& s) {
   if (a.Since(kStaticsDate)) {
     a.Str(s.StaticRegion);
-    a.Byte(s.PlaceType);
-    a.Byte(s.LoadGroupH);
+    a.Byte(s.PlaceType, ptC);
+    a.Byte(s.LoadGroupH, lg480);
   } else {
     // Two values stood in their place.
     int32_t dropped = 0;
@@ -119,7 +119,7 @@ void SectionsAndPrices(A& a, S& s) {
   for (auto* unit :
        {&s.WindowRedUnit, &s.DopProfRedUnit, &s.MontMatRedUnit, &s.SillRedUnit, &s.SinkRedUnit, &s.MosquitoRedUnit,
         &s.RolletRedUnit, &s.JalousieRedUnit, &s.SlopeRedUnit, &s.OtherMatRedUnit, &s.OrderRedUnit})
-    a.Byte(*unit);
+    a.Byte(*unit, nuFixedPrice);
   for (auto* profit :
        {&s.WindowProfit, &s.GlassProfit, &s.FurnProfit, &s.DopProfProfit, &s.MontMatProfit, &s.SillProfit,
         &s.SinkProfit, &s.MosquitoProfit, &s.RolletProfit, &s.JalousieProfit, &s.SlopeProfit, &s.OtherMatProfit})

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <system_error>
 
 #include "shell/code_page.h"
@@ -272,7 +273,14 @@ int32_t TRegistry::ReadInteger(const std::string& name) {
   if (type != TRegDataType::rdInteger) Fail(Format("неверный тип данных параметра '%s'", name));
   TSqliteStatement find = Prepare(db_, kSelectData);
   FindValue(name, find);
-  return static_cast<int32_t>(find.Column(0).AsInteger());
+  // A store written by another program may hold anything under an integer's type; only a whole
+  // number of the integer's range is one.
+  const TValue data = find.Column(0);
+  const auto* number = std::get_if<int64_t>(&data.Data());
+  if (number == nullptr || *number < std::numeric_limits<int32_t>::min() ||
+      *number > std::numeric_limits<int32_t>::max())
+    Fail(Format("неверное значение параметра '%s'", name));
+  return static_cast<int32_t>(*number);
 }
 
 bool TRegistry::ReadBool(const std::string& name) { return ReadInteger(name) != 0; }

@@ -53,11 +53,13 @@ public:
   void Money(const TCurrency& v) { stream_.WriteTo(v); }
   void Text(const std::vector<std::string>& lines) { stream_.WriteTo(LinesToText(lines)); }
   void Bool(const bool& v) { stream_.WriteTo(v); }
-  // An enumeration's ordinal as an unsigned byte.
+  // An enumeration's ordinal as an unsigned byte; last is the highest ordinal a reader accepts.
   template <typename Enum>
-  void Byte(const Enum& v) {
+  void Byte(const Enum& v, Enum last) {
     stream_.WriteTo(static_cast<uint8_t>(v));
   }
+  // A byte whose every value is kept as it is.
+  void Byte(const uint8_t& v) { stream_.WriteTo(v); }
   void Date(const TDateTime& v) { stream_.WriteTo(TVariant::Date(v)); }
   bool Since(std::string_view date) const { return version_.empty() || VerGreaterThan(version_, date); }
   TSpecStream& Stream() { return stream_; }
@@ -83,10 +85,19 @@ public:
   void Money(TCurrency& v) { v = stream_.ReadCurrency(); }
   void Text(std::vector<std::string>& lines) { lines = TextToLines(stream_.ReadString()); }
   void Bool(bool& v) { v = stream_.ReadBoolean(); }
+  // An ordinal beyond last names nothing of the enumeration: the file is refused rather than
+  // showing an empty caption or computing with an unknown unit.
   template <typename Enum>
-  void Byte(Enum& v) {
-    v = static_cast<Enum>(stream_.ReadInteger());
+  void Byte(Enum& v, Enum last) {
+    const size_t offset = stream_.Position();
+    const uint8_t ordinal = stream_.ReadByte();
+    if (ordinal > static_cast<uint8_t>(last))
+      throw EInOutError(
+          Format("Ошибка чтения из потока!\r\nНедопустимое значение [%d] (наибольшее [%d]), смещение [%d]!", ordinal,
+                 static_cast<uint8_t>(last), offset));
+    v = static_cast<Enum>(ordinal);
   }
+  void Byte(uint8_t& v) { v = stream_.ReadByte(); }
   void Date(TDateTime& v) { v = stream_.ReadDate(); }
   bool Since(std::string_view date) const { return version_key_.NotOlderThan(date); }
   TSpecStream& Stream() { return stream_; }

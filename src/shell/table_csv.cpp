@@ -17,10 +17,12 @@ std::string ShortestDouble(double value) {
   return std::string(buffer, result.ptr);
 }
 
+// Every digit of the whole part, however large the number (1e300 has 301).
 std::string FixedDouble(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
+  const int length = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+  std::string text(static_cast<size_t>(length), '\0');
+  std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, value);
+  return text;
 }
 
 bool NeedsQuotes(const std::string& text) {
@@ -71,12 +73,46 @@ int64_t DecimalPlaces(const std::string& text) {
   return places;
 }
 
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// The bytes of hexadecimal text; false with the reason when it is not two digits a byte.
+bool ParseHex(const std::string& hex, std::string& bytes, std::string& reason) {
+  if (hex.size() % 2 != 0) return reason = "нечетное число шестнадцатеричных цифр", false;
+  bytes.clear();
+  bytes.reserve(hex.size() / 2);
+  for (size_t i = 0; i < hex.size(); i += 2) {
+    const int high = HexDigit(hex[i]);
+    const int low = HexDigit(hex[i + 1]);
+    if (high < 0 || low < 0) {
+      return reason = Format("символ %d не шестнадцатеричная цифра", static_cast<int>(i) + (high < 0 ? 1 : 2)), false;
+    }
+    bytes += static_cast<char>(high * 16 + low);
+  }
+  return true;
+}
+
 bool IntegerFits(TFieldType type, int64_t value) {
   if (type == TFieldType::ftSmallint) return value >= -32768 && value <= 32767;
   return value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max();
 }
 
 }  // namespace
+
+std::string BytesToHex(const std::string& bytes) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string hex;
+  hex.reserve(bytes.size() * 2);
+  for (unsigned char byte : bytes) {
+    hex += kDigits[byte >> 4];
+    hex += kDigits[byte & 0x0F];
+  }
+  return hex;
+}
 
 std::optional<std::string> FormatCsvValue(const TValue& value, const TFieldDef& field) {
   if (value.IsNull()) return std::nullopt;
@@ -90,8 +126,8 @@ std::optional<std::string> FormatCsvValue(const TValue& value, const TFieldDef& 
     case TFieldType::ftCurrency: return MoneyToText(value.AsCurrency());
     case TFieldType::ftDate:
     case TFieldType::ftDateTime: return DateToIsoText(value.AsFloat(), field.Type == TFieldType::ftDateTime);
-    case TFieldType::ftString:
-    case TFieldType::ftBlob: break;
+    case TFieldType::ftBlob: return BytesToHex(value.Text());
+    case TFieldType::ftString: break;
   }
   return value.AsString();
 }
@@ -140,7 +176,12 @@ bool TryParseCsvValue(const std::optional<std::string>& text, const TFieldDef& f
         return reason = Format("текст длиннее %d символов", field.Size), false;
       }
       break;
-    case TFieldType::ftBlob: break;
+    case TFieldType::ftBlob: {
+      std::string bytes;
+      if (!ParseHex(*text, bytes, reason)) return false;
+      value = TValue(std::move(bytes));
+      return true;
+    }
   }
   value = TValue(*text);
   return true;

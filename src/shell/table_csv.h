@@ -1,7 +1,8 @@
 #pragma once
 // Tables as CSV text (UTF-8, a header line of field names, one line per row, RFC 4180 quoting), so
 // tables can be kept in a spreadsheet. An empty unquoted field is NULL; an empty text is written
-// quoted (""). Numbers use a point; money is exact decimal text; dates are yyyy-mm-dd.
+// quoted (""). Numbers use a point; money is exact decimal text; dates are yyyy-mm-dd; binary data
+// (a stored construction) is hexadecimal text, two digits a byte, so it survives a text editor.
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,6 +12,9 @@
 #include "shell/table_engine.h"
 
 namespace kv {
+
+// Binary data as hexadecimal text, two upper-case digits a byte.
+std::string BytesToHex(const std::string& bytes);
 
 // The field text of a value of the field (unquoted; std::nullopt for NULL).
 std::optional<std::string> FormatCsvValue(const TValue& value, const TFieldDef& field);

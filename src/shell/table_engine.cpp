@@ -147,7 +147,9 @@ bool TryDateFromIsoText(std::string_view text, TDateTime& value) {
   char tail = 0;
   const int read =
       std::sscanf(copy.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &year, &month, &day, &hour, &minute, &second, &tail);
-  if ((read != 3 && read != 6) || copy.size() < 10 || !IsValidDate(year, month, day)) return false;
+  // The exact length of either form, so nothing may follow the date or the time.
+  const bool whole = (read == 3 && copy.size() == 10) || (read == 6 && copy.size() == 19);
+  if (!whole || !IsValidDate(year, month, day)) return false;
   if (hour > 23 || minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0) return false;
   value = EncodeDate(year, month, day) + (read == 6 ? EncodeTime(hour, minute, second) : 0);
   return true;

@@ -134,6 +134,15 @@ TVariant TSpecStream::ReadValue() {
   return DecodeRecord(record);
 }
 
+TVariant TSpecStream::ReadValueOf(TVarType kind) {
+  const size_t offset = position_;
+  TVariant value = ReadValue();
+  if (value.VarType() != kind)
+    throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
+                             static_cast<int>(value.VarType()), static_cast<int>(kind), offset));
+  return value;
+}
+
 void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary | std::ios::ate);
   if (!file) throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));

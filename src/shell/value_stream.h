@@ -39,15 +39,20 @@ public:
   // EInOutError.
   TVariant ReadFrom(const TVariant& model);
 
-  // Typed shorthands of ReadFrom for the document readers.
   std::string ReadString();
   TVariant ReadValue();
-  int32_t ReadInteger() { return ReadValue().AsInteger(); }
-  int64_t ReadInt64() { return ReadValue().AsInt64(); }
-  double ReadDouble() { return ReadValue().AsDouble(); }
-  bool ReadBoolean() { return ReadValue().AsBoolean(); }
-  TCurrency ReadCurrency() { return ReadValue().AsCurrency(); }
-  TDateTime ReadDate() { return ReadValue().AsDate(); }
+  // A record that must hold the given kind: another kind, null or empty raises EInOutError naming
+  // the record's offset, since the document's layout, not the record, decides what a value is.
+  TVariant ReadValueOf(TVarType kind);
+
+  // Typed shorthands of ReadValueOf for the document readers.
+  int32_t ReadInteger() { return ReadValueOf(varInteger).AsInteger(); }
+  int64_t ReadInt64() { return ReadValueOf(varInt64).AsInt64(); }
+  double ReadDouble() { return ReadValueOf(varDouble).AsDouble(); }
+  bool ReadBoolean() { return ReadValueOf(varBoolean).AsBoolean(); }
+  TCurrency ReadCurrency() { return ReadValueOf(varCurrency).AsCurrency(); }
+  TDateTime ReadDate() { return ReadValueOf(varDate).AsDate(); }
+  uint8_t ReadByte() { return static_cast<uint8_t>(ReadValueOf(varByte).AsInteger()); }
 
   // Whole-file load and save. Saving replaces the file in one step (WriteFileAtomically), so a
   // failed save never destroys the previous file.

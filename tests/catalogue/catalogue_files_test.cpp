@@ -7,6 +7,8 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/small_catalogue.h"
+#include "shell/format_settings.h"
+#include "shell/sqlite_statement.h"
 #include "shell/user_messages.h"
 
 namespace kv {
@@ -91,10 +93,21 @@ TEST_F(CatalogueFiles, CsvRoundTripReproducesEveryTable) {
   const auto first = folder / "csv1";
   const auto second = folder / "csv2";
   const auto copy = folder / "copy";
+  // A stored construction is bytes that no text may change: a zero, a line break, a quote, a comma.
+  const std::string catalog_file = DatabaseFile(TDatabaseDirs::Below(demo)[TDatabaseAlias::GXDB_Catalog]).string();
+  {
+    TSqlConnection connection(catalog_file, false);
+    TSqliteStatement insert(connection, "INSERT INTO \"Library\" (\"ID\", \"Construction\") VALUES (1, ?)");
+    insert.BindBlob(1, std::vector<uint8_t>{0x00, 0xFF, '\r', '\n', '"', ','}).Step();
+  }
   const int files = ExportCatalogueCsv(TDatabaseDirs::Below(demo), first);
   EXPECT_GT(files, 60);
   EXPECT_GT(ImportCatalogueCsv(first, TDatabaseDirs::Below(copy), SourceDataDir()), 500);
   EXPECT_EQ(ExportCatalogueCsv(TDatabaseDirs::Below(copy), second), files);
+  EXPECT_EQ(ReadFile(first / "Library.csv"), "ID,Parent,Name,Note,Construction\n1,,,,00FF0D0A222C\n");
+  const std::string copied = DatabaseFile(TDatabaseDirs::Below(copy)[TDatabaseAlias::GXDB_Catalog]).string();
+  EXPECT_EQ(TSqlConnection(copied, false).Query("SELECT typeof(\"Construction\") FROM \"Library\"").Row(0)[0],
+            TValue("blob"));
   for (const auto& entry : std::filesystem::directory_iterator(first)) {
     EXPECT_EQ(ReadFile(entry.path()), ReadFile(second / entry.path().filename())) << entry.path().filename();
   }
@@ -174,6 +187,48 @@ INSTANTIATE_TEST_SUITE_P(
         TBadCsv{"ProfList.csv", "", "Файл ProfList.csv, строка 1: нет строки заголовка"},
         TBadCsv{"ProfList.csv", "Profile,Profile\n",
                 "Файл ProfList.csv, строка 1, столбец Profile: столбец повторяется"}));
+
+// A value of the wrong shape for its column, from a CSV file and from a SQL script, over a table with
+// a column of each checked type.
+TEST_F(CatalogueFiles, AValueOfTheWrongShapeIsRefusedFromCsvAndFromSql) {
+  const auto data = folder / "data";
+  std::filesystem::create_directories(data);
+  std::filesystem::copy(SourceDataDir() / "schema", data / "schema");
+  std::ofstream(data / "schema/GXDB_Accessory.sql", std::ios::app)
+      << "CREATE TABLE \"Shapes\" (\"ID\" INTEGER, \"Size\" SMALLINT, \"Price\" MONEY TEXT, \"Day\" DATE,"
+         " \"Data\" BLOB, PRIMARY KEY (\"ID\"));\n";
+  const auto csv = folder / "csv";
+  const auto scripts = folder / "scripts";
+  std::filesystem::create_directories(csv);
+  std::filesystem::create_directories(scripts);
+  for (TDatabaseAlias alias : kCatalogueAliases) WriteFile(scripts / (std::string(AliasName(alias)) + ".sql"), "");
+  const struct {
+    const char* Column;
+    const char* Csv;
+    const char* CsvReason;
+    const char* Sql;
+    const char* SqlRefusal;
+  } cases[] = {
+      {"Size", "wide", "'wide' не является целым числом", "'wide'", "[wide] не число"},
+      {"Size", "1.5", "'1.5' не является целым числом", "X'01'", "[X'01'] не число"},
+      {"Price", "\"12,50\"", "'12,50' не является денежной суммой", "'abc'", "[abc] не денежная сумма"},
+      {"Price", "1.23456", "'1.23456' не является денежной суммой", "X'00'", "[X'00'] не денежная сумма"},
+      {"Day", "01.03.2024", "'01.03.2024' не является датой (гггг-мм-дд)", "45000", "[45000] не дата"},
+      {"Day", "2024-02-30", "'2024-02-30' не является датой (гггг-мм-дд)", "'2024-03-01 junk'",
+       "[2024-03-01 junk] не дата"},
+      {"Data", "XYZ1", "символ 1 не шестнадцатеричная цифра", "5", "[5] не двоичные данные"},
+      {"Data", "ABC", "нечетное число шестнадцатеричных цифр", "'text'", "[text] не двоичные данные"},
+  };
+  for (const auto& c : cases) {
+    WriteFile(csv / "Shapes.csv", std::string("ID,") + c.Column + "\n1," + c.Csv + "\n");
+    EXPECT_EQ(ErrorOf([&] { ImportCatalogueCsv(csv, TDatabaseDirs::Below(demo), data); }),
+              Format("Файл Shapes.csv, строка 2, столбец %s: %s", c.Column, c.CsvReason));
+    WriteFile(scripts / "GXDB_Accessory.sql",
+              std::string("INSERT INTO \"Shapes\" (\"ID\", \"") + c.Column + "\") VALUES (1, " + c.Sql + ");");
+    EXPECT_EQ(ErrorOf([&] { CreateCatalogueDatabases(TDatabaseDirs::Below(folder / "sql"), data, scripts); }),
+              Format("Таблица Shapes, столбец %s, ключ 1: значение %s", c.Column, c.SqlRefusal));
+  }
+}
 
 TEST_F(CatalogueFiles, AnImportFailingWhileWritingKeepsTheTablesWrittenBeforeAsTheyWere) {
   // Files are written in name order, so BeadGrp is replaced before the write of ProfList fails on

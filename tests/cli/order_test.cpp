@@ -52,7 +52,7 @@ TEST_F(OrderCommand, NewAddShow) {
   const TCliRun json = RunCliCaptured({"order", "show", Path("o.gxo"), "--json"});
   ASSERT_EQ(json.Code, 0) << json.Err;
   const auto order = nlohmann::json::parse(json.Out);
-  EXPECT_EQ(order["no"], "77");
+  EXPECT_EQ(order["numbers"]["no"], "77");
   EXPECT_EQ(order["version"], "23.04.2012");
   ASSERT_EQ(order["positions"].size(), 2u);
   EXPECT_EQ(order["totals"]["pieces"], 3);
@@ -63,8 +63,9 @@ TEST_F(OrderCommand, NewAddShow) {
   EXPECT_EQ(frame["system"], "TL70");
 }
 
-// Frames older than 03.02.2008 take the material type of their system from the catalogue, which
-// the command opens before loading.
+// Frames older than 03.02.2008 take the material type of their system and the static method of
+// their type in it from the catalogue, which the command opens before loading. The show gives every
+// header field and list as the fixture holds it.
 TEST_F(OrderCommand, ShowOpensAnOldOrderWithPositions) {
   const std::vector<uint8_t> bytes =
       test::DescribedStreamFile(std::filesystem::path(KV_SOURCE_DIR) / "tests/order/fixtures/order_2008-01-28.txt");
@@ -73,6 +74,26 @@ TEST_F(OrderCommand, ShowOpensAnOldOrderWithPositions) {
   const TCliRun shown = RunCliCaptured({"order", "show", Path("old.gxo")});
   ASSERT_EQ(shown.Code, 0) << shown.Err;
   EXPECT_NE(shown.Out.find("Позиция 7: 2 шт."), std::string::npos) << shown.Out;
+  EXPECT_NE(shown.Out.find("  Объект: Школа № 3\n"), std::string::npos) << shown.Out;
+  EXPECT_NE(shown.Out.find("Оплата 15.01.2008: 100,25, Наличные, \n"), std::string::npos) << shown.Out;
+
+  const auto json = nlohmann::json::parse(RunCliCaptured({"order", "show", Path("old.gxo"), "--json"}).Out);
+  EXPECT_EQ(json["numbers"]["contract_no"], "Д-15");
+  EXPECT_EQ(json["numbers"]["status_code"], 1);
+  EXPECT_EQ(json["dates"]["measure_date"], "15.01.2008");
+  EXPECT_EQ(json["identity"]["create_date"], "10.01.2008 9:15:00");
+  EXPECT_EQ(json["defaults"]["static_region"], "МИНСК") << "older than 03.02.2008";
+  EXPECT_EQ(json["sections"][0]["reduce"], 5.0);
+  EXPECT_EQ(json["sections"][0]["unit"], 1);
+  EXPECT_EQ(json["pricing"]["window_profit"], 12.5);
+  EXPECT_EQ(json["pricing"]["nds_tax"], 20.0);
+  EXPECT_EQ(json["services"][0]["name"], "Доставка");
+  EXPECT_EQ(json["services"][0]["cost"], 50.0);
+  EXPECT_EQ(json["currencies"][0]["rate"], 1.0);
+  EXPECT_EQ(json["payments"][0]["money"], 100.25);
+  EXPECT_EQ(json["notes"]["note"], nlohmann::json::array({"Позвонить за день"}));
+  // The demo catalogue's static method of window type 1 in the system TL70.
+  EXPECT_EQ(json["positions"][0]["frames"][0]["static_method"], 1);
 }
 
 TEST_F(OrderCommand, ShowListsCutMapsAndMaterials) {

@@ -379,8 +379,10 @@ std::filesystem::path Fixture(const std::string& Version) {
 class StreamFixtures : public ::testing::TestWithParam<std::string> {
 protected:
   void SetUp() override {
-    // Frames of streams older than 03.02.2008 take the material type of their system from here.
+    // Frames of streams older than 03.02.2008 take the material type of their system and the static
+    // method of their type in it from here.
     catalogue_.Catalog("SysList", {{"ID", "TL70"}, {"BaseColor", "WHITE"}, {"MatType", 3}, {"CommonGrp", 1}});
+    catalogue_.Catalog("TypeProf", {{"ID", 1}, {"System", "TL70"}, {"StaticMethod", 4}});
     catalogue_.Open();
   }
   bool Since(const char* Date) const { return VerGreaterThan(GetParam(), Date); }
@@ -436,9 +438,7 @@ void ExpectFrame(const Tgx25Construction* c, const std::function<bool(const char
   EXPECT_EQ(frame.ArticleName, "Окно");
   EXPECT_EQ(frame.ProfSys, "TL70");
   EXPECT_EQ(frame.MatType, Since("03.02.2008") ? 5 : 3);
-  if (Since("03.02.2008")) {
-    EXPECT_EQ(frame.StaticMethod, 2);
-  }
+  EXPECT_EQ(frame.StaticMethod, Since("03.02.2008") ? 2 : 4);
 
   ASSERT_EQ(frame.Points.size(), 4u);
   const auto& corner = static_cast<const Tgx25FramePoint&>(*frame.Points[1]);

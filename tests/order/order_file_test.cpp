@@ -6,11 +6,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "catalogue/small_catalogue.h"
 #include "construction/sample_constructions.h"
 #include "order/order.h"
 #include "shell/errors.h"
+#include "shell/format_settings.h"
 #include "shell/stream_description.h"
 #include "shell/user_messages.h"
 
@@ -118,8 +120,10 @@ class OrderFile : public ::testing::Test {
 protected:
   void SetUp() override {
     folder_ = test::MakeTempFolder("order-file");
-    // Positions older than 03.02.2008 take the material type of their system from here.
+    // Positions older than 03.02.2008 take the material type of their system and the static method
+    // of their type in it from here.
     catalogue_.Catalog("SysList", {{"ID", "TL70"}, {"BaseColor", "WHITE"}, {"MatType", 3}, {"CommonGrp", 1}});
+    catalogue_.Catalog("TypeProf", {{"ID", 1}, {"System", "TL70"}, {"StaticMethod", 4}});
     catalogue_.Open();
   }
   void TearDown() override { fs::remove_all(folder_); }
@@ -399,6 +403,50 @@ TEST_F(OrderFile, BillionItemsAreRefused) {
   EXPECT_FALSE(loaded.LoadOrder(path));
   EXPECT_EQ(Messages().LastText(),
             "Ошибка загрузки заказа!\r\n(Ошибка чтения из потока!\r\nНеверное число записей [1000000000]!)");
+}
+
+std::string ReadText(const fs::path& File) {
+  std::ifstream in(File, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The layout decides the kind of every value and the ordinals of every enumeration: a value of
+// another kind or an ordinal beyond the enumeration is refused where it stands.
+TEST_F(OrderFile, AValueOfAnotherKindOrBeyondItsEnumerationIsRefusedWithItsOffset) {
+  const fs::path fixtures = fs::path(KV_SOURCE_DIR) / "tests";
+  std::string text = ReadText(fixtures / "order/fixtures/order_2012-04-23.txt");
+  const std::string include = "include ../../construction/fixtures/window_2012-04-23.txt";
+  text.replace(text.find(include), include.size(), ReadText(fixtures / "construction/fixtures/window_2012-04-23.txt"));
+  const struct {
+    const char* Marker;
+    const char* Line;
+    const char* Refusal;
+  } cases[] = {
+      {"# 10 CreateUserID", "null", "Тип значения [1] вместо [3]"},
+      {"# 30 Date", "double 39459", "Тип значения [5] вместо [7]"},
+      {"# 33 MeasureDate", "date 14.01.2008", "Тип значения [7] вместо [5]"},
+      {"# 93 WindowReduce", "date 12.01.2008", "Тип значения [7] вместо [6]"},
+      {"# 31 DateEnabled", "int 1", "Тип значения [3] вместо [11]"},
+      {"# 49 Status", "int 1", "Тип значения [3] вместо [17]"},
+      {"# 49 Status", "byte 4", "Недопустимое значение [4] (наибольшее [3])"},
+      {"# 50 ProdStatus", "byte 6", "Недопустимое значение [6] (наибольшее [5])"},
+      {"# 81 PlaceType", "byte 3", "Недопустимое значение [3] (наибольшее [2])"},
+      {"# 82 LoadGroupH", "byte 13", "Недопустимое значение [13] (наибольшее [12])"},
+      {"# 104 WindowRedUnit", "byte 4", "Недопустимое значение [4] (наибольшее [3])"},
+      {"# FillType", "byte 200", "Недопустимое значение [200] (наибольшее [5])"},
+      {"# ObjType", "byte 3", "Недопустимое значение [3] (наибольшее [2])"},
+      {"# LineType", "byte 7", "Недопустимое значение [7] (наибольшее [6])"},
+  };
+  for (const auto& c : cases) {
+    const test::TChangedStream changed = test::DescribedStreamWithLine(text, c.Marker, c.Line);
+    WriteFile(Path("changed.gxo"), changed.Bytes, changed.Bytes.size());
+    TOrder order;
+    EXPECT_FALSE(order.LoadOrder(Path("changed.gxo"))) << c.Marker;
+    EXPECT_EQ(Messages().LastText(),
+              Format("Ошибка загрузки заказа!\r\n(Ошибка чтения из потока!\r\n%s, смещение [%d]!)", c.Refusal,
+                     changed.Offset))
+        << c.Marker << " " << c.Line;
+  }
 }
 
 TEST_F(OrderFile, StringLongerThanTheFile) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/error_of.h"
+#include "shell/table_engine.h"
 #include "shell/temp_registry.h"
 
 namespace kv {
@@ -101,6 +102,13 @@ TEST_F(RegistryStoreTest, MissingStringReadsEmptyOtherTypesRaise) {
   registry.WriteString("Text", "1");
   EXPECT_THROW(registry.ReadInteger("Text"), ERegistryError);
   EXPECT_THROW(registry.ReadBinaryData("Text"), ERegistryError);
+  // An integer's type over other data, as another program may leave it, is no integer either.
+  registry.WriteInteger("Count", 1);
+  for (const TValue& data : {TValue("abc"), TValue(int64_t{5000000000}), TValue(1.5)}) {
+    TSqlConnection(temp_.File().string(), false).Execute("UPDATE RegValues SET Data = ?", {{"", data}});
+    EXPECT_EQ(test::ErrorOf<ERegistryError>([&] { registry.ReadInteger("Count"); }),
+              "Ошибка хранилища реестра " + temp_.File().string() + ": неверное значение параметра 'Count'");
+  }
 }
 
 TEST_F(RegistryStoreTest, DeletingAKeyRemovesItsSubKeysAndValues) {

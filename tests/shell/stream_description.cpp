@@ -278,6 +278,16 @@ std::vector<uint8_t> DescribedStreamFile(const std::filesystem::path& File) {
   return std::move(encoder.Bytes);
 }
 
+TChangedStream DescribedStreamWithLine(std::string_view Text, std::string_view Marker, std::string_view Line,
+                                       const std::filesystem::path& Folder) {
+  const size_t found = Text.find(Marker);
+  if (found == std::string_view::npos) throw std::invalid_argument("no line holds " + std::string(Marker));
+  const size_t begin = Text.rfind('\n', found) == std::string_view::npos ? 0 : Text.rfind('\n', found) + 1;
+  const size_t end = std::min(Text.find('\n', found), Text.size());
+  const std::string changed = std::string(Text.substr(0, begin)) + std::string(Line) + std::string(Text.substr(end));
+  return {DescribedStream(changed, Folder), static_cast<long>(DescribedStream(Text.substr(0, begin), Folder).size())};
+}
+
 long FirstDifference(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B) {
   const auto [a, b] = std::mismatch(A.begin(), A.end(), B.begin(), B.end());
   return a == A.end() && b == B.end() ? -1 : static_cast<long>(a - A.begin());

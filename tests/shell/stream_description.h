@@ -27,6 +27,15 @@ namespace kv::test {
 std::vector<uint8_t> DescribedStream(std::string_view Text, const std::filesystem::path& Folder = {});
 std::vector<uint8_t> DescribedStreamFile(const std::filesystem::path& File);
 
+// A description with its first line that contains Marker replaced by Line, for damaged files: the
+// bytes and the offset of the replaced line's first value.
+struct TChangedStream {
+  std::vector<uint8_t> Bytes;
+  long Offset = 0;
+};
+TChangedStream DescribedStreamWithLine(std::string_view Text, std::string_view Marker, std::string_view Line,
+                                       const std::filesystem::path& Folder = {});
+
 // The offset of the first byte where the two differ (the shorter one's size when one is a prefix
 // of the other), -1 when they are equal.
 long FirstDifference(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B);

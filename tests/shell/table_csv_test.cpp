@@ -37,6 +37,7 @@ TEST(CsvValues, EveryTypeRoundTrips) {
       {{"S", TFieldType::ftSmallint, 0, -1}, TValue(-32768)},
       {{"I", TFieldType::ftInteger, 0, -1}, TValue(2147483647)},
       {{"N", TFieldType::ftBCD, 0, 2}, TValue(12.5)},
+      {{"N", TFieldType::ftBCD, 0, 2}, TValue(1.5e99)},
       {{"F", TFieldType::ftFloat, 0, -1}, TValue(0.1)},
       {{"M", TFieldType::ftCurrency, 0, 4}, TValue(TCurrency::FromRaw(-12345))},
       {{"D", TFieldType::ftDate, 0, -1}, TValue(TDateValue{EncodeDate(2024, 3, 1)})},

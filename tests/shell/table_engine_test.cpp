@@ -51,6 +51,7 @@ TEST(DateText, IsoDatesAndTimes) {
   EXPECT_EQ(DateToIsoText(date, true), "2024-02-29 13:05:09");
   EXPECT_FALSE(TryDateFromIsoText("2023-02-29", date));
   EXPECT_FALSE(TryDateFromIsoText("29.02.2024", date));
+  EXPECT_FALSE(TryDateFromIsoText("2024-02-29 junk", date));
   EXPECT_FALSE(TryDateFromIsoText("2024-01-01 25:00:00", date));
 }
 
