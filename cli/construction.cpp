@@ -7,6 +7,8 @@
 #include <iostream>
 #include <memory>
 
+#include "calc/construction_calc.h"
+#include "calc_output.h"
 #include "command_registry.h"
 #include "construction/glass.h"
 #include "construction_options.h"
@@ -147,15 +149,23 @@ void PrintText(const Tgx25Construction& Construction, const std::vector<TBarRow>
   }
 }
 
-void RunBuild(const TBuildOptions& Options, bool Json, std::ostream& Out) {
+// Calc: the construction is also gathered, priced and calculated, and its cut list, materials
+// and estimate follow the sizes.
+void RunBuild(const TBuildOptions& Options, bool Calc, bool Json, std::ostream& Out) {
   const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options);
   std::vector<TBarRow> bars;
   CollectBars(*construction->GetFrame(0), "рама", bars);
-  if (Json)
-    Out << BuildJson(*construction, bars).dump(2) << "\n";
-  else
-    PrintText(*construction, bars, Out);
+  if (Calc && !GatherInfo(*construction, StandaloneCalcContext(*construction)))
+    throw EKvError("Расчет конструкции не выполнен");
+  if (Json) {
+    TJson json = BuildJson(*construction, bars);
+    if (Calc) json.update(CalculationJson(*construction));
+    Out << json.dump(2) << "\n";
+    return;
+  }
+  PrintText(*construction, bars, Out);
+  if (Calc) PrintCalculation(*construction, Out);
 }
 
 void InstallConstruction(CLI::App& app) {
@@ -165,12 +175,14 @@ void InstallConstruction(CLI::App& app) {
   struct TBuildCommand {
     TBuildOptions Options;
     bool Json = false;
+    bool Calc = false;
   };
   auto command = std::make_shared<TBuildCommand>();
   auto* build = construction->add_subcommand("build", "Построить раму по каталогу и вывести размеры раскроя");
   AddBuildOptions(build, command->Options);
   build->add_flag("--json", command->Json, "Вывести в JSON");
-  build->callback([command] { RunBuild(command->Options, command->Json, std::cout); });
+  build->add_flag("--calc", command->Calc, "Рассчитать раскрой, материалы и смету");
+  build->callback([command] { RunBuild(command->Options, command->Calc, command->Json, std::cout); });
 }
 
 const TCommandRegistration registration("construction", InstallConstruction);
@@ -180,7 +192,7 @@ const TDemoStep demo_step("50-construction", [](const std::string&, std::ostream
   options.Vertical = {650};
   options.Sashes = {2};
   out << "== Окно 1300 x 1400 мм с импостом и поворотно-откидной створкой\n";
-  RunBuild(options, false, out);
+  RunBuild(options, true, false, out);
 });
 
 }  // namespace

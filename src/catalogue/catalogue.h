@@ -125,7 +125,9 @@ KV_BOUND_TABLE(TDpListTable, KV_DPLIST_FIELDS, KV_DPLIST_INDEXES)
   X(Article) X(FrontColor) X(Group) X(Name) X(Unit) X(MaxLength) X(MaxWidth) X(MaxHeight) X(Weight) X(CutAvailable) \
       X(Price) X(Currency) X(Virtual) X(Coef) X(CalcPrinciple) X(LenToSquare) X(UseArticle) X(ProdArticle)          \
           X(ProdArticle2) X(ProdArticle3) X(IncludeToComp) X(Integer) X(DustGrp) X(Laminating) X(MinTrade) X(Mark)  \
-              X(PrintGroup) X(LamSqExt) X(LamSqInn) X(LamSqFull) X(SinkDeltaW) X(SinkDeltaL)
+              X(PrintGroup) X(LamSqExt) X(LamSqInn) X(LamSqFull) X(SinkDeltaW) X(SinkDeltaL) X(PriceList)       \
+                  X(PriceMethod) X(GetCustom) X(GetNDS) X(ArcPriceCoef) X(NotStdPriceCoef) X(CombinePriceCoef)   \
+                      X(CustomGrp) X(PriceGrp)
 #define KV_CATALOG_INDEXES(X) X(ByID, "ID") X(ByArticleColor, "Article", "FrontColor") X(ByArticle, "Article")
 KV_BOUND_TABLE(TCatalogTable, KV_CATALOG_FIELDS, KV_CATALOG_INDEXES)
 
@@ -178,7 +180,7 @@ KV_BOUND_TABLE(TLamPriceTable, KV_LAMPRICE_FIELDS, KV_LAMPRICE_INDEXES)
 KV_BOUND_TABLE(TSysPropTable, KV_SYSPROP_FIELDS, KV_ID_INDEXES)
 
 #define KV_TYPEWIN_FIELDS(X) \
-  X(ID) X(Name) X(PosArticle) X(PosName) X(WinType) X(FixedProfSys) X(FixedFurnSys) X(FixedGlass)
+  X(ID) X(Name) X(PosArticle) X(PosName) X(WinType) X(FixedProfSys) X(FixedFurnSys) X(FixedGlass) X(CalcMethod)
 KV_BOUND_TABLE(TTypeWinTable, KV_TYPEWIN_FIELDS, KV_ID_INDEXES)
 
 #define KV_TYPEPROF_FIELDS(X)                                                                                     \
@@ -191,6 +193,27 @@ KV_BOUND_TABLE(TTypeProfTable, KV_TYPEPROF_FIELDS, KV_TYPEPROF_INDEXES)
 #define KV_FRNCOMP_FIELDS(X) \
   X(ID) X(Name) X(Group) X(SubGroup) X(Image) X(ScrColor) X(Kipp) X(Printable) X(PrintName) X(DispHingeNum)
 KV_BOUND_TABLE(TFrnCompTable, KV_FRNCOMP_FIELDS, KV_ID_INDEXES)
+
+#define KV_PRICELST_FIELDS(X) X(ID) X(Currency) X(MinPrice) X(Symmetric) X(Param) X(PricePerOne)
+KV_BOUND_TABLE(TPriceLstTable, KV_PRICELST_FIELDS, KV_ID_INDEXES)
+
+#define KV_PRICEGRD_FIELDS(X) X(ID) X(Size1) X(Size2) X(Price)
+KV_BOUND_TABLE(TPriceGrdTable, KV_PRICEGRD_FIELDS, KV_ID_INDEXES)
+
+#define KV_AUTOCHNG_FIELDS(X) X(FromID) X(FromNumber) X(ToID) X(ToNumber)
+#define KV_AUTOCHNG_INDEXES(X) X(ByFromID, "FromID")
+KV_BOUND_TABLE(TAutoChngTable, KV_AUTOCHNG_FIELDS, KV_AUTOCHNG_INDEXES)
+
+#define KV_CALCSCHM_FIELDS(X)                                                                                      \
+  X(ID) X(No) X(Name) X(Formula) X(Condition) X(Param1) X(Param2) X(Param3) X(Param4) X(Param5) X(Param6) X(Format) \
+      X(Printable) X(NoPrintZero) X(Use) X(Dec) X(Dec1) X(Dec2) X(Dec3) X(Dec4) X(Dec5) X(Dec6)
+KV_BOUND_TABLE(TCalcSchmTable, KV_CALCSCHM_FIELDS, KV_ID_INDEXES)
+
+#define KV_ACCDOC_FIELDS(X)                                                                                         \
+  X(ID) X(MatID) X(DetailNo) X(Principle) X(Const) X(Step) X(StepCond) X(Number) X(CutMap) X(Printable) X(Param_11) \
+      X(Param_12) X(Param_21) X(Param_22) X(Param_31) X(Param_32) X(Sign_1) X(Sign_2) X(Sign_3) X(Const_1)          \
+          X(Const_2) X(Const_3) X(Logic_1) X(Logic_2) X(Const_W) X(Const_H) X(Expense) X(Use) X(MatGroup)
+KV_BOUND_TABLE(TAccDocTable, KV_ACCDOC_FIELDS, KV_ID_INDEXES)
 
 // A currency of the in-memory currency list (BuildCurrencyList).
 struct TCurrencyItem {
@@ -252,6 +275,11 @@ public:
   TTypeWinTable TypeWin;
   TTypeProfTable TypeProf;
   TFrnCompTable FrnComp;
+  TPriceLstTable PriceLst;
+  TPriceGrdTable PriceGrd;
+  TAutoChngTable AutoChng;
+  TCalcSchmTable CalcSchm;
+  TAccDocTable AccDoc;
 
   TCatalogueSettings Settings;
 
