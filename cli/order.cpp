@@ -1,4 +1,4 @@
-// `korvent-cli order new|add|show`: an order file made, filled with constructions built from the
+// `korvent-cli order new|add|calc|show`: an order file made, filled with constructions built from the
 // catalogue (the options of `construction build`) and shown with its header, sections, stored
 // totals and every position with its frames, parts, fillings, bars and material lists. The demo
 // step "60-order" makes an order of several positions, saves it, loads it back and shows it.
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "calc/construction_calculator.h"
 #include "command_registry.h"
 #include "construction_options.h"
 #include "order/order.h"
@@ -33,6 +34,11 @@ struct TAddOptions {
   std::string No;
   int Count = 1;
   TBuildOptions Build;
+};
+
+struct TCalcOptions {
+  std::string File;
+  std::string CatalogueDir;
 };
 
 struct TShowOptions {
@@ -82,6 +88,21 @@ void RunAdd(const TAddOptions& Options, std::ostream& Out) {
   const TSizeF size = added->GetSize();
   Out << Format("В заказ № %s добавлена позиция %s: %.1f x %.1f мм, %d шт.\n", order->No, added->No, size.Width,
                 size.Height, added->Count);
+}
+
+// Every position gathered, priced and calculated, each reported on a progress line; then saved.
+void RunCalc(const TCalcOptions& Options, std::ostream& Out) {
+  const TBuildCatalogue catalogue(Options.CatalogueDir);
+  std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
+  const bool calculated = order->CalculatePositions([&Out](int Done, int Total, const std::string& No) {
+    Out << Format("Расчет позиций: %d из %d (позиция %s)\n", Done, Total, No);
+  });
+  if (!calculated) throw CLI::RuntimeError(1);
+  SaveOrderFile(*order, Options.File);
+  TCurrency total;
+  for (int i = 0; i < order->Count(); ++i)
+    total += GetEstimateTotal(*order->GetConstruction(i)) * order->GetConstruction(i)->Count;
+  Out << Format("Заказ № %s рассчитан: позиций %d, стоимость %s\n", order->No, order->Count(), CurrToStr(total, 2));
 }
 
 // ---- what `order show` prints -----------------------------------------------------------------
@@ -225,6 +246,7 @@ TJson PositionJson(Tgx25Construction& Position) {
           {"height", static_cast<double>(size.Height)},
           {"square", static_cast<double>(Position.GetSquare())},
           {"frames", frames},
+          {"cost", static_cast<double>(GetEstimateTotal(Position).ToExtended())},
           {"materials", MaterialsJson(Position.MatList)}};
 }
 
@@ -292,9 +314,10 @@ void PrintOrder(const TJson& Order, std::ostream& Out) {
                 totals["positions"].get<int>(), totals["pieces"].get<int>(), totals["square"].get<double>(),
                 totals["materials"].get<double>(), totals["services"].get<double>(), totals["payments"].get<double>());
   for (const TJson& position : Order["positions"]) {
-    Out << Format("Позиция %s: %d шт., %.1f x %.1f мм, %.4f м2, материалов %d\n", position["no"].get<std::string>(),
-                  position["count"].get<int>(), position["width"].get<double>(), position["height"].get<double>(),
-                  position["square"].get<double>(), static_cast<int>(position["materials"].size()));
+    Out << Format("Позиция %s: %d шт., %.1f x %.1f мм, %.4f м2, материалов %d, стоимость %.2f\n",
+                  position["no"].get<std::string>(), position["count"].get<int>(), position["width"].get<double>(),
+                  position["height"].get<double>(), position["square"].get<double>(),
+                  static_cast<int>(position["materials"].size()), position["cost"].get<double>());
     for (const TJson& frame : position["frames"]) {
       Out << Format("  Рама %s: %s, тип %d, система %s, цвет %s; раскрой %d, материалы %d\n",
                     frame["name"].get<std::string>(), frame["kind"].get<std::string>(), frame["type"].get<int>(),
@@ -354,6 +377,12 @@ void InstallOrder(CLI::App& app) {
   AddBuildOptions(add, add_options->Build);
   add->callback([add_options] { RunAdd(*add_options, std::cout); });
 
+  auto calc_options = std::make_shared<TCalcOptions>();
+  auto* calc = order->add_subcommand("calc", "Рассчитать все позиции заказа и сохранить его");
+  calc->add_option("file", calc_options->File, "Файл заказа (.gxo)")->required()->check(CLI::ExistingFile);
+  calc->add_option("--catalogue", calc_options->CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
+  calc->callback([calc_options] { RunCalc(*calc_options, std::cout); });
+
   auto show_options = std::make_shared<TShowOptions>();
   auto* show = order->add_subcommand("show", "Показать заказ: заголовок, разделы, итоги и позиции");
   show->add_option("file", show_options->File, "Файл заказа (.gxo)")->required()->check(CLI::ExistingFile);
@@ -399,6 +428,8 @@ const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& o
     add.Build = options;
     RunAdd(add, out);
   }
+  out << "== Расчет заказа\n";
+  RunCalc({file, ""}, out);
   out << "== Заказ, загруженный из файла\n";
   RunShow({file, false, ""}, out);
 });

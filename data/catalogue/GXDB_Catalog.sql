@@ -307,8 +307,9 @@ INSERT INTO "TypeFurn" ("ID", "System", "Handle", "Hinge", "Lock", "Cylinder", "
   (2, 'TL70', 'RU-01', 'PV-01', '', '', 'OZ-10', '', 'MP-01', '', '', 'PO-R', 'PO-L', 'P-R', 'P-L', 'K-1', '21', 0),
   (3, 'TL70', 'RU-01', 'PV-01', '', '', 'OZ-10', '', 'MP-01', '', '', 'PO-R', 'PO-L', 'P-R', 'P-L', 'K-1', '21', 0);
 
+-- AutoChng: the bead seal is fitted in grey instead of black, metre for metre
 INSERT INTO "AutoChng" ("FromID", "Material", "FromNumber", "ToID", "ToNumber") VALUES
-  ('TL-SC35', 0, 100.0, 'TL-SC35', 100.0);
+  ('TL-G03.BL', 0, 1.0, 'TL-G03.GR', 1.0);
 
 INSERT INTO "Service" ("ID", "Name", "Principle", "SizeType", "AddSize", "Currency", "Percent", "MinPrice", "Price") VALUES
   (1, 'Монтаж окна', 1, 1, 0.0, 0, 0.0, '1500.00', '1200.00'),
