@@ -7,6 +7,8 @@
 #include <iostream>
 #include <memory>
 
+#include "calc/construction_calc.h"
+#include "calc_output.h"
 #include "command_registry.h"
 #include "construction/glass.h"
 #include "construction_options.h"
@@ -151,19 +153,25 @@ void PrintText(const Tgx25Construction& Construction, const std::vector<TBarRow>
   }
 }
 
-void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool Json, std::ostream& Out) {
+// Calc: the construction is also gathered, priced and calculated, and its cut list, materials
+// and estimate follow the sizes.
+void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool Calc, bool Json, std::ostream& Out) {
   const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options);
   std::vector<TBarRow> bars;
   CollectBars(*construction->GetFrame(0), "рама", bars);
+  if (Calc && !GatherInfo(*construction, StandaloneCalcContext(*construction)))
+    throw EKvError("Расчет конструкции не выполнен");
   if (Json) {
     TJson json = BuildJson(*construction, bars);
     if (Statics.Enabled) json["statics"] = StaticsJson(*construction, Statics);
+    if (Calc) json.update(CalculationJson(*construction));
     Out << json.dump(2) << "\n";
     return;
   }
   PrintText(*construction, bars, Out);
   if (Statics.Enabled) PrintStatics(*construction, Statics, Out);
+  if (Calc) PrintCalculation(*construction, Out);
 }
 
 void InstallConstruction(CLI::App& app) {
@@ -174,6 +182,7 @@ void InstallConstruction(CLI::App& app) {
     TBuildOptions Options;
     TStaticsOptions Statics;
     bool Json = false;
+    bool Calc = false;
   };
   auto command = std::make_shared<TBuildCommand>();
   auto* build = construction->add_subcommand("build", "Построить раму по каталогу и вывести размеры раскроя");
@@ -183,7 +192,8 @@ void InstallConstruction(CLI::App& app) {
   build->add_option("--region", command->Statics.Region, "Ветровой район (номер или город)")->capture_default_str();
   build->add_option("--building-height", command->Statics.BuildingHeight, "Высота здания, м")->capture_default_str();
   build->add_flag("--log", command->Statics.Log, "Вывести ход расчета на статику");
-  build->callback([command] { RunBuild(command->Options, command->Statics, command->Json, std::cout); });
+  build->add_flag("--calc", command->Calc, "Рассчитать раскрой, материалы и смету");
+  build->callback([command] { RunBuild(command->Options, command->Statics, command->Calc, command->Json, std::cout); });
 }
 
 const TCommandRegistration registration("construction", InstallConstruction);
@@ -193,7 +203,7 @@ const TDemoStep demo_step("50-construction", [](const std::string&, std::ostream
   options.Vertical = {650};
   options.Sashes = {2};
   out << "== Окно 1300 x 1400 мм с импостом и поворотно-откидной створкой\n";
-  RunBuild(options, {}, false, out);
+  RunBuild(options, {}, true, false, out);
 });
 
 const TDemoStep statics_demo_step("55-statics", [](const std::string&, std::ostream& out) {
@@ -203,8 +213,9 @@ const TDemoStep statics_demo_step("55-statics", [](const std::string&, std::ostr
   TStaticsOptions statics;
   statics.Enabled = true;
   statics.Log = true;
-  out << "== Расчет на статику окна 1300 x 1400 мм с импостом и створкой\n";
-  const TBuildCatalogue catalogue(options.CatalogueDir);
+  out << "== Расчет на статику окна 1300 x 1400 мм с импостом и створкой
+         ";
+      const TBuildCatalogue catalogue(options.CatalogueDir);
   PrintStatics(*BuildConstruction(options), statics, out);
 });
 

@@ -1,10 +1,11 @@
-// `korvent-cli order new|add|show`: an order file made, filled with constructions built from the
+// `korvent-cli order new|add|calc|show`: an order file made, filled with constructions built from the
 // catalogue (the options of `construction build`) and shown with every header field and list and
 // every position (the order's description of the order folder). The demo step "60-order" makes an
 // order of several positions, saves it, loads it back and shows it.
 #include <filesystem>
 #include <iostream>
 
+#include "calc/construction_calculator.h"
 #include "command_registry.h"
 #include "construction_options.h"
 #include "order/order.h"
@@ -31,6 +32,11 @@ struct TAddOptions {
   std::string No;
   int Count = 1;
   TBuildOptions Build;
+};
+
+struct TCalcOptions {
+  std::string File;
+  std::string CatalogueDir;
 };
 
 struct TShowOptions {
@@ -99,6 +105,24 @@ void RunAdd(const TAddOptions& Options, std::ostream& Out) {
                 size.Height, added->Count);
 }
 
+// Every position gathered, priced and calculated, each reported on a progress line; then saved.
+// The file stays held from loading to saving like `order add`.
+void RunCalc(const TCalcOptions& Options, std::ostream& Out) {
+  const TBuildCatalogue catalogue(Options.CatalogueDir);
+  const TOrderFileLock lock(Options.File);
+  if (!lock.Locked()) throw CLI::RuntimeError(1);
+  std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
+  const bool calculated = order->CalculatePositions([&Out](int Done, int Total, const std::string& No) {
+    Out << Format("Расчет позиций: %d из %d (позиция %s)\n", Done, Total, No);
+  });
+  if (!calculated) throw CLI::RuntimeError(1);
+  SaveOrderFile(*order, Options.File);
+  TCurrency total;
+  for (int i = 0; i < order->Count(); ++i)
+    total += GetEstimateTotal(*order->GetConstruction(i)) * order->GetConstruction(i)->Count;
+  Out << Format("Заказ № %s рассчитан: позиций %d, стоимость %s\n", order->No, order->Count(), CurrToStr(total, 2));
+}
+
 void RunShow(const TShowOptions& Options, std::ostream& Out) {
   const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
@@ -130,6 +154,12 @@ void InstallOrder(CLI::App& app) {
   add->add_option("--count", add_options->Count, "Количество изделий")->capture_default_str();
   AddBuildOptions(add, add_options->Build);
   add->callback([add_options] { RunAdd(*add_options, std::cout); });
+
+  auto calc_options = std::make_shared<TCalcOptions>();
+  auto* calc = order->add_subcommand("calc", "Рассчитать все позиции заказа и сохранить его");
+  calc->add_option("file", calc_options->File, "Файл заказа (.gxo)")->required()->check(CLI::ExistingFile);
+  calc->add_option("--catalogue", calc_options->CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
+  calc->callback([calc_options] { RunCalc(*calc_options, std::cout); });
 
   auto show_options = std::make_shared<TShowOptions>();
   auto* show = order->add_subcommand("show", "Показать заказ: заголовок, разделы, итоги и позиции");
@@ -176,6 +206,8 @@ const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& o
     add.Build = options;
     RunAdd(add, out);
   }
+  out << "== Расчет заказа\n";
+  RunCalc({file, ""}, out);
   out << "== Заказ, загруженный из файла\n";
   RunShow({file, false, ""}, out);
 });

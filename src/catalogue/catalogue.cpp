@@ -117,6 +117,11 @@ void TCatalogue::BindTables() {
   TypeWin.Bind(TableData(DM_Catalog, "TypeWin"), "TypeWin");
   TypeProf.Bind(TableData(DM_Catalog, "TypeProf"), "TypeProf");
   FrnComp.Bind(TableData(DM_FurnDoc, "FrnComp"), "FrnComp");
+  PriceLst.Bind(TableData(DM_Catalog, "PriceLst"), "PriceLst");
+  PriceGrd.Bind(TableData(DM_Catalog, "PriceGrd"), "PriceGrd");
+  AutoChng.Bind(TableData(DM_Catalog, "AutoChng"), "AutoChng");
+  CalcSchm.Bind(TableData(DM_Catalog, "CalcSchm"), "CalcSchm");
+  AccDoc.Bind(TableData(DM_AccDoc, "AccDoc"), "AccDoc");
 }
 
 TCatalogue& Catalogue() {

@@ -70,35 +70,30 @@ protected:
 #define KV_PROFLIST_FIELDS(X)                                                                                          \
   X(Profile)                                                                                                           \
   X(Group)                                                                                                             \
-  X(Use)                                                                                                               \
-  X(Virtual) X(Name) X(OrgArticle) X(Width) X(Thickness) X(Chamfer) X(Steel) X(SteelFalz) X(FrameSize) X(FlugelSize)   \
-      X(ImpostSize) X(GlassSize) X(GlassSize2) X(BeadSize) X(BeadSize2) X(AdapterSize) X(AdapterSize2)                 \
+  X(Use) X(Virtual) X(Name) X(OrgArticle) X(Width) X(Thickness) X(Chamfer) X(Steel) X(SteelFalz) X(FrameSize)          \
+      X(FlugelSize) X(ImpostSize) X(GlassSize) X(GlassSize2) X(BeadSize) X(BeadSize2) X(AdapterSize) X(AdapterSize2)   \
           X(AdapterCorrect) X(StulpSize) X(StulpType) X(OpenType) X(FalzLuft) X(FalzSize) X(FalzPos) X(DornMass) X(Ix) \
               X(Coef) X(ColorAlternative) X(BeadGrp) X(ImpostGrp) X(FlugelGrp) X(SockelGrp) X(SteelGrp) X(DoubleGlass) \
                   X(ModifySize) X(ModifySize2) X(ModifySize3) X(SubSetID) X(FSAngleMin) X(FSAngleMax)
 #define KV_PROFLIST_INDEXES(X) X(ByProfile, "Profile")
 KV_BOUND_TABLE(TProfListTable, KV_PROFLIST_FIELDS, KV_PROFLIST_INDEXES)
 
-#define KV_COMBLIST_FIELDS(X)                                                                                      \
-  X(Profile1)                                                                                                      \
-  X(Profile2)                                                                                                      \
-  X(Group)                                                                                                         \
-  X(AngleType) X(MinAngle) X(MaxAngle) X(Cross) X(ProfDeltaSize) X(SteelDeltaSize) X(SteelAngle) X(ProfDeltaSize2) \
-      X(SubSetID) X(Name)
-#define KV_COMBLIST_INDEXES(X)                          \
-  X(ByProfiles, "Profile1", "Profile2")                 \
-  X(ByProfilesGroup, "Profile1", "Profile2", "Group")   \
-  X(ByProfile1Group, "Profile1", "Group") X(BySubSetID, \
-                                            "SubSetI"   \
-                                            "D")
+#define KV_COMBLIST_FIELDS(X)                                                                             \
+  X(Profile1)                                                                                             \
+  X(Profile2)                                                                                             \
+  X(Group) X(AngleType) X(MinAngle) X(MaxAngle) X(Cross) X(ProfDeltaSize) X(SteelDeltaSize) X(SteelAngle) \
+      X(ProfDeltaSize2) X(SubSetID) X(Name)
+#define KV_COMBLIST_INDEXES(X)                                                                                        \
+  X(ByProfiles, "Profile1", "Profile2")                                                                               \
+  X(ByProfilesGroup, "Profile1", "Profile2", "Group") X(ByProfile1Group, "Profile1", "Group") X(BySubSetID, "SubSetI" \
+                                                                                                            "D")
 KV_BOUND_TABLE(TCombListTable, KV_COMBLIST_FIELDS, KV_COMBLIST_INDEXES)
 
-#define KV_BEADCOMB_FIELDS(X)                                                                                       \
-  X(ID)                                                                                                             \
-  X(ProfGrp)                                                                                                        \
-  X(Thickness)                                                                                                      \
-  X(BeadGrp) X(Name) X(Bead) X(Adapter) X(ProfRubber) X(BeadRubber) X(Lining_1) X(Number_1) X(Lining_2) X(Number_2) \
-      X(Lining_3) X(Number_3) X(Lining_4) X(Number_4) X(Lining_5) X(Number_5)
+#define KV_BEADCOMB_FIELDS(X)                                                                                        \
+  X(ID)                                                                                                              \
+  X(ProfGrp)                                                                                                         \
+  X(Thickness) X(BeadGrp) X(Name) X(Bead) X(Adapter) X(ProfRubber) X(BeadRubber) X(Lining_1) X(Number_1) X(Lining_2) \
+      X(Number_2) X(Lining_3) X(Number_3) X(Lining_4) X(Number_4) X(Lining_5) X(Number_5)
 #define KV_BEADCOMB_INDEXES(X)                                  \
   X(ByID, "ID")                                                 \
   X(ByGroupThicknessBeadGrp, "ProfGrp", "Thickness", "BeadGrp") \
@@ -113,11 +108,10 @@ KV_BOUND_TABLE(TBeadGrpTable, KV_BEADGRP_FIELDS, KV_BEADGRP_INDEXES)
 #define KV_ACCESSRY_INDEXES(X) X(ByProfileColor, "Profile", "Color")
 KV_BOUND_TABLE(TAccessryTable, KV_ACCESSRY_FIELDS, KV_ACCESSRY_INDEXES)
 
-#define KV_CONSLIST_FIELDS(X)                                                                                       \
-  X(ID)                                                                                                             \
-  X(Name)                                                                                                           \
-  X(InverseColor) X(ModifyGrp) X(StulpGrp) X(Prof_1) X(Prof_2) X(Prof_3) X(Prof_4) X(Steel_1) X(Steel_2) X(Steel_3) \
-      X(Steel_4) X(X_1) X(X_2) X(X_3) X(X_4)
+#define KV_CONSLIST_FIELDS(X)                                                                                    \
+  X(ID)                                                                                                          \
+  X(Name) X(InverseColor) X(ModifyGrp) X(StulpGrp) X(Prof_1) X(Prof_2) X(Prof_3) X(Prof_4) X(Steel_1) X(Steel_2) \
+      X(Steel_3) X(Steel_4) X(X_1) X(X_2) X(X_3) X(X_4)
 #define KV_CONSLIST_INDEXES(X) X(ByID, "ID")
 KV_BOUND_TABLE(TConsListTable, KV_CONSLIST_FIELDS, KV_CONSLIST_INDEXES)
 
@@ -125,14 +119,15 @@ KV_BOUND_TABLE(TConsListTable, KV_CONSLIST_FIELDS, KV_CONSLIST_INDEXES)
 #define KV_DPLIST_INDEXES(X) X(ByID, "ID")
 KV_BOUND_TABLE(TDpListTable, KV_DPLIST_FIELDS, KV_DPLIST_INDEXES)
 
-#define KV_CATALOG_FIELDS(X)                                                                                      \
-  X(ID)                                                                                                           \
-  X(System)                                                                                                       \
-  X(Article)                                                                                                      \
-  X(FrontColor) X(Group) X(Name) X(Unit) X(MaxLength) X(MaxWidth) X(MaxHeight) X(Weight) X(CutAvailable) X(Price) \
-      X(Currency) X(Virtual) X(Coef) X(CalcPrinciple) X(LenToSquare) X(UseArticle) X(ProdArticle) X(ProdArticle2) \
-          X(ProdArticle3) X(IncludeToComp) X(Integer) X(DustGrp) X(Laminating) X(MinTrade) X(Mark) X(PrintGroup)  \
-              X(LamSqExt) X(LamSqInn) X(LamSqFull) X(SinkDeltaW) X(SinkDeltaL)
+#define KV_CATALOG_FIELDS(X)                                                                                        \
+  X(ID)                                                                                                             \
+  X(System)                                                                                                         \
+  X(Article) X(FrontColor) X(Group) X(Name) X(Unit) X(MaxLength) X(MaxWidth) X(MaxHeight) X(Weight) X(CutAvailable) \
+      X(Price) X(Currency) X(Virtual) X(Coef) X(CalcPrinciple) X(LenToSquare) X(UseArticle) X(ProdArticle)          \
+          X(ProdArticle2) X(ProdArticle3) X(IncludeToComp) X(Integer) X(DustGrp) X(Laminating) X(MinTrade) X(Mark)  \
+              X(PrintGroup) X(LamSqExt) X(LamSqInn) X(LamSqFull) X(SinkDeltaW) X(SinkDeltaL) X(PriceList)       \
+                  X(PriceMethod) X(GetCustom) X(GetNDS) X(ArcPriceCoef) X(NotStdPriceCoef) X(CombinePriceCoef)   \
+                      X(CustomGrp) X(PriceGrp)
 #define KV_CATALOG_INDEXES(X) X(ByID, "ID") X(ByArticleColor, "Article", "FrontColor") X(ByArticle, "Article")
 KV_BOUND_TABLE(TCatalogTable, KV_CATALOG_FIELDS, KV_CATALOG_INDEXES)
 
@@ -185,20 +180,40 @@ KV_BOUND_TABLE(TLamPriceTable, KV_LAMPRICE_FIELDS, KV_LAMPRICE_INDEXES)
 KV_BOUND_TABLE(TSysPropTable, KV_SYSPROP_FIELDS, KV_ID_INDEXES)
 
 #define KV_TYPEWIN_FIELDS(X) \
-  X(ID) X(Name) X(PosArticle) X(PosName) X(WinType) X(FixedProfSys) X(FixedFurnSys) X(FixedGlass)
+  X(ID) X(Name) X(PosArticle) X(PosName) X(WinType) X(FixedProfSys) X(FixedFurnSys) X(FixedGlass) X(CalcMethod)
 KV_BOUND_TABLE(TTypeWinTable, KV_TYPEWIN_FIELDS, KV_ID_INDEXES)
 
 #define KV_TYPEPROF_FIELDS(X)                                                                                     \
   X(ID)                                                                                                           \
-  X(System)                                                                                                       \
-  X(FrameID) X(FlugelID) X(Impost) X(ImpostAT) X(ImpostComb) X(Stulp) X(StulpAT) X(StulpComb) X(Falsh1) X(Spross) \
-      X(WeldAllowance) X(StaticMethod)
+  X(System) X(FrameID) X(FlugelID) X(Impost) X(ImpostAT) X(ImpostComb) X(Stulp) X(StulpAT) X(StulpComb) X(Falsh1) \
+      X(Spross) X(WeldAllowance) X(StaticMethod)
 #define KV_TYPEPROF_INDEXES(X) X(ByIDSystem, "ID", "System")
 KV_BOUND_TABLE(TTypeProfTable, KV_TYPEPROF_FIELDS, KV_TYPEPROF_INDEXES)
 
 #define KV_FRNCOMP_FIELDS(X) \
   X(ID) X(Name) X(Group) X(SubGroup) X(Image) X(ScrColor) X(Kipp) X(Printable) X(PrintName) X(DispHingeNum)
 KV_BOUND_TABLE(TFrnCompTable, KV_FRNCOMP_FIELDS, KV_ID_INDEXES)
+
+#define KV_PRICELST_FIELDS(X) X(ID) X(Currency) X(MinPrice) X(Symmetric) X(Param) X(PricePerOne)
+KV_BOUND_TABLE(TPriceLstTable, KV_PRICELST_FIELDS, KV_ID_INDEXES)
+
+#define KV_PRICEGRD_FIELDS(X) X(ID) X(Size1) X(Size2) X(Price)
+KV_BOUND_TABLE(TPriceGrdTable, KV_PRICEGRD_FIELDS, KV_ID_INDEXES)
+
+#define KV_AUTOCHNG_FIELDS(X) X(FromID) X(FromNumber) X(ToID) X(ToNumber)
+#define KV_AUTOCHNG_INDEXES(X) X(ByFromID, "FromID")
+KV_BOUND_TABLE(TAutoChngTable, KV_AUTOCHNG_FIELDS, KV_AUTOCHNG_INDEXES)
+
+#define KV_CALCSCHM_FIELDS(X)                                                                                      \
+  X(ID) X(No) X(Name) X(Formula) X(Condition) X(Param1) X(Param2) X(Param3) X(Param4) X(Param5) X(Param6) X(Format) \
+      X(Printable) X(NoPrintZero) X(Use) X(Dec) X(Dec1) X(Dec2) X(Dec3) X(Dec4) X(Dec5) X(Dec6)
+KV_BOUND_TABLE(TCalcSchmTable, KV_CALCSCHM_FIELDS, KV_ID_INDEXES)
+
+#define KV_ACCDOC_FIELDS(X)                                                                                         \
+  X(ID) X(MatID) X(DetailNo) X(Principle) X(Const) X(Step) X(StepCond) X(Number) X(CutMap) X(Printable) X(Param_11) \
+      X(Param_12) X(Param_21) X(Param_22) X(Param_31) X(Param_32) X(Sign_1) X(Sign_2) X(Sign_3) X(Const_1)          \
+          X(Const_2) X(Const_3) X(Logic_1) X(Logic_2) X(Const_W) X(Const_H) X(Expense) X(Use) X(MatGroup)
+KV_BOUND_TABLE(TAccDocTable, KV_ACCDOC_FIELDS, KV_ID_INDEXES)
 
 // A currency of the in-memory currency list (BuildCurrencyList).
 struct TCurrencyItem {
@@ -260,6 +275,11 @@ public:
   TTypeWinTable TypeWin;
   TTypeProfTable TypeProf;
   TFrnCompTable FrnComp;
+  TPriceLstTable PriceLst;
+  TPriceGrdTable PriceGrd;
+  TAutoChngTable AutoChng;
+  TCalcSchmTable CalcSchm;
+  TAccDocTable AccDoc;
 
   TCatalogueSettings Settings;
 

@@ -38,6 +38,7 @@ TWinTypeInfo GetWinTypeInfo(int32_t type_win) {
   info.FurnSys = Text(*type, types.FixedFurnSys);
   info.Glass = Text(*type, types.FixedGlass);
   info.WinType = Int(*type, types.WinType);
+  info.CalcMethod = Int(*type, types.CalcMethod);
 
   const TTypeProfTable& schemes = Catalogue().TypeProf;
   const TRecord* scheme = &RequireScheme(type_win, info.ProfSys);

@@ -18,6 +18,8 @@ struct TWinTypeInfo {
   std::string Glass;
   // What the type builds: 0 a window, 1 a door, 2 a facade element (WinType).
   int32_t WinType = 0;
+  // The calculation method that prices the type (CalcMeth).
+  int32_t CalcMethod = 0;
   int32_t FrameID = 0;
   int32_t FlugelID = 0;
   std::string Impost;

@@ -4,15 +4,11 @@
 
 namespace kv {
 
-namespace {
-
 const TGXSetup& UsedSetup() {
   static const TGXSetup defaults;
   const TGXSetup* setup = GXSetup();
   return setup != nullptr ? *setup : defaults;
 }
-
-}  // namespace
 
 long double GlassFrameOffset() {
   return static_cast<long double>(UsedSetup().GlassFrameSize) + UsedSetup().GlassFrameThickness;

@@ -4,6 +4,11 @@
 
 namespace kv {
 
+class TGXSetup;
+
+// The loaded options, or the defaults when none are loaded (a batch job without a configuration).
+const TGXSetup& UsedSetup();
+
 // GlassFrameSize + GlassFrameThickness (the spacer frame of a glass unit, tenths of a millimetre)
 // of the loaded options, or of the defaults when none are loaded.
 long double GlassFrameOffset();

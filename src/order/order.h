@@ -4,6 +4,7 @@
 // discounts and mark-ups), the order-level item lists and the computed lists. It is stored as an
 // order file (order_file.cpp).
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -167,6 +168,13 @@ public:
   void ClearServiceList() { Services.clear(); }
   void ClearCurrencyList() { Currencies.clear(); }
   void ClearPaymentList() { Payments.clear(); }
+
+  // ---- calculation (order_calc.cpp) ----
+  // Told after each position: how many are done, of how many, and the number of the position.
+  using TCalcProgress = std::function<void(int Done, int Total, const std::string& PositionNo)>;
+  // Gathers, prices and calculates every position in the order's currency, price group and VAT;
+  // false after the message of the first position that failed.
+  bool CalculatePositions(const TCalcProgress& Progress = {});
 
   // ---- the order file (order_file.cpp) ----
   // Writes the order to the file (the previous file survives a failed save); false after showing

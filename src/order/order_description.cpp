@@ -1,5 +1,7 @@
 #include "order/order_description.h"
 
+#include "calc/construction_calculator.h"
+
 #include <charconv>
 #include <cstdint>
 #include <span>
@@ -329,6 +331,7 @@ TJson PositionJson(Tgx25Construction& Position) {
           {"width", static_cast<double>(size.Width)},
           {"height", static_cast<double>(size.Height)},
           {"square", static_cast<double>(Position.GetSquare())},
+          {"cost", static_cast<double>(GetEstimateTotal(Position).ToExtended())},
           {"frames", frames},
           {"materials", MaterialsJson(Position.MatList)}};
 }
@@ -461,9 +464,10 @@ void PrintFrame(const TJson& Frame, std::string& Out) {
 }
 
 void PrintPosition(const TJson& Position, std::string& Out) {
-  Out += Format("Позиция %s: %d шт., %.1f x %.1f мм, %.4f м2, материалов %d\n", Position["no"].get<std::string>(),
-                Position["count"].get<int>(), Position["width"].get<double>(), Position["height"].get<double>(),
-                Position["square"].get<double>(), static_cast<int>(Position["materials"].size()));
+  Out += Format("Позиция %s: %d шт., %.1f x %.1f мм, %.4f м2, материалов %d, стоимость %.2f\n",
+                Position["no"].get<std::string>(), Position["count"].get<int>(), Position["width"].get<double>(),
+                Position["height"].get<double>(), Position["square"].get<double>(),
+                static_cast<int>(Position["materials"].size()), Position["cost"].get<double>());
   for (const TJson& frame : Position["frames"]) PrintFrame(frame, Out);
   PrintMaterials(Position["materials"], "  ", Out);
 }

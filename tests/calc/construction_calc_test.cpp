@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include "calc/acc_doc.h"
+#include "calc/construction_calc.h"
+#include "calc/gathering.h"
+#include "catalogue/small_catalogue.h"
+#include "construction/glass.h"
+#include "construction/model_builders.h"
+
+namespace kv {
+namespace {
+
+using test::TSmallCatalogue;
+
+TCurrency Money(const char* text) {
+  TCurrency value;
+  EXPECT_TRUE(TryMoneyFromText(text, value)) << text;
+  return value;
+}
+
+// Steps of a calculation method: No, name, formula, condition, first two parameters, printable,
+// no print of zero.
+struct TStepRow {
+  int No;
+  const char* Name;
+  const char* Formula;
+  const char* Condition;
+  int Param1, Param2;
+  int Printable, NoPrintZero;
+};
+
+// A small catalogue: frame profile P70 at 5 EUR (rate 2) with 10 % waste, sash profile S77 at 6 EUR,
+// mullion M80 at 4 roubles without waste, glass unit G24 at 30 roubles per m2 with a spacer SP by
+// its perimeter (2 roubles per metre), and size-grid priced materials.
+class ConstructionCalc : public ::testing::Test {
+protected:
+  void SetUp() override {
+    cat.Catalog("Currency", {{"ID", 0}, {"Name", "руб."}, {"Value", 1.0}, {"Dec", 2}});
+    cat.Catalog("Currency", {{"ID", 1}, {"Name", "EUR"}, {"Value", 2.0}, {"Dec", 2}});
+    cat.Catalog("DustGrp", {{"GroupID", 1}, {"Dust", 10.0}, {"LamDust", 10.0}});
+    cat.Catalog("PriceGrp", {{"GroupID", 1}, {"Reduce_2", -10.0}});
+    cat.Catalog("CustmGrp", {{"GroupID", 1}, {"Tax", 5.0}});
+    for (const auto& [id, article, group, price, currency, dust] :
+         {std::tuple{"P70.WH", "P70", 0, "5", 1, 1}, std::tuple{"S77.WH", "S77", 0, "6", 1, 1},
+          std::tuple{"M80.WH", "M80", 0, "4", 0, 0}})
+      cat.Catalog("Catalog", {{"ID", id},
+                              {"Article", article},
+                              {"FrontColor", "WH"},
+                              {"Group", group},
+                              {"Price", Money(price)},
+                              {"Currency", currency},
+                              {"DustGrp", dust},
+                              {"PriceGrp", 1},
+                              {"GetCustom", 1},
+                              {"CustomGrp", 1},
+                              {"GetNDS", 1},
+                              {"MinTrade", 0.5}});
+    cat.Catalog("Catalog",
+                {{"ID", "G24"}, {"Article", "G24"}, {"Group", 2}, {"Price", Money("30")}, {"CalcPrinciple", 1}});
+    cat.Catalog("Catalog", {{"ID", "SP"}, {"Article", "SP"}, {"Group", 11}, {"Price", Money("2")}});
+    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc",
+               {{"ID", "G24"},
+                {"MatID", "SP"},
+                {"Principle", 4},
+                {"Number", 1.0},
+                {"Expense", 1000.0},
+                {"Use", 1},
+                {"MatGroup", 11}});
+    // Grid priced materials: by area (list 7) and by width and height (list 8); list 9 is missing.
+    for (const auto& [id, list] : {std::pair{"GA", 7}, std::pair{"GW", 8}, std::pair{"GX", 9}})
+      cat.Catalog("Catalog", {{"ID", id}, {"Group", 300}, {"PriceMethod", 1}, {"PriceList", list}});
+    cat.Catalog("PriceLst", {{"ID", 7}, {"Param", 0}, {"Currency", 0}});
+    cat.Catalog("PriceLst", {{"ID", 8}, {"Param", 1}, {"Currency", 0}});
+    cat.Catalog("PriceGrd", {{"ID", 7}, {"Size1", 1.0}, {"Size2", 0.0}, {"Price", Money("50")}});
+    cat.Catalog("PriceGrd", {{"ID", 7}, {"Size1", 3.0}, {"Size2", 0.0}, {"Price", Money("40")}});
+    cat.Catalog("PriceGrd", {{"ID", 8}, {"Size1", 1000.0}, {"Size2", 1000.0}, {"Price", Money("70")}});
+    AddAccDocRows();
+    AddMethod(1, {{1, "Профиль", "a", "", 10, 0, 1, 1},
+                  {2, "Стекло %.2f1 м2", "b", "", 202, 12, 1, 1},
+                  {3, "", "[STOP]", "", 0, 0, 1, 1},
+                  {4, "После остановки", "1", "", 0, 0, 1, 1}});
+    AddMethod(2, {{1, "Профиль", "a", "", 10, 0, 1, 1},
+                  {2, "Сварка %d1 + %d2 углов", "(a+b)*5", "", 152, 153, 1, 1},
+                  {3, "Створки", "a*100", "", 102, 0, 1, 1},
+                  {4, "Импосты", "a*10", "", 103, 0, 1, 1}});
+    AddMethod(3, {{1, "Условие 0,5", "7", "1/2", 0, 0, 1, 0},
+                  {2, "Условие 1", "5", "2/2", 0, 0, 1, 1},
+                  {3, "Ноль", "0", "", 0, 0, 1, 1}});
+    AddMethod(4, {{1, "Первая", "1", "", 0, 0, 1, 1}, {1, "Вторая", "2", "", 0, 0, 1, 1}});
+    AddMethod(5, {{1, "Неверная формула", "1+*", "", 0, 0, 1, 1}});
+    cat.Open();
+  }
+
+  // Rows of material T1 whose conditions read ((width > 999) and (height < 100)) or always.
+  void AddAccDocRows() {
+    const auto row = [](const char* mat, int principle, double constant, double number, int cut, int step_cond) {
+      return test::TRowValues{{"ID", "T1"},
+                              {"MatID", mat},
+                              {"Principle", principle},
+                              {"Const", constant},
+                              {"Number", number},
+                              {"CutMap", cut},
+                              {"StepCond", step_cond},
+                              {"Use", 1},
+                              {"Sign_1", 3},
+                              {"Param_11", 1},
+                              {"Const_1", -1.0},
+                              {"Sign_2", 2},
+                              {"Param_21", 2},
+                              {"Const_2", 100.0},
+                              {"Logic_2", 1}};
+    };
+    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc", row("W1", 1, -20, 2, 0, 0));
+    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc", row("FR", 7, 0, 1, 1, 0));
+    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc", row("PR", 4, 0, 1, 0, 4));
+  }
+
+  void AddMethod(int ID, const std::vector<TStepRow>& Rows) {
+    cat.Catalog("CalcMeth", {{"ID", ID}, {"Currency", 0}});
+    for (const TStepRow& r : Rows)
+      cat.Catalog("CalcSchm", {{"ID", ID},
+                               {"No", r.No},
+                               {"Name", r.Name},
+                               {"Formula", r.Formula},
+                               {"Condition", r.Condition},
+                               {"Param1", r.Param1},
+                               {"Param2", r.Param2},
+                               {"Printable", r.Printable},
+                               {"NoPrintZero", r.NoPrintZero},
+                               {"Use", 1},
+                               {"Dec", 2},
+                               {"Dec1", 2},
+                               {"Dec2", 2}});
+  }
+
+  // A 1000 x 1000 mm frame of P70, every side cut 1006 mm at 45 degrees, 3 mm weld allowance.
+  TFrame& AddFrame() {
+    TFrame* frame = construction.NewFrame(1);
+    test::BuildRectContour(*frame, {0, 0}, 10000, 10000, 700);
+    frame->AddBasePart();
+    frame->WeldAllowance = 30;
+    SetSides(*frame, "P70", {10060, 10060, 10060, 10060});
+    return *frame;
+  }
+
+  static void SetSides(TCustomFrame& Element, const std::string& Profile, const std::vector<float>& Lengths) {
+    for (int i = 0; i < 4; ++i) {
+      Element.GetFrameLine(i)->Profile.ID = Profile;
+      Element.GetFrameLine(i)->Profile.Color = "WH";
+      Element.GetFrameLine(i)->ProfSize = {Lengths[static_cast<size_t>(i)], 45, 45};
+    }
+  }
+
+  // Glass G24 of W x H mm in the part.
+  static void Glaze(Tgx25Glass& Glass, int32_t W, int32_t H) {
+    Glass.Glass = "G24";
+    Glass.GlassSizes.SetContour(
+        {{{0, H * 10}, 0, {}}, {{0, 0}, 0, {}}, {{W * 10, 0}, 0, {}}, {{W * 10, H * 10}, 0, {}}});
+  }
+
+  bool Calculate(int Method) {
+    TConstructionCalcContext context;
+    context.CalcMethod = Method;
+    return GatherInfo(construction, context);
+  }
+
+  TSmallCatalogue cat;
+  Tgx25Construction construction;
+};
+
+TEST_F(ConstructionCalc, FixedWindowPricesProfileWithWasteGlassByAreaAndSpacerByPerimeter) {
+  TFrame& frame = AddFrame();
+  Glaze(*test::CustomPart(frame, 0)->SetNewGlass(0), 900, 800);
+  ASSERT_TRUE(Calculate(1));
+  // Four pieces of 1006 mm merged; 3 mm allowance at a 45 degree mitre: 3 / sin 45 = 4.24 mm.
+  const TCutMapList pieces = GetCutMap(construction);
+  ASSERT_EQ(pieces.size(), 1u);
+  EXPECT_EQ(CutMapCount(pieces[0]), 4);
+  EXPECT_NE(pieces[0].Info.find("GRP=0\r\nWLD=4,2;4,2\r\nDIR=Левая"), std::string::npos) << pieces[0].Info;
+  // Profile 4 x 1.006 m x 1.1 = 4.4264 m at 5 EUR x 2 = 10 -> 44.264; glass 0.9 x 0.8 m x 30 = 21.60;
+  // spacer (900 + 800) x 2 = 3.4 m x 2 = 6.80. The [STOP] row ends the method after two steps.
+  ASSERT_EQ(construction.EstimateList.size(), 2u);
+  EXPECT_EQ(construction.EstimateList[0].Cost, Money("44.26"));
+  EXPECT_EQ(construction.EstimateList[1].Name, "Стекло 0,72 м2");
+  EXPECT_EQ(construction.EstimateList[1].Cost, Money("28.40"));
+  EXPECT_EQ(GetEstimateTotal(construction), Money("72.66"));
+}
+
+TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
+  TFrame& frame = AddFrame();
+  TImpost* mullion = test::AddVerticalImpost(frame, 5000, 800);
+  mullion->Profile = {"M80", "WH"};
+  mullion->ProfSize = {9860, 90, 90};
+  Glaze(*test::CustomPart(frame, 0)->SetNewGlass(0), 400, 900);
+  TFlugel* sash = test::AddFlugel(*test::CustomPart(frame, 1), 100, 770);
+  SetSides(*sash, "S77", {9000, 4200, 9000, 4200});
+  Glaze(*test::CustomPart(*sash, 0)->Glass, 300, 800);
+  ASSERT_TRUE(Calculate(2));
+  const TCutMapList pieces = GetCutMap(construction);
+  ASSERT_EQ(pieces.size(), 4u);
+  const std::tuple<std::string, double, int> expected[] = {
+      {"P70", 1006, 4}, {"S77", 900, 2}, {"S77", 420, 2}, {"M80", 986, 1}};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(pieces[i].ID, std::get<0>(expected[i]));
+    EXPECT_EQ(pieces[i].Length, std::get<1>(expected[i]));
+    EXPECT_EQ(CutMapCount(pieces[i]), std::get<2>(expected[i]));
+  }
+  EXPECT_NE(pieces[3].Info.find("GRP=3\r\nDIR=Вертикальный"), std::string::npos) << pieces[3].Info;
+  // Two glass units of different sizes stay apart; their spacers add up: 2.6 m + 2.2 m.
+  int glass_items = 0;
+  for (const Tgx25MatListItem& item : construction.MatList) {
+    glass_items += item.ID == "G24";
+    if (item.ID == "SP") {
+      EXPECT_DOUBLE_EQ(item.Quantity, 4.8);
+    }
+  }
+  EXPECT_EQ(glass_items, 2);
+  // Profiles: 44.264 -> 44.26; sash 2.64 m x 1.1 x 12 = 34.848 -> 34.85; mullion 0.986 x 4 = 3.944 -> 3.94.
+  // Welds (4 + 4) x 5 = 40, one sash 100, one mullion 10.
+  ASSERT_EQ(construction.EstimateList.size(), 4u);
+  EXPECT_EQ(construction.EstimateList[0].Cost, Money("83.05"));
+  EXPECT_EQ(construction.EstimateList[1].Name, "Сварка 4 + 4 углов");
+  EXPECT_EQ(GetEstimateTotal(construction), Money("233.05"));
+}
+
+TEST_F(ConstructionCalc, MethodRulesAndTheirMessages) {
+  AddFrame();
+  // A condition of 0.5 does not hold (printed as 0 without NoPrintZero); 1 holds; a zero with NoPrintZero is left out.
+  ASSERT_TRUE(Calculate(3));
+  ASSERT_EQ(construction.EstimateList.size(), 2u);
+  EXPECT_EQ(construction.EstimateList[0].Cost, TCurrency());
+  EXPECT_EQ(construction.EstimateList[1].Cost, Money("5"));
+  for (const auto& [method, message] :
+       {std::pair{
+            4, "Ошибка расчета стоимости изделиия [Строка: 1]!\r\nВ схеме присутствуют 2 строки с одинаковым номером."},
+        std::pair{
+            5,
+            "Ошибка расчета стоимости изделиия [Строка: 1]!\r\nОшибка в формуле в строке № 1! Error in Expression"}}) {
+    cat.Messages.Clear();
+    EXPECT_FALSE(Calculate(method));
+    ASSERT_EQ(cat.Messages.Shown().size(), 1u);
+    EXPECT_EQ(cat.Messages.Shown()[0].Text, message);
+  }
+  std::string name = "Стекло %.2f1 м2, %d2 шт.";
+  Tgx25ConstructionCalculator::GetFormattedNameStr(name, '1', 1.456L);
+  Tgx25ConstructionCalculator::GetFormattedNameStr(name, '2', 2.0L);
+  EXPECT_EQ(name, "Стекло 1,46 м2, 2 шт.");
+}
+
+TEST_F(ConstructionCalc, PriceListsAndItemPricing) {
+  // 2000 x 1600 mm = 3.2 m2 beyond the largest row (3.0) takes it; 0.5 m2 takes the first row.
+  EXPECT_EQ(GetPriceFromCat("GA", 2000, 1600).Price, Money("40"));
+  EXPECT_EQ(GetPriceFromCat("GA", 1000, 500).Price, Money("50"));
+  EXPECT_EQ(test::CatalogueErrorOf([] { GetPriceFromCat("GW", 1200, 800); }),
+            "В прайс-листе № 8 отсутствует цена для\r\nматериала [GW] c размерами [1200 x 800]");
+  EXPECT_EQ(test::CatalogueErrorOf([] { GetPriceFromCat("GX", 100, 100); }),
+            "В справочнике не найден прайс-лист № 9,\r\nкоторый указан для материала [GX]!");
+  EXPECT_EQ(test::CatalogueErrorOf([] { GetPriceFromCat("NOPE", 0, 0); }), "В каталоге не найден материал [NOPE]!");
+  // 2.1 m rounded up to the trade quantity 0.5 -> 2.5 m; 10 less 10 % = 9; cost 22.50, customs 5 % = 1.125,
+  // VAT 20 % of 23.625 = 4.725.
+  TMatList list(1);
+  list[0].ID = "P70.WH";
+  list[0].Quantity = 2.1;
+  CalculateMatList(list, {0, 2, 20, 1});
+  EXPECT_DOUBLE_EQ(list[0].Quantity, 2.5);
+  EXPECT_EQ(list[0].Price, Money("9"));
+  EXPECT_EQ(list[0].Cost, Money("22.5"));
+  EXPECT_EQ(list[0].CustomCost, Money("1.125"));
+  EXPECT_EQ(list[0].NDSCost, Money("4.725"));
+}
+
+TEST_F(ConstructionCalc, AccessoryDocumentationRows) {
+  TAccDocMeasures m{1000, 500, 0.5, 3000, {1000, 500, 1000, 500}, 4};
+  TCustMatList list;
+  BuildMatList("T1", m, list);
+  // (width > 999 and height < 100) or always: 2 x (1000 - 20) / 1000 = 1.96; the glass frame as two
+  // pieces of each length, 90 / 90; perimeter 3000 repeated 3000 times with step 0 taken as 1.
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_DOUBLE_EQ(list[0].Quantity, 1.96);
+  EXPECT_EQ(list[1].Length, 1000);
+  EXPECT_EQ(list[1].Quantity, 2);
+  EXPECT_EQ(list[2].Length, 500);
+  EXPECT_EQ(list[2].Angle1, 90);
+  EXPECT_EQ(list[2].Kind, Tgx25CustMatItem::ckPiece);
+  EXPECT_DOUBLE_EQ(list[3].Quantity, 9000000);
+}
+
+}  // namespace
+}  // namespace kv

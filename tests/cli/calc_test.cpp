@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_run.h"
+
+namespace kv::cli {
+namespace {
+
+double CostOfEstimate(const nlohmann::json& Json) {
+  double sum = 0;
+  for (const auto& line : Json["estimate"]) sum += line["cost"].get<double>();
+  return sum;
+}
+
+TEST(CalcCommands, WindowCalculationAndOrderRecalculation) {
+  const TCliRun built =
+      RunCliCaptured({"construction", "build", "--vertical", "650", "--sash", "2", "--calc", "--json"});
+  ASSERT_EQ(built.Code, 0) << built.Err;
+  const auto json = nlohmann::json::parse(built.Out);
+  // One mullion piece, vertical, joined at both ends to the frame's top and bottom sides (A.2, A.4).
+  int mullions = 0;
+  for (const auto& piece : json["cut_list"])
+    if (piece["article"] == "TL-301") {
+      mullions += piece["count"].get<int>();
+      EXPECT_NE(piece["description"].get<std::string>().find("GRP=3\r\nDIR=Вертикальный\r\nIMPL=A.2;TL-101"),
+                std::string::npos);
+    }
+  EXPECT_EQ(mullions, 1);
+  EXPECT_GT(json["materials"].size(), 10u);
+  EXPECT_NEAR(json["cost"].get<double>(), CostOfEstimate(json), 0.005);
+
+  const auto dir = std::filesystem::temp_directory_path() / ("kv-cli-calc-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  const std::string file = (dir / "c.gxo").string();
+  ASSERT_EQ(RunCliCaptured({"order", "new", file, "--no", "5"}).Code, 0);
+  ASSERT_EQ(RunCliCaptured({"order", "add", file, "--vertical", "650", "--sash", "2"}).Code, 0);
+  const TCliRun calculated = RunCliCaptured({"order", "calc", file});
+  ASSERT_EQ(calculated.Code, 0) << calculated.Err;
+  EXPECT_NE(calculated.Out.find("Расчет позиций: 1 из 1 (позиция 1)"), std::string::npos) << calculated.Out;
+  // The saved position holds the same cost as the window calculated on its own.
+  const auto shown = nlohmann::json::parse(RunCliCaptured({"order", "show", file, "--json"}).Out);
+  EXPECT_NEAR(shown["positions"][0]["cost"].get<double>(), json["cost"].get<double>(), 0.005);
+  EXPECT_EQ(shown["positions"][0]["materials"].size(), json["materials"].size());
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kv::cli
