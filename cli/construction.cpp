@@ -213,9 +213,8 @@ const TDemoStep statics_demo_step("55-statics", [](const std::string&, std::ostr
   TStaticsOptions statics;
   statics.Enabled = true;
   statics.Log = true;
-  out << "== Расчет на статику окна 1300 x 1400 мм с импостом и створкой
-         ";
-      const TBuildCatalogue catalogue(options.CatalogueDir);
+  out << "== Расчет на статику окна 1300 x 1400 мм с импостом и створкой\n";
+  const TBuildCatalogue catalogue(options.CatalogueDir);
   PrintStatics(*BuildConstruction(options), statics, out);
 });
 
