@@ -10,6 +10,7 @@
 #include "command_registry.h"
 #include "construction/glass.h"
 #include "construction_options.h"
+#include "json_text.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 
@@ -153,7 +154,7 @@ void RunBuild(const TBuildOptions& Options, bool Json, std::ostream& Out) {
   std::vector<TBarRow> bars;
   CollectBars(*construction->GetFrame(0), "рама", bars);
   if (Json)
-    Out << BuildJson(*construction, bars).dump(2) << "\n";
+    Out << JsonText(BuildJson(*construction, bars), 2) << "\n";
   else
     PrintText(*construction, bars, Out);
 }

@@ -9,9 +9,13 @@
 
 #include "command_registry.h"
 #include "construction_options.h"
+#include "json_text.h"
 #include "order/order.h"
+#include "parser_language.h"
+#include "shell/code_page.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
+#include "shell/money_words.h"
 #include "shell/rounding.h"
 
 namespace kv::cli {
@@ -275,13 +279,22 @@ void PrintMaterials(const TJson& Items, const char* Indent, std::ostream& Out) {
                   item["group"].get<int>(), item["quantity"].get<double>(), item["total"].get<double>());
 }
 
+// "Заказчик: ...; адрес: ...; телефон: ..." with the fields the order has; "" when it has none.
+std::string CustomerLine(const TJson& Order) {
+  std::string line;
+  for (const auto& [key, label] : {std::pair{"customer", "Заказчик"}, {"address", "адрес"}, {"phone", "телефон"}}) {
+    const std::string value = Order[key].get<std::string>();
+    if (!value.empty()) line += Format("%s%s: %s", line.empty() ? "" : "; ", label, value);
+  }
+  return line.empty() ? line : AnsiUpperFirst(line) + "\n";
+}
+
 // The same content as text, line by line.
 void PrintOrder(const TJson& Order, std::ostream& Out) {
   Out << Format("Заказ № %s от %s (версия файла %s), %s\n", Order["no"].get<std::string>(),
                 Order["date"].get<std::string>(), Order["version"].get<std::string>(),
                 Order["status"].get<std::string>());
-  Out << Format("Заказчик: %s; адрес: %s; телефон: %s\n", Order["customer"].get<std::string>(),
-                Order["address"].get<std::string>(), Order["phone"].get<std::string>());
+  Out << CustomerLine(Order);
   Out << "Разделы:";
   for (const TJson& section : Order["sections"])
     if (section["included"].get<bool>())
@@ -328,7 +341,7 @@ void RunShow(const TShowOptions& Options, std::ostream& Out) {
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
   const TJson json = OrderJson(*order);
   if (Options.Json)
-    Out << json.dump(2) << "\n";
+    Out << JsonText(json, 2) << "\n";
   else
     PrintOrder(json, Out);
 }
@@ -350,13 +363,13 @@ void InstallOrder(CLI::App& app) {
   auto* add = order->add_subcommand("add", "Добавить в заказ конструкцию, построенную по каталогу");
   add->add_option("file", add_options->File, "Файл заказа (.gxo)")->required();
   add->add_option("--no", add_options->No, "Номер позиции (иначе следующий свободный)");
-  add->add_option("--count", add_options->Count, "Количество изделий")->check(CLI::PositiveNumber);
+  add->add_option("--count", add_options->Count, "Количество изделий")->check(PositiveNumber());
   AddBuildOptions(add, add_options->Build);
   add->callback([add_options] { RunAdd(*add_options, std::cout); });
 
   auto show_options = std::make_shared<TShowOptions>();
   auto* show = order->add_subcommand("show", "Показать заказ: заголовок, разделы, итоги и позиции");
-  show->add_option("file", show_options->File, "Файл заказа (.gxo)")->required()->check(CLI::ExistingFile);
+  show->add_option("file", show_options->File, "Файл заказа (.gxo)")->required()->check(ExistingFile());
   show->add_flag("--json", show_options->Json, "Вывести в JSON");
   show->add_option("--catalogue", show_options->CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
   show->callback([show_options] { RunShow(*show_options, std::cout); });
@@ -366,7 +379,7 @@ const TCommandRegistration registration("order", InstallOrder);
 
 // The positions of the demo order: the options of each construction.
 std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
-  TBuildOptions single;
+  TBuildOptions fixed;
   TBuildOptions three_fields;
   three_fields.Width = 2100;
   three_fields.Vertical = {700, 1400};
@@ -382,7 +395,7 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   arched.Width = 1200;
   arched.Height = 1500;
   arched.HY = 400;
-  return {{"Окно одностворчатое", single},
+  return {{"Глухое окно", fixed},
           {"Окно трехстворчатое с двумя створками", three_fields},
           {"Балконная дверь", door},
           {"Арочное окно", arched}};
@@ -390,9 +403,11 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
 
 const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& out) {
   const std::string file = (std::filesystem::path(dir) / "demo.gxo").string();
-  out << "== Заказ из четырех позиций: " << file << "\n";
+  const auto positions = DemoPositions();
+  out << Format("== Заказ: %s, %s\n",
+                CountText(static_cast<long long>(positions.size()), "позиция", "позиции", "позиций"), file);
   RunNew({file, "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00"}, out);
-  for (auto& [caption, options] : DemoPositions()) {
+  for (const auto& [caption, options] : positions) {
     out << "-- " << caption << "\n";
     TAddOptions add;
     add.File = file;

@@ -6,6 +6,7 @@
 #include "shell/gx_setup.h"
 #include "shell/ini_file.h"
 #include "shell/login.h"
+#include "shell/paths.h"
 #include "shell/registry_store.h"
 #include "shell/session_context.h"
 
@@ -60,6 +61,11 @@ TConfiguration PlannedConfiguration(const TInstallationOptions& options) {
   config.GXOptiProfOrderDir = Under(root, "OptiProf/Orders");
   config.EnginePrivateDir = Under(root, "Temp");
   return config;
+}
+
+void RefuseInvalidName(const std::string& name) {
+  if (!IsValidConfigurationName(name))
+    throw EKvError(Format("Недопустимое имя конфигурации [%s]: имя не может быть пустым или содержать \"\\\"", name));
 }
 
 void RefuseExisting(const TConfiguration& config) {
@@ -140,7 +146,7 @@ void CreateDatabases(const TConfiguration& config, const TInstallationOptions& o
   const std::filesystem::path data = DataDir();
   for (TDatabaseAlias alias : kDatabaseOpenOrder) {
     if (IsCatalogueAlias(alias) && options.CreateCatalogue)
-      std::filesystem::create_directories(dirs[alias]);
+      CreateFolder(dirs[alias]);
     else
       CreateAliasDatabase(alias, dirs[alias], data);
   }
@@ -148,17 +154,18 @@ void CreateDatabases(const TConfiguration& config, const TInstallationOptions& o
   for (TDatabaseAlias alias : kDatabaseOpenOrder) log << "  " << AliasName(alias) << ": " << dirs[alias] << "\n";
   TSystemDatabase system(config.GXSysDBDir);
   const int32_t admin = system.AddUser(options.AdminName, options.AdminPassword, {kDesignModuleRight});
-  log << Format("Пользователь %s (код %d), пароль \"%s\"\n", options.AdminName, admin, options.AdminPassword);
+  log << Format("Пользователь %s (код %d)\n", options.AdminName, admin);
 }
 
 }  // namespace
 
 void CreateInstallation(const TInstallationOptions& options, std::ostream& log) {
+  RefuseInvalidName(options.ConfigName);
   const TConfiguration config = PlannedConfiguration(options);
   RefuseExisting(config);
   log << Format("Установка конфигурации %s в %s\n", config.GXConfigName,
                 std::filesystem::absolute(options.Root).lexically_normal().string());
-  std::filesystem::create_directories(config.EnginePrivateDir);
+  CreateFolder(config.EnginePrivateDir);
   CreateDatabases(config, options, log);
   WriteIniFile(config);
   log << "Файл настроек: " << config.GXIniFile << "\n";
