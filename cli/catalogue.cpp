@@ -15,6 +15,7 @@
 #include "catalogue/profile_lookups.h"
 #include "command_registry.h"
 #include "shell/format_settings.h"
+#include "shell/money_words.h"
 #include "shell/rounding.h"
 
 namespace kv::cli {
@@ -100,8 +101,9 @@ const TDemoStep demo_step("20-catalogue", [](const std::string& dir, std::ostrea
   std::filesystem::remove_all(root);
   CreateCatalogueDatabases(CatalogueDirs(root.string()), DataDir(), DemoCatalogueDir(DataDir()));
   TOpenedCatalogue open(CatalogueDirs(root.string()));
-  out << "== Каталог: " << root.string() << " (" << Catalogue().Catalog.Get().RecordCount() << " материалов, "
-      << Catalogue().ProfList.Get().RecordCount() << " профилей)\n";
+  out << Format("== Каталог: %s (%s, %s)\n", root.string(),
+                CountText(Catalogue().Catalog.Get().RecordCount(), "материал", "материала", "материалов"),
+                CountText(Catalogue().ProfList.Get().RecordCount(), "профиль", "профиля", "профилей"));
   ShowLookups(out);
 });
 

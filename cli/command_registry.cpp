@@ -1,9 +1,11 @@
 #include "command_registry.h"
 
-#include <iostream>
 #include <map>
 
+#include "parser_language.h"
+#include "shell/errors.h"
 #include "shell/session_context.h"
+#include "shell/user_messages.h"
 
 namespace kv::cli {
 
@@ -30,13 +32,17 @@ int RunCli(const std::vector<std::string>& args) {
   CLI::App app{"korvent-cli: расчёт и проверка конструкций окон и дверей из командной строки", "korvent-cli"};
   app.require_subcommand(1);
   for (auto& [name, install] : Installers()) install(app);
+  LocaliseParser(app);
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
     app.parse(reversed);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    // Help prints itself; a failed command (RuntimeError) has shown its own message.
+    if (e.get_exit_code() == 0 || dynamic_cast<const CLI::RuntimeError*>(&e)) return app.exit(e);
+    ShowError(UsageErrorText(app, e));
+    return e.get_exit_code();
   } catch (const std::exception& e) {
-    std::cerr << e.what() << std::endl;
+    ShowError(ErrorMessage(e));
     return 1;
   }
   return 0;

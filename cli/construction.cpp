@@ -13,6 +13,7 @@
 #include "construction/glass.h"
 #include "construction_options.h"
 #include "construction_statics.h"
+#include "json_text.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 
@@ -166,7 +167,7 @@ void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool
     TJson json = BuildJson(*construction, bars);
     if (Statics.Enabled) json["statics"] = StaticsJson(*construction, Statics);
     if (Calc) json.update(CalculationJson(*construction));
-    Out << json.dump(2) << "\n";
+    Out << JsonText(json, 2) << "\n";
     return;
   }
   PrintText(*construction, bars, Out);

@@ -1,5 +1,7 @@
 #include "construction_options.h"
 
+#include "parser_language.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -141,8 +143,8 @@ const std::vector<std::string>& FigureNames() {
 
 void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_option("--type", Options.TypeWin, "Тип конструкции каталога (TypeWin)")->capture_default_str();
-  App->add_option("--figure", Options.Figure, "Фигура рамы")
-      ->check(CLI::IsMember(FigureNames()))
+  App->add_option("--figure", Options.Figure, "Фигура рамы: " + WordList(FigureNames()))
+      ->check(OneOf(FigureNames()))
       ->capture_default_str();
   App->add_option("--width", Options.Width, "Ширина, мм")->capture_default_str();
   App->add_option("--height", Options.Height, "Высота, мм")->capture_default_str();

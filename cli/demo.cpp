@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "command_registry.h"
+#include "shell/paths.h"
 
 namespace kv::cli {
 
@@ -19,7 +20,7 @@ void InstallDemo(CLI::App& app) {
   auto dir = std::make_shared<std::string>();
   demo->add_option("--dir", *dir, "Рабочая папка демонстрации")->required();
   demo->callback([dir] {
-    std::filesystem::create_directories(*dir);
+    CreateFolder(*dir);
     for (const auto& [key, action] : DemoSteps()) action(*dir, std::cout);
   });
 }

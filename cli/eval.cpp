@@ -9,6 +9,7 @@
 #include "calc/express.h"
 #include "calc/fr_parser.h"
 #include "command_registry.h"
+#include "json_text.h"
 #include "shell/code_page.h"
 #include "shell/format_settings.h"
 
@@ -108,7 +109,7 @@ void RunFormula(const TFormulaOptions& options) {
       EvaluateFormula(options.Text, {StrToFloat(options.X), StrToFloat(options.Y), StrToFloat(options.Z)},
                       ReadAssignments(options.Parameters));
   if (options.Json)
-    std::cout << nlohmann::json{{"value", static_cast<double>(value)}, {"text", FloatToStr(value)}}.dump() << "\n";
+    std::cout << JsonText(nlohmann::json{{"value", static_cast<double>(value)}, {"text", FloatToStr(value)}}) << "\n";
   else
     std::cout << FloatToStr(value) << "\n";
 }
@@ -116,7 +117,7 @@ void RunFormula(const TFormulaOptions& options) {
 void RunRule(const TRuleOptions& options) {
   const TVariant value = EvaluateRule(options.Text, ReadAssignments(options.Variables));
   if (options.Json)
-    std::cout << nlohmann::json{{"value", value.AsString()}, {"type", TypeName(value)}}.dump() << "\n";
+    std::cout << JsonText(nlohmann::json{{"value", value.AsString()}, {"type", TypeName(value)}}) << "\n";
   else
     std::cout << value.AsString() << "\n";
 }

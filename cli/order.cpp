@@ -8,11 +8,15 @@
 #include "calc/construction_calculator.h"
 #include "command_registry.h"
 #include "construction_options.h"
+#include "json_text.h"
 #include "order/order.h"
 #include "order/order_description.h"
+#include "parser_language.h"
+#include "shell/code_page.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/input_limits.h"
+#include "shell/money_words.h"
 
 namespace kv::cli {
 
@@ -128,7 +132,7 @@ void RunShow(const TShowOptions& Options, std::ostream& Out) {
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
   const TOrderJson description = DescribeOrder(*order);
   if (Options.Json)
-    Out << description.dump(2) << "\n";
+    Out << JsonText(description, 2) << "\n";
   else
     Out << OrderDescriptionText(description);
 }
@@ -151,7 +155,7 @@ void InstallOrder(CLI::App& app) {
   auto* add = order->add_subcommand("add", "Добавить в заказ конструкцию, построенную по каталогу");
   add->add_option("file", add_options->File, "Файл заказа (.gxo)")->required();
   add->add_option("--no", add_options->No, "Номер позиции (иначе следующий свободный)");
-  add->add_option("--count", add_options->Count, "Количество изделий")->capture_default_str();
+  add->add_option("--count", add_options->Count, "Количество изделий")->check(PositiveNumber());
   AddBuildOptions(add, add_options->Build);
   add->callback([add_options] { RunAdd(*add_options, std::cout); });
 
@@ -163,7 +167,7 @@ void InstallOrder(CLI::App& app) {
 
   auto show_options = std::make_shared<TShowOptions>();
   auto* show = order->add_subcommand("show", "Показать заказ: заголовок, разделы, итоги и позиции");
-  show->add_option("file", show_options->File, "Файл заказа (.gxo)")->required()->check(CLI::ExistingFile);
+  show->add_option("file", show_options->File, "Файл заказа (.gxo)")->required()->check(ExistingFile());
   show->add_flag("--json", show_options->Json, "Вывести в JSON");
   show->add_option("--catalogue", show_options->CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
   show->callback([show_options] { RunShow(*show_options, std::cout); });
@@ -173,7 +177,7 @@ const TCommandRegistration registration("order", InstallOrder);
 
 // The positions of the demo order: the options of each construction.
 std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
-  TBuildOptions single;
+  TBuildOptions fixed;
   TBuildOptions three_fields;
   three_fields.Width = 2100;
   three_fields.Vertical = {700, 1400};
@@ -189,7 +193,7 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   arched.Width = 1200;
   arched.Height = 1500;
   arched.HY = 400;
-  return {{"Окно одностворчатое", single},
+  return {{"Глухое окно", fixed},
           {"Окно трехстворчатое с двумя створками", three_fields},
           {"Балконная дверь", door},
           {"Арочное окно", arched}};
@@ -197,9 +201,11 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
 
 const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& out) {
   const std::string file = (std::filesystem::path(dir) / "demo.gxo").string();
-  out << "== Заказ из четырех позиций: " << file << "\n";
+  const auto positions = DemoPositions();
+  out << Format("== Заказ: %s, %s\n",
+                CountText(static_cast<long long>(positions.size()), "позиция", "позиции", "позиций"), file);
   RunNew({file, "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00", true}, out);
-  for (auto& [caption, options] : DemoPositions()) {
+  for (const auto& [caption, options] : positions) {
     out << "-- " << caption << "\n";
     TAddOptions add;
     add.File = file;

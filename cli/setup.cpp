@@ -3,17 +3,23 @@
 // run resolves and the options GXSetup loads from it.
 #include <nlohmann/json.hpp>
 
+#include <termios.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_files.h"
 #include "command_registry.h"
+#include "json_text.h"
 #include "session/session.h"
 #include "shell/code_page.h"
 #include "shell/command_line.h"
 #include "shell/configuration.h"
+#include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/gx_setup.h"
 #include "shell/installation.h"
@@ -29,7 +35,9 @@ struct TSetupOptions {
   std::string Root;
   std::string ConfigName = "Main";
   bool MakeDefault = false;
-  std::string AdminPassword = "admin";
+  std::string AdminPassword;
+  std::string AdminPasswordFile;
+  bool DefaultAdminPassword = false;
 };
 
 struct TShowOptions {
@@ -41,19 +49,75 @@ struct TCheckOptions {
   std::string ConfigName;
   std::string User;
   std::string Password;
+  std::string PasswordFile;
 };
+
+// The first line of the file, so that a password need not stand on the command line (where
+// other users of the machine see it).
+std::string ReadPasswordFile(const std::string& file) {
+  std::ifstream in(file);
+  std::string password;
+  if (!in || !std::getline(in, password)) throw EInOutError(Format("Не удалось прочитать пароль из файла [%s]", file));
+  if (!password.empty() && password.back() == '\r') password.pop_back();
+  return password;
+}
+
+// Reads a line from the terminal without showing it.
+std::string ReadHidden(const std::string& prompt, std::ostream& out) {
+  termios saved{};
+  tcgetattr(STDIN_FILENO, &saved);
+  termios hidden = saved;
+  hidden.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+  tcsetattr(STDIN_FILENO, TCSANOW, &hidden);
+  out << prompt << std::flush;
+  std::string line;
+  std::getline(std::cin, line);
+  tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+  out << "\n";
+  return line;
+}
+
+std::string PromptNewPassword(std::ostream& out) {
+  if (!isatty(STDIN_FILENO))
+    throw EKvError(
+        "Не задан пароль администратора: укажите --admin-password-file ФАЙЛ, --admin-password ПАРОЛЬ или "
+        "--default-admin-password");
+  const std::string password = ReadHidden("Пароль администратора: ", out);
+  if (ReadHidden("Повторите пароль: ", out) != password) throw EKvError("Пароли не совпадают");
+  return password;
+}
+
+std::string AdminPassword(const TSetupOptions& options, std::ostream& out) {
+  const std::string password = !options.AdminPasswordFile.empty() ? ReadPasswordFile(options.AdminPasswordFile)
+                               : !options.AdminPassword.empty()   ? options.AdminPassword
+                               : options.DefaultAdminPassword     ? kDefaultAdminPassword
+                                                                  : PromptNewPassword(out);
+  if (password.empty()) throw EKvError("Пароль администратора не может быть пустым");
+  return password;
+}
 
 void RunSetup(const TSetupOptions& options, std::ostream& out) {
   TInstallationOptions installation;
   installation.Root = options.Root;
   installation.ConfigName = options.ConfigName;
   installation.MakeDefault = options.MakeDefault;
-  installation.AdminPassword = options.AdminPassword;
+  installation.AdminPassword = AdminPassword(options, out);
   installation.CreateCatalogue = [](const TDatabaseDirs& dirs) {
     CreateCatalogueDatabases(dirs, DataDir(), DemoCatalogueDir(DataDir()));
   };
   CreateInstallation(installation, out);
+  if (options.DefaultAdminPassword)
+    out << Format("Пароль администратора по умолчанию: \"%s\"\n", kDefaultAdminPassword);
   out << "Готово. Настройки: korvent-cli config show --config " << options.ConfigName << "\n";
+}
+
+// A name given with --config: one configuration key of the registry.
+CLI::Validator ConfigurationName() {
+  return CLI::Validator(
+      [](const std::string& name) -> std::string {
+        return IsValidConfigurationName(name) ? "" : "имя конфигурации не может быть пустым или содержать \"\\\"";
+      },
+      "");
 }
 
 // The configuration a command works on: the one named by --config, as /DBCONFIG: names it for the
@@ -108,7 +172,7 @@ void PrintJson(const TConfiguration& config, const TGXSetup& setup, std::ostream
   nlohmann::ordered_json document;
   document["configuration"] = {{"name", config.GXConfigName}, {"values", values}};
   document["setup"] = options;
-  out << document.dump(2) << "\n";
+  out << JsonText(document, 2) << "\n";
 }
 
 // Reads the options without taking ownership of the run: nothing is written back.
@@ -157,7 +221,8 @@ const char* ActionName(TDeferredAction action) {
 // and which deferred actions the main window would run. It runs in a session context of its own,
 // so the batch login never outlives it.
 void RunCheck(const TCheckOptions& options, std::ostream& out) {
-  TBatchLogin login(options.User, options.Password);
+  TBatchLogin login(options.User,
+                    options.PasswordFile.empty() ? options.Password : ReadPasswordFile(options.PasswordFile));
   IUserMessages& messages = UserMessages();
   TOwnSessionContext context;
   context->SetMessages(&messages);
@@ -176,7 +241,10 @@ void RunCheck(const TCheckOptions& options, std::ostream& out) {
   out << "Отложенные действия:\n";
   for (TDeferredAction action : result.DeferredActions)
     out << "  " << static_cast<int>(action) + 1 << ": " << ActionName(action) << "\n";
-  session.Shutdown();
+  if (!session.Shutdown()) {
+    out << "Работа завершена с ошибками: не все таблицы закрыты или параметры не сохранены\n";
+    throw CLI::RuntimeError(1);
+  }
   out << "Работа завершена: таблицы и базы закрыты, параметры сохранены\n";
 }
 
@@ -184,9 +252,21 @@ void InstallSetup(CLI::App& app) {
   auto setup_options = std::make_shared<TSetupOptions>();
   auto* setup = app.add_subcommand("setup", "Создать готовую к работе установку в папке");
   setup->add_option("--root", setup_options->Root, "Папка установки")->required();
-  setup->add_option("--config", setup_options->ConfigName, "Имя конфигурации")->capture_default_str();
+  setup->add_option("--config", setup_options->ConfigName, "Имя конфигурации")
+      ->check(ConfigurationName())
+      ->capture_default_str();
   setup->add_flag("--default", setup_options->MakeDefault, "Сделать конфигурацией по умолчанию");
-  setup->add_option("--admin-password", setup_options->AdminPassword, "Пароль администратора")->capture_default_str();
+  auto* password_file = setup->add_option("--admin-password-file", setup_options->AdminPasswordFile,
+                                          "Файл, первая строка которого - пароль администратора");
+  auto* password = setup->add_option("--admin-password", setup_options->AdminPassword,
+                                     "Пароль администратора (виден другим пользователям компьютера)");
+  setup
+      ->add_flag("--default-admin-password", setup_options->DefaultAdminPassword,
+                 Format("Пароль администратора по умолчанию (\"%s\")", kDefaultAdminPassword))
+      ->excludes(password_file)
+      ->excludes(password);
+  password_file->excludes(password);
+  setup->footer("Без пароля в параметрах он запрашивается с клавиатуры.");
   setup->callback([setup_options] { RunSetup(*setup_options, std::cout); });
 }
 
@@ -195,14 +275,18 @@ void InstallConfig(CLI::App& app) {
   config->require_subcommand(1);
   auto show_options = std::make_shared<TShowOptions>();
   auto* show = config->add_subcommand("show", "Показать действующую конфигурацию и загруженные параметры");
-  show->add_option("--config", show_options->ConfigName, "Имя конфигурации (иначе конфигурация по умолчанию)");
+  show->add_option("--config", show_options->ConfigName, "Имя конфигурации (иначе конфигурация по умолчанию)")
+      ->check(ConfigurationName());
   show->add_flag("--json", show_options->Json, "Вывести в JSON");
   show->callback([show_options] { RunShow(*show_options, std::cout); });
   auto check_options = std::make_shared<TCheckOptions>();
   auto* check = config->add_subcommand("check", "Пройти запуск и завершение программы на конфигурации");
-  check->add_option("--config", check_options->ConfigName, "Имя конфигурации (иначе конфигурация по умолчанию)");
+  check->add_option("--config", check_options->ConfigName, "Имя конфигурации (иначе конфигурация по умолчанию)")
+      ->check(ConfigurationName());
   check->add_option("--user", check_options->User, "Войти под этим пользователем (иначе без входа)");
-  check->add_option("--password", check_options->Password, "Пароль пользователя");
+  auto* check_password = check->add_option("--password", check_options->Password, "Пароль пользователя");
+  check->add_option("--password-file", check_options->PasswordFile, "Файл, первая строка которого - пароль")
+      ->excludes(check_password);
   check->callback([check_options] { RunCheck(*check_options, std::cout); });
 }
 
@@ -218,9 +302,9 @@ void ShowSetup(const std::string& dir, std::ostream& out) {
   if (std::filesystem::exists(root / "install"))
     out << "  уже установлена: " << (root / "install").string() << "\n";
   else
-    RunSetup(TSetupOptions{(root / "install").string(), "Demo", true, "admin"}, out);
+    RunSetup(TSetupOptions{(root / "install").string(), "Demo", true, kDefaultAdminPassword, "", false}, out);
   RunShow(TShowOptions{}, out);
-  RunCheck(TCheckOptions{"", "Администратор", "admin"}, out);
+  RunCheck(TCheckOptions{"", "Администратор", kDefaultAdminPassword, ""}, out);
 }
 
 const TDemoStep demo_step("30-setup", ShowSetup);

@@ -14,9 +14,12 @@
 #include <optional>
 
 #include "command_registry.h"
+#include "json_text.h"
+#include "parser_language.h"
 #include "shell/date_time.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
+#include "shell/money_words.h"
 #include "shell/value_stream.h"
 
 namespace kv::cli {
@@ -189,7 +192,7 @@ void Print(const std::vector<TDumpedValue>& Values, bool Json, std::ostream& Out
     TJson list = TJson::array();
     for (const auto& [offset, value] : Values)
       list.push_back({{"offset", offset}, {"kind", KindName(value.VarType())}, {"value", ValueJson(value)}});
-    Out << list.dump(2) << "\n";
+    Out << JsonText(list, 2) << "\n";
     return;
   }
   for (const auto& [offset, value] : Values)
@@ -219,9 +222,7 @@ void InstallStream(CLI::App& app) {
   stream->require_subcommand(1);
   auto options = std::make_shared<TDumpOptions>();
   auto* dump = stream->add_subcommand("dump", "Показать все значения файла: смещение, вид и значение");
-  dump->add_option("file", options->File, "Файл потока значений (.gxo, .gxs, .gxc)")
-      ->required()
-      ->check(CLI::ExistingFile);
+  dump->add_option("file", options->File, "Файл потока значений (.gxo, .gxs, .gxc)")->required()->check(ExistingFile());
   dump->add_flag("--json", options->Json, "Вывести в JSON");
   dump->callback([options] { RunDump(*options, std::cout); });
 }
@@ -245,7 +246,7 @@ void ShowValueStream(const std::string& dir, std::ostream& out) {
   for (const auto& value : values) stream.WriteTo(value);
   const auto path = std::filesystem::path(dir) / "values.kvs";
   stream.SaveToFile(path);
-  out << Format("Поток значений: %s, %d байт\n", path.string(), stream.Size());
+  out << Format("Поток значений: %s, %s\n", path.string(), CountText(stream.Size(), "байт", "байта", "байт"));
   RunDump(TDumpOptions{path.string(), false}, out);
 }
 

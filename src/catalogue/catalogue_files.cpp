@@ -6,6 +6,7 @@
 #include <set>
 
 #include "shell/format_settings.h"
+#include "shell/paths.h"
 #include "shell/sqlite_statement.h"
 #include "shell/table_csv.h"
 
@@ -226,7 +227,7 @@ void CreateCatalogueDatabases(const TDatabaseDirs& dirs, const std::filesystem::
 }
 
 int ExportCatalogueCsv(const TDatabaseDirs& dirs, const std::filesystem::path& folder) {
-  std::filesystem::create_directories(folder);
+  CreateFolder(folder);
   int files = 0;
   for (TDatabaseAlias alias : kCatalogueAliases) {
     TSqlConnection connection;

@@ -410,11 +410,13 @@ std::string ValueText(const TJson& Value) {
   return joined;
 }
 
-// Each field of the group on a line of its own: "  caption: value".
+// Each field of the group with a value on a line of its own: "  caption: value".
 void PrintGroup(const THeaderGroup& Group, const TJson& Description, std::string& Out) {
   Out += std::string(Group.Caption) + ":\n";
-  for (const THeaderField& field : Group.Fields)
-    Out += Format("  %s: %s\n", field.Caption, ValueText(Description[Group.Key][field.Key]));
+  for (const THeaderField& field : Group.Fields) {
+    const std::string value = ValueText(Description[Group.Key][field.Key]);
+    if (!value.empty()) Out += Format("  %s: %s\n", field.Caption, value);
+  }
 }
 
 void PrintLists(const TJson& Description, std::string& Out) {

@@ -237,7 +237,7 @@ bool TOrder::SaveOrder(const std::string& FileName, TWriteMode Mode) {
     WriteFileAtomically(FileName, stream.Bytes(), Mode);
     return true;
   } catch (const std::exception& error) {
-    ShowError(Format("Ошибка сохранения заказа!\r\n(%s)", error.what()));
+    ShowError(Format("Ошибка сохранения заказа!\r\n(%s)", ErrorMessage(error)));
     return false;
   }
 }
@@ -250,7 +250,7 @@ bool TOrder::LoadOrder(const std::string& FileName, bool AutoConvert) {
     bool converted = false;
     return Load(stream, converted, AutoConvert);
   } catch (const std::exception& error) {
-    ShowError(Format("Ошибка загрузки заказа!\r\n(%s)", error.what()));
+    ShowError(Format("Ошибка загрузки заказа!\r\n(%s)", ErrorMessage(error)));
     return false;
   }
 }
@@ -264,7 +264,7 @@ bool TOrder::Assign(const TOrder& Source) {
     bool converted = false;
     return Load(copy, converted, true);
   } catch (const std::exception& error) {
-    ShowError(Format("Внутренняя ошибка при копирования заказа!\r\n(%s)", error.what()));
+    ShowError(Format("Внутренняя ошибка при копирования заказа!\r\n(%s)", ErrorMessage(error)));
     return false;
   }
 }

@@ -6,6 +6,7 @@
 #include "shell/command_line.h"
 #include "shell/configuration.h"
 #include "shell/databases.h"
+#include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/gx_setup.h"
 #include "shell/login.h"
@@ -59,7 +60,7 @@ TStartupResult TSession::Startup(const TStartupOptions& options) {
     progress(100, "");
     result.Started = true;
   } catch (const std::exception& e) {
-    ShowError(e.what());
+    ShowError(ErrorMessage(e));
     Shutdown();
     result = TStartupResult{};
   }
@@ -81,22 +82,27 @@ void TSession::DecideDeferredActions(TStartupResult& result) const {
     result.DeferredActions.push_back(TDeferredAction::OpenCurrency);
 }
 
-void TSession::Shutdown() {
-  if (!started_) return;
+bool TSession::Shutdown() {
+  if (!started_) return true;
   started_ = false;
+  bool closed = true;
   if (catalogue_open_) {
     try {
       Catalogue().CloseTables();
     } catch (const std::exception& e) {
-      ShowError(e.what());
+      ShowError(ErrorMessage(e));
+      closed = false;
     }
   }
   catalogue_open_ = false;
   if (databases_open_) DM_DB().CloseDatabases();
   databases_open_ = false;
-  CurrentContext().Setup.reset();  // saves the registry values when they were loaded
+  std::unique_ptr<TGXSetup>& setup = CurrentContext().Setup;
+  const bool saved = !setup || setup->Destroy();
+  setup.reset();
   LeaveSystemStation();
   DeleteTempDir();
+  return closed && saved;
 }
 
 void AutoLoadOrder(const std::function<void(const std::string& file)>& open_order) {

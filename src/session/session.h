@@ -26,10 +26,10 @@ struct TStartupOptions {
 
 struct TStartupResult {
   bool Started = false;
-  bool OrderSwitch = false;                     // /Order: was given
+  bool OrderSwitch = false;                      // /Order: was given
   std::vector<TDeferredAction> DeferredActions;  // in the order the main window runs them
-  int RegisterRefreshMs = 0;                    // order-register refresh timer (DBUpdate)
-  int MessageTimerMs = 0;                       // main window's message timer (SysDBUpdate)
+  int RegisterRefreshMs = 0;                     // order-register refresh timer (DBUpdate)
+  int MessageTimerMs = 0;                        // main window's message timer (SysDBUpdate)
 };
 
 // The process-wide number and date formats of the program: "," decimals, blank thousands,
@@ -49,7 +49,9 @@ public:
   TStartupResult Startup(const TStartupOptions& options = {});
   // Closes the catalogue tables, the databases in opening order, saves and frees the options
   // object, frees this station and removes the private directory. Harmless when nothing is open.
-  void Shutdown();
+  // False when the catalogue tables could not be closed or the options not saved (the message
+  // was shown).
+  bool Shutdown();
 
 private:
   void HandSetupToCatalogue() const;

@@ -1,9 +1,11 @@
 #include "shell/code_page.h"
 
 #include <iconv.h>
+#include <unicode/ucasemap.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 
 #include "shell/errors.h"
 
@@ -126,6 +128,26 @@ std::string TakeCp1251AsUtf8(std::string&& text) {
 std::string AnsiUpperCase(std::string_view text) { return MapLetters(text, UpperCp1251); }
 std::string AnsiLowerCase(std::string_view text) { return MapLetters(text, LowerCp1251); }
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiUpperCase(a) == AnsiUpperCase(b); }
+
+std::string UnicodeUpperCase(std::string_view text) {
+  UErrorCode status = U_ZERO_ERROR;
+  const std::unique_ptr<UCaseMap, decltype(&ucasemap_close)> map(ucasemap_open("", 0, &status), ucasemap_close);
+  const auto to_upper = [&](std::string& upper) {
+    return ucasemap_utf8ToUpper(map.get(), upper.data(), static_cast<int32_t>(upper.size()), text.data(),
+                                static_cast<int32_t>(text.size()), &status);
+  };
+  std::string upper(text.size(), '\0');
+  int32_t length = U_SUCCESS(status) ? to_upper(upper) : 0;
+  // Upper case may be longer than the text ("ß" -> "SS"); the first call then tells the length.
+  if (status == U_BUFFER_OVERFLOW_ERROR) {
+    status = U_ZERO_ERROR;
+    upper.resize(static_cast<size_t>(length));
+    length = to_upper(upper);
+  }
+  if (U_FAILURE(status)) throw EKvError("Не удалось перевести текст в верхний регистр");
+  upper.resize(static_cast<size_t>(length));
+  return upper;
+}
 
 std::string AnsiUpperFirst(std::string_view text) {
   if (text.empty()) return "";

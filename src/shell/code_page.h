@@ -1,6 +1,6 @@
 #pragma once
 // The program's 8-bit code page (Windows-1251) at the edges of the program, and the case
-// conversions of its letters (Latin and Cyrillic).
+// conversions of its letters (Latin and Cyrillic), and the Unicode upper case of any text.
 #include <string>
 #include <string_view>
 
@@ -21,5 +21,8 @@ std::string AnsiLowerCase(std::string_view text);
 bool AnsiSameText(std::string_view a, std::string_view b);
 // The text with its first letter in upper case.
 std::string AnsiUpperFirst(std::string_view text);
+// Every letter of any script in upper case by the Unicode rules ("straße" -> "STRASSE"); letters
+// outside the code page stay themselves instead of becoming "?".
+std::string UnicodeUpperCase(std::string_view text);
 
 }  // namespace kv

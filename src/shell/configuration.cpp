@@ -178,7 +178,7 @@ void SetDefaultUser(int user_id) {
     if (!OpenDBConfigKey(registry)) return;
     registry.WriteInteger("DefaultUser", user_id);
   } catch (const std::exception& e) {
-    ShowError(Format("Ошибка записи в системный реестр!\r\n(%s)", e.what()));
+    ShowError(Format("Ошибка записи в системный реестр!\r\n(%s)", ErrorMessage(e)));
   }
 }
 
@@ -216,9 +216,11 @@ bool LoadDBConfigDir(bool& ask_flag) {
   return true;
 }
 
+bool IsValidConfigurationName(const std::string& name) { return !name.empty() && name.find('\\') == std::string::npos; }
+
 bool ReadConfiguration(const std::string& name, TConfiguration& config) {
   TRegistry registry;
-  if (!registry.OpenKey(ConfigurationKey(name), false)) return false;
+  if (!IsValidConfigurationName(name) || !registry.OpenKey(ConfigurationKey(name), false)) return false;
   LoadConfigurationValues(registry, config);
   config.GXConfigName = name;
   return true;

@@ -102,6 +102,9 @@ void SetDefaultUser(int user_id);
 // directory. False ends the program; ask_flag comes back false when the user cancelled the list
 // or the configuration was found.
 bool LoadDBConfigDir(bool& ask_flag);
+// A configuration is one sub-key of DBConfig: its name is not empty and holds no "\" (which
+// would name a key below another configuration).
+bool IsValidConfigurationName(const std::string& name);
 // Reads the values of the named configuration into config (no private directory is made);
 // false when there is no such configuration. Raises ERegistryError.
 bool ReadConfiguration(const std::string& name, TConfiguration& config);

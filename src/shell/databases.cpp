@@ -1,6 +1,11 @@
 #include "shell/databases.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "shell/code_page.h"
 #include "shell/configuration.h"
@@ -17,7 +22,19 @@ constexpr std::array<std::string_view, kDatabaseAliasCount> kAliasNames = {
 constexpr std::array<std::string_view, kDatabaseAliasCount> kFolderNames = {
     "Catalog", "Profile", "Furniture", "Accessory", "Registry", "Private", "SysDB", "Report"};
 
+// Where `cmake --install` puts the data, relative to the installed programs in bin/.
+constexpr const char* kInstalledDataDir = "../share/korvent";
+
 int Position(TDatabaseAlias alias) { return static_cast<int>(alias); }
+
+// The system database holds the users' password hashes: only its owner may read or write it. The
+// engine gives its journal files the same permissions.
+void CreateOwnerOnlyFile(const std::filesystem::path& file) {
+  const int handle = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+  if (handle < 0)
+    throw EInOutError(Format("Не удалось создать файл базы данных [%s]\r\n(%s)", file.string(), std::strerror(errno)));
+  ::close(handle);
+}
 
 }  // namespace
 
@@ -121,6 +138,8 @@ std::filesystem::path DataDir() {
   if (const char* source = std::getenv("KV_SOURCE_DIR"); source && *source) {
     if (has_schema(std::filesystem::path(source) / "data")) return std::filesystem::path(source) / "data";
   }
+  if (const auto installed = ProgramDir() / kInstalledDataDir; has_schema(installed))
+    return installed.lexically_normal();
   for (std::filesystem::path dir = ProgramDir(); !dir.empty(); dir = dir.parent_path()) {
     if (has_schema(dir / "data")) return dir / "data";
     if (dir == dir.parent_path()) break;
@@ -141,7 +160,8 @@ void CreateAliasDatabase(TDatabaseAlias alias, const std::string& directory, con
   if (!std::filesystem::is_regular_file(schema)) {
     throw EInOutError(Format("Не удалось прочитать файл [%s]", schema.string()));
   }
-  std::filesystem::create_directories(directory);
+  CreateFolder(directory);
+  if (alias == TDatabaseAlias::GXDB_SysDB) CreateOwnerOnlyFile(file);
   try {
     TSqlConnection connection(file.string(), true);
     connection.ExecuteScriptFile(schema);

@@ -122,8 +122,9 @@ TDatabaseDirs DatabaseDirsOf(const TConfiguration& config);
 TDatabases& DM_DB();
 
 // The folder of the program's data (schemas, demo catalogue): $KORVENT_DATA_DIR when set, else
-// the first "data" folder with a "schema" sub-folder found from the program's directory upwards.
-// Raises EInOutError when there is none.
+// the installed data beside the program (../share/korvent from its bin/ folder), else the first
+// "data" folder with a "schema" sub-folder found from the program's directory upwards (the
+// source tree). Raises EInOutError when there is none.
 std::filesystem::path DataDir();
 // The schema script of an alias: <data>/schema/<AliasName>.sql.
 std::filesystem::path SchemaFile(TDatabaseAlias alias, const std::filesystem::path& data_dir);

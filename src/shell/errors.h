@@ -1,5 +1,6 @@
 #pragma once
 // The program's failures: exceptions that carry the Russian message the user is shown.
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -38,5 +39,9 @@ class EDatabaseError : public EKvError {
 class EConvertError : public EKvError {
   using EKvError::EKvError;
 };
+
+// The text the user is shown for any failure: the program's own message as it stands; a failure of
+// the system or of a library in the program's words, naming the file or folder it concerns.
+std::string ErrorMessage(const std::exception& error);
 
 }  // namespace kv

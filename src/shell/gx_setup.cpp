@@ -1,4 +1,5 @@
 #include "shell/gx_setup.h"
+#include "shell/errors.h"
 
 #include <filesystem>
 
@@ -260,9 +261,16 @@ struct TIniReader {
     field = ini.ReadString(section, key, def);
   }
   void Float(const char* section, const char* key, float& field, float def) {
-    field = ini.ValueExists(section, key)
-                ? static_cast<float>(StrToFloat(RemoveBlank(ini.ReadString(section, key, ""))))
-                : def;
+    if (!ini.ValueExists(section, key)) {
+      field = def;
+      return;
+    }
+    const std::string text = RemoveBlank(ini.ReadString(section, key, ""));
+    long double value = 0;
+    if (!TryStrToFloat(text, value))
+      throw EConvertError(Format("Файл настроек [%s], раздел [%s], ключ %s: '%s' не является правильным числом",
+                                 ini.FileName().string(), section, key, text));
+    field = static_cast<float>(value);
   }
   void Int(const char* section, const char* key, int32_t& field, int32_t def) {
     field = ini.ReadInteger(section, key, def);
@@ -425,9 +433,13 @@ std::unique_ptr<TGXSetup> TGXSetup::Create() {
   return setup;
 }
 
-TGXSetup::~TGXSetup() {
-  if (Loaded) Save();
+bool TGXSetup::Destroy() {
+  if (!Loaded) return true;
+  Loaded = false;
+  return Save();
 }
+
+TGXSetup::~TGXSetup() { Destroy(); }
 
 bool TGXSetup::Load() {
   const std::string& ini_file = Configuration().GXIniFile;
@@ -470,11 +482,11 @@ void TGXSetup::LoadRegistry() {
     registry.OpenKey(kTechnologistKey, true);
     VisitTechnologistValues(*this, Defaults(), reader);
   } catch (const std::exception& e) {
-    ShowError(Format("Ошибка загрузки параметров из системного реестра!\r\n(%s)", e.what()));
+    ShowError(Format("Ошибка загрузки параметров из системного реестра!\r\n(%s)", ErrorMessage(e)));
   }
 }
 
-void TGXSetup::SaveRegistry() {
+bool TGXSetup::SaveRegistry() {
   try {
     TRegistry registry;
     TRegistryWriter writer{registry};
@@ -484,8 +496,10 @@ void TGXSetup::SaveRegistry() {
       registry.OpenKey(kTechnologistKey, true);
       VisitTechnologistValues(*this, Defaults(), writer);
     });
+    return true;
   } catch (const std::exception& e) {
-    ShowError(Format("Ошибка записи параметров в системный реестр!\r\n(%s)", e.what()));
+    ShowError(Format("Ошибка записи параметров в системный реестр!\r\n(%s)", ErrorMessage(e)));
+    return false;
   }
 }
 

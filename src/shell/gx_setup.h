@@ -82,7 +82,9 @@ public:
   TGXSetup();
   // Create: the defaults, then Load into Loaded; the resize modes are set after loading.
   static std::unique_ptr<TGXSetup> Create();
-  // Destroy: saves the registry values when Loaded.
+  // Destroy: saves the registry values when Loaded, once; false when they could not be written
+  // (the message was shown). The destructor calls it.
+  bool Destroy();
   ~TGXSetup();
   TGXSetup(const TGXSetup&) = delete;
   TGXSetup& operator=(const TGXSetup&) = delete;
@@ -92,8 +94,9 @@ public:
   void LoadIniFile();
   void LoadIniFile(const TIniFile& ini);
   void LoadRegistry();
-  void Save() { SaveRegistry(); }
-  void SaveRegistry();
+  bool Save() { return SaveRegistry(); }
+  // False when the values could not be written; the message was shown.
+  bool SaveRegistry();
   // Writes every INI key of the options into the file's sections (a new installation's file).
   void WriteIniFile(TIniFile& ini) const;
   // Writes the numbering and file-naming values into the open configuration key: the work of

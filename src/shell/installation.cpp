@@ -10,6 +10,7 @@
 #include "shell/gx_setup.h"
 #include "shell/ini_file.h"
 #include "shell/login.h"
+#include "shell/paths.h"
 #include "shell/registry_store.h"
 #include "shell/session_context.h"
 
@@ -78,6 +79,11 @@ TConfiguration PlannedConfiguration(const TInstallationOptions& options, const s
   config.GXOptiProfOrderDir = Under(root, "OptiProf/Orders");
   config.EnginePrivateDir = Under(root, "Temp");
   return config;
+}
+
+void RefuseInvalidName(const std::string& name) {
+  if (!IsValidConfigurationName(name))
+    throw EKvError(Format("Недопустимое имя конфигурации [%s]: имя не может быть пустым или содержать \"\\\"", name));
 }
 
 void RefuseExisting(const TConfiguration& config) {
@@ -161,19 +167,19 @@ void CreateDatabases(const TConfiguration& config, const TInstallationOptions& o
   const std::filesystem::path data = DataDir();
   for (TDatabaseAlias alias : kDatabaseOpenOrder) {
     if (IsCatalogueAlias(alias) && options.CreateCatalogue)
-      std::filesystem::create_directories(dirs[alias]);
+      CreateFolder(dirs[alias]);
     else
       CreateAliasDatabase(alias, dirs[alias], data);
   }
   if (options.CreateCatalogue) options.CreateCatalogue(dirs);
   TSystemDatabase system(config.GXSysDBDir);
   const int32_t admin = system.AddUser(options.AdminName, options.AdminPassword, {kDesignModuleRight});
-  log << Format("Пользователь %s (код %d), пароль \"%s\"\n", options.AdminName, admin, options.AdminPassword);
+  log << Format("Пользователь %s (код %d)\n", options.AdminName, admin);
 }
 
 // Everything but the registry key, in the folder `config` names.
 void BuildInstallation(const TConfiguration& config, const TInstallationOptions& options, std::ostream& log) {
-  std::filesystem::create_directories(config.EnginePrivateDir);
+  CreateFolder(config.EnginePrivateDir);
   CreateDatabases(config, options, log);
   WriteIniFile(config);
   CreateOrderTree(config);
@@ -211,6 +217,7 @@ std::vector<std::filesystem::path> MoveIntoPlace(const std::filesystem::path& st
 }  // namespace
 
 void CreateInstallation(const TInstallationOptions& options, std::ostream& log) {
+  RefuseInvalidName(options.ConfigName);
   const std::filesystem::path root = InstallationRoot(options);
   const TConfiguration config = PlannedConfiguration(options, root);
   RefuseExisting(config);

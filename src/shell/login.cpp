@@ -36,7 +36,7 @@ std::string HashPassword(const std::string& password) {
   if (!crypt_gensalt_rn(kHashPrefix, 0, nullptr, 0, salt, sizeof salt))
     throw EKvError("Не удалось получить случайную примесь для пароля");
   crypt_data data{};
-  const char* hash = crypt_r(AnsiUpperCase(password).c_str(), salt, &data);
+  const char* hash = crypt_r(UnicodeUpperCase(password).c_str(), salt, &data);
   if (!hash || hash[0] == '*') throw EKvError("Не удалось вычислить свёртку пароля");
   return hash;
 }
@@ -44,7 +44,7 @@ std::string HashPassword(const std::string& password) {
 bool PasswordMatches(const std::string& password, const std::string& stored_hash) {
   if (stored_hash.rfind(kHashPrefix, 0) != 0) return false;
   crypt_data data{};
-  const char* hash = crypt_r(AnsiUpperCase(password).c_str(), stored_hash.c_str(), &data);
+  const char* hash = crypt_r(UnicodeUpperCase(password).c_str(), stored_hash.c_str(), &data);
   return hash && stored_hash == hash;
 }
 
@@ -67,8 +67,13 @@ std::string RightsText(const std::vector<int>& rights) {
 TSystemDatabase::TSystemDatabase(const std::string& directory)
     : connection_(std::make_unique<TSqlConnection>(DatabaseFile(directory).string(), false)) {
   // A file that is no database, or a database without the tables, fails here and not later.
-  connection_->Query("SELECT count(*) FROM Users");
-  connection_->Query("SELECT count(*) FROM Stations");
+  try {
+    connection_->Query("SELECT count(*) FROM Users");
+    connection_->Query("SELECT count(*) FROM Stations");
+  } catch (const EDatabaseError& e) {
+    throw EDatabaseError(
+        Format("Не удалось открыть файл базы данных [%s]\r\n(%s)", DatabaseFile(directory).string(), e.what()));
+  }
 }
 
 TSystemDatabase::~TSystemDatabase() = default;

@@ -30,7 +30,8 @@ struct TLoggedUser {
 TLoggedUser& CurrentUser();
 
 // The salted hash stored for a password: the password is compared in upper case, so it is
-// upper-cased before hashing. Raises EKvError when the system cannot hash.
+// upper-cased by the Unicode rules before hashing (letters of every script keep their identity).
+// Raises EKvError when the system cannot hash.
 std::string HashPassword(const std::string& password);
 bool PasswordMatches(const std::string& password, const std::string& stored_hash);
 

@@ -81,6 +81,16 @@ std::string GetMillionWord(int last) { return ChooseForm(last, "миллион",
 std::string GetBillionWord(int last) { return ChooseForm(last, "миллиард", "миллиарда", "миллиардов"); }
 std::string GetTrillionWord(int last) { return ChooseForm(last, "триллион", "триллиона", "триллионов"); }
 
+const std::string& CountForm(long long count, const std::string& one, const std::string& few, const std::string& many) {
+  int last = static_cast<int>((count < 0 ? -(count % 100) : count % 100));
+  if (last >= 20) last %= 10;
+  return ChooseForm(last, one, few, many);
+}
+
+std::string CountText(long long count, const std::string& one, const std::string& few, const std::string& many) {
+  return IntToStr(count) + " " + CountForm(count, one, few, many);
+}
+
 std::string GetSumByWord(const TMoneyWord& word, TCurrency sum) {
   const int64_t raw = sum.Raw() < 0 ? -sum.Raw() : sum.Raw();
   if (raw == 0) return AnsiUpperFirst(Trim("ноль " + word.GenitivePlural));

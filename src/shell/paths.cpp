@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <system_error>
 
+#include "shell/errors.h"
+#include "shell/format_settings.h"
+
 namespace kv {
 
 std::filesystem::path ProgramDir() {
@@ -16,6 +19,12 @@ std::string NormalizePath(const std::string& path) {
   std::string normal = path;
   std::replace(normal.begin(), normal.end(), '\\', '/');
   return normal;
+}
+
+void CreateFolder(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) throw EInOutError(Format("Не удалось создать папку [%s]\r\n(%s)", folder.string(), error.message()));
 }
 
 }  // namespace kv

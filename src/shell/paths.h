@@ -9,5 +9,7 @@ namespace kv {
 std::filesystem::path ProgramDir();
 // A path written with backslashes (as in the configuration) with the platform's separators.
 std::string NormalizePath(const std::string& path);
+// Creates the folder with its parents; a folder that cannot be made raises EInOutError naming it.
+void CreateFolder(const std::filesystem::path& folder);
 
 }  // namespace kv

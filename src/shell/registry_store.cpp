@@ -123,7 +123,7 @@ void TRegistry::OpenFile(bool create) {
     read_only_ = true;
   }
   if (rc != SQLITE_OK) {
-    const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    const std::string message = db_ ? EngineText(db_) : EngineCodeText(rc);
     sqlite3_close_v2(db_);
     db_ = nullptr;
     Fail(message);

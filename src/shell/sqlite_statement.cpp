@@ -49,11 +49,38 @@ struct TBindVisitor {
   }
 };
 
+// The failures a user can act on, named in the program's words; SQL errors keep the engine's text.
+const char* FileFailureText(int code) {
+  switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "база данных занята другой программой или станцией";
+    case SQLITE_NOTADB: return "файл не является базой данных";
+    case SQLITE_CORRUPT: return "файл базы данных повреждён";
+    case SQLITE_CANTOPEN: return "не удалось открыть файл базы данных";
+    case SQLITE_READONLY: return "база данных доступна только для чтения";
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return "нет прав доступа к базе данных";
+    case SQLITE_FULL: return "нет места на диске";
+    case SQLITE_IOERR: return "ошибка чтения или записи файла базы данных";
+    case SQLITE_NOMEM: return "недостаточно памяти";
+    default: return nullptr;
+  }
+}
+
 }  // namespace
 
 void RaiseEngineError(const std::string& engine_text) { throw EDatabaseError(engine_text); }
 
-std::string EngineText(sqlite3* db) { return db ? sqlite3_errmsg(db) : "out of memory"; }
+std::string EngineText(sqlite3* db) {
+  if (!db) return EngineCodeText(SQLITE_NOMEM);
+  const char* text = FileFailureText(sqlite3_extended_errcode(db));
+  return text ? text : sqlite3_errmsg(db);
+}
+
+std::string EngineCodeText(int code) {
+  const char* text = FileFailureText(code);
+  return text ? text : sqlite3_errstr(code);
+}
 
 TSqliteStatement::TSqliteStatement(sqlite3* db, std::string_view sql, TEngineFailure fail)
     : db_(db), fail_(std::move(fail)) {

@@ -20,8 +20,11 @@ namespace kv {
 using TEngineFailure = std::function<void(const std::string& engine_text)>;
 // The default failure: EDatabaseError with the engine's text.
 [[noreturn]] void RaiseEngineError(const std::string& engine_text);
-// The engine's text of the connection's last failure.
+// The text of the connection's last failure: the program's words for failures of the file (busy,
+// locked, not a database, damaged, unreadable, read-only, disk full), else the engine's own text.
 std::string EngineText(sqlite3* db);
+// The same for a result code when there is no connection to ask.
+std::string EngineCodeText(int code);
 
 // Exactly one statement, finalised on leaving the scope. Preparing an empty text fails with
 // "Пустой текст SQL-запроса", a text of several statements with "SQL-запрос содержит больше

@@ -144,8 +144,11 @@ TVariant TSpecStream::ReadValueOf(TVarType kind) {
 }
 
 void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
+  // A directory opens as a stream too, with a meaningless size.
+  std::error_code error;
   std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
+  if (!file || !std::filesystem::is_regular_file(path, error))
+    throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
   std::vector<uint8_t> bytes(static_cast<size_t>(file.tellg()));
   file.seekg(0);
   file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

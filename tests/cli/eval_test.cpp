@@ -46,10 +46,10 @@ TEST(EvalFormulaCommand, ATextBeginningWithAMinusIsTheText) {
   // An unknown option beside a text is still refused, and a text is still required.
   run = RunCliCaptured({"eval", "rule", "1", "--jsn"});
   EXPECT_NE(run.Code, 0);
-  EXPECT_NE(run.Err.find("--jsn"), std::string::npos);
+  EXPECT_NE(run.Err.find("Неизвестные параметры или лишние аргументы: --jsn"), std::string::npos) << run.Err;
   run = RunCliCaptured({"eval", "formula"});
   EXPECT_NE(run.Code, 0);
-  EXPECT_NE(run.Err.find("TEXT is required"), std::string::npos);
+  EXPECT_NE(run.Err.find("Не задан обязательный параметр TEXT (текст)"), std::string::npos) << run.Err;
 }
 
 TEST(EvalRuleCommand, PrintsTheValueOfARule) {

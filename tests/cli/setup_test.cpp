@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 
 #include "cli/cli_run.h"
 #include "shell/registry_store.h"
@@ -17,9 +20,11 @@ protected:
 };
 
 TEST_F(SetupCommandTest, SetupThenShowPrintsTheConfigurationAndOptions) {
-  const TCliRun setup = RunCliCaptured({"setup", "--root", Root(), "--config", "Office", "--default"});
+  const TCliRun setup =
+      RunCliCaptured({"setup", "--root", Root(), "--config", "Office", "--default", "--default-admin-password"});
   ASSERT_EQ(setup.Code, 0) << setup.Err;
   EXPECT_NE(setup.Out.find("Office"), std::string::npos);
+  EXPECT_NE(setup.Out.find("Пароль администратора по умолчанию: \"admin\""), std::string::npos) << "asked for";
   const TCliRun show = RunCliCaptured({"config", "show"});
   ASSERT_EQ(show.Code, 0) << show.Err;
   EXPECT_NE(show.Out.find("Конфигурация Office"), std::string::npos);
@@ -30,7 +35,7 @@ TEST_F(SetupCommandTest, SetupThenShowPrintsTheConfigurationAndOptions) {
 }
 
 TEST_F(SetupCommandTest, ShowByNameInJson) {
-  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--config", "Office"}).Code, 0);
+  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--config", "Office", "--admin-password", "x"}).Code, 0);
   const TCliRun show = RunCliCaptured({"config", "show", "--config", "office", "--json"});
   ASSERT_EQ(show.Code, 0) << show.Err;
   const auto json = nlohmann::json::parse(show.Out);
@@ -42,7 +47,7 @@ TEST_F(SetupCommandTest, ShowByNameInJson) {
 }
 
 TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEnd) {
-  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default"}).Code, 0);
+  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default", "--default-admin-password"}).Code, 0);
   const TCliRun check = RunCliCaptured({"config", "check", "--user", "администратор", "--password", "ADMIN"});
   ASSERT_EQ(check.Code, 0) << check.Err;
   EXPECT_NE(check.Out.find("Пользователь: Администратор"), std::string::npos);
@@ -54,7 +59,7 @@ TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEnd) {
 }
 
 TEST_F(SetupCommandTest, RefusalsOfAnInstallationEndWithTheirMessages) {
-  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default"}).Code, 0);
+  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default", "--default-admin-password"}).Code, 0);
   const TCliRun wrong = RunCliCaptured({"config", "check", "--user", "Администратор", "--password", "nope"});
   EXPECT_NE(wrong.Code, 0);
   EXPECT_NE(wrong.Err.find("Неверный пароль"), std::string::npos);
@@ -65,6 +70,21 @@ TEST_F(SetupCommandTest, RefusalsOfAnInstallationEndWithTheirMessages) {
   EXPECT_NE(show.Code, 0);
   EXPECT_NE(show.Err.find("Не найден файл конфигурации!\nПроизведите установку в панели управления."),
             std::string::npos);
+}
+
+TEST_F(SetupCommandTest, PasswordsComeFromFilesAndAreNeverPrinted) {
+  const std::string file = (temp_.Dir() / "password").string();
+  std::ofstream(file) << "Тайна-7\r\nвторая строка\n";
+  const TCliRun setup = RunCliCaptured({"setup", "--root", Root(), "--default", "--admin-password-file", file});
+  ASSERT_EQ(setup.Code, 0) << setup.Err;
+  EXPECT_EQ(setup.Out.find("Тайна"), std::string::npos);
+  std::ofstream(file) << "тайна-7\n";
+  const TCliRun check = RunCliCaptured({"config", "check", "--user", "Администратор", "--password-file", file});
+  EXPECT_EQ(check.Code, 0) << check.Err;
+  if (isatty(STDIN_FILENO)) GTEST_SKIP() << "without a password the terminal is asked";
+  const TCliRun asked = RunCliCaptured({"setup", "--root", Root() + "2"});
+  EXPECT_NE(asked.Code, 0);
+  EXPECT_NE(asked.Err.find("Не задан пароль администратора"), std::string::npos) << asked.Err;
 }
 
 }  // namespace

@@ -67,23 +67,23 @@ TEST_F(StreamCommand, DumpShowsEveryValueWithOffsetKindAndValue) {
 }
 
 TEST_F(StreamCommand, DamagedFilesShowWhatWasReadAndTheOffset) {
-  // Cut ten bytes into the money record at 42.
+  // Cut ten bytes into the money record at 42. Messages are printed with plain line breaks.
   std::vector<uint8_t> truncated = test::DescribedStream(kValues);
   truncated.resize(52);
   const TCliRun cut = RunCliCaptured({"stream", "dump", Written(truncated)});
   EXPECT_NE(cut.Code, 0);
   EXPECT_TRUE(Has(cut.Out, "        26  bool    1\n")) << cut.Out;
   EXPECT_FALSE(Has(cut.Out, "        42  "));
-  EXPECT_TRUE(Has(cut.Err, "Заказано: [16 байт], Считано: [10 байт]!\r\nСмещение: [42]")) << cut.Err;
+  EXPECT_TRUE(Has(cut.Err, "Заказано: [16 байт], Считано: [10 байт]!\nСмещение: [42]")) << cut.Err;
 
   struct TDamage {
     const char* Description;
     const char* Message;
   };
   for (const TDamage& damage : {TDamage{"int 3\nraw 63 00 00 00 00 00 00 00 01 00 00 00 00 00 00 00",
-                                        "Неизвестный тип значения [99]!\r\nСмещение: [16]"},
+                                        "Неизвестный тип значения [99]!\nСмещение: [16]"},
                                 TDamage{"int 3\nstr ab\nraw E8 03 00 00 41 42",
-                                        "Заказано: [1000 символов], Считано: [2 символов]!\r\nСмещение: [22]"}}) {
+                                        "Заказано: [1000 символов], Считано: [2 символов]!\nСмещение: [22]"}}) {
     const TCliRun run = RunCliCaptured({"stream", "dump", Written(test::DescribedStream(damage.Description))});
     EXPECT_NE(run.Code, 0);
     EXPECT_TRUE(Has(run.Out, "         0  int     3\n")) << run.Out;

@@ -158,6 +158,15 @@ TEST_F(StartupTest, ShutdownClosesInOrderSavesAndCleansUp) {
   EXPECT_EQ(TSystemDatabase(Configuration().GXSysDBDir).OtherStationOf(1, "ELSEWHERE"), "");
 }
 
+TEST_F(StartupTest, ShutdownThatCannotSaveTheOptionsSaysSo) {
+  TSession session;
+  ASSERT_TRUE(session.Startup(options_).Started);
+  std::ofstream(temp_.File(), std::ios::binary | std::ios::trunc) << std::string(2048, 'k');
+  EXPECT_FALSE(session.Shutdown());
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка записи параметров в системный реестр!\r\n(", 0), 0u);
+  EXPECT_EQ(GXSetup(), nullptr);
+}
+
 TEST_F(StartupTest, BatchStartNeedsNoLogin) {
   options_.Login = false;
   login_.password = "wrong";
@@ -207,10 +216,25 @@ TEST_F(InstallationTest, EveryPartOfTheInstallationExists) {
   EXPECT_TRUE(std::filesystem::is_directory(options.Root / "Orders" / "EXCHANGE" / "OUTBOX"));
   for (TDatabaseAlias alias : kDatabaseOpenOrder)
     EXPECT_TRUE(std::filesystem::exists(DatabaseFile((options.Root / "Data" / AliasFolderName(alias)).string())));
+  const auto system_file = DatabaseFile((options.Root / "Data" / "SysDB").string());
+  EXPECT_EQ(std::filesystem::status(system_file).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+      << "the password hashes are readable by their owner only";
   TSystemDatabase system((options.Root / "Data" / "SysDB").string());
   ASSERT_EQ(system.Users().size(), 1u);
   EXPECT_EQ(system.Users()[0].Name, "Администратор");
   EXPECT_NE(log.str().find("Office"), std::string::npos);
+  EXPECT_EQ(log.str().find(kDefaultAdminPassword), std::string::npos) << "the log never shows the password";
+}
+
+TEST_F(InstallationTest, ConfigurationNameMustBeOneRegistryKey) {
+  for (const std::string name : {"", "Main\\Phantom"}) {
+    options.ConfigName = name;
+    EXPECT_EQ(ErrorOf([&] { Install(); }),
+              "Недопустимое имя конфигурации [" + name + "]: имя не может быть пустым или содержать \"\\\"");
+  }
+  EXPECT_FALSE(TRegistry().KeyExists(std::string(kDBConfigKey) + "\\Main"));
+  EXPECT_FALSE(std::filesystem::exists(options.Root));
 }
 
 TEST_F(InstallationTest, ExistingInstallationIsRefusedUntouched) {

@@ -7,6 +7,7 @@
 
 #include "shell/code_page.h"
 #include "shell/configuration.h"
+#include "shell/error_of.h"
 #include "shell/errors.h"
 #include "shell/ini_file.h"
 #include "shell/paths.h"
@@ -16,6 +17,8 @@
 
 namespace kv {
 namespace {
+
+using test::ErrorOf;
 
 class GXSetupTest : public ::testing::Test {
 protected:
@@ -75,6 +78,9 @@ TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
   EXPECT_FLOAT_EQ(GXOldWeldAllowance(), 2.5f);
   WriteIni("[Tax]\nGlassProfit=много\n");
   EXPECT_THROW(TGXSetup().LoadIniFile(), EConvertError);
+  EXPECT_EQ(ErrorOf([] { TGXSetup().LoadIniFile(); }),
+            "Файл настроек [" + Configuration().GXIniFile + "], раздел [Tax], ключ GlassProfit: 'много' не является "
+            "правильным числом");
   WriteIni("[Money]\nCurCurrency=3\n");
   EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 3) << "defaults to the current currency";
   WriteIni("[Money]\nCurCurrency=3\nRegistryCurrency=5\n");

@@ -23,6 +23,11 @@ TEST(PasswordHashTest, HashIsSaltedAndComparedInUpperCase) {
   EXPECT_TRUE(PasswordMatches("SeCrEt", hash));
   EXPECT_FALSE(PasswordMatches("secret2", hash));
   EXPECT_TRUE(PasswordMatches("пароль", HashPassword("ПАРОЛЬ")));
+  // Letters outside the Windows-1251 code page keep their identity and their case.
+  EXPECT_TRUE(PasswordMatches("σοφία", HashPassword("ΣΟΦΊΑ")));
+  EXPECT_TRUE(PasswordMatches("straße", HashPassword("STRASSE")));
+  EXPECT_FALSE(PasswordMatches("????", HashPassword("漢字漢字")));
+  EXPECT_FALSE(PasswordMatches("字漢字漢", HashPassword("漢字漢字")));
   EXPECT_FALSE(PasswordMatches("SECRET", "SECRET")) << "plain text never matches";
   EXPECT_FALSE(PasswordMatches("", ""));
   EXPECT_FALSE(PasswordMatches("x", "$6$"));
@@ -150,7 +155,8 @@ TEST_F(LoginTest, UnopenableOrCorruptDatabaseGivesItsMessage) {
   messages_.Clear();
   std::ofstream(DatabaseFile(Configuration().GXSysDBDir), std::ios::binary | std::ios::trunc) << std::string(5000, 'z');
   EXPECT_FALSE(Login());
-  EXPECT_EQ(messages_.LastText().rfind("Проверьте путь доступа к системным базам данных KVSysDB!\r\n", 0), 0u);
+  EXPECT_EQ(messages_.LastText(), "Проверьте путь доступа к системным базам данных KVSysDB!\r\nНе удалось открыть файл "
+                                  "базы данных [" + DatabaseFile(dir).string() + "]\r\n(файл не является базой данных)");
 }
 
 TEST_F(LoginTest, ConsoleDialogRetriesUntilThePasswordFits) {
