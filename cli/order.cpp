@@ -192,7 +192,6 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   arched.Figure = "arc";
   arched.Width = 1200;
   arched.Height = 1500;
-  arched.HY = 400;
   return {{"Глухое окно", fixed},
           {"Окно трехстворчатое с двумя створками", three_fields},
           {"Балконная дверь", door},

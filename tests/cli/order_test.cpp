@@ -40,7 +40,7 @@ TEST_F(OrderCommand, NewAddShow) {
                                         "--vertical", "1400", "--sash", "1", "--sash", "3", "--count", "2"});
   ASSERT_EQ(added.Code, 0) << added.Err;
   EXPECT_NE(added.Out.find("добавлена позиция 1: 2100,0 x 1400,0 мм, 2 шт."), std::string::npos) << added.Out;
-  ASSERT_EQ(RunCliCaptured({"order", "add", Path("o.gxo"), "--no", "1a", "--figure", "arc", "--hy", "400"}).Code, 0);
+  ASSERT_EQ(RunCliCaptured({"order", "add", Path("o.gxo"), "--no", "1a", "--figure", "arc"}).Code, 0);
 
   const TCliRun shown = RunCliCaptured({"order", "show", Path("o.gxo")});
   ASSERT_EQ(shown.Code, 0) << shown.Err;
