@@ -149,7 +149,7 @@ TEST_F(ConstructionCommandOnACatalogue, BarsAcrossArchesAtOrdinaryPositions) {
 TEST_F(ConstructionCommandOnACatalogue, ARefusedBarIsNamedInMillimetres) {
   const TCliRun run = Build({"--figure", "arc", "--width", "1200", "--height", "1500", "--vertical", "1"});
   EXPECT_EQ(run.Code, 1);
-  EXPECT_EQ(run.Err.rfind("Импост (1,0; 0,0)-(1,0; 1500,0) мм не может быть установлен:\n", 0), 0u) << run.Err;
+  EXPECT_EQ(run.Err.rfind("Ошибка: Импост (1,0; 0,0)-(1,0; 1500,0) мм не может быть установлен:\n", 0), 0u) << run.Err;
 }
 
 TEST_F(ConstructionCommandOnACatalogue, MissingCatalogueFolderIsRefused) {

@@ -26,7 +26,7 @@ on_every_station() {
   done
 }
 
-setup() { "$cli" setup --root "$work/inst$1" --config "Station$1"; }
+setup() { "$cli" setup --root "$work/inst$1" --config "Station$1" --default-admin-password; }
 check() { "$cli" config check --config Station1; }
 add() { "$cli" order add "$work/shared.gxo" --catalogue "$work/inst1/Data" --width $((1000 + $1)); }
 
