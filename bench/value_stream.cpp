@@ -69,28 +69,27 @@ void BM_MemcpyBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_MemcpyBaseline)->Unit(benchmark::kMillisecond);
 
-void BM_GetRounded(benchmark::State& state) {
+// Rounds the same walk of values over 0..1e6 with Round, call after call.
+template <typename TRound>
+void RoundValues(benchmark::State& state, TRound Round) {
   long double x = 0.0001L;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(kv::GetRounded(x));
+    benchmark::DoNotOptimize(Round(x));
     x += 0.3337L;
     if (x > 1e6L) x = 0.0001L;
   }
   state.counters["calls_per_s"] =
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
+
+void BM_GetRounded(benchmark::State& state) {
+  RoundValues(state, [](long double x) { return kv::GetRounded(x); });
+}
 BENCHMARK(BM_GetRounded);
 
 // The baseline of the rounding: the processor's own rounding of the same values.
 void BM_NearbyintBaseline(benchmark::State& state) {
-  long double x = 0.0001L;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(std::nearbyint(x));
-    x += 0.3337L;
-    if (x > 1e6L) x = 0.0001L;
-  }
-  state.counters["calls_per_s"] =
-      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  RoundValues(state, [](long double x) { return std::nearbyint(x); });
 }
 BENCHMARK(BM_NearbyintBaseline);
 

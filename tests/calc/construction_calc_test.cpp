@@ -12,11 +12,7 @@ namespace {
 
 using test::TSmallCatalogue;
 
-TCurrency Money(const char* text) {
-  TCurrency value;
-  EXPECT_TRUE(TryMoneyFromText(text, value)) << text;
-  return value;
-}
+using test::Money;
 
 // Steps of a calculation method: No, name, formula, condition, first two parameters, printable,
 // no print of zero.

@@ -10,11 +10,7 @@ namespace {
 
 using test::TSmallCatalogue;
 
-TCurrency Money(const char* text) {
-  TCurrency value;
-  EXPECT_TRUE(TryMoneyFromText(text, value)) << text;
-  return value;
-}
+using test::Money;
 
 class CurrencyAndPrices : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 // temporary folder, the rows a test inserts, then opened like at start-up in the current session
 // context.
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,11 +12,19 @@
 #include "shell/databases.h"
 #include "shell/error_of.h"
 #include "shell/errors.h"
+#include "shell/table_engine.h"
 #include "shell/user_messages.h"
 
 namespace kv::test {
 
 using TRowValues = std::vector<std::pair<std::string, TValue>>;
+
+// A money value written as the program reads it ("1850,00"); a test's own typo throws.
+inline TCurrency Money(const char* text) {
+  TCurrency value;
+  if (!TryMoneyFromText(text, value)) throw std::invalid_argument(text);
+  return value;
+}
 
 class TSmallCatalogue {
 public:
