@@ -43,7 +43,7 @@ void GatherMaterials(Tgx25Construction& Construction) {
 }
 
 bool GatherInfo(Tgx25Construction& Construction, const TConstructionCalcContext& Context) {
-  CheckConstructionStatics(Construction);
+  CheckStatic(Construction, Context.Site, false);
   GatherMaterials(Construction);
   CalculateMatList(Construction.MatList, Context.Pricing);
   GatherMatCost(Construction);

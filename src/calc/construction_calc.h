@@ -1,10 +1,11 @@
 #pragma once
 // The calculation of one construction: gathering of every frame, automatic substitution of
 // materials, pricing of the material list, the cost accumulators and the calculation method run
-// whose printable steps make the estimate.
+// whose printable steps make the estimate. The static check of the construction runs first.
 #include "calc/construction_calculator.h"
 #include "calc/mat_pricing.h"
 #include "construction/construction.h"
+#include "statics/static_check.h"
 
 namespace kv {
 
@@ -12,6 +13,7 @@ struct TConstructionCalcContext {
   TPricingContext Pricing;
   int CalcMethod = 0;
   TCalcOrderValues Order;
+  TStaticSite Site;  // where the construction is mounted, for the static check
 };
 
 // Replaces the materials of AutoChng: FromNumber of FromID become ToNumber of ToID.

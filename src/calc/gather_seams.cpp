@@ -2,8 +2,6 @@
 
 namespace kv {
 
-// The static check of the construction: wind load and deflection of its bars.
-void CheckConstructionStatics(Tgx25Construction&) {}
 // The insect net of a sash and its components.
 void GatherFlugelNet(TFlugel&, TMatList&) {}
 // The fittings set chosen for a sash.

@@ -1,12 +1,11 @@
 #pragma once
-// The places where gathering hands over to the work that fills them in later: the static check,
-// insect nets and fittings of sashes, additional materials and technologies of frames, the add-on
-// lists of the construction, its accessory list and its services. Each adds nothing yet.
+// The places where gathering hands over to the work that fills them in later: insect nets and fittings of sashes,
+// additional materials and technologies of frames, the add-on lists of the construction, its accessory list and its
+// services. Each adds nothing yet.
 #include "construction/construction.h"
 
 namespace kv {
 
-void CheckConstructionStatics(Tgx25Construction& Construction);
 void GatherFlugelNet(TFlugel& Flugel, TMatList& Materials);
 void GatherFlugelFittings(TFlugel& Flugel, TMatList& Materials);
 void GatherFrameDopMaterials(TFrame& Frame);

@@ -23,6 +23,7 @@ TConstructionCalcContext ContextOf(const TOrder& Order, const Tgx25Construction&
                          Order.MontMatProfit, Order.SillProfit,    Order.SinkProfit, Order.MosquitoProfit,
                          Order.RolletProfit,  Order.JalousieProfit};
   context.Order.Values = {Order.OverTax, Order.CommonTax};
+  context.Site.Region = Order.StaticRegion;
   return context;
 }
 

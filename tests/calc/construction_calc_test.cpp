@@ -4,6 +4,8 @@
 #include "calc/construction_calc.h"
 #include "calc/gathering.h"
 #include "catalogue/small_catalogue.h"
+#include "construction/demo_catalogue.h"
+#include "construction/demo_windows.h"
 #include "construction/glass.h"
 #include "construction/model_builders.h"
 
@@ -279,6 +281,27 @@ TEST_F(ConstructionCalc, AccessoryDocumentationRows) {
   EXPECT_EQ(list[2].Angle1, 90);
   EXPECT_EQ(list[2].Kind, Tgx25CustMatItem::ckPiece);
   EXPECT_DOUBLE_EQ(list[3].Quantity, 9000000);
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Gathering starts with the static check when the construction asks for it: a frame 3100 wide
+// breaks the demo limit of 3000 x 2400 for the base colour and stops the calculation there.
+TEST(ConstructionCalcStatics, GatheringStopsAtABrokenFrameLimit) {
+  test::TDemoCatalogue catalogue;
+  auto wide = test::BuildDemoWindow(3100, 1400, {}, {});
+  wide->CheckStaticOnSave = true;
+  try {
+    GatherInfo(*wide, StandaloneCalcContext(*wide));
+    ADD_FAILURE() << "a frame wider than 3000";
+  } catch (const EStaticError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Размеры рамы [3100,0 x 1400,0] превышают\r\nмаксимально допустимые [3000 x 2400]!");
+  }
 }
 
 }  // namespace
