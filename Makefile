@@ -1,7 +1,8 @@
 # Entry points: `make demo` and `make test` work on a fresh machine; both install what is missing.
 SHELL := /bin/bash
 PACKAGES := cmake ninja-build g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev \
-            libsqlite3-dev libcrypt-dev libfmt-dev libcli11-dev nlohmann-json3-dev libinih-dev libicu-dev
+            libsqlite3-dev libcrypt-dev libfmt-dev libcli11-dev nlohmann-json3-dev libinih-dev libicu-dev \
+            qt6-base-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
