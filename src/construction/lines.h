@@ -185,6 +185,12 @@ public:
   bool Threshold = false;
   bool Axis = false;
   int32_t RotSide = 0;
+  // Fittings marks of a sash side, set when a fittings complect is applied and read by the drawing:
+  // the opening lines run from this side's ends to the middle of the apex side (ApexLine is its
+  // index among the sash's sides, -1 for none); HandleType 10..15 names the handle symbol.
+  bool OpenMark = false;
+  int32_t ApexLine = -1;
+  int32_t HandleType = 0;
   bool Handled = false;
   bool Banded = false;
   bool Drived = false;
