@@ -103,21 +103,34 @@ TCatalogPrice GetPriceFromCat(const std::string& ID, double Width, double Height
   return PriceFromList(ID, static_cast<int>(material[t.PriceList].AsInteger()), Width, Height);
 }
 
-void CalculateMatListItem(Tgx25MatListItem& Item, const TPricingContext& Context) {
-  const TCatalogTable& t = Catalogue().Catalog;
-  const TRecord& material = RequireMaterial(Item.ID);
+namespace {
+
+// The list price of the item in the working currency: the catalogue or grid price (by the item's
+// area for sized groups), raised to the list's minimal price, times the form coefficient.
+TCurrency ListPrice(const TRecord& Material, const Tgx25MatListItem& Item, int WorkCurrency) {
   const bool sized = SizedGroup(Item.Group);
   TCatalogPrice base = sized ? GetPriceFromCat(Item.ID, Item.Width, Item.Height) : GetPriceFromCat(Item.ID, 0, 0);
   TCurrency price = base.Price;
   double coef = 1;
   if (sized) {
     if (!base.PricePerOne) price = price * Item.GetSquare();
-    coef = FormCoef(material, Item);
+    coef = FormCoef(Material, Item);
   }
   const TCurrencyList& currencies = Catalogue().Settings.CurrencyList;
-  const TCurrency converted = GetConvertedCurrency(currencies, base.PriceCurrency, Context.WorkCurrency, price);
-  const TCurrency minimal = GetConvertedCurrency(currencies, base.PriceCurrency, Context.WorkCurrency, base.MinPrice);
-  Item.OrgPrice = std::max(converted, minimal) * coef;
+  const TCurrency converted = GetConvertedCurrency(currencies, base.PriceCurrency, WorkCurrency, price);
+  const TCurrency minimal = GetConvertedCurrency(currencies, base.PriceCurrency, WorkCurrency, base.MinPrice);
+  return std::max(converted, minimal) * coef;
+}
+
+}  // namespace
+
+void CalculateMatListItem(Tgx25MatListItem& Item, const TPricingContext& Context) {
+  const TCatalogTable& t = Catalogue().Catalog;
+  const TRecord& material = RequireMaterial(Item.ID);
+  // A material made from its documentation or priced by the calculation method has no price of its
+  // own: its components are items of the list and carry the cost.
+  const bool by_components = material[t.CalcPrinciple].AsInteger() != 0;
+  Item.OrgPrice = by_components ? TCurrency() : ListPrice(material, Item, Context.WorkCurrency);
   const int price_group = static_cast<int>(material[t.PriceGrp].AsInteger());
   Item.ReduceTax = price_group == 0 ? 0 : GetReduceTax(price_group, Context.PriceGrpNo);
   Item.CustomTax =

@@ -28,8 +28,9 @@ struct TStepRow {
 };
 
 // A small catalogue: frame profile P70 at 5 EUR (rate 2) with 10 % waste, sash profile S77 at 6 EUR,
-// mullion M80 at 4 roubles without waste, glass unit G24 at 30 roubles per m2 with a spacer SP by
-// its perimeter (2 roubles per metre), and size-grid priced materials.
+// mullion M80 at 4 roubles without waste, glass unit G24 bought by the area grid of list 7, glass
+// unit GD made from its documentation (its own 30 roubles per m2 unused) with a spacer SP by its
+// perimeter (2 roubles per metre), and further size-grid priced materials.
 class ConstructionCalc : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -54,10 +55,10 @@ protected:
                               {"GetNDS", 1},
                               {"MinTrade", 0.5}});
     cat.Catalog("Catalog",
-                {{"ID", "G24"}, {"Article", "G24"}, {"Group", 2}, {"Price", Money("30")}, {"CalcPrinciple", 1}});
+                {{"ID", "GD"}, {"Article", "GD"}, {"Group", 2}, {"Price", Money("30")}, {"CalcPrinciple", 1}});
     cat.Catalog("Catalog", {{"ID", "SP"}, {"Article", "SP"}, {"Group", 11}, {"Price", Money("2")}});
     cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc",
-               {{"ID", "G24"},
+               {{"ID", "GD"},
                 {"MatID", "SP"},
                 {"Principle", 4},
                 {"Number", 1.0},
@@ -65,7 +66,7 @@ protected:
                 {"Use", 1},
                 {"MatGroup", 11}});
     // Grid priced materials: by area (list 7) and by width and height (list 8); list 9 is missing.
-    for (const auto& [id, list] : {std::pair{"GA", 7}, std::pair{"GW", 8}, std::pair{"GX", 9}})
+    for (const auto& [id, list] : {std::pair{"G24", 7}, std::pair{"GA", 7}, std::pair{"GW", 8}, std::pair{"GX", 9}})
       cat.Catalog("Catalog", {{"ID", id}, {"Group", 300}, {"PriceMethod", 1}, {"PriceList", list}});
     cat.Catalog("PriceLst", {{"ID", 7}, {"Param", 0}, {"Currency", 0}});
     cat.Catalog("PriceLst", {{"ID", 8}, {"Param", 1}, {"Currency", 0}});
@@ -149,9 +150,9 @@ protected:
     }
   }
 
-  // Glass G24 of W x H mm in the part.
-  static void Glaze(Tgx25Glass& Glass, int32_t W, int32_t H) {
-    Glass.Glass = "G24";
+  // Glass of W x H mm in the part.
+  static void Glaze(Tgx25Glass& Glass, int32_t W, int32_t H, const char* Article = "GD") {
+    Glass.Glass = Article;
     Glass.GlassSizes.SetContour(
         {{{0, H * 10}, 0, {}}, {{0, 0}, 0, {}}, {{W * 10, 0}, 0, {}}, {{W * 10, H * 10}, 0, {}}});
   }
@@ -166,7 +167,7 @@ protected:
   Tgx25Construction construction;
 };
 
-TEST_F(ConstructionCalc, FixedWindowPricesProfileWithWasteGlassByAreaAndSpacerByPerimeter) {
+TEST_F(ConstructionCalc, FixedWindowPricesProfileWithWasteAndGlassUnitOnceByItsSpacer) {
   TFrame& frame = AddFrame();
   Glaze(*test::CustomPart(frame, 0)->SetNewGlass(0), 900, 800);
   ASSERT_TRUE(Calculate(1));
@@ -175,13 +176,14 @@ TEST_F(ConstructionCalc, FixedWindowPricesProfileWithWasteGlassByAreaAndSpacerBy
   ASSERT_EQ(pieces.size(), 1u);
   EXPECT_EQ(CutMapCount(pieces[0]), 4);
   EXPECT_NE(pieces[0].Info.find("GRP=0\r\nWLD=4,2;4,2\r\nDIR=Левая"), std::string::npos) << pieces[0].Info;
-  // Profile 4 x 1.006 m x 1.1 = 4.4264 m at 5 EUR x 2 = 10 -> 44.264; glass 0.9 x 0.8 m x 30 = 21.60;
-  // spacer (900 + 800) x 2 = 3.4 m x 2 = 6.80. The [STOP] row ends the method after two steps.
+  // Profile 4 x 1.006 m x 1.1 = 4.4264 m at 5 EUR x 2 = 10 -> 44.264; the unit made from its
+  // documentation costs only its spacer (900 + 800) x 2 = 3.4 m x 2 = 6.80. The [STOP] row ends
+  // the method after two steps.
   ASSERT_EQ(construction.EstimateList.size(), 2u);
   EXPECT_EQ(construction.EstimateList[0].Cost, Money("44.26"));
   EXPECT_EQ(construction.EstimateList[1].Name, "Стекло 0,72 м2");
-  EXPECT_EQ(construction.EstimateList[1].Cost, Money("28.40"));
-  EXPECT_EQ(GetEstimateTotal(construction), Money("72.66"));
+  EXPECT_EQ(construction.EstimateList[1].Cost, Money("6.80"));
+  EXPECT_EQ(GetEstimateTotal(construction), Money("51.06"));
 }
 
 TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
@@ -189,7 +191,7 @@ TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
   TImpost* mullion = test::AddVerticalImpost(frame, 5000, 800);
   mullion->Profile = {"M80", "WH"};
   mullion->ProfSize = {9860, 90, 90};
-  Glaze(*test::CustomPart(frame, 0)->SetNewGlass(0), 400, 900);
+  Glaze(*test::CustomPart(frame, 0)->SetNewGlass(0), 400, 900, "G24");
   TFlugel* sash = test::AddFlugel(*test::CustomPart(frame, 1), 100, 770);
   SetSides(*sash, "S77", {9000, 4200, 9000, 4200});
   Glaze(*test::CustomPart(*sash, 0)->Glass, 300, 800);
@@ -204,15 +206,10 @@ TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
     EXPECT_EQ(CutMapCount(pieces[i]), std::get<2>(expected[i]));
   }
   EXPECT_NE(pieces[3].Info.find("GRP=3\r\nDIR=Вертикальный"), std::string::npos) << pieces[3].Info;
-  // Two glass units of different sizes stay apart; their spacers add up: 2.6 m + 2.2 m.
-  int glass_items = 0;
-  for (const Tgx25MatListItem& item : construction.MatList) {
-    glass_items += item.ID == "G24";
-    if (item.ID == "SP") {
-      EXPECT_DOUBLE_EQ(item.Quantity, 4.8);
-    }
-  }
-  EXPECT_EQ(glass_items, 2);
+  // The bought unit by the area grid: 0.4 x 0.9 = 0.36 m2 in the 1.0 m2 row at 50 = 18.00; the sash's
+  // unit only by its spacer, (300 + 800) x 2 = 2.2 m x 2 = 4.40.
+  EXPECT_EQ(GetGroupCost(construction, 2, ckCost), Money("18"));
+  EXPECT_EQ(GetGroupCost(construction, 11, ckCost), Money("4.40"));
   // Profiles: 44.264 -> 44.26; sash 2.64 m x 1.1 x 12 = 34.848 -> 34.85; mullion 0.986 x 4 = 3.944 -> 3.94.
   // Welds (4 + 4) x 5 = 40, one sash 100, one mullion 10.
   ASSERT_EQ(construction.EstimateList.size(), 4u);
