@@ -3,12 +3,14 @@
 #include <cmath>
 
 #include "calc/acc_doc.h"
+#include "calc/drainage.h"
 #include "calc/gather_seams.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/material_lookups.h"
 #include "catalogue/price_lookups.h"
 #include "catalogue/profile_lookups.h"
 #include "construction/glass.h"
+#include "construction/imposts.h"
 #include "construction/setup_values.h"
 #include "shell/format_settings.h"
 #include "shell/gx_setup.h"
@@ -23,6 +25,7 @@ constexpr const char* kGroupFrame = "GRP=0";
 constexpr const char* kGroupFlugel = "GRP=1";
 constexpr const char* kGroupImpost = "GRP=3";
 constexpr const char* kSideNames[] = {"DIR=Левая", "DIR=Верхняя", "DIR=Правая", "DIR=Нижняя"};
+constexpr int kBottomSide = 3;
 
 // The cut list and material list being filled for one frame.
 struct TGathering {
@@ -52,10 +55,11 @@ void AddBar(TGathering& G, const std::string& Article, const std::string& Color,
   AddMaterial(G, code, Millimetres / 1000 * GetDustCoefByID(code));
 }
 
-// A piece of a bar with its steel, added to the cut list and, by length, to the materials.
+// A piece of a bar with its steel, added to the cut list and, by length, to the materials. Slots
+// milled into the piece keep it apart from otherwise equal pieces.
 void AddPiece(TGathering& G, int32_t CutGroup, const std::string& Article, const std::string& Color,
               const TProfSize& Size, const std::string& Steel, const TProfSize& SteelSize,
-              const std::vector<std::string>& Lines) {
+              const std::vector<std::string>& Lines, int Slots = 0) {
   if (Article.empty()) return;
   const double length = GetRoundedFloat(GetSize10(Size.Length), 1);
   const double steel_length = Steel.empty() ? 0 : GetRoundedFloat(GetSize10(SteelSize.Length), 1);
@@ -63,6 +67,7 @@ void AddPiece(TGathering& G, int32_t CutGroup, const std::string& Article, const
                                                   steel_length, SteelSize.Angle1, SteelSize.Angle2, JoinLines(Lines));
   piece.ColorAttr1 = Color;
   piece.Value6 = 1;
+  piece.Value14 = Slots;
   AddCutMapItem(G.CutMap, piece);
   AddBar(G, Article, Color, length);
   if (!Steel.empty()) AddBar(G, Steel, "", steel_length);
@@ -89,33 +94,59 @@ TProfSize SteelOf(const Tgx25FrameLine& Side, bool Round) {
   return size;
 }
 
-// "IMP=" lines of the mullions standing on a side, with the distance of the joint from its start.
-void AddImpostJoints(const TCustomFrame& Element, const Tgx25FrameLine& Side, std::vector<std::string>& Lines) {
+// A mullion standing on a side and the distance of its joint from the start of the side, in millimetres.
+struct TImpostJoint {
+  const TCustomImpost* Impost;
+  double Distance;
+};
+
+std::vector<TImpostJoint> ImpostJoints(const TCustomFrame& Element, const Tgx25FrameLine& Side) {
+  std::vector<TImpostJoint> joints;
   for (const auto& point : Side.Points) {
     const TCustomImpost* impost = Element.FindImpostByPoint(point.get());
     if (impost == nullptr || Side.PX1 == nullptr) continue;
     const TPoint a = Side.PX1->GetPoint();
     const TPoint b = point->GetPoint();
-    const double distance = std::hypot(static_cast<double>(b.X - a.X), static_cast<double>(b.Y - a.Y)) / 10;
-    Lines.push_back(Format("IMP=%s;%s;%.1f", impost->No, impost->Profile.ID, distance));
+    joints.push_back({impost, std::hypot(static_cast<double>(b.X - a.X), static_cast<double>(b.Y - a.Y)) / 10});
   }
+  return joints;
+}
+
+// The standard the frame is made to, from the catalogue record of its first side's profile.
+std::string FrameGost(const TCustomFrame& Element) {
+  const Tgx25FrameLine* side = Element.GetFrameLine(0);
+  if (dynamic_cast<const TFrame*>(&Element) == nullptr || side == nullptr || side->Profile.ID.empty()) return "";
+  return GetCatalogFieldByID(MaterialCode(side->Profile.ID, side->Profile.Color), "GOST").AsString();
 }
 
 void GatherSides(TGathering& G, const TCustomFrame& Element, int32_t CutGroup, const char* GroupLine, bool RoundSteel) {
   const bool rectangular = Rectangular(Element);
+  const std::string gost = FrameGost(Element);
   const int count = static_cast<int>(Element.Lines.size());
   for (int i = 0; i < count; ++i) {
     const Tgx25FrameLine* side = Element.GetFrameLine(i);
     if (side == nullptr || side->Virtual) continue;
     std::vector<std::string> lines = {GroupLine};
+    if (i == 0 && !gost.empty()) lines.push_back("GOST=" + gost);
     lines.push_back(Format("WLD=%.1f;%.1f", CornerWeld(Element, i, side->ProfSize.Angle1),
                            CornerWeld(Element, (i + 1) % count, side->ProfSize.Angle2)));
     if (rectangular) lines.push_back(kSideNames[i]);
-    AddImpostJoints(Element, *side, lines);
+    const std::vector<TImpostJoint> joints = ImpostJoints(Element, *side);
+    std::vector<double> distances;
+    for (const TImpostJoint& joint : joints) {
+      lines.push_back(Format("IMP=%s;%s;%.1f", joint.Impost->No, joint.Impost->Profile.ID, joint.Distance));
+      distances.push_back(joint.Distance);
+    }
+    TDrainage drainage;
+    if (rectangular && i == kBottomSide) {
+      drainage =
+          GetDrainage(dynamic_cast<const TFlugel*>(&Element) != nullptr, GetSize10(side->ProfSize.Length), distances);
+      lines.insert(lines.end(), drainage.Lines.begin(), drainage.Lines.end());
+    }
     if (side->Handled)
       lines.push_back(Format("HND=%s;%.1f", side->No, GetSize10(static_cast<float>(side->HandleHeight))));
     AddPiece(G, CutGroup, side->Profile.ID, side->Profile.Color, side->ProfSize, side->Steel.ID,
-             SteelOf(*side, RoundSteel), lines);
+             SteelOf(*side, RoundSteel), lines, drainage.SlotCount);
     const double length = GetSize10(side->ProfSize.Length);
     if (!side->Rubber.Empty()) AddBar(G, side->Rubber.ID, side->Rubber.Color, length);
   }
@@ -169,6 +200,17 @@ void GatherBeadFrame(TGathering& G, const Tgx25BeadFrame& Bars, const std::strin
   }
 }
 
+// Glazing bars inside a glass unit, or false mullions on the glass with the bar on its other face.
+void GatherGlassBars(TGathering& G, const TAbstractFrame* Bars, int32_t CutGroup) {
+  if (Bars == nullptr) return;
+  for (const auto& bar : Bars->Imposts) {
+    const std::vector<std::string> lines = {ImpostDirection(*bar)};
+    AddPiece(G, CutGroup, bar->Profile.ID, bar->Profile.Color, bar->ProfSize, "", {}, lines);
+    if (const auto* falsh = dynamic_cast<const TFalsh*>(bar.get()); falsh != nullptr && !falsh->BackProfile.Empty())
+      AddPiece(G, CutGroup, falsh->BackProfile.ID, falsh->BackProfile.Color, falsh->BackProfSize, "", {}, lines);
+  }
+}
+
 // The glass unit itself by its size, and its components from the documentation.
 void GatherGlass(TGathering& G, Tgx25Glass& Glass) {
   PrepareGlassMat(Glass);
@@ -197,6 +239,8 @@ void GatherGlass(TGathering& G, Tgx25Glass& Glass) {
   for (const Tgx25GlassLining& lining : Glass.Linings) AddMaterial(G, lining.ID, lining.Num);
   GatherBeadFrame(G, Glass.AdapterSizes, Glass.Adapter.Color, {});
   GatherBeadFrame(G, Glass.BeadSizes, Glass.Bead.Color, Glass.BeadRubber);
+  GatherGlassBars(G, Glass.SprossFrame.get(), Tgx25CutMapItem::cgSpross);
+  GatherGlassBars(G, Glass.FalshFrame.get(), Tgx25CutMapItem::cgFalsh);
   if (!Glass.ProfRubber.Empty()) AddBar(G, Glass.ProfRubber.ID, Glass.ProfRubber.Color, Glass.Perimeter() * 1000);
 }
 

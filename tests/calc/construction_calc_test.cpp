@@ -171,11 +171,15 @@ TEST_F(ConstructionCalc, FixedWindowPricesProfileWithWasteAndGlassUnitOnceByItsS
   TFrame& frame = AddFrame();
   Glaze(*test::CustomPart(frame, 0)->SetNewGlass(0), 900, 800);
   ASSERT_TRUE(Calculate(1));
-  // Four pieces of 1006 mm merged; 3 mm allowance at a 45 degree mitre: 3 / sin 45 = 4.24 mm.
+  // Three pieces of 1006 mm merged; 3 mm allowance at a 45 degree mitre: 3 / sin 45 = 4.24 mm. The
+  // bottom piece has its drainage slots and stays apart: outer at 85 and 1006 - 85 = 921, rebate at
+  // 45 and 961.
   const TCutMapList pieces = GetCutMap(construction);
-  ASSERT_EQ(pieces.size(), 1u);
-  EXPECT_EQ(CutMapCount(pieces[0]), 4);
+  ASSERT_EQ(pieces.size(), 2u);
+  EXPECT_EQ(CutMapCount(pieces[0]), 3);
   EXPECT_NE(pieces[0].Info.find("GRP=0\r\nWLD=4,2;4,2\r\nDIR=Левая"), std::string::npos) << pieces[0].Info;
+  EXPECT_NE(pieces[1].Info.find("DIR=Нижняя\r\nDRNA=85,0;921,0\r\nDRNB=45,0;961,0"), std::string::npos)
+      << pieces[1].Info;
   // Profile 4 x 1.006 m x 1.1 = 4.4264 m at 5 EUR x 2 = 10 -> 44.264; the unit made from its
   // documentation costs only its spacer (900 + 800) x 2 = 3.4 m x 2 = 6.80. The [STOP] row ends
   // the method after two steps.
@@ -197,15 +201,22 @@ TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
   Glaze(*test::CustomPart(*sash, 0)->Glass, 300, 800);
   ASSERT_TRUE(Calculate(2));
   const TCutMapList pieces = GetCutMap(construction);
-  ASSERT_EQ(pieces.size(), 4u);
-  const std::tuple<std::string, double, int> expected[] = {
-      {"P70", 1006, 4}, {"S77", 900, 2}, {"S77", 420, 2}, {"M80", 986, 1}};
-  for (size_t i = 0; i < 4; ++i) {
+  // Bottom pieces with their slots: the frame's rebate slots keep 45 mm from the mullion joint at 500
+  // (455, 545); the sash's 420 mm piece: outer 85 and 335, rebate 45 and 375.
+  const std::tuple<std::string, double, int, std::string> expected[] = {
+      {"P70", 1006, 3, "DIR=Левая"},
+      {"P70", 1006, 1, "DRNA=85,0;921,0\r\nDRNB=45,0;455,0;545,0;961,0"},
+      {"S77", 900, 2, "GRP=1"},
+      {"S77", 420, 1, "DIR=Верхняя"},
+      {"S77", 420, 1, "DRNC=85,0;335,0\r\nDRND=45,0;375,0"},
+      {"M80", 986, 1, "GRP=3\r\nDIR=Вертикальный"}};
+  ASSERT_EQ(pieces.size(), std::size(expected));
+  for (size_t i = 0; i < pieces.size(); ++i) {
     EXPECT_EQ(pieces[i].ID, std::get<0>(expected[i]));
     EXPECT_EQ(pieces[i].Length, std::get<1>(expected[i]));
     EXPECT_EQ(CutMapCount(pieces[i]), std::get<2>(expected[i]));
+    EXPECT_NE(pieces[i].Info.find(std::get<3>(expected[i])), std::string::npos) << pieces[i].Info;
   }
-  EXPECT_NE(pieces[3].Info.find("GRP=3\r\nDIR=Вертикальный"), std::string::npos) << pieces[3].Info;
   // The bought unit by the area grid: 0.4 x 0.9 = 0.36 m2 in the 1.0 m2 row at 50 = 18.00; the sash's
   // unit only by its spacer, (300 + 800) x 2 = 2.2 m x 2 = 4.40.
   EXPECT_EQ(GetGroupCost(construction, 2, ckCost), Money("18"));
