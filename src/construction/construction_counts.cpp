@@ -154,6 +154,80 @@ long double Nets(const TNetList& List, int What) {
 
 using TMeasure = std::function<long double(const Tgx25Construction&)>;
 
+// Fillings by kind and figure for the codes 211 .. 274.
+enum TFillKind { fkAll, fkSingle, fkPlastic, fkUnit, fkChamber1, fkChamber2, fkChamber3 };
+enum TFigureKind { fgAll, fgStd, fgNotStd, fgArc };
+enum TFillMeasure { fmCount, fmSquare, fmPerimeter };
+
+bool IsGlassUnit(const Tgx25Glass& Glass) { return Glass.GetSimpleGlassCount() > 1 && !MaterialIsPVC(Glass.Glass); }
+int Chambers(const Tgx25Glass& Glass) { return IsGlassUnit(Glass) ? Glass.GetSimpleGlassCount() - 1 : 0; }
+
+bool OfKind(const Tgx25Glass& Glass, int Kind) {
+  switch (Kind) {
+    case fkSingle: return MaterialIsSimpleGlass(Glass.Glass);
+    case fkPlastic: return MaterialIsPVC(Glass.Glass);
+    case fkUnit: return IsGlassUnit(Glass);
+    case fkAll: return true;
+    default: return Chambers(Glass) == Kind - fkUnit;
+  }
+}
+
+// Non-standard takes in the arched fillings, as the form coefficients of pricing do.
+bool OfFigure(const Tgx25Glass& Glass, int Figure) {
+  switch (Figure) {
+    case fgStd: return Glass.StdGlass();
+    case fgNotStd: return !Glass.StdGlass();
+    case fgArc: return Glass.GetArcCount() > 0;
+    default: return true;
+  }
+}
+
+TMeasure FillingMeasure(int Measure, int Kind, int Figure) {
+  return [=](const Tgx25Construction& c) {
+    return SumGlass(c, [=](const Tgx25Glass& g) -> long double {
+      if (!OfKind(g, Kind) || !OfFigure(g, Figure)) return 0;
+      return Measure == fmCount ? 1 : Measure == fmSquare ? g.Square() : g.Perimeter();
+    });
+  };
+}
+
+TMeasure PacketMeasure(bool Frames, int ChamberCount) {
+  return [=](const Tgx25Construction& c) {
+    return SumGlass(c, [=](const Tgx25Glass& g) -> long double {
+      if (!IsGlassUnit(g) || (ChamberCount != 0 && Chambers(g) != ChamberCount)) return 0;
+      return Frames ? Chambers(g) : g.GetSimpleGlassCount();
+    });
+  };
+}
+
+// Counts 211 .. 213 and areas 214 .. 216: every filling kind by figure. Then, kind by kind (single
+// glass, plastic, glass unit, one-, two- and three-chamber unit) and figure by figure (all, standard,
+// non-standard, arched): the counts 217, 219 .. 238 (the counts of all single glasses, plastics and
+// units are the codes 143, 142 and 140), the areas 218, 245 .. 267 and the perimeters 239 .. 244 of
+// each kind. 268 .. 271 count the spacer frames and 272 .. 274 the panes of all units (268) or of the
+// units with one to three chambers.
+void AddFillingMeasures(std::unordered_map<int, TMeasure>& M) {
+  for (int figure = fgStd; figure <= fgArc; ++figure) {
+    M[210 + figure] = FillingMeasure(fmCount, fkAll, figure);
+    M[213 + figure] = FillingMeasure(fmSquare, fkAll, figure);
+  }
+  std::vector<int> counts = {217};
+  std::vector<int> areas = {218};
+  for (int code = 219; code <= 238; ++code) counts.push_back(code);
+  for (int code = 245; code <= 267; ++code) areas.push_back(code);
+  size_t next_count = 0;
+  size_t next_area = 0;
+  for (int kind = fkSingle; kind <= fkChamber3; ++kind) {
+    M[239 + kind - fkSingle] = FillingMeasure(fmPerimeter, kind, fgAll);
+    for (int figure = fgAll; figure <= fgArc; ++figure) {
+      M[areas[next_area++]] = FillingMeasure(fmSquare, kind, figure);
+      if (figure != fgAll || kind >= fkChamber1) M[counts[next_count++]] = FillingMeasure(fmCount, kind, figure);
+    }
+  }
+  for (int chambers = 0; chambers <= 3; ++chambers) M[268 + chambers] = PacketMeasure(true, chambers);
+  for (int chambers = 1; chambers <= 3; ++chambers) M[271 + chambers] = PacketMeasure(false, chambers);
+}
+
 const std::unordered_map<int, TMeasure>& Measures() {
   static const std::unordered_map<int, TMeasure> measures = [] {
     std::unordered_map<int, TMeasure> m;
@@ -220,19 +294,12 @@ const std::unordered_map<int, TMeasure>& Measures() {
     };
     m[137] = [](const Tgx25Construction& c) { return c.GetPerimeter(); };
     m[138] = [](const Tgx25Construction& c) { return c.GetSquare(); };
-    m[140] = [](const Tgx25Construction& c) {
-      return SumGlass(
-          c, [](const Tgx25Glass& g) -> long double { return g.GetSimpleGlassCount() > 1 && !MaterialIsPVC(g.Glass); });
-    };
+    m[140] = FillingMeasure(fmCount, fkUnit, fgAll);
     m[141] = [](const Tgx25Construction& c) {
       return SumGlass(c, [](const Tgx25Glass& g) -> long double { return g.SprossExists(); });
     };
-    m[142] = [](const Tgx25Construction& c) {
-      return SumGlass(c, [](const Tgx25Glass& g) -> long double { return MaterialIsPVC(g.Glass); });
-    };
-    m[143] = [](const Tgx25Construction& c) {
-      return SumGlass(c, [](const Tgx25Glass& g) -> long double { return MaterialIsSimpleGlass(g.Glass); });
-    };
+    m[142] = FillingMeasure(fmCount, fkPlastic, fgAll);
+    m[143] = FillingMeasure(fmCount, fkSingle, fgAll);
     const TMeasure frame_welds = [](const Tgx25Construction& c) { return SumCorners(c, IsFrame, WeldedCorner); };
     const TMeasure flugel_welds = [](const Tgx25Construction& c) { return SumCorners(c, IsFlugel, WeldedCorner); };
     m[152] = m[170] = m[178] = frame_welds;
@@ -305,6 +372,7 @@ const std::unordered_map<int, TMeasure>& Measures() {
     m[210] = [](const Tgx25Construction& c) {
       return SumGlass(c, [](const Tgx25Glass& g) -> long double { return g.GetSimpleGlassCount(); });
     };
+    AddFillingMeasures(m);
     m[300] = [](const Tgx25Construction& c) { return Pieces(c.SillList, 0); };
     m[301] = [](const Tgx25Construction& c) { return Pieces(c.SillList, 1); };
     m[302] = [](const Tgx25Construction& c) { return Pieces(c.SillList, 2); };

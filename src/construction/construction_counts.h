@@ -7,7 +7,9 @@ namespace kv {
 
 // The value of a count or measure code of the construction (codes 101 .. 274, 300 .. 702 and
 // 1005 .. 1024 of the calculation methods; lengths in metres, areas in square metres); 0 for a
-// code the construction does not answer.
+// code the construction does not answer. The filling codes 211 .. 274 go by filling kind (single
+// glass, plastic, glass unit, unit of one, two or three chambers) and figure (all, standard,
+// non-standard including arched, arched); their order is told beside their table.
 long double GetConstructionMeasure(const Tgx25Construction& Construction, int Code);
 
 // Profile pieces of the cut lists whose length in millimetres lies in [MinLength, MaxLength];

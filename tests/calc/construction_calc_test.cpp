@@ -4,6 +4,7 @@
 #include "calc/construction_calc.h"
 #include "calc/gathering.h"
 #include "catalogue/small_catalogue.h"
+#include "construction/construction_counts.h"
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/glass.h"
@@ -73,6 +74,11 @@ protected:
     cat.Catalog("PriceGrd", {{"ID", 7}, {"Size1", 1.0}, {"Size2", 0.0}, {"Price", Money("50")}});
     cat.Catalog("PriceGrd", {{"ID", 7}, {"Size1", 3.0}, {"Size2", 0.0}, {"Price", Money("40")}});
     cat.Catalog("PriceGrd", {{"ID", 8}, {"Size1", 1000.0}, {"Size2", 1000.0}, {"Price", Money("70")}});
+    // Fillings told apart by kind: a one- and a two-chamber bought unit (panes in the article),
+    // single glass, a plastic panel.
+    for (const auto& [id, group] :
+         {std::pair{"4-16-4", 300}, std::pair{"4-10-4-10-4", 300}, std::pair{"4S", 11}, std::pair{"PV", 2}})
+      cat.Catalog("Catalog", {{"ID", id}, {"Article", id}, {"Group", group}});
     AddAccDocRows();
     AddMethod(1, {{1, "Профиль", "a", "", 10, 0, 1, 1},
                   {2, "Стекло %.2f1 м2", "b", "", 202, 12, 1, 1},
@@ -227,6 +233,44 @@ TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
   EXPECT_EQ(construction.EstimateList[0].Cost, Money("83.05"));
   EXPECT_EQ(construction.EstimateList[1].Name, "Сварка 4 + 4 углов");
   EXPECT_EQ(GetEstimateTotal(construction), Money("233.05"));
+}
+
+TEST_F(ConstructionCalc, FillingCodesByKindAndFigure) {
+  TFrame& frame = AddFrame();
+  Tgx25Glass& glass = *test::CustomPart(frame, 0)->SetNewGlass(0);
+  // One rectangular filling of 900 x 800 mm: 0.72 m2, perimeter 3.4 m; a code not listed is 0.
+  struct TCase {
+    const char* Article;
+    std::vector<std::pair<int, double>> Codes;
+  };
+  const TCase cases[] = {
+      {"4-16-4",
+       {{140, 1},
+        {211, 1},
+        {212, 0},
+        {214, 0.72},
+        {224, 1},
+        {225, 0},
+        {227, 1},
+        {228, 1},
+        {231, 0},
+        {241, 3.4},
+        {252, 0.72},
+        {256, 0.72},
+        {260, 0},
+        {268, 1},
+        {269, 1},
+        {270, 0},
+        {272, 2}}},
+      {"4-10-4-10-4", {{231, 1}, {232, 1}, {227, 0}, {243, 3.4}, {260, 0.72}, {268, 2}, {270, 2}, {273, 3}}},
+      {"4S", {{143, 1}, {217, 1}, {218, 0.72}, {219, 0}, {239, 3.4}, {245, 0.72}, {140, 0}, {268, 0}}},
+      {"PV", {{142, 1}, {221, 1}, {240, 3.4}, {248, 0.72}, {249, 0.72}, {140, 0}}}};
+  for (const TCase& c : cases) {
+    Glaze(glass, 900, 800, c.Article);
+    for (const auto& [code, value] : c.Codes)
+      EXPECT_NEAR(static_cast<double>(GetConstructionMeasure(construction, code)), value, 1e-9)
+          << c.Article << " code " << code;
+  }
 }
 
 TEST_F(ConstructionCalc, MethodRulesAndTheirMessages) {
