@@ -162,6 +162,9 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_flag("--turn", Options.Turn, "Створки только поворотные");
   App->add_option("--glass", Options.Glass, "Артикул заполнения (иначе стекло типа конструкции)");
   App->add_option("--color", Options.Color, "Цвет профиля (иначе базовый цвет системы)");
+  App->add_option("--lam-outer", Options.LamOuter, "Цвет ламинации снаружи (по прайс-листу ламинации)");
+  App->add_option("--lam-inner", Options.LamInner, "Цвет ламинации изнутри (по прайс-листу ламинации)");
+  App->add_option("--lam-list", Options.LamList, "Прайс-лист ламинации")->capture_default_str();
   App->add_option("--catalogue", Options.CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
 }
 
@@ -188,6 +191,12 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
   const TWinTypeInfo type = GetWinTypeInfo(Options.TypeWin);
   auto construction = std::make_unique<Tgx25Construction>();
   construction->No = "1";
+  if (!Options.LamOuter.empty() || !Options.LamInner.empty()) {
+    construction->ColorVariant = kColorVariantLamPriceList;
+    construction->OuterColor = Options.LamOuter;
+    construction->InnerColor = Options.LamInner;
+    construction->ColorPriceList = Options.LamList;
+  }
   TFrame& frame = *construction->NewFrame(Options.TypeWin);
   frame.ProfColor = Options.Color;
   TInitialSize size;

@@ -39,6 +39,11 @@ struct TBuildOptions {
   std::string Glass;
   // Profile colour; empty: the system's base colour.
   std::string Color;
+  // Laminating colours of the outer and inner faces, priced by the laminating price list LamList;
+  // both empty: no lamination.
+  std::string LamOuter;
+  std::string LamInner;
+  int LamList = 1;
   // Folder of the catalogue databases (as `catalogue create` makes them); empty: the demo catalogue.
   std::string CatalogueDir;
 };

@@ -178,6 +178,7 @@ const TCommandRegistration registration("order", InstallOrder);
 // The positions of the demo order: the options of each construction.
 std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   TBuildOptions fixed;
+  fixed.LamOuter = "GO";
   TBuildOptions three_fields;
   three_fields.Width = 2100;
   three_fields.Vertical = {700, 1400};
@@ -192,9 +193,9 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   arched.Figure = "arc";
   arched.Width = 1200;
   arched.Height = 1500;
-  return {{"Глухое окно", fixed},
+  return {{"Глухое окно, снаружи ламинация «Золотой дуб»", fixed},
           {"Окно трехстворчатое с двумя створками", three_fields},
-          {"Балконная дверь", door},
+          {"Балконная дверь, энергосберегающий стеклопакет по прайс-листу", door},
           {"Арочное окно", arched}};
 }
 

@@ -1,7 +1,9 @@
 #include "calc/construction_calc.h"
 
+#include "calc/addon_currency.h"
 #include "calc/gather_seams.h"
 #include "calc/gathering.h"
+#include "calc/lam_cost.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/material_lookups.h"
 #include "catalogue/window_type_lookups.h"
@@ -48,8 +50,10 @@ bool GatherInfo(Tgx25Construction& Construction, const TConstructionCalcContext&
   CalculateMatList(Construction.MatList, Context.Pricing);
   GatherMatCost(Construction);
   GatherAccessoryList(Construction);
+  CalculateLam(Construction, Context.Pricing.WorkCurrency);
   Tgx25ConstructionCalculator calculator;
   const bool calculated = calculator.Execute(Context.CalcMethod, Construction, Context.Order);
+  ConvertAddOnCosts(Construction, Context.Pricing.WorkCurrency, Context.Order.Currency);
   CalculateServices(Construction);
   return calculated;
 }

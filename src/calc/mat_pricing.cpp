@@ -166,4 +166,9 @@ TCurrency GetGroupCost(const Tgx25Construction& Construction, int Group, TCostKi
   return Construction.CostSummary[static_cast<size_t>(Group * ckKindCount + Kind)];
 }
 
+void AddGroupCost(Tgx25Construction& Construction, int Group, TCurrency Cost) {
+  SummaryCell(Construction, Group, ckCost) += Cost;
+  SummaryCell(Construction, Group, ckTotal) += Cost;
+}
+
 }  // namespace kv

@@ -46,5 +46,7 @@ static_assert(kMaterialGroupCount * ckKindCount == COST_SUMMARY_SIZE);
 // Sums the material list of the construction per group into its cost summary.
 void GatherMatCost(Tgx25Construction& Construction);
 TCurrency GetGroupCost(const Tgx25Construction& Construction, int Group, TCostKind Kind);
+// Adds a cost that no item carries (the laminating film) to the cost and total of a group.
+void AddGroupCost(Tgx25Construction& Construction, int Group, TCurrency Cost);
 
 }  // namespace kv

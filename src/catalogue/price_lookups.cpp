@@ -123,6 +123,11 @@ int GetLamPriceMode(int lam_price_list_id) {
   return static_cast<int>(RequireLamList(lam_price_list_id)[Catalogue().LamList.PriceMode].AsInteger());
 }
 
+bool LamPriceExists(int lam_price_list_id, const std::string& article) {
+  const TLamPriceTable& t = Catalogue().LamPrice;
+  return !t.Get().Range(t.ByIDArticle, TKey().Add(int64_t{lam_price_list_id}).Add(std::string_view(article))).empty();
+}
+
 TCurrency GetLamPriceCost(int lam_price_list_id, const std::string& article, double quantity, TLamSide side,
                           const TLamQuantity& laminated) {
   const TLamPriceTable& t = Catalogue().LamPrice;

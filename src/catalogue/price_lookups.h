@@ -57,6 +57,8 @@ struct TLamQuantity {
   double Inner = 0;
   double Both = 0;  // laminated on both sides, used when the list prices both sides together
 };
+// The laminating price list has prices for the profile article; never raises.
+bool LamPriceExists(int lam_price_list_id, const std::string& article);
 // The laminating cost from the price row of the article for the quantity (the first row whose
 // Qty is not below it, else the article's last row), converted into the working currency.
 TCurrency GetLamPriceCost(int lam_price_list_id, const std::string& article, double quantity, TLamSide side,

@@ -87,6 +87,8 @@ inline constexpr TLoadGroupH lg480 = 12;
 // Side from which the construction is drawn, and the colour variant; carried and stored.
 using TViewSide = uint8_t;
 using TColorVariant = int32_t;
+// The colour variant of a construction laminated by a laminating price list.
+inline constexpr TColorVariant kColorVariantLamPriceList = 1;
 
 // Least number of corner points of a closed contour.
 inline constexpr int MIN_CONTOUR_POINT = 2;

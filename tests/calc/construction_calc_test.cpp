@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/acc_doc.h"
+#include "calc/addon_currency.h"
 #include "calc/construction_calc.h"
 #include "calc/gathering.h"
 #include "catalogue/small_catalogue.h"
@@ -79,6 +80,12 @@ protected:
     for (const auto& [id, group] :
          {std::pair{"4-16-4", 300}, std::pair{"4-10-4-10-4", 300}, std::pair{"4S", 11}, std::pair{"PV", 2}})
       cat.Catalog("Catalog", {{"ID", id}, {"Article", id}, {"Group", group}});
+    // Film per metre on P70 in EUR, priced per side; the gold decor costs a quarter more.
+    cat.Catalog("LamList", {{"ID", 1}, {"Currency", 1}, {"DblMethod", 0}});
+    cat.Catalog(
+        "LamPrice",
+        {{"ID", 1}, {"Article", "P70"}, {"Qty", 50.0}, {"InnerPrice", Money("1")}, {"OuterPrice", Money("1.5")}});
+    cat.Catalog("LamColor", {{"ID", 1}, {"Color", "GO"}, {"PriceCoef", 1.25}});
     AddAccDocRows();
     AddMethod(1, {{1, "Профиль", "a", "", 10, 0, 1, 1},
                   {2, "Стекло %.2f1 м2", "b", "", 202, 12, 1, 1},
@@ -233,6 +240,25 @@ TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
   EXPECT_EQ(construction.EstimateList[0].Cost, Money("83.05"));
   EXPECT_EQ(construction.EstimateList[1].Name, "Сварка 4 + 4 углов");
   EXPECT_EQ(GetEstimateTotal(construction), Money("233.05"));
+}
+
+TEST_F(ConstructionCalc, LaminatingCostAndAddOnsInTheOrderCurrency) {
+  AddFrame();
+  construction.ColorVariant = kColorVariantLamPriceList;
+  construction.ColorPriceList = 1;
+  construction.OuterColor = "GO";
+  ASSERT_TRUE(Calculate(1));
+  // Outer film 1.5 EUR x 2 = 3 per metre of the 4.4264 m of P70 = 13.2792, x 1.25 = 16.599 -> 16.60,
+  // joining the profile cost 44.26.
+  EXPECT_EQ(construction.EstimateList[0].Cost, Money("60.86"));
+  // Add-on money from roubles into EUR (rate 2) to whole cents: 3.333 / 2 = 1.6665 -> 1.67.
+  construction.SillList.resize(1);
+  construction.SillList[0].Money1 = Money("3.333");
+  construction.AccessoryDocList.resize(1);
+  construction.AccessoryDocList[0].Money1 = Money("10");
+  ConvertAddOnCosts(construction, 0, 1);
+  EXPECT_EQ(construction.SillList[0].Money1, Money("1.67"));
+  EXPECT_EQ(construction.AccessoryDocList[0].Money1, Money("5"));
 }
 
 TEST_F(ConstructionCalc, FillingCodesByKindAndFigure) {
