@@ -20,6 +20,12 @@ namespace kv::cli {
 
 namespace {
 
+// The construction takes the colours of its faces from a coating technology.
+constexpr TColorVariant kColorByTechnology = 2;
+// The opening kind of a sash as a property value (tens: the property, last digit: the value).
+constexpr const char* kTurnSash = "Тип открывания=50";
+constexpr const char* kTiltTurnSash = "Тип открывания=51";
+
 std::filesystem::path TemporaryCatalogueFolder() {
   static std::atomic<int> counter{0};
   return std::filesystem::temp_directory_path() /
@@ -162,6 +168,9 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_flag("--turn", Options.Turn, "Створки только поворотные");
   App->add_option("--glass", Options.Glass, "Артикул заполнения (иначе стекло типа конструкции)");
   App->add_option("--color", Options.Color, "Цвет профиля (иначе базовый цвет системы)");
+  App->add_option("--technology", Options.Technology, "Технология покрытия (TecList), цвета сторон по технологии");
+  App->add_option("--outer-color", Options.OuterColor, "Цвет наружной стороны по технологии");
+  App->add_option("--inner-color", Options.InnerColor, "Цвет внутренней стороны по технологии");
   App->add_option("--catalogue", Options.CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
 }
 
@@ -188,6 +197,12 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
   const TWinTypeInfo type = GetWinTypeInfo(Options.TypeWin);
   auto construction = std::make_unique<Tgx25Construction>();
   construction->No = "1";
+  if (Options.Technology != 0) {
+    construction->ColorVariant = kColorByTechnology;
+    construction->ColorTechnology = Options.Technology;
+    construction->OuterColor = Options.OuterColor;
+    construction->InnerColor = Options.InnerColor;
+  }
   TFrame& frame = *construction->NewFrame(Options.TypeWin);
   frame.ProfColor = Options.Color;
   TInitialSize size;
@@ -216,6 +231,7 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
     TFlugel* sash = field.SetNewFlugel();
     sash->BuildInitial(type.FlugelID, frame.ProfColor);
     sash->SetKipp(!Options.Turn);
+    sash->PropList = {Options.Turn ? kTurnSash : kTiltTurnSash};
     dynamic_cast<Tgx30CustomPart&>(*sash->Parts.front()).ChangeGlass(glass);
   }
   for (auto& part : frame.Parts) dynamic_cast<Tgx30CustomPart&>(*part).SetGlassIfPossible(glass);

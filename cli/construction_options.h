@@ -39,6 +39,10 @@ struct TBuildOptions {
   std::string Glass;
   // Profile colour; empty: the system's base colour.
   std::string Color;
+  // A coating technology (TecList) with the colours of the outer and inner faces; 0: none.
+  int Technology = 0;
+  std::string OuterColor;
+  std::string InnerColor;
   // Folder of the catalogue databases (as `catalogue create` makes them); empty: the demo catalogue.
   std::string CatalogueDir;
 };

@@ -25,8 +25,9 @@ struct TRuleRow {
 class AccCalculators : public ::testing::Test {
 protected:
   void SetUp() override {
-    for (const auto& [profile, group, width, set] : {std::tuple{"P70", 0, 70.0, 10}, std::tuple{"P71", 0, 70.0, 12},
-                                                     std::tuple{"M80", 2, 80.0, 0}, std::tuple{"ST", 11, 20.0, 40}})
+    for (const auto& [profile, group, width, set] :
+         {std::tuple{"P70", 0, 70.0, 10}, std::tuple{"P71", 0, 70.0, 12}, std::tuple{"P72", 0, 70.0, 11},
+          std::tuple{"M80", 2, 80.0, 0}, std::tuple{"ST", 11, 20.0, 40}})
       cat.Profile("ProfList", {{"Profile", profile}, {"Group", group}, {"Width", width}, {"SubSetID", set}});
     for (const auto& [id, article, color, is_virtual] :
          {std::tuple{"DR", "DR", "", 0}, std::tuple{"SCR", "SCR", "", 0}, std::tuple{"V", "V", "", 0},
@@ -260,6 +261,18 @@ TEST_F(AccCalculators, WindowOf1300By1400GathersTheRulesOfPiecesJointsAndElement
     EXPECT_EQ(frame->Materials[i].Text1, std::get<1>(expected[i])) << i;
     EXPECT_NEAR(frame->Materials[i].Quantity, std::get<2>(expected[i]), 1e-6) << i;
   }
+  // The rules of the left side fail at their second rule: shown once, the first rule's screw kept, the
+  // third rule not evaluated, the other sides and joints gathered as before.
+  frame->GetFrameLine(0)->Profile.ID = "P72";
+  frame->Materials.clear();
+  GatherAccessoryRules(*frame);
+  ASSERT_EQ(cat.Messages.Shown().size(), 1u);
+  EXPECT_EQ(cat.Messages.Shown()[0].Text.rfind(
+                "Ошибка расчета аксессуаров, привязанных к профилю [Профиль: P72 Аксессуар: SCR]!", 0),
+            0u);
+  EXPECT_EQ(frame->Materials[0].Text1, "Профиль P72");
+  EXPECT_EQ(frame->Materials[0].ID, "SCR");
+  EXPECT_EQ(frame->Materials.size(), std::size(expected));
 }
 
 }  // namespace
