@@ -5,6 +5,7 @@
 #include "calc/gathering.h"
 #include "catalogue/colour_lookups.h"
 #include "catalogue/material_lookups.h"
+#include "construction/frames.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 #include "shell/utilities.h"
@@ -34,6 +35,13 @@ Tkv30AccCalculator::Tkv30AccCalculator() {
                                  const std::string& a3, TVariant& value) { OnGetFunction(name, a1, a2, a3, value); };
   // A named value without brackets is a call without arguments.
   FArguments.OnGetValue = [this](const std::string& name, TVariant& value) { OnGetFunction(name, "", "", "", value); };
+}
+
+void Tkv30AccCalculator::Create(const TCustomFrame& Owner) {
+  const Tgx25FrameLine* side = Owner.GetFrameLine(0);
+  if (dynamic_cast<const TFrame*>(&Owner) == nullptr || side == nullptr) return;
+  FOwnerColorAttr1 = side->Profile.ColorAttr1;
+  FOwnerColorAttr2 = side->Profile.ColorAttr2;
 }
 
 bool Tkv30AccCalculator::Execute(const TAccCalcInputs& Inputs) {
@@ -143,11 +151,11 @@ void Tkv30AccCalculator::ResolveMaterial(const TAccRule& Rule, Tkv30ProfCalcItem
   }
   Item.ID = GetIDByArticle(article, Item.Color);
   const int32_t method = Rule.ColorAttrMethod;
-  if (method == 1 || method == 3) Item.ColorAttr1 = FInputs.OwnerColorAttr1;
-  if (method == 2 || method == 3) Item.ColorAttr2 = FInputs.OwnerColorAttr2;
+  if (method == 1 || method == 3) Item.ColorAttr1 = FOwnerColorAttr1;
+  if (method == 2 || method == 3) Item.ColorAttr2 = FOwnerColorAttr2;
   if (method == 4) {
-    Item.ColorAttr1 = FInputs.OwnerColorAttr2;
-    Item.ColorAttr2 = FInputs.OwnerColorAttr1;
+    Item.ColorAttr1 = FOwnerColorAttr2;
+    Item.ColorAttr2 = FOwnerColorAttr1;
   }
 }
 

@@ -16,7 +16,7 @@
 
 namespace kv {
 
-class TModelObject;
+class TCustomFrame;
 
 // A rule that failed to evaluate, with the calculator's message naming the object and the rule.
 class EAccCalcError : public EKvError {
@@ -45,9 +45,7 @@ struct TAccCalcInputs {
   std::string Color;
   std::string Color2;                      // the object's second colour (its inner colour attribute, else its colour)
   std::array<std::string, 5> OwnerColors;  // the frame's profile, fittings, sash, frame and bead seal colours
-  std::string OwnerColorAttr1;
-  std::string OwnerColorAttr2;
-  float Length = 0;  // millimetres
+  float Length = 0;                        // millimetres
   float Angle1 = 90;
   float Angle2 = 90;
   int32_t Count = 1;
@@ -65,8 +63,8 @@ public:
   Tkv30AccCalculator(const Tkv30AccCalculator&) = delete;
   Tkv30AccCalculator& operator=(const Tkv30AccCalculator&) = delete;
 
-  // Remembers the owner part of the construction.
-  void Create(const TModelObject* Owner) { FOwner = Owner; }
+  // Takes the colour attributes of a frame owner (those of its profile); other owners have none.
+  void Create(const TCustomFrame& Owner);
   // Stores the inputs and evaluates the rule set; a rule that fails raises EAccCalcError with the
   // calculator's message (the results of the rules before it stay in Items).
   bool Execute(const TAccCalcInputs& Inputs);
@@ -101,7 +99,8 @@ protected:
   // The text evaluated, rounded to four decimals and by Mode.
   long double Evaluate(const std::string& Text, int32_t Mode);
 
-  const TModelObject* FOwner = nullptr;
+  std::string FOwnerColorAttr1;
+  std::string FOwnerColorAttr2;
   TAccCalcInputs FInputs;
   TfrParser FArguments;
 
@@ -160,6 +159,7 @@ public:
 
 protected:
   std::vector<TAccRule> Rules() const override;
+  // Components have no property restriction (PropKey 0), so any table serves.
   TAccRuleKind PropertyKind() const override { return TAccRuleKind::Profile; }
   std::string FailureMessage(const TAccRule& Rule, const std::string& Error) const override;
   bool NamedValue(const std::string& Name, const std::vector<long double>& Args, long double& Value) override;

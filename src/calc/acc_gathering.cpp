@@ -50,10 +50,6 @@ TOwner OwnerOf(const TCustomFrame& Element) {
   if (const TFrame* frame = own != nullptr ? own : Element.GetParentFrame())
     owner.Inputs.OwnerColors = {frame->ProfColor, frame->FurnColor, frame->FlugelRubberColor, frame->ProfRubberColor,
                                 frame->BeadRubberColor};
-  if (const Tgx25FrameLine* side = Element.GetFrameLine(0)) {
-    owner.Inputs.OwnerColorAttr1 = side->Profile.ColorAttr1;
-    owner.Inputs.OwnerColorAttr2 = side->Profile.ColorAttr2;
-  }
   AddProperties(Element.PropList, owner.Inputs.Properties);
   return owner;
 }
@@ -75,7 +71,7 @@ void ProfileRules(TFrame& Frame, const TOwner& Owner, const TColorProf& Profile,
   const int32_t set = GetProfListSubSetID(Profile.ID);
   if (set == 0) return;
   Tkv30ProfListAccCalculator calculator;
-  calculator.Create(&Owner.Element);
+  calculator.Create(Owner.Element);
   calculator.Measures = Measures;
   calculator.Measures.Length = GetSize10(Size.Length);
   TAccCalcInputs inputs = Owner.Inputs;
@@ -150,7 +146,7 @@ void BeadRules(TFrame& Frame, const TOwner& Owner) {
 void JointRules(TFrame& Frame, const TOwner& Owner, const Tgx25Point& Joint, const Tgx25Line& Joined) {
   if (Joint.SubSetID == NO_SUBSET || Joint.SubSetID == 0) return;
   Tkv30CombListAccCalculator calculator;
-  calculator.Create(&Owner.Element);
+  calculator.Create(Owner.Element);
   calculator.Measures = JointMeasures(Joined);
   TAccCalcInputs inputs = Owner.Inputs;
   inputs.Article = Joined.GetProfile();
@@ -187,7 +183,7 @@ void BeadJoints(TFrame& Frame, const TOwner& Owner) {
 void ElementRules(TFrame& Frame, const TOwner& Owner) {
   if (Owner.Element.ID == 0) return;
   Tkv30ConsAccCalculator calculator;
-  calculator.Create(&Owner.Element);
+  calculator.Create(Owner.Element);
   calculator.Measures = ElementMeasures(Owner.Element);
   TAccCalcInputs inputs = Owner.Inputs;
   inputs.Article = Format("%d", Owner.Element.ID);
@@ -264,7 +260,7 @@ void GatherTechnologyInfo(TFrame& Frame) {
   for (const Tgx25CutMapItem& piece : pieces) {
     if (!ProfileExists(piece.ID)) continue;
     Tkv30TechListAccCalculator calculator;
-    calculator.Create(&Frame);
+    calculator.Create(Frame);
     calculator.TechnologyName = name;
     calculator.Measures = TechMeasures(piece.ID, MaterialCode(piece.ID, piece.ColorAttr1), piece.Length / 1000,
                                        !construction->OuterColor.empty(), !construction->InnerColor.empty());

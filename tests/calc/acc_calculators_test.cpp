@@ -8,7 +8,7 @@ namespace kv {
 namespace {
 
 // A rule row: set, article, property key, formula, condition, FRound, CRound, SRound, number,
-// cut angle mode (Angle1 30, Angle2 60), cut, step, colour method, auto colour.
+// cut angle mode (Angle1 30, Angle2 60), cut, step, colour method, auto colour, colour attribute method.
 struct TRuleRow {
   int Set;
   const char* Mat;
@@ -19,7 +19,7 @@ struct TRuleRow {
   double Number;
   int CutAngle, CutMap;
   const char* Step;
-  int ColorMethod = 0, AutoColor = 0;
+  int ColorMethod = 0, AutoColor = 0, ColorAttrMethod = 0;
 };
 
 class AccCalculators : public ::testing::Test {
@@ -65,7 +65,7 @@ protected:
                          {11, "SCR", 0, "LEN+", "", 0, 0, 0, 1, 0, 0, ""},
                          {11, "DR", 0, "", "", 0, 0, 0, 1, 0, 0, ""},
                          {12, "DR", 0, "", "ROTANGLE_EQUAL(180)", 0, 0, 2, 1, 0, 0, "LEN/600"},
-                         {12, "CAP", 0, "", "ПОВОРОТ_МЕЖДУ(45, 135)", 0, 0, 0, 1, 0, 0, "", 1},
+                         {12, "CAP", 0, "", "ПОВОРОТ_МЕЖДУ(45, 135)", 0, 0, 0, 1, 0, 0, "", 1, 0, 4},
                          {40, "SCR", 0, "", "", 0, 0, 2, 1, 0, 0, "LEN/300"}});
     AddRules("CombSet", {{2001, "SCR", 0, "", "", 0, 0, 2, 1, 0, 0, "LEN/300"},
                          {2001, "V", 0, "LEN_Z/80", "", 0, 0, 0, 1, 0, 0, ""}});
@@ -111,7 +111,8 @@ protected:
                           {"ColorMethod", r.ColorMethod},
                           {"AutoColor", r.AutoColor},
                           {"Use", 1},
-                          {"Step", r.Step}});
+                          {"Step", r.Step},
+                          {"ColorAttrMethod", r.ColorAttrMethod}});
   }
 
   // The bottom bar of a frame: 1300 mm cut 45 / 45, running leftwards (180 degrees), white.
@@ -246,8 +247,13 @@ TEST_F(AccCalculators, WindowOf1300By1400GathersTheRulesOfPiecesJointsAndElement
   TImpost* mullion = test::AddVerticalImpost(*frame, 6500, 800);
   mullion->Profile = {"M80", "WH"};
   for (Tgx25SimplePoint* end : {mullion->PX1, mullion->PX2}) dynamic_cast<Tgx25Point&>(*end).SubSetID = 2001;
+  frame->GetFrameLine(0)->Profile.ColorAttr1 = "GO";
+  frame->GetFrameLine(0)->Profile.ColorAttr2 = "WH";
   GatherAccessoryRules(*frame);
   EXPECT_TRUE(cat.Messages.Shown().empty());
+  // The cap takes the frame's colour attributes crossed.
+  EXPECT_EQ(frame->Materials[0].ColorAttr1, "WH");
+  EXPECT_EQ(frame->Materials[0].ColorAttr2, "GO");
   // Drainage caps on the bottom bar only: 1300 / 600 rounded up = 3; a cap on the left side (90
   // degrees); steel screws 2 x (1300 / 300 -> 5) + 2 x (1200 / 300 = 4) = 18; per mullion joint
   // 1400 / 300 -> 5 screws and 80 / 80 = 1 connector, two joints; anchors (1300 + 1400) x 2 / 700 =
