@@ -14,6 +14,9 @@ namespace kv {
 
 namespace {
 
+// The largest value a rule may give: 10 km in millimetres, whose tenths still fit the model's integers.
+constexpr long double kMaxRuleValue = 1e7L;
+
 // Thermal inserts of facade mullions come from their own table, not from the profile rules.
 constexpr const char* kThermoInsert = "%THERMO";
 
@@ -77,7 +80,10 @@ bool Tkv30AccCalculator::CheckProperty(int32_t PropKey, const std::vector<int32_
 }
 
 long double Tkv30AccCalculator::Evaluate(const std::string& Text, int32_t Mode) {
-  return RoundByMode(GetRoundedFloat(FArguments.Calc(Text).AsExtended(), 4), Mode);
+  const long double value = FArguments.Calc(Text).AsExtended();
+  if (!(std::fabs(value) < kMaxRuleValue))
+    throw EfrParserError(Format("Значение правила вне допустимых пределов: %s", Text));
+  return RoundByMode(GetRoundedFloat(value, 4), Mode);
 }
 
 long double Tkv30AccCalculator::Calculate(const std::string& Formula, const std::string& Condition, int32_t,
@@ -108,7 +114,10 @@ Tkv30ProfCalcItem Tkv30AccCalculator::RuleResult(const TAccRule& Rule) {
   const long double steps = CalculateStep(Rule.Step, Rule.SRound);
   if (Rule.CutMap) {
     item.Length = static_cast<float>(SetSize10(static_cast<float>(value)));
-    item.Count = static_cast<int32_t>(std::trunc(Rule.Number * steps * FInputs.Count));
+    const long double count = std::trunc(Rule.Number * steps * FInputs.Count);
+    if (!(std::fabs(count) < kMaxRuleValue))
+      throw EfrParserError(Format("Значение правила вне допустимых пределов: %s", Format("%.0f", count)));
+    item.Count = static_cast<int32_t>(count);
     // Pieces are priced by the metre.
     item.Quantity = static_cast<float>(item.Count * GetSize10(item.Length) / 1000);
     item.Angle1 = Rule.CutAngle == 1 ? FInputs.Angle1 : Rule.CutAngle == 2 ? Rule.Angle1 : 90;

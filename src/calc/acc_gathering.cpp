@@ -1,6 +1,9 @@
 #include "calc/acc_gathering.h"
 
+#include <algorithm>
+#include <charconv>
 #include <set>
+#include <string_view>
 
 #include "calc/gathering.h"
 #include "catalogue/material_lookups.h"
@@ -24,22 +27,18 @@ struct TOwner {
   TAccCalcInputs Inputs;
 };
 
-// Property values of a property list: every integer of each line's value ("key=value" or "value").
+// Property values of a property list: every whole number of each line's value ("key=value" or
+// "value"); a number too long for a property value is no property.
 void AddProperties(const TStringList& Lines, std::vector<int32_t>& Values) {
   for (const std::string& line : Lines) {
     const size_t equals = line.find('=');
-    const std::string value = equals == std::string::npos ? line : line.substr(equals + 1);
-    int32_t number = 0;
-    bool digits = false;
-    for (char c : value + ";") {
-      if (c >= '0' && c <= '9') {
-        number = number * 10 + (c - '0');
-        digits = true;
-      } else if (digits) {
-        Values.push_back(number);
-        number = 0;
-        digits = false;
-      }
+    const std::string_view value = std::string_view(line).substr(equals == std::string::npos ? 0 : equals + 1);
+    size_t at = 0;
+    while ((at = value.find_first_of("0123456789", at)) != std::string_view::npos) {
+      const size_t end = std::min(value.find_first_not_of("0123456789", at), value.size());
+      int32_t number = 0;
+      if (std::from_chars(value.data() + at, value.data() + end, number).ec == std::errc()) Values.push_back(number);
+      at = end;
     }
   }
 }

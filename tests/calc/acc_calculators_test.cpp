@@ -64,6 +64,7 @@ protected:
                          {11, "SCR", 0, "", "", 0, 0, 0, 1, 0, 0, ""},
                          {11, "SCR", 0, "LEN+", "", 0, 0, 0, 1, 0, 0, ""},
                          {11, "DR", 0, "", "", 0, 0, 0, 1, 0, 0, ""},
+                         {13, "SCR", 0, "99999*99999", "", 0, 0, 0, 1, 0, 0, ""},
                          {12, "DR", 0, "", "ROTANGLE_EQUAL(180)", 0, 0, 2, 1, 0, 0, "LEN/600"},
                          {12, "CAP", 0, "", "ПОВОРОТ_МЕЖДУ(45, 135)", 0, 0, 0, 1, 0, 0, "", 1, 0, 4},
                          {40, "SCR", 0, "", "", 0, 0, 2, 1, 0, 0, "LEN/300"}});
@@ -182,6 +183,14 @@ TEST_F(AccCalculators, ARuleThatFailsEndsTheRulesOfItsObjectWithTheCalculatorsMe
         << error.what();
   }
   EXPECT_EQ(calculator.Items.size(), 1u);
+  EXPECT_THROW(
+      try { calculator.Execute(BottomBar(13)); } catch (const EAccCalcError& error) {
+        EXPECT_STREQ(error.what(),
+                     "Ошибка расчета аксессуаров, привязанных к профилю [Профиль: P70 Аксессуар: SCR]!\r\n"
+                     "[Значение правила вне допустимых пределов: 99999*99999]");
+        throw;
+      },
+      EAccCalcError);
 }
 
 TEST_F(AccCalculators, ElementRulesRepeatOverTheBaseProfileListAndRefuseBadInputs) {
