@@ -21,6 +21,9 @@ std::string DescriptionLine(const std::string& Info) {
   return line;
 }
 
+// The rule set an accessory comes from, after the other columns.
+std::string Origin(const std::string& Text) { return Text.empty() ? "" : "  [" + Text + "]"; }
+
 }  // namespace
 
 TJson CalculationJson(const Tgx25Construction& Construction) {
@@ -32,7 +35,8 @@ TJson CalculationJson(const Tgx25Construction& Construction) {
                         {"angle1", piece.Angle1},
                         {"angle2", piece.Angle2},
                         {"count", CutMapCount(piece)},
-                        {"description", piece.Info}});
+                        {"description", piece.Info},
+                        {"origin", piece.Text3}});
   TJson materials = TJson::array();
   for (const Tgx25MatListItem& item : Construction.MatList)
     materials.push_back({{"id", item.ID},
@@ -43,7 +47,8 @@ TJson CalculationJson(const Tgx25Construction& Construction) {
                          {"price", Money(item.Price)},
                          {"cost", Money(item.Cost)},
                          {"custom_cost", Money(item.CustomCost)},
-                         {"nds_cost", Money(item.NDSCost)}});
+                         {"nds_cost", Money(item.NDSCost)},
+                         {"origin", item.Text1}});
   TJson estimate = TJson::array();
   for (const Tgx25EstimateItem& line : Construction.EstimateList)
     estimate.push_back({{"name", line.Name}, {"cost", Money(line.Cost)}});
@@ -56,13 +61,14 @@ TJson CalculationJson(const Tgx25Construction& Construction) {
 void PrintCalculation(const Tgx25Construction& Construction, std::ostream& Out) {
   Out << "Раскрой (длина, мм; углы реза; количество):\n";
   for (const Tgx25CutMapItem& piece : GetCutMap(Construction))
-    Out << Format("  %-10s %-6s %8.1f  %5.1f° %5.1f°  %2d шт.  %s\n", piece.ID, piece.ColorAttr1, piece.Length,
-                  piece.Angle1, piece.Angle2, CutMapCount(piece), DescriptionLine(piece.Info));
-  Out << "Материалы (код, артикул, наименование, группа, количество, цена, стоимость, пошлина, НДС):\n";
+    Out << Format("  %-10s %-6s %8.1f  %5.1f° %5.1f°  %2d шт.  %s%s\n", piece.ID, piece.ColorAttr1, piece.Length,
+                  piece.Angle1, piece.Angle2, CutMapCount(piece), DescriptionLine(piece.Info), Origin(piece.Text3));
+  Out << "Материалы (код, артикул, наименование, группа, количество, цена, стоимость, пошлина, НДС, правило):\n";
   for (const Tgx25MatListItem& item : Construction.MatList)
-    Out << Format("  %-14s %-12s %-40s %2d %10.3f %-3s %10s %10s %8s %8s\n", item.ID, GetArticleByID(item.ID),
+    Out << Format("  %-14s %-12s %-40s %2d %10.3f %-3s %10s %10s %8s %8s%s\n", item.ID, GetArticleByID(item.ID),
                   GetNameByID(item.ID), item.Group, item.Quantity, GetUnitByID(item.ID), CurrToStr(item.Price, 2),
-                  CurrToStr(item.Cost, 2), CurrToStr(item.CustomCost, 2), CurrToStr(item.NDSCost, 2));
+                  CurrToStr(item.Cost, 2), CurrToStr(item.CustomCost, 2), CurrToStr(item.NDSCost, 2),
+                  Origin(item.Text1));
   Out << "Смета:\n";
   for (const Tgx25EstimateItem& line : Construction.EstimateList)
     Out << Format("  %-50s %12s\n", line.Name, CurrToStr(line.Cost, 2));

@@ -20,6 +20,11 @@ namespace kv::cli {
 
 namespace {
 
+// The construction takes the colours of its faces from a coating technology.
+// The opening kind of a sash as a property value (tens: the property, last digit: the value).
+constexpr const char* kTurnSash = "Тип открывания=50";
+constexpr const char* kTiltTurnSash = "Тип открывания=51";
+
 std::filesystem::path TemporaryCatalogueFolder() {
   static std::atomic<int> counter{0};
   return std::filesystem::temp_directory_path() /
@@ -165,6 +170,9 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_option("--lam-outer", Options.LamOuter, "Цвет ламинации снаружи (по прайс-листу ламинации)");
   App->add_option("--lam-inner", Options.LamInner, "Цвет ламинации изнутри (по прайс-листу ламинации)");
   App->add_option("--lam-list", Options.LamList, "Прайс-лист ламинации")->capture_default_str();
+  App->add_option("--technology", Options.Technology, "Технология покрытия (TecList), цвета сторон по технологии");
+  App->add_option("--outer-color", Options.OuterColor, "Цвет наружной стороны по технологии");
+  App->add_option("--inner-color", Options.InnerColor, "Цвет внутренней стороны по технологии");
   App->add_option("--catalogue", Options.CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
 }
 
@@ -196,6 +204,11 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
     construction->OuterColor = Options.LamOuter;
     construction->InnerColor = Options.LamInner;
     construction->ColorPriceList = Options.LamList;
+  } else if (Options.Technology != 0) {
+    construction->ColorVariant = kColorByTechnology;
+    construction->ColorTechnology = Options.Technology;
+    construction->OuterColor = Options.OuterColor;
+    construction->InnerColor = Options.InnerColor;
   }
   TFrame& frame = *construction->NewFrame(Options.TypeWin);
   frame.ProfColor = Options.Color;
@@ -225,6 +238,7 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
     TFlugel* sash = field.SetNewFlugel();
     sash->BuildInitial(type.FlugelID, frame.ProfColor);
     sash->SetKipp(!Options.Turn);
+    sash->PropList = {Options.Turn ? kTurnSash : kTiltTurnSash};
     dynamic_cast<Tgx30CustomPart&>(*sash->Parts.front()).ChangeGlass(glass);
   }
   for (auto& part : frame.Parts) dynamic_cast<Tgx30CustomPart&>(*part).SetGlassIfPossible(glass);

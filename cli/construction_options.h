@@ -44,6 +44,10 @@ struct TBuildOptions {
   std::string LamOuter;
   std::string LamInner;
   int LamList = 1;
+  // A coating technology (TecList) with the colours of the outer and inner faces; 0: none.
+  int Technology = 0;
+  std::string OuterColor;
+  std::string InnerColor;
   // Folder of the catalogue databases (as `catalogue create` makes them); empty: the demo catalogue.
   std::string CatalogueDir;
 };

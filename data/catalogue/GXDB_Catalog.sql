@@ -387,3 +387,40 @@ INSERT INTO "Stat_K1" ("H", "K") VALUES
 INSERT INTO "Stat_K2" ("H", "K1", "K2", "K3", "K4") VALUES
   (1000, 1.0, 1.0, 1.0, 1.0),
   (2000, 1.05, 1.1, 1.15, 1.2);
+
+
+-- Materials of the accessory rules and of the two-sided lamination: the run-up block, the sash corner
+-- connector, the frame anchor, the threshold seal, the laminating film in its colours and its glue
+INSERT INTO "Catalog" ("ID", "System", "Article", "FrontColor", "Group", "Name", "Unit", "Price", "Currency", "GetCustom", "GetNDS", "Use", "CommonUse", "Virtual", "Coef", "CalcPrinciple", "DustGrp", "PriceGrp", "Laminating", "ShortName", "PrintGroup", "SubSetID", "LamSqExt", "LamSqInn", "LamSqFull") VALUES
+  ('TL-AB1', 'TL70', 'TL-AB1', '', 3, 'Подъемник створки', 'шт', '0.40', 1, 0, 1, 1, 1, 0, 1.0, 0, 0, 0, 0, 'Подъемник створки', 'Комплектующие', 0, 0.0, 0.0, 0.0),
+  ('TL-UK1', 'TL70', 'TL-UK1', '', 4, 'Уголок соединительный створки', 'шт', '0.30', 1, 0, 1, 1, 1, 0, 1.0, 0, 0, 0, 0, 'Уголок створки', 'Комплектующие', 0, 0.0, 0.0, 0.0),
+  ('TL-AN1', 'TL70', 'TL-AN1', '', 10, 'Анкерная пластина', 'шт', '0.25', 1, 0, 1, 1, 1, 0, 1.0, 0, 0, 0, 0, 'Анкерная пластина', 'Монтаж', 0, 0.0, 0.0, 0.0),
+  ('TL-G04', 'TL70', 'TL-G04', '', 1, 'Уплотнитель порога', 'м', '1.10', 1, 0, 1, 1, 1, 0, 1.0, 0, 0, 0, 0, 'Уплотнитель порога', 'Комплектующие', 0, 0.0, 0.0, 0.0),
+  ('TL-LF.GO', 'TL70', 'TL-LF', 'GO', 4, 'Пленка ламинационная, GO', 'м2', '3.20', 1, 0, 1, 1, 1, 0, 1.0, 0, 0, 0, 0, 'Пленка GO', 'Ламинация', 0, 0.0, 0.0, 0.0),
+  ('TL-LF.AN', 'TL70', 'TL-LF', 'AN', 4, 'Пленка ламинационная, AN', 'м2', '3.40', 1, 0, 1, 1, 1, 0, 1.0, 0, 0, 0, 0, 'Пленка AN', 'Ламинация', 0, 0.0, 0.0, 0.0),
+  ('TL-KL', 'TL70', 'TL-KL', '', 4, 'Клей-праймер для ламинации', 'кг', '6.50', 1, 0, 1, 1, 1, 0, 1.0, 0, 0, 0, 0, 'Клей для ламинации', 'Ламинация', 0, 0.0, 0.0, 0.0);
+
+-- Two-sided lamination: the film on each painted face by its area with 10 % waste, the glue by the
+-- whole laminated area
+INSERT INTO "TecList" ("ID", "Name", "Use", "Note", "PriceCoef", "WorkCoef") VALUES
+  (2, 'Ламинация двусторонняя', 1, 'Пленка с наружной и внутренней стороны', 1.0, 1.0);
+
+INSERT INTO "TecSet" ("MasterID", "ID", "Name", "Formula", "Condition", "FRound", "CRound", "Number", "MatGroup", "Use") VALUES
+  (2, 21, 'Пленка наружная', 'SQ_OUTERCOLOR*1.1', 'DOUBLECOLOR', 0, 0, 1.0, 4, 1),
+  (2, 22, 'Пленка внутренняя', 'SQ_INNERCOLOR*1.1', 'DOUBLECOLOR', 0, 0, 1.0, 4, 1),
+  (2, 23, 'Клей', 'SQ_COLOR*0.12', '', 0, 0, 1.0, 4, 1);
+
+INSERT INTO "TecMat" ("MasterID", "ID") VALUES
+  (2, 1);
+
+INSERT INTO "TecColor" ("MasterID", "ColorID", "MatID") VALUES
+  (21, 'GO', 'TL-LF'),
+  (21, 'AN', 'TL-LF'),
+  (22, 'GO', 'TL-LF'),
+  (22, 'AN', 'TL-LF'),
+  (23, 'GO', 'TL-KL'),
+  (23, 'AN', 'TL-KL');
+
+INSERT INTO "SysProp" ("ID", "GroupName", "ValueName", "PrintName", "Printable", "Use", "DefineProp") VALUES
+  (50, 'Тип открывания', 'Поворотная', 'Поворотная створка', 1, 1, 0),
+  (51, 'Тип открывания', 'Поворотно-откидная', 'Поворотно-откидная створка', 1, 1, 0);

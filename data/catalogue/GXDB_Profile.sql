@@ -22,9 +22,9 @@ INSERT INTO "ProfList" ("Profile", "Group", "Use", "CommonGrp", "Virtual", "Name
   ('TL-G02', 8, 1, 1, 0, 'Уплотнитель створки', 'TL-G02', 5.0, 8.0, 0.0, '', 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 1.05, '', 'TL70', 0, 0, 0, 0, 0, 0, 0, 1, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0),
   ('TL-G03', 8, 1, 1, 0, 'Уплотнитель штапика', 'TL-G03', 4.0, 6.0, 0.0, '', 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 1.05, '', 'TL70', 0, 0, 0, 0, 0, 0, 0, 1, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0),
   ('TL-1001', 10, 1, 1, 0, 'Подставочный профиль 30 мм', 'TL-1001', 30.0, 64.0, 0.0, '', 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 5, 0, 0, 1, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0),
-  ('TL-S15', 11, 1, 1, 0, 'Армирование П 15x1,5', 'TL-S15', 15.0, 40.0, 0.0, '', 0.0, 1.5, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 1.35, 0.9, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 0, 7, 0, 0, 0.0, 0.0, 0.0, 0, 0, 0.0, 180.0),
-  ('TL-S20', 11, 1, 1, 0, 'Армирование П 20x1,5', 'TL-S20', 20.0, 40.0, 0.0, '', 0.0, 1.5, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 2.94, 1.6, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 0, 7, 0, 0, 0.0, 0.0, 0.0, 0, 0, 0.0, 180.0),
-  ('TL-S30', 11, 1, 1, 0, 'Армирование Г 30x2', 'TL-S30', 30.0, 40.0, 0.0, '', 0.0, 2.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 5.82, 3.1, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 0, 7, 0, 0, 0.0, 0.0, 0.0, 0, 0, 0.0, 180.0),
+  ('TL-S15', 11, 1, 1, 0, 'Армирование П 15x1,5', 'TL-S15', 15.0, 40.0, 0.0, '', 0.0, 1.5, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 1.35, 0.9, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 0, 7, 0, 0, 0.0, 0.0, 0.0, 0, 111, 0.0, 180.0),
+  ('TL-S20', 11, 1, 1, 0, 'Армирование П 20x1,5', 'TL-S20', 20.0, 40.0, 0.0, '', 0.0, 1.5, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 2.94, 1.6, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 0, 7, 0, 0, 0.0, 0.0, 0.0, 0, 110, 0.0, 180.0),
+  ('TL-S30', 11, 1, 1, 0, 'Армирование Г 30x2', 'TL-S30', 30.0, 40.0, 0.0, '', 0.0, 2.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 5.82, 3.1, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 0, 7, 0, 0, 0.0, 0.0, 0.0, 0, 112, 0.0, 180.0),
   ('TL-1201', 12, 1, 1, 0, 'Порог алюминиевый 20 мм', 'TL-1201', 20.0, 70.0, 0.0, '', 0.0, 0.0, 0.0, 0.0, 12.0, 18.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 1.0, '', 'TL70', 0, 0, 0, 0, 0, 0, 0, 1, 0.0, 0.0, 0.0, 0, 120, 0.0, 0.0);
 
 -- CombList: profile combinations (table order = insertion order: the first row that fits wins)
@@ -111,7 +111,7 @@ INSERT INTO "FLStatic" ("ID", "Stulp", "StulpSteel", "Kipp", "GlassWeight", "Not
 
 -- ProfSet: calculation rules of profiles (rule set = SubSetID of the profile)
 INSERT INTO "ProfSet" ("ID", "MatID", "PropKey", "Formula", "Condition", "FRound", "CRound", "SRound", "Number", "CutAngle", "Angle1", "Angle2", "CutMap", "MatGroup", "ColorMethod", "AutoColor", "FixedColor", "Use", "Step", "ColorAttrMethod", "FixedColorAttr1", "FixedColorAttr2") VALUES
-  (10, 'TL-DK1', 0, '', 'LEN>=600', 0, 0, 2, 2.0, 0, 0.0, 0.0, 0, 4, 1, 1, '', 1, 'LEN/600', 0, '', ''),
+  (10, 'TL-DK1', 0, '', 'ROTANGLE_EQUAL(180)', 0, 0, 2, 1.0, 0, 0.0, 0.0, 0, 4, 1, 1, '', 1, 'LEN/600', 0, '', ''),
   (10, 'TL-G01', 0, 'LEN/1000', '', 0, 0, 0, 1.0, 0, 0.0, 0.0, 0, 4, 1, 1, '', 1, '', 0, '', ''),
   (20, 'TL-G02', 0, 'LEN/1000', '', 0, 0, 0, 1.0, 0, 0.0, 0.0, 0, 4, 1, 1, '', 1, '', 0, '', ''),
   (30, 'TL-G01', 0, 'LEN/1000*2', '', 0, 0, 0, 1.0, 0, 0.0, 0.0, 0, 4, 1, 1, '', 1, '', 0, '', ''),
@@ -130,7 +130,7 @@ INSERT INTO "CombSet" ("ID", "Key", "MatID", "PropKey", "Formula", "Condition", 
 
 -- ConsSet: calculation rules of construction elements
 INSERT INTO "ConsSet" ("ID", "Key", "MatID", "PropKey", "Formula", "Condition", "FRound", "CRound", "SRound", "Number", "CutAngle", "Angle1", "Angle2", "CutMap", "MatGroup", "ColorMethod", "AutoColor", "FixedColor", "Use", "Step", "ColorAttrMethod", "FixedColorAttr1", "FixedColorAttr2") VALUES
-  (3, 1, 'TL-1201', 0, 'WIDTH', '', 0, 0, 0, 1.0, 0, 0.0, 0.0, 1, 0, 0, 0, '', 1, '', 0, '', ''),
+  (3, 1, 'TL-G04', 0, 'WIDTH-40', '', 0, 0, 0, 1.0, 0, 0.0, 0.0, 1, 1, 0, 0, '', 1, '', 0, '', ''),
   (3, 2, 'TL-C12', 0, '', '', 0, 0, 0, 2.0, 0, 0.0, 0.0, 0, 4, 0, 0, '', 1, '', 0, '', '');
 
 INSERT INTO "ProfProp" ("PropKey", "ID", "Default") VALUES
@@ -159,3 +159,24 @@ INSERT INTO "DpSchm" ("ID", "MatID", "LMethod", "AMethod", "RMethod", "CMethod",
 
 INSERT INTO "FSThermo" ("ID", "Level", "Level2", "Thickness", "MinAngle", "MaxAngle", "Thermo", "Rubber", "Distancer", "DistancerCount", "Lining", "LiningCount") VALUES
   (1, 1, 1, 24, 90.0, 90.0, 'TL-T24', 'TL-G03', '', 0, 'TL-L3', 2);
+
+-- Accessory rules of the demo system: caps at both ends of a mullion in the colour of the mullion,
+-- screws of the reinforcement every 300 mm (rounded up), the run-up block on the bottom bar of a
+-- tilt-and-turn sash only (property 51), the corner connectors of the sash, the anchors of a window
+-- frame by its perimeter and the screws of the threshold
+INSERT INTO "ProfSet" ("ID", "MatID", "PropKey", "Formula", "Condition", "FRound", "CRound", "SRound", "Number", "CutAngle", "Angle1", "Angle2", "CutMap", "MatGroup", "ColorMethod", "AutoColor", "FixedColor", "Use", "Step", "ColorAttrMethod", "FixedColorAttr1", "FixedColorAttr2") VALUES
+  (30, 'TL-C01', 0, '', '', 0, 0, 0, 2.0, 0, 0.0, 0.0, 0, 4, 1, 1, '', 1, '', 0, '', ''),
+  (110, 'TL-SC42', 0, '', '', 0, 0, 2, 1.0, 0, 0.0, 0.0, 0, 4, 0, 0, '', 1, 'LEN/300', 0, '', ''),
+  (111, 'TL-SC42', 0, '', '', 0, 0, 2, 1.0, 0, 0.0, 0.0, 0, 4, 0, 0, '', 1, 'LEN/300', 0, '', ''),
+  (112, 'TL-SC42', 0, '', '', 0, 0, 2, 1.0, 0, 0.0, 0.0, 0, 4, 0, 0, '', 1, 'LEN/300', 0, '', ''),
+  (20, 'TL-AB1', 2, '', 'ROTANGLE_EQUAL(180)', 0, 0, 0, 1.0, 0, 0.0, 0.0, 0, 3, 0, 0, '', 1, '', 0, '', '');
+
+INSERT INTO "ProfProp" ("PropKey", "ID", "Default") VALUES
+  (2, 51, 1);
+
+INSERT INTO "CombSet" ("ID", "Key", "MatID", "PropKey", "Formula", "Condition", "FRound", "CRound", "SRound", "Number", "CutAngle", "Angle1", "Angle2", "CutMap", "MatGroup", "ColorMethod", "AutoColor", "FixedColor", "Use", "Step", "ColorAttrMethod", "FixedColorAttr1", "FixedColorAttr2") VALUES
+  (1011, 1, 'TL-UK1', 0, '', '', 0, 0, 0, 1.0, 0, 0.0, 0.0, 0, 4, 0, 0, '', 1, '', 0, '', '');
+
+INSERT INTO "ConsSet" ("ID", "Key", "MatID", "PropKey", "Formula", "Condition", "FRound", "CRound", "SRound", "Number", "CutAngle", "Angle1", "Angle2", "CutMap", "MatGroup", "ColorMethod", "AutoColor", "FixedColor", "Use", "Step", "ColorAttrMethod", "FixedColorAttr1", "FixedColorAttr2") VALUES
+  (1, 1, 'TL-AN1', 0, '(WIDTH+HEIGHT)*2/700', '', 2, 0, 0, 1.0, 0, 0.0, 0.0, 0, 10, 0, 0, '', 1, '', 0, '', ''),
+  (3, 3, 'TL-SC35', 0, 'WIDTH/300', '', 2, 0, 0, 1.0, 0, 0.0, 0.0, 0, 4, 0, 0, '', 1, '', 0, '', '');

@@ -89,6 +89,8 @@ using TViewSide = uint8_t;
 using TColorVariant = int32_t;
 // The colour variant of a construction laminated by a laminating price list.
 inline constexpr TColorVariant kColorVariantLamPriceList = 1;
+// The colour variant of a construction coated by a technology (its outer and inner colours).
+inline constexpr TColorVariant kColorByTechnology = 2;
 
 // Least number of corner points of a closed contour.
 inline constexpr int MIN_CONTOUR_POINT = 2;

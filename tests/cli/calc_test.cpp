@@ -31,6 +31,11 @@ TEST(CalcCommands, WindowCalculationAndOrderRecalculation) {
     }
   EXPECT_EQ(mullions, 1);
   EXPECT_GT(json["materials"].size(), 10u);
+  // The rules of the T-joint: one connector and four screws at each end of the mullion.
+  for (const auto& item : json["materials"])
+    if (item["origin"] == "Комбинация 2001") {
+      EXPECT_EQ(item["quantity"].get<double>(), item["article"] == "TL-V01" ? 2 : 8) << item;
+    }
   EXPECT_NEAR(json["cost"].get<double>(), CostOfEstimate(json), 0.005);
 
   const auto dir = std::filesystem::temp_directory_path() / ("kv-cli-calc-" + std::to_string(getpid()));
