@@ -20,7 +20,6 @@ namespace kv::cli {
 
 namespace {
 
-// The construction takes the colours of its faces from a coating technology.
 // The opening kind of a sash as a property value (tens: the property, last digit: the value).
 constexpr const char* kTurnSash = "Тип открывания=50";
 constexpr const char* kTiltTurnSash = "Тип открывания=51";

@@ -18,8 +18,6 @@ namespace kv {
 
 namespace {
 
-// The construction takes its colours from a technology (the third colour variant of an order).
-
 // What every calculator of one element is given: the owner's colours and properties.
 struct TOwner {
   const TCustomFrame& Element;
