@@ -141,6 +141,41 @@ TEST(ConstructionStatics, MullionSteelFollowsTheSwitches) {
   EXPECT_EQ(proposed(false, false, false), "TL-S15");
 }
 
+TEST(ConstructionStatics, ApertureReachesTheNearestParallelMullionOnEachSide) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1800, 1400, {500, 1200}, {});
+  const TStaticReport report = CheckStatic(*window, Region("1"), true);
+  ASSERT_EQ(report.Mullions.size(), 2u);
+  std::vector<std::pair<float, float>> widths;
+  for (const TMullionResult& m : report.Mullions)
+    widths.emplace_back(std::min(m.Aperture.Width1, m.Aperture.Width2), std::max(m.Aperture.Width1, m.Aperture.Width2));
+  std::sort(widths.begin(), widths.end());
+  // 500 to the frame and 700 to the other mullion; 700 back and 600 to the frame.
+  EXPECT_EQ(widths, (std::vector<std::pair<float, float>>{{500, 700}, {600, 700}}));
+}
+
+// The sash of a 1300 x 2400 window is 561 x 2288, above the tilt graph of TL-201 (1900 at most):
+// the user is told, and takes the strongest steel TL-201 takes (TL-S20, Ix 2.94, over TL-S15).
+TEST(SashGraphs, FailingSashIsReportedAndTakesTheStrongestSteel) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1300, 2400, {650}, {2});
+  const TStaticReport report = CheckStatic(*window, Region("1"), true);
+  ASSERT_EQ(report.Flugels.size(), 1u);
+  EXPECT_EQ(report.Flugels[0].Result, -1);
+  const std::vector<std::string> texts = catalogue.Messages.Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].rfind("Створка не проходит по статическим расчетам!\r\n\r\nСтворка № 2: TL-201\r\nЦвет: WH\r\n"
+                           "Размер: 561 x 2288\r\nВысота здания: 10\r\n",
+                           0),
+            0u)
+      << texts[0];
+  EXPECT_EQ(texts[1],
+            "Створка не проходит по статическим расчетам!\r\n\r\nПоставить арматуру с максимальным Ix\r\n(TL-S20, Ix = "
+            "2,94)?");
+  EXPECT_EQ(report.Flugels[0].Flugel->GetFrameLine(0)->Steel.ID, "TL-S20");
+  EXPECT_FALSE(StaticPassed(report));
+}
+
 // A frame W x 1512 holds a sash (W - 112) x 1400. Graphs of TL-201 (base colour, load group 1):
 // tilting "...;800:1800;1100:1500;1300:900" allows 1200 at x 1200 and 1600 at x 1000, turning only
 // "1200:1900", with the meeting stile TL-401 and its steel TL-S15 "900:1800". The fittings complect,
