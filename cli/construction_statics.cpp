@@ -34,7 +34,7 @@ TCheckOutcome RunCheck(Tgx25Construction& Construction, const TStaticsOptions& O
     outcome.Stopped = error.what();
     ShowError(outcome.Stopped);
   }
-  outcome.Proposals = ProposeSteel(outcome.Report, false);
+  outcome.Proposals = ProposeSteel(outcome.Report);
   return outcome;
 }
 

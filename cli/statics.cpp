@@ -96,6 +96,10 @@ void InstallStatics(CLI::App& app) {
   ix->add_option("--glass-height", wind.GlassMaxH, "Максимальная высота стекла / стеклопакета, мм")
       ->check(CLI::NonNegativeNumber);
   ix->add_option("--y", wind.Y, "Коэффициент надежности по ветровой нагрузке")->capture_default_str();
+  ix->add_option("--edge", wind.EdgeColumn,
+                 "Коэффициент для расчета нагрузки по кромке стекла: столбец K1..K4 таблицы, 0 без поправки")
+      ->check(CLI::Range(0, 4))
+      ->capture_default_str();
   ix->callback([command] { RunIx(*command); });
 
   TGlassWeightInput& weight = command->Weight;

@@ -384,6 +384,7 @@ INSERT INTO "Stat_K1" ("H", "K") VALUES
   (2000, 1.1),
   (2500, 1.2);
 
+-- Stat_K2: correction by the deflection along the glass edge, by glass height (mm), four edge cases
 INSERT INTO "Stat_K2" ("H", "K1", "K2", "K3", "K4") VALUES
   (1000, 1.0, 1.0, 1.0, 1.0),
   (2000, 1.05, 1.1, 1.15, 1.2);

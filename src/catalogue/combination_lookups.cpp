@@ -174,6 +174,11 @@ bool SteelCombineAvailable(const std::string& profile, const std::string& steel)
   return LocateWithGroupFallback(profile, steel, cgSteel, GetProfSteelGroup(steel)) != nullptr;
 }
 
+int GetSteelCombinePriority(const std::string& profile, const std::string& steel) {
+  const TRecord* row = LocateWithGroupFallback(profile, steel, cgSteel, GetProfSteelGroup(steel));
+  return row ? static_cast<int>((*row)[Table().Get().FieldIndex("Priority")].AsInteger()) : 0;
+}
+
 float GetCombinProfDeltaSizeByID_1(int sub_set_id) {
   return DeltaOf(RequireSubSetID(sub_set_id), Table().ProfDeltaSize);
 }

@@ -54,6 +54,8 @@ float GetCombinProfDeltaSizeByProf_1(const std::string& profile1, const std::str
 float GetSockelProfDeltaSize(const std::string& profile1, const std::string& profile2);
 // Whether the reinforcement fits the profile (group 4, fallback on SteelGrp).
 bool SteelCombineAvailable(const std::string& profile, const std::string& steel);
+// Priority of that combination (1 is chosen first); 0 when the reinforcement does not fit.
+int GetSteelCombinePriority(const std::string& profile, const std::string& steel);
 
 float GetCombinProfDeltaSizeByID_1(int sub_set_id);
 float GetCombinProfDeltaSizeByID_2(int sub_set_id);

@@ -82,7 +82,8 @@ std::vector<TSteelIx> GetAllowedSteels(const std::string& Profile) {
   for (const TRecord& row : t.Get().Rows()) {
     if (row[t.Group].AsInteger() != pgSteel || row[t.Use].AsInteger() != 1) continue;
     const std::string steel = row[t.Profile].AsString();
-    if (SteelCombineAvailable(Profile, steel)) steels.push_back({steel, static_cast<float>(row[t.Ix].AsFloat())});
+    if (SteelCombineAvailable(Profile, steel))
+      steels.push_back({steel, static_cast<float>(row[t.Ix].AsFloat()), GetSteelCombinePriority(Profile, steel)});
   }
   std::stable_sort(steels.begin(), steels.end(), [](const TSteelIx& a, const TSteelIx& b) { return a.Ix < b.Ix; });
   return steels;

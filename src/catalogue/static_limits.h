@@ -51,6 +51,7 @@ float GetIx(const std::string& Profile);
 struct TSteelIx {
   std::string Steel;
   float Ix = 0;
+  int Priority = 0;  // of its combination with the profile, 1 first
 };
 // The reinforcements in use that the profile takes, weakest first.
 std::vector<TSteelIx> GetAllowedSteels(const std::string& Profile);

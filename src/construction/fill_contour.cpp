@@ -124,31 +124,6 @@ bool TurnedRound(const TSideGeometry& Side, const TPointF& NewA, const TPointF& 
       mm(Arc.R), mm(Arc.A.X), mm(Arc.A.Y), mm(Arc.B.X), mm(Arc.B.Y), mm(D)));
 }
 
-// The corners of the contour of the sides Kept: corner k where kept side k - 1 meets kept side k.
-std::vector<TPointF> KeptCorners(const std::vector<TSideGeometry>& Sides, const std::vector<long double>& Offsets,
-                                 const std::vector<size_t>& Kept) {
-  const size_t count = Kept.size();
-  std::vector<TPointF> corners(count);
-  for (size_t k = 0; k < count; ++k) {
-    const size_t prior = Kept[(k + count - 1) % count];
-    corners[k] = OffsetCorner(Sides[prior], Offsets[prior], Sides[Kept[k]], Offsets[Kept[k]]);
-  }
-  return corners;
-}
-
-// The positions in Kept of the sides that their offsets turned round or shrank to nothing (both
-// corners on the same whole point).
-std::vector<size_t> TurnedSides(const std::vector<TSideGeometry>& Sides, const std::vector<size_t>& Kept,
-                                const std::vector<TPointF>& Corners) {
-  std::vector<size_t> turned;
-  for (size_t k = 0; k < Kept.size(); ++k) {
-    const TPointF& a = Corners[k];
-    const TPointF& b = Corners[(k + 1) % Kept.size()];
-    if (TurnedRound(Sides[Kept[k]], a, b) || RoundedPoint(a) == RoundedPoint(b)) turned.push_back(k);
-  }
-  return turned;
-}
-
 // The longitudinal combination delta of the side with what is fitted into it, where the catalogue
 // has such a combination; 0 otherwise (the lookup reports a missing one as an error, which here
 // only means that no delta applies).
@@ -194,43 +169,27 @@ TPointF OffsetCorner(const TSideGeometry& Prior, long double DPrior, const TSide
 }
 
 TFillContour OffsetContour(const std::vector<TSideGeometry>& Sides, const std::vector<long double>& Offsets) {
-  std::vector<size_t> kept(Sides.size());
-  for (size_t i = 0; i < kept.size(); ++i) kept[i] = i;
-  std::vector<TPointF> corners = KeptCorners(Sides, Offsets, kept);
-  std::vector<size_t> turned = TurnedSides(Sides, kept, corners);
-  if (!turned.empty()) {
-    // The refusal names the first side turned round in the whole contour.
-    const size_t first = turned.front();
-    const size_t side = kept[first];
-    const size_t next = kept[(first + 1) % kept.size()];
-    const TPointF corner = corners[(first + 1) % kept.size()];
-    const auto refuse = [&]() {
-      if (Sides[side].R != 0) RaiseArcTurned(Sides[side], Offsets[side]);
-      RaiseOutside(corner, Sides[side], Offsets[side], Sides[next], Offsets[next]);
-    };
-    // A side no longer than what the offsets take away vanishes (a piece of a side cut off by a bar
-    // near a corner); its neighbours then meet directly. A contour left with fewer than three sides
-    // (two when one of them is an arc), or whose remaining sides do not meet or turn round
-    // themselves, is too small for the offsets.
-    for (auto k = turned.rbegin(); k != turned.rend(); ++k) kept.erase(kept.begin() + static_cast<long>(*k));
-    const bool with_arc = std::any_of(kept.begin(), kept.end(), [&](size_t i) { return Sides[i].R != 0; });
-    if (kept.size() < (with_arc ? 2u : 3u)) refuse();
-    try {
-      corners = KeptCorners(Sides, Offsets, kept);
-    } catch (const ECreationError&) {
-      refuse();
-    }
-    if (!TurnedSides(Sides, kept, corners).empty()) refuse();
+  const size_t count = Sides.size();
+  std::vector<TPointF> corners(count);
+  for (size_t i = 0; i < count; ++i) {
+    const size_t prior = (i + count - 1) % count;
+    corners[i] = OffsetCorner(Sides[prior], Offsets[prior], Sides[i], Offsets[i]);
   }
   TFillContour contour;
-  for (size_t k = 0; k < kept.size(); ++k) {
-    const TSideGeometry& side = Sides[kept[k]];
-    TContourSide result{RoundedPoint(corners[k]), 0, {}};
-    if (side.R != 0) {
-      result.Radius = static_cast<float>(OffsetRadius(side, Offsets[kept[k]]));
-      result.Center = side.Center;
+  for (size_t i = 0; i < count; ++i) {
+    const size_t next = (i + 1) % count;
+    // A side that its offset turns round or shrinks to one point leaves no room for what fills the
+    // part there: the contour cannot be derived.
+    if (TurnedRound(Sides[i], corners[i], corners[next]) || RoundedPoint(corners[i]) == RoundedPoint(corners[next])) {
+      if (Sides[i].R != 0) RaiseArcTurned(Sides[i], Offsets[i]);
+      RaiseOutside(corners[next], Sides[i], Offsets[i], Sides[next], Offsets[next]);
     }
-    contour.push_back(result);
+    TContourSide side{RoundedPoint(corners[i]), 0, {}};
+    if (Sides[i].R != 0) {
+      side.Radius = static_cast<float>(OffsetRadius(Sides[i], Offsets[i]));
+      side.Center = Sides[i].Center;
+    }
+    contour.push_back(side);
   }
   return contour;
 }

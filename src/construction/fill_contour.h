@@ -37,12 +37,10 @@ TPointF OffsetCorner(const TSideGeometry& Prior, long double DPrior, const TSide
 
 // The closed contour of Sides each moved by its offset: corner i where side i - 1 meets side i,
 // rounded to whole units; arc sides keep their centre with the moved radius. A side that its offset
-// turns round or shrinks to nothing (its moved corners pass each other or fall on one whole point: a
-// short piece of a side next to a bar near a corner) is left out, and its neighbours meet directly. When that leaves
-// fewer than three sides (two with an arc among them), or sides that do not meet or turn round in their turn, the
-// contour is too small for the offsets: ECreationError "Полученная точка ... не пренадлежит одной из прямой ..." for a
-// straight side, "Дуга радиуса ... мм от (...) до (...) мм, смещенная на ... мм, выворачивается: раздел слишком мал!"
-// (millimetres) for an arc, naming the first side turned round.
+// turns round or shrinks to one point (its moved corners pass each other or fall on one whole point)
+// means the offsets are too large for the contour: ECreationError "Полученная точка ... не
+// пренадлежит одной из прямой ..." for a straight side, "Дуга радиуса ... мм от (...) до (...) мм,
+// смещенная на ... мм, выворачивается: раздел слишком мал!" (millimetres) for an arc.
 TFillContour OffsetContour(const std::vector<TSideGeometry>& Sides, const std::vector<long double>& Offsets);
 
 // What a contour kind asks of one side: the side's line (its profile, and DeltaW of a frame side),

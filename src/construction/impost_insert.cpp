@@ -27,11 +27,12 @@ bool Parallel(const TPointF& A, const TPointF& B, const TPointF& C, const TPoint
   return cross == 0;
 }
 
-// A crossing of a bar's line with a side of a part: where, on which side, and how squarely the bar
-// meets the side there (|sin| of the angle between the bar and the side's direction, 1 for a right
-// angle).
+// A crossing of a bar's line with a side of a part: where (computed, and in whole units on the
+// side), on which side, and how squarely the bar meets the side there (|sin| of the angle between
+// the bar and the side's direction, 1 for a right angle).
 struct TSideCrossing {
   TPointF Point;
+  TPoint Stored;
   int Side = -1;
   bool Arc = false;
   long double Squareness = 0;
@@ -60,7 +61,7 @@ std::vector<TSideCrossing> SideCrossings(const TFalshPart& Part, int Index, cons
         PointApplyToLine(p, q, crossing)) {
       const long double square =
           Squareness(bar_dx, bar_dy, static_cast<long double>(q.X) - p.X, static_cast<long double>(q.Y) - p.Y);
-      found.push_back({crossing, Index, false, square});
+      found.push_back({crossing, RoundedPoint(crossing), Index, false, square});
     }
     return found;
   }
@@ -76,7 +77,8 @@ std::vector<TSideCrossing> SideCrossings(const TFalshPart& Part, int Index, cons
     // The arc's direction at the crossing is square to its radius there.
     const long double rx = static_cast<long double>(crossing.X) - line->Center.X;
     const long double ry = static_cast<long double>(crossing.Y) - line->Center.Y;
-    found.push_back({crossing, Index, true, Squareness(bar_dx, bar_dy, -ry, rx)});
+    found.push_back({crossing, RoundedPointToArc(crossing, line->Center, line->Radius), Index, true,
+                     Squareness(bar_dx, bar_dy, -ry, rx)});
   }
   return found;
 }
@@ -122,11 +124,10 @@ int InsertEnd(std::vector<TPartVertex>& Vertices, Tgx25SimplePoint* End) {
     const TPointF a = ExtendedPoint(v.Point->GetPoint());
     const TPointF b = ExtendedPoint(next.Point->GetPoint());
     const TPointF e = ExtendedPoint(End->GetPoint());
-    // An arc lies left of its line's direction, also the piece of it between two corners. The end
-    // was computed on the side and rounded to whole units.
-    const bool inside = v.Line->Radius == 0 ? RoundedPointApplyToLine(a, b, e)
-                                            : RoundedPointApplyToArc(v.Inverted ? b : a, v.Inverted ? a : b,
-                                                                     v.Line->Center, e, v.Line->Radius);
+    // An arc lies left of its line's direction, also the piece of it between two corners.
+    const bool inside = v.Line->Radius == 0 ? PointApplyToLine(a, b, e)
+                                            : PointApplyToArc(v.Inverted ? b : a, v.Inverted ? a : b, v.Line->Center, e,
+                                                              v.Line->Radius);
     if (!inside) continue;
     Vertices.insert(Vertices.begin() + static_cast<long>(i) + 1, TPartVertex{End, v.Line, v.Inverted});
     return static_cast<int>(i) + 1;
@@ -204,7 +205,7 @@ bool TFalshPart::FindImpostCrossPoints(const TPoint& A, const TPoint& B, TImpost
         *known = crossing;
     }
   if (found.size() != 2) return false;
-  Cross = {RoundedPoint(found[0].Point), found[0].Side, RoundedPoint(found[1].Point), found[1].Side};
+  Cross = {found[0].Stored, found[0].Side, found[1].Stored, found[1].Side};
   return true;
 }
 

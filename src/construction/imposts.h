@@ -98,6 +98,10 @@ class TImpost : public TInforcedImpost {
 public:
   TImpost(TModelObject* Owner, Tgx25SimplePoint* PX1, Tgx25SimplePoint* PX2);
   void CalcProfSize() override;
+
+  // The last static check found the bar weaker than the wind load needs (the drawing outlines it in
+  // red); not stored, like every result of the check it is stale after a change.
+  bool StaticFailed = false;
 };
 
 // A meeting stile between two sashes, with the optional second stile on the other sash.

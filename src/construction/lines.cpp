@@ -117,18 +117,10 @@ void Tgx25ProfileLine::CalcProfSize() {
                                                 ExtendedPoint(end->PointW), 0, Radius, {}, Center)));
   Angle2 = static_cast<float>(CutAngle(GetAngle(ExtendedPoint(start->PointW2), ExtendedPoint(end->PointW),
                                                 ExtendedPoint(end->PointI), Radius, 0, Center, {})));
-  if (!HasRadius()) {
-    Length = static_cast<float>(AxisLength(start_points, end_points, start->GetPoint(), PolarAngle()));
-    return;
-  }
-  // As a straight bar, the longer of the two edges: the back edge (the contour moved outwards by the
-  // profile's width) on its own circle, or the visible edge on the contour's.
-  const long double width = Profile.empty() ? 0 : GetProfWidth(Profile);
-  const TSideGeometry visible{PointOf(PX1), PointOf(PX2), Radius, Center};
-  const long double back =
-      LeftArcLength(ExtendedPoint(start->PointW2), ExtendedPoint(end->PointW), Center, OffsetRadius(visible, -width));
-  const long double front = LeftArcLength(ExtendedPoint(start->PointI2), ExtendedPoint(end->PointI), Center, Radius);
-  Length = static_cast<float>(std::max(back, front));
+  // Either edge may be the longer one: a straight bar is measured along its axis, an arc as the
+  // largest angle between corresponding edge points on the line's own radius.
+  Length = static_cast<float>(HasRadius() ? LargestArcLength(start_points, end_points, Center, Radius)
+                                          : AxisLength(start_points, end_points, start->GetPoint(), PolarAngle()));
 }
 
 // --- Tgx25Line -------------------------------------------------------------------------------
@@ -219,8 +211,8 @@ void Tgx25Line::CheckCutPointCoordinate() {
 
 bool Tgx25Line::PointOnLine(const TPoint& P) const {
   if (!PX1 || !PX2) return false;
-  if (HasRadius()) return RoundedPointApplyToArc(PointOf(PX1), PointOf(PX2), Center, ExtendedPoint(P), Radius);
-  return RoundedPointApplyToLine(PointOf(PX1), PointOf(PX2), ExtendedPoint(P));
+  if (HasRadius()) return PointApplyToArc(PointOf(PX1), PointOf(PX2), Center, ExtendedPoint(P), Radius);
+  return PointApplyToLine(PointOf(PX1), PointOf(PX2), ExtendedPoint(P));
 }
 
 TContourDimensions Tgx25Line::GetDimensions() const {

@@ -118,8 +118,7 @@ public:
   TContourDimensions GetDimensions() const;
   // The bar is strong enough for the static check: the moment it has is not below the one required.
   bool StaticValid() const { return SelfIx >= NeedIx; }
-  // Whether P lies on this line (segment or arc), within the reach of rounding a point computed on
-  // it to whole units.
+  // Whether P lies on this line (segment or arc).
   bool PointOnLine(const TPoint& P) const;
 
   std::vector<std::unique_ptr<Tgx25Point>> Points;

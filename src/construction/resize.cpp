@@ -15,26 +15,32 @@ namespace kv {
 
 namespace {
 
-// How an arc side keeps its shape through a resize.
+// How an arc side keeps its shape through a resize: a half circle stays one, another arc keeps its
+// rise, and the second radius of an elliptic side keeps its ratio to the first.
 struct TArcShape {
   Tgx25Line* Line;
   bool Full;
   long double Rise;
+  long double SecondRatio;
 };
 
 std::vector<TArcShape> ArcShapes(const TAbstractFrame& Element) {
   std::vector<TArcShape> shapes;
   for (const auto& line : Element.Lines)
-    if (line->HasRadius()) shapes.push_back({line.get(), line->FullRadius(), line->GetHX()});
+    if (line->HasRadius())
+      shapes.push_back(
+          {line.get(), line->FullRadius(), line->GetHX(), static_cast<long double>(line->Radius2) / line->Radius});
   return shapes;
 }
 
 void RestoreArcShapes(const std::vector<TArcShape>& Shapes) {
   for (const TArcShape& shape : Shapes) {
-    if (shape.Full)
+    if (shape.Full) {
       shape.Line->SetFullRadius();
-    else
-      shape.Line->SetHX(shape.Rise);
+      continue;
+    }
+    shape.Line->SetHX(shape.Rise);
+    if (shape.SecondRatio != 1) shape.Line->Radius2 = static_cast<float>(shape.Line->Radius * shape.SecondRatio);
   }
 }
 

@@ -16,6 +16,8 @@ namespace {
 
 // Marks the coordinate of a point that an element does not have.
 constexpr long double NoCoordinate = -100000;
+// A point lies on an arc within this of its radius.
+constexpr long double kArcTolerance = 0.5L;
 
 long double Sign(long double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 long double RootOrZero(long double x) { return x < 0 ? 0 : sqrtl(x); }
@@ -119,8 +121,10 @@ bool CoordinateOnElement(const TAxes& axes, const TPointF& A, const TPointF& B, 
     return true;
   }
   const long double candidate = CandidateOnElement(axes, A, B, Side, u, R, Center);
-  const TPointF probe = axes.Point(u, GetRounded(candidate));
-  const bool onElement = R == 0 ? PointApplyToLine(A, B, probe) : RoundedPointApplyToArc(A, B, Center, probe, R);
+  const long double whole =
+      R == 0 ? GetRounded(candidate) : axes.V(ExtendedPoint(RoundedPointToArc(axes.Point(u, candidate), Center, R)));
+  const TPointF probe = axes.Point(u, whole);
+  const bool onElement = R == 0 ? PointApplyToLine(A, B, probe) : PointApplyToArc(A, B, Center, probe, R);
   if (onElement) v = candidate;
   return onElement;
 }
@@ -159,7 +163,7 @@ bool PointApplyToLine(const TPointF& A, const TPointF& B, const TPointF& P) {
 }
 
 bool PointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P, long double R) {
-  const bool onCircle = fabsl(GetDistance(Center, P) - fabsl(R)) <= 0.5L;
+  const bool onCircle = fabsl(GetDistance(Center, P) - fabsl(R)) <= kArcTolerance;
   return onCircle && SideProduct(A, B, P) * R >= 0;
 }
 
@@ -181,23 +185,16 @@ bool PointApplyToArcPiece(const TPointF& A, const TPointF& B, const TPointF& Cen
   return along <= from_a(B) + slack || along >= turn - slack;
 }
 
-bool PointApplyToSegment(const TPointF& A, const TPointF& B, const TPointF& P, long double Tolerance) {
-  const long double dx = static_cast<long double>(B.X) - A.X, dy = static_cast<long double>(B.Y) - A.Y;
-  const long double length = sqrtl(dx * dx + dy * dy);
-  if (length == 0) return GetDistance(A, P) <= Tolerance;
-  const long double px = static_cast<long double>(P.X) - A.X, py = static_cast<long double>(P.Y) - A.Y;
-  const long double along = (px * dx + py * dy) / length;
-  const long double across = (px * dy - py * dx) / length;
-  return fabsl(across) <= Tolerance && along >= -Tolerance && along <= length + Tolerance;
-}
-
-bool RoundedPointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P,
-                            long double R) {
-  return PointApplyToArcPiece(A, B, Center, P, R, kRoundingReach);
-}
-
-bool RoundedPointApplyToLine(const TPointF& A, const TPointF& B, const TPointF& P) {
-  return PointApplyToLine(A, B, P) || PointApplyToSegment(A, B, P, kRoundingReach);
+TPoint RoundedPointToArc(const TPointF& P, const TPointF& Center, long double R) {
+  const auto off_circle = [&](const TPoint& Q) { return fabsl(GetDistance(Center, ExtendedPoint(Q)) - fabsl(R)); };
+  TPoint nearest = RoundedPoint(P);
+  if (off_circle(nearest) <= kArcTolerance) return nearest;
+  for (const long double x : {floorl(P.X), ceill(P.X)})
+    for (const long double y : {floorl(P.Y), ceill(P.Y)}) {
+      const TPoint q{static_cast<int32_t>(x), static_cast<int32_t>(y)};
+      if (off_circle(q) < off_circle(nearest)) nearest = q;
+    }
+  return nearest;
 }
 
 int GetLineLineCrossPoint(const TPointF& A1, const TPointF& A2, const TPointF& B1, const TPointF& B2, bool Infinite,

@@ -14,23 +14,18 @@ bool PointApplyToLine(const TPointF& A, const TPointF& B, const TPointF& P);
 // (R > 0: the left of A -> B as seen on the screen).
 bool PointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P, long double R);
 
-// How far RoundedPoint can move a point: each coordinate by less than 0.5556 (the cascade rounding
-// takes x.4445 up to x + 1), so less than 0.786 in all.
-inline constexpr long double kRoundingReach = 0.786L;
-
 // P on the piece of the circle (Center, |R|) from A to B within Tolerance: no further than Tolerance
 // from the circle, and no more than Tolerance (measured along the circle) beyond either end. For
 // R > 0 the piece runs from A to B clockwise on the screen (it bulges to the left of A -> B, as the
 // model's arcs do), for R < 0 counter-clockwise.
 bool PointApplyToArcPiece(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P, long double R,
                           long double Tolerance);
-// P within Tolerance of the segment A-B: of its line, and of the segment along it.
-bool PointApplyToSegment(const TPointF& A, const TPointF& B, const TPointF& P, long double Tolerance);
-// A stored point (whole model units) that was computed on the arc or the segment: accepted within
-// the reach of the rounding, which the fixed tolerances of PointApplyToArc and PointApplyToLine do
-// not cover.
-bool RoundedPointApplyToArc(const TPointF& A, const TPointF& B, const TPointF& Center, const TPointF& P, long double R);
-bool RoundedPointApplyToLine(const TPointF& A, const TPointF& B, const TPointF& P);
+
+// A point computed on the circle (Center, |R|) in whole units: RoundedPoint, unless that leaves the
+// circle by more than the 0.5 of PointApplyToArc (the cascade rounding moves a coordinate by up to
+// 0.5556); then the whole point around P (each coordinate rounded down or up, a whole one stays)
+// nearest to the circle, which lies on it within 0.5.
+TPoint RoundedPointToArc(const TPointF& P, const TPointF& Center, long double R);
 
 // Crossing of the lines A1-A2 and B1-B2 (of the segments unless Infinite): 0 found; -1 parallel
 // without a shared end; -2 crossing outside a segment. P = (0, 0) when not found.
@@ -45,8 +40,8 @@ int GetArcLineCrossPoint(const TPointF& A, const TPointF& B, const TPointF& ArcA
 
 // Y of the point with abscissa X on the element A-B (straight for R = 0, else the arc of Center on the
 // side of the centre where Side lies); false with Y = 0 when the element has no such point. An X equal
-// to that of an end gives the end. The point, rounded to whole units, must lie on the element within
-// the reach of that rounding.
+// to that of an end gives the end. The point with that Y in whole units must lie on the element
+// (PointApplyToLine with Y rounded; PointApplyToArc with the whole Y nearer to the circle).
 bool GetLineXtoY(const TPointF& A, const TPointF& B, const TPointF& Side, long double X, long double R,
                  const TPointF& Center, long double& Y);
 bool GetLineYtoX(const TPointF& A, const TPointF& B, const TPointF& Side, long double Y, long double R,

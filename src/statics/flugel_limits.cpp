@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/element_lookups.h"
 #include "catalogue/static_limits.h"
+#include "construction/furn_comp.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 #include "shell/user_messages.h"
@@ -64,6 +66,12 @@ std::pair<std::string, std::string> StulpOf(const TFlugel& Flugel) {
   return {field->StulpPtr->Profile.ID, field->StulpPtr->Steel.ID};
 }
 
+// The sash tilts when its fittings complect does; a sash without a chosen complect by its own mark.
+bool TiltsOf(const TFlugel& Flugel) {
+  if (Flugel.FurnComp == nullptr || Flugel.FurnComp->ID.empty()) return Flugel.Kipp;
+  return GetFurnKipp(Flugel.FurnComp->ID) != 0;
+}
+
 void ReportFailure(const TFlugel& Flugel, const TFlugelGraphKey& Key, const TFlugelResult& Result,
                    const TStaticLimit& Limit) {
   const std::string detail = Format(kSashDetail, Flugel.Name, Key.Profile, Flugel.GetFrameLine(0)->Profile.Color,
@@ -111,7 +119,7 @@ void CheckFlugelStatic(TFlugel& Flugel, const TStaticLimit& Limit, int32_t LoadG
   TFlugelGraphKey key;
   key.Profile = Flugel.GetFrameLine(0)->Profile.ID;
   std::tie(key.Stulp, key.StulpSteel) = StulpOf(Flugel);
-  key.Kipp = Flugel.Kipp;
+  key.Kipp = TiltsOf(Flugel);
   const TFrame* frame = Flugel.GetParentFrame();
   key.BaseColor = frame == nullptr || frame->ProfColor == Limit.BaseColor;
   key.LoadGroup = LoadGroup;

@@ -15,7 +15,7 @@ constexpr float kDefaultW0 = 23.0f;
 constexpr float kDefaultK0 = 0.85f;
 constexpr float kDefaultK1 = 1.0f;
 constexpr long double kAerodynamicC = 0.8L;
-constexpr long double kGlassEdgeK2 = 1.0L;
+constexpr float kDefaultK2 = 1.0f;
 // A window mullion may bend at most 8 mm, a transom under glass weight at most 3 mm.
 constexpr long double kWindowMaxDeflection = 0.8L;
 constexpr long double kTransomMaxDeflection = 0.3L;
@@ -112,6 +112,18 @@ float TkvStatic::GetK1(float GlassMaxH) const {
   return row == nullptr ? kDefaultK1 : row->K;
 }
 
+float TkvStatic::GetK2(float GlassMaxH, int32_t Column) const {
+  const TStatK2Row* row = RowByHeight(K2, GlassMaxH);
+  if (row == nullptr) return kDefaultK2;
+  switch (Column) {
+    case 1: return row->K1;
+    case 2: return row->K2;
+    case 3: return row->K3;
+    case 4: return row->K4;
+    default: return kDefaultK2;
+  }
+}
+
 long double TkvStatic::GetMomentIx(const TWindLoadInput& In, TStaticLog* Log) const {
   const long double L = In.L / 10.0L, A = In.A / 10.0L, B = In.B / 10.0L;
   const long double E = GetElasticModulus(In.Material);
@@ -143,8 +155,9 @@ long double TkvStatic::GetMomentIx(const TWindLoadInput& In, TStaticLog* Log) co
   const long double K1 = GetK1(In.GlassMaxH);
   Write(Log, "Коэффициент корректировки, учитывающий макс. высоту стеклопакета, из таблицы");
   Write(Log, Format("   K1 = %.4f", K1));
+  const long double K2 = GetK2(In.GlassMaxH, In.EdgeColumn);
   Write(Log, "Коэффициент корректировки, учитывающий прогиб по кромке стекла, из таблицы:");
-  Write(Log, Format("   K2 = %.4f", kGlassEdgeK2));
+  Write(Log, Format("   K2 = %.4f", K2));
 
   const long double Wm = W0cm * K * kAerodynamicC;
   Write(Log, "Нормативное значение средней составляющей ветровой нагрузки, кгс/cм2");
@@ -154,7 +167,7 @@ long double TkvStatic::GetMomentIx(const TWindLoadInput& In, TStaticLog* Log) co
   Write(Log, Format("   Qr = Wm * Y = %.4f * %.4f = %.4f кгс/cм", Wm, Y, Qr));
 
   Write(Log, "Момент инерции стойки Ix, см4:");
-  const long double corrections = K1 * kGlassEdgeK2;
+  const long double corrections = K1 * K2;
   const long double b = a1 + a2;
   switch (In.Method) {
     case smFacadeSingleSpan: {

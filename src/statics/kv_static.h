@@ -55,6 +55,9 @@ struct TWindLoadInput {
   float L = 0;     // distance between the fixing points
   float B = 0;     // distance to the neighbouring mullion on one side
   float A = 0;     // and on the other
+  // The glass-edge case of the manual calculator: column K1..K4 of the glass-edge table, 0 for none
+  // (the automatic check).
+  int32_t EdgeColumn = 0;
 };
 
 // What a transom carries of its glass; lengths in millimetres.
@@ -86,6 +89,9 @@ public:
   // Glass height correction: the first row whose H reaches the glass height, else the last; 1.0
   // for an empty table.
   float GetK1(float GlassMaxH) const;
+  // Glass-edge correction: in the first row whose H reaches the glass height, else the last, the
+  // column K1..K4; 1.0 for column 0 or one outside 1..4, and for an empty table.
+  float GetK2(float GlassMaxH, int32_t Column) const;
 
   // Required Ix of a mullion, cm4; Log (when given) receives every step.
   long double GetMomentIx(const TWindLoadInput& In, TStaticLog* Log) const;
@@ -95,7 +101,6 @@ public:
   std::vector<TStatRegRow> Regions;
   std::vector<TStatK0Row> K0;
   std::vector<TStatK1Row> K1;
-  // Loaded with the others; no formula uses it.
   std::vector<TStatK2Row> K2;
 };
 

@@ -20,6 +20,8 @@ constexpr const char* kFrameTooLarge = "Размеры рамы [%.1f x %.1f] п
 constexpr const char* kImpostTooShort = "Длина импоста [%.1f] меньше минимально допустимой [%d]!";
 constexpr const char* kWeldTooShort = "Длина профиля %s [%.1f] меньше минимально допустимой для сварки [%d]!";
 constexpr const char* kWeldTooLong = "Длина профиля %s [%.1f] превышает максимально допустимую для сварки [%d]!";
+constexpr const char* kTooSmallForConnectors =
+    "Размеры %s [%.1f x %.1f] меньше минимально допустимых для угловых соединителей [%d x %d]!";
 // Two bars count as parallel within a degree.
 constexpr long double kParallelSine = 0.0175L;
 
@@ -41,6 +43,12 @@ TVector Unit(const TVector& V) {
 TSizeF SizeOf(const TAbstractFrame& Element) {
   const TRect box = BoundRectOf(Element.GetDimensions());
   return {GetSize10(static_cast<float>(box.Right - box.Left)), GetSize10(static_cast<float>(box.Bottom - box.Top))};
+}
+
+// "рамы" or "створки № ..." for the messages of a size limit.
+std::string ElementText(const TCustomFrame& Element) {
+  if (const auto* sash = dynamic_cast<const TFlugel*>(&Element)) return Format("створки № %s", sash->Name);
+  return "рамы";
 }
 
 bool IsBaseColor(const TFrame& Frame, const TStaticLimit& Limit) { return Frame.ProfColor == Limit.BaseColor; }
@@ -152,13 +160,16 @@ void CheckStatic(TFrame& Frame, const TStaticSite& Site, const TkvStatic& Static
   limit.PT = Site.Terrain;
   limit.LGH = Site.BuildingHeight;
   limit.OT = Frame.ObjType;
+  Report.Options = limit.ProfOptCheck;
   Report.Frames.push_back(CheckFrameStatic(Frame, limit));
   CheckALUImpostStatic(Frame, limit, Statics, Site.Y, Report);
   CheckWelding(Frame, limit);
+  CheckEckver(Frame, limit);
   for (TFlugel& sash : Flugels(Frame)) {
     CheckALUImpostStatic(sash, limit, Statics, Site.Y, Report);
     CheckFlugelStatic(sash, limit, Site.LoadGroup, Report);
     CheckWelding(sash, limit);
+    CheckEckver(sash, limit);
   }
 }
 
@@ -201,6 +212,7 @@ void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, cons
     result.Length = GetSize10(mullion->ProfSize.Length);
     if (Limit.ProfOptCheck.ImpostMinSize && result.Length < static_cast<float>(Limit.ImpostMinSize))
       throw EStaticError(Format(kImpostTooShort, result.Length, Limit.ImpostMinSize));
+    SetMullionSteel(*mullion, result.Length, Limit);
     result.Aperture = GetImpostAperture(Element, *mullion);
     result.Method = MethodOf(*mullion, Limit);
     const Tgx25Glass* glass = TallestGlassBeside(Element, *mullion);
@@ -210,6 +222,7 @@ void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, cons
     result.SelfIx = GetMullionIx(*mullion);
     mullion->NeedIx = result.NeedIx;
     mullion->SelfIx = result.SelfIx;
+    mullion->StaticFailed = result.Fails();
     Report.Mullions.push_back(result);
   }
 }
@@ -217,6 +230,26 @@ void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, cons
 void CheckWelding(const TCustomFrame& Element, const TStaticLimit& Limit) {
   for (size_t i = 0; i < Element.Lines.size(); ++i)
     if (const Tgx25FrameLine* side = Element.GetFrameLine(static_cast<int>(i))) CheckSideWeld(*side, Limit);
+}
+
+void CheckEckver(const TCustomFrame& Element, const TStaticLimit& Limit) {
+  const TSizeF size = SizeOf(Element);
+  const TLimitSize& min = Limit.EckverMinSize;
+  if ((min.Width > 0 && size.Width < static_cast<float>(min.Width)) ||
+      (min.Height > 0 && size.Height < static_cast<float>(min.Height)))
+    throw EStaticError(
+        Format(kTooSmallForConnectors, ElementText(Element), size.Width, size.Height, min.Width, min.Height));
+}
+
+void SetMullionSteel(TImpost& Mullion, float Length, const TStaticLimit& Limit) {
+  const TProfOptCheck& check = Limit.ProfOptCheck;
+  const bool short_bar = check.ImpostSteelMinSize && Length < static_cast<float>(Limit.ImpostSteelMinSize);
+  const bool enforced = check.AllwaysEnforceHImpost && Mullion.MoreHorizontal();
+  if (short_bar && !enforced)
+    Mullion.SetSteel("", "");
+  else if ((check.ImpostSteelMinSize || enforced) && Mullion.Steel.Empty())
+    Mullion.SetDefaultSteel();
+  Mullion.CalcSteelSize();
 }
 
 TImpostAperture GetImpostAperture(const TCustomFrame& Element, const TImpost& Impost) {

@@ -66,6 +66,7 @@ struct TFrameResult {
 
 struct TStaticReport {
   bool Ran = false;
+  TProfOptCheck Options;  // the switches the check ran with
   std::vector<TFrameResult> Frames;
   std::vector<TMullionResult> Mullions;
   std::vector<TFlugelResult> Flugels;
@@ -87,8 +88,9 @@ bool StaticPassed(const TStaticReport& Report);
 
 // Frame size limits, and the default reinforcement of the frame where its size needs one.
 TFrameResult CheckFrameStatic(TFrame& Frame, const TStaticLimit& Limit);
-// The mullions of a frame or sash (meeting stiles aside): required Ix under the site's wind load
-// and available Ix of the reinforcement (of the profile when it has none), stored in each mullion.
+// The mullions of a frame or sash (meeting stiles aside): the reinforcement the switches ask for,
+// required Ix under the site's wind load and available Ix of the reinforcement (of the profile when
+// it has none), stored in each mullion with its failure mark.
 void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, const TkvStatic& Statics, float Y,
                           TStaticReport& Report);
 // The sash against the limit graph of its profile, meeting stile and tilt; a failing sash is
@@ -96,6 +98,12 @@ void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, cons
 void CheckFlugelStatic(TFlugel& Flugel, const TStaticLimit& Limit, int32_t LoadGroup, TStaticReport& Report);
 // Welded sides (mitred at an end) must be at least WeldMinSize and at most WeldMaxSize long.
 void CheckWelding(const TCustomFrame& Element, const TStaticLimit& Limit);
+// A frame or sash narrower or lower than EckverMinSize leaves no room for its corner connectors.
+void CheckEckver(const TCustomFrame& Element, const TStaticLimit& Limit);
+// The reinforcement the switches ask of a mullion of that length (mm): with ImpostSteelMinSize one
+// shorter than the limit carries none and a longer one at least the default steel; with
+// AllwaysEnforceHImpost a (more) horizontal one always carries steel.
+void SetMullionSteel(TImpost& Mullion, float Length, const TStaticLimit& Limit);
 
 // Distance from the mullion's axis to the nearest parallel mullion or side of the element on each
 // side, measured across the middle of the mullion; where nothing parallel bounds a side, the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalogue/profile_lookups.h"
 #include "catalogue/static_limits.h"
 #include "shell/format_settings.h"
 
@@ -9,13 +10,29 @@ namespace kv {
 
 namespace {
 
-TSteelProposal ProposalFor(const TMullionResult& Mullion, bool MaxIx) {
+// Of the reinforcements strong enough (weakest first, not empty) the one the switches prefer.
+const TSteelIx& ChooseSteel(const std::vector<TSteelIx>& Enough, const std::string& Profile,
+                            const TProfOptCheck& Options) {
+  if (Options.ImpostSaveDefSteel) {
+    const std::string standard = GetDefaultSteel(Profile);
+    const auto found =
+        std::find_if(Enough.begin(), Enough.end(), [&](const TSteelIx& s) { return s.Steel == standard; });
+    if (found != Enough.end()) return *found;
+  }
+  if (Options.ImpostSetMaxIxIfStatic) return Enough.back();
+  if (Options.UseSteelPriority)
+    return *std::min_element(Enough.begin(), Enough.end(),
+                             [](const TSteelIx& a, const TSteelIx& b) { return a.Priority < b.Priority; });
+  return Enough.front();
+}
+
+TSteelProposal ProposalFor(const TMullionResult& Mullion, const TProfOptCheck& Options) {
   TSteelProposal proposal{Mullion.Impost->InternalID, Mullion.Impost->No, "", 0, Mullion.Fails()};
   if (!proposal.Needed) return proposal;
   std::vector<TSteelIx> steels = GetAllowedSteels(Mullion.Impost->Profile.ID);
   std::erase_if(steels, [&Mullion](const TSteelIx& s) { return s.Ix < Mullion.NeedIx; });
   if (steels.empty()) return proposal;
-  const TSteelIx& chosen = MaxIx ? steels.back() : steels.front();
+  const TSteelIx& chosen = ChooseSteel(steels, Mullion.Impost->Profile.ID, Options);
   proposal.Steel = chosen.Steel;
   proposal.Ix = chosen.Ix;
   return proposal;
@@ -23,9 +40,9 @@ TSteelProposal ProposalFor(const TMullionResult& Mullion, bool MaxIx) {
 
 }  // namespace
 
-std::vector<TSteelProposal> ProposeSteel(const TStaticReport& Report, bool MaxIx) {
+std::vector<TSteelProposal> ProposeSteel(const TStaticReport& Report) {
   std::vector<TSteelProposal> proposals;
-  for (const TMullionResult& mullion : Report.Mullions) proposals.push_back(ProposalFor(mullion, MaxIx));
+  for (const TMullionResult& mullion : Report.Mullions) proposals.push_back(ProposalFor(mullion, Report.Options));
   return proposals;
 }
 

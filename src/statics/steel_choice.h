@@ -19,9 +19,11 @@ struct TSteelProposal {
   bool Needed = false;
 };
 
-// One proposal per checked mullion: for a failing one the weakest allowed reinforcement whose Ix
-// reaches the required one (the strongest of them with MaxIx).
-std::vector<TSteelProposal> ProposeSteel(const TStaticReport& Report, bool MaxIx);
+// One proposal per checked mullion. For a failing one, of the allowed reinforcements whose Ix
+// reaches the required one: the profile's default with ImpostSaveDefSteel, else the strongest with
+// ImpostSetMaxIxIfStatic, else the first by combination priority with UseSteelPriority (the weaker
+// of equal priority), else the weakest; the switches are those the check ran with.
+std::vector<TSteelProposal> ProposeSteel(const TStaticReport& Report);
 // "%s (Ix = %.2f)", "Замен не требуется", or that no reinforcement is strong enough.
 std::string ProposalText(const TSteelProposal& Proposal);
 // A copy of the construction with the proposed reinforcements, recalculated.

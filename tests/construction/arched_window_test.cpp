@@ -35,8 +35,9 @@ namespace {
 //   - A field: each side moved inwards by its delta (an arc keeps its centre, R less the delta),
 //     corners rounded to whole units; the glass size is the bounding box of the glass contour.
 //   - Beads: the bead contour (bead deltas) is the visible edge; each bar lies outside it, its back
-//     edge the contour moved outwards by 18 (an arc: R + 18); a bar is the longer of its two edges,
-//     a straight one along the bar, an arc as R x angle on that edge's own circle.
+//     edge the contour moved outwards by 18 (an arc: R + 18). A straight bar is the longer of its two
+//     edges along the bar; an arc bar is the bead line's own radius (the visible edge's) times the
+//     larger of the two angles at the centre, between the back-edge corners or the visible ones.
 //   - Corners are rounded to whole units with the program's cascade rounding (0.4445 and up goes up).
 // The arithmetic was checked with a short throwaway calculation written from these rules.
 
@@ -114,9 +115,10 @@ void ExpectHalfRoundFrame(const TFrame& Frame) {
 // Its beads: the bead contour is the arc R 5360 over y 5590, corners 6000 -+ sqrt(5360^2 - 410^2)
 // = 6000 -+ 5344.30: (656,5590), (11344,5590); the back edge the arc R 5540 over y 5770, corners
 // 6000 -+ sqrt(5540^2 - 230^2) = 6000 -+ 5535.22: (465,5770), (11535,5770).
-//   arc bead, back edge: its angle at the centre 180 - 2 atan(230 / 5535) = 175.241 degrees,
-//     5540 x 175.241 x pi / 180 = 16944.27 (the visible edge gives only 16018.09); cut angles at the
-//     mitre from (656,5590) to (465,5770): 44.32 at both ends.
+//   arc bead: the back-edge corners span 180 - 2 atan(230 / 5535) = 175.241 degrees at the centre
+//     (the visible ones only 180 - 2 atan(410 / 5344.30) = 171.226), on the line's R 5360:
+//     5360 x 175.241 x pi / 180 = 16393.74; cut angles at the mitre from (656,5590) to (465,5770):
+//     44.32 at both ends.
 //   transom bead: from x 11535 to 465 on its back edge, 11070; cut angles 43.30 (the mitre against
 //     the straight bar).
 // Below it (field 2): glass x 500 to 11500, y 6270 to 14500: 11000 x 8230; bead contour 640 to
@@ -139,7 +141,7 @@ TEST_F(ArchedWindows, HalfRoundArchWithATransomAtTheSpringing) {
   EXPECT_EQ(Field(1).GetBoundRect(), (TRect{0, 6000, 12000, 15000}));
   EXPECT_EQ(GlassOf(0).GetInternalSize(), (TSize{10986, 5230}));
   ASSERT_EQ(GlassOf(0).BeadSizes.Lines.size(), 2u);
-  ExpectBead(GlassOf(0), 0, 16944.27, 44.32, 44.32);
+  ExpectBead(GlassOf(0), 0, 16393.74, 44.32, 44.32);
   ExpectBead(GlassOf(0), 1, 11070, 43.30, 43.30);
   EXPECT_EQ(GlassOf(1).GetInternalSize(), (TSize{11000, 8230}));
   ExpectBead(GlassOf(1), 0, 8310, 45, 45);
@@ -156,8 +158,8 @@ TEST_F(ArchedWindows, HalfRoundArchWithATransomAtTheSpringing) {
 // corner (507,5730) to the mullion corner (5730,507): 5223 x 5223. Beads of the left quarter: the
 // visible edge runs (656,5590) -> arc -> (5590,656) -> (5590,5590), the back edge (465,5770) ->
 // (5770,465) -> (5770,5770).
-//   arc bead: back edge angle 90 - 2 atan(230 / 5535) = 85.241 degrees, 5540 x 85.241 x pi / 180
-//     = 8242.06, cut 44.32 at both ends as above;
+//   arc bead: back-edge angle 90 - 2 atan(230 / 5535) = 85.241 degrees (the visible edge's 81.226),
+//     5360 x 85.241 x pi / 180 = 7974.27, cut 44.32 at both ends as above;
 //   mullion bead: from y 465 to 5770 on the back edge, 5305, cut 43.30 at the arc and 45 below;
 //   transom bead: from x 5770 to 465, 5305, cut 45 and 43.30.
 TEST_F(ArchedWindows, MullionAboveTheSpringingTransomGivesMirrorHalves) {
@@ -177,12 +179,12 @@ TEST_F(ArchedWindows, MullionAboveTheSpringingTransomGivesMirrorHalves) {
   EXPECT_EQ(Field(1).GetBoundRect(), (TRect{6000, 0, 12000, 6000}));
   EXPECT_EQ(GlassOf(0).GetInternalSize(), (TSize{5223, 5223}));
   EXPECT_EQ(GlassOf(1).GetInternalSize(), (TSize{5223, 5223}));
-  ExpectBead(GlassOf(0), 0, 8242.06, 44.32, 44.32);
+  ExpectBead(GlassOf(0), 0, 7974.27, 44.32, 44.32);
   ExpectBead(GlassOf(0), 1, 5305, 43.30, 45);
   ExpectBead(GlassOf(0), 2, 5305, 45, 43.30);
   // The right quarter's contour starts at its bottom-left corner, on the mullion.
   ExpectBead(GlassOf(1), 0, 5305, 45, 43.30);
-  ExpectBead(GlassOf(1), 1, 8242.06, 44.32, 44.32);
+  ExpectBead(GlassOf(1), 1, 7974.27, 44.32, 44.32);
   ExpectBead(GlassOf(1), 2, 5305, 43.30, 45);
 }
 
@@ -209,8 +211,9 @@ TEST_F(ArchedWindows, MullionAboveTheSpringingTransomGivesMirrorHalves) {
 // 5558.14 -> 942 and 12058: 11116 x (2730 - 500) = 11116 x 2230. Bead contour R 7901.67 over
 // y 2590: 6500 -+ 5197.50 -> 1303 and 11698 (1302.50 and 11697.50 rounded by the cascade); back
 // edge R 8081.67 over y 2770: 6500 -+ 5656.96 -> 843 and 12157.
-//   arc bead, back edge from (843,2770) to (12157,2770) on R 8081.67: 12532.49; cut 23.05 and
-//     23.01 (the sharp corner of a segment, the two ends a unit apart by the rounding);
+//   arc bead: the back-edge corners (843,2770) and (12157,2770) span 2 atan(5657 / 5771.67) =
+//     88.850 degrees at the centre (the visible ones 82.260), on the line's R 7901.67: 12253.36;
+//     cut 23.05 and 23.01 (the sharp corner of a segment, the two ends a unit apart by the rounding);
 //   transom bead: 12157 - 843 = 11314, cut 21.41 and 21.37.
 // Below it: glass 500 to 12500, 3270 to 13500: 12000 x 10230; beads 12080 and 10310, mitred.
 TEST_F(ArchedWindows, SegmentalArchWithATransomAtTheSpringing) {
@@ -233,7 +236,7 @@ TEST_F(ArchedWindows, SegmentalArchWithATransomAtTheSpringing) {
   EXPECT_NEAR(transom->SteelSize.Length, 11480, 0.1);
 
   EXPECT_EQ(GlassOf(0).GetInternalSize(), (TSize{11116, 2230}));
-  ExpectBead(GlassOf(0), 0, 12532.49, 23.05, 23.01);
+  ExpectBead(GlassOf(0), 0, 12253.36, 23.05, 23.01);
   ExpectBead(GlassOf(0), 1, 11314, 21.41, 21.37);
   EXPECT_EQ(GlassOf(1).GetInternalSize(), (TSize{12000, 10230}));
   ExpectBead(GlassOf(1), 0, 10310, 45, 45);
@@ -301,7 +304,8 @@ TEST_F(ArchedWindows, MullionAcrossTheArchAtAnyPosition) {
 // Sash glass (63): x 1190 to 11810, arc R 5310 with its top at 1190, bottom 12810: 10620 x 11620.
 // Beads (77): the visible edge x 1330 to 11670, R 5170, bottom 12670; the back edge x 1150 to
 // 11850, R 5350, bottom 12850: jambs 12850 - 6500 = 6350 (cut 45 below, square at the springing),
-// arc pi x 5350 = 16807.52 (square at both ends), bottom 11850 - 1150 = 10700.
+// arc: both edges span 180 degrees, on the line's R 5170: pi x 5170 = 16242.03 (square at both
+// ends), bottom 11850 - 1150 = 10700.
 TEST_F(ArchedWindows, SashUnderAHalfRoundArch) {
   NewArch(figArc, 1300, 1400);
   TFlugel* sash = test::InsertDemoSash(Field(0), kGlass);
@@ -326,7 +330,7 @@ TEST_F(ArchedWindows, SashUnderAHalfRoundArch) {
   const Tgx25Glass& glass = *dynamic_cast<Tgx30CustomPart&>(*sash->Parts.at(0)).Glass;
   EXPECT_EQ(glass.GetInternalSize(), (TSize{10620, 11620}));
   ExpectBead(glass, 0, 6350, 45, 90);
-  ExpectBead(glass, 1, 16807.52, 90, 90);
+  ExpectBead(glass, 1, 16242.03, 90, 90);
   ExpectBead(glass, 2, 6350, 90, 45);
   ExpectBead(glass, 3, 10700, 45, 45);
 }

@@ -142,43 +142,34 @@ TEST(OffsetCorners, TwoArcsMeetOnBothMovedCircles) {
   EXPECT_NEAR(corner.Y, 200 - std::sqrt(190.0 * 190 - 100 * 100), 0.01);
 }
 
-// The field below a transom 1 mm above the springing of a half circle R 6000 about (6000,6000): at
-// each end a piece of the arc 10 units long lies between the jamb and the transom. Moved inwards
-// (jambs, arc and bottom by 500, the transom by 270 down to y 6260) those pieces turn round and
-// drop out: the jambs meet the transom directly.
-TEST(OffsetContours, APieceOfASideThatTheOffsetsTurnRoundDropsOut) {
-  const float spring = static_cast<float>(6000 - std::sqrt(6000.0 * 6000 - 10.0 * 10));  // x of the arc at y 5990
+// The fields beside a transom 1 mm off the springing of a half circle R 6000 about (6000,6000),
+// moved in by 500 (jambs, arc, bottom) and 270 (the transom). Below a transom at y 5990 the arc piece
+// from (0,6000) runs up to the transom; moved, from the jamb's corner (500,6000) on R 5500 down to
+// the transom at y 6260: turned round. Above a transom at y 6010 the jamb piece (0,6010)-(0,6000)
+// moved to x 500 runs from the transom at 5740 down to the arc at 6000: turned round as well.
+TEST(OffsetContours, AShortPieceOfASideTurnedRoundRefusesTheContour) {
+  const float spring = static_cast<float>(6000 - std::sqrt(6000.0 * 6000 - 10.0 * 10));  // the arc at y 5990
   const TPointF centre = PointF(6000, 6000);
-  const std::vector<TSideGeometry> sides = {{PointF(0, 15000), PointF(0, 6000), 0, {}},
+  const std::vector<TSideGeometry> below = {{PointF(0, 15000), PointF(0, 6000), 0, {}},
                                             {PointF(0, 6000), PointF(spring, 5990), 6000, centre},
                                             {PointF(spring, 5990), PointF(12000 - spring, 5990), 0, {}},
                                             {PointF(12000 - spring, 5990), PointF(12000, 6000), 6000, centre},
                                             {PointF(12000, 6000), PointF(12000, 15000), 0, {}},
                                             {PointF(12000, 15000), PointF(0, 15000), 0, {}}};
-  const TFillContour contour = OffsetContour(sides, {500, 500, 270, 500, 500, 500});
-  ASSERT_EQ(contour.size(), 4u);
-  EXPECT_EQ(contour[0].Start, (TPoint{500, 14500}));
-  EXPECT_EQ(contour[1].Start, (TPoint{500, 6260}));
-  EXPECT_EQ(contour[2].Start, (TPoint{11500, 6260}));
-  EXPECT_EQ(contour[3].Start, (TPoint{11500, 14500}));
-  for (const TContourSide& side : contour) EXPECT_EQ(side.Radius, 0);
-}
-
-// The field above a transom 1 mm below the springing: the jamb pieces drop out and the arc meets
-// the transom (moved up by 270 to y 5740) on the circle R 5500: x = 6000 -+ sqrt(5500^2 - 260^2).
-TEST(OffsetContours, AnArcAndAChordAreAContour) {
-  const TPointF centre = PointF(6000, 6000);
-  const std::vector<TSideGeometry> sides = {{PointF(0, 6010), PointF(0, 6000), 0, {}},
+  EXPECT_EQ(test::ErrorOf([&] {
+              OffsetContour(below, {500, 500, 270, 500, 500, 500});
+            }),
+            "Дуга радиуса 600,0 мм от (0,0; 600,0) до (0,0; 599,0) мм, смещенная на 50,0 мм, выворачивается: "
+            "раздел слишком мал!");
+  const std::vector<TSideGeometry> above = {{PointF(0, 6010), PointF(0, 6000), 0, {}},
                                             {PointF(0, 6000), PointF(12000, 6000), 6000, centre},
                                             {PointF(12000, 6000), PointF(12000, 6010), 0, {}},
                                             {PointF(12000, 6010), PointF(0, 6010), 0, {}}};
-  const TFillContour contour = OffsetContour(sides, {500, 500, 500, 270});
-  ASSERT_EQ(contour.size(), 2u);
-  EXPECT_EQ(contour[0].Start, (TPoint{506, 5740}));  // 506.15
-  EXPECT_EQ(contour[0].Radius, 5500);
-  EXPECT_EQ(contour[0].Center, centre);
-  EXPECT_EQ(contour[1].Start, (TPoint{11494, 5740}));  // 11493.85
-  EXPECT_EQ(contour[1].Radius, 0);
+  EXPECT_EQ(test::ErrorOf([&] {
+              OffsetContour(above, {500, 500, 500, 270});
+            }),
+            "Полученная точка (500,6000) не пренадлежит одной из прямой (500,6010),(500,6000) или "
+            "(0,6500),(12000,6500)!");
 }
 
 // A quarter of a circle R 100 about (0,0) from its top to its right end, closed by two radii. Moved

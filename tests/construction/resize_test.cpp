@@ -82,6 +82,18 @@ TEST_F(Resize, SegmentalArchKeepsItsRise) {
   EXPECT_EQ(BoundRectOf(frame.GetDimensions()).Width(), 16000);
 }
 
+// An elliptic top R 1000 / R2 1500 over 1200 rises 1000 - sqrt(1000^2 - 600^2) = 200 mm. At 1600
+// wide (1700 high with it) the rise gives R = (200^2 + 800^2) / 400 = 1700, R2 keeps 1.5 x R: 2550.
+TEST_F(Resize, EllipticTopKeepsItsTwoRadii) {
+  TInitialSize size{1200, 1500};
+  size.Radius = 1000;
+  size.Radius2 = 1500;
+  TFrame& frame = NewFrame(size);
+  frame.SetNewSize({1600, 1700}, smRight, smBottom);
+  EXPECT_NEAR(frame.Lines[1]->Radius, 17000, 0.01);
+  EXPECT_NEAR(frame.Lines[1]->Radius2, 25500, 0.01);
+}
+
 TEST_F(Resize, TakesTheBackupCopyOfTheConstruction) {
   TFrame& frame = NewFrame({1000, 1000});
   const std::vector<uint8_t> before = test::StreamBytes(construction);

@@ -69,35 +69,23 @@ TEST(PointOnArcPiece, AlongThePieceFromItsFirstEndClockwise) {
   EXPECT_TRUE(PointApplyToArcPiece(a, b, O, beyond, 100, 1));
   EXPECT_FALSE(PointApplyToArcPiece(a, b, O, beyond, 100, 0.1));
   // Off the circle by 0.7 and 0.8.
-  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, PointF(0, -100.7), 100, kRoundingReach));
-  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, PointF(0, -100.8), 100, kRoundingReach));
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, PointF(0, -100.7), 100, 0.75));
+  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, PointF(0, -100.8), 100, 0.75));
 }
 
-TEST(PointOnArcPiece, ARoundedPointComputedOnTheArcLiesOnIt) {
-  // A mullion at x 3960 under the half circle R 6000 about (6000, 6000): the arc point is
-  // (3960, 6000 - sqrt(6000^2 - 2040^2)) = (3960, 357.45); the cascade rounding makes the y 358,
-  // 0.52 from the circle, beyond PointApplyToArc's 0.5 but within the rounding's reach.
+TEST(PointOnArcPiece, APointComputedOnTheArcIsStoredOnIt) {
+  // A mullion at x 3960 under the half circle R 6000 about (6000, 6000) meets it at
+  // y = 6000 - sqrt(6000^2 - 2040^2) = 357.448. The cascade rounding gives 358, 0.552 x 5642.55 /
+  // 6000 = 0.519 off the circle; 357 is 0.448 x 0.9404 = 0.421 off, within PointApplyToArc's 0.5.
   const TPointF a = PointF(0, 6000), b = PointF(12000, 6000), centre = PointF(6000, 6000);
-  const TPointF stored = PointF(3960, 358);
-  EXPECT_FALSE(PointApplyToArc(a, b, centre, stored, 6000));
-  EXPECT_TRUE(RoundedPointApplyToArc(a, b, centre, stored, 6000));
-  EXPECT_FALSE(RoundedPointApplyToArc(a, b, centre, PointF(3960, 359), 6000));
-  // GetLineXtoY rounds its point the same way and keeps the exact ordinate.
+  EXPECT_FALSE(PointApplyToArc(a, b, centre, PointF(3960, 358), 6000));
+  EXPECT_EQ(RoundedPointToArc(PointF(3960, 357.448f), centre, 6000), (TPoint{3960, 357}));
+  // Where the cascade rounding stays within 0.5 it is kept: the top 0.3 above the circle.
+  EXPECT_EQ(RoundedPointToArc(PointF(6000, -0.3f), centre, 6000), (TPoint{6000, 0}));
+  // GetLineXtoY tests the whole ordinate nearer to the circle and gives the exact one.
   long double y = 0;
   EXPECT_TRUE(GetLineXtoY(a, b, PointF(6000, 0), 3960, 6000, centre, y));
-  EXPECT_NEAR(static_cast<double>(y), 6000 - std::sqrt(6000.0 * 6000 - 2040.0 * 2040), 1e-3);
-}
-
-TEST(PointOnSegment, DistanceFromTheLineAndBeyondTheEnds) {
-  const TPointF a = PointF(0, 0), b = PointF(30, 40);                 // 50 long
-  EXPECT_TRUE(PointApplyToSegment(a, b, PointF(15.4, 20), 0.5));      // 0.32 off the line
-  EXPECT_FALSE(PointApplyToSegment(a, b, PointF(16, 20), 0.5));       // 0.8 off
-  EXPECT_TRUE(PointApplyToSegment(a, b, PointF(30.24, 40.32), 0.5));  // 0.4 beyond the end
-  EXPECT_FALSE(PointApplyToSegment(a, b, PointF(30.6, 40.8), 0.5));
-  // A short oblique segment, where the line parameters of a rounded point differ by more than 0.01.
-  EXPECT_FALSE(PointApplyToLine(PointF(0, 0), PointF(7, 3), PointF(2, 1)));
-  EXPECT_TRUE(RoundedPointApplyToLine(PointF(0, 0), PointF(7, 3), PointF(2, 1)));
-  EXPECT_FALSE(RoundedPointApplyToLine(PointF(0, 0), PointF(7, 3), PointF(2, 2)));
+  EXPECT_NEAR(static_cast<double>(y), 357.448, 1e-3);
 }
 
 TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {

@@ -4,6 +4,9 @@
 
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
+#include "construction/furn_comp.h"
+#include "construction/walks.h"
+#include "shell/error_of.h"
 #include "statics/static_check.h"
 #include "statics/steel_choice.h"
 
@@ -34,12 +37,13 @@ TEST(ConstructionStatics, DemoWindowPassesWithItsMullionAndSash) {
   EXPECT_FLOAT_EQ(m.Aperture.Width2, 650.0f);
   EXPECT_NEAR(m.NeedIx, 0.374270, 1e-5);
   EXPECT_FLOAT_EQ(m.Impost->SelfIx, 2.94f);
+  EXPECT_FALSE(m.Impost->StaticFailed);
   ASSERT_EQ(report.Flugels.size(), 1u);
   EXPECT_EQ(report.Flugels[0].Result, 0);  // 561 x 1288 under the tilt graph of TL-201
   EXPECT_TRUE(StaticValid(*window));
   EXPECT_TRUE(StaticChecked(*window));
   EXPECT_TRUE(StaticPassed(report));
-  EXPECT_EQ(ProposalText(ProposeSteel(report, false)[0]), "Замен не требуется");
+  EXPECT_EQ(ProposalText(ProposeSteel(report)[0]), "Замен не требуется");
   EXPECT_FALSE(CheckStatic(*window, Region("1"), false).Ran);  // its own check is off
 }
 
@@ -53,8 +57,9 @@ TEST(ConstructionStatics, TallWindowInAWindyRegionGetsAStrongerSteel) {
   const TStaticReport report = CheckStatic(*window, Region("4"), true);
   ASSERT_EQ(report.Mullions.size(), 1u);
   EXPECT_NEAR(report.Mullions[0].NeedIx, 5.753032, 1e-4);
+  EXPECT_TRUE(report.Mullions[0].Impost->StaticFailed);
   EXPECT_FALSE(StaticValid(*window));
-  const std::vector<TSteelProposal> proposals = ProposeSteel(report, false);
+  const std::vector<TSteelProposal> proposals = ProposeSteel(report);
   EXPECT_EQ(ProposalText(proposals[0]), "TL-S30 (Ix = 5,82)");
 
   auto copy = ApplySteelProposals(*window, proposals);
@@ -96,6 +101,44 @@ TEST(ConstructionStatics, BrokenSizeLimitsStopTheCheck) {
   fits.WeldMinSize = 1300;
   fits.WeldMaxSize = 1410;
   EXPECT_NO_THROW(CheckWelding(*window->GetFrame(0), fits));
+  fits.EckverMinSize = {1400, 400};  // corner connectors need 400 x 400 in the demo scheme
+  EXPECT_EQ(test::ErrorOf([&] { CheckEckver(*window->GetFrame(0), fits); }),
+            "Размеры рамы [1300,0 x 1400,0] меньше минимально допустимых для угловых соединителей [1400 x 400]!");
+}
+
+// Mullion TL-301 (default steel TL-S20) at 650 of 1300 x 1400 is 1272 long, a transom at 700 left
+// of it 650 - 62 - 41 - 2 x 2 = 543. With ImpostSteelMinSize 1300 both are short: the mullion loses
+// its steel, the transom keeps it while AllwaysEnforceHImpost holds. At 1200 the mullion gets the
+// default back. Needing Ix 1.2 the mullion may take TL-S15 (1.35, priority 2 with TL-301), TL-S20
+// (2.94, the default, priority 1) or TL-S30 (5.82, priority 1).
+TEST(ConstructionStatics, MullionSteelFollowsTheSwitches) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1300, 1400, {650}, {});
+  auto& mullion = dynamic_cast<TImpost&>(*window->GetFrame(0)->Imposts[0]);
+  TImpost& transom = *test::InsertDemoMullion(*window->GetFrame(0), 0, {0, 7000}, {6500, 7000});
+  TStaticLimit limit;
+  const auto steel_of = [&limit](TImpost& Bar, float Length, int MinSize, bool EnforceH) {
+    limit.ImpostSteelMinSize = MinSize;
+    limit.ProfOptCheck.AllwaysEnforceHImpost = EnforceH;
+    SetMullionSteel(Bar, Length, limit);
+    return Bar.Steel.ID;
+  };
+  EXPECT_EQ(steel_of(mullion, 1272, 1300, true), "");
+  EXPECT_EQ(steel_of(transom, 543, 1300, true), "TL-S20");
+  EXPECT_EQ(steel_of(transom, 543, 1300, false), "");
+  EXPECT_EQ(steel_of(mullion, 1272, 1200, true), "TL-S20");
+  TStaticReport report;
+  report.Mullions.push_back({&mullion, 1272, {}, 0, smWindow, 1.2f, 1.1f, {}});
+  const auto proposed = [&report](bool SaveDefault, bool MaxIx, bool Priority) {
+    report.Options.ImpostSaveDefSteel = SaveDefault;
+    report.Options.ImpostSetMaxIxIfStatic = MaxIx;
+    report.Options.UseSteelPriority = Priority;
+    return ProposeSteel(report)[0].Steel;
+  };
+  EXPECT_EQ(proposed(true, true, true), "TL-S20");
+  EXPECT_EQ(proposed(false, true, true), "TL-S30");
+  EXPECT_EQ(proposed(false, false, true), "TL-S20");
+  EXPECT_EQ(proposed(false, false, false), "TL-S15");
 }
 
 TEST(ConstructionStatics, ApertureReachesTheNearestParallelMullionOnEachSide) {
@@ -131,6 +174,35 @@ TEST(SashGraphs, FailingSashIsReportedAndTakesTheStrongestSteel) {
             "2,94)?");
   EXPECT_EQ(report.Flugels[0].Flugel->GetFrameLine(0)->Steel.ID, "TL-S20");
   EXPECT_FALSE(StaticPassed(report));
+}
+
+// A frame W x 1512 holds a sash (W - 112) x 1400. Graphs of TL-201 (base colour, load group 1):
+// tilting "...;800:1800;1100:1500;1300:900" allows 1200 at x 1200 and 1600 at x 1000, turning only
+// "1200:1900", with the meeting stile TL-401 and its steel TL-S15 "900:1800". The fittings complect,
+// where chosen, says whether the sash tilts (P-R turns, PO-R tilts).
+TEST(SashGraphs, GraphByTheTiltOfTheFittingsAndByTheMeetingStile) {
+  test::TDemoCatalogue catalogue;
+  const auto result_of = [](int Width, const char* Complect, bool Kipp, bool WithStulp) {
+    auto window = test::BuildDemoWindow(Width, 1512, {}, {1});
+    TFrame& frame = *window->GetFrame(0);
+    TFlugel& sash = *Flugels(frame).begin();
+    sash.SetKipp(Kipp);
+    sash.FurnComp = std::make_unique<TFurnComp>();
+    sash.FurnComp->ID = Complect;
+    Tgx25Stulp stulp(&frame, nullptr, nullptr);
+    stulp.Profile.ID = "TL-401";
+    stulp.Steel.ID = "TL-S15";
+    auto& field = dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]);
+    field.StulpPtr = WithStulp ? &stulp : nullptr;
+    const int32_t result = CheckStatic(*window, Region("1"), true).Flugels.at(0).Result;
+    field.StulpPtr = nullptr;
+    return result;
+  };
+  EXPECT_EQ(result_of(1312, "", true, false), -1);  // 1200 x 1400 above the tilt graph
+  EXPECT_EQ(result_of(1312, "P-R", true, false), 0);
+  EXPECT_EQ(result_of(1312, "PO-R", false, false), -1);
+  EXPECT_EQ(result_of(1112, "", true, false), 0);  // 1000 x 1400 under it
+  EXPECT_EQ(result_of(1112, "", true, true), 2);   // wider than 900, within 1800
 }
 
 TEST(SashGraphs, SinglePointAndPolygonGraphs) {

@@ -13,6 +13,7 @@ TkvStatic DemoTables() {
   s.Regions = {{1, 23.0f}, {4, 48.0f}, {7, 85.0f}};
   s.K0 = {{5, 0.75f, 0.5f, 0.4f}, {10, 1.0f, 0.65f, 0.4f}, {100, 2.0f, 1.6f, 1.25f}};
   s.K1 = {{1000, 0.9f}, {1500, 1.0f}, {2000, 1.1f}};
+  s.K2 = {{1000, 1.0f, 1.0f, 1.0f, 1.0f}, {2000, 1.05f, 1.1f, 1.15f, 1.2f}};
   return s;
 }
 
@@ -29,6 +30,10 @@ TEST(WindTables, LookupsTakeTheFirstRowReachingTheValueAndFallBackToTheDefaults)
   EXPECT_FLOAT_EQ(s.GetK1(1001), 1.0f);
   EXPECT_FLOAT_EQ(s.GetK1(2600), 1.1f);
   EXPECT_FLOAT_EQ(empty.GetK1(1200), 1.0f);
+  EXPECT_FLOAT_EQ(s.GetK2(1200, 3), 1.15f);  // row 2000, column K3
+  EXPECT_FLOAT_EQ(s.GetK2(2600, 4), 1.2f);
+  EXPECT_FLOAT_EQ(s.GetK2(1200, 0), 1.0f);  // no edge case: no correction
+  EXPECT_FLOAT_EQ(empty.GetK2(1200, 1), 1.0f);
   EXPECT_NEAR(static_cast<double>(GetStdTriH(45, 140)), 70.0, 1e-9);
 }
 
@@ -92,7 +97,7 @@ TEST(MomentIx, EachMethodByHand) {
     EXPECT_NEAR(static_cast<double>(s.GetMomentIx(c.In, nullptr)), c.Ix, 1e-5) << "method " << c.In.Method;
 }
 
-TEST(MomentIx, UnknownRegionUsesTheDefaultPressureAndGlassHeightScalesByK1) {
+TEST(MomentIx, UnknownRegionUsesTheDefaultPressureAndGlassHeightScalesByK1AndK2) {
   const TkvStatic s = DemoTables();
   TWindLoadInput unknown = Region1(smWindow, 1000, 2000, 2000);
   unknown.RegionID = 99;  // W0 = 23.0 as region 1
@@ -100,6 +105,9 @@ TEST(MomentIx, UnknownRegionUsesTheDefaultPressureAndGlassHeightScalesByK1) {
   TWindLoadInput tall = unknown;
   tall.GlassMaxH = 1800;  // K1 = 1.1: 0.199333 x 1.1
   EXPECT_NEAR(static_cast<double>(s.GetMomentIx(tall, nullptr)), 0.219267, 1e-5);
+  TWindLoadInput edge = unknown;
+  edge.EdgeColumn = 2;  // K2 = 1.1 (row 2000 for 1200 mm): 0.199333 x 1.1
+  EXPECT_NEAR(static_cast<double>(s.GetMomentIx(edge, nullptr)), 0.219267, 1e-5);
 }
 
 TEST(MomentIx, LogShowsEveryStepWithItsNumbers) {
