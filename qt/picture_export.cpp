@@ -1,6 +1,10 @@
 #include "qt/picture_export.h"
 
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -22,11 +26,22 @@ void WriteBytes(const std::string& FileName, const QByteArray& Bytes) {
       FileName, std::span(reinterpret_cast<const uint8_t*>(Bytes.constData()), static_cast<size_t>(Bytes.size())));
 }
 
+// Without a session's runtime folder (a batch job, a test) Qt would warn on every run; a private
+// folder of the user's takes its place.
+void EnsureRuntimeFolder() {
+  if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+  const QString folder = QDir::tempPath() + "/korvent-runtime-" + QString::number(getuid());
+  if (!QDir().mkpath(folder)) return;
+  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", folder.toLocal8Bit());
+}
+
 }  // namespace
 
 void EnsureGuiApplication() {
   if (QCoreApplication::instance() != nullptr) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  EnsureRuntimeFolder();
   static int argc = 1;
   static char name[] = "korvent";
   static char* argv[] = {name, nullptr};

@@ -9,7 +9,7 @@
 namespace kv::test {
 
 struct TCanvasCall {
-  enum TKind { Polygon, Polyline, Ellipse, Text } Kind;
+  enum TKind { Polygon, Polyline, Ellipse, TextOut } Kind;
   std::vector<TPoint> Points;
   TCanvasAttributes Attributes;
   std::string Text;
@@ -27,7 +27,7 @@ public:
   }
   bool HasText(const std::string& Text) const {
     for (const TCanvasCall& call : Calls)
-      if (call.Kind == TCanvasCall::Text && call.Text == Text) return true;
+      if (call.Kind == TCanvasCall::TextOut && call.Text == Text) return true;
     return false;
   }
 
@@ -39,7 +39,7 @@ protected:
     Record(TCanvasCall::Ellipse, corners);
   }
   void PaintText(const TPoint& P, std::string_view Text) override {
-    Record(TCanvasCall::Text, std::span(&P, 1));
+    Record(TCanvasCall::TextOut, std::span(&P, 1));
     Calls.back().Text = std::string(Text);
   }
 
