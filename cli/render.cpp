@@ -65,6 +65,16 @@ CLI::Validator StyleName() {
       "");
 }
 
+// Zoom 0 counts as 1.
+CLI::Validator ZoomValue() {
+  return CLI::Validator(
+      [](const std::string& text) -> std::string {
+        long double value = 0;
+        return TryStrToFloat(text, value) && value >= 0 ? "" : Format("\"%s\": ожидается число не меньше нуля", text);
+      },
+      "");
+}
+
 struct TRenderOptions {
   std::string File;
   std::string Pos;
@@ -125,7 +135,7 @@ void AddPictureOptions(CLI::App* App, TPictureOptions& Options, bool WithPdf) {
                     ->check(StyleName());
   hex->excludes(names);
   App->add_option("--zoom", Options.Zoom, "Уменьшение рисунка (2: вдвое меньше)")
-      ->check(CLI::NonNegativeNumber)
+      ->check(ZoomValue())
       ->capture_default_str();
 }
 

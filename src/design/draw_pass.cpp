@@ -490,18 +490,13 @@ void TPass::DrawPartLabels(const TAbstractFrame& Element, const TFalshPart& Part
   const auto* custom = dynamic_cast<const Tgx30CustomPart*>(&Part);
   const bool filled = custom != nullptr && custom->FillElement() != nullptr;
   if (PartIDVisible(Element, FSettings.Styles) && !filled) lines.push_back(Part.No);
-  if (custom != nullptr && custom->FillType == ftGlass && custom->Glass) {
-    std::vector<std::string> glass_parts;
-    if (Has(drsGlassIDVisible)) glass_parts.push_back(custom->Glass->No);
-    const std::vector<const Tgx25Glass*> glasses{custom->Glass.get(), custom->Glass2.get()};
-    for (const Tgx25Glass* glass : glasses)
-      if (glass != nullptr && Has(drsGlassArticleVisible)) glass_parts.push_back(glass->Glass);
-    for (const Tgx25Glass* glass : glasses)
-      if (glass != nullptr && Has(drsGlassSizeVisible)) {
-        const TSizeF size = glass->GetRealSize();
-        glass_parts.push_back(Format("%.0f x %.0f", size.Width, size.Height));
-      }
-    lines.insert(lines.end(), glass_parts.begin(), glass_parts.end());
+  if (custom != nullptr) {
+    const std::string glass = GlassLabel(*custom, FSettings.Styles);
+    for (size_t from = 0; !glass.empty() && from <= glass.size();) {
+      const size_t tab = std::min(glass.find('\t', from), glass.size());
+      lines.push_back(glass.substr(from, tab - from));
+      from = tab + 1;
+    }
   }
   const TRect box = Part.GetBoundRect();
   const bool checked = Part.Checked && PartIDVisible(Element, FSettings.Styles);
@@ -615,6 +610,23 @@ void ReleaseDrawRgn(TAbstractFrame& Element) {
                        if (auto* glass = dynamic_cast<Tgx25Glass*>(&object))
                          for (auto& bar : glass->BeadSizes.Lines) bar->ReleaseRgn();
                      }});
+}
+
+std::string GlassLabel(const Tgx30CustomPart& Part, const Tgx25DrawStyles& Styles) {
+  if (Part.FillType != ftGlass || !Part.Glass) return "";
+  std::vector<std::string> parts;
+  if (Styles.Contains(drsGlassIDVisible)) parts.push_back(Part.Glass->No);
+  const std::vector<const Tgx25Glass*> glasses{Part.Glass.get(), Part.Glass2.get()};
+  for (const Tgx25Glass* glass : glasses)
+    if (glass != nullptr && Styles.Contains(drsGlassArticleVisible)) parts.push_back(glass->Glass);
+  for (const Tgx25Glass* glass : glasses)
+    if (glass != nullptr && Styles.Contains(drsGlassSizeVisible)) {
+      const TSizeF size = glass->GetRealSize();
+      parts.push_back(Format("%.0f x %.0f", size.Width, size.Height));
+    }
+  std::string label;
+  for (const std::string& part : parts) label += (label.empty() ? "" : "\t") + part;
+  return label;
 }
 
 std::string DimensionText(long double Distance) {

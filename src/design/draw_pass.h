@@ -50,6 +50,11 @@ void Draw(Tgx25Glass& Glass, TCanvas& Canvas, const TDrawSettings& Settings);
 // Forgets the regions of every object of the element.
 void ReleaseDrawRgn(TAbstractFrame& Element);
 
+// The label of a glazed part's glass, its parts joined by tabs: the glass number
+// (drsGlassIDVisible), the articles of the outer and inner glass (drsGlassArticleVisible), their
+// sizes "%.0f x %.0f" (drsGlassSizeVisible); empty for a part without glass.
+std::string GlassLabel(const Tgx30CustomPart& Part, const Tgx25DrawStyles& Styles);
+
 // The text of a dimension of Distance model units: millimetres with "%.0f" when whole, else "%.1f".
 std::string DimensionText(long double Distance);
 

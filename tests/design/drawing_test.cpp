@@ -134,6 +134,12 @@ TEST_F(Drawing, HiddenSashesHideTheirGlassToo) {
   EXPECT_TRUE(RegionContains(in_sash.DrawRGN, {9750, 7000}));
 }
 
+TEST_F(Drawing, GlassLabelJoinsItsPartsByTabs) {
+  const auto& left = dynamic_cast<const Tgx30CustomPart&>(*frame.Parts[0]);
+  EXPECT_EQ(GlassLabel(left, {drsGlassIDVisible, drsGlassArticleVisible}), "G.1\t4M1-16-4M1");
+  EXPECT_EQ(GlassLabel(left, {}), "");
+}
+
 TEST(DrawStyles, SixBytesBitNOfByteNDivEight) {
   EXPECT_EQ(DragDrawStyles().Hex(), "007F00000E00");
   EXPECT_EQ(Tgx25DrawStyles({drsIDBrushClear}).Hex(), "000000000002");  // 41 = byte 5, bit 1
