@@ -6,6 +6,7 @@
 
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "calc/construction_calc.h"
 #include "calc_output.h"
@@ -14,6 +15,7 @@
 #include "construction_options.h"
 #include "construction_statics.h"
 #include "json_text.h"
+#include "render.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 
@@ -156,7 +158,9 @@ void PrintText(const Tgx25Construction& Construction, const std::vector<TBarRow>
 
 // Calc: the construction is also gathered, priced and calculated, and its cut list, materials
 // and estimate follow the sizes.
-void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool Calc, bool Json, std::ostream& Out) {
+// Pictures: the window drawn into the files they name.
+void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool Calc, bool Json,
+              const TPictureOptions& Pictures, std::ostream& Out) {
   const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<Tgx25Construction> construction = BuildConstruction(Options);
   std::vector<TBarRow> bars;
@@ -168,11 +172,14 @@ void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool
     if (Statics.Enabled) json["statics"] = StaticsJson(*construction, Statics);
     if (Calc) json.update(CalculationJson(*construction));
     Out << JsonText(json, 2) << "\n";
+    std::ostringstream written;
+    WritePictures(*construction, Pictures, written);
     return;
   }
   PrintText(*construction, bars, Out);
   if (Statics.Enabled) PrintStatics(*construction, Statics, Out);
   if (Calc) PrintCalculation(*construction, Out);
+  WritePictures(*construction, Pictures, Out);
 }
 
 void InstallConstruction(CLI::App& app) {
@@ -184,6 +191,7 @@ void InstallConstruction(CLI::App& app) {
     TStaticsOptions Statics;
     bool Json = false;
     bool Calc = false;
+    TPictureOptions Pictures;
   };
   auto command = std::make_shared<TBuildCommand>();
   auto* build = construction->add_subcommand("build", "Построить раму по каталогу и вывести размеры раскроя");
@@ -194,7 +202,10 @@ void InstallConstruction(CLI::App& app) {
   build->add_option("--building-height", command->Statics.BuildingHeight, "Высота здания, м")->capture_default_str();
   build->add_flag("--log", command->Statics.Log, "Вывести ход расчета на статику");
   build->add_flag("--calc", command->Calc, "Рассчитать раскрой, материалы и смету");
-  build->callback([command] { RunBuild(command->Options, command->Statics, command->Calc, command->Json, std::cout); });
+  AddPictureOptions(build, command->Pictures, false);
+  build->callback([command] {
+    RunBuild(command->Options, command->Statics, command->Calc, command->Json, command->Pictures, std::cout);
+  });
 }
 
 const TCommandRegistration registration("construction", InstallConstruction);
@@ -204,7 +215,7 @@ const TDemoStep demo_step("50-construction", [](const std::string&, std::ostream
   options.Vertical = {650};
   options.Sashes = {2};
   out << "== Окно 1300 x 1400 мм с импостом и поворотно-откидной створкой\n";
-  RunBuild(options, {}, true, false, out);
+  RunBuild(options, {}, true, false, {}, out);
 });
 
 const TDemoStep lamination_demo_step("52-lamination", [](const std::string&, std::ostream& out) {

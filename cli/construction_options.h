@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/catalogue.h"
@@ -71,6 +72,9 @@ private:
   std::filesystem::path FTemporary;
   std::unique_ptr<TOpenedCatalogue> FOpened;
 };
+
+// The positions of the demo order: the caption and the options of each construction.
+std::vector<std::pair<std::string, TBuildOptions>> DemoPositions();
 
 // One frame built and fully calculated from the options with the open catalogue (numbered "1").
 // Program errors (catalogue gaps, impossible figures or divisions) are raised as EKvError.

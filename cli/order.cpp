@@ -175,7 +175,27 @@ void InstallOrder(CLI::App& app) {
 
 const TCommandRegistration registration("order", InstallOrder);
 
-// The positions of the demo order: the options of each construction.
+const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& out) {
+  const std::string file = (std::filesystem::path(dir) / "demo.gxo").string();
+  const auto positions = DemoPositions();
+  out << Format("== Заказ: %s, %s\n",
+                CountText(static_cast<long long>(positions.size()), "позиция", "позиции", "позиций"), file);
+  RunNew({file, "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00", true}, out);
+  for (const auto& [caption, options] : positions) {
+    out << "-- " << caption << "\n";
+    TAddOptions add;
+    add.File = file;
+    add.Build = options;
+    RunAdd(add, out);
+  }
+  out << "== Расчет заказа\n";
+  RunCalc({file, ""}, out);
+  out << "== Заказ, загруженный из файла\n";
+  RunShow({file, false, ""}, out);
+});
+
+}  // namespace
+
 std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
   TBuildOptions fixed;
   fixed.LamOuter = "GO";
@@ -198,26 +218,5 @@ std::vector<std::pair<std::string, TBuildOptions>> DemoPositions() {
           {"Балконная дверь, энергосберегающий стеклопакет по прайс-листу", door},
           {"Арочное окно", arched}};
 }
-
-const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& out) {
-  const std::string file = (std::filesystem::path(dir) / "demo.gxo").string();
-  const auto positions = DemoPositions();
-  out << Format("== Заказ: %s, %s\n",
-                CountText(static_cast<long long>(positions.size()), "позиция", "позиции", "позиций"), file);
-  RunNew({file, "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00", true}, out);
-  for (const auto& [caption, options] : positions) {
-    out << "-- " << caption << "\n";
-    TAddOptions add;
-    add.File = file;
-    add.Build = options;
-    RunAdd(add, out);
-  }
-  out << "== Расчет заказа\n";
-  RunCalc({file, ""}, out);
-  out << "== Заказ, загруженный из файла\n";
-  RunShow({file, false, ""}, out);
-});
-
-}  // namespace
 
 }  // namespace kv::cli

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "construction/demo_catalogue.h"
+#include "construction/demo_windows.h"
+#include "design/draw_construction.h"
+#include "design/draw_geometry.h"
+#include "design/recording_canvas.h"
+
+namespace kv {
+namespace {
+
+using test::TCanvasCall;
+using test::TRecordingCanvas;
+
+// The profiles of frames, sashes and mullions, the glass, the fittings and the nets; no chains.
+const Tgx25DrawStyles kPlain{drsFrameVisible, drsFlugelVisible, drsImpostVisible,
+                             drsGlassVisible, drsFurnVisible,   drsMosquitoVisible};
+
+class Drawing : public ::testing::Test {
+protected:
+  test::TDemoCatalogue catalogue;
+  // 1300 x 1400 mm, a mullion at 650 mm, a sash in the right field.
+  std::unique_ptr<Tgx25Construction> window = test::BuildDemoWindow(1300, 1400, {650}, {2});
+  TFrame& frame = *window->GetFrame(0);
+  TFlugel& sash = *Flugels(*window).begin();
+
+  TRecordingCanvas DrawWhole(const Tgx25DrawStyles& Styles, float Zoom, bool Regions = false) {
+    TRecordingCanvas canvas;
+    TDrawPlacement placement;
+    TDrawView view;
+    DrawConstruction(*window, canvas, {0, 0, 1200, 900}, ScrPenWidth, Styles, Regions, Zoom, placement, view);
+    return canvas;
+  }
+  // The sash alone at one model unit a pixel, no offsets.
+  TRecordingCanvas DrawSashAtScaleOne(const Tgx25DrawStyles& Styles) {
+    TRecordingCanvas canvas;
+    Draw(sash, canvas, {ScrPenWidth, Styles, false, 1});
+    return canvas;
+  }
+};
+
+TPixelRect Extent(const TRecordingCanvas& Canvas) {
+  TPixelRect box{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
+  for (const TCanvasCall& call : Canvas.OfKind(TCanvasCall::Polygon))
+    for (const TPoint& p : call.Points)
+      box = {std::min(box.Left, p.X), std::min(box.Top, p.Y), std::max(box.Right, p.X), std::max(box.Bottom, p.Y)};
+  return box;
+}
+
+TEST_F(Drawing, ZoomZeroIsZoomOneAndZoomTwoHalvesThePicture) {
+  // Room 1180 x 880 (10 pixels each side); 13000 / 14000 < 1180 / 880, so the height rules:
+  // scale 14000 / 880 = 15.909, picture 817 x 880 at (191, 10). Zoom 2: scale 31.818, picture
+  // 409 x 440 at ((1180 - 409) div 2 + 10, (880 - 440) div 2 + 10) = (395, 230).
+  EXPECT_EQ(Extent(DrawWhole(kPlain, 1)), (TPixelRect{191, 10, 1008, 890}));
+  EXPECT_EQ(Extent(DrawWhole(kPlain, 0)), Extent(DrawWhole(kPlain, 1)));
+  EXPECT_EQ(Extent(DrawWhole(kPlain, 2)), (TPixelRect{395, 230, 804, 670}));
+}
+
+TEST_F(Drawing, SelectedProfileIsHatchedOverItsColourAndHiddenOneIsGrey) {
+  Tgx25FrameLine& left = *frame.GetFrameLine(0);
+  left.SetColor("GO");  // screen colour 1989276 = 0x1E5A9C as blue-green-red
+  left.DrawSelected = true;
+  Tgx25DrawStyles styles = kPlain;
+  styles.Include(drsColor);
+  const std::vector<TCanvasCall> polygons = DrawWhole(styles, 1).OfKind(TCanvasCall::Polygon);
+  ASSERT_GE(polygons.size(), 2u);
+  EXPECT_EQ(polygons[0].Attributes.Brush, (TBrush{0x9C5A1E, TBrushStyle::Solid}));
+  EXPECT_EQ(polygons[1].Attributes.Brush, (TBrush{clBlack, TBrushStyle::BDiagonal}));
+  EXPECT_EQ(polygons[1].Points, polygons[0].Points);
+
+  left.SetHidden();
+  for (bool selected : {false, true}) {
+    left.DrawSelected = selected;
+    const TCanvasCall face = DrawWhole(styles, 1).OfKind(TCanvasCall::Polygon)[0];
+    EXPECT_EQ(face.Attributes.Brush.Color, selected ? clSilver : clHiddenFill);
+    EXPECT_EQ(face.Attributes.Pen.Color, clSilver);
+  }
+}
+
+TEST_F(Drawing, DimensionsInMillimetresWithOneDecimalOnlyWhenNeeded) {
+  EXPECT_EQ(DimensionText(1234), "123,4");
+  EXPECT_EQ(DimensionText(1230), "123");
+  const TRecordingCanvas canvas = DrawWhole({drsFrameVisible, drsTotalSizing, drsTopLevelSizing}, 1);
+  for (const char* text : {"1300", "1400", "650"}) EXPECT_TRUE(canvas.HasText(text)) << text;
+}
+
+TEST_F(Drawing, NetMarkOnlyWithoutMeshDrawing) {
+  sash.SetMosquito({"MS-1", 600, 1300});
+  EXPECT_TRUE(DrawSashAtScaleOne(kPlain).HasText(" MC "));
+  Tgx25DrawStyles mesh = kPlain;
+  mesh.Include(drsMosquitoDrawing);
+  const TRecordingCanvas canvas = DrawSashAtScaleOne(mesh);
+  EXPECT_FALSE(canvas.HasText(" MC "));
+  const auto polygons = canvas.OfKind(TCanvasCall::Polygon);
+  EXPECT_TRUE(std::any_of(polygons.begin(), polygons.end(), [](const TCanvasCall& c) {
+    return c.Attributes.Pen.Color == clYellow && c.Attributes.Brush == TBrush{clBlack, TBrushStyle::Cross};
+  }));
+}
+
+TEST_F(Drawing, HandleTurnsWithItsSide) {
+  sash.FurnComp = std::make_unique<TFurnComp>();
+  // Side 2 runs down the right (polar angle 270, turned by |270 - 180| = 90: (x, y) -> (y, -x));
+  // side 3 runs left along the bottom (180, not turned).
+  struct TCase {
+    int Side;
+    std::vector<TPoint> Plate;
+  } cases[] = {{2, {{-200, 300}, {200, 300}, {200, -300}, {-200, -300}}},
+               {3, {{-300, -200}, {-300, 200}, {300, 200}, {300, -200}}}};
+  for (const TCase& c : cases) {
+    Tgx25FrameLine& side = *sash.GetFrameLine(c.Side);
+    side.Handled = true;
+    side.HandleType = 10;
+    const TPoint at{(side.PX1->X + side.PX2->X) / 2, (side.PX1->Y + side.PX2->Y) / 2};
+    std::vector<TPoint> expected;
+    for (const TPoint& p : c.Plate) expected.push_back({at.X + p.X, at.Y + p.Y});
+    const auto polygons = DrawSashAtScaleOne(kPlain).OfKind(TCanvasCall::Polygon);
+    EXPECT_TRUE(std::any_of(polygons.begin(), polygons.end(), [&](const auto& p) { return p.Points == expected; }))
+        << "side " << c.Side;
+    side.Handled = false;
+  }
+}
+
+TEST_F(Drawing, HiddenSashesHideTheirGlassToo) {
+  const Tgx25Glass& fixed = *std::next(Glasses(*window).begin(), 0);
+  const Tgx25Glass& in_sash = *std::next(Glasses(*window).begin(), 1);
+  Tgx25DrawStyles styles = kPlain;
+  styles.Exclude(drsFlugelVisible);
+  DrawWhole(styles, 1, true);
+  EXPECT_TRUE(RegionContains(fixed.DrawRGN, {3250, 7000}));  // the middle of the left field
+  EXPECT_TRUE(in_sash.DrawRGN.empty());
+  DrawWhole(kPlain, 1, true);
+  EXPECT_TRUE(RegionContains(in_sash.DrawRGN, {9750, 7000}));
+}
+
+TEST_F(Drawing, GlassLabelJoinsItsPartsByTabs) {
+  const auto& left = dynamic_cast<const Tgx30CustomPart&>(*frame.Parts[0]);
+  EXPECT_EQ(GlassLabel(left, {drsGlassIDVisible, drsGlassArticleVisible}), "G.1\t4M1-16-4M1");
+  EXPECT_EQ(GlassLabel(left, {}), "");
+}
+
+TEST(DrawStyles, SixBytesBitNOfByteNDivEight) {
+  EXPECT_EQ(DragDrawStyles().Hex(), "007F00000E00");
+  EXPECT_EQ(Tgx25DrawStyles({drsIDBrushClear}).Hex(), "000000000002");  // 41 = byte 5, bit 1
+  EXPECT_EQ(DrawStylesFromHex("007f00000e00"), DragDrawStyles());
+  EXPECT_FALSE(DrawStylesFromHex("007F00000E0"));
+  EXPECT_EQ(DrawStyleByName("drsAnkerSizing"), drsAnkerSizing);
+}
+
+}  // namespace
+}  // namespace kv
