@@ -7,10 +7,14 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 DEMO_DIR := demo-run
+# The demo installation of `make run`, with a registry store of its own.
+RUN_DIR := run-demo
+# Where the saving rules put the demo order: the work directory, named after its number.
+RUN_ORDER := $(RUN_DIR)/inst/Orders/ORDERS/WORK/Д-001.gxo
 # How long `make fuzz` runs each target; any finding stops it with an error.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build build-asan test demo bench fuzz clean
+.PHONY: deps build build-asan test demo run bench fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
@@ -35,6 +39,23 @@ demo: build
 	rm -rf $(DEMO_DIR) && mkdir -p $(DEMO_DIR)
 	./build/cli/korvent-cli demo --dir $(DEMO_DIR)
 
+# The desktop program on the demo installation; set up first (with a demo order) when missing.
+run: build
+	@export KORVENT_REGISTRY=$(CURDIR)/$(RUN_DIR)/registry.sqlite; \
+	if [ ! -f $(RUN_DIR)/inst/korvent.ini ]; then \
+	  rm -rf $(RUN_DIR) && mkdir -p $(RUN_DIR) && \
+	  ./build/cli/korvent-cli setup --root $(RUN_DIR)/inst --default --default-admin-password && \
+	  ./build/cli/korvent-cli order new --no Д-001 --customer "ООО «Демо-Окна»" \
+	    --address "ул. Садовая, 5" && \
+	  ./build/cli/korvent-cli order add "$(RUN_ORDER)" && \
+	  ./build/cli/korvent-cli order add "$(RUN_ORDER)" --width 2100 --vertical 700 1400 --sash 1 3 && \
+	  ./build/cli/korvent-cli order add "$(RUN_ORDER)" --type 2 --width 750 --height 2150 --sash 1 && \
+	  ./build/cli/korvent-cli order add "$(RUN_ORDER)" --figure arc --width 1200 --height 1500 && \
+	  ./build/cli/korvent-cli order calc "$(RUN_ORDER)" || exit 1; \
+	fi; \
+	echo "Вход: пользователь Администратор, пароль admin. Демонстрационный заказ: $(RUN_ORDER)"; \
+	./build/app/korvent
+
 bench: build
 	@for b in build/bench/bench_*; do echo "== $$b"; $$b; done
 
@@ -50,4 +71,4 @@ fuzz:
 	done
 
 clean:
-	rm -rf build build-asan build-fuzz $(DEMO_DIR)
+	rm -rf build build-asan build-fuzz $(DEMO_DIR) $(RUN_DIR)

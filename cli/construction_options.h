@@ -1,7 +1,7 @@
 #pragma once
 // The options that describe one frame on the command line (construction type, figure, sizes, arc
-// data, mullion positions, sashes, glass, colour, catalogue) and the construction built from them
-// with the catalogue; shared by `construction build` and the order commands.
+// data, mullion positions, sashes, glass, colour, catalogue) and the catalogue the frame is built
+// with (construction_builder.h); shared by `construction build` and the order commands.
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
@@ -11,50 +11,16 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "construction/construction.h"
+#include "construction/construction_builder.h"
 #include "shell/databases.h"
 
 namespace kv::cli {
 
-struct TBuildOptions {
-  // Window type of the catalogue (TypeWin).
-  int TypeWin = 1;
-  // Figure name: rect, balkon-left, ..., arc-tri-right (see FigureNames).
-  std::string Figure = "rect";
-  // Millimetres.
-  int Width = 1300;
-  int Height = 1400;
-  // The shape options of the figure (0: not given); an option the figure does not use is refused.
-  int HX = 0;
-  int HY = 0;
-  float Radius = 0;
-  float Radius2 = 0;
-  // Axes of vertical mullions (from the left edge) and horizontal transoms (from the top edge), mm.
-  // The vertical ones run through the frame first; each transom then divides every field it crosses.
-  std::vector<int> Vertical;
-  std::vector<int> Horizontal;
-  // Fields (numbered from 1 after the division) that get a sash; turn-only sashes when Turn is set.
-  std::vector<int> Sashes;
-  bool Turn = false;
-  // Glass article; empty: the window type's glass.
-  std::string Glass;
-  // Profile colour; empty: the system's base colour.
-  std::string Color;
-  // Laminating colours of the outer and inner faces, priced by the laminating price list LamList;
-  // both empty: no lamination.
-  std::string LamOuter;
-  std::string LamInner;
-  int LamList = 1;
-  // A coating technology (TecList) with the colours of the outer and inner faces; 0: none.
-  int Technology = 0;
-  std::string OuterColor;
-  std::string InnerColor;
+// The frame's options and the catalogue they are built with.
+struct TBuildOptions : TFrameBuildOptions {
   // Folder of the catalogue databases (as `catalogue create` makes them); empty: the demo catalogue.
   std::string CatalogueDir;
 };
-
-// The figure names in the order of TFigType.
-const std::vector<std::string>& FigureNames();
 
 // Registers the options above on a subcommand.
 void AddBuildOptions(CLI::App* App, TBuildOptions& Options);
@@ -76,8 +42,5 @@ private:
 // The positions of the demo order: the caption and the options of each construction.
 std::vector<std::pair<std::string, TBuildOptions>> DemoPositions();
 
-// One frame built and fully calculated from the options with the open catalogue (numbered "1").
-// Program errors (catalogue gaps, impossible figures or divisions) are raised as EKvError.
-std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Options);
 
 }  // namespace kv::cli

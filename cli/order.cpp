@@ -7,16 +7,22 @@
 
 #include "calc/construction_calculator.h"
 #include "command_registry.h"
+#include "configuration_choice.h"
 #include "construction_options.h"
 #include "json_text.h"
 #include "order/order.h"
+#include "order/order_defaults.h"
 #include "order/order_description.h"
+#include "order/order_saving.h"
 #include "parser_language.h"
+#include "session/session.h"
 #include "shell/code_page.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
+#include "shell/gx_setup.h"
 #include "shell/input_limits.h"
 #include "shell/money_words.h"
+#include "shell/user_messages.h"
 
 namespace kv::cli {
 
@@ -24,6 +30,7 @@ namespace {
 
 struct TNewOptions {
   std::string File;
+  std::string ConfigName;
   std::string No;
   std::string Customer;
   std::string Address;
@@ -68,18 +75,60 @@ void CheckTexts(const std::vector<std::pair<const char*, std::string>>& Fields) 
   if (!storable) throw CLI::RuntimeError(1);
 }
 
-void RunNew(const TNewOptions& Options, std::ostream& Out) {
-  CheckTexts({{"Номер заказа", Options.No},
+void SetHeader(TOrder& Order, const TNewOptions& Options) {
+  CheckTexts({{"Номер заказа", Order.No},
               {"Заказчик", Options.Customer},
               {"Адрес", Options.Address},
               {"Телефон", Options.Phone}});
+  Order.Customer = Options.Customer;
+  Order.Address = Options.Address;
+  Order.Phone = Options.Phone;
+}
+
+void RunNewFile(const TNewOptions& Options, std::ostream& Out) {
+  if (Options.No.empty()) {
+    ShowError("Не указан номер заказа!");
+    throw CLI::RuntimeError(1);
+  }
   TOrder order;
   order.No = Options.No;
-  order.Customer = Options.Customer;
-  order.Address = Options.Address;
-  order.Phone = Options.Phone;
+  SetHeader(order, Options);
   SaveOrderFile(order, Options.File, Options.Force ? TWriteMode::wmReplace : TWriteMode::wmCreateNew);
   Out << Format("Создан заказ № %s: %s\n", order.No, Options.File);
+}
+
+// Without a file the order is made as the desktop program makes a new one (the options' defaults,
+// the counter's number unless --no is given) and saved by the configuration's saving rules. The
+// question whether to replace an existing file is answered by --force.
+void RunNewByRules(const TNewOptions& Options, std::ostream& Out) {
+  TConsoleMessages answers(Options.Force ? 1 : 2);
+  const TUserMessagesScope scope(answers);
+  ChooseConfiguration(Options.ConfigName);
+  TStartupOptions startup;
+  startup.Login = false;
+  TSession session;
+  if (!session.Startup(startup).Started) throw CLI::RuntimeError(1);
+  TOrder order;
+  SetOrderDefaults(order, *GXSetup(), Date());
+  order.No = Options.No.empty() ? TOrderNoCounter(*GXSetup()).NewOrderNo(Date()) : Options.No;
+  SetHeader(order, Options);
+  TOrderDocument document;
+  switch (TOrderSaver(*GXSetup()).Save(order, document)) {
+    case TSaveResult::srSaved: break;
+    case TSaveResult::srNeedName:
+      throw EKvError(
+          "Заказ не сохранен: правила конфигурации не дают имени его файлу, или такой файл уже есть (заменить его: "
+          "--force)");
+    case TSaveResult::srFailed: throw CLI::RuntimeError(1);
+  }
+  Out << Format("Создан заказ № %s: %s\n", order.No, document.FileName);
+}
+
+void RunNew(const TNewOptions& Options, std::ostream& Out) {
+  if (Options.File.empty())
+    RunNewByRules(Options, Out);
+  else
+    RunNewFile(Options, Out);
 }
 
 // The first whole number from 1 that no position carries.
@@ -143,8 +192,12 @@ void InstallOrder(CLI::App& app) {
 
   auto new_options = std::make_shared<TNewOptions>();
   auto* create = order->add_subcommand("new", "Создать пустой файл заказа");
-  create->add_option("file", new_options->File, "Файл заказа (.gxo)")->required();
-  create->add_option("--no", new_options->No, "Номер заказа")->required();
+  create->add_option("file", new_options->File,
+                     "Файл заказа (.gxo); без него файл называется и размещается по правилам сохранения "
+                     "конфигурации (папка статуса, имя по номеру, заказчику или объекту)");
+  create->add_option("--config", new_options->ConfigName, "Конфигурация (без файла; иначе конфигурация по умолчанию)")
+      ->check(ConfigurationName());
+  create->add_option("--no", new_options->No, "Номер заказа (без файла: иначе следующий номер счетчика)");
   create->add_option("--customer", new_options->Customer, "Заказчик");
   create->add_option("--address", new_options->Address, "Адрес");
   create->add_option("--phone", new_options->Phone, "Телефон");
@@ -180,7 +233,7 @@ const TDemoStep demo_step("60-order", [](const std::string& dir, std::ostream& o
   const auto positions = DemoPositions();
   out << Format("== Заказ: %s, %s\n",
                 CountText(static_cast<long long>(positions.size()), "позиция", "позиции", "позиций"), file);
-  RunNew({file, "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00", true}, out);
+  RunNew({file, "", "Д-001", "ООО «Демо-Окна»", "ул. Садовая, 5", "+7 000 000-00-00", true}, out);
   for (const auto& [caption, options] : positions) {
     out << "-- " << caption << "\n";
     TAddOptions add;

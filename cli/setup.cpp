@@ -14,6 +14,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_files.h"
 #include "command_registry.h"
+#include "configuration_choice.h"
 #include "json_text.h"
 #include "session/session.h"
 #include "shell/code_page.h"
@@ -109,21 +110,6 @@ void RunSetup(const TSetupOptions& options, std::ostream& out) {
   if (options.DefaultAdminPassword)
     out << Format("Пароль администратора по умолчанию: \"%s\"\n", kDefaultAdminPassword);
   out << "Готово. Настройки: korvent-cli config show --config " << options.ConfigName << "\n";
-}
-
-// A name given with --config: one configuration key of the registry.
-CLI::Validator ConfigurationName() {
-  return CLI::Validator(
-      [](const std::string& name) -> std::string {
-        return IsValidConfigurationName(name) ? "" : "имя конфигурации не может быть пустым или содержать \"\\\"";
-      },
-      "");
-}
-
-// The configuration a command works on: the one named by --config, as /DBCONFIG: names it for the
-// desktop program; otherwise the default one.
-void ChooseConfiguration(const std::string& name) {
-  if (!name.empty()) CommandLine().DBConfig = AnsiUpperCase(name);
 }
 
 // The configuration as the program resolves it (the one given by name or the default one),

@@ -167,6 +167,18 @@ bool TOrder::ClonePos(const TOrder& Source) {
   });
 }
 
+bool TOrder::MovePos(int From, int To) {
+  if (From < 0 || To < 0 || From >= Count() || To >= Count()) return false;
+  return PositionOperation([&] {
+    const auto from = FPositions.begin() + From;
+    const auto to = FPositions.begin() + To;
+    if (From < To)
+      std::rotate(from, from + 1, to + 1);
+    else
+      std::rotate(to, from, from + 1);
+  });
+}
+
 bool TOrder::CopyPos(const TOrder& Source) {
   return PositionOperation([&] {
     for (int i = 0; i < Source.Count(); ++i) Append(CopyOf(*Source.GetConstruction(i)));

@@ -76,6 +76,9 @@ public:
   bool UpdatePos(const TOrder& Source);
   // Each position of Source replaces the position of the same number, or is appended.
   bool AppendUpdatePos(const TOrder& Source);
+  // Moves the position at From to the place To, the others keeping their order; false when an
+  // index is out of range or the backup could not be made.
+  bool MovePos(int From, int To);
   void SetStatus(TOrderStatus NewStatus) { Status = NewStatus; }
   // The order as it was before the last position operation; false when there is no backup.
   bool RestoreBackup();

@@ -1,6 +1,7 @@
 #include "shell/gx_setup.h"
 #include "shell/errors.h"
 
+#include <climits>
 #include <filesystem>
 
 #include "shell/configuration.h"
@@ -545,6 +546,60 @@ std::string TGXSetup::GetPhones() const {
 
 void TGXSetup::PrintPenWidth(std::array<int32_t, 4>& widths) const {
   widths = {PenWidthMain, PenWidthDKR, PenWidthAcc, PenWidthSize};
+}
+
+// Sets the one value called name from the text ListValues prints for it; the binary option sets
+// and design defaults are not set from text.
+struct TValueAssigner {
+  const std::string& name;
+  const std::string& text;
+  bool found = false;
+  bool valid = true;
+
+  bool Is(const char* candidate) {
+    if (found || name != candidate) return false;
+    found = true;
+    return true;
+  }
+  void String(const char* key, std::string& field, const std::string&) {
+    if (Is(key)) field = text;
+  }
+  void Int(const char* key, int32_t& field, int32_t) {
+    long long value = 0;
+    if (Is(key) && (valid = TryStrToInt(text, value) && value >= INT32_MIN && value <= INT32_MAX))
+      field = static_cast<int32_t>(value);
+  }
+  void Bool(const char* key, bool& field, bool) {
+    if (Is(key) && (valid = text == "0" || text == "1")) field = text == "1";
+  }
+  template <typename T>
+  void Byte(const char* key, T& field, T) {
+    long long value = 0;
+    if (Is(key) && (valid = TryStrToInt(text, value) && value >= 0 && value <= 255))
+      field = static_cast<T>(static_cast<uint8_t>(value));
+  }
+  void Binary(const char* key, TImageOptions&, const TImageOptions&) {
+    if (Is(key)) valid = false;
+  }
+  void Flags(const char* key, std::array<bool, kExportFieldCount>& field) {
+    if (!Is(key) || !(valid = text.size() <= field.size() && text.find_first_not_of("01") == std::string::npos)) return;
+    field.fill(false);
+    for (size_t i = 0; i < text.size(); ++i) field[i] = text[i] == '1';
+  }
+  void Design(const char* key, TDesignDefault&) {
+    if (Is(key)) valid = false;
+  }
+};
+
+bool TGXSetup::IsSavedSection(const std::string& section) {
+  return section == kRegistryRootKey || section == kTechnologistKey;
+}
+
+bool TGXSetup::SetSavedValue(const std::string& name, const std::string& text) {
+  TValueAssigner assigner{name, text};
+  VisitRootValues(*this, Defaults(), assigner);
+  VisitTechnologistValues(*this, Defaults(), assigner);
+  return assigner.found && assigner.valid;
 }
 
 void TGXSetup::ListValues(const TValueSink& out) const {

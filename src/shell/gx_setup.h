@@ -113,6 +113,13 @@ public:
   void ListValues(const std::function<void(const std::string& section, const std::string& name,
                                            const std::string& text)>& out) const;
 
+  // One value of those Save writes (the registry root key and the user options) set from the text
+  // ListValues prints for it; false when no such value is saved or the text is not one of its
+  // values (binary values are not set from text).
+  bool SetSavedValue(const std::string& name, const std::string& text);
+  // The sections of ListValues whose values Save writes.
+  static bool IsSavedSection(const std::string& section);
+
   bool Loaded = false;
   TSizeMode ResizeXMode = smNone;
   TSizeMode ResizeYMode = smNone;

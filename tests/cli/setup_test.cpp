@@ -87,5 +87,23 @@ TEST_F(SetupCommandTest, PasswordsComeFromFilesAndAreNeverPrinted) {
   EXPECT_NE(asked.Err.find("Не задан пароль администратора"), std::string::npos) << asked.Err;
 }
 
+TEST_F(SetupCommandTest, NewOrderWithoutAFileIsSavedByTheConfigurationsRules) {
+  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default", "--default-admin-password"}).Code, 0);
+  const std::string work = Root() + "/Orders/ORDERS/WORK/";
+  const struct {
+    std::vector<std::string> Args;
+    int Code;
+    std::string Printed;
+  } runs[] = {{{"order", "new", "--no", "Д-7"}, 0, "Создан заказ № Д-7: " + work + "Д-7.gxo\n"},
+              {{"order", "new", "--no", "Д-7"}, 1, ""},
+              {{"order", "new", "--no", "Д-7", "--force"}, 0, "Создан заказ № Д-7: " + work + "Д-7.gxo\n"}};
+  for (const auto& run : runs) {
+    const TCliRun done = RunCliCaptured(run.Args);
+    EXPECT_EQ(done.Code, run.Code) << done.Err;
+    EXPECT_EQ(done.Out, run.Printed);
+  }
+  EXPECT_TRUE(std::filesystem::exists(Root() + "/Orders/RECYCLED/Д-7.gxo"));  // the replaced file
+}
+
 }  // namespace
 }  // namespace kv::cli

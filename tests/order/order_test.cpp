@@ -1,4 +1,5 @@
 #include "order/order.h"
+#include "order/order_defaults.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,25 @@ TEST(OrderDefaults, StatusCaptions) {
   EXPECT_EQ(OrderStatusCaption(soPreview), "Предварительный расчет");
   EXPECT_EQ(OrderStatusCaption(soComplete), "Передан в производство");
   EXPECT_EQ(OrderStatusCaption(soClosed), "Закрыт");
+}
+
+TEST(OrderDefaults, NewOrderTakesTheOptions) {
+  TGXSetup setup;
+  setup.DefaultSillCheck = true;
+  setup.DefaultNDSTax = 20;
+  setup.DefOrderProfSys = "TL70";
+  setup.DefaultMontPeriodCheck = true;
+  TOrder order;
+  SetOrderDefaults(order, setup, 45000);
+  EXPECT_TRUE(order.IncludeWindow && order.IncludeSill && !order.IncludeSink);
+  EXPECT_EQ(order.NDSTax, 20);
+  EXPECT_EQ(order.ProfSys, "TL70");
+  EXPECT_EQ(order.Date, 45000);
+  EXPECT_TRUE(order.PrepareDateEnabled);
+  EXPECT_EQ(order.PrepareDate, 45010);  // ten days of production by default
+  EXPECT_TRUE(order.MontageDateEnabled);
+  EXPECT_EQ(order.MontageDate, 45020);
+  EXPECT_FALSE(order.MeasureDateEnabled);
 }
 
 TEST(OrderPositions, AddOwnsAndStampsTheConstruction) {
@@ -102,6 +122,23 @@ TEST(OrderPositions, ClonePosCopiesSelectedPositionsWithNewNumbersAndBarCodes) {
   ASSERT_TRUE(order->ClonePos(*source));
   EXPECT_EQ(Numbers(*order), (std::vector<std::string>{"1", "2", "1-1"}));
   EXPECT_NE(order->GetConstruction(2)->GetFrame(0)->InternalID, source->GetConstruction(0)->GetFrame(0)->InternalID);
+}
+
+TEST(OrderPositions, MovePosKeepsTheOrderOfTheOthers) {
+  const struct {
+    int From, To;
+    std::vector<std::string> Expected;
+    bool Moved;
+  } cases[] = {{0, 2, {"2", "3", "1", "4"}, true},
+               {3, 1, {"1", "4", "2", "3"}, true},
+               {1, 1, {"1", "2", "3", "4"}, true},
+               {0, 4, {"1", "2", "3", "4"}, false},
+               {-1, 0, {"1", "2", "3", "4"}, false}};
+  for (const auto& c : cases) {
+    auto order = OrderWith("5", {"1", "2", "3", "4"});
+    EXPECT_EQ(order->MovePos(c.From, c.To), c.Moved);
+    EXPECT_EQ(Numbers(*order), c.Expected) << c.From << "->" << c.To;
+  }
 }
 
 TEST(OrderSelection, WalksVisitCheckedPositionsInOrder) {

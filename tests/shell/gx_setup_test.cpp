@@ -78,9 +78,9 @@ TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
   EXPECT_FLOAT_EQ(GXOldWeldAllowance(), 2.5f);
   WriteIni("[Tax]\nGlassProfit=много\n");
   EXPECT_THROW(TGXSetup().LoadIniFile(), EConvertError);
-  EXPECT_EQ(ErrorOf([] { TGXSetup().LoadIniFile(); }),
-            "Файл настроек [" + Configuration().GXIniFile + "], раздел [Tax], ключ GlassProfit: 'много' не является "
-            "правильным числом");
+  EXPECT_EQ(ErrorOf([] { TGXSetup().LoadIniFile(); }), "Файл настроек [" + Configuration().GXIniFile +
+                                                           "], раздел [Tax], ключ GlassProfit: 'много' не является "
+                                                           "правильным числом");
   WriteIni("[Money]\nCurCurrency=3\n");
   EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 3) << "defaults to the current currency";
   WriteIni("[Money]\nCurCurrency=3\nRegistryCurrency=5\n");
@@ -270,6 +270,23 @@ TEST_F(GXSetupTest, NumberingValuesAreWrittenToTheConfigurationKeyAndReadBack) {
   EXPECT_EQ(back.AutoGenSelNoMethod, aonmLocal);
   EXPECT_EQ(back.FileNamePrefix, "З-");
   EXPECT_EQ(back.SysDBUpdate, 15);
+}
+
+TEST(GXSetupSavedValues, SetFromTheTextsTheListShows) {
+  TGXSetup setup;
+  const struct {
+    const char* Name;
+    const char* Text;
+    bool Set;
+  } cases[] = {{"AutoLoadCurrency", "0", true},     {"PenWidthMain", "3", true},  {"TechnologMainWinState", "2", true},
+               {"ExportFields", "101", true},       {"AutoReg", "да", false},     {"PenWidthMain", "x", false},
+               {"DesignImageOptions", "00", false}, {"StatusDepend", "0", false}, {"NoSuchValue", "1", false}};
+  for (const auto& c : cases) EXPECT_EQ(setup.SetSavedValue(c.Name, c.Text), c.Set) << c.Name;
+  EXPECT_FALSE(setup.AutoLoadCurrency);
+  EXPECT_EQ(setup.PenWidthMain, 3);
+  EXPECT_EQ(setup.MainFormWinState, wsMaximized);
+  EXPECT_TRUE(setup.ExportFields[0] && !setup.ExportFields[1] && setup.ExportFields[2]);
+  EXPECT_TRUE(setup.AutoReg && setup.StatusDepend);
 }
 
 }  // namespace

@@ -1,0 +1,405 @@
+#include "app/order_form.h"
+
+#include <functional>
+#include <iterator>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/position_dialog.h"
+#include "qt/order_models.h"
+#include "shell/errors.h"
+#include "shell/format_settings.h"
+#include "shell/gx_setup.h"
+#include "shell/money.h"
+#include "shell/user_messages.h"
+
+namespace kv {
+
+namespace {
+
+// The switch, discount and discount unit of each section, and of the whole order last.
+struct TSectionFields {
+  const char* Caption;
+  bool TOrder::*Include;
+  TCurrency TOrder::*Reduce;
+  TNumUnit TOrder::*Unit;
+};
+
+const TSectionFields kSections[] = {
+    {"Конструкции", &TOrder::IncludeWindow, &TOrder::WindowReduce, &TOrder::WindowRedUnit},
+    {"Доп. профили", &TOrder::IncludeDopProf, &TOrder::DopProfReduce, &TOrder::DopProfRedUnit},
+    {"Монтажные материалы", &TOrder::IncludeMontMat, &TOrder::MontMatReduce, &TOrder::MontMatRedUnit},
+    {"Подоконники", &TOrder::IncludeSill, &TOrder::SillReduce, &TOrder::SillRedUnit},
+    {"Отливы", &TOrder::IncludeSink, &TOrder::SinkReduce, &TOrder::SinkRedUnit},
+    {"Москитные сетки", &TOrder::IncludeMosquito, &TOrder::MosquitoReduce, &TOrder::MosquitoRedUnit},
+    {"Роллеты", &TOrder::IncludeRollet, &TOrder::RolletReduce, &TOrder::RolletRedUnit},
+    {"Жалюзи", &TOrder::IncludeJalousie, &TOrder::JalousieReduce, &TOrder::JalousieRedUnit},
+    {"Откосы", &TOrder::IncludeSlope, &TOrder::SlopeReduce, &TOrder::SlopeRedUnit},
+    {"Прочие материалы", &TOrder::IncludeOtherMat, &TOrder::OtherMatReduce, &TOrder::OtherMatRedUnit},
+    {"Заказ в целом", nullptr, &TOrder::OrderReduce, &TOrder::OrderRedUnit},
+};
+constexpr int kSectionCount = static_cast<int>(std::size(kSections));
+const QStringList kReduceUnits = {"нет", "%", "сумма", "фикс. цена"};
+enum TSectionColumn { scSection, scReduce, scUnit };
+
+// Dates of the documents count days from 30.12.1899.
+const QDate kDateOrigin(1899, 12, 30);
+QDate ToQDate(TDateTime value) { return kDateOrigin.addDays(static_cast<qint64>(value)); }
+TDateTime FromQDate(const QDate& date) { return static_cast<TDateTime>(kDateOrigin.daysTo(date)); }
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
+
+std::string JoinLines(const TStringList& lines) {
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + lines[i];
+  return text;
+}
+
+TStringList SplitLines(const QString& text) {
+  TStringList lines;
+  for (const QString& line : text.split('\n')) lines.push_back(S(line));
+  if (lines.size() == 1 && lines.front().empty()) lines.clear();
+  return lines;
+}
+
+// The first whole number from 1 that no position carries.
+std::string NextPositionNo(const TOrder& order) {
+  int number = 1;
+  while (order.PosFind(IntToStr(number)) >= 0) ++number;
+  return IntToStr(number);
+}
+
+// Thrown from the progress of a recalculation that the user cancelled.
+struct TRecalculationCancelled {};
+
+}  // namespace
+
+TOrderForm::TOrderForm(std::unique_ptr<TOrder> order, TOrderDocument document, QWidget* parent)
+    : QWidget(parent), order_(std::move(order)), document_(std::move(document)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  auto* top = new QWidget(splitter);
+  auto* top_layout = new QHBoxLayout(top);
+  top_layout->addWidget(CreateHeader(), 3);
+  top_layout->addWidget(CreateSections(), 2);
+  splitter->addWidget(top);
+  splitter->addWidget(CreatePositions());
+  splitter->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(splitter);
+  ReadHeader();
+  UpdateTotals();
+  SetModified(false);
+  resize(900, 640);
+}
+
+TOrderForm::~TOrderForm() = default;
+
+QWidget* TOrderForm::CreateHeader() {
+  auto* header = new QWidget(this);
+  auto* form = new QFormLayout(header);
+  no_ = new QLineEdit(header);
+  date_ = new QDateEdit(header);
+  date_->setDisplayFormat("dd.MM.yyyy");
+  date_->setCalendarPopup(true);
+  customer_ = new QLineEdit(header);
+  object_ = new QLineEdit(header);
+  address_ = new QLineEdit(header);
+  phone_ = new QLineEdit(header);
+  status_ = new QComboBox(header);
+  for (TOrderStatus status : {soWorking, soPreview, soComplete, soClosed})
+    status_->addItem(Q(OrderStatusCaption(status)));
+  contract_no_ = new QLineEdit(header);
+  note_ = new QPlainTextEdit(header);
+  note_->setMaximumHeight(70);
+  form->addRow("Номер заказа:", no_);
+  form->addRow("Дата:", date_);
+  form->addRow("Заказчик:", customer_);
+  form->addRow("Объект:", object_);
+  form->addRow("Адрес:", address_);
+  form->addRow("Телефон:", phone_);
+  form->addRow("Статус:", status_);
+  form->addRow("Договор №:", contract_no_);
+  form->addRow("Примечание:", note_);
+  for (QLineEdit* edit : {no_, customer_, object_, address_, phone_, contract_no_})
+    connect(edit, &QLineEdit::textEdited, this, &TOrderForm::WriteHeaderField);
+  connect(date_, &QDateEdit::dateChanged, this, &TOrderForm::WriteHeaderField);
+  connect(status_, &QComboBox::currentIndexChanged, this, &TOrderForm::WriteHeaderField);
+  connect(note_, &QPlainTextEdit::textChanged, this, &TOrderForm::WriteHeaderField);
+  return header;
+}
+
+QWidget* TOrderForm::CreateSections() {
+  sections_ = new QTableWidget(kSectionCount, 3, this);
+  sections_->setHorizontalHeaderLabels({"Раздел", "Скидка", "Ед."});
+  sections_->verticalHeader()->hide();
+  sections_->horizontalHeader()->setSectionResizeMode(scSection, QHeaderView::Stretch);
+  for (int row = 0; row < kSectionCount; ++row) {
+    auto* section = new QTableWidgetItem(kSections[row].Caption);
+    section->setFlags(kSections[row].Include ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::ItemIsEnabled);
+    sections_->setItem(row, scSection, section);
+    sections_->setItem(row, scReduce, new QTableWidgetItem);
+    auto* unit = new QComboBox(sections_);
+    unit->addItems(kReduceUnits);
+    sections_->setCellWidget(row, scUnit, unit);
+    connect(unit, &QComboBox::currentIndexChanged, this, [this, row] { WriteSection(row); });
+  }
+  connect(sections_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) { WriteSection(item->row()); });
+  return sections_;
+}
+
+QWidget* TOrderForm::CreatePositions() {
+  auto* box = new QWidget(this);
+  positions_model_ = new TPositionsModel(*order_, this);
+  positions_view_ = new QTableView(box);
+  positions_view_->setModel(positions_model_);
+  positions_view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  positions_view_->setSelectionMode(QAbstractItemView::SingleSelection);
+  positions_view_->setIconSize(QSize(64, 64));
+  positions_view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  positions_view_->horizontalHeader()->setStretchLastSection(true);
+  connect(positions_view_, &QTableView::doubleClicked, this,
+          [this](const QModelIndex& index) { emit ViewPositionRequested(index.row()); });
+  auto* buttons = new QHBoxLayout;
+  const struct {
+    const char* Caption;
+    std::function<void()> Run;
+  } commands[] = {{"Добавить...", [this] { AddPosition(); }},
+                  {"Копировать", [this] { CopyPosition(); }},
+                  {"Удалить", [this] { DeletePosition(); }},
+                  {"Выше", [this] { MovePosition(-1); }},
+                  {"Ниже", [this] { MovePosition(1); }},
+                  {"Просмотр", [this] { emit ViewPositionRequested(CurrentPosition()); }},
+                  {"Пересчитать", [this] { Recalculate(); }}};
+  for (const auto& command : commands) {
+    auto* button = new QPushButton(command.Caption, box);
+    connect(button, &QPushButton::clicked, this, command.Run);
+    buttons->addWidget(button);
+  }
+  buttons->addStretch();
+  totals_ = new QLabel(box);
+  auto* layout = new QVBoxLayout(box);
+  layout->addLayout(buttons);
+  layout->addWidget(positions_view_);
+  layout->addWidget(totals_);
+  return box;
+}
+
+void TOrderForm::ReadHeader() {
+  reading_ = true;
+  no_->setText(Q(order_->No));
+  date_->setDate(ToQDate(order_->Date));
+  customer_->setText(Q(order_->Customer));
+  object_->setText(Q(order_->Obj));
+  address_->setText(Q(order_->Address));
+  phone_->setText(Q(order_->Phone));
+  status_->setCurrentIndex(order_->Status);
+  contract_no_->setText(Q(order_->ContractNo));
+  note_->setPlainText(Q(JoinLines(order_->Note)));
+  for (int row = 0; row < kSectionCount; ++row) {
+    const TSectionFields& fields = kSections[row];
+    if (fields.Include)
+      sections_->item(row, scSection)->setCheckState((*order_).*fields.Include ? Qt::Checked : Qt::Unchecked);
+    sections_->item(row, scReduce)->setText(Q(CurrToStr((*order_).*fields.Reduce, 2)));
+    static_cast<QComboBox*>(sections_->cellWidget(row, scUnit))->setCurrentIndex((*order_).*fields.Unit);
+  }
+  reading_ = false;
+}
+
+// Every header field goes into the order as it is edited; a text the order file cannot hold is
+// refused with the field's name.
+void TOrderForm::WriteHeaderField() {
+  if (reading_) return;
+  const struct {
+    const char* Field;
+    QLineEdit* Edit;
+    std::string TOrder::*Value;
+  } texts[] = {{"Номер заказа", no_, &TOrder::No},  {"Заказчик", customer_, &TOrder::Customer},
+               {"Объект", object_, &TOrder::Obj},   {"Адрес", address_, &TOrder::Address},
+               {"Телефон", phone_, &TOrder::Phone}, {"Договор №", contract_no_, &TOrder::ContractNo}};
+  for (const auto& text : texts) {
+    const std::string value = S(text.Edit->text());
+    if ((*order_).*text.Value == value) continue;
+    if (CheckOrderText(text.Field, value))
+      (*order_).*text.Value = value;
+    else
+      text.Edit->setText(Q((*order_).*text.Value));
+  }
+  order_->Date = FromQDate(date_->date());
+  order_->SetStatus(static_cast<TOrderStatus>(status_->currentIndex()));
+  order_->Note = SplitLines(note_->toPlainText());
+  SetModified(true);
+  emit CaptionChanged();
+}
+
+void TOrderForm::WriteSection(int row) {
+  if (reading_ || row < 0 || row >= kSectionCount) return;
+  const TSectionFields& fields = kSections[row];
+  if (fields.Include) (*order_).*fields.Include = sections_->item(row, scSection)->checkState() == Qt::Checked;
+  long double reduce = 0;
+  if (TryStrToFloat(S(sections_->item(row, scReduce)->text().remove(' ').remove(QChar(0xA0))), reduce))
+    (*order_).*fields.Reduce = TCurrency::FromExtended(reduce);
+  else
+    ShowError(Format("Неверное значение скидки: \"%s\"", S(sections_->item(row, scReduce)->text())));
+  (*order_).*fields.Unit =
+      static_cast<TNumUnit>(static_cast<QComboBox*>(sections_->cellWidget(row, scUnit))->currentIndex());
+  reading_ = true;
+  sections_->item(row, scReduce)->setText(Q(CurrToStr((*order_).*fields.Reduce, 2)));
+  reading_ = false;
+  SetModified(true);
+}
+
+QString TOrderForm::Caption() const { return Q(Format("Заказ № %s", order_->No)); }
+
+void TOrderForm::SetModified(bool modified) {
+  setWindowModified(modified);
+  setWindowTitle(Caption() + "[*]");
+  emit CaptionChanged();
+}
+
+bool TOrderForm::Save() {
+  TOrderSaver saver(*GXSetup());
+  switch (saver.Save(*order_, document_)) {
+    case TSaveResult::srSaved: SetModified(false); return true;
+    case TSaveResult::srNeedName: return SaveAs();
+    case TSaveResult::srFailed: return false;
+  }
+  return false;
+}
+
+bool TOrderForm::SaveAs() {
+  const QString file =
+      QFileDialog::getSaveFileName(this, "Сохранить заказ...", Q(document_.FileName), "Заказ (*.gxo);;Все файлы (*.*)");
+  return !file.isEmpty() && SaveAsFile(S(file));
+}
+
+bool TOrderForm::SaveAsFile(const std::string& file) {
+  if (!TOrderSaver(*GXSetup()).SaveOrderAs(*order_, document_, file)) return false;
+  SetModified(false);
+  return true;
+}
+
+int TOrderForm::CurrentPosition() const {
+  const QModelIndex current = positions_view_->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+void TOrderForm::SetCurrentPosition(int row) {
+  if (row >= 0 && row < order_->Count()) positions_view_->selectRow(row);
+}
+
+void TOrderForm::AddPosition() {
+  TPositionDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  try {
+    AddConstruction(BuildConstruction(dialog.Options()));
+  } catch (const EKvError& e) {
+    ShowError(e.what());
+  }
+}
+
+void TOrderForm::AddConstruction(std::unique_ptr<Tgx25Construction> construction) {
+  construction->ChangeNo(NextPositionNo(*order_));
+  order_->Add(std::move(construction));
+  PositionsChanged();
+  SetCurrentPosition(order_->Count() - 1);
+}
+
+void TOrderForm::DeletePosition() {
+  const int row = CurrentPosition();
+  if (row < 0) return;
+  if (!ShowConfirm(Format("Удалить позицию %s?", order_->GetConstruction(row)->No))) return;
+  order_->Delete(row);
+  PositionsChanged();
+  SetCurrentPosition(std::min(row, order_->Count() - 1));
+}
+
+// The copy is made by the order's clone of the selected positions, from a copy of the order in
+// which only this position is checked.
+void TOrderForm::CopyPosition() {
+  const int row = CurrentPosition();
+  if (row < 0) return;
+  TOrder source;
+  if (!source.CopyPos(*order_)) return;
+  for (int i = 0; i < source.Count(); ++i) source.GetConstruction(i)->Checked = i == row;
+  if (!order_->ClonePos(source)) return;
+  PositionsChanged();
+  SetCurrentPosition(order_->Count() - 1);
+}
+
+void TOrderForm::MovePosition(int delta) {
+  const int row = CurrentPosition();
+  if (row < 0 || !order_->MovePos(row, row + delta)) return;
+  PositionsChanged();
+  SetCurrentPosition(row + delta);
+}
+
+bool TOrderForm::Recalculate() {
+  TOrder backup;
+  if (!backup.Assign(*order_)) return false;
+  QProgressDialog progress("Расчет позиций...", "Отмена", 0, order_->Count(), this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  bool calculated = false;
+  try {
+    calculated = order_->CalculatePositions([&](int done, int total, const std::string& no) {
+      progress.setValue(done);
+      progress.setLabelText(Q(Format("Расчет позиций: %d из %d (позиция %s)", done, total, no)));
+      if (progress.wasCanceled()) throw TRecalculationCancelled{};
+    });
+  } catch (const TRecalculationCancelled&) {
+    order_->Assign(backup);
+  }
+  PositionsChanged();
+  return calculated;
+}
+
+void TOrderForm::PositionsChanged() {
+  positions_model_->Reload();
+  UpdateTotals();
+  SetModified(true);
+}
+
+// The cost of the positions as they are calculated now; the order's totals with mark-ups,
+// discounts and VAT take this place once the order costing is in the program.
+void TOrderForm::UpdateTotals() {
+  totals_->setText(Q(Format("Позиций: %d    Стоимость позиций: %s", order_->Count(),
+                            CurrToStr(positions_model_->PositionsCost(), 2))));
+}
+
+bool TOrderForm::CloseAccepted() {
+  if (!Modified()) return true;
+  switch (Ask3("", "Сохранить заказ?", "Да", "Нет", "Отмена")) {
+    case 1: return Save();
+    case 2: return true;
+    default: return false;
+  }
+}
+
+void TOrderForm::closeEvent(QCloseEvent* event) {
+  if (!CloseAccepted()) {
+    event->ignore();
+    return;
+  }
+  emit Closing();
+  event->accept();
+}
+
+}  // namespace kv
