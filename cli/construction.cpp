@@ -13,6 +13,7 @@
 #include "construction/glass.h"
 #include "construction_options.h"
 #include "construction_statics.h"
+#include "furn.h"
 #include "json_text.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
@@ -167,11 +168,13 @@ void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool
     TJson json = BuildJson(*construction, bars);
     if (Statics.Enabled) json["statics"] = StaticsJson(*construction, Statics);
     if (Calc) json.update(CalculationJson(*construction));
+    if (Calc) json.update(FittingsJson(*construction));
     Out << JsonText(json, 2) << "\n";
     return;
   }
   PrintText(*construction, bars, Out);
   if (Statics.Enabled) PrintStatics(*construction, Statics, Out);
+  if (Calc) PrintFittings(*construction, Out);
   if (Calc) PrintCalculation(*construction, Out);
 }
 

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cmath>
 
+#include "calc/furn_selection.h"
 #include "catalogue/catalogue_files.h"
 #include "catalogue/window_type_lookups.h"
 #include "construction/impost_insert.h"
@@ -160,6 +161,7 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_option("--horizontal", Options.Horizontal, "Оси горизонтальных импостов от верхнего края, мм");
   App->add_option("--sash", Options.Sashes, "Номера полей со створками (поворотно-откидными)");
   App->add_flag("--turn", Options.Turn, "Створки только поворотные");
+  App->add_option("--furn", Options.Furn, "Комплект фурнитуры створок (иначе первый подходящий)");
   App->add_option("--glass", Options.Glass, "Артикул заполнения (иначе стекло типа конструкции)");
   App->add_option("--color", Options.Color, "Цвет профиля (иначе базовый цвет системы)");
   App->add_option("--catalogue", Options.CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
@@ -210,10 +212,12 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
                  {box.Right, box.Top + SetSize10(static_cast<float>(y))});
 
   const std::string glass = Options.Glass.empty() ? type.Glass : Options.Glass;
+  std::vector<TFlugel*> sashes;
   for (int number : Options.Sashes) {
     Tgx30CustomPart& field = FieldOf(frame, number);
     if (field.FillType == ftFlugel) continue;
     TFlugel* sash = field.SetNewFlugel();
+    sashes.push_back(sash);
     sash->BuildInitial(type.FlugelID, frame.ProfColor);
     sash->SetKipp(!Options.Turn);
     dynamic_cast<Tgx30CustomPart&>(*sash->Parts.front()).ChangeGlass(glass);
@@ -221,6 +225,9 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Option
   for (auto& part : frame.Parts) dynamic_cast<Tgx30CustomPart&>(*part).SetGlassIfPossible(glass);
   frame.FullRecalc();
   construction->UpdateNo();
+  for (TFlugel* sash : sashes)
+    if (!AutoFurnComp(*sash, Options.Furn) && !Options.Furn.empty())
+      throw ECreationError(Format("Комплект фурнитуры [%s] не установлен на створку [%s]", Options.Furn, sash->Name));
   return construction;
 }
 

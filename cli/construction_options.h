@@ -35,6 +35,8 @@ struct TBuildOptions {
   // Fields (numbered from 1 after the division) that get a sash; turn-only sashes when Turn is set.
   std::vector<int> Sashes;
   bool Turn = false;
+  // Fittings complect of the sashes; empty: the first complect of the system that fits each sash.
+  std::string Furn;
   // Glass article; empty: the window type's glass.
   std::string Glass;
   // Profile colour; empty: the system's base colour.
@@ -63,8 +65,9 @@ private:
   std::unique_ptr<TOpenedCatalogue> FOpened;
 };
 
-// One frame built and fully calculated from the options with the open catalogue (numbered "1").
-// Program errors (catalogue gaps, impossible figures or divisions) are raised as EKvError.
+// One frame built and fully calculated from the options with the open catalogue (numbered "1"),
+// its sashes with their fittings. Program errors (catalogue gaps, impossible figures or divisions,
+// a named complect that does not fit) are raised as EKvError.
 std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Options);
 
 }  // namespace kv::cli
