@@ -14,6 +14,7 @@
 #include "construction/glass.h"
 #include "construction_options.h"
 #include "construction_statics.h"
+#include "furn.h"
 #include "json_text.h"
 #include "render.h"
 #include "shell/format_settings.h"
@@ -171,6 +172,7 @@ void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool
     TJson json = BuildJson(*construction, bars);
     if (Statics.Enabled) json["statics"] = StaticsJson(*construction, Statics);
     if (Calc) json.update(CalculationJson(*construction));
+    if (Calc) json.update(FittingsJson(*construction));
     Out << JsonText(json, 2) << "\n";
     std::ostringstream written;
     WritePictures(*construction, Pictures, written);
@@ -178,6 +180,7 @@ void RunBuild(const TBuildOptions& Options, const TStaticsOptions& Statics, bool
   }
   PrintText(*construction, bars, Out);
   if (Statics.Enabled) PrintStatics(*construction, Statics, Out);
+  if (Calc) PrintFittings(*construction, Out);
   if (Calc) PrintCalculation(*construction, Out);
   WritePictures(*construction, Pictures, Out);
 }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "calc/furn_selection.h"
 #include "catalogue/catalogue_files.h"
 
 namespace kv::cli {
@@ -39,6 +40,7 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_option("--horizontal", Options.Horizontal, "Оси горизонтальных импостов от верхнего края, мм");
   App->add_option("--sash", Options.Sashes, "Номера полей со створками (поворотно-откидными)");
   App->add_flag("--turn", Options.Turn, "Створки только поворотные");
+  App->add_option("--furn", Options.Furn, "Комплект фурнитуры створок (иначе первый подходящий)");
   App->add_option("--glass", Options.Glass, "Артикул заполнения (иначе стекло типа конструкции)");
   App->add_option("--color", Options.Color, "Цвет профиля (иначе базовый цвет системы)");
   App->add_option("--lam-outer", Options.LamOuter, "Цвет ламинации снаружи (по прайс-листу ламинации)");
@@ -66,6 +68,12 @@ TBuildCatalogue::~TBuildCatalogue() {
     std::error_code ignored;
     std::filesystem::remove_all(FTemporary, ignored);
   }
+}
+
+std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Options) {
+  std::unique_ptr<Tgx25Construction> construction = kv::BuildConstruction(Options);
+  ApplyFurnComplects(*construction, Options.Furn);
+  return construction;
 }
 
 }  // namespace kv::cli

@@ -18,6 +18,8 @@ namespace kv::cli {
 
 // The frame's options and the catalogue they are built with.
 struct TBuildOptions : TFrameBuildOptions {
+  // Fittings complect of the sashes; empty: the first complect of the system that fits each sash.
+  std::string Furn;
   // Folder of the catalogue databases (as `catalogue create` makes them); empty: the demo catalogue.
   std::string CatalogueDir;
 };
@@ -42,5 +44,9 @@ private:
 // The positions of the demo order: the caption and the options of each construction.
 std::vector<std::pair<std::string, TBuildOptions>> DemoPositions();
 
+// One frame built from the options with the open catalogue (numbered "1"), its sashes with their
+// fittings. Program errors (catalogue gaps, impossible figures or divisions, a named complect that does
+// not fit) are raised as EKvError.
+std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Options);
 
 }  // namespace kv::cli

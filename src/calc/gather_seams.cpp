@@ -1,13 +1,28 @@
 #include "calc/gather_seams.h"
 
 #include "calc/acc_gathering.h"
+#include "calc/gathering.h"
 
 namespace kv {
 
+namespace {
+constexpr int32_t kFittingsGroup = 3;
+}  // namespace
+
 // The insect net of a sash and its components.
 void GatherFlugelNet(TFlugel&, TMatList&) {}
-// The fittings set chosen for a sash.
-void GatherFlugelFittings(TFlugel&, TMatList&) {}
+// Every line of the sash's fittings set becomes a fittings material (group 3) in its quantity.
+void GatherFlugelFittings(TFlugel& Flugel, TMatList& Materials) {
+  if (!Flugel.FurnComp) return;
+  for (const TFurnItem& line : Flugel.FurnComp->Items) {
+    if (line.ID.empty() || line.Quantity() <= 0) continue;
+    Tgx25MatListItem item;
+    item.ID = line.ID;
+    item.Group = kFittingsGroup;
+    item.Quantity = line.Quantity();
+    AddMatListItem(Materials, item);
+  }
+}
 // The accessory rules of the frame's profiles and joints.
 void GatherFrameDopMaterials(TFrame& Frame) { GatherAccessoryRules(Frame); }
 // Painting and coating of the frame.

@@ -1,7 +1,7 @@
 #pragma once
 // The places where gathering hands over to the work that fills them in later: insect nets and fittings of sashes,
 // additional materials and technologies of frames, the add-on lists of the construction, its accessory list and its
-// services. Those not filled in yet add nothing.
+// services. The fittings of a sash are its set's lines; the others add nothing yet.
 #include "construction/construction.h"
 
 namespace kv {

@@ -117,6 +117,16 @@ void TCatalogue::BindTables() {
   TypeWin.Bind(TableData(DM_Catalog, "TypeWin"), "TypeWin");
   TypeProf.Bind(TableData(DM_Catalog, "TypeProf"), "TypeProf");
   FrnComp.Bind(TableData(DM_FurnDoc, "FrnComp"), "FrnComp");
+  FrnSide.Bind(TableData(DM_FurnDoc, "FrnSide"), "FrnSide");
+  FrnSet.Bind(TableData(DM_FurnDoc, "FrnSet"), "FrnSet");
+  FrnItem.Bind(TableData(DM_FurnDoc, "FrnItem"), "FrnItem");
+  FrnArt.Bind(TableData(DM_FurnDoc, "FrnArt"), "FrnArt");
+  FrnItoI.Bind(TableData(DM_FurnDoc, "FrnItoI"), "FrnItoI");
+  FrnDop.Bind(TableData(DM_FurnDoc, "FrnDop"), "FrnDop");
+  FrnAbd.Bind(TableData(DM_FurnDoc, "FrnAbd"), "FrnAbd");
+  FrnSchl.Bind(TableData(DM_FurnDoc, "FrnSchl"), "FrnSchl");
+  FrnProp.Bind(TableData(DM_FurnDoc, "FrnProp"), "FrnProp");
+  TypeFurn.Bind(TableData(DM_Catalog, "TypeFurn"), "TypeFurn");
   PriceLst.Bind(TableData(DM_Catalog, "PriceLst"), "PriceLst");
   PriceGrd.Bind(TableData(DM_Catalog, "PriceGrd"), "PriceGrd");
   AutoChng.Bind(TableData(DM_Catalog, "AutoChng"), "AutoChng");

@@ -29,6 +29,23 @@ public:
   // With Separate a new line is always added; otherwise a line with the same ID and Length takes
   // the number, or a new line is added.
   TFurnItem& AddItem(const std::string& ID, int32_t Number, const std::string& Info, bool Separate, float Length);
+  // Index of the line with the ID and length / with the ID, -1 when none.
+  int ItemFind(const std::string& ID, float Length) const;
+  int ItemFindNoLength(const std::string& ID) const;
+
+  // The system and complect of the set; the lines of the former complect are dropped.
+  void SetValue(const std::string& System, const std::string& Complect);
+  // An empty set: no system, complect, choices, properties or lines.
+  void ClearValue();
+  // The chosen property values keep to the complect: a value the complect does not allow for a
+  // property it names gives way to the complect's default, and a property it names with a default
+  // that the list lacks gets that default.
+  void UpdateProperty();
+  // The predefined values replace the chosen ones of the same property where the complect allows
+  // them (or does not name the property at all).
+  void ApplyPredefinedFrnProperty();
+  // The chosen property values (the numbers after "=" of PropList).
+  std::vector<int> PropertyValues() const;
 
   std::string FurnSys;
   std::string ID;

@@ -17,6 +17,14 @@ int TScriptedMessages::Show(const TUserMessage& message) {
   return answer;
 }
 
+int TScriptedMessages::Choose(const TUserChoice& choice) {
+  choices_.push_back(choice);
+  if (answers_.empty()) return choice.Default;
+  const int answer = answers_.front();
+  answers_.pop_front();
+  return answer >= 1 && answer <= static_cast<int>(choice.Items.size()) ? answer : 0;
+}
+
 std::vector<std::string> TScriptedMessages::Texts() const {
   std::vector<std::string> texts;
   for (const auto& m : shown_) texts.push_back(m.Text);
@@ -62,6 +70,14 @@ int TConsoleMessages::Show(const TUserMessage& message) {
   return answer;
 }
 
+int TConsoleMessages::Choose(const TUserChoice& choice) {
+  const int answer = TScriptedMessages::Choose(choice);
+  std::cerr << choice.Caption << ": " << ConsoleText(choice.Text) << std::endl;
+  for (size_t i = 0; i < choice.Items.size(); ++i) std::cerr << "  " << i + 1 << ". " << choice.Items[i] << std::endl;
+  std::cerr << "  -> " << answer << std::endl;
+  return answer;
+}
+
 TUserMessagesScope::TUserMessagesScope(IUserMessages& service) : previous_(&UserMessages()) {
   SetUserMessages(&service);
 }
@@ -83,6 +99,11 @@ int Ask2(const std::string& caption, const std::string& text, const std::string&
 int Ask3(const std::string& caption, const std::string& text, const std::string& button1, const std::string& button2,
          const std::string& button3) {
   return ShowWithBeep(TMessageKind::mkAsk, caption, text, {button1, button2, button3});
+}
+
+int ChooseFromList(const std::string& caption, const std::string& text, const std::vector<std::string>& items,
+                   int default_item) {
+  return UserMessages().Choose(TUserChoice{caption, text, items, default_item});
 }
 
 void ShowInfoExt(const std::string& text, const std::string& detail) { ShowInfo(text + "\r\n[" + detail + "]"); }

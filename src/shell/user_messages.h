@@ -17,12 +17,23 @@ struct TUserMessage {
   std::vector<std::string> Buttons;  // empty for a single OK button
 };
 
+// A choice of one line of a list (a lookup list): Default is 1-based.
+struct TUserChoice {
+  std::string Caption;
+  std::string Text;
+  std::vector<std::string> Items;
+  int Default = 1;
+};
+
 class IUserMessages {
 public:
   virtual ~IUserMessages() = default;
   // Shows the message modally and returns the chosen button, 1-based (1 for OK).
   virtual int Show(const TUserMessage& message) = 0;
   virtual void Beep(TMessageKind kind) = 0;
+  // Lets the user pick one line and returns it, 1-based; 0 when the choice was cancelled. A
+  // service that cannot show a list takes the default line.
+  virtual int Choose(const TUserChoice& choice) { return choice.Default; }
 };
 
 // Records every message and answers questions from a script, then with a default answer.
@@ -31,9 +42,13 @@ public:
   explicit TScriptedMessages(int default_answer = 1) : default_answer_(default_answer) {}
   int Show(const TUserMessage& message) override;
   void Beep(TMessageKind kind) override { ++beeps_; }
+  // Answers with the next scripted number (a line outside the list cancels), else the default.
+  int Choose(const TUserChoice& choice) override;
 
+  // The next answer, to a question (a button) or to a list choice (a line).
   void Answer(int button) { answers_.push_back(button); }
   const std::vector<TUserMessage>& Shown() const { return shown_; }
+  const std::vector<TUserChoice>& Choices() const { return choices_; }
   std::vector<std::string> Texts() const;
   // The text of the last message, "" when none was shown.
   std::string LastText() const { return shown_.empty() ? std::string() : shown_.back().Text; }
@@ -47,6 +62,7 @@ private:
   std::deque<int> answers_;
   int default_answer_;
   std::vector<TUserMessage> shown_;
+  std::vector<TUserChoice> choices_;
   int beeps_ = 0;
 };
 
@@ -56,6 +72,8 @@ class TConsoleMessages : public TScriptedMessages {
 public:
   using TScriptedMessages::TScriptedMessages;
   int Show(const TUserMessage& message) override;
+  // Prints the question with numbered lines and the line taken.
+  int Choose(const TUserChoice& choice) override;
 };
 
 IUserMessages& UserMessages();
@@ -84,6 +102,9 @@ bool ShowConfirm(const std::string& text);
 int Ask2(const std::string& caption, const std::string& text, const std::string& button1, const std::string& button2);
 int Ask3(const std::string& caption, const std::string& text, const std::string& button1, const std::string& button2,
          const std::string& button3);
+// The chosen line of the list, 1-based; 0 when cancelled.
+int ChooseFromList(const std::string& caption, const std::string& text, const std::vector<std::string>& items,
+                   int default_item = 1);
 // message + "\r\n" + "[" + detail + "]"
 void ShowInfoExt(const std::string& text, const std::string& detail);
 void ShowErrorExt(const std::string& text, const std::string& detail);

@@ -1,0 +1,35 @@
+#pragma once
+// The fittings set of a sash built from its complect: every item row of the complect that applies
+// to the sash becomes a line with its article, composite items are expanded into their parts, and
+// the articles bring their extra accessories and strike plates. Applying a complect also sets the
+// marks the drawing reads on the sash's sides: the opening mark with its apex side, the handle with
+// its symbol and point, the hinges and the drive.
+#include <string>
+
+#include "construction/frames.h"
+
+namespace kv {
+
+// Fills the set's lines from its complect. False when the complect is missing, the sash profile
+// has no backset or the documentation of a row is wrong: the message is shown and the lines built
+// before it stay.
+bool BuildFurnList(TFlugel& Flugel);
+// Applies the complect to the sash: refused with "Комплект фурнитуры [%s] не подходит к створке
+// [%s]!" (the sash keeps its former complect) when it does not fit; otherwise the set takes the
+// complect, its properties and the scheme's choices, the sash its tilt and marks, and the lines are
+// built. False when refused or when building the lines failed.
+bool ChangeFurnComplect(TFlugel& Flugel, const std::string& Complect);
+// Moves the sash to another fittings system with the complect corresponding to its own.
+bool ChangeFurnSys(TFlugel& Flugel, const std::string& System);
+// The named complect, or (empty name) the sash's default complect (FirstAvailableComplect); a
+// warning when none fits.
+bool AutoFurnComp(TFlugel& Flugel, const std::string& Complect = "");
+// Every sash of the construction gets the named complect, or (empty name) the first that fits;
+// a named complect that does not fit a sash is refused naming the sash.
+void ApplyFurnComplects(Tgx25Construction& Construction, const std::string& Complect);
+// The sides' fittings marks from the complect's side rows, the handle in the middle of its side.
+void ApplyFurnMarks(TFlugel& Flugel, const std::string& Complect);
+// Puts the handle of the side HeightMm above the side's lower end (the first end of a level side).
+void PlaceHandle(Tgx25FrameLine& Side, double HeightMm);
+
+}  // namespace kv
