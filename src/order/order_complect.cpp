@@ -37,6 +37,10 @@ void Fields(A& a, C& c) {
   });
 }
 
+// Materials of a position that are delivered beside it rather than built into it: its fittings,
+// sills, drips, nets, shutters, blinds with their components, mounting materials, slopes and others.
+bool LooseInPosition(int Group) { return Group == 3 || (Group >= 5 && Group != 11); }
+
 std::string SizeText(int Width, int Height) { return Width > 0 || Height > 0 ? Format("%d x %d", Width, Height) : ""; }
 
 }  // namespace
@@ -117,12 +121,16 @@ void Tgx25OrderComplect::FillFromOrder(const TOrder& Source) {
                      SizeText(GetRounded(size.Width), GetRounded(size.Height)), static_cast<float>(position.Count),
                      "шт.", "", position.Count > 0 ? cost / position.Count : cost, cost});
   }
-  for (const Tgx25MatListItem& material : SummaryMatList(Source)) {
-    if (!GroupListed(material.Group)) continue;
-    Items.push_back({material.Group, Source.No, GetNameByID(material.ID), GetArticleByID(material.ID),
-                     SizeText(material.Width, material.Height), static_cast<float>(material.Quantity),
-                     GetUnitByID(material.ID), "", material.Price, material.Cost});
-  }
+  for (const Tgx25MatListItem& material : Source.Materials) AddMaterial(Source, material);
+  for (const Tgx25MatListItem& material : PositionsMatList(Source))
+    if (LooseInPosition(material.Group)) AddMaterial(Source, material);
+}
+
+void Tgx25OrderComplect::AddMaterial(const TOrder& Source, const Tgx25MatListItem& Material) {
+  if (!GroupListed(Material.Group)) return;
+  Items.push_back({Material.Group, Source.No, GetNameByID(Material.ID), GetArticleByID(Material.ID),
+                   SizeText(Material.Width, Material.Height), static_cast<float>(Material.Quantity),
+                   GetUnitByID(Material.ID), "", Material.Price, Material.Cost});
 }
 
 }  // namespace kv

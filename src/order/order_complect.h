@@ -38,11 +38,16 @@ public:
   void Clear() { Items.clear(); }
 
   // The items of the order's checked positions and of its material list by the section switches
-  // (the positions must have been calculated): a line per construction, then the loose materials.
+  // (the positions must have been calculated): a line per construction, then the loose materials
+  // of the order and of its positions.
   void FillFromOrder(const TOrder& Order);
   // Whether a material of the group is listed under the switches.
   bool GroupListed(int Group) const;
 
+private:
+  void AddMaterial(const TOrder& Source, const Tgx25MatListItem& Material);
+
+public:
   std::string No;
   TDateTime Date = 0;
   std::string Order, Customer, Representative, Document;

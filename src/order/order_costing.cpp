@@ -11,10 +11,12 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/currency_lookups.h"
 #include "catalogue/material_lookups.h"
+#include "construction/setup_values.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 #include "shell/tokens.h"
+#include "shell/user_messages.h"
 
 namespace kv {
 
@@ -307,6 +309,23 @@ void PriceDopMats(TOrder& Order) {
     item.Price = PriceUnit(Order, {MaterialItem(item.ID, kDopMatGroup, 1)}, item.Quantity);
 }
 
+// Into receives the items of From, the quantities and costs of the same items added up.
+TMatList MergedMatLists(TMatList Into, const TMatList& From) {
+  for (const Tgx25MatListItem& item : From) {
+    const int found = FindMatListItem(Into, item);
+    if (found < 0) {
+      Into.push_back(item);
+      continue;
+    }
+    Tgx25MatListItem& same = Into[static_cast<size_t>(found)];
+    same.Quantity += item.Quantity;
+    same.Cost += item.Cost;
+    same.CustomCost += item.CustomCost;
+    same.NDSCost += item.NDSCost;
+  }
+  return Into;
+}
+
 void ZeroMatList(TMatList& List) {
   for (Tgx25MatListItem& item : List) {
     item.OrgPrice = item.ReduceAmount = item.Price = item.Cost = item.CustomCost = item.NDSCost = {};
@@ -558,26 +577,23 @@ void GatherInfo(TOrder& Order, const TGatherProgress& Progress) {
   PriceDopProfs(Order);
   step("Расчет стоимости материалов");
   CalculateMatList(Order.Materials, PricingOf(Order));
+  if (!UsedSetup().CheckZeroMatCost) return;
+  std::string zero;
+  for (const std::string& line : CheckZeroMatCost(Order)) zero += "\r\n" + line;
+  if (!zero.empty()) ShowWarning("Материалы с нулевой стоимостью:" + zero);
 }
 
-TMatList SummaryMatList(const TOrder& Order) {
-  TMatList list = Order.Materials;
+TMatList SummaryMatList(const TOrder& Order) { return MergedMatLists(Order.Materials, PositionsMatList(Order)); }
+
+TMatList PositionsMatList(const TOrder& Order) {
+  TMatList list;
   ForCheckedPositions(Order, [&list](const Tgx25Construction& position) {
     for (Tgx25MatListItem item : position.MatList) {
       item.Quantity *= position.Count;
       item.Cost = item.Cost * position.Count;
       item.CustomCost = item.CustomCost * position.Count;
       item.NDSCost = item.NDSCost * position.Count;
-      const int found = FindMatListItem(list, item);
-      if (found < 0) {
-        list.push_back(item);
-        continue;
-      }
-      Tgx25MatListItem& same = list[static_cast<size_t>(found)];
-      same.Quantity += item.Quantity;
-      same.Cost += item.Cost;
-      same.CustomCost += item.CustomCost;
-      same.NDSCost += item.NDSCost;
+      list = MergedMatLists(std::move(list), {item});
     }
   });
   return list;

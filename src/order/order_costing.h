@@ -151,8 +151,11 @@ TSummaryInfo GatherMatCost(const TOrder& Order);
 // ---- pricing of the order-level items ----
 using TGatherProgress = std::function<void(const std::string& Text)>;
 // Prices every order-level item (its price written back) and fills the order's material list with
-// their materials, priced, telling each step. Catalogue errors are raised to the caller.
+// their materials, priced, telling each step; with the option CheckZeroMatCost a warning lists the
+// materials that cost nothing. Catalogue errors are raised to the caller.
 void GatherInfo(TOrder& Order, const TGatherProgress& Progress = {});
+// The checked positions' materials times their quantities, priced as the positions hold them.
+TMatList PositionsMatList(const TOrder& Order);
 // The order's material list and the checked positions' materials times their quantities: what the
 // order needs as a whole (a delivery, a purchase), priced as the list holds them.
 TMatList SummaryMatList(const TOrder& Order);

@@ -519,10 +519,14 @@ void PrintPosition(const TJson& Position, std::string& Out) {
   PrintMaterials(Position["materials"], "  ", Out);
 }
 
+// A money value of the JSON form as the program shows amounts ("1 234,50").
+std::string MoneyText(const TJson& Value, int Decimals) {
+  return CurrToStr(TCurrency::FromExtended(Value.get<double>()), Decimals);
+}
+
 // The costing: each section with its cost, discount and total, then the sums of the order.
 void PrintCosting(const TJson& Totals, std::string& Out) {
-  const std::string money = "%." + IntToStr(Totals["decimals"].get<int>()) + "f";
-  auto amount = [&](const char* Key) { return Format(money, Totals[Key].get<double>()); };
+  auto amount = [&](const char* Key) { return MoneyText(Totals[Key], Totals["decimals"].get<int>()); };
   Out += "Стоимость заказа:\n";
   for (int s = 0; s < kCostedSectionCount; ++s) {
     const auto section = static_cast<TOrderSection>(s);
@@ -544,11 +548,10 @@ void PrintCosting(const TJson& Totals, std::string& Out) {
 }
 
 void PrintMaterialSums(const TJson& Sums, int Decimals, std::string& Out) {
-  const std::string money = "%." + IntToStr(Decimals) + "f";
   for (const TJson& group : Sums)
     Out += Format("  Материалы «%s»: стоимость %s, пошлина %s, НДС %s, итого %s\n", group["group"].get<std::string>(),
-                  Format(money, group["cost"].get<double>()), Format(money, group["custom"].get<double>()),
-                  Format(money, group["nds"].get<double>()), Format(money, group["total"].get<double>()));
+                  MoneyText(group["cost"], Decimals), MoneyText(group["custom"], Decimals),
+                  MoneyText(group["nds"], Decimals), MoneyText(group["total"], Decimals));
 }
 
 }  // namespace
