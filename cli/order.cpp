@@ -5,15 +5,16 @@
 #include <filesystem>
 #include <iostream>
 
-#include "calc/construction_calculator.h"
 #include "command_registry.h"
 #include "configuration_choice.h"
 #include "construction_options.h"
 #include "json_text.h"
 #include "order/order.h"
+#include "order/order_costing.h"
 #include "order/order_defaults.h"
 #include "order/order_description.h"
 #include "order/order_saving.h"
+#include "order_files.h"
 #include "parser_language.h"
 #include "session/session.h"
 #include "shell/code_page.h"
@@ -56,17 +57,6 @@ struct TShowOptions {
   // Folder of the catalogue; empty: the demo catalogue.
   std::string CatalogueDir;
 };
-
-// The order of the file; the load shows its own message and the command fails after it.
-std::unique_ptr<TOrder> LoadOrderFile(const std::string& File) {
-  auto order = std::make_unique<TOrder>();
-  if (!order->LoadOrder(File)) throw CLI::RuntimeError(1);
-  return order;
-}
-
-void SaveOrderFile(TOrder& Order, const std::string& File, TWriteMode Mode = TWriteMode::wmReplace) {
-  if (!Order.SaveOrder(File, Mode)) throw CLI::RuntimeError(1);
-}
 
 // Every text is checked, so that one run names every field to correct.
 void CheckTexts(const std::vector<std::pair<const char*, std::string>>& Fields) {
@@ -169,16 +159,18 @@ void RunCalc(const TCalcOptions& Options, std::ostream& Out) {
     Out << Format("Расчет позиций: %d из %d (позиция %s)\n", Done, Total, No);
   });
   if (!calculated) throw CLI::RuntimeError(1);
+  GatherInfo(*order, [&Out](const std::string& Step) { Out << Step << "\n"; });
   SaveOrderFile(*order, Options.File);
-  TCurrency total;
-  for (int i = 0; i < order->Count(); ++i)
-    total += GetEstimateTotal(*order->GetConstruction(i)) * order->GetConstruction(i)->Count;
-  Out << Format("Заказ № %s рассчитан: позиций %d, стоимость %s\n", order->No, order->Count(), CurrToStr(total, 2));
+  CheckAllPositions(*order);
+  const TOrderTotals totals = GetOrderTotals(*order);
+  Out << Format("Заказ № %s рассчитан: позиций %d, стоимость %s\n", order->No, order->Count(),
+                CurrToStr(totals.SummaryWithNDS, totals.Decimals));
 }
 
 void RunShow(const TShowOptions& Options, std::ostream& Out) {
   const TBuildCatalogue catalogue(Options.CatalogueDir);
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.File);
+  CheckAllPositions(*order);
   const TOrderJson description = DescribeOrder(*order);
   if (Options.Json)
     Out << JsonText(description, 2) << "\n";

@@ -167,7 +167,8 @@ INSERT INTO "CalcMeth" ("ID", "Name", "Currency", "Use") VALUES
   (1, 'Стандартный расчет изделия', 0, 1);
 
 -- CalcSchm: steps of the calculation method (insertion order): materials, labour per weld, sash,
--- mullion and glass, overhead, margin and VAT; the printable steps make the customer's estimate
+-- mullion and glass, overhead, margin and VAT; the printable steps make the customer's estimate, which
+-- stays without VAT (the order adds VAT on its total)
 INSERT INTO "CalcSchm" ("ID", "No", "Name", "Formula", "Condition", "Param1", "Param2", "Param3", "Param4", "Param5", "Param6", "Format", "Printable", "NoPrintZero", "Use", "Dec", "Dec1", "Dec2", "Dec3", "Dec4", "Dec5", "Dec6") VALUES
   (1, 1, 'Профиль ПВХ с учетом отходов', 'a', '', 10, 0, 0, 0, 0, 0, '', 1, 1, 1, 2, 2, 2, 2, 2, 2, 2),
   (1, 2, 'Штапик и армирование', 'a', '', 11, 0, 0, 0, 0, 0, '', 1, 1, 1, 2, 2, 2, 2, 2, 2, 2),
@@ -184,7 +185,7 @@ INSERT INTO "CalcSchm" ("ID", "No", "Name", "Formula", "Condition", "Param1", "P
   (1, 13, 'Себестоимость', '#6+#11+#12', '', 0, 0, 0, 0, 0, 0, '', 0, 0, 1, 2, 2, 2, 2, 2, 2, 2),
   (1, 14, 'Наценка 25%', '#13*25/100', '', 0, 0, 0, 0, 0, 0, '', 1, 1, 1, 2, 2, 2, 2, 2, 2, 2),
   (1, 15, 'Цена без НДС', '#13+#14', '', 0, 0, 0, 0, 0, 0, '', 0, 0, 1, 2, 2, 2, 2, 2, 2, 2),
-  (1, 16, 'НДС 20%', '#15*20/100', '', 0, 0, 0, 0, 0, 0, '', 1, 1, 1, 2, 2, 2, 2, 2, 2, 2),
+  (1, 16, 'НДС 20%', '#15*20/100', '', 0, 0, 0, 0, 0, 0, '', 0, 0, 1, 2, 2, 2, 2, 2, 2, 2),
   (1, 17, '[STOP]', '[STOP]', '', 0, 0, 0, 0, 0, 0, '', 0, 0, 1, 2, 2, 2, 2, 2, 2, 2),
   (1, 18, 'Округление до рубля', 'r(#15,0)', '', 0, 0, 0, 0, 0, 0, '', 1, 1, 1, 2, 2, 2, 2, 2, 2, 2);
 

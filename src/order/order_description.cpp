@@ -1,6 +1,7 @@
 #include "order/order_description.h"
 
 #include "calc/construction_calculator.h"
+#include "order/order_costing.h"
 
 #include <charconv>
 #include <cstdint>
@@ -336,6 +337,48 @@ TJson PositionJson(Tgx25Construction& Position) {
           {"materials", MaterialsJson(Position.MatList)}};
 }
 
+// Every figure of the costing, keys in the words of its operations.
+TJson CostingJson(const TOrderTotals& Totals) {
+  TJson json = {{"decimals", Totals.Decimals}};
+  for (int s = 0; s < kCostedSectionCount; ++s) {
+    const TSectionTotals& section = Totals.Sections[static_cast<size_t>(s)];
+    const std::string key = SectionKey(static_cast<TOrderSection>(s));
+    json[key + "_included"] = section.Included;
+    json[key + "_cost"] = MoneyJson(section.Cost);
+    json[key + "_reduce_str"] = section.ReduceStr;
+    json[key + "_total"] = MoneyJson(section.Total);
+  }
+  json["order_reduce_str"] = Totals.OrderReduceStr;
+  json["summary_service"] = MoneyJson(Totals.SummaryService);
+  json["summary_without_nds"] = MoneyJson(Totals.SummaryWithoutNDS);
+  json["summary_with_reduce"] = MoneyJson(Totals.SummaryWithReduce);
+  json["nds"] = MoneyJson(Totals.NDS);
+  json["summary_with_nds"] = MoneyJson(Totals.SummaryWithNDS);
+  json["payment_sum"] = MoneyJson(Totals.PaymentSum);
+  json["balance"] = MoneyJson(Totals.Balance);
+  json["reduce_exists"] = Totals.ReduceExists;
+  json["pos_reduce_exists"] = Totals.PosReduceExists;
+  json["pos_fixed_price_exists"] = Totals.PosFixedPriceExists;
+  return json;
+}
+
+// The material sums of the switched-on sections, one entry per group that has any.
+TJson MaterialSumsJson(const TOrder& Order) {
+  const TSummaryInfo summary = GatherMatCost(Order);
+  TJson list = TJson::array();
+  for (int g = 0; g < kSummaryGroupCount; ++g) {
+    const TCostInfo& sums = summary[static_cast<size_t>(g)];
+    if (sums.Total == TCurrency() && sums.Cost == TCurrency()) continue;
+    list.push_back({{"group", SummaryGroupName(static_cast<TSummaryGroup>(g))},
+                    {"cost", MoneyJson(sums.Cost)},
+                    {"custom", MoneyJson(sums.Custom)},
+                    {"nds", MoneyJson(sums.NDS)},
+                    {"lam", MoneyJson(sums.Lam)},
+                    {"total", MoneyJson(sums.Total)}});
+  }
+  return list;
+}
+
 // The totals the file holds: positions and pieces, area, materials, services and payments.
 TJson TotalsJson(const TOrder& Order) {
   long double square = 0;
@@ -348,12 +391,14 @@ TJson TotalsJson(const TOrder& Order) {
   for (const auto& item : Order.Materials) materials = materials + item.GetTotal();
   for (const auto& item : Order.Services) services = services + item.Cost;
   for (const auto& item : Order.Payments) payments = payments + item.Money;
-  return {{"positions", Order.Count()},
-          {"pieces", pieces},
-          {"square", static_cast<double>(GetRoundedFloat(square, 4))},
-          {"materials", MoneyJson(materials)},
-          {"services", MoneyJson(services)},
-          {"payments", MoneyJson(payments)}};
+  TJson totals = {{"positions", Order.Count()},
+                  {"pieces", pieces},
+                  {"square", static_cast<double>(GetRoundedFloat(square, 4))},
+                  {"materials", MoneyJson(materials)},
+                  {"services", MoneyJson(services)},
+                  {"payments", MoneyJson(payments)}};
+  totals.update(CostingJson(GetOrderTotals(Order)));
+  return totals;
 }
 
 TJson SectionsJson(const TOrder& Order) {
@@ -474,6 +519,41 @@ void PrintPosition(const TJson& Position, std::string& Out) {
   PrintMaterials(Position["materials"], "  ", Out);
 }
 
+// A money value of the JSON form as the program shows amounts ("1 234,50").
+std::string MoneyText(const TJson& Value, int Decimals) {
+  return CurrToStr(TCurrency::FromExtended(Value.get<double>()), Decimals);
+}
+
+// The costing: each section with its cost, discount and total, then the sums of the order.
+void PrintCosting(const TJson& Totals, std::string& Out) {
+  auto amount = [&](const char* Key) { return MoneyText(Totals[Key], Totals["decimals"].get<int>()); };
+  Out += "Стоимость заказа:\n";
+  for (int s = 0; s < kCostedSectionCount; ++s) {
+    const auto section = static_cast<TOrderSection>(s);
+    const std::string key = SectionKey(section);
+    if (!Totals[key + "_included"].get<bool>()) continue;
+    const std::string reduce = Totals[key + "_reduce_str"].get<std::string>();
+    Out += Format("  %s: стоимость %s%s, итого %s\n", SectionCaption(section), amount((key + "_cost").c_str()),
+                  reduce.empty() ? "" : ", скидка " + reduce, amount((key + "_total").c_str()));
+  }
+  Out += Format("  Услуги: %s\n", amount("summary_service"));
+  Out += Format("  Сумма без НДС: %s\n", amount("summary_without_nds"));
+  const std::string order_reduce = Totals["order_reduce_str"].get<std::string>();
+  Out += Format("  Сумма со скидкой%s: %s\n", order_reduce.empty() ? "" : " (скидка " + order_reduce + ")",
+                amount("summary_with_reduce"));
+  Out += Format("  НДС: %s\n", amount("nds"));
+  Out += Format("  Сумма с НДС: %s\n", amount("summary_with_nds"));
+  Out += Format("  Оплачено: %s\n", amount("payment_sum"));
+  Out += Format("  К оплате: %s\n", amount("balance"));
+}
+
+void PrintMaterialSums(const TJson& Sums, int Decimals, std::string& Out) {
+  for (const TJson& group : Sums)
+    Out += Format("  Материалы «%s»: стоимость %s, пошлина %s, НДС %s, итого %s\n", group["group"].get<std::string>(),
+                  MoneyText(group["cost"], Decimals), MoneyText(group["custom"], Decimals),
+                  MoneyText(group["nds"], Decimals), MoneyText(group["total"], Decimals));
+}
+
 }  // namespace
 
 TOrderJson DescribeOrder(TOrder& Order) {
@@ -490,10 +570,17 @@ TOrderJson DescribeOrder(TOrder& Order) {
   description["materials"] = MaterialsJson(Order.Materials);
   description["cut_map"] = CutMapJson(Order.CutMap);
   description["totals"] = TotalsJson(Order);
+  description["material_sums"] = MaterialSumsJson(Order);
   TJson positions = TJson::array();
   for (int i = 0; i < Order.Count(); ++i) positions.push_back(PositionJson(*Order.GetConstruction(i)));
   description["positions"] = std::move(positions);
   return description;
+}
+
+std::string OrderTotalsText(const TOrder& Order) {
+  std::string text;
+  PrintCosting(CostingJson(GetOrderTotals(Order)), text);
+  return text;
 }
 
 std::string OrderDescriptionText(const TOrderJson& Description) {
@@ -514,6 +601,8 @@ std::string OrderDescriptionText(const TOrderJson& Description) {
   out += Format("Итоги: позиций %d, изделий %d, площадь %.4f м2, материалы %.2f, услуги %.2f, оплачено %.2f\n",
                 totals["positions"].get<int>(), totals["pieces"].get<int64_t>(), totals["square"].get<double>(),
                 totals["materials"].get<double>(), totals["services"].get<double>(), totals["payments"].get<double>());
+  PrintCosting(totals, out);
+  PrintMaterialSums(Description["material_sums"], totals["decimals"].get<int>(), out);
   for (const TJson& position : Description["positions"]) PrintPosition(position, out);
   return out;
 }

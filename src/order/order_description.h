@@ -18,6 +18,11 @@ using TOrderJson = nlohmann::ordered_json;
 // told only as set or not.
 TOrderJson DescribeOrder(TOrder& Order);
 
+// The costing of the order (checked positions) as lines of text: each switched-on section with its
+// cost, discount and total, the services, the sums without and with VAT, the payments and the
+// balance.
+std::string OrderTotalsText(const TOrder& Order);
+
 // The description as lines of text with Russian captions.
 std::string OrderDescriptionText(const TOrderJson& Description);
 

@@ -6,6 +6,7 @@
 
 #include "construction/construction_stream.h"
 #include "construction/stream_records.h"
+#include "order/document_version.h"
 #include "order/order.h"
 #include "shell/code_page.h"
 #include "shell/errors.h"
@@ -158,19 +159,11 @@ void Lists(A& a, S& s) {
 // What the signature and the version allow: false when the order must not be read further.
 bool AcceptVersion(TOrder& Order, bool& Converted, bool AutoConvert) {
   if (Order.Version == kCurrentAlias) Order.Version = kOrderVersion;
-  if (Order.Version == kOrderVersion) return true;
-  if (VerSmallerThan(Order.Version, kOrderVersion)) {
-    if (!AutoConvert &&
-        !ShowConfirm(Format("Необходимо конвертировать файл заказа!\r\nЗагружаемая версия: %s\r\nТекущая версия: %s",
-                            Order.Version, kOrderVersion)))
-      return false;
-    Converted = true;
-    return true;
-  }
-  ShowWarning(
-      Format("Данный модуль технолога поддерживает файлы заказа\r\nверсии не старше: %s!\r\nЗагружаемая версия: %s",
-             kOrderVersion, Order.Version));
-  return false;
+  return AcceptDocumentVersion(
+      Order.Version,
+      {kOrderVersion, "Необходимо конвертировать файл заказа!\r\nЗагружаемая версия: %s\r\nТекущая версия: %s",
+       "Данный модуль технолога поддерживает файлы заказа\r\nверсии не старше: %s!\r\nЗагружаемая версия: %s"},
+      Converted, AutoConvert);
 }
 
 }  // namespace
