@@ -6,6 +6,7 @@
 // its symbol and point, the hinges and the drive.
 #include <string>
 
+#include "construction/construction.h"
 #include "construction/frames.h"
 
 namespace kv {
