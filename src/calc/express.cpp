@@ -434,8 +434,7 @@ std::string WithoutBlanks(std::string_view text) {
 
 // The arithmetic of the frequent operations inline; the functions of the library through their
 // routines. Both give the same value: the routines are the very same computations.
-long double Computed(const TExpressOperation& op) {
-  const long double x = *op.Arg1, y = *op.Arg2;
+long double Computed(const TExpressOperation& op, long double x, long double y) {
   switch (op.Code) {
     case ocVariable:
     case ocNumber:
@@ -475,16 +474,34 @@ void OParse::Clear() {
 long double* OParse::NewCell(long double value) { return &FCells.emplace_back(value); }
 
 void OParse::Add(TExpressOpCode code, const long double* arg1, const long double* arg2, long double* result) {
-  FOperations.push_back({code, arg1, arg2, result, RoutineOf(code)});
+  FOperations.push_back({code, arg1, arg2, result, RoutineOf(code), true});
+}
+
+void OParse::DropUnreadResults() {
+  for (size_t i = 0; i < FOperations.size(); ++i) {
+    const long double* cell = FOperations[i].Result;
+    bool read_later = false;
+    for (size_t j = i + 2; j < FOperations.size() && !read_later; ++j)
+      read_later = FOperations[j].Arg1 == cell || FOperations[j].Arg2 == cell;
+    FOperations[i].KeepResult = read_later;
+  }
 }
 
 long double OParse::Run() const {
+  long double last = 0;
+  const long double* last_cell = nullptr;
   for (const TExpressOperation& op : FOperations) {
-    const long double value = Computed(op);
+    // Most operations take the result of the one before: it is used as it stands, since reading an
+    // extended value back from the cell just written stalls until the write is done.
+    const long double x = op.Arg1 == last_cell ? last : *op.Arg1;
+    const long double y = op.Arg2 == last_cell ? last : *op.Arg2;
+    const long double value = Computed(op, x, y);
     // An undefined result is 0, and so is a negative zero (of -x or x*y with x = 0 and y < 0).
-    *op.Result = std::isfinite(value) && value != 0 ? value : 0;
+    last = std::isfinite(value) && value != 0 ? value : 0;
+    if (op.KeepResult) *op.Result = last;
+    last_cell = op.Result;
   }
-  return *FOperations.back().Result;
+  return last;
 }
 
 // ---- TExpress ----
@@ -503,6 +520,7 @@ void TExpress::SetExpression(std::string_view text) {
     FParse.Clear();
     throw EExpressError(kErrorMessage);
   }
+  FParse.DropUnreadResults();
 }
 
 void TExpress::SetVariableList(std::string_view names) {

@@ -59,12 +59,14 @@ enum TExpressOpCode : uint8_t {
 using TExpressRoutine = long double (*)(long double x, long double y);
 
 // One step of the compiled form: Result := Routine(Arg1, Arg2). One-argument routines ignore y.
+// A result that only the next step reads is handed to it directly and not kept in its cell.
 struct TExpressOperation {
   TExpressOpCode Code;
   const long double* Arg1;
   const long double* Arg2;
   long double* Result;
   TExpressRoutine Routine;
+  bool KeepResult = true;
 };
 
 // The compiled operation list.
@@ -77,6 +79,8 @@ public:
   // Cells keep their addresses for the life of the list, so operations point at them.
   long double* NewCell(long double value);
   void Add(TExpressOpCode code, const long double* arg1, const long double* arg2, long double* result);
+  // Once the list is complete: marks the results that no step after the next one reads.
+  void DropUnreadResults();
   // Runs every operation in order and returns the result of the last one.
   long double Run() const;
 

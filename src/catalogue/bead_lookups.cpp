@@ -27,9 +27,9 @@ const TRecord& RequireID(int64_t id) {
 
 int64_t GetAvailableBead(const std::string& profile, int thickness, int bead_group) {
   const TBeadCombTable& t = Table();
-  const TRecord* row =
-      t.Get().Locate(t.ByGroupThicknessBeadGrp, GroupThicknessKey(profile, thickness).Add(int64_t{bead_group}));
-  if (!row) row = t.Get().Locate(t.ByGroupThickness, GroupThicknessKey(profile, thickness));
+  const TKey group_thickness = GroupThicknessKey(profile, thickness);
+  const TRecord* row = t.Get().Locate(t.ByGroupThicknessBeadGrp, TKey(group_thickness).Add(int64_t{bead_group}));
+  if (!row) row = t.Get().Locate(t.ByGroupThickness, group_thickness);
   return IDOf(row);
 }
 

@@ -99,7 +99,7 @@ TCsvTable ReadCsvTable(const std::filesystem::path& path, const std::map<std::st
         key.Add(value);
         shown += (shown.empty() ? "" : "; ") + value.AsString();
       }
-      if (!keys.insert(key.Text()).second)
+      if (!keys.emplace(key.Text()).second)
         Refuse(file, record.Line, info.PrimaryKey.front(), Format("ключ [%s] повторяется", shown));
     }
     table.Rows.push_back(std::move(row));

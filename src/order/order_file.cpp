@@ -226,6 +226,10 @@ bool TOrder::SaveOrder(const std::string& FileName, TWriteMode Mode) {
   try {
     Version = kOrderVersion;
     TSpecStream stream;
+    // A save mostly replaces a file of about the same size: one buffer of that size takes it.
+    std::error_code no_previous;
+    const auto previous_size = std::filesystem::file_size(FileName, no_previous);
+    if (!no_previous) stream.Reserve(previous_size);
     Save(stream);
     WriteFileAtomically(FileName, stream.Bytes(), Mode);
     return true;

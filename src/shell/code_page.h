@@ -12,8 +12,6 @@ std::string Utf8ToCp1251(std::string_view text);
 std::string CharactersOutsideCp1251(std::string_view text);
 // Windows-1251 text in UTF-8.
 std::string Cp1251ToUtf8(std::string_view text);
-// Cp1251ToUtf8 of a text that is no longer needed: plain ASCII is handed back without a copy.
-std::string TakeCp1251AsUtf8(std::string&& text);
 
 std::string AnsiUpperCase(std::string_view text);
 std::string AnsiLowerCase(std::string_view text);

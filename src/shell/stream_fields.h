@@ -41,33 +41,34 @@ public:
   // version: the layout to write, empty for the current one (older layouts serve the tests of
   // the readers).
   explicit TFieldWriter(TSpecStream& stream, std::string version = "")
-      : stream_(stream), version_(std::move(version)) {}
+      : stream_(stream), version_(std::move(version)), version_key_(version_) {}
   static constexpr bool kReading = false;
 
-  void Str(const std::string& v) { stream_.WriteTo(v); }
-  void Int(const int32_t& v) { stream_.WriteTo(v); }
-  void Int64(const int64_t& v) { stream_.WriteTo(v); }
-  void Real(const double& v) { stream_.WriteTo(v); }
+  void Str(const std::string& v) { stream_.WriteString(v); }
+  void Int(const int32_t& v) { stream_.WriteInteger(v); }
+  void Int64(const int64_t& v) { stream_.WriteInt64(v); }
+  void Real(const double& v) { stream_.WriteDouble(v); }
   // A single is stored widened to a double.
-  void Real(const float& v) { stream_.WriteTo(static_cast<double>(v)); }
-  void Money(const TCurrency& v) { stream_.WriteTo(v); }
-  void Text(const std::vector<std::string>& lines) { stream_.WriteTo(LinesToText(lines)); }
-  void Bool(const bool& v) { stream_.WriteTo(v); }
+  void Real(const float& v) { stream_.WriteDouble(v); }
+  void Money(const TCurrency& v) { stream_.WriteCurrency(v); }
+  void Text(const std::vector<std::string>& lines) { stream_.WriteString(LinesToText(lines)); }
+  void Bool(const bool& v) { stream_.WriteBoolean(v); }
   // An enumeration's ordinal as an unsigned byte; last is the highest ordinal a reader accepts.
   template <typename Enum>
   void Byte(const Enum& v, Enum last) {
-    stream_.WriteTo(static_cast<uint8_t>(v));
+    stream_.WriteByte(static_cast<uint8_t>(v));
   }
   // A byte whose every value is kept as it is.
-  void Byte(const uint8_t& v) { stream_.WriteTo(v); }
-  void Date(const TDateTime& v) { stream_.WriteTo(TVariant::Date(v)); }
-  bool Since(std::string_view date) const { return version_.empty() || VerGreaterThan(version_, date); }
+  void Byte(const uint8_t& v) { stream_.WriteByte(v); }
+  void Date(const TDateTime& v) { stream_.WriteDate(v); }
+  bool Since(std::string_view date) const { return version_.empty() || version_key_.NotOlderThan(date); }
   TSpecStream& Stream() { return stream_; }
   const std::string& Version() const { return version_; }
 
 private:
   TSpecStream& stream_;
   std::string version_;
+  TVersionKey version_key_;
 };
 
 class TFieldReader {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "shell/format_settings.h"
@@ -239,8 +240,16 @@ TKey::TKey(std::initializer_list<TValue> parts) {
 }
 
 TKey& TKey::Add(std::string_view text) {
-  text_.append(text);
-  text_.push_back('\x1f');
+  constexpr char kSeparator = '\x1f';
+  if (long_.empty() && size_ + text.size() < kInlineSize) {
+    std::memcpy(inline_.data() + size_, text.data(), text.size());
+    size_ += text.size();
+    inline_[size_++] = kSeparator;
+    return *this;
+  }
+  if (long_.empty()) long_.assign(inline_.data(), size_);
+  long_.append(text);
+  long_.push_back(kSeparator);
   return *this;
 }
 
@@ -284,7 +293,7 @@ void TMemTable::Append(TRecord row) {
   }
   rows_.push_back(std::move(row));
   const auto position = static_cast<uint32_t>(rows_.size() - 1);
-  for (TIndex& index : indexes_) index.Rows[RowKey(index, rows_.back()).Text()].push_back(position);
+  for (TIndex& index : indexes_) index.Rows[std::string(RowKey(index, rows_.back()).Text())].push_back(position);
 }
 
 void TMemTable::Clear() {
@@ -300,7 +309,7 @@ TMemTable::TIndexId TMemTable::AddIndex(const std::vector<std::string>& fields) 
   }
   TIndex index{columns, {}};
   for (uint32_t position = 0; position < rows_.size(); ++position) {
-    index.Rows[RowKey(index, rows_[position]).Text()].push_back(position);
+    index.Rows[std::string(RowKey(index, rows_[position]).Text())].push_back(position);
   }
   indexes_.push_back(std::move(index));
   return static_cast<TIndexId>(indexes_.size() - 1);

@@ -7,6 +7,7 @@
 // lookup is a probe and never a SQL round trip. Register, private, system and report tables are
 // used through SQL on one connection (TSqlConnection) where every alias database is attached
 // under its alias name; values always travel as bound parameters.
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -131,7 +132,8 @@ private:
 };
 
 // The text key of an index entry: each part's text followed by a unit separator. Integer and
-// text parts of the same digits compare equal, so a code can be searched as either.
+// text parts of the same digits compare equal, so a code can be searched as either. A key of the
+// usual length is built in place, so a probe allocates nothing.
 class TKey {
 public:
   TKey() = default;
@@ -139,10 +141,13 @@ public:
   TKey& Add(std::string_view text);
   TKey& Add(int64_t number);
   TKey& Add(const TValue& value);
-  const std::string& Text() const { return text_; }
+  std::string_view Text() const { return long_.empty() ? std::string_view(inline_.data(), size_) : long_; }
 
 private:
-  std::string text_;
+  static constexpr size_t kInlineSize = 64;
+  std::array<char, kInlineSize> inline_;
+  size_t size_ = 0;
+  std::string long_;  // the key once it outgrows the room in place
 };
 
 // Rows of a data set in table order with hash indexes on chosen columns. Read-only once loaded:
@@ -199,9 +204,14 @@ public:
   const TRecord* LocateLast(TIndexId index, const TKey& key) const;
 
 private:
+  // Hashes a key's text wherever it is kept, so a probe needs no string of its own.
+  struct TKeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
   struct TIndex {
     std::vector<int> Columns;
-    std::unordered_map<std::string, std::vector<uint32_t>> Rows;
+    std::unordered_map<std::string, std::vector<uint32_t>, TKeyHash, std::equal_to<>> Rows;
   };
   TKey RowKey(const TIndex& index, const TRecord& row) const;
 

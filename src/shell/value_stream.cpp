@@ -16,37 +16,24 @@ namespace {
 constexpr size_t kValueOffset = 8;
 
 template <typename T>
-void PutValue(uint8_t* record, T value) {
-  std::memcpy(record + kValueOffset, &value, sizeof(T));
-}
-
-template <typename T>
 T GetValue(const uint8_t* record) {
   T value;
   std::memcpy(&value, record + kValueOffset, sizeof(T));
   return value;
 }
 
-void EncodeRecord(const TVariant& value, uint8_t* record) {
-  const uint16_t code = value.VarType();
-  std::memcpy(record, &code, sizeof(code));
-  switch (code) {
-    case varSmallint: PutValue<int16_t>(record, static_cast<int16_t>(value.AsInteger())); break;
-    case varInteger: PutValue<int32_t>(record, value.AsInteger()); break;
-    case varSingle: PutValue<float>(record, value.AsSingle()); break;
-    case varDouble: PutValue<double>(record, value.AsDouble()); break;
-    case varCurrency: PutValue<int64_t>(record, value.AsCurrency().Raw()); break;
-    case varDate: PutValue<double>(record, value.AsDate()); break;
-    case varBoolean: PutValue<int16_t>(record, value.AsBoolean() ? int16_t(-1) : int16_t(0)); break;
-    case varByte: PutValue<uint8_t>(record, static_cast<uint8_t>(value.AsInteger())); break;
-    case varInt64: PutValue<int64_t>(record, value.AsInt64()); break;
-    default: break;  // empty and null carry no value
-  }
+uint16_t KindOf(const uint8_t* record) {
+  uint16_t code;
+  std::memcpy(&code, record, sizeof(code));
+  return code;
+}
+
+[[noreturn]] void RaiseUnknownKind(uint16_t code) {
+  throw EInOutError(Format("Ошибка чтения из потока!\r\nНеизвестный тип значения [%d]!", code));
 }
 
 TVariant DecodeRecord(const uint8_t* record) {
-  uint16_t code;
-  std::memcpy(&code, record, sizeof(code));
+  const uint16_t code = KindOf(record);
   switch (code) {
     case varEmpty: return TVariant();
     case varNull: return TVariant::Null();
@@ -59,7 +46,7 @@ TVariant DecodeRecord(const uint8_t* record) {
     case varBoolean: return TVariant(GetValue<int16_t>(record) != 0);
     case varByte: return TVariant(GetValue<uint8_t>(record));
     case varInt64: return TVariant(GetValue<int64_t>(record));
-    default: throw EInOutError(Format("Ошибка чтения из потока!\r\nНеизвестный тип значения [%d]!", code));
+    default: RaiseUnknownKind(code);
   }
 }
 
@@ -95,14 +82,37 @@ void TSpecStream::WriteString(std::string_view text) {
 }
 
 void TSpecStream::WriteTo(const TVariant& value) {
-  if (const std::string* text = value.IfString()) {
-    WriteString(*text);
-    return;
+  switch (value.VarType()) {
+    case varString: WriteString(*value.IfString()); break;
+    case varSmallint: WriteRecord(varSmallint, static_cast<int16_t>(value.AsInteger())); break;
+    case varInteger: WriteInteger(value.AsInteger()); break;
+    case varSingle: WriteRecord(varSingle, value.AsSingle()); break;
+    case varDouble: WriteDouble(value.AsDouble()); break;
+    case varCurrency: WriteCurrency(value.AsCurrency()); break;
+    case varDate: WriteDate(value.AsDate()); break;
+    case varBoolean: WriteBoolean(value.AsBoolean()); break;
+    case varByte: WriteByte(static_cast<uint8_t>(value.AsInteger())); break;
+    case varInt64: WriteInt64(value.AsInt64()); break;
+    default: WriteRecord<uint8_t>(value.VarType(), 0);  // empty and null carry no value
   }
+}
+
+template <typename T>
+void TSpecStream::WriteRecord(TVarType kind, T value) {
   uint8_t record[kRecordSize] = {};
-  EncodeRecord(value, record);
+  const uint16_t code = kind;
+  std::memcpy(record, &code, sizeof(code));
+  std::memcpy(record + kValueOffset, &value, sizeof(T));
   Write(record, kRecordSize);
 }
+
+void TSpecStream::WriteInteger(int32_t value) { WriteRecord(varInteger, value); }
+void TSpecStream::WriteInt64(int64_t value) { WriteRecord(varInt64, value); }
+void TSpecStream::WriteDouble(double value) { WriteRecord(varDouble, value); }
+void TSpecStream::WriteBoolean(bool value) { WriteRecord(varBoolean, value ? int16_t(-1) : int16_t(0)); }
+void TSpecStream::WriteCurrency(TCurrency value) { WriteRecord(varCurrency, value.Raw()); }
+void TSpecStream::WriteDate(TDateTime value) { WriteRecord(varDate, value); }
+void TSpecStream::WriteByte(uint8_t value) { WriteRecord(varByte, value); }
 
 TVariant TSpecStream::ReadFrom(const TVariant& model) {
   return model.IsString() ? TVariant(ReadString()) : ReadValue();
@@ -117,22 +127,25 @@ std::string TSpecStream::ReadString() {
   if (length < 0) throw EInOutError(Format("Ошибка чтения строки из потока!\r\nНеверная длина строки [%d]!", length));
   if (length == 0) return "";
   // Never more than the stream holds, whatever the length field claims.
-  std::string bytes(std::min<size_t>(static_cast<size_t>(length), Remaining()), '\0');
-  const size_t read = Read(bytes.data(), bytes.size());
+  const size_t read = std::min<size_t>(static_cast<size_t>(length), Remaining());
+  const std::string_view bytes(reinterpret_cast<const char*>(bytes_.data() + position_), read);
+  position_ += read;
   if (read < static_cast<size_t>(length))
     ShowError(
         Format("Ошибка чтения строки из потока!\r\nЗаказано: [%d символов], Считано: [%d символов]!", length, read));
-  bytes.resize(std::strlen(bytes.c_str()));
-  return TakeCp1251AsUtf8(std::move(bytes));
+  // The text ends at a zero byte, as a C string does.
+  return Cp1251ToUtf8(bytes.substr(0, bytes.find('\0')));
 }
 
-TVariant TSpecStream::ReadValue() {
-  uint8_t record[kRecordSize];
-  const size_t got = Read(record, kRecordSize);
+const uint8_t* TSpecStream::NextRecord() {
+  const size_t got = std::min(kRecordSize, Remaining());
+  position_ += got;
   if (got < kRecordSize)
     throw EInOutError(Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", kRecordSize, got));
-  return DecodeRecord(record);
+  return bytes_.data() + position_ - kRecordSize;
 }
+
+TVariant TSpecStream::ReadValue() { return DecodeRecord(NextRecord()); }
 
 TVariant TSpecStream::ReadValueOf(TVarType kind) {
   const size_t offset = position_;
@@ -142,6 +155,28 @@ TVariant TSpecStream::ReadValueOf(TVarType kind) {
                              static_cast<int>(value.VarType()), static_cast<int>(kind), offset));
   return value;
 }
+
+// ReadValueOf without the variant: the same refusals, in the same order.
+template <typename T>
+T TSpecStream::ReadRecordOf(TVarType kind) {
+  const size_t offset = position_;
+  const uint8_t* record = NextRecord();
+  const uint16_t code = KindOf(record);
+  if (code != kind) {
+    DecodeRecord(record);  // raises for an unknown kind
+    throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
+                             static_cast<int>(code), static_cast<int>(kind), offset));
+  }
+  return GetValue<T>(record);
+}
+
+int32_t TSpecStream::ReadInteger() { return ReadRecordOf<int32_t>(varInteger); }
+int64_t TSpecStream::ReadInt64() { return ReadRecordOf<int64_t>(varInt64); }
+double TSpecStream::ReadDouble() { return ReadRecordOf<double>(varDouble); }
+bool TSpecStream::ReadBoolean() { return ReadRecordOf<int16_t>(varBoolean) != 0; }
+TCurrency TSpecStream::ReadCurrency() { return TCurrency::FromRaw(ReadRecordOf<int64_t>(varCurrency)); }
+TDateTime TSpecStream::ReadDate() { return ReadRecordOf<double>(varDate); }
+uint8_t TSpecStream::ReadByte() { return ReadRecordOf<uint8_t>(varByte); }
 
 void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
   // A directory opens as a stream too, with a meaningless size.

@@ -26,6 +26,8 @@ public:
   size_t Remaining() const { return bytes_.size() - position_; }
   const std::vector<uint8_t>& Bytes() const { return bytes_; }
   void Clear();
+  // Room for size bytes, so that writing them never moves the buffer.
+  void Reserve(size_t size) { bytes_.reserve(size); }
 
   void Write(const void* data, size_t count);
   // Reads up to count bytes; returns how many were read.
@@ -45,14 +47,22 @@ public:
   // the record's offset, since the document's layout, not the record, decides what a value is.
   TVariant ReadValueOf(TVarType kind);
 
-  // Typed shorthands of ReadValueOf for the document readers.
-  int32_t ReadInteger() { return ReadValueOf(varInteger).AsInteger(); }
-  int64_t ReadInt64() { return ReadValueOf(varInt64).AsInt64(); }
-  double ReadDouble() { return ReadValueOf(varDouble).AsDouble(); }
-  bool ReadBoolean() { return ReadValueOf(varBoolean).AsBoolean(); }
-  TCurrency ReadCurrency() { return ReadValueOf(varCurrency).AsCurrency(); }
-  TDateTime ReadDate() { return ReadValueOf(varDate).AsDate(); }
-  uint8_t ReadByte() { return static_cast<uint8_t>(ReadValueOf(varByte).AsInteger()); }
+  // The document readers' and writers' typed records: ReadValueOf and WriteTo of one kind, with no
+  // variant in between.
+  int32_t ReadInteger();
+  int64_t ReadInt64();
+  double ReadDouble();
+  bool ReadBoolean();
+  TCurrency ReadCurrency();
+  TDateTime ReadDate();
+  uint8_t ReadByte();
+  void WriteInteger(int32_t value);
+  void WriteInt64(int64_t value);
+  void WriteDouble(double value);
+  void WriteBoolean(bool value);
+  void WriteCurrency(TCurrency value);
+  void WriteDate(TDateTime value);
+  void WriteByte(uint8_t value);
 
   // Whole-file load and save. Saving replaces the file in one step (WriteFileAtomically), so a
   // failed save never destroys the previous file.
@@ -60,6 +70,13 @@ public:
   void SaveToFile(const std::filesystem::path& path) const;
 
 private:
+  template <typename T>
+  void WriteRecord(TVarType kind, T value);
+  template <typename T>
+  T ReadRecordOf(TVarType kind);
+  // The next record's bytes; EInOutError when fewer than a record's are left.
+  const uint8_t* NextRecord();
+
   std::vector<uint8_t> bytes_;
   size_t position_ = 0;
 };

@@ -228,12 +228,6 @@ TEST(ExpressLifecycle, AnOperandAloneAndExtendedPrecision) {
   EXPECT_GT(Eval("1+x", std::ldexp(1.0L, -60)) - 1, 0);
 }
 
-TEST(ExpressLifecycle, VersionAndSyntaxText) {
-  EXPECT_STREQ(TExpress::Version(), "2.5 August 99");
-  ASSERT_FALSE(TExpress::SyntaxText().empty());
-  EXPECT_EQ(TExpress::SyntaxText().front(), "Enter Expressions for functions of up to 3 variables:");
-}
-
 TEST(ExpressRobustness, TextsLongerThanTheLimitAreRefused) {
   std::string text = "1";
   while (text.size() < TExpress::kMaxExpressionLength - 1) text += "+1";

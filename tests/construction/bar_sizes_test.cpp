@@ -145,7 +145,6 @@ TEST_F(CatalogueBars, SlantedEndGrowsByTangentOfWidthAndDelta) {
 
 TEST_F(CatalogueBars, MeetingStileAndItsSecondProfile) {
   auto stulp = std::make_unique<Tgx25Stulp>(&frame, impost->PX1, impost->PX2);
-  EXPECT_EQ(stulp->LineType, ltStulp);
   stulp->XWPoint_1A = impost->XWPoint_1A;
   stulp->XWPoint_1B = impost->XWPoint_1B;
   stulp->XWPoint_2A = impost->XWPoint_2A;
@@ -166,7 +165,6 @@ TEST_F(CatalogueBars, MeetingStileAndItsSecondProfile) {
 
 TEST_F(CatalogueBars, FalseMullionMeasuresBothFaces) {
   TFalsh falsh(nullptr, impost->PX1, impost->PX2);
-  EXPECT_EQ(falsh.LineType, ltFalsh);
   falsh.XWPoint_1A = {5200, 0};
   falsh.XWPoint_1B = {4800, 0};
   falsh.XWPoint_2A = {5200, 8000};
@@ -183,7 +181,6 @@ TEST_F(CatalogueBars, FalseMullionMeasuresBothFaces) {
   EXPECT_NEAR(falsh.ProfSize.Length, 8000, 0.01);
   EXPECT_NEAR(falsh.BackProfSize.Length, 8000, 0.01);
   Tgx25Spross spross(nullptr, impost->PX1, impost->PX2);
-  EXPECT_EQ(spross.LineType, ltSpross);
   spross.SetProfile("SP26", "");
   spross.XWPoint_2A = {0, 3000};
   spross.XIPoint_2A = {0, 3000};

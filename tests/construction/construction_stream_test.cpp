@@ -323,10 +323,6 @@ TEST(ConstructionStreamFailures, HugeCountsAreRefused) {
             "Ошибка чтения из потока!\r\nНеверное число записей [1000000000]!");
 }
 
-TEST(ConstructionStreamFailures, DeepNestingIsRefused) {
-  EXPECT_THROW(Reload(StreamBytes(*DeeplyNested())), EInOutError);
-}
-
 // ---- the describing tool itself -------------------------------------------------------------
 
 template <class T>

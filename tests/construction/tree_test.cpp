@@ -74,12 +74,6 @@ TEST_F(TwoSashWindow, SashesPartsGlassesImpostsAndFixedPartsInPartOrder) {
   EXPECT_EQ(Listed(FrameImposts(walked)), (std::vector<const TCustomImpost*>{mullion}));
   EXPECT_TRUE(FlugelImposts(walked).empty() && Stulps(walked).empty() && FixParts(walked).empty() &&
               GlassAvailableEmptyParts(walked).empty() && Modificators(walked).empty() && Falshes(walked).empty());
-  EXPECT_EQ(construction.GetFirstFlugelImpost(), nullptr);
-  EXPECT_EQ(construction.GetFirstStulp(), nullptr);
-  EXPECT_EQ(construction.GetFirstFixPart(), nullptr);
-  EXPECT_EQ(construction.GetFirstGlassAvailableEmptyPart(), nullptr);
-  EXPECT_EQ(construction.GetFirstModificator(), nullptr);
-  EXPECT_EQ(construction.GetFirstFalsh(), nullptr);
 }
 
 TEST_F(TwoSashWindow, FittingsSetsOfTheSashesAndNestedWalks) {
@@ -333,13 +327,6 @@ TEST(Construction, HoldsAtMost256Frames) {
   EXPECT_EQ(construction.FrameCount(), 256);
   construction.Clear();
   EXPECT_EQ(construction.FrameCount(), 0);
-}
-
-TEST(Construction, CaptionsAndShortNames) {
-  EXPECT_EQ(ObjTypeCaption(otxDoor), "Дверь с порогом");
-  EXPECT_EQ(ObjTypeCaption(otxFasad), "Фасад");
-  EXPECT_EQ(AngleTypeShortName(atImpostTX), "TX");
-  EXPECT_EQ(AngleTypeShortName(atUnknown), "?");
 }
 
 TEST(Construction, SashFillingsReplaceEachOther) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include "shell/code_page.h"
 #include "shell/errors.h"
@@ -110,13 +111,53 @@ TEST(CodePage, ConversionAndCyrillicCase) {
   EXPECT_EQ(Utf8ToCp1251("Ёж"), "\xA8\xE6");
   EXPECT_EQ(Cp1251ToUtf8("\xA8\xE6"), "Ёж");
   EXPECT_EQ(Utf8ToCp1251("a\xE2\x82\xAC"), "a\x88");  // the euro sign exists in the code page
+  EXPECT_EQ(Cp1251ToUtf8("\x98"), "?");               // the one byte the code page leaves undefined
   EXPECT_EQ(Utf8ToCp1251("日本"), "??");
   EXPECT_EQ(Utf8ToCp1251("\xFF\xFEok"), "??ok");
+  // A stray continuation byte belongs to the character before it; a cut sequence is one character.
+  EXPECT_EQ(Utf8ToCp1251("日\x80Я\xD0"), "?\xDF?");
+  EXPECT_EQ(Utf8ToCp1251("\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80"), "???") << "overlong, surrogate, beyond U+10FFFF";
   EXPECT_EQ(CharactersOutsideCp1251("Иван 日本 № € 日 ✓"), "日本✓");
   EXPECT_EQ(AnsiUpperCase("Офис ёлка"), "ОФИС ЁЛКА");
   EXPECT_EQ(AnsiLowerCase("ОФИС"), "офис");
   EXPECT_TRUE(AnsiSameText("Заказ-12", "заКАЗ-12"));
   EXPECT_EQ(AnsiUpperFirst("двадцать"), "Двадцать");
+}
+
+// The C library's converter, an implementation of its own, as the reference for every byte and
+// every character of the Basic Multilingual Plane.
+class TLibraryConverter {
+public:
+  TLibraryConverter(const char* To, const char* From) : handle_(iconv_open(To, From)) {}
+  ~TLibraryConverter() { iconv_close(handle_); }
+  // The converted text; "?" when the library refuses it.
+  std::string operator()(std::string_view Text) {
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    std::string out(Text.size() * 4 + 4, '\0');
+    char* in = const_cast<char*>(Text.data());
+    size_t in_left = Text.size();
+    char* out_ptr = out.data();
+    size_t out_left = out.size();
+    if (iconv(handle_, &in, &in_left, &out_ptr, &out_left) == static_cast<size_t>(-1)) return "?";
+    out.resize(out.size() - out_left);
+    return out;
+  }
+
+private:
+  iconv_t handle_;
+};
+
+TEST(CodePage, EveryByteAndCharacterAsTheCLibraryConvertsThem) {
+  TLibraryConverter to_utf8("UTF-8", "WINDOWS-1251"), from_utf8("WINDOWS-1251", "UTF-8"), utf32("UTF-8", "UTF-32LE");
+  for (int byte = 1; byte < 256; ++byte) {
+    const std::string text(1, static_cast<char>(byte));
+    EXPECT_EQ(Cp1251ToUtf8(text), to_utf8(text)) << byte;
+  }
+  for (char32_t code_point = 1; code_point < 0x10000; ++code_point) {
+    if (code_point >= 0xD800 && code_point <= 0xDFFF) continue;
+    const std::string text = utf32(std::string_view(reinterpret_cast<const char*>(&code_point), 4));
+    ASSERT_EQ(Utf8ToCp1251(text), from_utf8(text)) << static_cast<uint32_t>(code_point);
+  }
 }
 
 }  // namespace
