@@ -45,8 +45,17 @@ struct TShowOptions {
   std::string File;
   bool Json = false;
   bool Materials = false;
+  std::string Sort;
   std::string CatalogueDir;
 };
+
+// The sort orders of the items by their words on the command line.
+void SortItems(Tgx25OrderSelection& Selection, const std::string& Word) {
+  if (Word == "order") Selection.OrderSort();
+  if (Word == "pos") Selection.PosSort();
+  if (Word == "name") Selection.NameSort();
+  if (Word == "file") Selection.FileNameSort();
+}
 
 Tgx25OrderSelection LoadSelectionFile(const std::string& File) {
   Tgx25OrderSelection selection;
@@ -177,6 +186,7 @@ void RunShow(const TShowOptions& Options, std::ostream& Out) {
   std::unique_ptr<TBuildCatalogue> catalogue;
   if (Options.Materials) catalogue = std::make_unique<TBuildCatalogue>(Options.CatalogueDir);
   selection.UpdateSelectionData();
+  SortItems(selection, Options.Sort);
   selection.GatherStatistics();
   const TJson batch = Options.Materials ? BatchJson(selection.GatherBatch()) : TJson();
   if (!Options.Json) {
@@ -219,6 +229,8 @@ void InstallSelection(CLI::App& app) {
   show->add_option("file", show_options->File, "Файл выборки (.gxs)")->required()->check(ExistingFile());
   show->add_flag("--json", show_options->Json, "Вывести в JSON");
   show->add_flag("--materials", show_options->Materials, "Материалы и раскрой партии (расчет по каталогу)");
+  show->add_option("--sort", show_options->Sort, "Порядок позиций: order, pos, name, file")
+      ->check(OneOf({"order", "pos", "name", "file"}));
   show->add_option("--catalogue", show_options->CatalogueDir, "Папка каталога (иначе демонстрационный каталог)");
   show->callback([show_options] { RunShow(*show_options, std::cout); });
 }
@@ -230,7 +242,7 @@ const TDemoStep demo_step("62-selection", [](const std::string& dir, std::ostrea
   out << "== Выборка: позиции демонстрационного заказа одной партией\n";
   RunNew({file, "В-001", "Партия на день", true}, out);
   RunAdd({file, (std::filesystem::path(dir) / "demo.gxo").string(), {}}, out);
-  RunShow({file, false, true, ""}, out);
+  RunShow({file, false, true, "order", ""}, out);
 });
 
 }  // namespace

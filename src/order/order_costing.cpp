@@ -599,17 +599,6 @@ TMatList PositionsMatList(const TOrder& Order) {
   return list;
 }
 
-TCutMapList SummaryCutMap(const TOrder& Order) {
-  TCutMapList pieces;
-  ForCheckedPositions(Order, [&pieces](const Tgx25Construction& position) {
-    for (Tgx25CutMapItem piece : GetCutMap(position)) {
-      piece.Value6 = CutMapCount(piece) * position.Count;
-      AddCutMapItem(pieces, piece);
-    }
-  });
-  return pieces;
-}
-
 void ZeroAllPrices(TOrder& Order) {
   for (auto* list : {&Order.Sills, &Order.Sinks})
     for (Tgx25CustomSill& item : *list) item.Money1 = {};

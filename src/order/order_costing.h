@@ -159,8 +159,6 @@ TMatList PositionsMatList(const TOrder& Order);
 // The order's material list and the checked positions' materials times their quantities: what the
 // order needs as a whole (a delivery, a purchase), priced as the list holds them.
 TMatList SummaryMatList(const TOrder& Order);
-// The cut pieces of the checked positions, each piece's count times its position's quantity.
-TCutMapList SummaryCutMap(const TOrder& Order);
 // Clears every price and cost of the order-level items, the material lists and the services.
 void ZeroAllPrices(TOrder& Order);
 // "ID\t\tName - unit" for each material of the summary list whose cost is zero.

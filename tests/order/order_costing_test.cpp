@@ -178,6 +178,9 @@ TEST_F(OrderCosting, OrderItemsArePricedThroughTheMaterialList) {
   ZeroAllPrices(order);
   EXPECT_EQ(SectionCost(order, osSill), TCurrency());
   EXPECT_EQ(CheckZeroMatCost(order).size(), 3u);
+  // Priced again from the catalogue: the sills 2 x 450.
+  CalculateMaterials(order);
+  EXPECT_EQ(GatherMatCost(order)[sgSill].Cost, Money("900"));
 }
 
 }  // namespace

@@ -58,6 +58,10 @@ TEST_F(OrderDocuments, SelectionFixtureLoadsAndIsWrittenBackUnchanged) {
   EXPECT_EQ(selection.SelectedCount(), 1);
   EXPECT_EQ(selection.PosFind("2024-16", "3а"), 1);
   EXPECT_EQ(selection.GetOrderList(), "2024-15, 2024-16");
+  selection.NameSort();  // Дверь before Окно
+  EXPECT_EQ(selection.Items[0].PosNo, "3А");
+  selection.OrderSort();
+  EXPECT_EQ(selection.Items[0].PosNo, "1");
   // Both order files are gone: the items keep what they stored. Checked: one window of
   // 1.3 x 1.4 m, two pieces: 3.64 m2.
   selection.UpdateSelectionData();
@@ -70,6 +74,8 @@ TEST_F(OrderDocuments, SelectionFixtureLoadsAndIsWrittenBackUnchanged) {
   TSpecStream saved;
   selection.Save(saved);
   EXPECT_EQ(test::FirstDifference(saved.Bytes(), bytes), -1);
+  selection.Delete(0);
+  EXPECT_EQ(selection.PosFind("2024-15", "1"), -1);
 }
 
 TEST_F(OrderDocuments, SelectionVersionsAndDamage) {
