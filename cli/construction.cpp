@@ -1,6 +1,7 @@
 // `korvent-cli construction build`: one frame from the catalogue with its mullions, sashes and
 // glass, printed as the technologist checks a standard window: the frame contour, every bar with
-// its profile, length and cut angles, the reinforcement, every glass with its size, every bead bar.
+// its profile, length and cut angles, the reinforcement, every glass with its size, every bead bar;
+// with --svg or --png also its picture.
 // The demo step "50-construction" shows a 1300 x 1400 window with a mullion and a sash.
 #include <nlohmann/json.hpp>
 
