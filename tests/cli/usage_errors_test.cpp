@@ -21,7 +21,7 @@ TEST(UsageErrors, AreGivenInRussianWithTheOptionAndTheExpectedValue) {
       {{"construction", "build", "--figure", "oval"}, "Неверное значение параметра --figure: \"oval\" не из списка: rect,"},
       {{"order", "add", "x.gxo", "--count", "0"},
        "Неверное значение параметра --count: ожидается число больше нуля, задано 0"},
-      {{"order", "new", "x.gxo"}, "Не задан обязательный параметр --no (текст)"},
+      {{"order", "new", "x.gxo"}, "Не указан номер заказа!"},
       {{"order", "show", "/"}, "Неверное значение параметра file: [/] - папка, а не файл"},
       {{"config"}, "Не указана команда; допустимы: show, check\nСправка: korvent-cli config --help"},
       {{"config", "show", "--config", "Main\\X"}, "Неверное значение параметра --config: имя конфигурации не может"},
