@@ -119,36 +119,43 @@ std::string FrameGost(const TCustomFrame& Element) {
   return GetCatalogFieldByID(MaterialCode(side->Profile.ID, side->Profile.Color), "GOST").AsString();
 }
 
-void GatherSides(TGathering& G, const TCustomFrame& Element, int32_t CutGroup, const char* GroupLine, bool RoundSteel) {
+// The production lines of one side piece; Slots receives the number of drainage slots milled into it.
+std::vector<std::string> SideLines(const TCustomFrame& Element, int Side, const char* GroupLine,
+                                   const std::string& Gost, int& Slots) {
+  const Tgx25FrameLine& side = *Element.GetFrameLine(Side);
   const bool rectangular = Rectangular(Element);
-  const std::string gost = FrameGost(Element);
   const int count = static_cast<int>(Element.Lines.size());
-  for (int i = 0; i < count; ++i) {
+  std::vector<std::string> lines = {GroupLine};
+  if (Side == 0 && !Gost.empty()) lines.push_back("GOST=" + Gost);
+  lines.push_back(Format("WLD=%.1f;%.1f", CornerWeld(Element, Side, side.ProfSize.Angle1),
+                         CornerWeld(Element, (Side + 1) % count, side.ProfSize.Angle2)));
+  if (rectangular) lines.push_back(kSideNames[Side]);
+  std::vector<double> distances;
+  for (const TImpostJoint& joint : ImpostJoints(Element, side)) {
+    lines.push_back(Format("IMP=%s;%s;%.1f", joint.Impost->No, joint.Impost->Profile.ID, joint.Distance));
+    distances.push_back(joint.Distance);
+  }
+  Slots = 0;
+  if (rectangular && Side == kBottomSide) {
+    const bool flugel = dynamic_cast<const TFlugel*>(&Element) != nullptr;
+    const TDrainage drainage = GetDrainage(flugel, GetSize10(side.ProfSize.Length), distances);
+    lines.insert(lines.end(), drainage.Lines.begin(), drainage.Lines.end());
+    Slots = drainage.SlotCount;
+  }
+  if (side.Handled) lines.push_back(Format("HND=%s;%.1f", side.No, GetSize10(static_cast<float>(side.HandleHeight))));
+  return lines;
+}
+
+void GatherSides(TGathering& G, const TCustomFrame& Element, int32_t CutGroup, const char* GroupLine, bool RoundSteel) {
+  const std::string gost = FrameGost(Element);
+  for (int i = 0; i < static_cast<int>(Element.Lines.size()); ++i) {
     const Tgx25FrameLine* side = Element.GetFrameLine(i);
     if (side == nullptr || side->Virtual) continue;
-    std::vector<std::string> lines = {GroupLine};
-    if (i == 0 && !gost.empty()) lines.push_back("GOST=" + gost);
-    lines.push_back(Format("WLD=%.1f;%.1f", CornerWeld(Element, i, side->ProfSize.Angle1),
-                           CornerWeld(Element, (i + 1) % count, side->ProfSize.Angle2)));
-    if (rectangular) lines.push_back(kSideNames[i]);
-    const std::vector<TImpostJoint> joints = ImpostJoints(Element, *side);
-    std::vector<double> distances;
-    for (const TImpostJoint& joint : joints) {
-      lines.push_back(Format("IMP=%s;%s;%.1f", joint.Impost->No, joint.Impost->Profile.ID, joint.Distance));
-      distances.push_back(joint.Distance);
-    }
-    TDrainage drainage;
-    if (rectangular && i == kBottomSide) {
-      drainage =
-          GetDrainage(dynamic_cast<const TFlugel*>(&Element) != nullptr, GetSize10(side->ProfSize.Length), distances);
-      lines.insert(lines.end(), drainage.Lines.begin(), drainage.Lines.end());
-    }
-    if (side->Handled)
-      lines.push_back(Format("HND=%s;%.1f", side->No, GetSize10(static_cast<float>(side->HandleHeight))));
+    int slots = 0;
+    const std::vector<std::string> lines = SideLines(Element, i, GroupLine, gost, slots);
     AddPiece(G, CutGroup, side->Profile.ID, side->Profile.Color, side->ProfSize, side->Steel.ID,
-             SteelOf(*side, RoundSteel), lines, drainage.SlotCount);
-    const double length = GetSize10(side->ProfSize.Length);
-    if (!side->Rubber.Empty()) AddBar(G, side->Rubber.ID, side->Rubber.Color, length);
+             SteelOf(*side, RoundSteel), lines, slots);
+    if (!side->Rubber.Empty()) AddBar(G, side->Rubber.ID, side->Rubber.Color, GetSize10(side->ProfSize.Length));
   }
 }
 

@@ -9,6 +9,7 @@
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/glass.h"
+#include "construction/imposts.h"
 #include "construction/model_builders.h"
 
 namespace kv {
@@ -43,7 +44,8 @@ protected:
     cat.Catalog("CustmGrp", {{"GroupID", 1}, {"Tax", 5.0}});
     for (const auto& [id, article, group, price, currency, dust] :
          {std::tuple{"P70.WH", "P70", 0, "5", 1, 1}, std::tuple{"S77.WH", "S77", 0, "6", 1, 1},
-          std::tuple{"M80.WH", "M80", 0, "4", 0, 0}})
+          std::tuple{"M80.WH", "M80", 0, "4", 0, 0}, std::tuple{"B26.WH", "B26", 0, "1", 0, 0},
+          std::tuple{"F64.WH", "F64", 0, "2", 0, 0}})
       cat.Catalog("Catalog", {{"ID", id},
                               {"Article", article},
                               {"FrontColor", "WH"},
@@ -240,6 +242,35 @@ TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
   EXPECT_EQ(construction.EstimateList[0].Cost, Money("83.05"));
   EXPECT_EQ(construction.EstimateList[1].Name, "Сварка 4 + 4 углов");
   EXPECT_EQ(GetEstimateTotal(construction), Money("233.05"));
+}
+
+TEST_F(ConstructionCalc, GlazingBarsAndFalseMullionsAreCutPieces) {
+  TFrame& frame = AddFrame();
+  Tgx25Glass& glass = *test::CustomPart(frame, 0)->SetNewGlass(0);
+  Glaze(glass, 900, 800);
+  auto& bar = glass.CreateSprossFrame()->Imposts.emplace_back(
+      std::make_unique<Tgx25Spross>(glass.SprossFrame.get(), nullptr, nullptr));
+  bar->Profile = {"B26", "WH"};
+  bar->ProfSize = {8000, 90, 90};
+  auto falsh = std::make_unique<TFalsh>(glass.CreateFalshFrame(), nullptr, nullptr);
+  falsh->Profile = {"F64", "WH"};
+  falsh->ProfSize = {9000, 90, 90};
+  falsh->BackProfile = {"F64", "WH"};
+  falsh->BackProfSize = {8800, 90, 90};
+  glass.FalshFrame->Imposts.push_back(std::move(falsh));
+  ASSERT_TRUE(Calculate(1));
+  // After the two frame pieces: the glazing bar 800 mm, the false mullion 900 mm on the outer face
+  // and 880 mm on the inner one.
+  const TCutMapList pieces = GetCutMap(construction);
+  const std::tuple<int, std::string, double> expected[] = {{Tgx25CutMapItem::cgSpross, "B26", 800},
+                                                           {Tgx25CutMapItem::cgFalsh, "F64", 900},
+                                                           {Tgx25CutMapItem::cgFalsh, "F64", 880}};
+  ASSERT_EQ(pieces.size(), 2 + std::size(expected));
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    EXPECT_EQ(pieces[i + 2].Group, std::get<0>(expected[i]));
+    EXPECT_EQ(pieces[i + 2].ID, std::get<1>(expected[i]));
+    EXPECT_EQ(pieces[i + 2].Length, std::get<2>(expected[i]));
+  }
 }
 
 TEST_F(ConstructionCalc, LaminatingCostAndAddOnsInTheOrderCurrency) {
