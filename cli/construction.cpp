@@ -228,7 +228,7 @@ const TDemoStep lamination_demo_step("52-lamination", [](const std::string&, std
   options.OuterColor = "GO";
   options.InnerColor = "GO";
   out << "== Окно 1300 x 1400 мм, ламинированное с двух сторон (пленка и клей по площади)\n";
-  RunBuild(options, {}, true, false, out);
+  RunBuild(options, {}, true, false, {}, out);
 });
 
 const TDemoStep statics_demo_step("55-statics", [](const std::string&, std::ostream& out) {
