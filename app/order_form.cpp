@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "app/position_dialog.h"
+#include "order/order_costing.h"
 #include "qt/order_models.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -377,11 +378,13 @@ void TOrderForm::PositionsChanged() {
   SetModified(true);
 }
 
-// The cost of the positions as they are calculated now; the order's totals with mark-ups,
-// discounts and VAT take this place once the order costing is in the program.
+// The cost of the positions and the order's totals with its discounts, services and VAT.
 void TOrderForm::UpdateTotals() {
-  totals_->setText(Q(Format("Позиций: %d    Стоимость позиций: %s", order_->Count(),
-                            CurrToStr(positions_model_->PositionsCost(), 2))));
+  const TOrderTotals totals = GetOrderTotals(*order_);
+  totals_->setText(
+      Q(Format("Позиций: %d    Стоимость позиций: %s    Без НДС: %s    НДС: %s    Итого: %s", order_->Count(),
+               CurrToStr(positions_model_->PositionsCost(), 2), CurrToStr(totals.SummaryWithoutNDS, totals.Decimals),
+               CurrToStr(totals.NDS, totals.Decimals), CurrToStr(totals.SummaryWithNDS, totals.Decimals))));
 }
 
 bool TOrderForm::CloseAccepted() {

@@ -10,7 +10,8 @@
 
 namespace kv {
 
-// Draws the construction into target, scaled to fit with its proportions kept and centred.
+// Draws the construction into target with the display styles of the options, scaled to fit with its
+// proportions kept and centred.
 void DrawPosition(const Tgx25Construction& construction, QPainter& painter, const QRectF& target);
 // The construction drawn on a white image of the size.
 QImage PositionImage(const Tgx25Construction& construction, const QSize& size);
