@@ -1,7 +1,10 @@
 #include "qt/qt_user_messages.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -51,5 +54,15 @@ int TQtUserMessages::Show(const TUserMessage& message) {
 }
 
 void TQtUserMessages::Beep(TMessageKind) { QApplication::beep(); }
+
+int TQtUserMessages::Choose(const TUserChoice& choice) {
+  QStringList items;
+  for (const std::string& item : choice.Items) items << QString::fromStdString(item);
+  bool accepted = false;
+  const QString chosen =
+      QInputDialog::getItem(QApplication::activeWindow(), QString::fromStdString(choice.Caption), TextOf(choice.Text),
+                            items, std::max(choice.Default - 1, 0), false, &accepted);
+  return accepted ? static_cast<int>(items.indexOf(chosen)) + 1 : 0;
+}
 
 }  // namespace kv

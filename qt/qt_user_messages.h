@@ -9,6 +9,8 @@ class TQtUserMessages : public IUserMessages {
 public:
   int Show(const TUserMessage& message) override;
   void Beep(TMessageKind kind) override;
+  // A list of the lines to pick from; the default line is selected.
+  int Choose(const TUserChoice& choice) override;
 };
 
 }  // namespace kv
