@@ -14,7 +14,7 @@ void DrawPosition(const Tgx25Construction& construction, QPainter& painter, cons
   TPainterCanvas canvas(painter);
   // A picture pass keeps no hit regions, so it leaves the construction as it is.
   DrawPicture(const_cast<Tgx25Construction&>(construction), canvas, static_cast<int>(target.width()),
-              static_cast<int>(target.height()), Tgx25DrawStyles(GXSetup().DisplayImageOptions));
+              static_cast<int>(target.height()), Tgx25DrawStyles(GXSetup()->DisplayImageOptions));
   painter.restore();
 }
 
