@@ -242,7 +242,7 @@ TKey::TKey(std::initializer_list<TValue> parts) {
 TKey& TKey::Add(std::string_view text) {
   constexpr char kSeparator = '\x1f';
   if (long_.empty() && size_ + text.size() < kInlineSize) {
-    std::memcpy(inline_.data() + size_, text.data(), text.size());
+    std::copy(text.begin(), text.end(), inline_.data() + size_);
     size_ += text.size();
     inline_[size_++] = kSeparator;
     return *this;

@@ -128,7 +128,8 @@ private slots:
     const QImage picture = model.index(0, TPositionsModel::colPicture).data(Qt::DecorationRole).value<QImage>();
     QCOMPARE(picture.size(), QSize(64, 64));
     QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::white));
-    QCOMPARE(picture.pixelColor(32, 32), QColor(200, 225, 245));  // the field inside the frame
+    // The glass in its catalogue screen colour 16116694 = 0xF5EBD6 (blue, green, red): (214, 235, 245).
+    QCOMPARE(picture.pixelColor(32, 32), QColor(214, 235, 245));
   }
 
   void ViewerStepsThroughThePositions() {
