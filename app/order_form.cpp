@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <iterator>
+#include <vector>
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,6 +24,7 @@
 
 #include "app/position_dialog.h"
 #include "order/order_costing.h"
+#include "order/order_description.h"
 #include "qt/order_models.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -34,28 +36,16 @@ namespace kv {
 
 namespace {
 
-// The switch, discount and discount unit of each section, and of the whole order last.
-struct TSectionFields {
-  const char* Caption;
-  bool TOrder::*Include;
-  TCurrency TOrder::*Reduce;
-  TNumUnit TOrder::*Unit;
-};
+// The sections of the order with their switches and discounts, and the whole order's discount last
+// (it has no switch).
+std::vector<TOrderSectionFields> SectionRows() {
+  std::vector<TOrderSectionFields> rows(OrderSectionFields().begin(), OrderSectionFields().end());
+  rows.push_back({"Заказ в целом", nullptr, &TOrder::OrderReduce, &TOrder::OrderRedUnit});
+  return rows;
+}
 
-const TSectionFields kSections[] = {
-    {"Конструкции", &TOrder::IncludeWindow, &TOrder::WindowReduce, &TOrder::WindowRedUnit},
-    {"Доп. профили", &TOrder::IncludeDopProf, &TOrder::DopProfReduce, &TOrder::DopProfRedUnit},
-    {"Монтажные материалы", &TOrder::IncludeMontMat, &TOrder::MontMatReduce, &TOrder::MontMatRedUnit},
-    {"Подоконники", &TOrder::IncludeSill, &TOrder::SillReduce, &TOrder::SillRedUnit},
-    {"Отливы", &TOrder::IncludeSink, &TOrder::SinkReduce, &TOrder::SinkRedUnit},
-    {"Москитные сетки", &TOrder::IncludeMosquito, &TOrder::MosquitoReduce, &TOrder::MosquitoRedUnit},
-    {"Роллеты", &TOrder::IncludeRollet, &TOrder::RolletReduce, &TOrder::RolletRedUnit},
-    {"Жалюзи", &TOrder::IncludeJalousie, &TOrder::JalousieReduce, &TOrder::JalousieRedUnit},
-    {"Откосы", &TOrder::IncludeSlope, &TOrder::SlopeReduce, &TOrder::SlopeRedUnit},
-    {"Прочие материалы", &TOrder::IncludeOtherMat, &TOrder::OtherMatReduce, &TOrder::OtherMatRedUnit},
-    {"Заказ в целом", nullptr, &TOrder::OrderReduce, &TOrder::OrderRedUnit},
-};
-constexpr int kSectionCount = static_cast<int>(std::size(kSections));
+const std::vector<TOrderSectionFields> kSections = SectionRows();
+const int kSectionCount = static_cast<int>(kSections.size());
 const QStringList kReduceUnits = {"нет", "%", "сумма", "фикс. цена"};
 enum TSectionColumn { scSection, scReduce, scUnit };
 
@@ -153,7 +143,7 @@ QWidget* TOrderForm::CreateSections() {
   sections_->verticalHeader()->hide();
   sections_->horizontalHeader()->setSectionResizeMode(scSection, QHeaderView::Stretch);
   for (int row = 0; row < kSectionCount; ++row) {
-    auto* section = new QTableWidgetItem(kSections[row].Caption);
+    auto* section = new QTableWidgetItem(kSections[row].Name);
     section->setFlags(kSections[row].Include ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::ItemIsEnabled);
     sections_->setItem(row, scSection, section);
     sections_->setItem(row, scReduce, new QTableWidgetItem);
@@ -215,7 +205,7 @@ void TOrderForm::ReadHeader() {
   contract_no_->setText(Q(order_->ContractNo));
   note_->setPlainText(Q(JoinLines(order_->Note)));
   for (int row = 0; row < kSectionCount; ++row) {
-    const TSectionFields& fields = kSections[row];
+    const TOrderSectionFields& fields = kSections[row];
     if (fields.Include)
       sections_->item(row, scSection)->setCheckState((*order_).*fields.Include ? Qt::Checked : Qt::Unchecked);
     sections_->item(row, scReduce)->setText(Q(CurrToStr((*order_).*fields.Reduce, 2)));
@@ -252,7 +242,7 @@ void TOrderForm::WriteHeaderField() {
 
 void TOrderForm::WriteSection(int row) {
   if (reading_ || row < 0 || row >= kSectionCount) return;
-  const TSectionFields& fields = kSections[row];
+  const TOrderSectionFields& fields = kSections[row];
   if (fields.Include) (*order_).*fields.Include = sections_->item(row, scSection)->checkState() == Qt::Checked;
   long double reduce = 0;
   if (TryStrToFloat(S(sections_->item(row, scReduce)->text().remove(' ').remove(QChar(0xA0))), reduce))

@@ -190,14 +190,7 @@ const THeaderGroup kHeaderGroups[] = {
     {"list_counts", "Списки", kListCounts},
 };
 
-struct TSection {
-  const char* Name;
-  bool TOrder::*Include;
-  TCurrency TOrder::*Reduce;
-  TNumUnit TOrder::*Unit;
-};
-
-const TSection kSections[] = {
+const TOrderSectionFields kSections[] = {
     {"Окна", &TOrder::IncludeWindow, &TOrder::WindowReduce, &TOrder::WindowRedUnit},
     {"Доп. профили", &TOrder::IncludeDopProf, &TOrder::DopProfReduce, &TOrder::DopProfRedUnit},
     {"Монтажные материалы", &TOrder::IncludeMontMat, &TOrder::MontMatReduce, &TOrder::MontMatRedUnit},
@@ -403,7 +396,7 @@ TJson TotalsJson(const TOrder& Order) {
 
 TJson SectionsJson(const TOrder& Order) {
   TJson sections = TJson::array();
-  for (const TSection& section : kSections)
+  for (const TOrderSectionFields& section : kSections)
     sections.push_back({{"name", section.Name},
                         {"included", Order.*section.Include},
                         {"reduce", MoneyJson(Order.*section.Reduce)},
@@ -576,6 +569,8 @@ TOrderJson DescribeOrder(TOrder& Order) {
   description["positions"] = std::move(positions);
   return description;
 }
+
+std::span<const TOrderSectionFields> OrderSectionFields() { return kSections; }
 
 std::string OrderTotalsText(const TOrder& Order) {
   std::string text;

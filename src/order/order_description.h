@@ -5,6 +5,7 @@
 // command-line program and the desktop program both show orders through it.
 #include <nlohmann/json.hpp>
 
+#include <span>
 #include <string>
 
 #include "order/order.h"
@@ -21,6 +22,15 @@ TOrderJson DescribeOrder(TOrder& Order);
 // The costing of the order (checked positions) as lines of text: each switched-on section with its
 // cost, discount and total, the services, the sums without and with VAT, the payments and the
 // balance.
+// The switch, discount and discount unit of each section of an order, in the order of the file.
+struct TOrderSectionFields {
+  const char* Name;
+  bool TOrder::*Include;
+  TCurrency TOrder::*Reduce;
+  TNumUnit TOrder::*Unit;
+};
+std::span<const TOrderSectionFields> OrderSectionFields();
+
 std::string OrderTotalsText(const TOrder& Order);
 
 // The description as lines of text with Russian captions.
