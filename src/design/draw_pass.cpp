@@ -8,6 +8,7 @@
 #include "design/furn_symbols.h"
 #include "geometry/point_ops.h"
 #include "geometry/transforms.h"
+#include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/gx_setup.h"
 
@@ -30,14 +31,45 @@ TPolygon Joined(const TPolygon& Forward, const TPolygon& Backward) {
   return polygon;
 }
 
-// The outer and inner edge of a frame or sash side, both from its start to its end: at each end the
-// corner's edge group of this side, which the joint type of the corner made (a mitre, or a butt
-// joint where one side runs through).
+// The points of a joint cut from the outer to the inner edge: the rebate and impost edge points
+// that lie between the two, in their order along the cut.
+TPolygon CutPoints(const TPoint& Outer, const TPoint& Rebate, const TPoint& Impost, const TPoint& Inner) {
+  const long double dx = Inner.X - Outer.X;
+  const long double dy = Inner.Y - Outer.Y;
+  const long double length = dx * dx + dy * dy;
+  auto along = [&](const TPoint& P) {
+    return length == 0 ? 0 : ((P.X - Outer.X) * dx + (P.Y - Outer.Y) * dy) / length;
+  };
+  TPolygon between;
+  for (const TPoint& p : {Rebate, Impost})
+    if (along(p) > 0 && along(p) < 1 && p != Outer && p != Inner) between.push_back(p);
+  std::sort(between.begin(), between.end(), [&](const TPoint& a, const TPoint& b) { return along(a) < along(b); });
+  between.erase(std::unique(between.begin(), between.end()), between.end());
+  TPolygon cut{Outer};
+  cut.insert(cut.end(), between.begin(), between.end());
+  cut.push_back(Inner);
+  return cut;
+}
+
+// A frame or sash side between its outer and inner edge, both run from its start to its end, and
+// the joint cuts at both ends from the outer to the inner edge. The edge points of each end are the
+// corner's group of this side, which the joint type of the corner made (a mitre, or a butt joint
+// where one side runs through).
 struct TProfileEdges {
   TPolygon Outer;
   TPolygon Inner;
   TPolygon Middle;
-  TPolygon Face() const { return Joined(Outer, Inner); }
+  TPolygon StartCut;
+  TPolygon EndCut;
+  // Outer edge, end cut, inner edge back, start cut back: eight points for a straight side.
+  TPolygon Face() const {
+    if (Outer.empty()) return {};
+    TPolygon face = Outer;
+    face.insert(face.end(), EndCut.begin() + 1, EndCut.end() - 1);
+    face.insert(face.end(), Inner.rbegin(), Inner.rend());
+    face.insert(face.end(), StartCut.rbegin() + 1, StartCut.rend() - 1);
+    return face;
+  }
 };
 
 TProfileEdges FrameLineEdges(const Tgx25FrameLine& Line) {
@@ -46,7 +78,9 @@ TProfileEdges FrameLineEdges(const Tgx25FrameLine& Line) {
   if (start == nullptr || end == nullptr) return {};
   auto edge = [&Line](const TPoint& A, const TPoint& B) { return EdgePoints(A, B, Line.Radius, Line.Center); };
   return {edge(start->Point2, end->Point1), edge(start->PointW2, end->PointW1),
-          edge(Middle(start->Point2, start->PointW2), Middle(end->Point1, end->PointW1))};
+          edge(Middle(start->Point2, start->PointW2), Middle(end->Point1, end->PointW1)),
+          CutPoints(start->Point2, start->PointF2, start->PointI2, start->PointW2),
+          CutPoints(end->Point1, end->PointF1, end->PointI1, end->PointW1)};
 }
 
 TPolygon BarFace(const TCustomImpost& Bar) { return {Bar.XWPoint_1A, Bar.XWPoint_2A, Bar.XWPoint_2B, Bar.XWPoint_1B}; }
@@ -92,6 +126,25 @@ TPolygon PartContour(const TFalshPart& Part) {
       });
 }
 
+// A derived contour, arcs as point runs.
+TPolygon FillContourPolygon(const TFillContour& Contour) {
+  return ContourPolygon(
+      Contour.size(), [&](size_t i) { return Contour[i].Start; },
+      [&](size_t i, const TPoint& a, const TPoint& b) {
+        return EdgePoints(a, b, Contour[i].Radius, Contour[i].Center);
+      });
+}
+
+// The opening of a field between the profiles of its sides; the field's own contour when the
+// opening cannot be derived (sides that meet in no corner).
+TPolygon PartOpening(const TFalshPart& Part, const TPolygon& Contour) {
+  try {
+    return FillContourPolygon(Part.CalcFillSize(gsiWidth, 0));
+  } catch (const EKvError&) {
+    return Contour;
+  }
+}
+
 // What the glass shows: inside the beads, or the glass contour when it has no beads.
 TPolygon GlassContour(const Tgx25Glass& Glass) {
   return SimpleContour(Glass.BeadSizes.Points.empty() ? Glass.GlassSizes : Glass.BeadSizes);
@@ -118,7 +171,16 @@ TColor PointColor(const TModelObject* Owner) {
   return clBlack;
 }
 
-const TFlugel* SashOf(const Tgx25Glass& Glass) { return FindModelAncestor<TFlugel>(const_cast<Tgx25Glass*>(&Glass)); }
+template <class T>
+const T* AncestorOf(const TModelObject& Object) {
+  return FindModelAncestor<T>(const_cast<TModelObject*>(&Object));
+}
+
+// The object lies in a sash that carries an insect net.
+bool InNettedSash(const TModelObject& Object) {
+  const TFlugel* sash = AncestorOf<TFlugel>(Object);
+  return sash != nullptr && !sash->Mosquito.Article.empty();
+}
 
 // The meeting stile lies on the sashes it joins, so it is drawn after them.
 bool LiesOverChildren(const TCustomImpost& Bar) { return dynamic_cast<const Tgx25Stulp*>(&Bar) != nullptr; }
@@ -142,10 +204,13 @@ private:
   void Lines(std::span<const TPoint> Model, const TPen& Pen);
   void Hatch(std::span<const TPoint> Model, const TPen& Pen);
   void Keep(Tgx25SelectedObject& Object, const TPolygon& Region) const;
-  // A profile face in its colour, grey when hidden, hatched when selected.
-  void ProfileFace(Tgx25SelectedObject& Object, const TPolygon& Face, TPen Pen, TColor Fill);
+  // A profile face in its colour, grey when hidden, hatched when selected; returns the pen of its
+  // edges. Without Outlined the face is filled only and the caller draws the edges.
+  TPen ProfileFace(Tgx25SelectedObject& Object, const TPolygon& Face, TPen Pen, TColor Fill, bool Outlined = true);
 
   void DrawFrameProfLine(Tgx25FrameLine& Line);
+  // Returns the pen of the edges, as ProfileFace.
+  TPen DrawBentProfile(Tgx25FrameLine& Line, const TProfileEdges& Edges, TColor Fill);
   void DrawImpost(TCustomImpost& Bar);
   void DrawImpostEnds(TCustomImpost& Bar);
   void DrawArrows(const Tgx25Line& Line);
@@ -153,6 +218,8 @@ private:
   void DrawPoint(Tgx25Point& Point, const TPoint& At, TColor Color);
   void DrawLinePoints(Tgx25Line& Line);
   void DrawChildren(TAbstractFrame& Element);
+  void DrawPart(TFalshPart& Part, const TPolygon& Contour);
+  bool PartNetShown(const TFalshPart& Part) const;
   void DrawBeads(Tgx25BeadFrame& Beads, const std::string& Color);
 
   void DrawFlugelExtras(TFlugel& Sash);
@@ -188,14 +255,16 @@ void TPass::Keep(Tgx25SelectedObject& Object, const TPolygon& Region) const {
   if (FSettings.CreateRegions) Object.DrawRGN = Region;
 }
 
-void TPass::ProfileFace(Tgx25SelectedObject& Object, const TPolygon& Face, TPen Pen, TColor Fill) {
+TPen TPass::ProfileFace(Tgx25SelectedObject& Object, const TPolygon& Face, TPen Pen, TColor Fill, bool Outlined) {
   if (Object.Hidden) {
     Pen.Color = clSilver;
     Fill = Object.DrawSelected ? clSilver : clHiddenFill;
   }
-  Shape(Face, Pen, {Fill, TBrushStyle::Solid});
+  const TPen edge = Outlined ? Pen : TPen{Pen.Color, Pen.Width, TPenStyle::Clear};
+  Shape(Face, edge, {Fill, TBrushStyle::Solid});
   Keep(Object, Face);
-  if (Object.DrawSelected) Hatch(Face, Pen);
+  if (Object.DrawSelected) Hatch(Face, edge);
+  return Pen;
 }
 
 void TPass::DrawFrameProfLine(Tgx25FrameLine& Line) {
@@ -206,9 +275,11 @@ void TPass::DrawFrameProfLine(Tgx25FrameLine& Line) {
     Shape(face, {clSilver, 1, TPenStyle::Solid}, {clWhite, TBrushStyle::Clear});
     return;
   }
-  ProfileFace(Line, face, MainPen(), ScreenColor(Line.Profile.Color, FSettings.Styles));
+  const TColor fill = ScreenColor(Line.Profile.Color, FSettings.Styles);
+  const TPen pen = Line.HasRadius() ? DrawBentProfile(Line, edges, fill) : ProfileFace(Line, face, MainPen(), fill);
+  // The axis line of the side: its own line from its first to its second point.
+  Lines(EdgePoints(Line.PX1->GetPoint(), Line.PX2->GetPoint(), Line.Radius, Line.Center), pen);
   const int width = FSettings.PenWidths[0];
-  if (Line.HasRadius()) Lines(edges.Middle, MainPen());
   if (Has(drsSteelVisible) && Line.Armed) Lines(edges.Middle, {clBlue, width, TPenStyle::Dash});
   if (Has(drsSteelVisible) && Line.Axis) Lines(edges.Middle, {clRed, width, TPenStyle::Dash});
   if (Has(drsAttachVisible) && Line.Attach) {
@@ -217,6 +288,15 @@ void TPass::DrawFrameProfLine(Tgx25FrameLine& Line) {
   }
   if (Has(drsMontageVisible) && Line.Montage) Lines(edges.Middle, {clRed, width, TPenStyle::Dot});
   DrawArrows(Line);
+}
+
+// The region between the outer and inner arc, then the two end cuts and the outer, middle and
+// inner arcs.
+TPen TPass::DrawBentProfile(Tgx25FrameLine& Line, const TProfileEdges& Edges, TColor Fill) {
+  const TPen pen = ProfileFace(Line, Edges.Face(), MainPen(), Fill, false);
+  for (const TPolygon* edge : {&Edges.StartCut, &Edges.EndCut, &Edges.Outer, &Edges.Middle, &Edges.Inner})
+    Lines(*edge, pen);
+  return pen;
 }
 
 void TPass::DrawImpost(TCustomImpost& Bar) {
@@ -325,23 +405,38 @@ void TPass::DrawChildren(TAbstractFrame& Element) {
     const TPolygon contour = PartContour(*part);
     Keep(*part, contour);
     auto* custom = dynamic_cast<Tgx30CustomPart*>(part.get());
-    if (custom == nullptr) {
-      if (part->DrawSelected) Hatch(contour, MainPen());
-      continue;
-    }
-    if (TCustomFrame* filling = custom->FillElement())
+    TCustomFrame* filling = custom != nullptr ? custom->FillElement() : nullptr;
+    const bool glazed = custom != nullptr && custom->FillType == ftGlass && custom->Glass;
+    if (filling != nullptr)
       DrawElement(*filling);
-    else if (custom->FillType == ftGlass && custom->Glass && Has(drsGlassVisible))
+    else if (glazed && Has(drsGlassVisible))
       DrawGlass(*custom->Glass);
+    else if (!glazed)
+      DrawPart(*part, contour);
   }
+}
+
+// A field without glass or element (a field of glazing bars or false mullions, an empty field):
+// the selection hatch, or in a sash with an insect net the net's diagonal cross hatch over the
+// opening between its profiles.
+void TPass::DrawPart(TFalshPart& Part, const TPolygon& Contour) {
+  if (Part.DrawSelected)
+    Hatch(Contour, MainPen());
+  else if (PartNetShown(Part))
+    Shape(PartOpening(Part, Contour), {clBlack, 1, TPenStyle::Clear}, {clBlack, TBrushStyle::DiagCross});
+}
+
+// A field on glass leaves the net to the glass's own hatch where that is drawn.
+bool TPass::PartNetShown(const TFalshPart& Part) const {
+  if (!Has(drsMosquitoDrawing) || !InNettedSash(Part)) return false;
+  return AncestorOf<Tgx25Glass>(Part) == nullptr || !Has(drsMosquitoVisible);
 }
 
 void TPass::DrawGlass(Tgx25Glass& Glass) {
   const TPolygon contour = GlassContour(Glass);
   Shape(contour, MainPen(), {GlassScreenColor(Glass, FSettings.Styles), TBrushStyle::Solid});
   Keep(Glass, contour);
-  const TFlugel* sash = SashOf(Glass);
-  const bool net = sash != nullptr && !sash->Mosquito.Article.empty();
+  const bool net = InNettedSash(Glass);
   const bool selected = Glass.DrawSelected || (Glass.ParentPart != nullptr && Glass.ParentPart->DrawSelected);
   if (selected)
     Hatch(contour, MainPen());

@@ -79,6 +79,45 @@ TEST_F(Drawing, SelectedProfileIsHatchedOverItsColourAndHiddenOneIsGrey) {
   }
 }
 
+TEST_F(Drawing, FrameSideIsEightPointsThroughItsJointCutsThenItsOwnLine) {
+  // Frame TL-101: width 640, impost delta 620, rebate 460. The left side runs up from (0, 14000) to
+  // (0, 0); at the mitre (0, 0) its cut runs along the bisector, (460, 460), (620, 620), (640, 640).
+  // Made a butt joint in which the left side runs through, it is cut square along the top edge.
+  const std::vector<TPoint> mitre{{0, 14000}, {0, 0},       {460, 460},   {620, 620},
+                                  {640, 640}, {640, 13360}, {620, 13380}, {460, 13540}};
+  const std::vector<TPoint> butt{{0, 14000}, {0, 0},       {460, 0},     {620, 0},
+                                 {640, 0},   {640, 13360}, {620, 13380}, {460, 13540}};
+  for (const auto& [joint, face] : {std::pair(atX45, mitre), std::pair(atX1to2, butt)}) {
+    frame.GetFramePoint(1)->AngleType = joint;
+    frame.UpdateXPoints();
+    TRecordingCanvas canvas;
+    Draw(frame, canvas, {ScrPenWidth, {drsFrameVisible}, false, 1});
+    EXPECT_EQ(canvas.Calls.at(0).Points, face);
+    EXPECT_EQ(canvas.Calls.at(1).Points, (std::vector<TPoint>{{0, 14000}, {0, 0}}));
+  }
+}
+
+TEST_F(Drawing, NetOverAFieldWithoutGlassIsADiagonalCrossOverItsOpening) {
+  sash.SetMosquito({"MS-1", 600, 1300});
+  sash.Parts.at(0)->ClearObject();
+  auto net_hatches = [&](const Tgx25DrawStyles& Styles) {
+    std::vector<TCanvasCall> found;
+    for (const TCanvasCall& c : DrawSashAtScaleOne(Styles).OfKind(TCanvasCall::Polygon))
+      if (c.Attributes.Brush == TBrush{clBlack, TBrushStyle::DiagCross}) found.push_back(c);
+    return found;
+  };
+  EXPECT_TRUE(net_hatches(kPlain).empty());
+  Tgx25DrawStyles mesh = kPlain;
+  mesh.Include(drsMosquitoDrawing);
+  const auto hatches = net_hatches(mesh);
+  ASSERT_EQ(hatches.size(), 1u);
+  // Inside the sash profile TL-201, 770 wide on every side.
+  const TRect box = BoundRectOf(sash.GetDimensions());
+  test::TRecordingCanvas one;
+  one.Calls = hatches;
+  EXPECT_EQ(Extent(one), (TPixelRect{box.Left + 770, box.Top + 770, box.Right - 770, box.Bottom - 770}));
+}
+
 TEST_F(Drawing, DimensionsInMillimetresWithOneDecimalOnlyWhenNeeded) {
   EXPECT_EQ(DimensionText(1234), "123,4");
   EXPECT_EQ(DimensionText(1230), "123");
