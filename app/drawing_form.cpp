@@ -7,14 +7,17 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "design/svg_canvas.h"
 #include "order/order.h"
+#include "qt/picture_export.h"
 #include "qt/position_picture.h"
+#include "shell/errors.h"
 #include "shell/format_settings.h"
+#include "shell/gx_setup.h"
 #include "shell/user_messages.h"
 
 namespace kv {
@@ -24,7 +27,7 @@ namespace {
 constexpr double kZoomStep = 1.25;
 constexpr double kMinZoom = 0.2;
 constexpr double kMaxZoom = 20;
-// Pixels of the longer side of an exported PNG picture.
+// Pixels (PDF: points) of the longer side of an exported picture.
 constexpr int kExportPixels = 1600;
 
 QSize ExportSize(const Tgx25Construction& construction) {
@@ -65,7 +68,7 @@ void TPictureView::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
-TDrawingForm::TDrawingForm(const TOrder& order, int index, QWidget* parent)
+TDrawingForm::TDrawingForm(TOrder& order, int index, QWidget* parent)
     : QWidget(parent), order_(order), view_(new TPictureView(order, this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   auto* buttons = new QHBoxLayout;
@@ -97,28 +100,31 @@ void TDrawingForm::ShowPosition(int index) {
 
 void TDrawingForm::Export() {
   const QString file = QFileDialog::getSaveFileName(this, "Экспорт рисунка...", windowTitle(),
-                                                    "Рисунок PNG (*.png);;Документ PDF (*.pdf)");
+                                                    "Рисунок SVG (*.svg);;Рисунок PNG (*.png);;Документ PDF (*.pdf)");
   if (!file.isEmpty()) ExportPicture(file);
 }
 
 bool TDrawingForm::ExportPicture(const QString& file) const {
-  const Tgx25Construction& construction = *order_.GetConstruction(index_);
+  Tgx25Construction& construction = *order_.GetConstruction(index_);
+  const QSize size = ExportSize(construction);
+  const Tgx25DrawStyles styles(GXSetup()->DisplayImageOptions);
+  const std::string name = file.toStdString();
   const QString suffix = QFileInfo(file).suffix().toLower();
-  bool written = false;
-  if (suffix == "pdf") {
-    QPdfWriter writer(file);
-    writer.setTitle(windowTitle());
-    QPainter painter;
-    written = painter.begin(&writer);
-    if (written) DrawPosition(construction, painter, QRectF(0, 0, writer.width(), writer.height()));
-  } else if (suffix == "png") {
-    written = PositionImage(construction, ExportSize(construction)).save(file, "PNG");
-  } else {
-    ShowError(Format("Неизвестный формат рисунка: %s. Укажите файл .png или .pdf.", file.toStdString()));
+  const auto save = suffix == "svg"   ? SavePictureSvg
+                    : suffix == "png" ? SavePicturePng
+                    : suffix == "pdf" ? SavePicturePdf
+                                      : nullptr;
+  if (save == nullptr) {
+    ShowError(Format("Неизвестный формат рисунка: %s. Укажите файл .svg, .png или .pdf.", name));
     return false;
   }
-  if (!written) ShowError(Format("Ошибка записи файла %s", file.toStdString()));
-  return written;
+  try {
+    save(construction, name, size.width(), size.height(), styles, 1);
+    return true;
+  } catch (const EKvError& e) {
+    ShowError(e.what());
+    return false;
+  }
 }
 
 }  // namespace kv

@@ -1,6 +1,6 @@
 #pragma once
 // The construction viewer: one position of an order at a time, with previous and next, zoom with
-// the mouse wheel and the picture exported to PNG or PDF. Its caption is "Позиция #: [number]".
+// the mouse wheel and the picture exported to SVG, PNG or PDF. Its caption is "Позиция #: [number]".
 #include <QWidget>
 
 class QLabel;
@@ -30,20 +30,21 @@ private:
 class TDrawingForm : public QWidget {
   Q_OBJECT
 public:
-  TDrawingForm(const TOrder& order, int index, QWidget* parent = nullptr);
+  TDrawingForm(TOrder& order, int index, QWidget* parent = nullptr);
 
   int Position() const { return index_; }
   void ShowPosition(int index);
   void Next() { ShowPosition(index_ + 1); }
   void Previous() { ShowPosition(index_ - 1); }
   TPictureView* View() const { return view_; }
-  // Writes the picture: PNG or PDF by the file's extension; false after the message.
+  // Writes the picture as the command line's pictures are drawn, with the styles shown here: SVG,
+  // PNG or PDF by the file's extension; false after the message.
   bool ExportPicture(const QString& file) const;
 
 private:
   void Export();
 
-  const TOrder& order_;
+  TOrder& order_;
   int index_ = 0;
   TPictureView* view_;
 };

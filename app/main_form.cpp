@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,12 +14,18 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/complect_form.h"
 #include "app/currency_dialog.h"
 #include "app/drawing_form.h"
 #include "app/options_dialog.h"
 #include "app/order_form.h"
+#include "app/selection_form.h"
+#include "order/document_numbers.h"
 #include "order/order_defaults.h"
+#include "order/order_inbox.h"
+#include "order/order_saving.h"
 #include "shell/configuration.h"
+#include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/gx_setup.h"
 #include "shell/login.h"
@@ -77,6 +82,8 @@ void TMainForm::CreateMenus() {
   };
   QMenu* file = menuBar()->addMenu("&Файл");
   command(file, "Новый заказ", QKeySequence::New, true, [this] { NewOrder(); });
+  command(file, "Новая выборка", QKeySequence(), false, [this] { NewSelection(); });
+  command(file, "Новая ведомость", QKeySequence(), false, [this] { NewComplect(); });
   command(file, "Открыть...", QKeySequence::Open, true, [this] { Open(); });
   command(file, "Сохранить", QKeySequence::Save, true, [this] { SaveActive(); });
   command(file, "Сохранить как...", QKeySequence::SaveAs, false, [this] { SaveActiveAs(); });
@@ -143,7 +150,7 @@ QString TMainForm::Caption() const {
 
 void TMainForm::UpdateCaption() { setWindowTitle(Caption()); }
 
-QMdiSubWindow* TMainForm::AddDocument(QWidget* form) {
+QMdiSubWindow* TMainForm::AddWindow(QWidget* form) {
   QMdiSubWindow* window = mdi_->addSubWindow(form);
   window->setAttribute(Qt::WA_DeleteOnClose);
   ShowInState(*window, GXSetup()->OrderFormWinState);
@@ -152,17 +159,22 @@ QMdiSubWindow* TMainForm::AddDocument(QWidget* form) {
   return window;
 }
 
+template <class TForm>
+TForm* TMainForm::AddDocument(TForm* form) {
+  connect(form, &TDocumentForm::CaptionChanged, this, &TMainForm::UpdateCaption);
+  AddWindow(form);
+  return form;
+}
+
 TOrderForm* TMainForm::AddOrderForm(std::unique_ptr<TOrder> order, const TOrderDocument& document) {
   auto* form = new TOrderForm(std::move(order), document);
-  connect(form, &TOrderForm::CaptionChanged, this, &TMainForm::UpdateCaption);
   connect(form, &TOrderForm::ViewPositionRequested, this, [this, form](int row) {
     if (row < 0 || row >= form->Order().Count()) return;
     auto* viewer = new TDrawingForm(form->Order(), row);
-    QMdiSubWindow* window = AddDocument(viewer);
-    connect(form, &TOrderForm::Closing, window, &QMdiSubWindow::close);
+    QMdiSubWindow* window = AddWindow(viewer);
+    connect(form, &TDocumentForm::Closing, window, &QMdiSubWindow::close);
   });
-  AddDocument(form);
-  return form;
+  return AddDocument(form);
 }
 
 TOrderForm* TMainForm::NewOrder() {
@@ -174,14 +186,58 @@ TOrderForm* TMainForm::NewOrder() {
   return form;
 }
 
+TSelectionForm* TMainForm::NewSelection() {
+  auto selection = std::make_unique<Tgx25OrderSelection>();
+  try {
+    selection->No = NewSelectionNo(SelectionDirectory(*GXSetup()));
+  } catch (const EKvError& e) {
+    ShowError(e.what());
+  }
+  TSelectionForm* form = AddDocument(new TSelectionForm(std::move(selection), ""));
+  form->SetModified(true);
+  return form;
+}
+
+bool TMainForm::ComplectListClosed() const {
+  for (QMdiSubWindow* window : mdi_->subWindowList())
+    if (qobject_cast<TComplectForm*>(window->widget())) {
+      ShowError("Для работы с новой ведомостью необходимо сначала закрыть текущую!");
+      return false;
+    }
+  return true;
+}
+
+TComplectForm* TMainForm::NewComplect() {
+  if (!ComplectListClosed()) return nullptr;
+  TOrderForm* order = ActiveOrderForm();
+  const bool from_order = order && ShowConfirm("Создать комплектацию на основании текущего заказа?");
+  auto complect = std::make_unique<Tgx25OrderComplect>();
+  try {
+    complect->No = NewComplectNo(ComplectDirectory(*GXSetup()));
+  } catch (const EKvError& e) {
+    ShowError(e.what());
+  }
+  TComplectForm* form = AddDocument(new TComplectForm(std::move(complect), ""));
+  if (from_order) form->FillFromOrder(order->Order());
+  form->SetModified(true);
+  return form;
+}
+
 void TMainForm::Open() {
   const QString file = QFileDialog::getOpenFileName(this, "Открыть...", Q(GXSetup()->ServerName), kOpenFilters);
-  if (file.isEmpty()) return;
-  if (QFileInfo(file).suffix().compare("gxo", Qt::CaseInsensitive) == 0)
-    OpenOrderByFileName(file.toStdString());
-  else
-    ShowError(
-        Format("Выборки и ведомости комплектации в этой версии программы не открываются:\r\n%s", file.toStdString()));
+  if (!file.isEmpty()) OpenFile(file.toStdString());
+}
+
+TDocumentForm* TMainForm::OpenFile(const std::string& file) {
+  const QString suffix = QFileInfo(Q(file)).suffix().toLower();
+  if (suffix == "gxo") return OpenOrderByFileName(file);
+  if (suffix == "gxs") return OpenSelectionByFileName(file);
+  if (suffix == "gxc") return OpenComplectByFileName(file);
+  ShowError(
+      Format("Неизвестный тип документа:\r\n%s\r\nОткрываются заказы (*.gxo), выборки (*.gxs) и ведомости "
+             "комплектации (*.gxc).",
+             file));
+  return nullptr;
 }
 
 TOrderForm* TMainForm::OpenOrderByFileName(const std::string& file) {
@@ -192,25 +248,43 @@ TOrderForm* TMainForm::OpenOrderByFileName(const std::string& file) {
   return AddOrderForm(std::move(order), document);
 }
 
+TSelectionForm* TMainForm::OpenSelectionByFileName(const std::string& file) {
+  auto selection = std::make_unique<Tgx25OrderSelection>();
+  if (!selection->LoadSelection(file)) return nullptr;
+  return AddDocument(new TSelectionForm(std::move(selection), file));
+}
+
+TComplectForm* TMainForm::OpenComplectByFileName(const std::string& file) {
+  if (!ComplectListClosed()) return nullptr;
+  auto complect = std::make_unique<Tgx25OrderComplect>();
+  if (!complect->LoadFile(file)) return nullptr;
+  return AddDocument(new TComplectForm(std::move(complect), file));
+}
+
+TDocumentForm* TMainForm::ActiveDocument() const {
+  const QMdiSubWindow* active = mdi_->currentSubWindow();
+  return active ? qobject_cast<TDocumentForm*>(active->widget()) : nullptr;
+}
+
 TOrderForm* TMainForm::ActiveOrderForm() const {
   const QMdiSubWindow* active = mdi_->currentSubWindow();
   return active ? qobject_cast<TOrderForm*>(active->widget()) : nullptr;
 }
 
 bool TMainForm::SaveActive() {
-  TOrderForm* form = ActiveOrderForm();
+  TDocumentForm* form = ActiveDocument();
   return form && form->Save();
 }
 
 bool TMainForm::SaveActiveAs() {
-  TOrderForm* form = ActiveOrderForm();
+  TDocumentForm* form = ActiveDocument();
   return form && form->SaveAs();
 }
 
 bool TMainForm::SaveAll() {
   bool saved = true;
   for (QMdiSubWindow* window : mdi_->subWindowList())
-    if (auto* form = qobject_cast<TOrderForm*>(window->widget()); form && form->Modified())
+    if (auto* form = qobject_cast<TDocumentForm*>(window->widget()); form && form->Modified())
       saved = form->Save() && saved;
   return saved;
 }
@@ -253,8 +327,7 @@ void TMainForm::ViewActivePosition() {
 
 void TMainForm::CheckMessages() {
   if (!GXSetup()->AutoCheckInbox) return;
-  const QDir inbox(Q(GXSetup()->InboxDir));
-  const bool found = !inbox.entryList({"*.gxo"}, QDir::Files).isEmpty();
+  const bool found = !InboxOrderFiles(GXSetup()->InboxDir).empty();
   if (found && inbox_->text().isEmpty()) UserMessages().Beep(TMessageKind::mkInfo);
   inbox_->setText(found ? "Входящие заказы" : "");
   inbox_->setToolTip(found ? "Найдены заказы в папке \"Входящие\"" : "");

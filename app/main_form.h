@@ -1,6 +1,6 @@
 #pragma once
-// The main window: a frame of document windows (order windows and construction viewers) with the
-// document commands, the position commands of the active order window, the currency and options
+// The main window: a frame of document windows (orders, selections, complect lists and construction
+// viewers) with the document commands, the position commands of the active order window, the currency and options
 // dialogs, the status bar (user, configuration, station, inbox) and the message timer.
 #include <QMainWindow>
 
@@ -14,8 +14,11 @@ class QTimer;
 
 namespace kv {
 
+class TComplectForm;
+class TDocumentForm;
 class TOrder;
 class TOrderForm;
+class TSelectionForm;
 struct TOrderDocument;
 
 class TMainForm : public QMainWindow {
@@ -30,10 +33,19 @@ public:
 
   // ---- documents ----
   TOrderForm* NewOrder();
+  // An empty selection numbered by the selection template.
+  TSelectionForm* NewSelection();
+  // A complect list numbered by its template, filled from the active order when the user wants
+  // it; refused while a complect list is open.
+  TComplectForm* NewComplect();
   // The open dialog over orders, selections and complect lists.
   void Open();
+  // Opens an order, a selection or a complect list by the file's extension.
+  TDocumentForm* OpenFile(const std::string& file);
   // Loads the order file into a new order window; nullptr when it could not be loaded.
   TOrderForm* OpenOrderByFileName(const std::string& file);
+  TSelectionForm* OpenSelectionByFileName(const std::string& file);
+  TComplectForm* OpenComplectByFileName(const std::string& file);
   bool SaveActive();
   bool SaveActiveAs();
   bool SaveAll();
@@ -48,6 +60,7 @@ public:
   // With AutoCheckInbox: the inbox panel shows whether order files wait in the inbox.
   void CheckMessages();
 
+  TDocumentForm* ActiveDocument() const;
   TOrderForm* ActiveOrderForm() const;
   QMdiArea* MdiArea() const { return mdi_; }
   QLabel* InboxPanel() const { return inbox_; }
@@ -60,8 +73,12 @@ protected:
 private:
   void CreateMenus();
   void CreateStatusBar();
-  QMdiSubWindow* AddDocument(QWidget* form);
+  QMdiSubWindow* AddWindow(QWidget* form);
+  template <class TForm>
+  TForm* AddDocument(TForm* form);
   TOrderForm* AddOrderForm(std::unique_ptr<TOrder> order, const TOrderDocument& document);
+  // False after the refusal when a complect list is open already.
+  bool ComplectListClosed() const;
   void UpdateCaption();
   void ViewActivePosition();
 

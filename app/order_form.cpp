@@ -1,14 +1,11 @@
 #include "app/order_form.h"
 
-#include <functional>
 #include <iterator>
 #include <vector>
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
@@ -25,6 +21,7 @@
 #include "app/position_dialog.h"
 #include "order/order_costing.h"
 #include "order/order_description.h"
+#include "qt/form_values.h"
 #include "qt/order_models.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -49,27 +46,6 @@ const int kSectionCount = static_cast<int>(kSections.size());
 const QStringList kReduceUnits = {"нет", "%", "сумма", "фикс. цена"};
 enum TSectionColumn { scSection, scReduce, scUnit };
 
-// Dates of the documents count days from 30.12.1899.
-const QDate kDateOrigin(1899, 12, 30);
-QDate ToQDate(TDateTime value) { return kDateOrigin.addDays(static_cast<qint64>(value)); }
-TDateTime FromQDate(const QDate& date) { return static_cast<TDateTime>(kDateOrigin.daysTo(date)); }
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
-
-std::string JoinLines(const TStringList& lines) {
-  std::string text;
-  for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\n" : "") + lines[i];
-  return text;
-}
-
-TStringList SplitLines(const QString& text) {
-  TStringList lines;
-  for (const QString& line : text.split('\n')) lines.push_back(S(line));
-  if (lines.size() == 1 && lines.front().empty()) lines.clear();
-  return lines;
-}
-
 // The first whole number from 1 that no position carries.
 std::string NextPositionNo(const TOrder& order) {
   int number = 1;
@@ -83,8 +59,7 @@ struct TRecalculationCancelled {};
 }  // namespace
 
 TOrderForm::TOrderForm(std::unique_ptr<TOrder> order, TOrderDocument document, QWidget* parent)
-    : QWidget(parent), order_(std::move(order)), document_(std::move(document)) {
-  setAttribute(Qt::WA_DeleteOnClose);
+    : TDocumentForm(parent), order_(std::move(order)), document_(std::move(document)) {
   auto* splitter = new QSplitter(Qt::Vertical, this);
   auto* top = new QWidget(splitter);
   auto* top_layout = new QHBoxLayout(top);
@@ -168,23 +143,13 @@ QWidget* TOrderForm::CreatePositions() {
   positions_view_->horizontalHeader()->setStretchLastSection(true);
   connect(positions_view_, &QTableView::doubleClicked, this,
           [this](const QModelIndex& index) { emit ViewPositionRequested(index.row()); });
-  auto* buttons = new QHBoxLayout;
-  const struct {
-    const char* Caption;
-    std::function<void()> Run;
-  } commands[] = {{"Добавить...", [this] { AddPosition(); }},
-                  {"Копировать", [this] { CopyPosition(); }},
-                  {"Удалить", [this] { DeletePosition(); }},
-                  {"Выше", [this] { MovePosition(-1); }},
-                  {"Ниже", [this] { MovePosition(1); }},
-                  {"Просмотр", [this] { emit ViewPositionRequested(CurrentPosition()); }},
-                  {"Пересчитать", [this] { Recalculate(); }}};
-  for (const auto& command : commands) {
-    auto* button = new QPushButton(command.Caption, box);
-    connect(button, &QPushButton::clicked, this, command.Run);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch();
+  QHBoxLayout* buttons = CommandButtons({{"Добавить...", [this] { AddPosition(); }},
+                                         {"Копировать", [this] { CopyPosition(); }},
+                                         {"Удалить", [this] { DeletePosition(); }},
+                                         {"Выше", [this] { MovePosition(-1); }},
+                                         {"Ниже", [this] { MovePosition(1); }},
+                                         {"Просмотр", [this] { emit ViewPositionRequested(CurrentPosition()); }},
+                                         {"Пересчитать", [this] { Recalculate(); }}});
   totals_ = new QLabel(box);
   auto* layout = new QVBoxLayout(box);
   layout->addLayout(buttons);
@@ -237,7 +202,6 @@ void TOrderForm::WriteHeaderField() {
   order_->SetStatus(static_cast<TOrderStatus>(status_->currentIndex()));
   order_->Note = SplitLines(note_->toPlainText());
   SetModified(true);
-  emit CaptionChanged();
 }
 
 void TOrderForm::WriteSection(int row) {
@@ -259,12 +223,6 @@ void TOrderForm::WriteSection(int row) {
 
 QString TOrderForm::Caption() const { return Q(Format("Заказ № %s", order_->No)); }
 
-void TOrderForm::SetModified(bool modified) {
-  setWindowModified(modified);
-  setWindowTitle(Caption() + "[*]");
-  emit CaptionChanged();
-}
-
 bool TOrderForm::Save() {
   TOrderSaver saver(*GXSetup());
   switch (saver.Save(*order_, document_)) {
@@ -276,9 +234,8 @@ bool TOrderForm::Save() {
 }
 
 bool TOrderForm::SaveAs() {
-  const QString file =
-      QFileDialog::getSaveFileName(this, "Сохранить заказ...", Q(document_.FileName), "Заказ (*.gxo);;Все файлы (*.*)");
-  return !file.isEmpty() && SaveAsFile(S(file));
+  const std::string file = AskFileName("Сохранить заказ...", "Заказ (*.gxo)", document_.FileName);
+  return !file.empty() && SaveAsFile(file);
 }
 
 bool TOrderForm::SaveAsFile(const std::string& file) {
@@ -375,24 +332,6 @@ void TOrderForm::UpdateTotals() {
       Q(Format("Позиций: %d    Стоимость позиций: %s    Без НДС: %s    НДС: %s    Итого: %s", order_->Count(),
                CurrToStr(positions_model_->PositionsCost(), 2), CurrToStr(totals.SummaryWithoutNDS, totals.Decimals),
                CurrToStr(totals.NDS, totals.Decimals), CurrToStr(totals.SummaryWithNDS, totals.Decimals))));
-}
-
-bool TOrderForm::CloseAccepted() {
-  if (!Modified()) return true;
-  switch (Ask3("", "Сохранить заказ?", "Да", "Нет", "Отмена")) {
-    case 1: return Save();
-    case 2: return true;
-    default: return false;
-  }
-}
-
-void TOrderForm::closeEvent(QCloseEvent* event) {
-  if (!CloseAccepted()) {
-    event->ignore();
-    return;
-  }
-  emit Closing();
-  event->accept();
 }
 
 }  // namespace kv

@@ -2,9 +2,9 @@
 // The order window: the order header, the sections with their switches and discounts, the list of
 // positions with a small picture of each, and the commands on positions. It owns its order and the
 // file it came from; saving follows the order's saving rules.
-#include <QWidget>
-
 #include <memory>
+
+#include "app/document_form.h"
 
 #include "order/order.h"
 #include "order/order_saving.h"
@@ -22,7 +22,7 @@ namespace kv {
 
 class TPositionsModel;
 
-class TOrderForm : public QWidget {
+class TOrderForm : public TDocumentForm {
   Q_OBJECT
 public:
   TOrderForm(std::unique_ptr<TOrder> order, TOrderDocument document, QWidget* parent = nullptr);
@@ -33,14 +33,11 @@ public:
   TPositionsModel* PositionsModel() const { return positions_model_; }
   QTableView* PositionsView() const { return positions_view_; }
   // "Заказ № %s".
-  QString Caption() const;
-  bool Modified() const { return isWindowModified(); }
-  void SetModified(bool modified);
+  QString Caption() const override;
 
   // ---- saving ----
-  // Under the saving rules; a new order that no rule names is saved through the save dialog.
-  bool Save();
-  bool SaveAs();
+  bool Save() override;
+  bool SaveAs() override;
   bool SaveAsFile(const std::string& file);
 
   // ---- positions ----
@@ -59,13 +56,10 @@ public:
   bool Recalculate();
 
 signals:
-  void CaptionChanged();
   void ViewPositionRequested(int row);
-  // The window closes; viewers of its positions close with it.
-  void Closing();
 
 protected:
-  void closeEvent(QCloseEvent* event) override;
+  std::string CloseQuestion() const override { return "Сохранить заказ?"; }
 
 private:
   QWidget* CreateHeader();
@@ -76,7 +70,6 @@ private:
   void WriteSection(int row);
   void PositionsChanged();
   void UpdateTotals();
-  bool CloseAccepted();
 
   std::unique_ptr<TOrder> order_;
   TOrderDocument document_;

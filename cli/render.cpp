@@ -8,7 +8,6 @@
 
 #include "command_registry.h"
 #include "construction_options.h"
-#include "design/draw_construction.h"
 #include "design/svg_canvas.h"
 #include "order/order.h"
 #include "parser_language.h"
@@ -160,9 +159,7 @@ void WritePictures(Tgx25Construction& Construction, const TPictureOptions& Optio
   ParseSize(Options.Size, width, height);
   const Tgx25DrawStyles styles = PictureStyles(Options);
   if (!Options.Svg.empty()) {
-    TSvgCanvas canvas(width, height);
-    DrawPicture(Construction, canvas, width, height, styles, Options.Zoom);
-    canvas.SaveToFile(Options.Svg);
+    SavePictureSvg(Construction, Options.Svg, width, height, styles, Options.Zoom);
     Out << Format("Рисунок SVG: %s\n", Options.Svg);
   }
   if (!Options.Png.empty()) {

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include "design/draw_construction.h"
 #include "shell/safe_files.h"
 
 namespace kv {
@@ -122,6 +123,13 @@ std::string TSvgCanvas::Text() const {
 void TSvgCanvas::SaveToFile(const std::string& FileName) const {
   const std::string text = Text();
   WriteFileAtomically(FileName, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+void SavePictureSvg(Tgx25Construction& Construction, const std::string& FileName, int Width, int Height,
+                    const Tgx25DrawStyles& Styles, float Zoom) {
+  TSvgCanvas canvas(Width, Height);
+  DrawPicture(Construction, canvas, Width, Height, Styles, Zoom);
+  canvas.SaveToFile(FileName);
 }
 
 }  // namespace kv

@@ -4,7 +4,9 @@
 #include <set>
 #include <string>
 
+#include "construction/construction.h"
 #include "design/canvas.h"
+#include "design/draw_styles.h"
 
 namespace kv {
 
@@ -35,5 +37,11 @@ private:
   std::set<std::string> FPatterns;
   std::string FDefs;
 };
+
+// The construction drawn into an SVG file of Width x Height pixels as the pictures of the
+// command line and of the construction viewer are (screen pens, no regions); EInOutError naming
+// the file when it cannot be written.
+void SavePictureSvg(Tgx25Construction& Construction, const std::string& FileName, int Width, int Height,
+                    const Tgx25DrawStyles& Styles, float Zoom = 1);
 
 }  // namespace kv

@@ -1,10 +1,10 @@
 #include "order/order_saving.h"
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <string_view>
 
+#include "order/document_numbers.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
 #include "shell/paths.h"
@@ -18,11 +18,6 @@ constexpr std::string_view kForbiddenFileNameChars = "\\/:*?,;\"`!(){}[]<>|%'";
 constexpr int kMaxRecycledNames = 10000;
 constexpr const char* kOrderExtension = ".gxo";
 constexpr const char* kCounterFileName = "Korvent.lon";
-
-std::string UpperAscii(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 bool SameFile(const std::filesystem::path& A, const std::filesystem::path& B) {
   std::error_code error;
@@ -56,21 +51,25 @@ std::string RenameQuestion(const TOrder& Order, const TOrderDocument& Document, 
   return "";
 }
 
-// The counter token at Text[Pos] (after "%"): its length and the printf width, 0 for none.
-struct TCounterToken {
-  size_t Length = 0;
-  int Width = 0;
-  bool Zeros = false;
-};
+// A file that a save replaces goes to the recycle directory first when MoveToRecycled is on, so
+// that nothing is lost.
+bool SetAsideReplaced(const TGXSetup& Setup, const std::filesystem::path& File) {
+  if (!Setup.MoveToRecycled) return true;
+  try {
+    MoveToRecycled(File, std::filesystem::path(Setup.ServerName) / NormalizePath(Setup.RecycledDir));
+    return true;
+  } catch (const EKvError& e) {
+    ShowError(e.what());
+    return false;
+  }
+}
 
-TCounterToken CounterTokenAt(const std::string& Upper, size_t Pos) {
-  for (int width = 6; width >= 2; --width)
-    if (Upper.compare(Pos, static_cast<size_t>(width), std::string(static_cast<size_t>(width), 'I')) == 0)
-      return {static_cast<size_t>(width), width, true};
-  if (Pos + 1 < Upper.size() && Upper[Pos] >= '2' && Upper[Pos] <= '6' && Upper[Pos + 1] == 'I')
-    return {2, Upper[Pos] - '0', false};
-  if (Pos < Upper.size() && Upper[Pos] == 'I') return {1, 0, false};
-  return {};
+bool OverwriteAccepted(const std::filesystem::path& File) {
+  return ShowConfirm(Format("Файл %s уже существует! Переписать поверх?", File.string()));
+}
+
+std::filesystem::path SubDirectory(const TGXSetup& Setup, const std::string& Sub) {
+  return std::filesystem::path(Setup.ServerName) / NormalizePath(Sub);
 }
 
 }  // namespace
@@ -103,7 +102,29 @@ std::filesystem::path StatusDirectory(const TGXSetup& Setup, TOrderStatus Status
     case soComplete: sub = &Setup.CompleteDir; break;
     case soClosed: sub = &Setup.ClosedDir; break;
   }
-  return std::filesystem::path(Setup.ServerName) / NormalizePath(*sub);
+  return SubDirectory(Setup, *sub);
+}
+
+std::filesystem::path SelectionDirectory(const TGXSetup& Setup) { return SubDirectory(Setup, Setup.SelectionDir); }
+
+std::filesystem::path ComplectDirectory(const TGXSetup& Setup) { return SubDirectory(Setup, Setup.ComplectDir); }
+
+TSaveResult SaveDocumentFile(const TGXSetup& Setup, std::string& FileName, const std::filesystem::path& Folder,
+                             const std::string& No, const std::string& Extension,
+                             const std::function<bool(const std::string& File)>& Write) {
+  std::filesystem::path target = FileName;
+  if (target.empty()) {
+    if (No.empty()) return TSaveResult::srNeedName;
+    CreateFolder(Folder);
+    target = Folder / (CheckFileNameValidity(No) + Extension);
+    if (FileExists(target)) {
+      if (!OverwriteAccepted(target)) return TSaveResult::srNeedName;
+      if (!SetAsideReplaced(Setup, target)) return TSaveResult::srFailed;
+    }
+  }
+  if (!Write(target.string())) return TSaveResult::srFailed;
+  FileName = target.string();
+  return TSaveResult::srSaved;
 }
 
 std::filesystem::path MoveToRecycled(const std::filesystem::path& File, const std::filesystem::path& RecycledDir) {
@@ -136,8 +157,8 @@ TSaveResult TOrderSaver::Save(TOrder& Order, TOrderDocument& Document) const {
   const std::filesystem::path current = Document.FileName;
   std::filesystem::path target = TargetDirectory(Order, Document) / (base + kOrderExtension);
   if (FileExists(target) && !SameFile(target, current)) {
-    if (ShowConfirm(Format("Файл %s уже существует! Переписать поверх?", target.string()))) {
-      if (!SetAsideReplaced(target)) return TSaveResult::srFailed;
+    if (OverwriteAccepted(target)) {
+      if (!SetAsideReplaced(FSetup, target)) return TSaveResult::srFailed;
     } else if (current.empty()) {
       return TSaveResult::srNeedName;
     } else {
@@ -191,19 +212,6 @@ std::filesystem::path TOrderSaver::TargetDirectory(const TOrder& Order, const TO
   return dir;
 }
 
-// A file that the save replaces goes to the recycle directory first when MoveToRecycled is on, so
-// that nothing is lost.
-bool TOrderSaver::SetAsideReplaced(const std::filesystem::path& File) const {
-  if (!FSetup.MoveToRecycled) return true;
-  try {
-    MoveToRecycled(File, std::filesystem::path(FSetup.ServerName) / NormalizePath(FSetup.RecycledDir));
-    return true;
-  } catch (const EKvError& e) {
-    ShowError(e.what());
-    return false;
-  }
-}
-
 bool TOrderSaver::MoveOldFile(const std::filesystem::path& From, const std::filesystem::path& To) const {
   std::error_code error;
   std::filesystem::rename(From, To, error);
@@ -226,14 +234,14 @@ TOrderNoCounter::TOrderNoCounter(const TGXSetup& Setup) : FSetup(Setup) {
 std::string TOrderNoCounter::NewOrderNo(TDateTime Today) const {
   int last = 0;
   if (FSetup.AutoGenOrderNoMethod == aonmNone || !ReadLast(last)) return "";
-  return ExpandOrderNoTemplate(FSetup.OrderNoTemplate, Today, Next(last));
+  return ExpandNoTemplate(FSetup.OrderNoTemplate, Today, Next(last));
 }
 
 void TOrderNoCounter::Remember(const std::string& No, TDateTime Today) const {
   int last = 0;
   if (FSetup.AutoGenOrderNoMethod == aonmNone || !ReadLast(last)) return;
   const int next = Next(last);
-  if (No != ExpandOrderNoTemplate(FSetup.OrderNoTemplate, Today, next)) return;
+  if (No != ExpandNoTemplate(FSetup.OrderNoTemplate, Today, next)) return;
   std::ofstream out(FFile, std::ios::trunc);
   out << next << "\n";
   if (!out) ShowError("Не могу сохранить текущий номер заказа.");
@@ -250,42 +258,5 @@ bool TOrderNoCounter::ReadLast(int& Last) const {
 }
 
 int TOrderNoCounter::Next(int Last) const { return std::max(Last + 1, FSetup.FirstOrderNo); }
-
-std::string ExpandOrderNoTemplate(const std::string& Template, TDateTime Today, int Counter) {
-  const TDate date = DecodeDate(Today);
-  const std::string upper = UpperAscii(Template);
-  const struct {
-    const char* Token;
-    std::string Text;
-  } date_tokens[] = {{"YYYY", Format("%.4d", date.Year)}, {"YY", Format("%.2d", date.Year % 100)},
-                     {"MM", Format("%.2d", date.Month)},  {"M", Format("%d", date.Month)},
-                     {"DD", Format("%.2d", date.Day)},    {"D", Format("%d", date.Day)}};
-  std::string result;
-  size_t pos = 0;
-  while (pos < Template.size()) {
-    if (Template[pos] != '%') {
-      result += Template[pos++];
-      continue;
-    }
-    ++pos;
-    const TCounterToken counter = CounterTokenAt(upper, pos);
-    if (counter.Length > 0) {
-      const std::string format = counter.Width == 0 ? "%d" : Format(counter.Zeros ? "%%0%dd" : "%%%dd", counter.Width);
-      result += Format(format, Counter);
-      pos += counter.Length;
-      continue;
-    }
-    bool matched = false;
-    for (const auto& token : date_tokens)
-      if (upper.compare(pos, std::string_view(token.Token).size(), token.Token) == 0) {
-        result += token.Text;
-        pos += std::string_view(token.Token).size();
-        matched = true;
-        break;
-      }
-    if (!matched) result += '%';
-  }
-  return result;
-}
 
 }  // namespace kv

@@ -64,12 +64,24 @@ private:
   std::string BaseName(const TOrder& Order, const TOrderDocument& Document) const;
   bool RenameAccepted(const TOrder& Order, const TOrderDocument& Document) const;
   std::filesystem::path TargetDirectory(const TOrder& Order, const TOrderDocument& Document) const;
-  bool SetAsideReplaced(const std::filesystem::path& File) const;
   bool MoveOldFile(const std::filesystem::path& From, const std::filesystem::path& To) const;
   bool Write(TOrder& Order, TOrderDocument& Document, const std::filesystem::path& File) const;
 
   const TGXSetup& FSetup;
 };
+
+// The folders of selections and complect lists under ServerName.
+std::filesystem::path SelectionDirectory(const TGXSetup& Setup);
+std::filesystem::path ComplectDirectory(const TGXSetup& Setup);
+
+// Saving a selection or a complect list: a document that has a file is written to it; a new one is
+// named after its number (cleaned by CheckFileNameValidity) in Folder, created when missing, and
+// a file of that name is replaced only after the overwrite question, the replaced one going to
+// the recycle directory. srNeedName without a number or when the replacement was refused. Write
+// writes the file and shows its own message when it cannot; FileName is set once it has written.
+TSaveResult SaveDocumentFile(const TGXSetup& Setup, std::string& FileName, const std::filesystem::path& Folder,
+                             const std::string& No, const std::string& Extension,
+                             const std::function<bool(const std::string& File)>& Write);
 
 // The order-number counter "Korvent.lon": the last issued counter, in ServerName for the shared
 // counter (aonmNet) and in the program's directory otherwise.
@@ -90,9 +102,5 @@ private:
   const TGXSetup& FSetup;
   std::filesystem::path FFile;
 };
-
-// The number template: %YYYY, %YY, %MM, %M, %DD, %D the date; %IIIIII .. %II the counter with
-// leading zeros to 6 .. 2 digits; %6i .. %2i and %i the counter (letters in either case).
-std::string ExpandOrderNoTemplate(const std::string& Template, TDateTime Today, int Counter);
 
 }  // namespace kv

@@ -14,12 +14,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/complect_form.h"
 #include "app/desktop.h"
 #include "app/drawing_form.h"
 #include "app/main_form.h"
 #include "app/order_form.h"
+#include "app/selection_form.h"
 #include "catalogue/catalogue_files.h"
 #include "construction/construction_builder.h"
+#include "qt/document_models.h"
 #include "qt/login_dialog.h"
 #include "qt/order_models.h"
 #include "shell/databases.h"
@@ -141,6 +144,54 @@ private slots:
     const fs::path png = registry_.Dir() / "position.png";
     QVERIFY(viewer.ExportPicture(QString::fromStdString(png.string())));
     QCOMPARE(QImage(QString::fromStdString(png.string())).height(), 1600);  // the longer side
+    const fs::path svg = registry_.Dir() / "position.svg";
+    QVERIFY(viewer.ExportPicture(QString::fromStdString(svg.string())));
+    std::ifstream in(svg);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    QVERIFY(text.find("<svg") != std::string::npos && text.find("<polygon") != std::string::npos);
+  }
+
+  // From the demo order in the active window; a second complect list is refused while one is open.
+  void ComplectListOfTheCurrentOrderAndOnlyOneAtATime() {
+    const std::string number = std::to_string(QDate::currentDate().year()) + "-1";
+    messages_.Clear();
+    messages_.Answer(1);  // from the current order: yes
+    TComplectForm* form = Main().NewComplect();
+    QVERIFY(form);
+    QCOMPARE(messages_.LastText(), std::string("Создать комплектацию на основании текущего заказа?"));
+    QCOMPARE(form->Complect().Order, std::string("Д-001"));
+    const TComplectItemsModel& model = *form->ItemsModel();
+    QVERIFY(model.rowCount() >= 2);
+    QCOMPARE(model.index(1, TComplectItemsModel::colSize).data().toString(), QString("1300 x 1400"));
+    QVERIFY(!Main().NewComplect());
+    QCOMPARE(messages_.LastText(), std::string("Для работы с новой ведомостью необходимо сначала закрыть текущую!"));
+    QVERIFY(Main().SaveActive());
+    QCOMPARE(fs::path(form->FileName()), Orders() / "ORDERS" / "COMPLECT" / (number + ".gxc"));
+    QVERIFY(form->parentWidget()->close());
+    QVERIFY(Main().OpenFile(form->FileName()));
+  }
+
+  // The demo order's two windows of 1300 x 1400: 2 x 1,82 = 3,64 m2.
+  void SelectionWindowTakesAnOrdersPositionsWithStatistics() {
+    TSelectionForm* form = Main().NewSelection();
+    const std::string number = std::to_string(QDate::currentDate().year()) + "-1";
+    QCOMPARE(Main().windowTitle(),
+             QString::fromStdString("Korvent Technologist: [Main] - [Выборка № " + number + "*]"));
+    QVERIFY(form->AddOrderFile((Orders() / "demo.gxo").string()));
+    QCOMPARE(form->ItemsModel()->rowCount(), 2);
+    QVERIFY(form->StatisticsLabel()->text().contains("Заказов: 1    Позиций: 2    Изделий: 2"));
+    QVERIFY(form->StatisticsLabel()->text().contains("Окон: 2 (3,64 м2)"));
+    form->ItemsModel()->setData(form->ItemsModel()->index(0, TSelectionItemsModel::colChecked), Qt::Unchecked,
+                                Qt::CheckStateRole);
+    QVERIFY(form->StatisticsLabel()->text().contains("Позиций: 1"));
+    QVERIFY(Main().SaveActive());
+    const std::string file = form->FileName();
+    QCOMPARE(fs::path(file), Orders() / "ORDERS" / "SELECT" / (number + ".gxs"));
+    QVERIFY(form->parentWidget()->close());
+    auto* reopened = qobject_cast<TSelectionForm*>(Main().OpenFile(file));
+    QVERIFY(reopened);
+    QCOMPARE(reopened->Selection().SelectedCount(), 1);
+    QVERIFY(reopened->parentWidget()->close());
   }
 
   void NewOrderIsSavedUnderItsNumberInTheWorkDirectory() {

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "catalogue/small_catalogue.h"
+#include "order/order_inbox.h"
 #include "shell/user_messages.h"
 
 namespace kv {
@@ -28,13 +29,6 @@ TEST(OrderFileNames, AutomaticNameByDefFileNameType) {
   for (const auto& c : cases) EXPECT_EQ(GetAutoFileName(order, c.Current, c.Type, c.Prefix), c.Expected) << c.Expected;
   EXPECT_EQ(CheckFileNameValidity("a\\b:c*d?e,f;g\"h`i!j{k}l[m]n<o>p|q%r's.t"),
             "a_b_c_d_e_f_g_h_i_j_k_l_m_n_o_p_q_r_s.t");
-}
-
-TEST(OrderFileNames, NumberTemplate) {
-  const TDateTime day = EncodeDate(2026, 3, 7);
-  EXPECT_EQ(ExpandOrderNoTemplate("%yyyy-%i", day, 12), "2026-12");
-  EXPECT_EQ(ExpandOrderNoTemplate("%YY%MM%DD/%IIII", day, 12), "260307/0012");
-  EXPECT_EQ(ExpandOrderNoTemplate("%D.%M-%3i", day, 5), "7.3-  5");
 }
 
 class OrderSaving : public ::testing::Test {
@@ -73,7 +67,11 @@ TEST_F(OrderSaving, NewOrderGetsItsNumberAsNameInTheWorkDirectoryAndMovesTheCoun
   EXPECT_EQ(fs::path(document_.FileName), At("ORDERS/WORK/" + order_.No + ".gxo"));
   EXPECT_TRUE(fs::exists(document_.FileName));
   EXPECT_FALSE(document_.New);
-  EXPECT_EQ(counter.NewOrderNo(Date()), ExpandOrderNoTemplate("%yyyy-%i", Date(), 2));
+  EXPECT_EQ(counter.NewOrderNo(Date()), std::to_string(DecodeDate(Date()).Year) + "-2");
+  // The month's name and the week of the month: 1.3.2026 is a Sunday, so Monday 2.3 opens the
+  // second week, which holds 7.3.
+  setup_.OrderNoTemplate = "%MMMM/%WW-%i";
+  EXPECT_EQ(counter.NewOrderNo(EncodeDate(2026, 3, 7)), "Март/02-2");
 }
 
 TEST_F(OrderSaving, ClosedOrderMovesIntoTheClosedDirectory) {
@@ -133,6 +131,39 @@ TEST_F(OrderSaving, RecycledFilesTakeTheNextFreeName) {
     EXPECT_EQ(MoveToRecycled(At("ORDERS/" + c.File), At("RECYCLED")), At("RECYCLED/" + c.Expected));
     EXPECT_TRUE(fs::exists(At("RECYCLED/" + c.Expected)));
   }
+}
+
+TEST_F(OrderSaving, NewSelectionIsNamedAfterItsNumberAndReplacesAFileOnlyWhenAllowed) {
+  setup_.SelectionDir = "ORDERS\\SELECT";
+  std::vector<std::string> written;
+  const auto write = [&](const std::string& File) {
+    written.push_back(File);
+    Touch(File);
+    return true;
+  };
+  std::string file;
+  EXPECT_EQ(SaveDocumentFile(setup_, file, SelectionDirectory(setup_), "", ".gxs", write), TSaveResult::srNeedName);
+  EXPECT_EQ(SaveDocumentFile(setup_, file, SelectionDirectory(setup_), "В/1", ".gxs", write), TSaveResult::srSaved);
+  EXPECT_EQ(fs::path(file), At("ORDERS/SELECT/В_1.gxs"));
+  // A second new selection of that number: "no" leaves the file alone, "yes" recycles it first.
+  std::string other;
+  messages_.Answer(2);
+  EXPECT_EQ(SaveDocumentFile(setup_, other, SelectionDirectory(setup_), "В/1", ".gxs", write), TSaveResult::srNeedName);
+  EXPECT_EQ(messages_.LastText(), "Файл " + file + " уже существует! Переписать поверх?");
+  messages_.Answer(1);
+  EXPECT_EQ(SaveDocumentFile(setup_, other, SelectionDirectory(setup_), "В/1", ".gxs", write), TSaveResult::srSaved);
+  EXPECT_TRUE(fs::exists(At("RECYCLED/В_1.gxs")));
+  EXPECT_EQ(written.size(), 2u);
+  // A document with a file is written there; a failed write keeps the name it had.
+  EXPECT_EQ(SaveDocumentFile(setup_, other, "unused", "В/2", ".gxs", [](const std::string&) { return false; }),
+            TSaveResult::srFailed);
+  EXPECT_EQ(other, file);
+}
+
+TEST_F(OrderSaving, InboxListsItsOrderFilesOnly) {
+  for (const char* name : {"INBOX/b.GXO", "INBOX/a.gxo", "INBOX/note.txt", "INBOX/sub.gxo/c.gxo"}) Touch(At(name));
+  EXPECT_EQ(InboxOrderFiles(At("INBOX")), (std::vector<fs::path>{At("INBOX/a.gxo"), At("INBOX/b.GXO")}));
+  EXPECT_TRUE(InboxOrderFiles(At("missing")).empty());
 }
 
 }  // namespace
