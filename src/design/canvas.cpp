@@ -11,15 +11,15 @@ TColor ColorFromCatalogue(int64_t Value) {
 
 int FontPixels(int Points) { return (Points * 96 + 36) / 72; }
 
-void TCanvas::SaveAttributes() { FSaved.push_back(Attributes); }
+void TCanvas::SaveCanvasAttribute() { FSaved.push_back(Attributes); }
 
-void TCanvas::ResetAttributes() {
+void TCanvas::ResetCanvasAttribute() {
   const int size = Attributes.Font.Size;
   Attributes = {};
   Attributes.Font.Size = size;
 }
 
-void TCanvas::RestoreAttributes() {
+void TCanvas::RestoreCanvasAttribute() {
   if (FSaved.empty()) return;
   Attributes = FSaved.back();
   FSaved.pop_back();

@@ -94,9 +94,9 @@ public:
 
   // A copy of the attributes on a stack; Reset makes them brush solid white, pen solid black of
   // width 1, plain font of the current size; Restore takes back the last copy.
-  void SaveAttributes();
-  void ResetAttributes();
-  void RestoreAttributes();
+  void SaveCanvasAttribute();
+  void ResetCanvasAttribute();
+  void RestoreCanvasAttribute();
 
   // Logical point P is painted at P - WindowOrg + ViewportOrg.
   TPoint WindowOrg;

@@ -35,8 +35,8 @@ void Fit(const TSubject& Subject, TCanvas& Canvas, const TPixelRect& Target, con
   if (W <= 0 || H <= 0) return;
   const int w = Target.Width();
   const int h = Target.Height();
-  Canvas.SaveAttributes();
-  Canvas.ResetAttributes();
+  Canvas.SaveCanvasAttribute();
+  Canvas.ResetCanvasAttribute();
   Canvas.Font().Size = DrawFontSize(W, H, w, h, Canvas.Printer(), Zoom);
 
   Tgx25SizeGrid grid;
@@ -66,10 +66,10 @@ void Fit(const TSubject& Subject, TCanvas& Canvas, const TPixelRect& Target, con
 
   TDrawSettings settings{PenWidths, Styles, CreateRegions, scale, View.DrawAnkerPoints, View.DrawCutLinePoints};
   Subject.Draw(settings, Canvas);
-  Canvas.ResetAttributes();
+  Canvas.ResetCanvasAttribute();
   Canvas.Pen().Width = PenWidths[3];
   grid.Draw(Canvas, scale);
-  Canvas.RestoreAttributes();
+  Canvas.RestoreCanvasAttribute();
   Canvas.WindowOrg = window_org;
   Canvas.ViewportOrg = viewport_org;
 }

@@ -62,6 +62,16 @@ TPolygon EdgePoints(const TPoint& A, const TPoint& B, float Radius, const TPoint
   return ArcPoints(A, B, Center);
 }
 
+TPolygon CreateThorRegion(const TPolygon& Outer, const TPolygon& Inner, const TPolygon& StartCut,
+                          const TPolygon& EndCut) {
+  if (Outer.empty() || Inner.empty() || StartCut.size() < 2 || EndCut.size() < 2) return {};
+  TPolygon region = Outer;
+  region.insert(region.end(), EndCut.begin() + 1, EndCut.end() - 1);
+  region.insert(region.end(), Inner.rbegin(), Inner.rend());
+  region.insert(region.end(), StartCut.rbegin() + 1, StartCut.rend() - 1);
+  return region;
+}
+
 TPolygon CirclePolygon(const TPoint& Center, int Radius) {
   TPolygon points;
   for (int i = 0; i < 24; ++i)

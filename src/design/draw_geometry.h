@@ -18,6 +18,12 @@ TPolygon ArcPoints(const TPoint& A, const TPoint& B, const TPointF& Center);
 TPoint ArcMiddle(const TPoint& A, const TPoint& B, const TPointF& Center);
 // The run from A to B: the arc when Radius is not 0, else the two points.
 TPolygon EdgePoints(const TPoint& A, const TPoint& B, float Radius, const TPointF& Center);
+// The region of a profile between its outer and inner edge, both run from its start to its end
+// (concentric arcs for a bent profile), closed by the cuts at its ends, each run from the outer to
+// the inner edge: outer edge, end cut, inner edge back, start cut back. Eight points for a straight
+// profile whose cuts pass two edges between; empty without an outer edge.
+TPolygon CreateThorRegion(const TPolygon& Outer, const TPolygon& Inner, const TPolygon& StartCut,
+                          const TPolygon& EndCut);
 // A circle as a polygon of 24 points.
 TPolygon CirclePolygon(const TPoint& Center, int Radius);
 // Every point scaled to pixels (GetScaled).

@@ -61,15 +61,7 @@ struct TProfileEdges {
   TPolygon Middle;
   TPolygon StartCut;
   TPolygon EndCut;
-  // Outer edge, end cut, inner edge back, start cut back: eight points for a straight side.
-  TPolygon Face() const {
-    if (Outer.empty()) return {};
-    TPolygon face = Outer;
-    face.insert(face.end(), EndCut.begin() + 1, EndCut.end() - 1);
-    face.insert(face.end(), Inner.rbegin(), Inner.rend());
-    face.insert(face.end(), StartCut.rbegin() + 1, StartCut.rend() - 1);
-    return face;
-  }
+  TPolygon Face() const { return CreateThorRegion(Outer, Inner, StartCut, EndCut); }
 };
 
 TProfileEdges FrameLineEdges(const Tgx25FrameLine& Line) {
@@ -342,7 +334,7 @@ void TPass::DrawArrow(const TPoint& End, const TPoint& Other, int32_t Value) {
   const TPoint right = RoundedPoint(TurnPointX(ExtendedPoint(from), ExtendedPoint(tip), -150));
   const TPoint head_left{tip.X + (left.X - tip.X) / 3, tip.Y + (left.Y - tip.Y) / 3};
   const TPoint head_right{tip.X + (right.X - tip.X) / 3, tip.Y + (right.Y - tip.Y) / 3};
-  FCanvas.SaveAttributes();
+  FCanvas.SaveCanvasAttribute();
   FCanvas.Pen() = {clRed, 1, TPenStyle::Solid};
   FCanvas.Line(from, tip);
   FCanvas.Line(head_left, tip);
@@ -350,7 +342,7 @@ void TPass::DrawArrow(const TPoint& End, const TPoint& Other, int32_t Value) {
   FCanvas.Attributes.TextOpaque = false;
   FCanvas.Attributes.TextAlign = taLeft | taTop;
   FCanvas.TextOut(tip, Value < 0 ? Format(" %d ", Value) : "+" + Format(" %d ", Value));
-  FCanvas.RestoreAttributes();
+  FCanvas.RestoreCanvasAttribute();
 }
 
 void TPass::DrawPoint(Tgx25Point& Point, const TPoint& At, TColor Color) {
@@ -536,19 +528,19 @@ void TPass::DrawSymbols(const std::vector<TPolygon>& Symbols, const TPoint& At, 
 void TPass::DrawMosquitoMark(const TFlugel& Sash) {
   if (Sash.Points.size() < 2) return;
   const TPoint corner = Px(Sash.Points[1]->GetPoint());
-  FCanvas.SaveAttributes();
+  FCanvas.SaveCanvasAttribute();
   FCanvas.Pen() = {clBlack, 1, TPenStyle::Solid};
   FCanvas.Attributes.TextOpaque = true;
   FCanvas.Attributes.TextAlign = taLeft | taTop;
   FCanvas.TextOut({corner.X, corner.Y + FCanvas.TextExtent("MC").Height}, " MC ");
-  FCanvas.RestoreAttributes();
+  FCanvas.RestoreCanvasAttribute();
 }
 
 // --- labels ------------------------------------------------------------------------------------
 
 void TPass::DrawLabel(const TPoint& Centre, const std::vector<std::string>& Lines, int SizeDelta, bool Checked) {
   if (Lines.empty() && !Checked) return;
-  FCanvas.SaveAttributes();
+  FCanvas.SaveCanvasAttribute();
   FCanvas.Font().Size = std::max(1, FCanvas.Font().Size + SizeDelta);
   FCanvas.Font().Bold = Has(drsIDBold);
   FCanvas.Font().Angle = 0;
@@ -566,7 +558,7 @@ void TPass::DrawLabel(const TPoint& Centre, const std::vector<std::string>& Line
   }
   for (size_t i = 0; i < Lines.size(); ++i) FCanvas.TextOut({Centre.X, top + height * static_cast<int>(i)}, Lines[i]);
   if (Checked) DrawCheckBox({Centre.X - width / 2 - height - 2, top}, height);
-  FCanvas.RestoreAttributes();
+  FCanvas.RestoreCanvasAttribute();
 }
 
 void TPass::DrawCheckBox(const TPoint& At, int Size) {

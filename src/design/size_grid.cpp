@@ -145,13 +145,13 @@ void Tgx25SizeGrid::Prepare(const Tgx25Glass& Glass, const Tgx25DrawStyles& Styl
 }
 
 void Tgx25SizeGrid::Draw(TCanvas& Canvas, long double Scale) const {
-  Canvas.SaveAttributes();
+  Canvas.SaveCanvasAttribute();
   Canvas.Brush().Style = TBrushStyle::Clear;
   Canvas.Attributes.TextOpaque = false;
   Canvas.Attributes.TextAlign = taCenter | taBottom;
   for (size_t i = 0; i < FHorizontal.size(); ++i) DrawRow(Canvas, Scale, FHorizontal[i], static_cast<int>(i));
   for (size_t i = 0; i < FVertical.size(); ++i) DrawRow(Canvas, Scale, FVertical[i], static_cast<int>(i));
-  Canvas.RestoreAttributes();
+  Canvas.RestoreCanvasAttribute();
 }
 
 // The dimension line on the row's level, an extension line from every size point to it with a

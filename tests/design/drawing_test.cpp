@@ -7,6 +7,7 @@
 #include "design/draw_construction.h"
 #include "design/draw_geometry.h"
 #include "design/recording_canvas.h"
+#include "design/report_sketch.h"
 
 namespace kv {
 namespace {
@@ -177,6 +178,25 @@ TEST_F(Drawing, GlassLabelJoinsItsPartsByTabs) {
   const auto& left = dynamic_cast<const Tgx30CustomPart&>(*frame.Parts[0]);
   EXPECT_EQ(GlassLabel(left, {drsGlassIDVisible, drsGlassArticleVisible}), "G.1\t4M1-16-4M1");
   EXPECT_EQ(GlassLabel(left, {}), "");
+}
+
+TEST_F(Drawing, ReportSketchTakesItsPropertiesByNameAndPrintsTheObjectItIsGiven) {
+  Tgx25FRDrawView view;
+  EXPECT_TRUE(view.SetStyleProperty("drsFrameVisible", true));
+  EXPECT_FALSE(view.SetStyleProperty("drsCutSizing", true));  // past drsIDBrushClear: no property
+  EXPECT_TRUE(view.GetStyleProperty("drsFrameVisible"));
+  EXPECT_FALSE(view.SetDrawingObject("droWindow"));
+  ASSERT_TRUE(view.SetDrawingObject("droFlugel"));
+  TRecordingCanvas designed;
+  view.DrawDesignCaption(designed, {0, 0, 200, 100});
+  EXPECT_EQ(designed.Calls.at(0).Text, "ЭСКИЗ СТВОРКИ");
+  EXPECT_EQ(designed.Calls.at(0).Attributes.Pen.Color, clRed);
+  // Frames only: the four sides of the frame, whether given the frame or the whole construction.
+  for (TModelObject* object : {static_cast<TModelObject*>(&frame), static_cast<TModelObject*>(window.get())}) {
+    TRecordingCanvas printed;
+    view.Print(*object, printed, {0, 0, 400, 300});
+    EXPECT_EQ(printed.OfKind(TCanvasCall::Polygon).size(), 4u);
+  }
 }
 
 TEST(DrawStyles, SixBytesBitNOfByteNDivEight) {
