@@ -159,9 +159,9 @@ void RunCalc(const TCalcOptions& Options, std::ostream& Out) {
     Out << Format("Расчет позиций: %d из %d (позиция %s)\n", Done, Total, No);
   });
   if (!calculated) throw CLI::RuntimeError(1);
+  CheckAllPositions(*order);
   GatherInfo(*order, [&Out](const std::string& Step) { Out << Step << "\n"; });
   SaveOrderFile(*order, Options.File);
-  CheckAllPositions(*order);
   const TOrderTotals totals = GetOrderTotals(*order);
   Out << Format("Заказ № %s рассчитан: позиций %d, стоимость %s\n", order->No, order->Count(),
                 CurrToStr(totals.SummaryWithNDS, totals.Decimals));

@@ -1,5 +1,6 @@
-// `korvent-cli selection new|add|show`: selection files (.gxs), batches of positions from several
-// orders. `show --materials` gathers and prices the batch's materials as one list and shows its cut
+// `korvent-cli selection new|add|delete|show`: selection files (.gxs), batches of positions from
+// several orders. `show` refreshes the items from their order files and saves what changed;
+// `show --materials` gathers and prices the batch's materials as one list and shows its cut
 // list, what a factory orders and saws for a day's production. The demo step "62-selection" makes a
 // selection of the demo order's positions and shows its batch.
 #include <nlohmann/json.hpp>
@@ -41,6 +42,12 @@ struct TAddOptions {
   std::vector<std::string> Positions;
 };
 
+struct TDeleteOptions {
+  std::string File;
+  std::string OrderNo;
+  std::vector<std::string> Positions;
+};
+
 struct TShowOptions {
   std::string File;
   bool Json = false;
@@ -79,10 +86,15 @@ void RunNew(const TNewOptions& Options, std::ostream& Out) {
   Out << Format("Создана выборка № %s: %s\n", selection.No, Options.File);
 }
 
+// The selection file is held against other stations' changes while it is read, changed and saved.
+void RequireLock(const TFileLock& Lock, const std::string& File) {
+  if (!Lock.Locked())
+    throw EKvError(Format("Файл выборки [%s] изменяется на другой станции!\r\nПовторите попытку позже.", File));
+}
+
 void RunAdd(const TAddOptions& Options, std::ostream& Out) {
   const TFileLock lock(Options.File, kSelectionPatience);
-  if (!lock.Locked())
-    throw EKvError(Format("Файл выборки [%s] изменяется на другой станции!\r\nПовторите попытку позже.", Options.File));
+  RequireLock(lock, Options.File);
   Tgx25OrderSelection selection = LoadSelectionFile(Options.File);
   std::unique_ptr<TOrder> order = LoadOrderFile(Options.OrderFile);
   std::vector<Tgx25Construction*> positions;
@@ -98,6 +110,19 @@ void RunAdd(const TAddOptions& Options, std::ostream& Out) {
   SaveSelectionFile(selection, Options.File);
   Out << Format("В выборку № %s добавлено из заказа № %s: %s\n", selection.No, order->No,
                 CountText(added, "позиция", "позиции", "позиций"));
+}
+
+void RunDelete(const TDeleteOptions& Options, std::ostream& Out) {
+  const TFileLock lock(Options.File, kSelectionPatience);
+  RequireLock(lock, Options.File);
+  Tgx25OrderSelection selection = LoadSelectionFile(Options.File);
+  for (const std::string& number : Options.Positions)
+    if (selection.PosFind(Options.OrderNo, number) < 0)
+      throw EKvError(Format("В выборке № %s нет позиции %s заказа № %s!", selection.No, number, Options.OrderNo));
+  for (const std::string& number : Options.Positions) selection.Delete(Options.OrderNo, number);
+  SaveSelectionFile(selection, Options.File);
+  Out << Format("Из выборки № %s удалено: %s\n", selection.No,
+                CountText(static_cast<long long>(Options.Positions.size()), "позиция", "позиции", "позиций"));
 }
 
 TJson ItemsJson(const Tgx25OrderSelection& Selection) {
@@ -182,10 +207,12 @@ void PrintText(const Tgx25OrderSelection& S, const TJson& Batch, std::ostream& O
 }
 
 void RunShow(const TShowOptions& Options, std::ostream& Out) {
+  const TFileLock lock(Options.File, kSelectionPatience);
+  RequireLock(lock, Options.File);
   Tgx25OrderSelection selection = LoadSelectionFile(Options.File);
   std::unique_ptr<TBuildCatalogue> catalogue;
   if (Options.Materials) catalogue = std::make_unique<TBuildCatalogue>(Options.CatalogueDir);
-  selection.UpdateSelectionData();
+  if (selection.UpdateSelectionData()) SaveSelectionFile(selection, Options.File);
   SortItems(selection, Options.Sort);
   selection.GatherStatistics();
   const TJson batch = Options.Materials ? BatchJson(selection.GatherBatch()) : TJson();
@@ -224,8 +251,16 @@ void InstallSelection(CLI::App& app) {
   add->add_option("--pos", add_options->Positions, "Номер позиции (иначе все позиции заказа)");
   add->callback([add_options] { RunAdd(*add_options, std::cout); });
 
+  auto delete_options = std::make_shared<TDeleteOptions>();
+  auto* remove = selection->add_subcommand("delete", "Удалить из выборки позиции заказа");
+  remove->add_option("file", delete_options->File, "Файл выборки (.gxs)")->required()->check(ExistingFile());
+  remove->add_option("--order", delete_options->OrderNo, "Номер заказа")->required();
+  remove->add_option("--pos", delete_options->Positions, "Номер позиции")->required();
+  remove->callback([delete_options] { RunDelete(*delete_options, std::cout); });
+
   auto show_options = std::make_shared<TShowOptions>();
-  auto* show = selection->add_subcommand("show", "Показать выборку: позиции, статистику, материалы партии");
+  auto* show = selection->add_subcommand(
+      "show", "Показать выборку: позиции (обновленные из файлов заказов и сохраненные), статистику, материалы партии");
   show->add_option("file", show_options->File, "Файл выборки (.gxs)")->required()->check(ExistingFile());
   show->add_flag("--json", show_options->Json, "Вывести в JSON");
   show->add_flag("--materials", show_options->Materials, "Материалы и раскрой партии (расчет по каталогу)");

@@ -31,7 +31,7 @@ void AutoChangeMaterial(TMatList& List) {
   List = std::move(changed);
 }
 
-void GatherMaterials(Tgx25Construction& Construction) {
+void GatherMaterials(Tgx25Construction& Construction, const TPricingContext& Context) {
   Construction.MatList.clear();
   Construction.AccessoryDocList.clear();
   for (TFrame& frame : Frames(Construction)) {
@@ -41,12 +41,12 @@ void GatherMaterials(Tgx25Construction& Construction) {
     for (const Tgx25MatListItem& item : frame.Materials) AddMatListItem(Construction.MatList, item);
   }
   AutoChangeMaterial(Construction.MatList);
-  GatherConstructionAddOns(Construction);
+  GatherConstructionAddOns(Construction, Context);
 }
 
 bool GatherInfo(Tgx25Construction& Construction, const TConstructionCalcContext& Context) {
   CheckStatic(Construction, Context.Site, false);
-  GatherMaterials(Construction);
+  GatherMaterials(Construction, Context.Pricing);
   CalculateMatList(Construction.MatList, Context.Pricing);
   GatherMatCost(Construction);
   GatherAccessoryList(Construction);

@@ -18,8 +18,9 @@ struct TConstructionCalcContext {
 
 // Replaces the materials of AutoChng: FromNumber of FromID become ToNumber of ToID.
 void AutoChangeMaterial(TMatList& List);
-// Every frame's cut list and material list, and the construction's material list from them.
-void GatherMaterials(Tgx25Construction& Construction);
+// Every frame's cut list and material list, and the construction's material list from them and from its add-on
+// items (priced in Context, which also prices the list afterwards).
+void GatherMaterials(Tgx25Construction& Construction, const TPricingContext& Context);
 // The whole calculation; false when the calculation method failed (its message shown). Errors of
 // the catalogue while gathering and pricing are raised to the caller.
 bool GatherInfo(Tgx25Construction& Construction, const TConstructionCalcContext& Context);

@@ -1,12 +1,14 @@
 #include "calc/gather_seams.h"
 
 #include "calc/acc_gathering.h"
+#include "calc/addon_pricing.h"
 #include "calc/gathering.h"
 
 namespace kv {
 
 namespace {
 constexpr int32_t kFittingsGroup = 3;
+constexpr int kMontMatGroup = 10;
 }  // namespace
 
 // The insect net of a sash and its components.
@@ -27,7 +29,12 @@ void GatherFlugelFittings(TFlugel& Flugel, TMatList& Materials) {
 void GatherFrameDopMaterials(TFrame& Frame) { GatherAccessoryRules(Frame); }
 // Painting and coating of the frame.
 void GatherFrameTechnologies(TFrame& Frame) { GatherTechnologyInfo(Frame); }
-void GatherConstructionAddOns(Tgx25Construction&) {}
+void GatherConstructionAddOns(Tgx25Construction& Construction, const TPricingContext& Context) {
+  Tgx25Construction& c = Construction;
+  PriceAddOns({c.DopProfList, c.SillList, c.SinkList, c.MosquitoList, c.RolletList, c.JalousieList, c.MontMatList,
+               kMontMatGroup},
+              Context, c.MatList);
+}
 void GatherAccessoryList(Tgx25Construction&) {}
 void CalculateServices(Tgx25Construction&) {}
 

@@ -171,4 +171,11 @@ void AddGroupCost(Tgx25Construction& Construction, int Group, TCurrency Cost) {
   SummaryCell(Construction, Group, ckTotal) += Cost;
 }
 
+TCurrency GetGroupLam(const Tgx25Construction& Construction, int Group) {
+  TCurrency items;
+  for (const Tgx25MatListItem& item : Construction.MatList)
+    if (item.Group == Group) items += RoundedMoney(item.Cost);
+  return GetGroupCost(Construction, Group, ckCost) - items;
+}
+
 }  // namespace kv

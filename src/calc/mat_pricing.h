@@ -48,5 +48,7 @@ void GatherMatCost(Tgx25Construction& Construction);
 TCurrency GetGroupCost(const Tgx25Construction& Construction, int Group, TCostKind Kind);
 // Adds a cost that no item carries (the laminating film) to the cost and total of a group.
 void AddGroupCost(Tgx25Construction& Construction, int Group, TCurrency Cost);
+// What AddGroupCost added to a group: its cost beyond the items of the material list.
+TCurrency GetGroupLam(const Tgx25Construction& Construction, int Group);
 
 }  // namespace kv

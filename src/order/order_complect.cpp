@@ -107,7 +107,7 @@ bool Tgx25OrderComplect::GroupListed(int Group) const {
   }
 }
 
-void Tgx25OrderComplect::FillFromOrder(const TOrder& Source) {
+void Tgx25OrderComplect::FillFromOrder(TOrder& Source) {
   Clear();
   Order = Source.No;
   Customer = Source.Customer;
@@ -121,7 +121,7 @@ void Tgx25OrderComplect::FillFromOrder(const TOrder& Source) {
                      SizeText(GetRounded(size.Width), GetRounded(size.Height)), static_cast<float>(position.Count),
                      "шт.", "", position.Count > 0 ? cost / position.Count : cost, cost});
   }
-  for (const Tgx25MatListItem& material : Source.Materials) AddMaterial(Source, material);
+  for (const Tgx25MatListItem& material : PriceOrderItems(Source)) AddMaterial(Source, material);
   for (const Tgx25MatListItem& material : PositionsMatList(Source))
     if (LooseInPosition(material.Group)) AddMaterial(Source, material);
 }

@@ -37,10 +37,11 @@ public:
   // Empties the list of items.
   void Clear() { Items.clear(); }
 
-  // The items of the order's checked positions and of its material list by the section switches
-  // (the positions must have been calculated): a line per construction, then the loose materials
-  // of the order and of its positions.
-  void FillFromOrder(const TOrder& Order);
+  // The items of the order's checked positions and of its order-level items by the section
+  // switches (the positions must have been calculated): a line per construction, then the materials
+  // of the order-level items (priced from the catalogue, their prices written back) and the loose
+  // materials of the positions. Catalogue errors are raised to the caller.
+  void FillFromOrder(TOrder& Order);
   // Whether a material of the group is listed under the switches.
   bool GroupListed(int Group) const;
 

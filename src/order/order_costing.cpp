@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "calc/addon_pricing.h"
 #include "calc/construction_calc.h"
 #include "calc/construction_calculator.h"
 #include "calc/gathering.h"
@@ -231,82 +232,11 @@ bool GroupIncluded(const TOrder& Order, int Group) {
 
 // ---- pricing of the order-level items ----
 
-TPricingContext PricingOf(const TOrder& Order) {
-  return {Order.CurCurrency, Order.PriceGrpNo, static_cast<double>(Order.NDSTax), 0};
-}
-
-Tgx25MatListItem MaterialItem(const std::string& ID, int Group, double Quantity, int Width = 0, int Height = 0) {
-  Tgx25MatListItem item;
-  item.ID = ID;
-  item.Group = Group;
-  item.Quantity = Quantity;
-  item.Width = Width;
-  item.Height = Height;
-  return item;
-}
-
-// The components of one unit of an accessory: pieces to cut by their metres, sized ones by size.
-void AddComponents(TMatList& List, const std::vector<Tgx25CustMatItem>& Components, int DefaultGroup) {
-  for (const Tgx25CustMatItem& c : Components) {
-    const int group = c.MatGroup != 0 ? c.MatGroup : DefaultGroup;
-    if (c.Kind == Tgx25CustMatItem::ckPiece)
-      AddMatListItem(List, MaterialItem(c.MatID, group, c.Quantity * c.Length / 1000));
-    else if (c.Kind == Tgx25CustMatItem::ckSized)
-      AddMatListItem(List, MaterialItem(c.MatID, group, c.Quantity, c.Width, c.Height));
-    else
-      AddMatListItem(List, MaterialItem(c.MatID, group, c.Quantity));
-  }
-}
-
-// Prices the materials of one unit of an item; the unit's price is the sum of their totals. The
-// materials of Units units go to the order's list.
-TCurrency PriceUnit(TOrder& Order, TMatList Unit, double Units) {
-  CalculateMatList(Unit, PricingOf(Order));
-  TCurrency price;
-  for (Tgx25MatListItem& item : Unit) {
-    price += item.GetTotal();
-    item.Quantity *= Units;
-    AddMatListItem(Order.Materials, item);
-  }
-  return price;
-}
-
-// Sills and drips: a piece of Int2 x Int3 millimetres with its components.
-void PriceSills(TOrder& Order, TSillList& Items, int Group, int ComponentGroup) {
-  for (Tgx25CustomSill& item : Items) {
-    TMatList unit = {MaterialItem(MaterialCode(item.Text1, item.Text2), Group, 1, item.Int2, item.Int3)};
-    AddComponents(unit, item.Materials, ComponentGroup);
-    item.Money1 = PriceUnit(Order, unit, item.Pieces());
-  }
-}
-
-// Nets, shutters and blinds: a piece Int2 wide and Int3 high with its components.
-void PriceNets(TOrder& Order, TNetList& Items, int Group, int ComponentGroup) {
-  for (Tgx25CustomNet& item : Items) {
-    TMatList unit = {MaterialItem(MaterialCode(item.Text1, item.Text2), Group, 1, item.Int2, item.Int3)};
-    AddComponents(unit, item.Materials, ComponentGroup);
-    item.Money1 = PriceUnit(Order, unit, item.Pieces());
-  }
-}
-
-// An extra profile: Value3 pieces of Real1 millimetres; Money1 the price of a piece, Money2 the
-// item's cost.
-void PriceDopProfs(TOrder& Order) {
-  for (Tgx25DopProfItem& item : Order.DopProfs) {
-    TMatList unit = {MaterialItem(MaterialCode(item.Article, item.Color), 1, item.Real1 / 1000)};
-    AddComponents(unit, item.Materials, 1);
-    item.Money1 = PriceUnit(Order, unit, item.Value3);
-    item.Money2 = item.Money1 * item.Value3;
-  }
-}
-
 // Extra materials are listed with the consumables.
 constexpr int kDopMatGroup = 4;
 
-// An extra material: Quantity of its unit; Price the price of one unit.
-void PriceDopMats(TOrder& Order) {
-  for (Tgx25MontageMaterial& item : Order.DopMats)
-    item.Price = PriceUnit(Order, {MaterialItem(item.ID, kDopMatGroup, 1)}, item.Quantity);
+TPricingContext PricingOf(const TOrder& Order) {
+  return {Order.CurCurrency, Order.PriceGrpNo, static_cast<double>(Order.NDSTax), 0};
 }
 
 // Into receives the items of From, the quantities and costs of the same items added up.
@@ -543,47 +473,38 @@ TSummaryInfo GatherMatCost(const TOrder& Order) {
     slot.NDS += item.NDSCost;
     slot.Total += item.GetTotal();
   }
+  // The items of the positions are in the list; the film of laminated profiles is not.
   ForCheckedPositions(Order, [&](const Tgx25Construction& position) {
     for (int group = 0; group < kGroupNameCount; ++group) {
       if (!GroupIncluded(Order, group)) continue;
+      const TCurrency lam = GetGroupLam(position, group) * position.Count;
       TCostInfo& slot = summary[kSlotOfGroup[group]];
-      slot.Cost += GetGroupCost(position, group, ckCost) * position.Count;
-      slot.Custom += GetGroupCost(position, group, ckCustomCost) * position.Count;
-      slot.NDS += GetGroupCost(position, group, ckNDSCost) * position.Count;
-      slot.Total += GetGroupCost(position, group, ckTotal) * position.Count;
+      slot.Lam += lam;
+      slot.Cost += lam;
+      slot.Total += lam;
     }
   });
   return summary;
 }
 
+TMatList PriceOrderItems(TOrder& Order, const TGatherProgress& Progress) {
+  TMatList materials;
+  PriceAddOns({Order.DopProfs, Order.Sills, Order.Sinks, Order.Mosquitos, Order.Rollets, Order.Jalousies, Order.DopMats,
+               kDopMatGroup},
+              PricingOf(Order), materials, Progress);
+  RefreshMatListCost(materials);
+  return materials;
+}
+
 void GatherInfo(TOrder& Order, const TGatherProgress& Progress) {
-  auto step = [&Progress](const char* Text) {
-    if (Progress) Progress(Text);
-  };
-  Order.Materials.clear();
-  step("Расчет подоконников...");
-  PriceSills(Order, Order.Sills, 5, 12);
-  step("Расчет отливов...");
-  PriceSills(Order, Order.Sinks, 6, 13);
-  step("Расчет москитных сеток...");
-  PriceNets(Order, Order.Mosquitos, 7, 14);
-  step("Расчет роллет...");
-  PriceNets(Order, Order.Rollets, 8, 15);
-  step("Расчет жалюзей...");
-  PriceNets(Order, Order.Jalousies, 9, 16);
-  step("Расчет прочих материалов...");
-  PriceDopMats(Order);
-  step("Расчет дополнительных профилей...");
-  PriceDopProfs(Order);
-  step("Расчет стоимости материалов");
+  Order.Materials = MergedMatLists(PriceOrderItems(Order, Progress), PositionsMatList(Order));
+  if (Progress) Progress("Расчет стоимости материалов");
   CalculateMatList(Order.Materials, PricingOf(Order));
   if (!UsedSetup().CheckZeroMatCost) return;
   std::string zero;
   for (const std::string& line : CheckZeroMatCost(Order)) zero += "\r\n" + line;
   if (!zero.empty()) ShowWarning("Материалы с нулевой стоимостью:" + zero);
 }
-
-TMatList SummaryMatList(const TOrder& Order) { return MergedMatLists(Order.Materials, PositionsMatList(Order)); }
 
 TMatList PositionsMatList(const TOrder& Order) {
   TMatList list;
@@ -618,7 +539,7 @@ void ZeroAllPrices(TOrder& Order) {
 
 std::vector<std::string> CheckZeroMatCost(const TOrder& Order) {
   std::vector<std::string> lines;
-  for (const Tgx25MatListItem& item : SummaryMatList(Order))
+  for (const Tgx25MatListItem& item : Order.Materials)
     if (item.Cost == TCurrency())
       lines.push_back(item.ID + "\t\t" + GetNameByID(item.ID) + " - " + GetUnitByID(item.ID));
   return lines;

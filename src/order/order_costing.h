@@ -144,21 +144,23 @@ using TSummaryInfo = std::array<TCostInfo, kSummaryGroupCount>;
 std::string MaterialGroupName(int Group);
 // The name of a slot: that of its material group.
 std::string SummaryGroupName(TSummaryGroup Slot);
-// The items of the order's material list and the checked positions' own group amounts, each in
-// the slot of its group when the group's section is on.
+// The items of the order's summary material list, and the film of the checked positions' laminated
+// profiles (a cost that no item carries: in Lam, Cost and Total), each in the slot of its group when
+// the group's section is on.
 TSummaryInfo GatherMatCost(const TOrder& Order);
 
 // ---- pricing of the order-level items ----
 using TGatherProgress = std::function<void(const std::string& Text)>;
-// Prices every order-level item (its price written back) and fills the order's material list with
-// their materials, priced, telling each step; with the option CheckZeroMatCost a warning lists the
-// materials that cost nothing. Catalogue errors are raised to the caller.
+// Prices every order-level item (its price written back), telling each step, and returns their
+// materials, priced. Catalogue errors are raised to the caller.
+TMatList PriceOrderItems(TOrder& Order, const TGatherProgress& Progress = {});
+// The summary material list of the order: the materials of the order-level items and those of the
+// checked positions times their quantities, priced again as one list, into Materials; with the
+// option CheckZeroMatCost a warning lists the materials that cost nothing. Catalogue errors are
+// raised to the caller.
 void GatherInfo(TOrder& Order, const TGatherProgress& Progress = {});
 // The checked positions' materials times their quantities, priced as the positions hold them.
 TMatList PositionsMatList(const TOrder& Order);
-// The order's material list and the checked positions' materials times their quantities: what the
-// order needs as a whole (a delivery, a purchase), priced as the list holds them.
-TMatList SummaryMatList(const TOrder& Order);
 // Clears every price and cost of the order-level items, the material lists and the services.
 void ZeroAllPrices(TOrder& Order);
 // "ID\t\tName - unit" for each material of the summary list whose cost is zero.

@@ -67,6 +67,11 @@ void TakeFromPosition(Tgx25OrderSelectionItem& Item, const TOrder& Order, Tgx25C
   Item.Construction = &Position;
 }
 
+// The stored part of an item, to tell whether a refresh changed it.
+auto StoredFields(const Tgx25OrderSelectionItem& Item) {
+  return std::tie(Item.OrderNo, Item.PosNo, Item.Width, Item.Height, Item.Number, Item.Name);
+}
+
 bool ByOrder(const Tgx25OrderSelectionItem& A, const Tgx25OrderSelectionItem& B) {
   return std::tie(A.OrderNo, A.PosNo) < std::tie(B.OrderNo, B.PosNo);
 }
@@ -152,6 +157,12 @@ void Tgx25OrderSelection::Delete(int Index) {
   if (Index >= 0 && Index < Count()) Items.erase(Items.begin() + Index);
 }
 
+bool Tgx25OrderSelection::Delete(const std::string& OrderNo, const std::string& PosNo) {
+  const int index = PosFind(OrderNo, PosNo);
+  Delete(index);
+  return index >= 0;
+}
+
 int Tgx25OrderSelection::PosFind(const std::string& OrderNo, const std::string& PosNo) const {
   for (int i = 0; i < Count(); ++i) {
     const Tgx25OrderSelectionItem& item = Items[static_cast<size_t>(i)];
@@ -201,14 +212,19 @@ TOrder* Tgx25OrderSelection::OrderOf(const std::string& FileName) {
   return at->second.get();
 }
 
-void Tgx25OrderSelection::UpdateSelectionData() {
+bool Tgx25OrderSelection::UpdateSelectionData() {
   FOrders.clear();
+  bool changed = false;
   for (Tgx25OrderSelectionItem& item : Items) {
     item.Construction = nullptr;
     TOrder* order = OrderOf(item.FileName);
     Tgx25Construction* position = order != nullptr ? order->GetPosByNo(item.PosNo) : nullptr;
-    if (position != nullptr) TakeFromPosition(item, *order, *position);
+    if (position == nullptr) continue;
+    const Tgx25OrderSelectionItem before = item;
+    TakeFromPosition(item, *order, *position);
+    changed = changed || StoredFields(before) != StoredFields(item);
   }
+  return changed;
 }
 
 void Tgx25OrderSelection::GatherStatistics() {
@@ -233,11 +249,12 @@ void Tgx25OrderSelection::GatherStatistics() {
 }
 
 TSelectionBatch Tgx25OrderSelection::GatherBatch() {
+  TPricingContext pricing = {CurCurrency, PriceGrpNo, static_cast<double>(NDSTax), 0};
   TSelectionBatch batch;
   for (const Tgx25OrderSelectionItem& item : Items) {
     if (!item.Checked || item.Construction == nullptr) continue;
     Tgx25Construction& position = *item.Construction;
-    GatherMaterials(position);
+    GatherMaterials(position, pricing);
     for (Tgx25MatListItem material : position.MatList) {
       material.Quantity *= item.Number;
       AddMatListItem(batch.Materials, material);
@@ -247,9 +264,10 @@ TSelectionBatch Tgx25OrderSelection::GatherBatch() {
       AddCutMapItem(batch.CutMap, piece);
     }
   }
-  // There is no pack size in the catalogue: whole packs are whole minimal trade quantities.
-  const int round_mode = RoundMode == rmNone ? 0 : 1;
-  CalculateMatList(batch.Materials, {CurCurrency, PriceGrpNo, static_cast<double>(NDSTax), round_mode});
+  // The batch's quantities are rounded, not those of the add-on pieces. There is no pack size in the
+  // catalogue: whole packs are whole minimal trade quantities.
+  pricing.RoundMode = RoundMode == rmNone ? 0 : 1;
+  CalculateMatList(batch.Materials, pricing);
   return batch;
 }
 

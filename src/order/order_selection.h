@@ -59,6 +59,8 @@ public:
   bool SelectedExists() const { return SelectedCount() > 0; }
   Tgx25OrderSelectionItem* GetSelectionItem(int Index);
   void Delete(int Index);
+  // Removes the item of that order and position (numbers compared without case); false when none.
+  bool Delete(const std::string& OrderNo, const std::string& PosNo);
   // Index of the item of that order and position (numbers compared without case), -1 when none.
   int PosFind(const std::string& OrderNo, const std::string& PosNo) const;
   Tgx25CurrencyItem* GetCurrencyItem(int Index);
@@ -72,8 +74,8 @@ public:
   // The distinct order numbers of the items, ", "-joined in the order met.
   std::string GetOrderList() const;
   // Loads each item's order file once and refreshes the item from its position; an item whose
-  // file or position is gone keeps what it stored.
-  void UpdateSelectionData();
+  // file or position is gone keeps what it stored. True when a stored value changed.
+  bool UpdateSelectionData();
   void GatherStatistics();
   // Gathers the materials and cut pieces of every linked checked position and prices them as one
   // list (catalogue errors raised to the caller).

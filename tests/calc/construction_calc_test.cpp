@@ -278,10 +278,24 @@ TEST_F(ConstructionCalc, LaminatingCostAndAddOnsInTheOrderCurrency) {
   construction.ColorVariant = kColorVariantLamPriceList;
   construction.ColorPriceList = 1;
   construction.OuterColor = "GO";
+  // Two sills of SP, 2000 x 500 mm, each with one SP cap.
+  Tgx25CustomSill& sill = construction.SillList.emplace_back();
+  sill.Text1 = "SP";
+  sill.Int1 = 2;
+  sill.Int2 = 2000;
+  sill.Int3 = 500;
+  sill.Materials = {{"SP", "", 0, 0, 0, 0, 0, 0, 1, 0, {}, true, Tgx25CustMatItem::ckCounted, 0}};
   ASSERT_TRUE(Calculate(1));
   // Outer film 1.5 EUR x 2 = 3 per metre of the 4.4264 m of P70 = 13.2792, x 1.25 = 16.599 -> 16.60,
   // joining the profile cost 44.26.
   EXPECT_EQ(construction.EstimateList[0].Cost, Money("60.86"));
+  EXPECT_EQ(GetGroupLam(construction, 0), Money("16.60"));
+  // A sill piece: 2 x 0.5 m = 1 m2 at 2 = 2, its cap 2: 4. Two pieces: 4 in the sills, 4 in their
+  // components, no film.
+  EXPECT_EQ(sill.Money1, Money("4"));
+  EXPECT_EQ(GetGroupCost(construction, 5, ckTotal), Money("4"));
+  EXPECT_EQ(GetGroupCost(construction, 12, ckTotal), Money("4"));
+  EXPECT_EQ(GetGroupLam(construction, 5), TCurrency());
   // Add-on money from roubles into EUR (rate 2) to whole cents: 3.333 / 2 = 1.6665 -> 1.67.
   construction.SillList.resize(1);
   construction.SillList[0].Money1 = Money("3.333");

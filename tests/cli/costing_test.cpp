@@ -94,6 +94,10 @@ TEST_F(CostingCommands, SelectionAndComplectOfAnOrder) {
   EXPECT_NEAR(shown["batch"]["materials"][0]["quantity"].get<double>(),
               2 * position["materials"][0]["quantity"].get<double>(), 1e-9);
 
+  EXPECT_NE(RunCliCaptured({"selection", "delete", selection, "--order", "7", "--pos", "9"}).Code, 0);
+  Run({"selection", "delete", selection, "--order", "7", "--pos", "1"});
+  EXPECT_TRUE(Json({"selection", "show", selection, "--json"})["items"].empty());
+
   const std::string complect = Path("c.gxc");
   Run({"complect", "new", complect, "--order", order, "--no", "К-1"});
   const auto list = Json({"complect", "show", complect, "--json"});

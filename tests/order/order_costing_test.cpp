@@ -3,6 +3,7 @@
 // pricing of the order-level items.
 #include <gtest/gtest.h>
 
+#include "calc/mat_pricing.h"
 #include "catalogue/small_catalogue.h"
 #include "construction/sample_constructions.h"
 #include "order/order_costing.h"
@@ -181,6 +182,30 @@ TEST_F(OrderCosting, OrderItemsArePricedThroughTheMaterialList) {
   // Priced again from the catalogue: the sills 2 x 450.
   CalculateMaterials(order);
   EXPECT_EQ(GatherMatCost(order)[sgSill].Cost, Money("900"));
+}
+
+TEST_F(OrderCosting, SummaryListHoldsPositionsAndOrderItemsOnceAndTheFilmApart) {
+  // Two pieces of a position with two caps (25) and 10 of film on its profiles that no item carries.
+  Tgx25Construction& c = Position("A", "0", 2);
+  c.MatList.emplace_back().ID = "CAP";
+  c.MatList[0].Group = 4;
+  c.MatList[0].Quantity = 2;
+  c.MatList[0].Cost = Money("25");
+  const auto cell = [&c](int Group, TCostKind Kind) -> TCurrency& { return c.CostSummary[Group * ckKindCount + Kind]; };
+  cell(0, ckCost) = cell(0, ckTotal) = Money("10");
+  cell(4, ckCost) = cell(4, ckTotal) = Money("25");
+  order.DopMats.emplace_back().ID = "CAP";
+  order.DopMats[0].Quantity = 3;
+  GatherInfo(order);
+  // 3 caps of the order and 2 x 2 of the position: one line of 7 caps at 12.50 = 87.50.
+  ASSERT_EQ(order.Materials.size(), 1u);
+  EXPECT_EQ(order.Materials[0].Quantity, 7);
+  const TSummaryInfo sums = GatherMatCost(order);
+  EXPECT_EQ(sums[sgDopMat].Total, Money("87.5"));
+  // The film of both pieces: 2 x 10.
+  EXPECT_EQ(sums[sgProfile].Lam, Money("20"));
+  EXPECT_EQ(sums[sgProfile].Total, Money("20"));
+  EXPECT_EQ(sums[sgDopMat].Lam, TCurrency());
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST_F(OrderDocuments, SelectionFixtureLoadsAndIsWrittenBackUnchanged) {
   EXPECT_EQ(selection.Items[0].PosNo, "1");
   // Both order files are gone: the items keep what they stored. Checked: one window of
   // 1.3 x 1.4 m, two pieces: 3.64 m2.
-  selection.UpdateSelectionData();
+  EXPECT_FALSE(selection.UpdateSelectionData());
   selection.GatherStatistics();
   EXPECT_EQ(selection.Items[0].Number, 2);
   EXPECT_EQ(selection.Items[0].Name, "Окно");
@@ -74,8 +74,10 @@ TEST_F(OrderDocuments, SelectionFixtureLoadsAndIsWrittenBackUnchanged) {
   TSpecStream saved;
   selection.Save(saved);
   EXPECT_EQ(test::FirstDifference(saved.Bytes(), bytes), -1);
-  selection.Delete(0);
+  EXPECT_FALSE(selection.Delete("2024-15", "9"));
+  EXPECT_TRUE(selection.Delete("2024-15", "1"));
   EXPECT_EQ(selection.PosFind("2024-15", "1"), -1);
+  EXPECT_EQ(selection.Count(), 1);
 }
 
 TEST_F(OrderDocuments, SelectionVersionsAndDamage) {
@@ -134,8 +136,9 @@ TEST_F(OrderDocuments, SelectionItemsFollowTheirOrders) {
   ASSERT_TRUE(selection.AddPosition(order, *order.GetConstruction(0), order_file));
   EXPECT_FALSE(selection.AddPosition(order, *order.GetConstruction(0), order_file));
   selection.Items[0].Number = 1;
-  selection.UpdateSelectionData();
+  EXPECT_TRUE(selection.UpdateSelectionData());
   EXPECT_EQ(selection.Items[0].Number, 3);
+  EXPECT_FALSE(selection.UpdateSelectionData());
   EXPECT_NE(selection.Items[0].Construction, nullptr);
   const std::string file = (folder / "s.gxs").string();
   ASSERT_TRUE(selection.SaveSelection(file));
