@@ -41,6 +41,10 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_option("--sash", Options.Sashes, "Номера полей со створками (поворотно-откидными)");
   App->add_flag("--turn", Options.Turn, "Створки только поворотные");
   App->add_option("--furn", Options.Furn, "Комплект фурнитуры створок (иначе первый подходящий)");
+  App->add_option("--furn-sys", Options.FurnSys, "Система фурнитуры створок (комплекты переводятся в нее)");
+  App->add_option("--handle-height", Options.HandleHeight, "Высота ручки от низа створки, мм (иначе по фурнитуре)")
+      ->check(CLI::PositiveNumber);
+  App->add_flag("--mirror", Options.Mirror, "Зеркально отразить конструкцию (с зеркальными комплектами фурнитуры)");
   App->add_option("--glass", Options.Glass, "Артикул заполнения (иначе стекло типа конструкции)");
   App->add_option("--color", Options.Color, "Цвет профиля (иначе базовый цвет системы)");
   App->add_option("--lam-outer", Options.LamOuter, "Цвет ламинации снаружи (по прайс-листу ламинации)");
@@ -73,6 +77,9 @@ TBuildCatalogue::~TBuildCatalogue() {
 std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Options) {
   std::unique_ptr<Tgx25Construction> construction = kv::BuildConstruction(Options);
   ApplyFurnComplects(*construction, Options.Furn);
+  if (!Options.FurnSys.empty()) ApplyFurnSys(*construction, Options.FurnSys);
+  if (Options.HandleHeight > 0) ApplyFurnHandleHeight(*construction, Options.HandleHeight);
+  if (Options.Mirror) MirrorConstruction(*construction);
   return construction;
 }
 

@@ -20,6 +20,12 @@ namespace kv::cli {
 struct TBuildOptions : TFrameBuildOptions {
   // Fittings complect of the sashes; empty: the first complect of the system that fits each sash.
   std::string Furn;
+  // Fittings system the sashes move to with their corresponding complects; empty: the frame's.
+  std::string FurnSys;
+  // Handle height set by the user, mm; 0: the height the fittings give.
+  int HandleHeight = 0;
+  // The construction mirrored, each sash with the mirror complect of its own.
+  bool Mirror = false;
   // Folder of the catalogue databases (as `catalogue create` makes them); empty: the demo catalogue.
   std::string CatalogueDir;
 };
@@ -45,8 +51,8 @@ private:
 std::vector<std::pair<std::string, TBuildOptions>> DemoPositions();
 
 // One frame built from the options with the open catalogue (numbered "1"), its sashes with their
-// fittings. Program errors (catalogue gaps, impossible figures or divisions, a named complect that does
-// not fit) are raised as EKvError.
+// fittings (complect, fittings system, handle height), mirrored when asked. Program errors (catalogue gaps, impossible
+// figures or divisions, a named complect that does not fit) are raised as EKvError.
 std::unique_ptr<Tgx25Construction> BuildConstruction(const TBuildOptions& Options);
 
 }  // namespace kv::cli

@@ -1,7 +1,8 @@
 // `korvent-cli furn check`: the complects of the fittings system checked against the sashes of a
 // frame built from the construction options, each with "подходит" or the reason it does not fit;
 // and the fittings lines that `construction build --calc` prints. The demo step "52-furn" checks a
-// narrow, a tall and a door sash.
+// narrow, a tall and a door sash; "53-furn-sash" shows a mirrored window, a handle at the user's
+// height and a sash moved to the economy fittings system.
 #include "furn.h"
 
 #include <iostream>
@@ -134,6 +135,25 @@ const TDemoStep demo_step("52-furn", [](const std::string&, std::ostream& out) {
   }
 });
 
+const TDemoStep sash_step("53-furn-sash", [](const std::string&, std::ostream& out) {
+  TBuildOptions mirrored;
+  mirrored.Sashes = {1};
+  mirrored.Mirror = true;
+  TBuildOptions handle = mirrored;
+  handle.Mirror = false;
+  handle.HandleHeight = 700;
+  TBuildOptions economy = handle;
+  economy.HandleHeight = 0;
+  economy.FurnSys = "TLE";
+  const TBuildCatalogue catalogue("");
+  for (const auto& [caption, options] : {std::pair{"окно 1300 x 1400 мм, зеркально отраженное", mirrored},
+                                         std::pair{"окно 1300 x 1400 мм, ручка на высоте 700 мм", handle},
+                                         std::pair{"окно 1300 x 1400 мм в системе фурнитуры Эконом", economy}}) {
+    out << "== Фурнитура: " << caption << "\n";
+    PrintFittings(*BuildConstruction(options), out);
+  }
+});
+
 }  // namespace
 
 TJson FittingsJson(const Tgx25Construction& Construction) {
@@ -147,7 +167,10 @@ TJson FittingsJson(const Tgx25Construction& Construction) {
                          {"length", item.Length},
                          {"quantity", item.Quantity()},
                          {"info", item.Info}});
-    sashes.push_back({{"sash", sash.Name}, {"complect", ComplectOf(sash)}, {"lines", lines}});
+    sashes.push_back({{"sash", sash.Name},
+                      {"complect", ComplectOf(sash)},
+                      {"handle_height", sash.FurnComp ? sash.FurnComp->HandleHeight : 0},
+                      {"lines", lines}});
   }
   return {{"fittings", sashes}};
 }
@@ -157,8 +180,11 @@ void PrintFittings(const Tgx25Construction& Construction, std::ostream& Out) {
   for (const TFlugel& sash : Flugels(Construction)) {
     const std::string complect = ComplectOf(sash);
     Out << Format(
-        "  Створка %s: %s\n", sash.Name,
+        "  Створка %s: %s", sash.Name,
         complect.empty() ? std::string("без комплекта") : complect + " (" + GetFurnComplect(complect).Name + ")");
+    if (sash.FurnComp && sash.FurnComp->HandleHeight > 0)
+      Out << Format(", ручка на высоте %d мм", sash.FurnComp->HandleHeight);
+    Out << "\n";
     if (!sash.FurnComp) continue;
     for (const TFurnItem& item : sash.FurnComp->Items)
       Out << Format("    %-10s %14s  %s\n", item.ID, QuantityText(item), item.Info);

@@ -305,9 +305,10 @@ INSERT INTO "TypeProf" ("ID", "System", "SchlProfSys", "FrameID", "FlugelID", "I
   (2, 'TL70', 'TL70', 3, 4, 'TL-301', '', 5, 2001, '', 'TL-1601', '', 0, 0, '', 'TL-401', '', 5, 2008, '', '', '', 0, 0, '', '', '', 0, 0, '', 'TL-501', '', 0, 0, '', 'TL-501', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-1001', '', '', '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 4, '', 4, '', 0, '', 0, '', 0, '', 0, '', 0, '', 1200, 2500, 2500, 2200, 1000, 1000, 800, 800, 300, 900, 400, 400, 250, 6000, 3.0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0, 0),
   (3, 'TL70', 'TL70', 1, 2, 'TL-301', '', 5, 2001, '', 'TL-1601', '', 0, 0, '', 'TL-401', '', 5, 2008, '', '', '', 0, 0, '', '', '', 0, 0, '', 'TL-501', '', 0, 0, '', 'TL-501', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-301', '', 0, 0, '', 'TL-1001', '', '', '', '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 0, '', 2, '', 2, '', 0, '', 0, '', 0, '', 0, '', 0, '', 3000, 2400, 2500, 2200, 1000, 1000, 800, 800, 300, 900, 400, 400, 250, 6000, 3.0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0, 0);
 
--- TypeFurn: fittings scheme of the system for each construction type
+-- TypeFurn: fittings scheme of the system for each construction type; windows let the user set the
+-- handle height, and their third extra kit is the lever stulp lock
 INSERT INTO "TypeFurn" ("ID", "System", "Handle", "Hinge", "Lock", "Cylinder", "Drive", "Latch", "DopComplect1", "DopComplect2", "DopComplect3", "DKR", "DKL", "DR", "DL", "DK", "FurnProp", "UserDefineHeight") VALUES
-  (1, 'TL70', 'RU-01', 'PV-01', '', '', 'OZ-10', '', 'MP-01', '', '', 'PO-R', 'PO-L', 'P-R', 'P-L', 'K-1', '21', 0),
+  (1, 'TL70', 'RU-01', 'PV-01', '', '', 'OZ-10', '', 'MP-01', '', 'SS-01', 'PO-R', 'PO-L', 'P-R', 'P-L', 'K-1', '21', 1),
   (2, 'TL70', 'RD-01', 'PD-01', 'ZD-25', '', '', '', '', '', '', 'D-R', 'D-L', 'D-R', 'D-L', '', '', 0),
   (3, 'TL70', 'RU-01', 'PV-01', '', '', 'OZ-10', '', 'MP-01', '', '', 'PO-R', 'PO-L', 'P-R', 'P-L', 'K-1', '21', 0);
 
@@ -451,3 +452,14 @@ INSERT INTO "SysList" ("ID", "Name", "ShortName", "Group", "Use", "BaseColor", "
 
 INSERT INTO "SysColor" ("ID", "System", "Article") VALUES
   ('WH', 'TLE', '');
+
+-- Fittings of the meeting-stile pair: the stulp locks, their strike plate, the strike plate of the
+-- micro-ventilation; and the scheme of the economy fittings system for windows (the key handle)
+INSERT INTO "Catalog" ("ID", "System", "Article", "FrontColor", "Group", "Name", "Unit", "MaxLength", "MaxWidth", "MaxHeight", "MinLength", "MinWidth", "MinHeight", "Thickness", "Weight", "Volume", "CutAvailable", "Price", "Currency", "PriceList", "PriceMethod", "GetCustom", "GetNDS", "Use", "CommonUse", "ScreenColor", "Virtual", "Coef", "CalcPrinciple", "SizeToSquare", "LenToSquare", "ArcPriceCoef", "NotStdPriceCoef", "CombinePriceCoef", "UseArticle", "ProdArticle", "ProdArticle2", "ProdArticle3", "IncludeToComp", "AltUnit_1", "AltUnit_2", "AltCoef_1", "AltCoef_2", "AltInteger_1", "AltInteger_2", "RoundedTotal", "Integer", "GarantGrp", "DustGrp", "CustomGrp", "PriceGrp", "Laminating", "GOST", "ShortName", "MinTrade", "SingleLam", "Export", "Mark", "PrintGroup", "Reserve1", "Reserve2", "SubSetID", "LamSqExt", "LamSqInn", "LamSqFull", "AutoChange", "SinkDeltaW", "SinkDeltaL") VALUES
+  ('SS-01', 'TLF', 'SS-01', '', 3, 'Штульповый запор с рычагом', 'шт', 0, 0, 0, 0, 0, 0, 0, 0.0, 0.0, 0, '5.40', 1, 0, 0, 1, 1, 1, 1, 0, 0, 1.0, 0, 0, 0, 1.5, 1.2, 1.8, 1, 'PSS-01', '', '', 1, '', '', 0.0, 0.0, 0, 0, 0, 1, 1, 0, 1, 3, 0, '', 'Штульповый запор с рычагом', 0.0, 0, '', '', 'Фурнитура', '', '', 0, 0.0, 0.0, 0.0, 0, 0, 0),
+  ('SS-02', 'TLF', 'SS-02', '', 3, 'Штульповый запор с ручкой', 'шт', 0, 0, 0, 0, 0, 0, 0, 0.0, 0.0, 0, '6.10', 1, 0, 0, 1, 1, 1, 1, 0, 0, 1.0, 0, 0, 0, 1.5, 1.2, 1.8, 1, 'PSS-02', '', '', 1, '', '', 0.0, 0.0, 0, 0, 0, 1, 1, 0, 1, 3, 0, '', 'Штульповый запор с ручкой', 0.0, 0, '', '', 'Фурнитура', '', '', 0, 0.0, 0.0, 0.0, 0, 0, 0),
+  ('OS-01', 'TLF', 'OS-01', '', 3, 'Ответная планка штульповая', 'шт', 0, 0, 0, 0, 0, 0, 0, 0.0, 0.0, 0, '0.80', 1, 0, 0, 1, 1, 1, 1, 0, 0, 1.0, 0, 0, 0, 1.5, 1.2, 1.8, 1, 'POS-01', '', '', 1, '', '', 0.0, 0.0, 0, 0, 0, 1, 1, 0, 1, 3, 0, '', 'Ответная планка штульповая', 0.0, 0, '', '', 'Фурнитура', '', '', 0, 0.0, 0.0, 0.0, 0, 0, 0),
+  ('OM-01', 'TLF', 'OM-01', '', 3, 'Ответная планка микропроветривания', 'шт', 0, 0, 0, 0, 0, 0, 0, 0.0, 0.0, 0, '0.60', 1, 0, 0, 1, 1, 1, 1, 0, 0, 1.0, 0, 0, 0, 1.5, 1.2, 1.8, 1, 'POM-01', '', '', 1, '', '', 0.0, 0.0, 0, 0, 0, 1, 1, 0, 1, 3, 0, '', 'Ответная планка микропроветривания', 0.0, 0, '', '', 'Фурнитура', '', '', 0, 0.0, 0.0, 0.0, 0, 0, 0);
+
+INSERT INTO "TypeFurn" ("ID", "System", "Handle", "Hinge", "Lock", "Cylinder", "Drive", "Latch", "DopComplect1", "DopComplect2", "DopComplect3", "DKR", "DKL", "DR", "DL", "DK", "FurnProp", "UserDefineHeight") VALUES
+  (1, 'TLE', 'RU-02', 'PV-01', '', '', 'OZ-10', '', 'MP-01', '', '', 'E-PO-R', 'E-PO-L', '', '', '', '21', 1);

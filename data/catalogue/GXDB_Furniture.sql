@@ -1,7 +1,8 @@
 -- Demo catalogue, GXDB_Furniture database: the fittings of the fictional PVC system "ТермоЛиния 70"
 -- (TL70). System TLF "Поворот-Про": tilt-and-turn, turn-only and tilt-only window complects, each
--- right hinged with its left-hinged mirror, and a balcony door complect; system TLE "Эконом" holds
--- the tilt-and-turn pair again (the same CommonGrp), so a sash can move between the systems.
+-- right hinged with its left-hinged mirror, a balcony door complect and the passive sash of a
+-- meeting-stile pair (its active sash takes a tilt-and-turn complect); system TLE "Эконом" holds the
+-- tilt-and-turn pair again (the same CommonGrp), so a sash can move between the systems.
 -- Sash sides are numbered from 1 as the sash's lines run: left, top, right, bottom. Articles and
 -- names are invented.
 
@@ -15,7 +16,9 @@ INSERT INTO "FrnComp" ("ID", "Name", "Group", "SubGroup", "Image", "CompectImage
   ('D-R', 'Дверная балконная, правая', 3, 1, 4, 0, 130, 8421504, 1, 1, 'D-L', 'TLF', 0, 2, 6, '', 1, 'Балконная дверь правая', '', 0, 3),
   ('D-L', 'Дверная балконная, левая', 3, 1, 4, 0, 130, 8421504, 1, 1, 'D-R', 'TLF', 0, 1, 7, '', 1, 'Балконная дверь левая', '', 0, 3),
   ('E-PO-R', 'Эконом поворотно-откидная, правая', 1, 1, 1, 0, 80, 8421504, 0, 1, 'E-PO-L', 'TLE', 1, 2, 1, '', 1, 'Поворотно-откидная правая (эконом)', '', 1, 2),
-  ('E-PO-L', 'Эконом поворотно-откидная, левая', 1, 1, 1, 0, 80, 8421504, 0, 1, 'E-PO-R', 'TLE', 1, 1, 2, '', 1, 'Поворотно-откидная левая (эконом)', '', 1, 2);
+  ('E-PO-L', 'Эконом поворотно-откидная, левая', 1, 1, 1, 0, 80, 8421504, 0, 1, 'E-PO-R', 'TLE', 1, 1, 2, '', 1, 'Поворотно-откидная левая (эконом)', '', 1, 2),
+  ('SP-L', 'Штульповая пассивная, левая', 4, 1, 5, 0, 100, 8421504, 0, 1, 'SP-R', 'TLF', 0, 1, 8, '', 1, 'Штульповая пассивная левая', '', 1, 2),
+  ('SP-R', 'Штульповая пассивная, правая', 4, 1, 5, 0, 100, 8421504, 0, 1, 'SP-L', 'TLF', 0, 2, 9, '', 1, 'Штульповая пассивная правая', '', 1, 2);
 
 -- FrnSide: rebate length limits of every side; OpenMode marks a side with opening lines towards
 -- the side RotSide, Handled names the handle symbol (10 window, 11 door), Banded the hinges, Drived the drive
@@ -55,9 +58,18 @@ INSERT INTO "FrnSide" ("ID", "Side", "MinSize", "MaxSize", "MinRadius", "MaxRadi
   ('E-PO-L', 1, 400, 2000, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 89.0, 91.0, 0),
   ('E-PO-L', 2, 400, 1400, 0, 0, 1, 4, 0, 0, 0, 0, 0, 0, 89.0, 91.0, 0),
   ('E-PO-L', 3, 400, 2000, 0, 0, 1, 1, 10, 0, 1, 0, 0, 0, 89.0, 91.0, 2),
-  ('E-PO-L', 4, 400, 1400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89.0, 91.0, 0);
+  ('E-PO-L', 4, 400, 1400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-L', 1, 400, 2400, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-L', 2, 400, 1600, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-L', 3, 400, 2400, 0, 0, 1, 1, 0, 0, 1, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-L', 4, 400, 1600, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-R', 1, 400, 2400, 0, 0, 1, 3, 0, 0, 1, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-R', 2, 400, 1600, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-R', 3, 400, 2400, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 89.0, 91.0, 0),
+  ('SP-R', 4, 400, 1600, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 89.0, 91.0, 0);
 
--- FrnItem: item kinds and the article columns they are chosen by; KN is made of other items
+-- FrnItem: item kinds and the article columns they are chosen by; KN is made of other items; the
+-- strike plates are chosen by the system they are documented under (the meeting stile's by its groove)
 INSERT INTO "FrnItem" ("ID", "Name", "HasDornMass", "HasProfSys", "CheckWeight", "HasColor", "HasFalzLuft", "HasFalzSize", "HasFalzPos", "CheckThickness", "CheckProfWidth", "CheckStulpType", "CheckDirect", "CommonGrp", "Virtual") VALUES
   ('RU', 'Ручка оконная', 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0),
   ('PV', 'Петля верхняя', 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1, 0),
@@ -71,11 +83,14 @@ INSERT INTO "FrnItem" ("ID", "Name", "HasDornMass", "HasProfSys", "CheckWeight",
   ('SZ', 'Средний запор', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
   ('TS', 'Тяга ножниц', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
   ('MP', 'Микропроветривание', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
-  ('OP', 'Ответная планка', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
+  ('OP', 'Ответная планка', 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
   ('PD', 'Петля дверная', 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
   ('ZD', 'Замок дверной', 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
   ('RD', 'Гарнитур дверной ручки', 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0),
-  ('OD', 'Ответная планка дверная', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0);
+  ('OD', 'Ответная планка дверная', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
+  ('SS', 'Штульповый запор', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0),
+  ('OS', 'Ответная планка штульповая', 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0),
+  ('OM', 'Ответная планка микропроветривания', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0);
 
 -- FrnSet: items of each complect. Condition 1 width, 2 height; ScaleCondition 1 width, 2 height with
 -- ScaleStart, ScaleStep, ScaleNum or a ScaleScheme; TS is cut to a length from its formula
@@ -137,52 +152,73 @@ INSERT INTO "FrnSet" ("ID", "Item", "Key", "PropKey", "Number", "Condition", "FF
   ('PO-R', 'TS', 9, 0, 1, 1, 600, 1600, 0, 0, 0, 0, 0, 0, '', 0, 0, 0, 0, 1, 'ШИРИНА - 280', 100, ''),
   ('PO-R', 'UD', 6, 0, 1, 0, 0, 0, 0, 0, 2, 0, 0, 0, '1300;1800', 0, 0, 0, 0, 0, '', 0, '');
 
+-- FrnSet of the passive meeting-stile sashes: a middle lock on the stile when the neighbouring
+-- (active) sash's top side (its side 2) is 701 mm or longer, the strike plate of the micro-ventilation
+-- when the active sash's set holds MP-01
+INSERT INTO "FrnSet" ("ID", "Item", "Key", "PropKey", "Number", "Condition", "FFL21No", "FFL21Min", "FFL21Max", "ColorCondition", "Required", "UseIfArt", "AlertIfNoArt") VALUES
+  ('SP-L', 'PV', 57, 0, 1, 0, 0, 0, 0, 0, 1, '', ''),
+  ('SP-L', 'PN', 58, 0, 1, 0, 0, 0, 0, 0, 1, '', ''),
+  ('SP-L', 'SS', 59, 0, 1, 0, 0, 0, 0, 0, 1, '', 'Для этой створки нет штульпового запора'),
+  ('SP-L', 'SZ', 60, 0, 1, 0, 2, 701, 2400, 0, 0, '', ''),
+  ('SP-L', 'OM', 61, 0, 1, 0, 0, 0, 0, 0, 0, 'MP-01', ''),
+  ('SP-R', 'PV', 62, 0, 1, 0, 0, 0, 0, 0, 1, '', ''),
+  ('SP-R', 'PN', 63, 0, 1, 0, 0, 0, 0, 0, 1, '', ''),
+  ('SP-R', 'SS', 64, 0, 1, 0, 0, 0, 0, 0, 1, '', 'Для этой створки нет штульпового запора'),
+  ('SP-R', 'SZ', 65, 0, 1, 0, 2, 701, 2400, 0, 0, '', ''),
+  ('SP-R', 'OM', 66, 0, 1, 0, 0, 0, 0, 0, 0, 'MP-01', '');
+
 -- FrnArt: articles by rebate clearance, sash weight, backset, size range and colour; NK-01 is the
--- colour-neutral hinge cap
-INSERT INTO "FrnArt" ("ID", "CatalogID", "FalzLuft", "DornMassMin", "DornMassMax", "HandleHeight", "WeightMin", "WeightMax", "FFBMin", "FFBMax", "FFHMin", "FFHMax", "Color") VALUES
-  ('RU', 'RU-01.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH'),
-  ('RU', 'RU-02.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH'),
-  ('RU', 'RU-01.BR', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'BR'),
-  ('RU', 'RU-01.AN', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'AN'),
-  ('PV', 'PV-01', 12, 0, 0, 0, 0, 80, 0, 0, 0, 0, ''),
-  ('PV', 'PV-02', 12, 0, 0, 0, 80.01, 130, 0, 0, 0, 0, ''),
-  ('PN', 'PN-01', 12, 0, 0, 0, 0, 80, 0, 0, 0, 0, ''),
-  ('PN', 'PN-02', 12, 0, 0, 0, 80.01, 130, 0, 0, 0, 0, ''),
-  ('NK', 'NK-01.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH'),
-  ('NK', 'NK-01.BR', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'BR'),
-  ('NK', 'NK-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ''),
-  ('NZ', 'NZ-04', 0, 0, 0, 0, 0, 0, 330, 800, 0, 0, ''),
-  ('NZ', 'NZ-08', 0, 0, 0, 0, 0, 0, 801, 1600, 0, 0, ''),
-  ('UP', 'UP-01', 0, 0, 0, 0, 0, 0, 0, 3000, 0, 3000, ''),
-  ('OZ', 'OZ-06', 0, 15, 15, 300, 0, 0, 0, 0, 400, 800, ''),
-  ('OZ', 'OZ-10', 0, 15, 15, 450, 0, 0, 0, 0, 801, 1200, ''),
-  ('OZ', 'OZ-14', 0, 15, 15, 600, 0, 0, 0, 0, 1201, 1600, ''),
-  ('OZ', 'OZ-18', 0, 15, 15, 800, 0, 0, 0, 0, 1601, 2400, ''),
-  ('UD', 'UD-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ''),
-  ('SZ', 'SZ-04', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ''),
-  ('TS', 'TS-01', 0, 0, 0, 0, 0, 0, 600, 1600, 0, 0, ''),
-  ('MP', 'MP-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ''),
-  ('OP', 'OP-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ''),
-  ('PD', 'PD-01', 0, 0, 0, 0, 0, 100, 0, 0, 0, 0, ''),
-  ('PD', 'PD-02', 0, 0, 0, 0, 100.01, 160, 0, 0, 0, 0, ''),
-  ('ZD', 'ZD-25', 0, 25, 25, 1050, 0, 0, 0, 0, 0, 0, ''),
-  ('RD', 'RD-01.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH'),
-  ('RD', 'RD-01.BR', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'BR'),
-  ('OD', 'OD-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '');
+-- colour-neutral hinge cap; the espagnolettes allow the handle between HandleMin and HandleMax when
+-- the user sets its height; two stulp locks (the lever one is the window type's third extra kit)
+INSERT INTO "FrnArt" ("ID", "CatalogID", "FalzLuft", "DornMassMin", "DornMassMax", "HandleMin", "HandleMax", "HandleHeight", "WeightMin", "WeightMax", "FFBMin", "FFBMax", "FFHMin", "FFHMax", "Color", "ProfSys", "StulpType") VALUES
+  ('RU', 'RU-01.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH', '', 0),
+  ('RU', 'RU-02.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH', '', 0),
+  ('RU', 'RU-01.BR', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'BR', '', 0),
+  ('RU', 'RU-01.AN', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'AN', '', 0),
+  ('PV', 'PV-01', 12, 0, 0, 0, 0, 0, 0, 80, 0, 0, 0, 0, '', '', 0),
+  ('PV', 'PV-02', 12, 0, 0, 0, 0, 0, 80.01, 130, 0, 0, 0, 0, '', '', 0),
+  ('PN', 'PN-01', 12, 0, 0, 0, 0, 0, 0, 80, 0, 0, 0, 0, '', '', 0),
+  ('PN', 'PN-02', 12, 0, 0, 0, 0, 0, 80.01, 130, 0, 0, 0, 0, '', '', 0),
+  ('NK', 'NK-01.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH', '', 0),
+  ('NK', 'NK-01.BR', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'BR', '', 0),
+  ('NK', 'NK-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', 0),
+  ('NZ', 'NZ-04', 0, 0, 0, 0, 0, 0, 0, 0, 330, 800, 0, 0, '', '', 0),
+  ('NZ', 'NZ-08', 0, 0, 0, 0, 0, 0, 0, 0, 801, 1600, 0, 0, '', '', 0),
+  ('UP', 'UP-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 3000, 0, 3000, '', '', 0),
+  ('OZ', 'OZ-06', 0, 15, 15, 250, 400, 300, 0, 0, 0, 0, 400, 800, '', '', 0),
+  ('OZ', 'OZ-10', 0, 15, 15, 350, 600, 450, 0, 0, 0, 0, 801, 1200, '', '', 0),
+  ('OZ', 'OZ-14', 0, 15, 15, 450, 800, 600, 0, 0, 0, 0, 1201, 1600, '', '', 0),
+  ('OZ', 'OZ-18', 0, 15, 15, 600, 1100, 800, 0, 0, 0, 0, 1601, 2400, '', '', 0),
+  ('UD', 'UD-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', 0),
+  ('SZ', 'SZ-04', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', 0),
+  ('TS', 'TS-01', 0, 0, 0, 0, 0, 0, 0, 0, 600, 1600, 0, 0, '', '', 0),
+  ('MP', 'MP-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', 0),
+  ('OP', 'OP-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', 'TLF', 0),
+  ('PD', 'PD-01', 0, 0, 0, 0, 0, 0, 0, 100, 0, 0, 0, 0, '', '', 0),
+  ('PD', 'PD-02', 0, 0, 0, 0, 0, 0, 100.01, 160, 0, 0, 0, 0, '', '', 0),
+  ('ZD', 'ZD-25', 0, 25, 25, 0, 0, 1050, 0, 0, 0, 0, 0, 0, '', '', 0),
+  ('RD', 'RD-01.WH', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'WH', '', 0),
+  ('RD', 'RD-01.BR', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'BR', '', 0),
+  ('OD', 'OD-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', 0),
+  ('SS', 'SS-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 400, 2400, '', '', 0),
+  ('SS', 'SS-02', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 400, 2400, '', '', 0),
+  ('OS', 'OS-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', 'TL70', 1),
+  ('OM', 'OM-01', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', 0);
 
 -- FrnItoI: the scissors set is the scissors and a corner drive
 INSERT INTO "FrnItoI" ("ID", "Item", "PropKey", "Number", "StulpType", "ColorCondition", "Required", "AlertIfNoArt", "AlertIfIgnore") VALUES
   ('KN', 'NZ', 0, 1, 0, 0, 1, 'Для створки этой ширины нет ножниц', ''),
   ('KN', 'UP', 0, 1, 0, 0, 0, '', '');
 
--- FrnDop: screws of the hinges
+-- FrnDop: screws of the hinges and of the meeting-stile strike plate
 INSERT INTO "FrnDop" ("CatalogID", "AccessoryID", "Number", "PropKey", "StulpType") VALUES
   ('PV-01', 'TL-SC35', 4, 0, 0),
   ('PN-01', 'TL-SC35', 4, 0, 0),
   ('PV-02', 'TL-SC35', 6, 0, 0),
   ('PN-02', 'TL-SC35', 6, 0, 0),
   ('PD-01', 'TL-SC35', 6, 0, 0),
-  ('PD-02', 'TL-SC35', 8, 0, 0);
+  ('PD-02', 'TL-SC35', 8, 0, 0),
+  ('OS-01', 'TL-SC35', 2, 0, 0);
 
 -- FrnAbd: the cover of the bottom hinge in the fittings colour, white for every other colour
 INSERT INTO "FrnAbd" ("CatalogID", "Color", "AccessoryID", "Number") VALUES
@@ -199,7 +235,9 @@ INSERT INTO "FrnSchl" ("CatalogID", "Item", "Number", "StulpType", "PropKey") VA
   ('OZ-18', 'OP', 4, 0, 0),
   ('SZ-04', 'OP', 1, 0, 0),
   ('UP-01', 'OP', 1, 0, 0),
-  ('ZD-25', 'OD', 1, 0, 0);
+  ('ZD-25', 'OD', 1, 0, 0),
+  ('SS-01', 'OS', 2, 0, 0),
+  ('SS-02', 'OS', 2, 0, 0);
 
 -- FrnProp: window complects (key 1) offer micro-ventilation 20, 21 (default), 22; the row key 2 fits 21 and 22
 INSERT INTO "FrnProp" ("ID", "PropKey", "Default") VALUES
@@ -209,7 +247,8 @@ INSERT INTO "FrnProp" ("ID", "PropKey", "Default") VALUES
   (21, 2, 0),
   (22, 2, 0);
 
--- FrnSysP: systems that fit together
+-- FrnSysP: the fittings systems that go with TL70; both take the frame strike plates documented
+-- under TLF and the meeting-stile strike plates documented under TL70
 INSERT INTO "FrnSysP" ("ProfSysID", "FurnSysID", "SchlSysID", "StulpSysID") VALUES
   ('TL70', 'TLF', 'TLF', 'TL70'),
-  ('TL70', 'TLE', 'TLE', 'TL70');
+  ('TL70', 'TLE', 'TLF', 'TL70');

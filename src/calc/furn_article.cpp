@@ -56,10 +56,16 @@ bool KindPasses(const TFurnArticle& A, const TFurnItemKind& Item, const TFurnArt
   if (Item.HasDornMass && !A.DornMass.Holds(GetRoundedFloat(p.DornMass, 2))) return false;
   if (Item.CheckThickness && !A.Thickness.Holds(Whole(p.Thickness))) return false;
   if (Item.CheckProfWidth && !A.ProfWidth.Holds(Whole(sash.ProfWidth))) return false;
-  if (Item.HasProfSys && A.ProfSys != sash.ProfSys) return false;
+  if (Item.HasProfSys && A.ProfSys != Request.ProfSys) return false;
   if (Item.CheckStulpType && A.StulpType != sash.StulpType) return false;
   if (Item.CheckDirect && A.Direct != Request.Direct && A.Direct != kUniversalDirect) return false;
   return true;
+}
+
+// The user's handle height within the article's limits, for the row that defines the handle height.
+bool HandlePasses(const TFurnArticle& A, const TFurnArticleRequest& Request) {
+  const bool limited = Request.HandleHeight > 0 && Request.Row != nullptr && Request.Row->DefineHandleHeight;
+  return !limited || A.Handle.Max <= 0 || A.Handle.Holds(Request.HandleHeight);
 }
 
 std::vector<TFurnArticle> Passing(const std::vector<TFurnArticle>& Articles, const TFurnItemKind& Item,
@@ -102,7 +108,7 @@ std::optional<TFurnArticle> ChooseArticle(const std::vector<TFurnArticle>& Found
 
 bool FurnArticlePasses(const TFurnArticle& Article, const TFurnItemKind& Item, const TFurnArticleRequest& Request) {
   return (Request.Row == nullptr || SizePasses(Article, *Request.Row, *Request.Sash)) &&
-         KindPasses(Article, Item, Request);
+         KindPasses(Article, Item, Request) && HandlePasses(Article, Request);
 }
 
 std::optional<TFurnArticle> GetFurnArticle(const TFurnItemKind& Item, const TFurnArticleRequest& Request) {

@@ -20,6 +20,11 @@ struct TFurnArticleRequest {
   int Direct = 0;
   // The component choices of the fittings set, preferred among several articles.
   const TFurnComponents* Preferred = nullptr;
+  // The profile system the articles are documented under (ProfSys of an item that has it).
+  std::string ProfSys;
+  // The handle height the user set (mm, 0: none); an article of a row that defines the handle
+  // height must allow it.
+  int HandleHeight = 0;
 };
 
 // Whether the article passes the filter of the item for the request, colour apart.

@@ -36,6 +36,8 @@ std::string SideUnfitReason(const TFurnSideRow& Row, const TFurnSash& Sash) {
 }  // namespace
 
 std::string FurnComplectUnfitReason(const TFurnComplect& Complect, const TFurnSash& Sash) {
+  if (!GetFurnSysP(Sash.ProfSys, Complect.MultiSysID))
+    return Format("система фурнитуры %s не применяется с профильной системой %s", Complect.MultiSysID, Sash.ProfSys);
   if (Sash.TShaped && !Complect.TFlugelAvailable) return "комплект не допускается на T-образную створку";
   if (Complect.MaxWeight > 0 && Sash.Weight > Complect.MaxWeight)
     return Format("масса створки %.1f кг больше допустимой %d кг", Sash.Weight, Complect.MaxWeight);
@@ -57,10 +59,11 @@ bool FurnComplectAvailableBySideCount(const std::string& Complect, int SideCount
 
 std::string FirstAvailableComplect(const TFlugel& Flugel, bool Kipp) {
   const TFurnSash sash = MeasureFurnSash(Flugel);
-  const std::vector<TFurnComplect> complects = GetSystemComplects(FlugelFurnSys(Flugel));
+  const std::string system = FlugelFurnSys(Flugel);
+  const std::vector<TFurnComplect> complects = GetSystemComplects(system);
   std::vector<const TFurnComplect*> order;
   if (const TFrame* frame = Flugel.GetParentFrame()) {
-    const std::string scheme = GetSchemeComplect(frame->TypeWin, frame->ProfSys, Kipp);
+    const std::string scheme = GetSchemeComplect(frame->TypeWin, system, frame->ProfSys, Kipp);
     for (const TFurnComplect& complect : complects)
       if (complect.ID == scheme) order.push_back(&complect);
   }

@@ -1,7 +1,8 @@
 #pragma once
-// Whether a fittings complect fits a sash: every side the complect names (FrnSide) must exist and
-// keep to its rebate length, arch kind and radius and corner angle; a complect not allowed on a
-// T-shaped sash and one whose maximum sash weight is exceeded do not fit either.
+// Whether a fittings complect fits a sash: its fittings system must go with the sash's profile
+// system (FrnSysP), and every side the complect names (FrnSide) must exist and keep to its rebate
+// length, arch kind and radius and corner angle; a complect not allowed on a T-shaped sash and one
+// whose maximum sash weight is exceeded do not fit either.
 #include <string>
 #include <vector>
 

@@ -34,8 +34,10 @@ struct TFurnBuild {
   const TFurnSash& Sash;
   TFurnComp& Comp;
   TFurnComponents Preferred;
+  TFurnSystemPair Systems;
   std::vector<TFoundArticle> Found;
-  // The handle height an article defined (mm) and the side it is on (0: the complect's handle side).
+  // The handle height (mm): the user's, else the one an article defined; the side it is on (0: the
+  // complect's handle sides).
   int HandleHeight = 0;
   int HandleSide = 0;
 };
@@ -50,8 +52,9 @@ struct TItemRequest {
   bool Required = false;
   std::string AlertIfNoArt;
   std::string Path;  // "Комплект:%s -> Элемент:%s" and the parts above the item
-  // The row's size condition filters the articles (not for the strike plates of an article).
-  bool SizeCondition = true;
+  // A strike plate of an article: no size condition of the row, documented under the strike-plate
+  // system of the frame or of the meeting stile.
+  bool StrikePlate = false;
 };
 
 std::string ColorFor(const TFurnSash& Sash, int ColorCondition) {
@@ -94,10 +97,16 @@ void AddArticle(const TItemRequest& Request, const TFurnArticle& Article, TFurnB
   const std::string info = Request.Path + Format(" -> Артикул:%s", Article.CatalogID);
   B.Comp.AddItem(Article.CatalogID, Request.Number, info, false, static_cast<float>(Request.Length));
   B.Found.push_back({Article.CatalogID, Request.Number, info, Request.Row});
-  if (Request.Row->DefineHandleHeight && Article.HandleHeight > 0) {
-    B.HandleHeight = Article.HandleHeight;
-    B.HandleSide = Request.Row->HandleSideNo;
-  }
+  if (Request.StrikePlate || !Request.Row->DefineHandleHeight) return;
+  if (B.Comp.HandleHeight <= 0 && Article.HandleHeight > 0) B.HandleHeight = Article.HandleHeight;
+  B.HandleSide = Request.Row->HandleSideNo;
+}
+
+// The system an item's articles are documented under: the sash's profile system; for a strike plate
+// the strike-plate system of the frame, or of the meeting stile when the plate goes by its groove.
+std::string ArticleProfSys(const TItemRequest& Request, const TFurnItemKind& Kind, const TFurnBuild& B) {
+  if (!Request.StrikePlate) return B.Sash.ProfSys;
+  return Kind.CheckStulpType ? B.Systems.StulpSys : B.Systems.SchlSys;
 }
 
 void SelectItem(const TItemRequest& Request, TFurnBuild& B, int Depth);
@@ -125,10 +134,16 @@ void BuildVirtualItem(const TItemRequest& Request, TFurnBuild& B, int Depth) {
 
 void SelectItem(const TItemRequest& Request, TFurnBuild& B, int Depth) {
   const std::optional<TFurnItemKind> kind = FindFurnItem(Request.Item);
-  if (kind && kind->Virtual) return BuildVirtualItem(Request, B, Depth);
-  TFurnArticleRequest want{&B.Sash, Request.SizeCondition ? Request.Row : nullptr,
-                           ColorFor(B.Sash, Request.ColorCondition), B.Complect.Direct, &B.Preferred};
-  const std::optional<TFurnArticle> article = kind ? GetFurnArticle(*kind, want) : std::nullopt;
+  if (!kind) return ReportNoArticle(Request, B);
+  if (kind->Virtual) return BuildVirtualItem(Request, B, Depth);
+  const TFurnArticleRequest want{&B.Sash,
+                                 Request.StrikePlate ? nullptr : Request.Row,
+                                 ColorFor(B.Sash, Request.ColorCondition),
+                                 B.Complect.Direct,
+                                 &B.Preferred,
+                                 ArticleProfSys(Request, *kind, B),
+                                 B.Comp.HandleHeight};
+  const std::optional<TFurnArticle> article = GetFurnArticle(*kind, want);
   if (article)
     AddArticle(Request, *article, B);
   else
@@ -175,8 +190,10 @@ void AddAccessories(const std::vector<TFoundArticle>& Found, TFurnBuild& B) {
   }
 }
 
-// Strike plates: the items FrnSchl names for every article, selected like the article's own item.
+// Strike plates: the items FrnSchl names for every article, selected like the article's own item;
+// then the extra accessories of the strike plates found.
 void AddStrikePlates(const std::vector<TFoundArticle>& Found, TFurnBuild& B) {
+  const size_t first_plate = B.Found.size();
   for (const TFoundArticle& found : Found) {
     for (const TFurnExtra& plate : GetFurnStrikePlates(found.CatalogID)) {
       if (!StulpTypeMatches(plate.StulpType, B.Sash) || !CheckFrnProperty(plate.PropKey, B.Comp.PropertyValues()))
@@ -187,10 +204,12 @@ void AddStrikePlates(const std::vector<TFoundArticle>& Found, TFurnBuild& B) {
       request.Number = plate.Number * found.Number;
       request.ColorCondition = found.Row->ColorCondition;
       request.Path = Format("%s -> Элемент:%s", found.Info, plate.Code);
-      request.SizeCondition = false;
+      request.StrikePlate = true;
       if (request.Number > 0) SelectItem(request, B, 0);
     }
   }
+  const std::vector<TFoundArticle> plates(B.Found.begin() + static_cast<std::ptrdiff_t>(first_plate), B.Found.end());
+  AddAccessories(plates, B);
 }
 
 // The handle at the height an article defined, on its side or the complect's handle sides.
@@ -204,6 +223,18 @@ void PlaceDefinedHandle(TFlugel& Flugel, int Height, int SideNo) {
   }
 }
 
+// The component articles of the window type's scheme in the fittings system.
+TFurnComponents SchemeArticles(const TFlugel& Flugel, const std::string& FurnSys) {
+  const TFrame* frame = Flugel.GetParentFrame();
+  return frame != nullptr ? GetFurnMultiSystemArticles(frame->TypeWin, FurnSys, frame->ProfSys) : TFurnComponents{};
+}
+
+// The set's component choices become those of the scheme in the fittings system.
+void TakeSchemeChoices(TFlugel& Flugel, const std::string& FurnSys) {
+  const TFurnComponents scheme = SchemeArticles(Flugel, FurnSys);
+  Flugel.FurnComp->Components.assign(scheme.begin(), scheme.begin() + FURN_COMPONENT_COUNT);
+}
+
 void BuildLines(TFlugel& Flugel, const TFurnComplect& Complect) {
   const TFurnSash sash = MeasureFurnSash(Flugel);
   if (sash.Param.DornMass == 0)
@@ -211,9 +242,9 @@ void BuildLines(TFlugel& Flugel, const TFurnComplect& Complect) {
   if (sash.TShaped && !Complect.TFlugelAvailable)
     throw EFurnDocError(Format("Не допускается установка комплекта [%s] на T-образную створку!", Complect.ID));
   TFurnComp& comp = *Flugel.FurnComp;
-  TFurnBuild build{Complect, sash, comp, {}, {}, 0, 0};
-  std::copy_n(comp.Components.begin(), std::min(comp.Components.size(), build.Preferred.size()),
-              build.Preferred.begin());
+  TFurnBuild build{Complect, sash, comp, SchemeArticles(Flugel, comp.FurnSys), {}, {}, comp.HandleHeight, 0};
+  std::copy_n(comp.Components.begin(), std::min(comp.Components.size(), FURN_COMPONENT_COUNT), build.Preferred.begin());
+  build.Systems = GetFurnSysP(sash.ProfSys, comp.FurnSys).value_or(TFurnSystemPair{sash.ProfSys, sash.ProfSys});
   const std::vector<TFurnSetRow> rows = GetFurnSetRows(Complect.ID);
   for (const TFurnSetRow& row : rows) BuildRow(row, build);
   const std::vector<TFoundArticle> found = build.Found;
@@ -236,12 +267,11 @@ void ClearMarks(Tgx25FrameLine& Side) {
 // A new set takes the scheme's choices and predefined properties of the window type.
 void PrepareNewSet(TFlugel& Flugel) {
   if (Flugel.FurnComp) return;
+  const std::string system = FlugelFurnSys(Flugel);
   Flugel.FurnComp = std::make_unique<TFurnComp>();
-  const TFrame* frame = Flugel.GetParentFrame();
-  if (frame == nullptr) return;
-  const TFurnComponents scheme = GetFurnScheme(frame->TypeWin, frame->ProfSys);
-  std::copy(scheme.begin(), scheme.end(), Flugel.FurnComp->Components.begin());
-  Flugel.FurnComp->PredefinedPropList = GetPredefinedFrnProperty(frame->TypeWin, frame->ProfSys);
+  TakeSchemeChoices(Flugel, system);
+  if (const TFrame* frame = Flugel.GetParentFrame())
+    Flugel.FurnComp->PredefinedPropList = GetPredefinedFrnProperty(frame->TypeWin, system, frame->ProfSys);
 }
 
 }  // namespace
@@ -326,6 +356,7 @@ bool ChangeFurnSys(TFlugel& Flugel, const std::string& System) {
   if (current.empty()) {
     PrepareNewSet(Flugel);
     Flugel.FurnComp->FurnSys = System;
+    TakeSchemeChoices(Flugel, System);
     return AutoFurnComp(Flugel);
   }
   const std::string target = GetFurnMultiSystemID(current, System);
@@ -333,7 +364,11 @@ bool ChangeFurnSys(TFlugel& Flugel, const std::string& System) {
     ShowError(Format("В системе фурнитуры [%s] нет комплекта, соответствующего комплекту [%s]!", System, current));
     return false;
   }
-  return ChangeFurnComplect(Flugel, target);
+  const std::vector<std::string> former = Flugel.FurnComp->Components;
+  TakeSchemeChoices(Flugel, System);
+  const bool changed = ChangeFurnComplect(Flugel, target);
+  if (Flugel.FurnComp->ID != target) Flugel.FurnComp->Components = former;
+  return changed;
 }
 
 bool AutoFurnComp(TFlugel& Flugel, const std::string& Complect) {
@@ -351,6 +386,56 @@ void ApplyFurnComplects(Tgx25Construction& Construction, const std::string& Comp
   for (TFlugel& sash : Flugels(Construction))
     if (!AutoFurnComp(sash, Complect) && !Complect.empty())
       throw ECreationError(Format("Комплект фурнитуры [%s] не установлен на створку [%s]", Complect, sash.Name));
+}
+
+bool SetFurnHandleHeight(TFlugel& Flugel, int HeightMm) {
+  TFurnComp* comp = Flugel.FurnComp.get();
+  if (comp == nullptr || comp->ID.empty()) {
+    ShowError(Format("На створку [%s] не установлен комплект фурнитуры!", Flugel.Name));
+    return false;
+  }
+  const TFrame* frame = Flugel.GetParentFrame();
+  if (HeightMm != 0 && (frame == nullptr || !GetUserDefineHeight(frame->TypeWin, comp->FurnSys, frame->ProfSys))) {
+    ShowError(
+        Format("Высоту ручки створки [%s] определяет фурнитура:\r\nсхема фурнитуры типа конструкции не "
+               "разрешает задавать ее вручную!",
+               Flugel.Name));
+    return false;
+  }
+  const int height = MeasureFurnSash(Flugel).Height;
+  if (HeightMm < 0 || HeightMm > height) {
+    ShowError(
+        Format("Высота ручки %d мм выходит за пределы створки [%s] высотой %d мм!", HeightMm, Flugel.Name, height));
+    return false;
+  }
+  comp->HandleHeight = HeightMm;
+  return BuildFurnList(Flugel);
+}
+
+void ApplyFurnSys(Tgx25Construction& Construction, const std::string& System) {
+  for (TFlugel& sash : Flugels(Construction))
+    if (!ChangeFurnSys(sash, System))
+      throw ECreationError(Format("Система фурнитуры [%s] не установлена на створку [%s]", System, sash.Name));
+}
+
+void ApplyFurnHandleHeight(Tgx25Construction& Construction, int HeightMm) {
+  for (TFlugel& sash : Flugels(Construction))
+    if (!SetFurnHandleHeight(sash, HeightMm))
+      throw ECreationError(Format("Высота ручки %d мм не установлена на створку [%s]", HeightMm, sash.Name));
+}
+
+void ApplyMirrorComplects(Tgx25Construction& Construction) {
+  for (TFlugel& sash : Flugels(Construction)) {
+    if (!sash.FurnComp || sash.FurnComp->ID.empty()) continue;
+    const std::string own = sash.FurnComp->ID;
+    const std::string mirror = GetMirrorComplect(own);
+    if (mirror.empty() || !ChangeFurnComplect(sash, mirror)) ChangeFurnComplect(sash, own);
+  }
+}
+
+void MirrorConstruction(Tgx25Construction& Construction) {
+  Construction.MirrorPositionX();
+  ApplyMirrorComplects(Construction);
 }
 
 }  // namespace kv

@@ -126,6 +126,7 @@ void TCatalogue::BindTables() {
   FrnAbd.Bind(TableData(DM_FurnDoc, "FrnAbd"), "FrnAbd");
   FrnSchl.Bind(TableData(DM_FurnDoc, "FrnSchl"), "FrnSchl");
   FrnProp.Bind(TableData(DM_FurnDoc, "FrnProp"), "FrnProp");
+  FrnSysP.Bind(TableData(DM_FurnDoc, "FrnSysP"), "FrnSysP");
   TypeFurn.Bind(TableData(DM_Catalog, "TypeFurn"), "TypeFurn");
   PriceLst.Bind(TableData(DM_Catalog, "PriceLst"), "PriceLst");
   PriceGrd.Bind(TableData(DM_Catalog, "PriceGrd"), "PriceGrd");

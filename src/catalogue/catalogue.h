@@ -67,26 +67,27 @@ protected:
 #define KV_DECLARE_INDEX(member, ...) TMemTable::TIndexId member = -1;
 #define KV_BIND_INDEX(member, ...) member = table->AddIndex({__VA_ARGS__});
 
-#define KV_PROFLIST_FIELDS(X)                                                                                          \
-  X(Profile)                                                                                                           \
-  X(Group)                                                                                                             \
-  X(Use)                                                                                                               \
-  X(Virtual)                                                                                                           \
-  X(Name) X(OrgArticle) X(Width) X(Thickness) X(Chamfer) X(Steel) X(SteelFalz) X(FrameSize) X(FlugelSize)              \
-      X(ImpostSize) X(GlassSize) X(GlassSize2) X(BeadSize) X(BeadSize2) X(AdapterSize) X(AdapterSize2)                 \
-          X(AdapterCorrect) X(StulpSize) X(StulpType) X(OpenType) X(FalzLuft) X(FalzSize) X(FalzPos) X(DornMass) X(Ix) \
-              X(Coef) X(ColorAlternative) X(BeadGrp) X(ImpostGrp) X(FlugelGrp) X(SockelGrp) X(SteelGrp) X(DoubleGlass) \
+#define KV_PROFLIST_FIELDS(X)                                                                                   \
+  X(Profile)                                                                                                    \
+  X(Group)                                                                                                      \
+  X(Use)                                                                                                        \
+  X(Virtual)                                                                                                    \
+  X(Name)                                                                                                       \
+  X(OrgArticle) X(Width) X(Thickness) X(Chamfer) X(Steel) X(SteelFalz) X(FrameSize) X(FlugelSize) X(ImpostSize) \
+      X(GlassSize) X(GlassSize2) X(BeadSize) X(BeadSize2) X(AdapterSize) X(AdapterSize2) X(AdapterCorrect)      \
+          X(StulpSize) X(StulpType) X(OpenType) X(FalzLuft) X(FalzSize) X(FalzPos) X(DornMass) X(Ix) X(Coef)    \
+              X(ColorAlternative) X(BeadGrp) X(ImpostGrp) X(FlugelGrp) X(SockelGrp) X(SteelGrp) X(DoubleGlass)  \
                   X(ModifySize) X(ModifySize2) X(ModifySize3) X(SubSetID) X(FSAngleMin) X(FSAngleMax)
 #define KV_PROFLIST_INDEXES(X) X(ByProfile, "Profile")
 KV_BOUND_TABLE(TProfListTable, KV_PROFLIST_FIELDS, KV_PROFLIST_INDEXES)
 
-#define KV_COMBLIST_FIELDS(X)                                                                                     \
-  X(Profile1)                                                                                                     \
-  X(Profile2)                                                                                                     \
-  X(Group)                                                                                                        \
-  X(AngleType)                                                                                                    \
-  X(MinAngle) X(MaxAngle) X(Cross) X(ProfDeltaSize) X(SteelDeltaSize) X(SteelAngle) X(ProfDeltaSize2) X(SubSetID) \
-      X(Name)
+#define KV_COMBLIST_FIELDS(X) \
+  X(Profile1)                 \
+  X(Profile2)                 \
+  X(Group)                    \
+  X(AngleType)                \
+  X(MinAngle)                 \
+  X(MaxAngle) X(Cross) X(ProfDeltaSize) X(SteelDeltaSize) X(SteelAngle) X(ProfDeltaSize2) X(SubSetID) X(Name)
 #define KV_COMBLIST_INDEXES(X)                        \
   X(ByProfiles, "Profile1", "Profile2")               \
   X(ByProfilesGroup, "Profile1", "Profile2", "Group") \
@@ -96,12 +97,13 @@ KV_BOUND_TABLE(TProfListTable, KV_PROFLIST_FIELDS, KV_PROFLIST_INDEXES)
     "D")
 KV_BOUND_TABLE(TCombListTable, KV_COMBLIST_FIELDS, KV_COMBLIST_INDEXES)
 
-#define KV_BEADCOMB_FIELDS(X)                                                                                        \
-  X(ID)                                                                                                              \
-  X(ProfGrp)                                                                                                         \
-  X(Thickness)                                                                                                       \
-  X(BeadGrp)                                                                                                         \
-  X(Name) X(Bead) X(Adapter) X(ProfRubber) X(BeadRubber) X(Lining_1) X(Number_1) X(Lining_2) X(Number_2) X(Lining_3) \
+#define KV_BEADCOMB_FIELDS(X)                                                                                \
+  X(ID)                                                                                                      \
+  X(ProfGrp)                                                                                                 \
+  X(Thickness)                                                                                               \
+  X(BeadGrp)                                                                                                 \
+  X(Name)                                                                                                    \
+  X(Bead) X(Adapter) X(ProfRubber) X(BeadRubber) X(Lining_1) X(Number_1) X(Lining_2) X(Number_2) X(Lining_3) \
       X(Number_3) X(Lining_4) X(Number_4) X(Lining_5) X(Number_5)
 #define KV_BEADCOMB_INDEXES(X)                                  \
   X(ByID, "ID")                                                 \
@@ -117,12 +119,13 @@ KV_BOUND_TABLE(TBeadGrpTable, KV_BEADGRP_FIELDS, KV_BEADGRP_INDEXES)
 #define KV_ACCESSRY_INDEXES(X) X(ByProfileColor, "Profile", "Color")
 KV_BOUND_TABLE(TAccessryTable, KV_ACCESSRY_FIELDS, KV_ACCESSRY_INDEXES)
 
-#define KV_CONSLIST_FIELDS(X)                                                                                         \
-  X(ID)                                                                                                               \
-  X(Name)                                                                                                             \
-  X(InverseColor)                                                                                                     \
-  X(ModifyGrp) X(StulpGrp) X(Prof_1) X(Prof_2) X(Prof_3) X(Prof_4) X(Steel_1) X(Steel_2) X(Steel_3) X(Steel_4) X(X_1) \
-      X(X_2) X(X_3) X(X_4)
+#define KV_CONSLIST_FIELDS(X)                                                                                          \
+  X(ID)                                                                                                                \
+  X(Name)                                                                                                              \
+  X(InverseColor)                                                                                                      \
+  X(ModifyGrp)                                                                                                         \
+  X(StulpGrp) X(Prof_1) X(Prof_2) X(Prof_3) X(Prof_4) X(Steel_1) X(Steel_2) X(Steel_3) X(Steel_4) X(X_1) X(X_2) X(X_3) \
+      X(X_4)
 #define KV_CONSLIST_INDEXES(X) X(ByID, "ID")
 KV_BOUND_TABLE(TConsListTable, KV_CONSLIST_FIELDS, KV_CONSLIST_INDEXES)
 
@@ -135,8 +138,9 @@ KV_BOUND_TABLE(TDpListTable, KV_DPLIST_FIELDS, KV_DPLIST_INDEXES)
   X(System)                                                                                                           \
   X(Article)                                                                                                          \
   X(FrontColor)                                                                                                       \
-  X(Group) X(Name) X(Unit) X(MaxLength) X(MaxWidth) X(MaxHeight) X(Weight) X(CutAvailable) X(Price) X(Currency)       \
-      X(Virtual) X(Coef) X(CalcPrinciple) X(LenToSquare) X(UseArticle) X(ProdArticle) X(ProdArticle2) X(ProdArticle3) \
+  X(Group)                                                                                                            \
+  X(Name) X(Unit) X(MaxLength) X(MaxWidth) X(MaxHeight) X(Weight) X(CutAvailable) X(Price) X(Currency) X(Virtual)     \
+      X(Coef) X(CalcPrinciple) X(LenToSquare) X(UseArticle) X(ProdArticle) X(ProdArticle2) X(ProdArticle3)            \
           X(IncludeToComp) X(Integer) X(DustGrp) X(Laminating) X(MinTrade) X(Mark) X(PrintGroup) X(LamSqExt)          \
               X(LamSqInn) X(LamSqFull) X(SinkDeltaW) X(SinkDeltaL) X(PriceList) X(PriceMethod) X(GetCustom) X(GetNDS) \
                   X(ArcPriceCoef) X(NotStdPriceCoef) X(CombinePriceCoef) X(CustomGrp) X(PriceGrp)
@@ -195,57 +199,63 @@ KV_BOUND_TABLE(TSysPropTable, KV_SYSPROP_FIELDS, KV_ID_INDEXES)
   X(ID) X(Name) X(PosArticle) X(PosName) X(WinType) X(FixedProfSys) X(FixedFurnSys) X(FixedGlass) X(CalcMethod)
 KV_BOUND_TABLE(TTypeWinTable, KV_TYPEWIN_FIELDS, KV_ID_INDEXES)
 
-#define KV_TYPEPROF_FIELDS(X)                                                                          \
-  X(ID)                                                                                                \
-  X(System)                                                                                            \
-  X(FrameID)                                                                                           \
-  X(FlugelID) X(Impost) X(ImpostAT) X(ImpostComb) X(Stulp) X(StulpAT) X(StulpComb) X(Falsh1) X(Spross) \
-      X(WeldAllowance) X(StaticMethod)
+#define KV_TYPEPROF_FIELDS(X)                                                                               \
+  X(ID)                                                                                                     \
+  X(System)                                                                                                 \
+  X(FrameID)                                                                                                \
+  X(FlugelID)                                                                                               \
+  X(Impost) X(ImpostAT) X(ImpostComb) X(Stulp) X(StulpAT) X(StulpComb) X(Falsh1) X(Spross) X(WeldAllowance) \
+      X(StaticMethod)
 #define KV_TYPEPROF_INDEXES(X) X(ByIDSystem, "ID", "System")
 KV_BOUND_TABLE(TTypeProfTable, KV_TYPEPROF_FIELDS, KV_TYPEPROF_INDEXES)
 
-#define KV_FRNCOMP_FIELDS(X)                                                                               \
-  X(ID)                                                                                                    \
-  X(Name)                                                                                                  \
-  X(Group) X(SubGroup) X(Image) X(ScrColor) X(Kipp) X(Printable) X(PrintName) X(DispHingeNum) X(MaxWeight) \
-      X(TFlugelAvailable) X(Use) X(SymmetricID) X(MultiSysID) X(Direct) X(CommonGrp) X(Alert) X(PropKey)
+#define KV_FRNCOMP_FIELDS(X)                                                                                          \
+  X(ID)                                                                                                               \
+  X(Name)                                                                                                             \
+  X(Group)                                                                                                            \
+  X(SubGroup) X(Image) X(ScrColor) X(Kipp) X(Printable) X(PrintName) X(DispHingeNum) X(MaxWeight) X(TFlugelAvailable) \
+      X(Use) X(SymmetricID) X(MultiSysID) X(Direct) X(CommonGrp) X(Alert) X(PropKey)
 #define KV_FRNCOMP_INDEXES(X) X(ByID, "ID") X(ByCommonGrpSystem, "CommonGrp", "MultiSysID")
 KV_BOUND_TABLE(TFrnCompTable, KV_FRNCOMP_FIELDS, KV_FRNCOMP_INDEXES)
 
 // The fittings documentation besides the complects (columns in the order of the schema).
-#define KV_FRNSIDE_FIELDS(X)                                                                                          \
-  X(ID)                                                                                                               \
-  X(Side)                                                                                                             \
-  X(MinSize) X(MaxSize) X(MinRadius) X(MaxRadius) X(OpenMode) X(RotSide) X(Handled) X(Banded) X(Drived) X(FullRadius) \
+#define KV_FRNSIDE_FIELDS(X)                                                                               \
+  X(ID)                                                                                                    \
+  X(Side)                                                                                                  \
+  X(MinSize)                                                                                               \
+  X(MaxSize) X(MinRadius) X(MaxRadius) X(OpenMode) X(RotSide) X(Handled) X(Banded) X(Drived) X(FullRadius) \
       X(HalfRadius) X(EllipseRadius) X(MinAngle) X(MaxAngle) X(HandleDirect)
 #define KV_FRNSIDE_INDEXES(X) X(ByID, "ID") X(ByIDSide, "ID", "Side")
 KV_BOUND_TABLE(TFrnSideTable, KV_FRNSIDE_FIELDS, KV_FRNSIDE_INDEXES)
 
-#define KV_FRNSET_FIELDS(X)                                                                                            \
-  X(ID)                                                                                                                \
-  X(Item)                                                                                                              \
-  X(PropKey) X(Number) X(Side1No) X(Side2No) X(AngleNo) X(FFBMin) X(FFBMax) X(FFHMin) X(FFHMax) X(FFL1No) X(FFL1Min)   \
-      X(FFL1Max) X(FFL2No) X(FFL2Min) X(FFL2Max) X(FFL21No) X(FFL21Min) X(FFL21Max) X(FFL22No) X(FFL22Min) X(FFL22Max) \
-          X(FFANo) X(FFAMin) X(FFAMax) X(FFR1No) X(FFR1Min) X(FFR1Max) X(FFR1Type) X(FFR2No) X(FFR2Min) X(FFR2Max)     \
-              X(FFR2Type) X(Condition) X(ScaleCondition) X(ScaleStep) X(ScaleStart) X(ScaleNum) X(ScaleScheme)         \
-                  X(ColorCondition) X(DefineHandleHeight) X(HandleSideNo) X(StulpType) X(Required) X(UseLen)           \
-                      X(LenFormula) X(MinLen) X(AlertIfNoArt) X(AlertIfIgnore) X(UseIfArt)
+#define KV_FRNSET_FIELDS(X)                                                                                           \
+  X(ID)                                                                                                               \
+  X(Item)                                                                                                             \
+  X(PropKey)                                                                                                          \
+  X(Number) X(Side1No) X(Side2No) X(AngleNo) X(FFBMin) X(FFBMax) X(FFHMin) X(FFHMax) X(FFL1No) X(FFL1Min) X(FFL1Max)  \
+      X(FFL2No) X(FFL2Min) X(FFL2Max) X(FFL21No) X(FFL21Min) X(FFL21Max) X(FFL22No) X(FFL22Min) X(FFL22Max) X(FFANo)  \
+          X(FFAMin) X(FFAMax) X(FFR1No) X(FFR1Min) X(FFR1Max) X(FFR1Type) X(FFR2No) X(FFR2Min) X(FFR2Max) X(FFR2Type) \
+              X(Condition) X(ScaleCondition) X(ScaleStep) X(ScaleStart) X(ScaleNum) X(ScaleScheme) X(ColorCondition)  \
+                  X(DefineHandleHeight) X(HandleSideNo) X(StulpType) X(Required) X(UseLen) X(LenFormula) X(MinLen)    \
+                      X(AlertIfNoArt) X(AlertIfIgnore) X(UseIfArt)
 KV_BOUND_TABLE(TFrnSetTable, KV_FRNSET_FIELDS, KV_ID_INDEXES)
 
-#define KV_FRNITEM_FIELDS(X)                                                                          \
-  X(ID)                                                                                               \
-  X(Name)                                                                                             \
-  X(HasDornMass) X(HasProfSys) X(CheckWeight) X(HasColor) X(HasFalzLuft) X(HasFalzSize) X(HasFalzPos) \
-      X(CheckThickness) X(CheckProfWidth) X(CheckStulpType) X(CheckDirect) X(Virtual)
+#define KV_FRNITEM_FIELDS(X)                                                                             \
+  X(ID)                                                                                                  \
+  X(Name)                                                                                                \
+  X(HasDornMass)                                                                                         \
+  X(HasProfSys) X(CheckWeight) X(HasColor) X(HasFalzLuft) X(HasFalzSize) X(HasFalzPos) X(CheckThickness) \
+      X(CheckProfWidth) X(CheckStulpType) X(CheckDirect) X(Virtual)
 KV_BOUND_TABLE(TFrnItemTable, KV_FRNITEM_FIELDS, KV_ID_INDEXES)
 
-#define KV_FRNART_FIELDS(X)                                                                                         \
-  X(ID)                                                                                                             \
-  X(CatalogID)                                                                                                      \
-  X(FalzLuft) X(FalzSize) X(FalzPos) X(DornMassMin) X(DornMassMax) X(HandleHeight) X(WeightMin) X(WeightMax)        \
-      X(ThicknessMin) X(ThicknessMax) X(ProfWidthMin) X(ProfWidthMax) X(ProfSys) X(FFBMin) X(FFBMax) X(FFHMin)      \
-          X(FFHMax) X(Color) X(StulpType) X(FFAMin) X(FFAMax) X(Direct) X(FFL1Min) X(FFL1Max) X(FFL2Min) X(FFL2Max) \
-              X(FFR1Min) X(FFR1Max) X(FFR2Min) X(FFR2Max)
+#define KV_FRNART_FIELDS(X)                                                                                        \
+  X(ID)                                                                                                            \
+  X(CatalogID)                                                                                                     \
+  X(FalzLuft)                                                                                                      \
+  X(FalzSize) X(FalzPos) X(DornMassMin) X(DornMassMax) X(HandleMin) X(HandleMax) X(HandleHeight) X(WeightMin)      \
+      X(WeightMax) X(ThicknessMin) X(ThicknessMax) X(ProfWidthMin) X(ProfWidthMax) X(ProfSys) X(FFBMin) X(FFBMax)  \
+          X(FFHMin) X(FFHMax) X(Color) X(StulpType) X(FFAMin) X(FFAMax) X(Direct) X(FFL1Min) X(FFL1Max) X(FFL2Min) \
+              X(FFL2Max) X(FFR1Min) X(FFR1Max) X(FFR2Min) X(FFR2Max)
 KV_BOUND_TABLE(TFrnArtTable, KV_FRNART_FIELDS, KV_ID_INDEXES)
 
 #define KV_FRNITOI_FIELDS(X) \
@@ -267,10 +277,15 @@ KV_BOUND_TABLE(TFrnSchlTable, KV_FRNSCHL_FIELDS, KV_CATALOGID_INDEXES)
 #define KV_FRNPROP_INDEXES(X) X(ByPropKey, "PropKey") X(ByPropKeyID, "PropKey", "ID")
 KV_BOUND_TABLE(TFrnPropTable, KV_FRNPROP_FIELDS, KV_FRNPROP_INDEXES)
 
-#define KV_TYPEFURN_FIELDS(X)                                                                                     \
-  X(ID)                                                                                                           \
-  X(System) X(Handle) X(Hinge) X(Lock) X(Cylinder) X(Drive) X(Latch) X(DopComplect1) X(DopComplect2) X(DKR) X(DR) \
-      X(FurnProp)
+#define KV_FRNSYSP_FIELDS(X) X(ProfSysID) X(FurnSysID) X(SchlSysID) X(StulpSysID)
+#define KV_FRNSYSP_INDEXES(X) X(ByProfSys, "ProfSysID") X(ByProfFurnSys, "ProfSysID", "FurnSysID")
+KV_BOUND_TABLE(TFrnSysPTable, KV_FRNSYSP_FIELDS, KV_FRNSYSP_INDEXES)
+
+#define KV_TYPEFURN_FIELDS(X)                                                                           \
+  X(ID)                                                                                                 \
+  X(System)                                                                                             \
+  X(Handle) X(Hinge) X(Lock) X(Cylinder) X(Drive) X(Latch) X(DopComplect1) X(DopComplect2) X(DKR) X(DR) \
+      X(DopComplect3) X(FurnProp) X(UserDefineHeight)
 #define KV_TYPEFURN_INDEXES(X) X(ByIDSystem, "ID", "System")
 KV_BOUND_TABLE(TTypeFurnTable, KV_TYPEFURN_FIELDS, KV_TYPEFURN_INDEXES)
 
@@ -284,19 +299,21 @@ KV_BOUND_TABLE(TPriceGrdTable, KV_PRICEGRD_FIELDS, KV_ID_INDEXES)
 #define KV_AUTOCHNG_INDEXES(X) X(ByFromID, "FromID")
 KV_BOUND_TABLE(TAutoChngTable, KV_AUTOCHNG_FIELDS, KV_AUTOCHNG_INDEXES)
 
-#define KV_CALCSCHM_FIELDS(X)                                                                                        \
-  X(ID)                                                                                                              \
-  X(No)                                                                                                              \
-  X(Name) X(Formula) X(Condition) X(Param1) X(Param2) X(Param3) X(Param4) X(Param5) X(Param6) X(Format) X(Printable) \
+#define KV_CALCSCHM_FIELDS(X)                                                                                \
+  X(ID)                                                                                                      \
+  X(No)                                                                                                      \
+  X(Name)                                                                                                    \
+  X(Formula) X(Condition) X(Param1) X(Param2) X(Param3) X(Param4) X(Param5) X(Param6) X(Format) X(Printable) \
       X(NoPrintZero) X(Use) X(Dec) X(Dec1) X(Dec2) X(Dec3) X(Dec4) X(Dec5) X(Dec6)
 KV_BOUND_TABLE(TCalcSchmTable, KV_CALCSCHM_FIELDS, KV_ID_INDEXES)
 
-#define KV_ACCDOC_FIELDS(X)                                                                                          \
-  X(ID)                                                                                                              \
-  X(MatID)                                                                                                           \
-  X(DetailNo) X(Principle) X(Const) X(Step) X(StepCond) X(Number) X(CutMap) X(Printable) X(Param_11) X(Param_12)     \
-      X(Param_21) X(Param_22) X(Param_31) X(Param_32) X(Sign_1) X(Sign_2) X(Sign_3) X(Const_1) X(Const_2) X(Const_3) \
-          X(Logic_1) X(Logic_2) X(Const_W) X(Const_H) X(Expense) X(Use) X(MatGroup)
+#define KV_ACCDOC_FIELDS(X)                                                                                         \
+  X(ID)                                                                                                             \
+  X(MatID)                                                                                                          \
+  X(DetailNo)                                                                                                       \
+  X(Principle) X(Const) X(Step) X(StepCond) X(Number) X(CutMap) X(Printable) X(Param_11) X(Param_12) X(Param_21)    \
+      X(Param_22) X(Param_31) X(Param_32) X(Sign_1) X(Sign_2) X(Sign_3) X(Const_1) X(Const_2) X(Const_3) X(Logic_1) \
+          X(Logic_2) X(Const_W) X(Const_H) X(Expense) X(Use) X(MatGroup)
 KV_BOUND_TABLE(TAccDocTable, KV_ACCDOC_FIELDS, KV_ID_INDEXES)
 
 // A currency of the in-memory currency list (BuildCurrencyList).
@@ -368,6 +385,7 @@ public:
   TFrnAbdTable FrnAbd;
   TFrnSchlTable FrnSchl;
   TFrnPropTable FrnProp;
+  TFrnSysPTable FrnSysP;
   TTypeFurnTable TypeFurn;
   TPriceLstTable PriceLst;
   TPriceGrdTable PriceGrd;

@@ -140,6 +140,7 @@ TFurnArticle ReadArticle(const TRecord& Row) {
   a.FalzSize = Int(Row, t.FalzSize);
   a.FalzPos = Int(Row, t.FalzPos);
   a.DornMass = Range(Row, t.DornMassMin, t.DornMassMax);
+  a.Handle = Range(Row, t.HandleMin, t.HandleMax);
   a.HandleHeight = Int(Row, t.HandleHeight);
   a.Weight = Range(Row, t.WeightMin, t.WeightMax);
   a.Thickness = Range(Row, t.ThicknessMin, t.ThicknessMax);
@@ -189,9 +190,13 @@ std::vector<std::string> PropertyLines(const std::vector<int>& Values) {
   return lines;
 }
 
-const TRecord* SchemeRow(int32_t TypeWin, const std::string& System) {
+// The window type's scheme: the row of its fittings system, else of its profile system.
+const TRecord* SchemeRow(int32_t TypeWin, const std::string& FurnSys, const std::string& ProfSys) {
   const TTypeFurnTable& t = Catalogue().TypeFurn;
-  return t.Get().Locate(t.ByIDSystem, TKey().Add(int64_t{TypeWin}).Add(std::string_view(System)));
+  for (const std::string* system : {&FurnSys, &ProfSys})
+    if (const TRecord* row = t.Get().Locate(t.ByIDSystem, TKey().Add(int64_t{TypeWin}).Add(std::string_view(*system))))
+      return row;
+  return nullptr;
 }
 
 }  // namespace
@@ -285,6 +290,31 @@ std::string GetFurnMultiSystemID(const std::string& Complect, const std::string&
   return other != nullptr ? Text(*other, t.ID) : std::string();
 }
 
+TFurnComponents GetFurnMultiSystemArticles(int32_t TypeWin, const std::string& FurnSys, const std::string& ProfSys) {
+  TFurnComponents components;
+  const TRecord* row = SchemeRow(TypeWin, FurnSys, ProfSys);
+  if (row == nullptr) return components;
+  const TTypeFurnTable& t = Catalogue().TypeFurn;
+  const std::array<int, FURN_SCHEME_COMPONENT_COUNT> columns{
+      t.Handle, t.Hinge, t.Lock, t.Cylinder, t.Drive, t.Latch, t.DopComplect1, t.DopComplect2, t.DopComplect3};
+  for (size_t i = 0; i < columns.size(); ++i) components[i] = Text(*row, columns[i]);
+  return components;
+}
+
+bool GetUserDefineHeight(int32_t TypeWin, const std::string& FurnSys, const std::string& ProfSys) {
+  const TRecord* row = SchemeRow(TypeWin, FurnSys, ProfSys);
+  return row != nullptr && Flag(*row, Catalogue().TypeFurn.UserDefineHeight);
+}
+
+std::optional<TFurnSystemPair> GetFurnSysP(const std::string& ProfSys, const std::string& FurnSys) {
+  const TFrnSysPTable& t = Catalogue().FrnSysP;
+  const TMemTable& data = t.Get();
+  if (data.Range(t.ByProfSys, TextKey(ProfSys)).empty()) return TFurnSystemPair{ProfSys, ProfSys};
+  const TRecord* row = data.Locate(t.ByProfFurnSys, TextKey(ProfSys).Add(std::string_view(FurnSys)));
+  if (row == nullptr) return std::nullopt;
+  return TFurnSystemPair{Text(*row, t.SchlSysID), Text(*row, t.StulpSysID)};
+}
+
 bool CheckFrnProperty(int32_t PropKey, const std::vector<int>& Values) {
   const TFrnPropTable& t = Catalogue().FrnProp;
   const TMemTable& data = t.Get();
@@ -316,25 +346,15 @@ bool FrnPropertyNamed(const std::string& Complect, int Property) {
   return false;
 }
 
-TFurnComponents GetFurnScheme(int32_t TypeWin, const std::string& System) {
-  TFurnComponents components;
-  const TRecord* row = SchemeRow(TypeWin, System);
-  if (row == nullptr) return components;
-  const TTypeFurnTable& t = Catalogue().TypeFurn;
-  const std::array<int, 8> columns{t.Handle, t.Hinge, t.Lock,         t.Cylinder,
-                                   t.Drive,  t.Latch, t.DopComplect1, t.DopComplect2};
-  for (size_t i = 0; i < columns.size(); ++i) components[i] = Text(*row, columns[i]);
-  return components;
-}
-
-std::string GetSchemeComplect(int32_t TypeWin, const std::string& System, bool Kipp) {
-  const TRecord* row = SchemeRow(TypeWin, System);
+std::string GetSchemeComplect(int32_t TypeWin, const std::string& FurnSys, const std::string& ProfSys, bool Kipp) {
+  const TRecord* row = SchemeRow(TypeWin, FurnSys, ProfSys);
   const TTypeFurnTable& t = Catalogue().TypeFurn;
   return row != nullptr ? Text(*row, Kipp ? t.DKR : t.DR) : std::string();
 }
 
-std::vector<std::string> GetPredefinedFrnProperty(int32_t TypeWin, const std::string& System) {
-  const TRecord* row = SchemeRow(TypeWin, System);
+std::vector<std::string> GetPredefinedFrnProperty(int32_t TypeWin, const std::string& FurnSys,
+                                                  const std::string& ProfSys) {
+  const TRecord* row = SchemeRow(TypeWin, FurnSys, ProfSys);
   if (row == nullptr) return {};
   const std::string text = Text(*row, Catalogue().TypeFurn.FurnProp);
   std::vector<int> values;

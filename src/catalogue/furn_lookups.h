@@ -87,11 +87,13 @@ struct TFurnItemKind {
   bool Virtual = false;
 };
 
-// An article of an item (FrnArt).
+// An article of an item (FrnArt). HandleHeight is the handle height the article gives (mm), Handle
+// the heights it allows the user to set (no limit while the maximum is 0).
 struct TFurnArticle {
   std::string CatalogID;
   int FalzLuft = 0, FalzSize = 0, FalzPos = 0;
   TFurnRange DornMass;
+  TFurnRange Handle;
   int HandleHeight = 0;
   TFurnRange Weight, Thickness, ProfWidth;
   std::string ProfSys;
@@ -122,9 +124,17 @@ struct TFurnExtra {
   int32_t PropKey = 0;
 };
 
-// The component choices of a fittings scheme, in the order of the fittings set: handle, hinge,
-// lock, cylinder, drive, latch, first and second extra kit.
-using TFurnComponents = std::array<std::string, 8>;
+// The component choices of a fittings scheme: handle, hinge, lock, cylinder, drive, latch and the
+// three extra kits. A fittings set keeps the first eight; the third extra kit is always the scheme's.
+inline constexpr size_t FURN_SCHEME_COMPONENT_COUNT = 9;
+using TFurnComponents = std::array<std::string, FURN_SCHEME_COMPONENT_COUNT>;
+
+// What FrnSysP documents for a profile system and a fittings system that go together: the systems
+// the articles of the strike plates on the frame and on a meeting stile are documented under.
+struct TFurnSystemPair {
+  std::string SchlSys;
+  std::string StulpSys;
+};
 
 // nullopt when the complect is not in the documentation.
 std::optional<TFurnComplect> FindFurnComplect(const std::string& ID);
@@ -148,6 +158,16 @@ int GetHandleDirect(const std::string& Complect, int Side);
 std::string GetMirrorComplect(const std::string& Complect);
 // The complect of another system that corresponds to this one (same CommonGrp), "" when none.
 std::string GetFurnMultiSystemID(const std::string& Complect, const std::string& System);
+// The component articles of the window type's fittings scheme in a fittings system (TypeFurn by
+// ID;System: the row of the fittings system, else the row of the profile system); empty choices
+// when there is none. A set moved into another system takes these.
+TFurnComponents GetFurnMultiSystemArticles(int32_t TypeWin, const std::string& FurnSys, const std::string& ProfSys);
+// Whether the scheme lets the user set the handle height of the sashes (UserDefineHeight).
+bool GetUserDefineHeight(int32_t TypeWin, const std::string& FurnSys, const std::string& ProfSys);
+// The FrnSysP row of the two systems; nullopt when they do not go together. While FrnSysP holds no
+// row for the profile system every fittings system goes with it, its strike plates documented under
+// the profile system.
+std::optional<TFurnSystemPair> GetFurnSysP(const std::string& ProfSys, const std::string& FurnSys);
 
 // The property test of a row: every property value of the owner passes when FrnProp allows it
 // under PropKey, or when FrnProp names no value of that property under PropKey.
@@ -158,13 +178,12 @@ std::vector<std::string> GetDefaultComplectProperty(const std::string& Complect)
 bool FrnPropertyAllowed(const std::string& Complect, int Value);
 bool FrnPropertyNamed(const std::string& Complect, int Property);
 
-// The scheme of the window type in its system (TypeFurn); empty choices when there is none.
-TFurnComponents GetFurnScheme(int32_t TypeWin, const std::string& System);
 // The scheme's complect of a tilt-and-turn (Kipp) or turn-only sash, right hinged; "" when none.
-std::string GetSchemeComplect(int32_t TypeWin, const std::string& System, bool Kipp);
+std::string GetSchemeComplect(int32_t TypeWin, const std::string& FurnSys, const std::string& ProfSys, bool Kipp);
 // The predefined property values of the scheme (FurnProp, values separated by ";" or ","), as
 // lines "%d=%d".
-std::vector<std::string> GetPredefinedFrnProperty(int32_t TypeWin, const std::string& System);
+std::vector<std::string> GetPredefinedFrnProperty(int32_t TypeWin, const std::string& FurnSys,
+                                                  const std::string& ProfSys);
 
 // A property value as the line "%d=%d" and back; values from lines that are no property are 0.
 std::string PropertyLine(int Value);

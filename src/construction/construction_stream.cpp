@@ -686,7 +686,7 @@ void FurnCompRecord(A& a, S& s) {
   choice(2);
   a.Int(s.Setting);
   choice(3);
-  a.Int(s.CarriedInt);
+  a.Int(s.HandleHeight);
   a.Bool(s.Flag);
   choice(4);
   choice(5);

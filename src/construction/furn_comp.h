@@ -53,8 +53,10 @@ public:
   std::vector<std::string> Components = std::vector<std::string>(FURN_COMPONENT_COUNT);
   int32_t Setting = 0;
   bool Flag = false;
+  // The handle height the user set, mm above the lower end of the handle side; 0: the height the
+  // fittings give.
+  int32_t HandleHeight = 0;
   // Values stored with the set and carried unchanged.
-  int32_t CarriedInt = 0;
   std::array<int32_t, 9> CarriedValues{};
   TStringList PropList;
   TStringList PredefinedPropList;

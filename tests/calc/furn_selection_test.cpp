@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/construction_calc.h"
+#include "calc/furn_availability.h"
 #include "calc/furn_conditions.h"
 #include "calc/furn_selection.h"
 #include "construction/demo_catalogue.h"
@@ -159,6 +160,78 @@ TEST_F(FurnSelection, UnfitComplectIsRefusedAndTheFormerOneKept) {
   ASSERT_TRUE(ChangeFurnSys(sash, "TLE"));
   EXPECT_EQ(sash.FurnComp->ID, "E-PO-R");
   EXPECT_EQ(sash.FurnComp->FurnSys, "TLE");
+  // The economy scheme's key handle; the frame strike plates stay those documented under TLF
+  // (3 of OZ-14, 1 of UP-01).
+  EXPECT_EQ(Number(sash, "RU-02.WH"), 1);
+  EXPECT_EQ(Number(sash, "OP-01"), 4);
+  TFurnComplect foreign = GetFurnComplect("PO-R");
+  foreign.MultiSysID = "XX";
+  EXPECT_EQ(FurnComplectUnfitReason(foreign, MeasureFurnSash(sash)),
+            "система фурнитуры XX не применяется с профильной системой TL70");
+}
+
+TEST_F(FurnSelection, HandleAtTheUsersHeightChoosesTheEspagnoletteThatAllowsIt) {
+  // The 1288 mm high sash takes OZ-14, which allows the handle 450..800 mm high.
+  auto c = Window(1300, 1400);
+  TFlugel& sash = Sash(*c);
+  ASSERT_TRUE(AutoFurnComp(sash));
+  for (const auto& [height, done, espagnolettes] :
+       {std::tuple{700, true, 1}, std::tuple{1000, true, 0}, std::tuple{1300, false, 0}}) {
+    EXPECT_EQ(SetFurnHandleHeight(sash, height), done) << height;
+    EXPECT_EQ(Number(sash, "OZ-14"), espagnolettes) << height;
+  }
+  EXPECT_EQ(demo.Messages.LastText(),
+            "Высота ручки 1300 мм выходит за пределы створки [" + sash.Name + "] высотой 1288 мм!");
+  EXPECT_EQ(sash.GetFrameLine(0)->HandleHeight, 10000);  // 1000 mm kept from the last height set
+}
+
+TEST_F(FurnSelection, MirroredWindowTakesTheMirrorComplect) {
+  auto c = Window(1300, 1400);
+  ASSERT_TRUE(AutoFurnComp(Sash(*c)));
+  MirrorConstruction(*c);
+  TFlugel& sash = Sash(*c);
+  EXPECT_EQ(sash.FurnComp->ID, "PO-L");
+  // Hinges on the left side now, the handle on the right at OZ-14's 600 mm.
+  EXPECT_TRUE(sash.GetFrameLine(0)->Banded);
+  EXPECT_TRUE(sash.GetFrameLine(2)->Handled);
+  EXPECT_EQ(sash.GetFrameLine(2)->HandleHeight, 6000);
+}
+
+TEST_F(FurnSelection, PassiveMeetingStileSashFollowsItsNeighbour) {
+  const auto field = [](Tgx25Construction& C, size_t I) -> Tgx30CustomPart& {
+    return dynamic_cast<Tgx30CustomPart&>(*C.GetFrame(0)->Parts.at(I));
+  };
+  Tgx25Stulp stulp(nullptr, nullptr, nullptr);
+  const auto pair = [&](Tgx25Construction& C) {
+    stulp.PrimaryPartPtr = &field(C, 1);
+    stulp.SlavePartPtr = &field(C, 0);
+    for (Tgx30CustomPart* part : {stulp.PrimaryPartPtr, stulp.SlavePartPtr}) {
+      part->StulpPtr = &stulp;
+      part->StulpPart = true;
+    }
+  };
+  const std::string row = "В БД наборов фурнитуры в комплекте [SP-L]\r\nсодержится элемент фурнитуры [";
+  auto lone = test::BuildDemoWindow(1300, 1400, {650}, {1, 2});
+  EXPECT_FALSE(ChangeFurnComplect(Sash(*lone), "SP-L"));
+  EXPECT_NE(demo.Messages.LastText().find(row + "SZ],"), std::string::npos);
+  EXPECT_NE(demo.Messages.LastText().find("Смежная створка не установлена."), std::string::npos);
+  // Sashes 650 - 56 - 33 = 561 mm wide in a 1300 mm window, 850 - 89 = 761 in a 1700 one: the middle
+  // lock (with its strike plate) from a 701 mm wide neighbour.
+  for (const auto& [width, middle] : {std::pair{1300, 0}, std::pair{1700, 1}}) {
+    auto c = test::BuildDemoWindow(width, 1400, {width / 2}, {1, 2});
+    pair(*c);
+    TFlugel& passive = *field(*c, 0).Flugel;
+    EXPECT_FALSE(ChangeFurnComplect(passive, "SP-L"));
+    EXPECT_NE(demo.Messages.LastText().find(row + "OM],"), std::string::npos);
+    ASSERT_TRUE(AutoFurnComp(*field(*c, 1).Flugel));
+    ASSERT_TRUE(BuildFurnList(passive));
+    // The lever stulp lock is the scheme's third extra kit (no choice asked), with 2 stulp strike
+    // plates of 2 screws each beside the 4 + 4 hinge screws; the active sash holds MP-01.
+    EXPECT_TRUE(demo.Messages.Choices().empty());
+    for (const auto& [id, number] :
+         {std::pair{"SS-01", 1}, {"OS-01", 2}, {"TL-SC35", 12}, {"OM-01", 1}, {"SZ-04", middle}, {"OP-01", middle}})
+      EXPECT_EQ(Number(passive, id), number) << width << " " << id;
+  }
 }
 
 TEST_F(FurnSelection, SashTooSmallForEveryComplectGetsNone) {
