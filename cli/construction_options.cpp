@@ -38,6 +38,7 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
                   "balkon-right)");
   App->add_option("--vertical", Options.Vertical, "Оси вертикальных импостов от левого края, мм");
   App->add_option("--horizontal", Options.Horizontal, "Оси горизонтальных импостов от верхнего края, мм");
+  App->add_option("--stulp", Options.Stulps, "Оси вертикальных штульпов от левого края, мм");
   App->add_option("--sash", Options.Sashes, "Номера полей со створками (поворотно-откидными)");
   App->add_flag("--turn", Options.Turn, "Створки только поворотные");
   App->add_option("--furn", Options.Furn, "Комплект фурнитуры створок (иначе первый подходящий)");

@@ -1,7 +1,7 @@
 #include "construction_statics.h"
 
 #include "shell/format_settings.h"
-#include "shell/rounding.h"
+#include "shell/stream_fields.h"
 #include "shell/user_messages.h"
 #include "statics/static_check.h"
 #include "statics/steel_choice.h"
@@ -18,6 +18,7 @@ constexpr const char* kFails = "Конструкция не проходит п�
 struct TCheckOutcome {
   TStaticReport Report;
   std::vector<TSteelProposal> Proposals;
+  std::vector<TSteelProposal> StulpProposals;
   std::string Stopped;  // the broken size limit, empty when the check ran through
   bool Passed() const { return Stopped.empty() && StaticPassed(Report); }
 };
@@ -35,6 +36,7 @@ TCheckOutcome RunCheck(Tgx25Construction& Construction, const TStaticsOptions& O
     ShowError(outcome.Stopped);
   }
   outcome.Proposals = ProposeSteel(outcome.Report);
+  outcome.StulpProposals = ProposeStulpSteel(outcome.Report);
   return outcome;
 }
 
@@ -51,11 +53,8 @@ void PrintStatics(Tgx25Construction& Construction, const TStaticsOptions& Option
     Out << Format("  Рама %s: %.1f x %.1f, допустимо %d x %d\n", frame.Frame->Name, frame.Width, frame.Height,
                   frame.Max.Width, frame.Max.Height);
   for (const TMullionResult& m : outcome.Report.Mullions) {
-    Out << Format("  Импост № %s\n  Расчетная длина импоста = %.1f мм\n", m.Impost->No, m.Length);
-    Out << Format("  Ширина нагрузки 1 = %d\n  Ширина нагрузки 2 = %d\n", GetRounded(m.Aperture.Width1),
-                  GetRounded(m.Aperture.Width2));
-    Out << Format("  Необходимый Ix = %s\n  Ix профиля = %s: %s\n", IxText(m.NeedIx), IxText(m.SelfIx),
-                  Verdict(!m.Fails()));
+    for (const std::string& line : TextToLines(MullionInfoText(m))) Out << "  " << line << "\n";
+    Out << Format("  Ix профиля = %s: %s\n", IxText(m.SelfIx), Verdict(!m.Fails()));
     if (Options.Log)
       for (const std::string& line : m.Log) Out << "    " << line << "\n";
   }
@@ -65,6 +64,7 @@ void PrintStatics(Tgx25Construction& Construction, const TStaticsOptions& Option
   if (!outcome.Stopped.empty()) Out << "  " << outcome.Stopped << "\n";
   Out << (outcome.Passed() ? kPasses : kFails) << "\n";
   for (const TSteelProposal& p : outcome.Proposals) Out << Format("  Импост № %s: %s\n", p.No, ProposalText(p));
+  for (const TSteelProposal& p : outcome.StulpProposals) Out << Format("  Штульп № %s: %s\n", p.No, ProposalText(p));
 }
 
 TJson StaticsJson(Tgx25Construction& Construction, const TStaticsOptions& Options) {
@@ -85,11 +85,12 @@ TJson StaticsJson(Tgx25Construction& Construction, const TStaticsOptions& Option
   TJson sashes = TJson::array();
   for (const TFlugelResult& f : outcome.Report.Flugels)
     sashes.push_back({{"no", f.Flugel->Name}, {"width", f.Width}, {"height", f.Height}, {"result", f.Result}});
-  return {{"passed", outcome.Passed()},
-          {"verdict", outcome.Passed() ? kPasses : kFails},
-          {"stopped", outcome.Stopped},
-          {"mullions", mullions},
-          {"sashes", sashes}};
+  TJson stulps = TJson::array();
+  for (const TSteelProposal& p : outcome.StulpProposals)
+    stulps.push_back({{"no", p.No}, {"proposal", ProposalText(p)}});
+  return {{"passed", outcome.Passed()}, {"verdict", outcome.Passed() ? kPasses : kFails},
+          {"stopped", outcome.Stopped}, {"mullions", mullions},
+          {"sashes", sashes},           {"stulps", stulps}};
 }
 
 }  // namespace kv::cli

@@ -72,9 +72,10 @@ void CheckFigureOptions(const TFrameBuildOptions& Options, TFigType Figure) {
     throw ECreationError("Второй радиус --radius2 задается только вместе с радиусом --radius!");
 }
 
-// Inserts a mullion along the line A-B into every part of the frame it crosses inside; a bar that
-// cannot be inserted is refused with its line in millimetres before the program's message.
-void InsertAcross(TFrame& Frame, const TWinTypeInfo& Type, const TPoint& A, const TPoint& B) {
+// Inserts a mullion (the type's meeting stile with Stulp) along the line A-B into every part of the
+// frame it crosses inside; a bar that cannot be inserted is refused with its line in millimetres
+// before the program's message.
+void InsertAcross(TFrame& Frame, const TWinTypeInfo& Type, const TPoint& A, const TPoint& B, bool Stulp = false) {
   bool inserted = false;
   for (size_t i = 0; i < Frame.Parts.size(); ++i) {
     TFalshPart* part = Frame.Parts[i].get();
@@ -84,12 +85,12 @@ void InsertAcross(TFrame& Frame, const TWinTypeInfo& Type, const TPoint& A, cons
     params.Part = part;
     params.P1 = A;
     params.P2 = B;
-    params.Profile = Type.Impost;
+    params.Profile = Stulp ? Type.Stulp : Type.Impost;
     params.Color = Frame.ProfColor;
     params.PointMode = ipmReusePoint;
-    params.AngleType = static_cast<TAngleType>(Type.ImpostAT);
+    params.AngleType = static_cast<TAngleType>(Stulp ? Type.StulpAT : Type.ImpostAT);
     try {
-      TCustomImpost* bar = Frame.SetNewImpost(params);
+      TCustomImpost* bar = Stulp ? Frame.SetNewStulp_(params, "") : Frame.SetNewImpost(params);
       if (bar != nullptr) SetImpostVerbinders(*bar);
     } catch (const EKvError& e) {
       throw ECreationError(Format("Импост (%.1f; %.1f)-(%.1f; %.1f) мм не может быть установлен:\n%s",
@@ -120,6 +121,7 @@ void CheckLengths(const TFrameBuildOptions& Options) {
   CheckInputNumber("Радиус", std::llround(Options.Radius), 0, kMaxLengthMm);
   CheckInputNumber("Второй радиус", std::llround(Options.Radius2), 0, kMaxLengthMm);
   for (int x : Options.Vertical) CheckInputNumber("Ось вертикального импоста", x, 0, kMaxLengthMm);
+  for (int x : Options.Stulps) CheckInputNumber("Ось штульпа", x, 0, kMaxLengthMm);
   for (int y : Options.Horizontal) CheckInputNumber("Ось горизонтального импоста", y, 0, kMaxLengthMm);
 }
 
@@ -169,6 +171,9 @@ std::unique_ptr<Tgx25Construction> BuildConstruction(const TFrameBuildOptions& O
   for (int y : Options.Horizontal)
     InsertAcross(frame, type, {box.Left, box.Top + SetSize10(static_cast<float>(y))},
                  {box.Right, box.Top + SetSize10(static_cast<float>(y))});
+  for (int x : Options.Stulps)
+    InsertAcross(frame, type, {box.Left + SetSize10(static_cast<float>(x)), box.Top},
+                 {box.Left + SetSize10(static_cast<float>(x)), box.Bottom}, true);
 
   const std::string glass = Options.Glass.empty() ? type.Glass : Options.Glass;
   for (int number : Options.Sashes) {

@@ -27,6 +27,9 @@ struct TFrameBuildOptions {
   // The vertical ones run through the frame first; each transom then divides every field it crosses.
   std::vector<int> Vertical;
   std::vector<int> Horizontal;
+  // Axes of vertical meeting stiles (from the left edge), inserted after the mullions and transoms
+  // into every field they cross; the two fields of a stile take its pair of sashes.
+  std::vector<int> Stulps;
   // Fields (numbered from 1 after the division) that get a sash; turn-only sashes when Turn is set.
   std::vector<int> Sashes;
   bool Turn = false;

@@ -189,6 +189,11 @@ class TCustomFrame : public TAbstractFrame {
 public:
   using TAbstractFrame::TAbstractFrame;
 
+  // Inserts a meeting stile into a part as SetNewImpost inserts a bar (Params.Kind is ignored): the
+  // two fields it divides become the fields of a pair of sashes, the upper or left one the primary
+  // field; SlaveProfile, when given, is the second stile on the other sash, in the stile's colour.
+  // Both stiles get their default steel. nullptr when nothing was inserted.
+  Tgx25Stulp* SetNewStulp_(const TNewImpost& Params, const std::string& SlaveProfile);
   // Stores Millimetres x 10 here and in the sash, modificator and nested frame of every part.
   void SetWeldAllowance(float Millimetres);
   // The corner and side of the contour, typed.

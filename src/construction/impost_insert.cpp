@@ -264,6 +264,33 @@ TCustomImpost* TAbstractFrame::SetNewImpost(const TNewImpost& Params) {
   return bar;
 }
 
+Tgx25Stulp* TCustomFrame::SetNewStulp_(const TNewImpost& Params, const std::string& SlaveProfile) {
+  TNewImpost params = Params;
+  params.Kind = ltStulp;
+  auto* stulp = dynamic_cast<Tgx25Stulp*>(SetNewImpost(params));
+  if (stulp == nullptr) return nullptr;
+  for (Tgx25SimplePoint* end : {stulp->PX1, stulp->PX2})
+    if (auto* joint = dynamic_cast<Tgx25Point*>(end)) joint->StulpPoint = true;
+  if (!SlaveProfile.empty()) {
+    stulp->SlaveStulp = std::make_unique<TInforcedProfile>(stulp);
+    stulp->SlaveStulp->ID = SlaveProfile;
+    stulp->SlaveStulp->Color = stulp->Profile.Color;
+    stulp->SetDefaultSteel();
+    stulp->CalcProfSize();
+  }
+  // SplitPart put the upper or left field first.
+  const std::vector<TFalshPart*> sides = SeekDependentPart(stulp);
+  stulp->Primary = 1;
+  stulp->PrimaryPartPtr = sides.size() == 2 ? dynamic_cast<Tgx30CustomPart*>(sides[0]) : nullptr;
+  stulp->SlavePartPtr = sides.size() == 2 ? dynamic_cast<Tgx30CustomPart*>(sides[1]) : nullptr;
+  for (Tgx30CustomPart* field : {stulp->PrimaryPartPtr, stulp->SlavePartPtr})
+    if (field != nullptr) {
+      field->StulpPart = true;
+      field->StulpPtr = stulp;
+    }
+  return stulp;
+}
+
 void TAbstractFrame::SplitPart(TFalshPart& Part, TCustomImpost& Impost) {
   const int index = IndexOfPart(&Part);
   if (index < 0 || Impost.PX1 == nullptr || Impost.PX2 == nullptr) throw ECreationError("Не найден импост в разделе!");

@@ -5,12 +5,14 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/element_lookups.h"
+#include "catalogue/profile_lookups.h"
 #include "catalogue/static_limits.h"
 #include "construction/furn_comp.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
 #include "shell/user_messages.h"
 #include "statics/static_check.h"
+#include "statics/steel_choice.h"
 
 namespace kv {
 
@@ -59,11 +61,31 @@ bool OnSegment(const TPointF& A, const TPointF& B, const TPointF& P) {
          P.Y >= std::min(A.Y, B.Y) && P.Y <= std::max(A.Y, B.Y);
 }
 
-// The meeting stile beside the sash's field and its reinforcement; empty without one.
-std::pair<std::string, std::string> StulpOf(const TFlugel& Flugel) {
+// The meeting stile beside the sash's field; nullptr without one.
+Tgx25Stulp* StulpOf(const TFlugel& Flugel) {
   const auto* field = dynamic_cast<const Tgx30CustomPart*>(Flugel.Parent);
-  if (field == nullptr || field->StulpPtr == nullptr) return {};
-  return {field->StulpPtr->Profile.ID, field->StulpPtr->Steel.ID};
+  return field == nullptr ? nullptr : field->StulpPtr;
+}
+
+std::vector<Tgx25FrameLine*> SidesOf(TFlugel& Flugel) {
+  std::vector<Tgx25FrameLine*> sides;
+  for (size_t i = 0; i < Flugel.Lines.size(); ++i)
+    if (Tgx25FrameLine* side = Flugel.GetFrameLine(static_cast<int>(i))) sides.push_back(side);
+  return sides;
+}
+
+// The steel of the first reinforced side; empty when the sash carries none.
+std::string SteelOf(TFlugel& Flugel) {
+  for (const Tgx25FrameLine* side : SidesOf(Flugel))
+    if (!side->Steel.ID.empty()) return side->Steel.ID;
+  return "";
+}
+
+// Steel on the reinforced sides, on every side with ByPerimeter or when none is reinforced.
+void PutSteel(TFlugel& Flugel, const std::string& Steel, bool ByPerimeter) {
+  const bool every_side = ByPerimeter || SteelOf(Flugel).empty();
+  for (Tgx25FrameLine* side : SidesOf(Flugel))
+    if ((every_side || !side->Steel.ID.empty()) && side->SetSteel(Steel)) side->CalcSteelSize();
 }
 
 // The sash tilts when its fittings complect does; a sash without a chosen complect by its own mark.
@@ -79,18 +101,19 @@ void ReportFailure(const TFlugel& Flugel, const TFlugelGraphKey& Key, const TFlu
   UserMessages().Show({TMessageKind::mkWarning, kCaption, std::string(kSashFails) + "\r\n\r\n" + detail, {}});
 }
 
-// Offers the strongest reinforcement the sash profile takes when it is stronger than the present one.
-void OfferStrongestSteel(TFlugel& Flugel, const std::string& Profile) {
-  const std::vector<TSteelIx> steels = GetAllowedSteels(Profile);
-  if (steels.empty()) return;
-  const TSteelIx& strongest = steels.back();
-  const std::string& present = Flugel.GetFrameLine(0)->Steel.ID;
-  if (!present.empty() && GetIx(present) >= strongest.Ix) return;
-  if (Ask2(kCaption, Format(kTakeMaxIx, strongest.Steel, strongest.Ix), "Принять", "Отменить") != 1) return;
-  for (size_t i = 0; i < Flugel.Lines.size(); ++i) {
-    Tgx25FrameLine* side = Flugel.GetFrameLine(static_cast<int>(i));
-    if (side != nullptr && side->SetSteel(strongest.Steel)) side->CalcSteelSize();
+// The strongest reinforcement the sash profile takes, when it is stronger than the present one:
+// taken by the program itself with FlugelSetMaxIxIfStatic, otherwise offered to the user.
+void OfferStrongestSteel(TFlugel& Flugel, const TStaticLimit& Limit) {
+  const std::optional<TSteelIx> strongest = StrongestSteel(Flugel.GetFrameLine(0)->Profile.ID);
+  if (!strongest) return;
+  const std::string present = SteelOf(Flugel);
+  if (!present.empty() && GetIx(present) >= strongest->Ix) return;
+  if (Limit.ProfOptCheck.FlugelSetMaxIxIfStatic) {
+    SetMaxIxSteel(Flugel, Limit);
+    return;
   }
+  if (Ask2(kCaption, Format(kTakeMaxIx, strongest->Steel, strongest->Ix), "Принять", "Отменить") == 1)
+    PutSteel(Flugel, strongest->Steel, Limit.ProfOptCheck.SteelByPerimeter);
 }
 
 }  // namespace
@@ -114,18 +137,46 @@ int32_t TestLimitGraph(const std::string& Graph, int32_t Width, int32_t Height, 
   return PointUnderContour(ParseGraph(area), {static_cast<float>(Width), static_cast<float>(Height)}) ? 0 : -1;
 }
 
+void SetFlugelSteel(TFlugel& Flugel, const TStaticLimit& Limit) {
+  const TProfOptCheck& check = Limit.ProfOptCheck;
+  const std::string present = SteelOf(Flugel);
+  for (Tgx25FrameLine* side : SidesOf(Flugel)) {
+    if (!side->Steel.ID.empty()) continue;
+    std::string steel = check.FlugelNoSteelAvailable ? std::string() : GetDefaultSteel(side->Profile.ID);
+    if (steel.empty() && check.SteelByPerimeter) steel = present;
+    if (!steel.empty() && side->SetSteel(steel)) side->CalcSteelSize();
+  }
+}
+
+bool SetMaxIxSteel(TFlugel& Flugel, const TStaticLimit& Limit) {
+  if (Flugel.GetFrameLine(0) == nullptr) return false;
+  const std::optional<TSteelIx> strongest = StrongestSteel(Flugel.GetFrameLine(0)->Profile.ID);
+  if (!strongest) return false;
+  PutSteel(Flugel, strongest->Steel, Limit.ProfOptCheck.SteelByPerimeter);
+  AlertMaxIx(FlugelSteelSwitches(Limit.ProfOptCheck), Format("Створка № %s", Flugel.Name), *strongest);
+  return true;
+}
+
 void CheckFlugelStatic(TFlugel& Flugel, const TStaticLimit& Limit, int32_t LoadGroup, TStaticReport& Report) {
-  if (!Limit.ProfOptCheck.FlugelMaxSize || Flugel.GetFrameLine(0) == nullptr) return;
-  TFlugelGraphKey key;
+  if (Flugel.GetFrameLine(0) == nullptr) return;
+  if (!Limit.ProfOptCheck.FlugelMaxSize) {
+    if (Limit.ProfOptCheck.FlugelSetMaxIxIfNoStatic) SetMaxIxSteel(Flugel, Limit);
+    return;
+  }
+  TFlugelResult result;
+  result.Flugel = &Flugel;
+  result.Stulp = StulpOf(Flugel);
+  TFlugelGraphKey& key = result.Key;
   key.Profile = Flugel.GetFrameLine(0)->Profile.ID;
-  std::tie(key.Stulp, key.StulpSteel) = StulpOf(Flugel);
+  if (result.Stulp != nullptr) {
+    key.Stulp = result.Stulp->Profile.ID;
+    key.StulpSteel = result.Stulp->Steel.ID;
+  }
   key.Kipp = TiltsOf(Flugel);
   const TFrame* frame = Flugel.GetParentFrame();
   key.BaseColor = frame == nullptr || frame->ProfColor == Limit.BaseColor;
   key.LoadGroup = LoadGroup;
 
-  TFlugelResult result;
-  result.Flugel = &Flugel;
   const TRect box = BoundRectOf(Flugel.GetDimensions());
   result.Width = GetSize10i(static_cast<float>(box.Right - box.Left));
   result.Height = GetSize10i(static_cast<float>(box.Bottom - box.Top));
@@ -138,7 +189,7 @@ void CheckFlugelStatic(TFlugel& Flugel, const TStaticLimit& Limit, int32_t LoadG
   Report.Flugels.push_back(result);
   if (result.Result == 0) return;
   ReportFailure(Flugel, key, result, Limit);
-  OfferStrongestSteel(Flugel, key.Profile);
+  OfferStrongestSteel(Flugel, Limit);
 }
 
 }  // namespace kv

@@ -11,6 +11,7 @@
 #include "construction/walks.h"
 #include "shell/format_settings.h"
 #include "shell/rounding.h"
+#include "statics/steel_choice.h"
 
 namespace kv {
 
@@ -20,6 +21,10 @@ constexpr const char* kFrameTooLarge = "Размеры рамы [%.1f x %.1f] п
 constexpr const char* kImpostTooShort = "Длина импоста [%.1f] меньше минимально допустимой [%d]!";
 constexpr const char* kWeldTooShort = "Длина профиля %s [%.1f] меньше минимально допустимой для сварки [%d]!";
 constexpr const char* kWeldTooLong = "Длина профиля %s [%.1f] превышает максимально допустимую для сварки [%d]!";
+constexpr const char* kMullionInfo =
+    "Импост № %s\r\nРасчетная длина импоста = %.1f мм\r\nШирина нагрузки 1 = %d\r\nШирина нагрузки 2 = "
+    "%d\r\nНеобходимый Ix = %s";
+constexpr const char* kBarTooLong = "Длина профиля %s [%.1f] превышает максимальную длину хлыста [%d]!";
 constexpr const char* kTooSmallForConnectors =
     "Размеры %s [%.1f x %.1f] меньше минимально допустимых для угловых соединителей [%d x %d]!";
 // Two bars count as parallel within a degree.
@@ -135,6 +140,20 @@ void CheckSideWeld(const Tgx25FrameLine& Side, const TStaticLimit& Limit) {
     throw EStaticError(Format(kWeldTooLong, Side.Profile.ID, length, Limit.WeldMaxSize));
 }
 
+// The length of the bar the profile's material is sold in, mm; 0 when the catalogue gives none.
+int32_t MaxBarLength(const std::string& Profile, const std::string& Color) {
+  const std::string article = GetProfOriginalArticle(Profile);
+  const TRecord* row = _FindByArticleColor(article, Color);
+  if (row == nullptr) row = _FindByArticle(article);
+  return row == nullptr ? 0 : static_cast<int32_t>((*row)[Catalogue().Catalog.MaxLength].AsInteger());
+}
+
+void CheckBarLength(const std::string& Profile, const std::string& Color, float Length) {
+  const int32_t max = MaxBarLength(Profile, Color);
+  const float length = GetSize10(Length);
+  if (max > 0 && length > static_cast<float>(max)) throw EStaticError(Format(kBarTooLong, Profile, length, max));
+}
+
 template <typename TVisit>
 void ForEachMullion(const Tgx25Construction& Construction, const TVisit& Visit) {
   for (const TCustomImpost& bar : Imposts(Construction))
@@ -165,11 +184,14 @@ void CheckStatic(TFrame& Frame, const TStaticSite& Site, const TkvStatic& Static
   CheckALUImpostStatic(Frame, limit, Statics, Site.Y, Report);
   CheckWelding(Frame, limit);
   CheckEckver(Frame, limit);
+  CheckProfLen(Frame, limit);
   for (TFlugel& sash : Flugels(Frame)) {
     CheckALUImpostStatic(sash, limit, Statics, Site.Y, Report);
+    SetFlugelSteel(sash, limit);
     CheckFlugelStatic(sash, limit, Site.LoadGroup, Report);
     CheckWelding(sash, limit);
     CheckEckver(sash, limit);
+    CheckProfLen(sash, limit);
   }
 }
 
@@ -190,6 +212,11 @@ bool StaticPassed(const TStaticReport& Report) {
          std::all_of(Report.Flugels.begin(), Report.Flugels.end(), [](const auto& f) { return f.Result == 0; });
 }
 
+std::string MullionInfoText(const TMullionResult& Mullion) {
+  return Format(kMullionInfo, Mullion.Impost->No, Mullion.Length, GetRounded(Mullion.Aperture.Width1),
+                GetRounded(Mullion.Aperture.Width2), Format("%.2f", Mullion.NeedIx));
+}
+
 TFrameResult CheckFrameStatic(TFrame& Frame, const TStaticLimit& Limit) {
   const bool base = IsBaseColor(Frame, Limit);
   const TSizeF size = SizeOf(Frame);
@@ -203,7 +230,12 @@ TFrameResult CheckFrameStatic(TFrame& Frame, const TStaticLimit& Limit) {
 
 void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, const TkvStatic& Statics, float Y,
                           TStaticReport& Report) {
-  if (!Limit.ProfOptCheck.ImpostMaxSize) return;
+  if (!Limit.ProfOptCheck.ImpostMaxSize) {
+    if (Limit.ProfOptCheck.ImpostSetMaxIxIfNoStatic)
+      for (auto& bar : Element.Imposts)
+        if (auto* mullion = dynamic_cast<TImpost*>(bar.get())) SetMaxIxSteel(*mullion, Limit);
+    return;
+  }
   for (auto& bar : Element.Imposts) {
     auto* mullion = dynamic_cast<TImpost*>(bar.get());
     if (mullion == nullptr) continue;
@@ -232,6 +264,16 @@ void CheckWelding(const TCustomFrame& Element, const TStaticLimit& Limit) {
     if (const Tgx25FrameLine* side = Element.GetFrameLine(static_cast<int>(i))) CheckSideWeld(*side, Limit);
 }
 
+void CheckProfLen(const TCustomFrame& Element, const TStaticLimit& Limit) {
+  if (!Limit.ProfOptCheck.ProfLen) return;
+  for (size_t i = 0; i < Element.Lines.size(); ++i)
+    if (const Tgx25FrameLine* side = Element.GetFrameLine(static_cast<int>(i)))
+      CheckBarLength(side->Profile.ID, side->Profile.Color, side->ProfSize.Length);
+  for (const auto& bar : Element.Imposts)
+    if (dynamic_cast<const TInforcedImpost*>(bar.get()) != nullptr)
+      CheckBarLength(bar->Profile.ID, bar->Profile.Color, bar->ProfSize.Length);
+}
+
 void CheckEckver(const TCustomFrame& Element, const TStaticLimit& Limit) {
   const TSizeF size = SizeOf(Element);
   const TLimitSize& min = Limit.EckverMinSize;
@@ -250,6 +292,15 @@ void SetMullionSteel(TImpost& Mullion, float Length, const TStaticLimit& Limit) 
   else if ((check.ImpostSteelMinSize || enforced) && Mullion.Steel.Empty())
     Mullion.SetDefaultSteel();
   Mullion.CalcSteelSize();
+}
+
+bool SetMaxIxSteel(TImpost& Mullion, const TStaticLimit& Limit) {
+  const std::optional<TSteelIx> strongest = StrongestSteel(Mullion.Profile.ID);
+  if (!strongest) return false;
+  Mullion.SetSteel(strongest->Steel, Mullion.Profile.Color);
+  Mullion.CalcSteelSize();
+  AlertMaxIx(MullionSteelSwitches(Limit.ProfOptCheck), Format("Импост № %s", Mullion.No), *strongest);
+  return true;
 }
 
 TImpostAperture GetImpostAperture(const TCustomFrame& Element, const TImpost& Impost) {

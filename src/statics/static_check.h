@@ -53,6 +53,8 @@ struct TMullionResult {
 // graph of several points.
 struct TFlugelResult {
   TFlugel* Flugel = nullptr;
+  TFlugelGraphKey Key;          // the graph the sash was tested with
+  Tgx25Stulp* Stulp = nullptr;  // the meeting stile beside the sash
   int32_t Width = 0;
   int32_t Height = 0;
   int32_t Result = 0;
@@ -85,6 +87,8 @@ bool StaticValid(const Tgx25Construction& Construction);
 bool StaticChecked(const Tgx25Construction& Construction);
 // Mullions and sashes all pass.
 bool StaticPassed(const TStaticReport& Report);
+// "Импост № %s\r\nРасчетная длина импоста = %.1f мм\r\nШирина нагрузки 1 = %d\r\n..." of one mullion.
+std::string MullionInfoText(const TMullionResult& Mullion);
 
 // Frame size limits, and the default reinforcement of the frame where its size needs one.
 TFrameResult CheckFrameStatic(TFrame& Frame, const TStaticLimit& Limit);
@@ -98,12 +102,24 @@ void CheckALUImpostStatic(TCustomFrame& Element, const TStaticLimit& Limit, cons
 void CheckFlugelStatic(TFlugel& Flugel, const TStaticLimit& Limit, int32_t LoadGroup, TStaticReport& Report);
 // Welded sides (mitred at an end) must be at least WeldMinSize and at most WeldMaxSize long.
 void CheckWelding(const TCustomFrame& Element, const TStaticLimit& Limit);
+// With ProfLen no side or mullion of the element is longer than the bar its material is sold in
+// (MaxLength of the profile's article in its colour, else of the article; 0 is no limit).
+void CheckProfLen(const TCustomFrame& Element, const TStaticLimit& Limit);
 // A frame or sash narrower or lower than EckverMinSize leaves no room for its corner connectors.
 void CheckEckver(const TCustomFrame& Element, const TStaticLimit& Limit);
 // The reinforcement the switches ask of a mullion of that length (mm): with ImpostSteelMinSize one
 // shorter than the limit carries none and a longer one at least the default steel; with
 // AllwaysEnforceHImpost a (more) horizontal one always carries steel.
 void SetMullionSteel(TImpost& Mullion, float Length, const TStaticLimit& Limit);
+// The reinforcement the switches ask of a sash before its graph: without FlugelNoSteelAvailable
+// every side carries at least its default steel; with SteelByPerimeter a partly reinforced sash is
+// reinforced all round with the steel of its first reinforced side.
+void SetFlugelSteel(TFlugel& Flugel, const TStaticLimit& Limit);
+// The strongest reinforcement the profile takes put on the bar (mullion) or on the reinforced sides
+// of the sash (every side with SteelByPerimeter or when none is reinforced); the user is told with
+// ShowAlertIfMaxIx. False when the profile takes no reinforcement.
+bool SetMaxIxSteel(TImpost& Mullion, const TStaticLimit& Limit);
+bool SetMaxIxSteel(TFlugel& Flugel, const TStaticLimit& Limit);
 
 // Distance from the mullion's axis to the nearest parallel mullion or side of the element on each
 // side, measured across the middle of the mullion; where nothing parallel bounds a side, the

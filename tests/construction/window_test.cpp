@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "construction/construction.h"
+#include "construction/construction_builder.h"
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/glass.h"
@@ -145,6 +146,35 @@ TEST_F(DemoWindow, TallerWindowWithTopModeMovesTheTopAndNormalises) {
   frame->SetNewSize({1300, 1500}, smRight, smTop);
   EXPECT_EQ(BoundRectOf(construction.GetFrame(0)->GetDimensions()), (TRect{0, 0, 13000, 15000}));
   EXPECT_NEAR(impost->ProfSize.Length, 13720, 0.1);
+}
+
+// A meeting stile TL-401 at 900 of 1800 x 2000 between two sashes: TL-401 carries the steel TL-S15
+// and takes the sashes without a rebate offset (FlugelSize 0), so each sash runs from the frame's
+// 56 to the stile's axis: 900 - 56 = 844 wide, 2000 - 2 x 56 = 1888 high.
+TEST(MeetingStile, InsertedBetweenTwoSashFields) {
+  test::TDemoCatalogue catalogue;
+  TFrameBuildOptions options;
+  options.Width = 1800;
+  options.Height = 2000;
+  options.Stulps = {900};
+  options.Sashes = {1, 2};
+  auto window = BuildConstruction(options);
+  TFrame& frame = *window->GetFrame(0);
+  ASSERT_EQ(frame.Imposts.size(), 1u);
+  auto* stulp = dynamic_cast<Tgx25Stulp*>(frame.Imposts[0].get());
+  ASSERT_NE(stulp, nullptr);
+  EXPECT_EQ(stulp->Profile.ID, "TL-401");
+  EXPECT_EQ(stulp->Steel.ID, "TL-S15");
+  EXPECT_TRUE(dynamic_cast<Tgx25Point*>(stulp->PX1)->StulpPoint && dynamic_cast<Tgx25Point*>(stulp->PX2)->StulpPoint);
+  EXPECT_EQ(stulp->PrimaryPartPtr, frame.Parts[0].get());
+  EXPECT_EQ(stulp->SlavePartPtr, frame.Parts[1].get());
+  const TRect boxes[] = {{560, 560, 9000, 19440}, {9000, 560, 17440, 19440}};
+  for (int i = 0; i < 2; ++i) {
+    auto& field = dynamic_cast<Tgx30CustomPart&>(*frame.Parts[static_cast<size_t>(i)]);
+    EXPECT_TRUE(field.StulpPart && field.StulpPtr == stulp);
+    ASSERT_NE(field.FillElement(), nullptr);
+    EXPECT_EQ(BoundRectOf(field.FillElement()->GetDimensions()), boxes[i]);
+  }
 }
 
 }  // namespace

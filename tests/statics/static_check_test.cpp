@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "construction/construction_builder.h"
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/furn_comp.h"
@@ -29,13 +30,18 @@ TEST(ConstructionStatics, DemoWindowPassesWithItsMullionAndSash) {
   test::TDemoCatalogue catalogue;
   auto window = test::BuildDemoWindow(1300, 1400, {650}, {2});
   EXPECT_FALSE(StaticChecked(*window));
+  EXPECT_NE(ReplacementWarning(*window), "");
   const TStaticReport report = CheckStatic(*window, Region("1"), true);
+  EXPECT_EQ(ReplacementWarning(*window), "");
   ASSERT_EQ(report.Mullions.size(), 1u);
   const TMullionResult& m = report.Mullions[0];
   EXPECT_FLOAT_EQ(m.Length, 1272.0f);
   EXPECT_FLOAT_EQ(m.Aperture.Width1, 650.0f);
   EXPECT_FLOAT_EQ(m.Aperture.Width2, 650.0f);
   EXPECT_NEAR(m.NeedIx, 0.374270, 1e-5);
+  EXPECT_EQ(MullionInfoText(m),
+            "Импост № I.1\r\nРасчетная длина импоста = 1272,0 мм\r\nШирина нагрузки 1 = 650\r\n"
+            "Ширина нагрузки 2 = 650\r\nНеобходимый Ix = 0,37");
   EXPECT_FLOAT_EQ(m.Impost->SelfIx, 2.94f);
   EXPECT_FALSE(m.Impost->StaticFailed);
   ASSERT_EQ(report.Flugels.size(), 1u);
@@ -174,6 +180,16 @@ TEST(SashGraphs, FailingSashIsReportedAndTakesTheStrongestSteel) {
             "2,94)?");
   EXPECT_EQ(report.Flugels[0].Flugel->GetFrameLine(0)->Steel.ID, "TL-S20");
   EXPECT_FALSE(StaticPassed(report));
+  // With FlugelSetMaxIxIfStatic (and no ShowAlertIfMaxIx) it is taken without a word.
+  TFlugel& sash = *report.Flugels[0].Flugel;
+  for (int i = 0; i < 4; ++i) sash.GetFrameLine(i)->SetSteel("TL-S15");
+  TStaticLimit limit;
+  limit.ProfOptCheck.FlugelSetMaxIxIfStatic = true;
+  catalogue.Messages.Clear();
+  TStaticReport again;
+  CheckFlugelStatic(sash, limit, 1, again);
+  EXPECT_EQ(catalogue.Messages.Texts().size(), 1u);  // the failure only
+  EXPECT_EQ(sash.GetFrameLine(3)->Steel.ID, "TL-S20");
 }
 
 // A frame W x 1512 holds a sash (W - 112) x 1400. Graphs of TL-201 (base colour, load group 1):
@@ -203,6 +219,92 @@ TEST(SashGraphs, GraphByTheTiltOfTheFittingsAndByTheMeetingStile) {
   EXPECT_EQ(result_of(1312, "PO-R", false, false), -1);
   EXPECT_EQ(result_of(1112, "", true, false), 0);  // 1000 x 1400 under it
   EXPECT_EQ(result_of(1112, "", true, true), 2);   // wider than 900, within 1800
+}
+
+// The sash of TL-201 takes TL-S15 (its default, Ix 1.35) and TL-S20 (Ix 2.94, the strongest).
+// Sides before -> after the sash steel switches, or after the strongest steel is put on.
+TEST(SashGraphs, SashSteelFollowsTheSwitches) {
+  test::TDemoCatalogue catalogue;
+  auto window = test::BuildDemoWindow(1300, 1400, {650}, {2});
+  TFlugel& sash = *Flugels(*window->GetFrame(0)).begin();
+  const std::vector<std::string> none(4), s20(4, "TL-S20");
+  const auto sides = [&sash](const std::vector<std::string>& Steels) {
+    for (int i = 0; i < 4; ++i) sash.GetFrameLine(i)->SetSteel(Steels[static_cast<size_t>(i)]);
+  };
+  const auto steels = [&sash] {
+    std::vector<std::string> result;
+    for (int i = 0; i < 4; ++i) result.push_back(sash.GetFrameLine(i)->Steel.ID);
+    return result;
+  };
+  struct TCase {
+    bool MaxIx, NoSteel, ByPerimeter;
+    std::vector<std::string> Before, After;
+  } cases[] = {
+      {false, true, false, {"TL-S20", "", "", ""}, {"TL-S20", "", "", ""}},
+      {false, true, true, {"TL-S20", "", "", ""}, s20},
+      {false, false, false, {"TL-S20", "", "", ""}, {"TL-S20", "TL-S15", "TL-S15", "TL-S15"}},
+      {false, true, true, none, none},
+      {true, true, false, {"TL-S15", "", "", ""}, {"TL-S20", "", "", ""}},
+      {true, true, true, {"TL-S15", "", "", ""}, s20},
+      {true, true, false, none, s20},
+  };
+  TStaticLimit limit;
+  for (const TCase& c : cases) {
+    sides(c.Before);
+    limit.ProfOptCheck.FlugelNoSteelAvailable = c.NoSteel;
+    limit.ProfOptCheck.SteelByPerimeter = c.ByPerimeter;
+    if (c.MaxIx)
+      SetMaxIxSteel(sash, limit);
+    else
+      SetFlugelSteel(sash, limit);
+    EXPECT_EQ(steels(), c.After) << c.MaxIx << c.NoSteel << c.ByPerimeter;
+  }
+  // With its check off the sash takes the strongest steel when asked to, and says so.
+  sides(none);
+  limit.ProfOptCheck.FlugelMaxSize = false;
+  limit.ProfOptCheck.FlugelSetMaxIxIfNoStatic = limit.ProfOptCheck.ShowAlertIfMaxIx = true;
+  TStaticReport report;
+  CheckFlugelStatic(sash, limit, 1, report);
+  EXPECT_TRUE(report.Flugels.empty());
+  EXPECT_EQ(steels(), s20);
+  EXPECT_EQ(catalogue.Messages.LastText(), "Створка № 2: выбрана арматура с максимальным Ix\r\n(TL-S20, Ix = 2,94).");
+  // So do the mullions (TL-301 takes up to TL-S30, Ix 5.82), none of them checked.
+  limit.ProfOptCheck.ImpostMaxSize = false;
+  limit.ProfOptCheck.ImpostSetMaxIxIfNoStatic = true;
+  CheckALUImpostStatic(*window->GetFrame(0), limit, TkvStatic{}, 1.4f, report);
+  EXPECT_TRUE(report.Mullions.empty());
+  EXPECT_EQ(dynamic_cast<TImpost&>(*window->GetFrame(0)->Imposts[0]).Steel.ID, "TL-S30");
+}
+
+// Two sashes 844 x 1888 on the meeting stile TL-401 of a 1800 x 2000 window (base colour, load
+// group 1). With the stile's TL-S15 the graph is "900:1800": only the width holds (1). TL-S20
+// ("1000:2000", Ix 2.94, priority 2) and TL-S30 ("1100:2200", Ix 5.82, priority 1) pass both.
+TEST(SashGraphs, MeetingStileGetsTheSteelWhoseGraphItsSashesPass) {
+  test::TDemoCatalogue catalogue;
+  TFrameBuildOptions options;
+  options.Width = 1800;
+  options.Height = 2000;
+  options.Color = "WH";
+  options.Stulps = {900};
+  options.Sashes = {1, 2};
+  auto window = BuildConstruction(options);
+  TStaticReport report = CheckStatic(*window, Region("1"), true);
+  ASSERT_EQ(report.Flugels.size(), 2u);
+  for (const TFlugelResult& f : report.Flugels) EXPECT_EQ(f.Result, 1) << f.Width << " x " << f.Height;
+  const auto proposed = [&report](bool SaveDefault, bool MaxIx, bool Priority) {
+    report.Options.FlugelSaveDefSteel = SaveDefault;
+    report.Options.FlugelSetMaxIxIfStatic = MaxIx;
+    report.Options.UseSteelPriority = Priority;
+    const std::vector<TSteelProposal> proposals = ProposeStulpSteel(report);
+    return proposals.size() == 1 ? ProposalText(proposals[0]) : "";
+  };
+  EXPECT_EQ(proposed(true, false, false), "TL-S20 (Ix = 2,94)");  // the default TL-S15 fails
+  EXPECT_EQ(proposed(false, true, false), "TL-S30 (Ix = 5,82)");
+  EXPECT_EQ(proposed(false, false, true), "TL-S30 (Ix = 5,82)");
+  auto copy = ApplySteelProposals(*window, ProposeStulpSteel(report));
+  const TStaticReport again = CheckStatic(*copy, Region("1"), true);
+  EXPECT_EQ(ProposalText(ProposeStulpSteel(again).at(0)), "Замен не требуется");
+  EXPECT_EQ(Stulps(*window).begin()->Steel.ID, "TL-S15");  // the original keeps its steel
 }
 
 TEST(SashGraphs, SinglePointAndPolygonGraphs) {
