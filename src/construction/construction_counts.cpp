@@ -386,7 +386,7 @@ const std::unordered_map<int, TMeasure>& Measures() {
                                                                   {700, &Tgx25Construction::JalousieList}};
     for (const auto& [base, list] : nets)
       for (int what = 0; what < 3; ++what)
-        m[base + what] = [list, what](const Tgx25Construction& c) { return Nets(c.*list, what); };
+        m[base + what] = [list = list, what](const Tgx25Construction& c) { return Nets(c.*list, what); };
     m[1005] = [](const Tgx25Construction& c) { return ObjTypeValue(c, otxWindow, false); };
     m[1006] = [](const Tgx25Construction& c) { return ObjTypeValue(c, otxDoor, false); };
     m[1007] = [](const Tgx25Construction& c) { return ObjTypeValue(c, otxWindow, true); };

@@ -542,9 +542,10 @@ void PrintCosting(const TJson& Totals, std::string& Out) {
 
 void PrintMaterialSums(const TJson& Sums, int Decimals, std::string& Out) {
   for (const TJson& group : Sums)
-    Out += Format("  Материалы «%s»: стоимость %s, пошлина %s, НДС %s, итого %s\n", group["group"].get<std::string>(),
-                  MoneyText(group["cost"], Decimals), MoneyText(group["custom"], Decimals),
-                  MoneyText(group["nds"], Decimals), MoneyText(group["total"], Decimals));
+    Out += Format("  Материалы «%s»: стоимость %s, пошлина %s, НДС %s, ламинация %s, итого %s\n",
+                  group["group"].get<std::string>(), MoneyText(group["cost"], Decimals),
+                  MoneyText(group["custom"], Decimals), MoneyText(group["nds"], Decimals),
+                  MoneyText(group["lam"], Decimals), MoneyText(group["total"], Decimals));
 }
 
 }  // namespace
