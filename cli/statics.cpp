@@ -73,6 +73,19 @@ void RunTransom(const TStaticsCommand& Command) {
   PrintResult(Command, " ТРЕБУЕМЫЙ Iy = %.2f [см4]", iy, log);
 }
 
+std::string JoinNames(const std::vector<std::string>& Names) {
+  std::string text;
+  for (const std::string& name : Names) text += (text.empty() ? "" : "; ") + name;
+  return text;
+}
+
+// "0 - first; 1 - second; ...".
+std::string NumberedNames(const std::vector<std::string>& Names) {
+  std::vector<std::string> numbered;
+  for (size_t i = 0; i < Names.size(); ++i) numbered.push_back(Format("%d - %s", static_cast<int>(i), Names[i]));
+  return JoinNames(numbered);
+}
+
 void InstallStatics(CLI::App& app) {
   auto* statics = app.add_subcommand("statics", "Расчет на статику");
   statics->require_subcommand(1);
@@ -80,11 +93,11 @@ void InstallStatics(CLI::App& app) {
   TWindLoadInput& wind = command->Wind;
   auto* ix = statics->add_subcommand("ix", "Ветровая нагрузка: требуемый момент инерции стойки");
   AddCommonOptions(ix, *command, wind.Material, wind.GlassType);
-  ix->add_option("--method", wind.Method, "Метод расчета статики 0..3")
+  ix->add_option("--method", wind.Method, "Метод расчета статики: " + NumberedNames(StaticMethodNames()))
       ->check(CLI::Range(smWindow, smFacadeTwoSpan))
       ->capture_default_str();
   ix->add_option("--region", wind.RegionID, "Ветровой район")->capture_default_str();
-  ix->add_option("--terrain", wind.Terrain, "Тип местности: A, B, C")
+  ix->add_option("--terrain", wind.Terrain, "Тип местности: " + JoinNames(TerrainTypeNames()))
       ->transform(CLI::CheckedTransformer(kTerrains))
       ->capture_default_str();
   ix->add_option("--height", wind.H, "Высота крепления конструкции в здании H, м")

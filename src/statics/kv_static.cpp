@@ -62,6 +62,21 @@ long double TrapezoidIx(long double L, long double Qr, long double a, long doubl
 
 }  // namespace
 
+const std::vector<std::string>& TerrainTypeNames() {
+  static const std::vector<std::string> names = {
+      "A - Открытые побережья морей, озер и водохранилищ, пустыни, степи, лесостепи, тундра",
+      "B - Городские территории, лесные массивы и т.д.",
+      "C - городские районы с застройкой зданиями высотой более 25 м"};
+  return names;
+}
+
+const std::vector<std::string>& StaticMethodNames() {
+  static const std::vector<std::string> names = {"Окна (Прогиб <= 8 мм)", "Фасад стойка / ригель (Крепление в проем)",
+                                                 "Фасад стойка однопролетная схема (Крепление навесное)",
+                                                 "Фасад стойка двухпролетная схема (Крепление навесное)"};
+  return names;
+}
+
 long double GetStdTriH(long double Angle, long double Width) {
   return std::tan(Angle * std::numbers::pi_v<long double> / 180) * Width / 2;
 }

@@ -71,6 +71,10 @@ struct TGlassWeightInput {
   float Span = 0;
 };
 
+// The terrain types (by TTerrainType) and static methods (by TStaticMethod) as the user picks them.
+const std::vector<std::string>& TerrainTypeNames();
+const std::vector<std::string>& StaticMethodNames();
+
 // tan(Angle) x Width / 2: the height of the load triangle over Width at the angle (degrees).
 long double GetStdTriH(long double Angle, long double Width);
 // Modulus of elasticity, kgf/cm2: aluminium, timber, otherwise steel in PVC.

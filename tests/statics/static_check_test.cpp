@@ -110,6 +110,12 @@ TEST(ConstructionStatics, BrokenSizeLimitsStopTheCheck) {
   fits.EckverMinSize = {1400, 400};  // corner connectors need 400 x 400 in the demo scheme
   EXPECT_EQ(test::ErrorOf([&] { CheckEckver(*window->GetFrame(0), fits); }),
             "Размеры рамы [1300,0 x 1400,0] меньше минимально допустимых для угловых соединителей [1400 x 400]!");
+  // TL-101 is sold in bars of 6500: the top of a frame 6600 wide is 6600 + 8.5 long.
+  auto long_frame = test::BuildDemoWindow(6600, 1400, {}, {});
+  EXPECT_EQ(test::ErrorOf([&] { CheckProfLen(*long_frame->GetFrame(0), fits); }),
+            "Длина профиля TL-101 [6608,5] превышает максимальную длину хлыста [6500]!");
+  fits.ProfOptCheck.ProfLen = false;
+  EXPECT_NO_THROW(CheckProfLen(*long_frame->GetFrame(0), fits));
 }
 
 // Mullion TL-301 (default steel TL-S20) at 650 of 1300 x 1400 is 1272 long, a transom at 700 left
