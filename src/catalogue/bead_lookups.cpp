@@ -23,28 +23,36 @@ const TRecord& RequireID(int64_t id) {
   return *row;
 }
 
-}  // namespace
-
-int64_t GetAvailableBead(const std::string& profile, int thickness, int bead_group) {
+int64_t AvailableBead(const TKey& group_thickness, int bead_group) {
   const TBeadCombTable& t = Table();
-  const TKey group_thickness = GroupThicknessKey(profile, thickness);
   const TRecord* row = t.Get().Locate(t.ByGroupThicknessBeadGrp, TKey(group_thickness).Add(int64_t{bead_group}));
   if (!row) row = t.Get().Locate(t.ByGroupThickness, group_thickness);
   return IDOf(row);
 }
 
-int64_t BeadAvailable(const std::string& profile, int thickness, const std::string& bead) {
+int64_t AvailableNamedBead(const TKey& group_thickness, const std::string& bead) {
   const TBeadCombTable& t = Table();
-  return IDOf(
-      t.Get().Locate(t.ByGroupThicknessBead, GroupThicknessKey(profile, thickness).Add(std::string_view(bead))));
+  return IDOf(t.Get().Locate(t.ByGroupThicknessBead, TKey(group_thickness).Add(std::string_view(bead))));
 }
 
+}  // namespace
+
+int64_t GetAvailableBead(const std::string& profile, int thickness, int bead_group) {
+  return AvailableBead(GroupThicknessKey(profile, thickness), bead_group);
+}
+
+int64_t BeadAvailable(const std::string& profile, int thickness, const std::string& bead) {
+  return AvailableNamedBead(GroupThicknessKey(profile, thickness), bead);
+}
+
+// The profile's bead group is looked up once for both searches.
 int64_t GetAvailableBeadByCreteria(const std::string& profile, int thickness, int bead_group,
                                    const std::string& current_bead) {
+  const TKey group_thickness = GroupThicknessKey(profile, thickness);
   if (!current_bead.empty()) {
-    if (const int64_t id = BeadAvailable(profile, thickness, current_bead)) return id;
+    if (const int64_t id = AvailableNamedBead(group_thickness, current_bead)) return id;
   }
-  return GetAvailableBead(profile, thickness, bead_group);
+  return AvailableBead(group_thickness, bead_group);
 }
 
 std::string GetBeadByID(int64_t id) { return RequireID(id)[Table().Bead].AsString(); }

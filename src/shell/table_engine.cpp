@@ -293,12 +293,12 @@ void TMemTable::Append(TRecord row) {
   }
   rows_.push_back(std::move(row));
   const auto position = static_cast<uint32_t>(rows_.size() - 1);
-  for (TIndex& index : indexes_) index.Rows[std::string(RowKey(index, rows_.back()).Text())].push_back(position);
+  for (TIndex& index : indexes_) index.Rows.Insert(RowKey(index, rows_.back()).Text(), position);
 }
 
 void TMemTable::Clear() {
   rows_.clear();
-  for (TIndex& index : indexes_) index.Rows.clear();
+  for (TIndex& index : indexes_) index.Rows.Clear();
 }
 
 TMemTable::TIndexId TMemTable::AddIndex(const std::vector<std::string>& fields) {
@@ -309,17 +309,14 @@ TMemTable::TIndexId TMemTable::AddIndex(const std::vector<std::string>& fields) 
   }
   TIndex index{columns, {}};
   for (uint32_t position = 0; position < rows_.size(); ++position) {
-    index.Rows[std::string(RowKey(index, rows_[position]).Text())].push_back(position);
+    index.Rows.Insert(RowKey(index, rows_[position]).Text(), position);
   }
   indexes_.push_back(std::move(index));
   return static_cast<TIndexId>(indexes_.size() - 1);
 }
 
 std::span<const uint32_t> TMemTable::Range(TIndexId index, const TKey& key) const {
-  const auto& rows = indexes_.at(index).Rows;
-  const auto found = rows.find(key.Text());
-  if (found == rows.end()) return {};
-  return found->second;
+  return indexes_.at(index).Rows.Find(key.Text());
 }
 
 const TRecord* TMemTable::Locate(TIndexId index, const TKey& key) const {

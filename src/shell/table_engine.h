@@ -22,6 +22,7 @@
 
 #include "shell/date_time.h"
 #include "shell/errors.h"
+#include "shell/key_index.h"
 #include "shell/money.h"
 
 struct sqlite3;
@@ -150,7 +151,7 @@ private:
   std::string long_;  // the key once it outgrows the room in place
 };
 
-// Rows of a data set in table order with hash indexes on chosen columns. Read-only once loaded:
+// Rows of a data set in table order with key indexes on chosen columns. Read-only once loaded:
 // lookups never change it, so any number of readers may search it at once.
 class TMemTable {
 public:
@@ -204,14 +205,9 @@ public:
   const TRecord* LocateLast(TIndexId index, const TKey& key) const;
 
 private:
-  // Hashes a key's text wherever it is kept, so a probe needs no string of its own.
-  struct TKeyHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
   struct TIndex {
     std::vector<int> Columns;
-    std::unordered_map<std::string, std::vector<uint32_t>, TKeyHash, std::equal_to<>> Rows;
+    TKeyIndex Rows;
   };
   TKey RowKey(const TIndex& index, const TRecord& row) const;
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <span>
 
 #include "shell/error_of.h"
@@ -189,6 +190,22 @@ TEST(ExpressNumericRules, Functions) {
   const char* piecewise = "ln(x*y)*lt(0,1,x*y)+ln(0,1)*le(x*y,0,1)";  // ln(x*y) above 0.1, ln(0.1) up to it
   EXPECT_NEAR(static_cast<double>(Eval(piecewise, 2, 3)), std::log(6.0), 1e-15);
   EXPECT_NEAR(static_cast<double>(Eval(piecewise, 0.01L, 1)), std::log(0.1), 1e-15);
+}
+
+// The logarithm keeps the C library's value to the last bit: over a wide random sample and on both
+// sides of 1 - 0.29 and 1 + 0.29, where the library changes its method.
+TEST(ExpressNumericRules, LogarithmIsTheLibrarysToTheLastBit) {
+  TExpress express;
+  express.SetExpression("ln(x)");
+  std::vector<long double> values;
+  for (const long double bound : {1 - static_cast<long double>(0.29), 1 + static_cast<long double>(0.29)})
+    values.insert(values.end(), {std::nextafter(bound, 0.0L), bound, std::nextafter(bound, 2.0L)});
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> mantissa(0.5, 1);
+  std::uniform_int_distribution<int> exponent(-60, 60);
+  for (int i = 0; i < 100000; ++i)
+    values.push_back(std::ldexp(static_cast<long double>(mantissa(random)), exponent(random)));
+  for (const long double x : values) ASSERT_EQ(express.TheFunction(x, 0, 0), std::log(x)) << static_cast<double>(x);
 }
 
 TEST(ExpressNumericRules, RandomFunctionsFollowTheSeededGenerator) {
