@@ -44,7 +44,7 @@ void AddBuildOptions(CLI::App* App, TBuildOptions& Options) {
   App->add_option("--furn", Options.Furn, "Комплект фурнитуры створок (иначе первый подходящий)");
   App->add_option("--furn-sys", Options.FurnSys, "Система фурнитуры створок (комплекты переводятся в нее)");
   App->add_option("--handle-height", Options.HandleHeight, "Высота ручки от низа створки, мм (иначе по фурнитуре)")
-      ->check(CLI::PositiveNumber);
+      ->check(CLI::Range(1, 5000));
   App->add_flag("--mirror", Options.Mirror, "Зеркально отразить конструкцию (с зеркальными комплектами фурнитуры)");
   App->add_option("--glass", Options.Glass, "Артикул заполнения (иначе стекло типа конструкции)");
   App->add_option("--color", Options.Color, "Цвет профиля (иначе базовый цвет системы)");
