@@ -30,7 +30,7 @@ namespace kv {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString QText(const std::string& text) { return QString::fromStdString(text); }
 
 // The filters of the open dialog, one per document kind, and all three together first.
 const QString kOpenFilters =
@@ -54,7 +54,7 @@ void ShowInState(QWidget& window, TWindowState state) {
 
 TMainForm::TMainForm(int message_timer_ms, QWidget* parent)
     : QMainWindow(parent), mdi_(new QMdiArea(this)), message_timer_(new QTimer(this)) {
-  base_caption_ = QApplication::applicationDisplayName() + Q(Format(": [%s]", Configuration().GXConfigName));
+  base_caption_ = QApplication::applicationDisplayName() + QText(Format(": [%s]", Configuration().GXConfigName));
   setCentralWidget(mdi_);
   CreateMenus();
   CreateStatusBar();
@@ -119,7 +119,7 @@ void TMainForm::CreateStatusBar() {
   for (const std::string& text :
        {Format("Пользователь: %s", user.Name), Format("Конфигурация: %s", Configuration().GXConfigName),
         Format("Станция: %s", Configuration().GXStationName)})
-    statusBar()->addPermanentWidget(new QLabel(Q(text), this));
+    statusBar()->addPermanentWidget(new QLabel(QText(text), this));
   inbox_ = new QLabel(this);
   statusBar()->addPermanentWidget(inbox_);
 }
@@ -175,7 +175,7 @@ TOrderForm* TMainForm::NewOrder() {
 }
 
 void TMainForm::Open() {
-  const QString file = QFileDialog::getOpenFileName(this, "Открыть...", Q(GXSetup()->ServerName), kOpenFilters);
+  const QString file = QFileDialog::getOpenFileName(this, "Открыть...", QText(GXSetup()->ServerName), kOpenFilters);
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().compare("gxo", Qt::CaseInsensitive) == 0)
     OpenOrderByFileName(file.toStdString());
@@ -253,7 +253,7 @@ void TMainForm::ViewActivePosition() {
 
 void TMainForm::CheckMessages() {
   if (!GXSetup()->AutoCheckInbox) return;
-  const QDir inbox(Q(GXSetup()->InboxDir));
+  const QDir inbox(QText(GXSetup()->InboxDir));
   const bool found = !inbox.entryList({"*.gxo"}, QDir::Files).isEmpty();
   if (found && inbox_->text().isEmpty()) UserMessages().Beep(TMessageKind::mkInfo);
   inbox_->setText(found ? "Входящие заказы" : "");
