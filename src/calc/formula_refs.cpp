@@ -9,7 +9,7 @@ namespace kv {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The characters that may follow a row number.
 bool EndsReference(std::string_view text, size_t pos) {
@@ -17,7 +17,7 @@ bool EndsReference(std::string_view text, size_t pos) {
 }
 
 size_t DigitsEnd(std::string_view text, size_t pos) {
-  while (pos < text.size() && IsDigit(text[pos])) ++pos;
+  while (pos < text.size() && IsDecimalDigit(text[pos])) ++pos;
   return pos;
 }
 
@@ -96,7 +96,7 @@ std::string ReplaceMoney(std::string_view text, const IFormulaRefOwner& owner) {
     // Digits and at most one decimal comma followed by digits: any other comma separates arguments.
     size_t end = DigitsEnd(s, pos + 1);
     if (end == pos + 1) return 0;
-    if (end + 1 < s.size() && s[end] == ',' && IsDigit(s[end + 1])) end = DigitsEnd(s, end + 1);
+    if (end + 1 < s.size() && s[end] == ',' && IsDecimalDigit(s[end + 1])) end = DigitsEnd(s, end + 1);
     std::string amount(s.substr(pos + 1, end - pos - 1));
     std::replace(amount.begin(), amount.end(), ',', '.');
     replacement = FixedText(StrToFloat(amount) * owner.CurrencyFactor(), 4);

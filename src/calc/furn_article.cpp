@@ -17,7 +17,7 @@ constexpr int kUniversalDirect = 3;
 
 double Whole(double Value) { return std::round(Value); }
 
-double SideLength(const TFurnSash& Sash, int No) {
+double WholeSideLength(const TFurnSash& Sash, int No) {
   const TFurnSashSide* side = Sash.Side(No);
   return side != nullptr ? Whole(side->Length) : 0;
 }
@@ -27,7 +27,7 @@ double SideRadius(const TFurnSash& Sash, int No) {
   return side != nullptr ? Whole(side->Radius) : 0;
 }
 
-double CornerAngle(const TFurnSash& Sash, int No) {
+double RoundedCornerAngle(const TFurnSash& Sash, int No) {
   const TFurnSashSide* side = Sash.Side(No);
   return side != nullptr ? GetRoundedFloat(side->Angle, 2) : 0;
 }
@@ -37,9 +37,9 @@ bool SizePasses(const TFurnArticle& A, const TFurnSetRow& Row, const TFurnSash& 
   const int c = Row.Condition;
   if ((c == fcWidth || c == fcWidthHeight) && !A.Width.Holds(Sash.Width)) return false;
   if ((c == fcHeight || c == fcWidthHeight) && !A.Height.Holds(Sash.Height)) return false;
-  if ((c == fcSide1 || c == fcSides) && !A.L1.Holds(SideLength(Sash, Row.L1No))) return false;
-  if ((c == fcSide2 || c == fcSides) && !A.L2.Holds(SideLength(Sash, Row.L2No))) return false;
-  if (c == fcAngle && !A.Angle.Holds(CornerAngle(Sash, Row.AngleCondNo))) return false;
+  if ((c == fcSide1 || c == fcSides) && !A.L1.Holds(WholeSideLength(Sash, Row.L1No))) return false;
+  if ((c == fcSide2 || c == fcSides) && !A.L2.Holds(WholeSideLength(Sash, Row.L2No))) return false;
+  if (c == fcAngle && !A.Angle.Holds(RoundedCornerAngle(Sash, Row.AngleCondNo))) return false;
   if ((c == fcRadius1 || c == fcRadii) && !A.R1.Holds(SideRadius(Sash, Row.R1No))) return false;
   if ((c == fcRadius2 || c == fcRadii) && !A.R2.Holds(SideRadius(Sash, Row.R2No))) return false;
   return true;

@@ -8,30 +8,30 @@ namespace kv {
 
 namespace {
 
-const TBeadCombTable& Table() { return Catalogue().BeadComb; }
+const TBeadCombTable& BeadTable() { return Catalogue().BeadComb; }
 
-int64_t IDOf(const TRecord* row) { return row ? (*row)[Table().ID].AsCurrency().Raw() / TCurrency::kScale : 0; }
+int64_t IDOf(const TRecord* row) { return row ? (*row)[BeadTable().ID].AsCurrency().Raw() / TCurrency::kScale : 0; }
 
 TKey GroupThicknessKey(const std::string& profile, int thickness) {
   return TKey().Add(int64_t{GetProfBeadGroup(profile)}).Add(int64_t{thickness});
 }
 
 const TRecord& RequireID(int64_t id) {
-  const TBeadCombTable& t = Table();
+  const TBeadCombTable& t = BeadTable();
   const TRecord* row = t.Get().Locate(t.ByID, TKey().Add(id));
   if (!row) RaiseCatalogueError(Format("В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [%d]!", id));
   return *row;
 }
 
 int64_t AvailableBead(const TKey& group_thickness, int bead_group) {
-  const TBeadCombTable& t = Table();
+  const TBeadCombTable& t = BeadTable();
   const TRecord* row = t.Get().Locate(t.ByGroupThicknessBeadGrp, TKey(group_thickness).Add(int64_t{bead_group}));
   if (!row) row = t.Get().Locate(t.ByGroupThickness, group_thickness);
   return IDOf(row);
 }
 
 int64_t AvailableNamedBead(const TKey& group_thickness, const std::string& bead) {
-  const TBeadCombTable& t = Table();
+  const TBeadCombTable& t = BeadTable();
   return IDOf(t.Get().Locate(t.ByGroupThicknessBead, TKey(group_thickness).Add(std::string_view(bead))));
 }
 
@@ -55,19 +55,19 @@ int64_t GetAvailableBeadByCreteria(const std::string& profile, int thickness, in
   return AvailableBead(group_thickness, bead_group);
 }
 
-std::string GetBeadByID(int64_t id) { return RequireID(id)[Table().Bead].AsString(); }
+std::string GetBeadByID(int64_t id) { return RequireID(id)[BeadTable().Bead].AsString(); }
 
 TBeadInfo GetBeadInfo(int64_t id) {
-  const TBeadCombTable& t = Table();
+  const TBeadCombTable& t = BeadTable();
   const TRecord& row = RequireID(id);
   return TBeadInfo{row[t.Bead].AsString(), row[t.Adapter].AsString(), row[t.ProfRubber].AsString(),
                    row[t.BeadRubber].AsString()};
 }
 
-int GetBeadGroup(int64_t id) { return static_cast<int>(RequireID(id)[Table().BeadGrp].AsInteger()); }
+int GetBeadGroup(int64_t id) { return static_cast<int>(RequireID(id)[BeadTable().BeadGrp].AsInteger()); }
 
 std::vector<TGlassLining> GetGlassLining(int64_t id) {
-  const TBeadCombTable& t = Table();
+  const TBeadCombTable& t = BeadTable();
   const TRecord& row = RequireID(id);
   const std::pair<int, int> columns[] = {{t.Lining_1, t.Number_1},
                                          {t.Lining_2, t.Number_2},

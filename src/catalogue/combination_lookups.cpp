@@ -16,7 +16,7 @@ constexpr const char* kMissingSubSetID =
     "В БД комбинаций профилей отсутствуют данные для SubSetID = %d.\r\nВозможно, комбинация была "
     "удалена после проектирования данного изделия.";
 
-const TCombListTable& Table() { return Catalogue().CombList; }
+const TCombListTable& CombTable() { return Catalogue().CombList; }
 
 TKey ProfilesKey(const std::string& profile1, const std::string& profile2) {
   return TKey().Add(std::string_view(profile1)).Add(std::string_view(profile2));
@@ -44,7 +44,7 @@ struct TJointFilter {
 };
 
 const TRecord* FilterJoint(const std::string& profile1, const std::string& profile2, const TJointFilter& filter) {
-  const TCombListTable& t = Table();
+  const TCombListTable& t = CombTable();
   return t.Get().FindFirst(t.ByProfiles, ProfilesKey(profile1, profile2),
                            [&](const TRecord& row) { return filter.Passes(t, row); });
 }
@@ -53,7 +53,7 @@ const TRecord* FilterJoint(const std::string& profile1, const std::string& profi
 // profile's group; nullptr when neither exists.
 const TRecord* LocateWithGroupFallback(const std::string& profile1, const std::string& profile2, int comb_group,
                                        int second_group) {
-  const TCombListTable& t = Table();
+  const TCombListTable& t = CombTable();
   const TRecord* row = t.Get().Locate(t.ByProfilesGroup, ProfilesKey(profile1, profile2).Add(int64_t{comb_group}));
   if (row) return row;
   return t.Get().Locate(t.ByProfilesGroup, ProfilesKey(profile1, GroupArticle(second_group)).Add(int64_t{comb_group}));
@@ -67,7 +67,7 @@ const TRecord& RequireWithGroupFallback(const std::string& profile1, const std::
 }
 
 const TRecord& RequireSubSetID(int sub_set_id) {
-  const TCombListTable& t = Table();
+  const TCombListTable& t = CombTable();
   const TRecord* row = t.Get().Locate(t.BySubSetID, TKey().Add(int64_t{sub_set_id}));
   if (!row) RaiseCatalogueError(Format(kMissingSubSetID, sub_set_id));
   return *row;
@@ -106,7 +106,7 @@ int GetFrameVerbinderID(const std::string& profile1, const std::string& profile2
                "при соединении угла [%s]\r\nи угле [%d °]!",
                profile1, profile2, GetAngleTypeName(angle_type), rounded));
   }
-  return static_cast<int>((*row)[Table().SubSetID].AsInteger());
+  return static_cast<int>((*row)[CombTable().SubSetID].AsInteger());
 }
 
 bool FrameVerbinderIDAvailable(int sub_set_id, const std::string& profile1, const std::string& profile2, int angle_type,
@@ -124,7 +124,7 @@ bool AngleTypeAvailable(const std::string& profile1, const std::string& profile2
 int GetFirstAvailableAngleType(const std::string& profile1, const std::string& profile2, int group, double angle) {
   const TRecord* row =
       FilterJoint(profile1, profile2, {.Angle = GetRounded(angle), .Group = group, .AnyAngleType = true});
-  return row ? static_cast<int>((*row)[Table().AngleType].AsInteger()) : atUnknown;
+  return row ? static_cast<int>((*row)[CombTable().AngleType].AsInteger()) : atUnknown;
 }
 
 int GetImpostVerbinderID(const std::string& profile1, const std::string& profile2, int angle_type, double angle,
@@ -139,7 +139,7 @@ int GetImpostVerbinderID(const std::string& profile1, const std::string& profile
                "при обработке торца под [%d °] %s!",
                profile1, profile2, rounded, ImpostJointText(angle_type, cross)));
   }
-  return static_cast<int>((*row)[Table().SubSetID].AsInteger());
+  return static_cast<int>((*row)[CombTable().SubSetID].AsInteger());
 }
 
 bool ImpostVerbinderIDAvailable(int sub_set_id, const std::string& profile1, const std::string& profile2,
@@ -153,7 +153,7 @@ bool ImpostVerbinderIDAvailable(int sub_set_id, const std::string& profile1, con
 int GetFlugelRubberID(const std::string& profile1, const std::string& profile2) {
   const TRecord& row = RequireWithGroupFallback(profile1, profile2, cgFlugel, GetProfFlugelGroup(profile2),
                                                 Format(kMissingCombination, profile1, profile2));
-  return static_cast<int>(row[Table().SubSetID].AsInteger());
+  return static_cast<int>(row[CombTable().SubSetID].AsInteger());
 }
 
 float GetCombinProfDeltaSizeByProf_1(const std::string& profile1, const std::string& profile2) {
@@ -161,13 +161,13 @@ float GetCombinProfDeltaSizeByProf_1(const std::string& profile1, const std::str
       profile1, profile2, cgFlugel, GetProfFlugelGroup(profile2),
       Format("В БД комбинаций профилей отсутствуют данные для продольного сопряжения профилей %s с %s.", profile1,
              profile2));
-  return DeltaOf(row, Table().ProfDeltaSize);
+  return DeltaOf(row, CombTable().ProfDeltaSize);
 }
 
 float GetSockelProfDeltaSize(const std::string& profile1, const std::string& profile2) {
   const TRecord& row = RequireWithGroupFallback(profile1, profile2, cgSockel, GetProfSockelGroup(profile2),
                                                 Format(kMissingCombination, profile1, profile2));
-  return DeltaOf(row, Table().ProfDeltaSize);
+  return DeltaOf(row, CombTable().ProfDeltaSize);
 }
 
 bool SteelCombineAvailable(const std::string& profile, const std::string& steel) {
@@ -176,28 +176,30 @@ bool SteelCombineAvailable(const std::string& profile, const std::string& steel)
 
 int GetSteelCombinePriority(const std::string& profile, const std::string& steel) {
   const TRecord* row = LocateWithGroupFallback(profile, steel, cgSteel, GetProfSteelGroup(steel));
-  return row ? static_cast<int>((*row)[Table().Get().FieldIndex("Priority")].AsInteger()) : 0;
+  return row ? static_cast<int>((*row)[CombTable().Get().FieldIndex("Priority")].AsInteger()) : 0;
 }
 
 float GetCombinProfDeltaSizeByID_1(int sub_set_id) {
-  return DeltaOf(RequireSubSetID(sub_set_id), Table().ProfDeltaSize);
+  return DeltaOf(RequireSubSetID(sub_set_id), CombTable().ProfDeltaSize);
 }
 
 float GetCombinProfDeltaSizeByID_2(int sub_set_id) {
-  return DeltaOf(RequireSubSetID(sub_set_id), Table().ProfDeltaSize2);
+  return DeltaOf(RequireSubSetID(sub_set_id), CombTable().ProfDeltaSize2);
 }
 
 float GetCombinSteelDeltaSizeByID_1(int sub_set_id) {
-  return DeltaOf(RequireSubSetID(sub_set_id), Table().SteelDeltaSize);
+  return DeltaOf(RequireSubSetID(sub_set_id), CombTable().SteelDeltaSize);
 }
 
 int GetCombinSteelAngleByID_1(int sub_set_id) {
-  return static_cast<int>(RequireSubSetID(sub_set_id)[Table().SteelAngle].AsInteger());
+  return static_cast<int>(RequireSubSetID(sub_set_id)[CombTable().SteelAngle].AsInteger());
 }
 
-std::string GetProfCombineName(int sub_set_id) { return RequireSubSetID(sub_set_id)[Table().Name].AsString(); }
+std::string GetProfCombineName(int sub_set_id) { return RequireSubSetID(sub_set_id)[CombTable().Name].AsString(); }
 
-std::string GetProfileBySubSetID(int sub_set_id) { return RequireSubSetID(sub_set_id)[Table().Profile2].AsString(); }
+std::string GetProfileBySubSetID(int sub_set_id) {
+  return RequireSubSetID(sub_set_id)[CombTable().Profile2].AsString();
+}
 
 std::string GetProfileNameBySubSetID(int sub_set_id) {
   const std::string profile = GetProfileBySubSetID(sub_set_id);

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* kMissingCode = "В каталоге отсутствуют данные для [%s]!";
 constexpr const char* kMissingArticleColor = "В каталоге отсутствуют данные для [%s + %s]!";
 
-const TCatalogTable& Table() { return Catalogue().Catalog; }
+const TCatalogTable& MaterialTable() { return Catalogue().Catalog; }
 
 // The record of the code, or the catalogue error with the message and its tail.
 const TRecord& RecordByID(const std::string& id, const char* tail) {
@@ -30,7 +30,7 @@ const TRecord& RecordByArticleColor(const std::string& article, const std::strin
 // The producer article by the record's UseArticle: 2 gives ProdArticle2, anything else
 // ProdArticle.
 std::string DefaultProdArticle(const TRecord& row) {
-  const TCatalogTable& t = Table();
+  const TCatalogTable& t = MaterialTable();
   return row[row[t.UseArticle].AsInteger() == 2 ? t.ProdArticle2 : t.ProdArticle].AsString();
 }
 
@@ -39,59 +39,59 @@ std::string DefaultProdArticle(const TRecord& row) {
 // A hash probe costs no more than comparing the current record, so there is no cursor to keep:
 // the catalogue stays read-only and can be searched from several calculations at once.
 const TRecord* _FindByID(const std::string& id) {
-  const TCatalogTable& t = Table();
+  const TCatalogTable& t = MaterialTable();
   return t.Get().Locate(t.ByID, TKey().Add(std::string_view(id)));
 }
 
 const TRecord* _FindByArticleColor(const std::string& article, const std::string& color) {
-  const TCatalogTable& t = Table();
+  const TCatalogTable& t = MaterialTable();
   return t.Get().Locate(t.ByArticleColor, TKey().Add(std::string_view(article)).Add(std::string_view(color)));
 }
 
 const TRecord* _FindByArticle(const std::string& article) {
-  const TCatalogTable& t = Table();
+  const TCatalogTable& t = MaterialTable();
   return t.Get().Locate(t.ByArticle, TKey().Add(std::string_view(article)));
 }
 
 void GetArticleColorByID(const std::string& id, std::string& article, std::string& color) {
   const TRecord& row = RecordByID(id, "(Поиск [Артикул + Цвет] через [Код])");
-  article = row[Table().Article].AsString();
-  color = row[Table().FrontColor].AsString();
+  article = row[MaterialTable().Article].AsString();
+  color = row[MaterialTable().FrontColor].AsString();
 }
 
 std::string GetArticleByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Артикул] через [Код])")[Table().Article].AsString();
+  return RecordByID(id, "(Поиск [Артикул] через [Код])")[MaterialTable().Article].AsString();
 }
 
 std::string GetNameByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Наименование] через [Код])")[Table().Name].AsString();
+  return RecordByID(id, "(Поиск [Наименование] через [Код])")[MaterialTable().Name].AsString();
 }
 
 std::string GetUnitByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Ед.изм] через [Код])")[Table().Unit].AsString();
+  return RecordByID(id, "(Поиск [Ед.изм] через [Код])")[MaterialTable().Unit].AsString();
 }
 
 std::string GetSystemByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Система] через [Код])")[Table().System].AsString();
+  return RecordByID(id, "(Поиск [Система] через [Код])")[MaterialTable().System].AsString();
 }
 
 std::string GetProfColorByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Цвет] через [Код])")[Table().FrontColor].AsString();
+  return RecordByID(id, "(Поиск [Цвет] через [Код])")[MaterialTable().FrontColor].AsString();
 }
 
 std::string GetMatColorByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Артикул + Цвет] через [Код])")[Table().FrontColor].AsString();
+  return RecordByID(id, "(Поиск [Артикул + Цвет] через [Код])")[MaterialTable().FrontColor].AsString();
 }
 
 void GetArticleColorNameByID(const std::string& id, std::string& article, std::string& color, std::string& name) {
   const TRecord& row = RecordByID(id, "(Поиск [Артикул + Цвет + Наименование] через [Код])");
-  article = row[Table().Article].AsString();
-  color = row[Table().FrontColor].AsString();
-  name = row[Table().Name].AsString();
+  article = row[MaterialTable().Article].AsString();
+  color = row[MaterialTable().FrontColor].AsString();
+  name = row[MaterialTable().Name].AsString();
 }
 
 std::string GetProdArticleByID(const std::string& id, int selector) {
-  const TCatalogTable& t = Table();
+  const TCatalogTable& t = MaterialTable();
   const TRecord& row = RecordByID(id, "(Поиск [Артикул производителя] через [Код])");
   switch (selector) {
     case 1: return row[t.ProdArticle].AsString();
@@ -104,51 +104,51 @@ std::string GetProdArticleByID(const std::string& id, int selector) {
 void GetProdArticleColorByID(const std::string& id, std::string& prod_article, std::string& color) {
   const TRecord& row = RecordByID(id, "(Поиск [Артикул производителя + Цвет] через [Код])");
   prod_article = DefaultProdArticle(row);
-  color = row[Table().FrontColor].AsString();
+  color = row[MaterialTable().FrontColor].AsString();
 }
 
 void GetProdArticleColorNameUnitByID(const std::string& id, std::string& prod_article, std::string& color,
                                      std::string& name, std::string& unit) {
   const TRecord& row = RecordByID(id, "(Поиск [Артикул производителя + Цвет] через [Код])");
   prod_article = DefaultProdArticle(row);
-  color = row[Table().FrontColor].AsString();
-  name = row[Table().Name].AsString();
-  unit = row[Table().Unit].AsString();
+  color = row[MaterialTable().FrontColor].AsString();
+  name = row[MaterialTable().Name].AsString();
+  unit = row[MaterialTable().Unit].AsString();
 }
 
 int GetLaminatingByID(const std::string& id) {
-  return static_cast<int>(RecordByID(id, "(Поиск [Ламинация] через [Код])")[Table().Laminating].AsInteger());
+  return static_cast<int>(RecordByID(id, "(Поиск [Ламинация] через [Код])")[MaterialTable().Laminating].AsInteger());
 }
 
 void GetLamSquareByID(const std::string& id, double& outer, double& inner, double& full) {
   const TRecord& row = RecordByID(id, "(Поиск [Ламинация] через [Код])");
-  outer = row[Table().LamSqExt].AsFloat();
-  inner = row[Table().LamSqInn].AsFloat();
-  full = row[Table().LamSqFull].AsFloat();
+  outer = row[MaterialTable().LamSqExt].AsFloat();
+  inner = row[MaterialTable().LamSqInn].AsFloat();
+  full = row[MaterialTable().LamSqFull].AsFloat();
 }
 
 std::string GetMarkByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Метка] через [Код])")[Table().Mark].AsString();
+  return RecordByID(id, "(Поиск [Метка] через [Код])")[MaterialTable().Mark].AsString();
 }
 
 std::string GetPrintGroupByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Группа печати] через [Код])")[Table().PrintGroup].AsString();
+  return RecordByID(id, "(Поиск [Группа печати] через [Код])")[MaterialTable().PrintGroup].AsString();
 }
 
 int GetGroupByID(const std::string& id) {
-  return static_cast<int>(RecordByID(id, "(Поиск [Группа] через [Код])")[Table().Group].AsInteger());
+  return static_cast<int>(RecordByID(id, "(Поиск [Группа] через [Код])")[MaterialTable().Group].AsInteger());
 }
 
 int GetMaxWidthByID(const std::string& id) {
-  return static_cast<int>(RecordByID(id, "(Поиск [Макс. ширина] через [Код])")[Table().MaxWidth].AsInteger());
+  return static_cast<int>(RecordByID(id, "(Поиск [Макс. ширина] через [Код])")[MaterialTable().MaxWidth].AsInteger());
 }
 
 int GetMaxLengthByID(const std::string& id) {
-  return static_cast<int>(RecordByID(id, "(Поиск [Макс. ширина] через [Код])")[Table().MaxLength].AsInteger());
+  return static_cast<int>(RecordByID(id, "(Поиск [Макс. ширина] через [Код])")[MaterialTable().MaxLength].AsInteger());
 }
 
 void GetMaxSizeByID(const std::string& id, int& max_width, int& max_height, int& max_length, bool& cut_available) {
-  const TCatalogTable& t = Table();
+  const TCatalogTable& t = MaterialTable();
   const TRecord& row = RecordByID(id, "(Поиск [Макс. ширина] через [Код])");
   max_width = static_cast<int>(row[t.MaxWidth].AsInteger());
   max_height = static_cast<int>(row[t.MaxHeight].AsInteger());
@@ -157,7 +157,7 @@ void GetMaxSizeByID(const std::string& id, int& max_width, int& max_height, int&
 }
 
 void GetDeltaWLByID(const std::string& id, int& delta_w, int& delta_l, int& len_to_square) {
-  const TCatalogTable& t = Table();
+  const TCatalogTable& t = MaterialTable();
   const TRecord& row = RecordByID(id, "(Поиск [Технологический припуск на загиб] через [Код])");
   delta_w = static_cast<int>(row[t.SinkDeltaW].AsInteger());
   delta_l = static_cast<int>(row[t.SinkDeltaL].AsInteger());
@@ -165,24 +165,26 @@ void GetDeltaWLByID(const std::string& id, int& delta_w, int& delta_l, int& len_
 }
 
 int GetIncludeToCompByID(const std::string& id) {
-  return static_cast<int>(RecordByID(id, "(Поиск [IncludeToComplect] через [Код])")[Table().IncludeToComp].AsInteger());
+  return static_cast<int>(
+      RecordByID(id, "(Поиск [IncludeToComplect] через [Код])")[MaterialTable().IncludeToComp].AsInteger());
 }
 
 double GetMinTradeByID(const std::string& id) {
-  return RecordByID(id, "(Поиск [Мин. торговая величина] через [Код])")[Table().MinTrade].AsFloat();
+  return RecordByID(id, "(Поиск [Мин. торговая величина] через [Код])")[MaterialTable().MinTrade].AsFloat();
 }
 
 std::string GetIDByArticle(const std::string& article, const std::string& color) {
-  return RecordByArticleColor(article, color, "(Поиск [Код] через [Артикул + Цвет])")[Table().ID].AsString();
+  return RecordByArticleColor(article, color, "(Поиск [Код] через [Артикул + Цвет])")[MaterialTable().ID].AsString();
 }
 
 std::string GetSystemByArticle(const std::string& article, const std::string& color) {
-  return RecordByArticleColor(article, color, "(Поиск [Код] через [Артикул + Цвет])")[Table().System].AsString();
+  return RecordByArticleColor(article, color, "(Поиск [Код] через [Артикул + Цвет])")[MaterialTable().System]
+      .AsString();
 }
 
 std::string GetBackColorByArticle(const std::string& article, const std::string& color) {
   const TRecord& row = RecordByArticleColor(article, color, "(Поиск [Цвета изнутри] через [Артикул + Цвет])");
-  return GetBackColor(row[Table().FrontColor].AsString());
+  return GetBackColor(row[MaterialTable().FrontColor].AsString());
 }
 
 std::string GetProdArticleByArticleColor(const std::string& article, const std::string& color) {
@@ -193,15 +195,15 @@ std::string GetProdArticleByArticleColor(const std::string& article, const std::
 TValue GetCatalogFieldByID(const std::string& id, const std::string& field_name) {
   const TRecord* row = _FindByID(id);
   if (!row) RaiseCatalogueError(Format("В каталоге не найден материал с кодом [%s]!", id));
-  return (*row)[Table().Get().FieldIndex(field_name)];
+  return (*row)[MaterialTable().Get().FieldIndex(field_name)];
 }
 
-double GetWeightByID(const std::string& id) { return RecordByID(id, "")[Table().Weight].AsFloat(); }
+double GetWeightByID(const std::string& id) { return RecordByID(id, "")[MaterialTable().Weight].AsFloat(); }
 
-bool VirtualMaterial(const std::string& id) { return RecordByID(id, "")[Table().Virtual].AsInteger() == 1; }
+bool VirtualMaterial(const std::string& id) { return RecordByID(id, "")[MaterialTable().Virtual].AsInteger() == 1; }
 
 int GetMatCalcPrinciple(const std::string& id) {
-  return static_cast<int>(RecordByID(id, "")[Table().CalcPrinciple].AsInteger());
+  return static_cast<int>(RecordByID(id, "")[MaterialTable().CalcPrinciple].AsInteger());
 }
 
 bool NeedToGatherAccList(const std::string& id, int& principle) {
@@ -210,15 +212,17 @@ bool NeedToGatherAccList(const std::string& id, int& principle) {
 }
 
 int GetMaterialMaxWidth(const std::string& id) {
-  return static_cast<int>(RecordByID(id, "")[Table().MaxWidth].AsInteger());
+  return static_cast<int>(RecordByID(id, "")[MaterialTable().MaxWidth].AsInteger());
 }
 
 bool MaterialIsPVC(const std::string& id) {
   const TRecord& row = RecordByID(id, "");
-  return row[Table().Group].AsInteger() == 2 && row[Table().CalcPrinciple].AsInteger() == 0;
+  return row[MaterialTable().Group].AsInteger() == 2 && row[MaterialTable().CalcPrinciple].AsInteger() == 0;
 }
 
-bool MaterialIsSimpleGlass(const std::string& id) { return RecordByID(id, "")[Table().Group].AsInteger() == 11; }
+bool MaterialIsSimpleGlass(const std::string& id) {
+  return RecordByID(id, "")[MaterialTable().Group].AsInteger() == 11;
+}
 
 bool ArticleColorExists(const std::string& article, const std::string& color) {
   return _FindByArticleColor(article, color) != nullptr;
@@ -226,7 +230,7 @@ bool ArticleColorExists(const std::string& article, const std::string& color) {
 
 void SetColorIfPossible(const std::string& article, std::string& color) {
   if (ArticleColorExists(article, color)) return;
-  if (const TRecord* first = _FindByArticle(article)) color = (*first)[Table().FrontColor].AsString();
+  if (const TRecord* first = _FindByArticle(article)) color = (*first)[MaterialTable().FrontColor].AsString();
 }
 
 void SetProfColorIfPossible(const std::string& profile, std::string& color) {
@@ -235,12 +239,12 @@ void SetProfColorIfPossible(const std::string& profile, std::string& color) {
 
 std::string GetFirstAvailableColor(const std::string& article) {
   const TRecord* first = _FindByArticle(article);
-  return first ? (*first)[Table().FrontColor].AsString() : std::string();
+  return first ? (*first)[MaterialTable().FrontColor].AsString() : std::string();
 }
 
 std::string GetFirstAvailableID(const std::string& article) {
   const TRecord* first = _FindByArticle(article);
-  return first ? (*first)[Table().ID].AsString() : std::string();
+  return first ? (*first)[MaterialTable().ID].AsString() : std::string();
 }
 
 }  // namespace kv

@@ -16,10 +16,10 @@ constexpr const char* kMissingDocumentation = "В документации от�
 constexpr const char* kMissingInProfiles = "В каталоге профилей отсутствуют данные для [%s]!";
 constexpr const char* kMissingMainSizes = "В БД основных размеров профилей нет данных для профиля %s!";
 
-const TProfListTable& Table() { return Catalogue().ProfList; }
+const TProfListTable& ProfTable() { return Catalogue().ProfList; }
 
 const TRecord* Find(const std::string& profile) {
-  const TProfListTable& t = Table();
+  const TProfListTable& t = ProfTable();
   return t.Get().Locate(t.ByProfile, TKey().Add(std::string_view(profile)));
 }
 
@@ -46,7 +46,7 @@ int IntOrZero(const std::string& profile, int column) {
 
 bool GroupIs(const std::string& profile, int group) {
   const TRecord* row = Find(profile);
-  return row && (*row)[Table().Group].AsInteger() == group;
+  return row && (*row)[ProfTable().Group].AsInteger() == group;
 }
 
 // Profiles placed on their axis: half their width lies on each side.
@@ -59,7 +59,7 @@ bool PlacedOnAxis(int group) {
 bool ProfileExists(const std::string& profile) { return Find(profile) != nullptr; }
 
 float GetProfWidth(const std::string& profile, bool no_raise) {
-  const TProfListTable& t = Table();
+  const TProfListTable& t = ProfTable();
   const TRecord* row = Find(profile);
   if (!row) {
     if (no_raise) return 0;
@@ -70,57 +70,57 @@ float GetProfWidth(const std::string& profile, bool no_raise) {
 }
 
 float GetFrameDeltaSize(const std::string& profile, bool no_raise) {
-  return SizeOf(profile, Table().FrameSize, no_raise);
+  return SizeOf(profile, ProfTable().FrameSize, no_raise);
 }
 
 float GetFlugelDeltaSize(const std::string& profile, bool no_raise) {
-  return SizeOf(profile, Table().FlugelSize, no_raise);
+  return SizeOf(profile, ProfTable().FlugelSize, no_raise);
 }
 
 float GetImpostDeltaSize(const std::string& profile, bool no_raise) {
-  return SizeOf(profile, Table().ImpostSize, no_raise);
+  return SizeOf(profile, ProfTable().ImpostSize, no_raise);
 }
 
 float GetStulpDeltaSize(const std::string& profile, bool no_raise) {
-  return SizeOf(profile, Table().StulpSize, no_raise);
+  return SizeOf(profile, ProfTable().StulpSize, no_raise);
 }
 
 float GetFalzDeltaSize(const std::string& profile, bool no_raise) {
-  return SizeOf(profile, Table().FalzSize, no_raise);
+  return SizeOf(profile, ProfTable().FalzSize, no_raise);
 }
 
 float GetAdapterCorrectSize(const std::string& profile, bool no_raise) {
-  return SizeOf(profile, Table().AdapterCorrect, no_raise);
+  return SizeOf(profile, ProfTable().AdapterCorrect, no_raise);
 }
 
 float GetGlassDeltaSize(const std::string& profile, int selector, bool no_raise) {
-  return SizeOf(profile, selector == 1 ? Table().GlassSize2 : Table().GlassSize, no_raise);
+  return SizeOf(profile, selector == 1 ? ProfTable().GlassSize2 : ProfTable().GlassSize, no_raise);
 }
 
 float GetBeadDeltaSize(const std::string& profile, int selector, bool no_raise) {
-  return SizeOf(profile, selector == 1 ? Table().BeadSize2 : Table().BeadSize, no_raise);
+  return SizeOf(profile, selector == 1 ? ProfTable().BeadSize2 : ProfTable().BeadSize, no_raise);
 }
 
 float GetAdapterDeltaSize(const std::string& profile, int selector, bool no_raise) {
-  return SizeOf(profile, selector == 1 ? Table().AdapterSize2 : Table().AdapterSize, no_raise);
+  return SizeOf(profile, selector == 1 ? ProfTable().AdapterSize2 : ProfTable().AdapterSize, no_raise);
 }
 
 float GetModificatorDeltaSize(const std::string& profile, int selector, bool no_raise) {
-  const TProfListTable& t = Table();
+  const TProfListTable& t = ProfTable();
   const int column = selector == 2 ? t.ModifySize2 : selector == 3 ? t.ModifySize3 : t.ModifySize;
   return SizeOf(profile, column, no_raise);
 }
 
 float GetSteelFalzSize(const std::string& profile) {
-  return SetSize10F(static_cast<float>(Require(profile, kMissingDocumentation)[Table().SteelFalz].AsFloat()));
+  return SetSize10F(static_cast<float>(Require(profile, kMissingDocumentation)[ProfTable().SteelFalz].AsFloat()));
 }
 
 int GetStulpType(const std::string& profile) {
-  return static_cast<int>(Require(profile, kMissingDocumentation)[Table().StulpType].AsInteger());
+  return static_cast<int>(Require(profile, kMissingDocumentation)[ProfTable().StulpType].AsInteger());
 }
 
 TFlugelParam GetFlugelParam(const std::string& profile) {
-  const TProfListTable& t = Table();
+  const TProfListTable& t = ProfTable();
   const TRecord& row = Require(profile, kMissingDocumentation);
   const auto size = [&](int column) { return static_cast<float>(row[column].AsFloat()); };
   return TFlugelParam{
@@ -129,18 +129,20 @@ TFlugelParam GetFlugelParam(const std::string& profile) {
 }
 
 float GetChamfer(const std::string& profile) {
-  return SetSize10F(static_cast<float>(Require(profile, kMissingInProfiles)[Table().Chamfer].AsFloat()));
+  return SetSize10F(static_cast<float>(Require(profile, kMissingInProfiles)[ProfTable().Chamfer].AsFloat()));
 }
 
-double GetProfCoef(const std::string& profile) { return Require(profile, kMissingInProfiles)[Table().Coef].AsFloat(); }
+double GetProfCoef(const std::string& profile) {
+  return Require(profile, kMissingInProfiles)[ProfTable().Coef].AsFloat();
+}
 
 float GetProfThickness(const std::string& profile) {
-  return SetSize10F(static_cast<float>(Require(profile, kMissingInProfiles)[Table().Thickness].AsFloat()));
+  return SetSize10F(static_cast<float>(Require(profile, kMissingInProfiles)[ProfTable().Thickness].AsFloat()));
 }
 
 std::string GetDefaultSteel(const std::string& profile) {
   const TRecord* row = Find(profile);
-  return row ? (*row)[Table().Steel].AsString() : std::string();
+  return row ? (*row)[ProfTable().Steel].AsString() : std::string();
 }
 
 bool IsDefaultSteel(const std::string& profile, const std::string& steel) {
@@ -148,34 +150,34 @@ bool IsDefaultSteel(const std::string& profile, const std::string& steel) {
 }
 
 std::string GetProfOriginalArticle(const std::string& profile) {
-  return Require(profile, kMissingMainSizes)[Table().OrgArticle].AsString();
+  return Require(profile, kMissingMainSizes)[ProfTable().OrgArticle].AsString();
 }
 
 std::string GetProfColorAlternative(const std::string& profile) {
-  return Require(profile, kMissingMainSizes)[Table().ColorAlternative].AsString();
+  return Require(profile, kMissingMainSizes)[ProfTable().ColorAlternative].AsString();
 }
 
-int GetProfImpostGroup(const std::string& profile) { return IntOrZero(profile, Table().ImpostGrp); }
-int GetProfFlugelGroup(const std::string& profile) { return IntOrZero(profile, Table().FlugelGrp); }
-int GetProfSockelGroup(const std::string& profile) { return IntOrZero(profile, Table().SockelGrp); }
-int GetProfSteelGroup(const std::string& profile) { return IntOrZero(profile, Table().SteelGrp); }
-int GetProfBeadGroup(const std::string& profile) { return IntOrZero(profile, Table().BeadGrp); }
-int GetProfListSubSetID(const std::string& profile) { return IntOrZero(profile, Table().SubSetID); }
+int GetProfImpostGroup(const std::string& profile) { return IntOrZero(profile, ProfTable().ImpostGrp); }
+int GetProfFlugelGroup(const std::string& profile) { return IntOrZero(profile, ProfTable().FlugelGrp); }
+int GetProfSockelGroup(const std::string& profile) { return IntOrZero(profile, ProfTable().SockelGrp); }
+int GetProfSteelGroup(const std::string& profile) { return IntOrZero(profile, ProfTable().SteelGrp); }
+int GetProfBeadGroup(const std::string& profile) { return IntOrZero(profile, ProfTable().BeadGrp); }
+int GetProfListSubSetID(const std::string& profile) { return IntOrZero(profile, ProfTable().SubSetID); }
 
 int GetProfListGroup(const std::string& profile) {
-  return static_cast<int>(Require(profile, kMissingSizes)[Table().Group].AsInteger());
+  return static_cast<int>(Require(profile, kMissingSizes)[ProfTable().Group].AsInteger());
 }
 
 bool RubberProfile(const std::string& profile) { return GroupIs(profile, pgRubber); }
 bool IsStoika(const std::string& profile) { return GroupIs(profile, pgStoika); }
 bool IsRiegel(const std::string& profile) { return GroupIs(profile, pgRiegel); }
-bool DoubleGlassAvailable(const std::string& profile) { return IntOrZero(profile, Table().DoubleGlass) == 1; }
-bool VirtualProfile(const std::string& profile) { return IntOrZero(profile, Table().Virtual) == 1; }
+bool DoubleGlassAvailable(const std::string& profile) { return IntOrZero(profile, ProfTable().DoubleGlass) == 1; }
+bool VirtualProfile(const std::string& profile) { return IntOrZero(profile, ProfTable().Virtual) == 1; }
 
 bool GetProfAvailableAngles(const std::string& profile, float& angle_min, float& angle_max) {
   const TRecord* row = Find(profile);
-  angle_min = row ? static_cast<float>((*row)[Table().FSAngleMin].AsFloat()) : 0;
-  angle_max = row ? static_cast<float>((*row)[Table().FSAngleMax].AsFloat()) : 0;
+  angle_min = row ? static_cast<float>((*row)[ProfTable().FSAngleMin].AsFloat()) : 0;
+  angle_max = row ? static_cast<float>((*row)[ProfTable().FSAngleMax].AsFloat()) : 0;
   return row != nullptr;
 }
 

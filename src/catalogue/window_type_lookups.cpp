@@ -8,7 +8,7 @@ namespace kv {
 namespace {
 
 std::string Text(const TRecord& row, int column) { return row[column].AsString(); }
-int32_t Int(const TRecord& row, int column) { return static_cast<int32_t>(row[column].AsInteger()); }
+int32_t IntAt(const TRecord& row, int column) { return static_cast<int32_t>(row[column].AsInteger()); }
 
 std::string MissingType(int32_t type_win) {
   return Format("В БД отсутствуют данные для типа конструкции [%d]!", type_win);
@@ -37,19 +37,19 @@ TWinTypeInfo GetWinTypeInfo(int32_t type_win) {
   info.ProfSys = Text(*type, types.FixedProfSys);
   info.FurnSys = Text(*type, types.FixedFurnSys);
   info.Glass = Text(*type, types.FixedGlass);
-  info.WinType = Int(*type, types.WinType);
-  info.CalcMethod = Int(*type, types.CalcMethod);
+  info.WinType = IntAt(*type, types.WinType);
+  info.CalcMethod = IntAt(*type, types.CalcMethod);
 
   const TTypeProfTable& schemes = Catalogue().TypeProf;
   const TRecord* scheme = &RequireScheme(type_win, info.ProfSys);
-  info.FrameID = Int(*scheme, schemes.FrameID);
-  info.FlugelID = Int(*scheme, schemes.FlugelID);
+  info.FrameID = IntAt(*scheme, schemes.FrameID);
+  info.FlugelID = IntAt(*scheme, schemes.FlugelID);
   info.Impost = Text(*scheme, schemes.Impost);
-  info.ImpostAT = Int(*scheme, schemes.ImpostAT);
-  info.ImpostComb = Int(*scheme, schemes.ImpostComb);
+  info.ImpostAT = IntAt(*scheme, schemes.ImpostAT);
+  info.ImpostComb = IntAt(*scheme, schemes.ImpostComb);
   info.Stulp = Text(*scheme, schemes.Stulp);
-  info.StulpAT = Int(*scheme, schemes.StulpAT);
-  info.StulpComb = Int(*scheme, schemes.StulpComb);
+  info.StulpAT = IntAt(*scheme, schemes.StulpAT);
+  info.StulpComb = IntAt(*scheme, schemes.StulpComb);
   info.Falsh = Text(*scheme, schemes.Falsh1);
   info.Spross = Text(*scheme, schemes.Spross);
   info.WeldAllowance = static_cast<float>((*scheme)[schemes.WeldAllowance].AsFloat());
@@ -57,7 +57,7 @@ TWinTypeInfo GetWinTypeInfo(int32_t type_win) {
 }
 
 int32_t GetProfTypeStaticMethod(int32_t type_win, const std::string& system) {
-  return Int(RequireScheme(type_win, system), Catalogue().TypeProf.StaticMethod);
+  return IntAt(RequireScheme(type_win, system), Catalogue().TypeProf.StaticMethod);
 }
 
 }  // namespace kv

@@ -190,7 +190,7 @@ const THeaderGroup kHeaderGroups[] = {
     {"list_counts", "Списки", kListCounts},
 };
 
-const TOrderSectionFields kSections[] = {
+const TOrderSectionFields kSectionFields[] = {
     {"Окна", &TOrder::IncludeWindow, &TOrder::WindowReduce, &TOrder::WindowRedUnit},
     {"Доп. профили", &TOrder::IncludeDopProf, &TOrder::DopProfReduce, &TOrder::DopProfRedUnit},
     {"Монтажные материалы", &TOrder::IncludeMontMat, &TOrder::MontMatReduce, &TOrder::MontMatRedUnit},
@@ -396,7 +396,7 @@ TJson TotalsJson(const TOrder& Order) {
 
 TJson SectionsJson(const TOrder& Order) {
   TJson sections = TJson::array();
-  for (const TOrderSectionFields& section : kSections)
+  for (const TOrderSectionFields& section : kSectionFields)
     sections.push_back({{"name", section.Name},
                         {"included", Order.*section.Include},
                         {"reduce", MoneyJson(Order.*section.Reduce)},
@@ -571,7 +571,7 @@ TOrderJson DescribeOrder(TOrder& Order) {
   return description;
 }
 
-std::span<const TOrderSectionFields> OrderSectionFields() { return kSections; }
+std::span<const TOrderSectionFields> OrderSectionFields() { return kSectionFields; }
 
 std::string OrderTotalsText(const TOrder& Order) {
   std::string text;

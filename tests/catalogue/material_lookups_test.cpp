@@ -43,23 +43,6 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(MaterialLookups, ByCode) {
-  std::string article, color, name;
-  GetArticleColorByID("A-3", article, color);
-  EXPECT_EQ(article, "A");
-  EXPECT_EQ(color, "OAK");
-  GetArticleColorNameByID("A-2", article, color, name);
-  EXPECT_EQ(name, "Материал A-2");
-  EXPECT_EQ(GetGroupByID("G-1"), 11);
-  EXPECT_DOUBLE_EQ(GetWeightByID("A-2"), 1.25);
-  int width = 0, height = 0, length = 0;
-  bool cut = false;
-  GetMaxSizeByID("A-2", width, height, length, cut);
-  EXPECT_EQ(width, 6500);
-  EXPECT_EQ(height, 10);
-  EXPECT_TRUE(cut);
-}
-
 TEST_F(MaterialLookups, ProducerArticleBySelectorAndUseArticle) {
   EXPECT_EQ(GetProdArticleByID("A-3", 3), "P3");
   EXPECT_EQ(GetProdArticleByID("A-3", 0), "P2") << "UseArticle 2 takes the second article";

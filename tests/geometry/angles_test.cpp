@@ -5,14 +5,15 @@
 #include <cmath>
 #include <numbers>
 
+#include "geometry/near_points.h"
 #include "geometry/point_ops.h"
 
 namespace kv {
 namespace {
 
-const TPointF O = PointF(0, 0);
+using test::kOrigin;
 
-double Polar(float x, float y) { return static_cast<double>(GetPolarAngle(O, PointF(x, y))); }
+double Polar(float x, float y) { return static_cast<double>(GetPolarAngle(kOrigin, PointF(x, y))); }
 
 TEST(PolarAngle, ExactCasesOnTheYDownScreen) {
   EXPECT_EQ(Polar(0, -5), 90);  // up: y grows downwards
@@ -35,19 +36,19 @@ TEST(PolarAngle, AgreesWithAtan2OfMinusDyAroundTheCircle) {
   const double vanishing = Polar(1e30f, 1e-30f);
   EXPECT_TRUE(vanishing >= 0 && vanishing < 360) << vanishing;
   EXPECT_EQ(GetPolarAngle(TPoint{5, 5}, TPoint{5, 0}), 90);
-  EXPECT_EQ(GetPolarAngle(TPoint{0, 0}, TPoint{7, 3}), GetPolarAngle(O, PointF(7, 3)));
+  EXPECT_EQ(GetPolarAngle(TPoint{0, 0}, TPoint{7, 3}), GetPolarAngle(kOrigin, PointF(7, 3)));
 }
 
 TEST(Direction, CodesOfTheEightOctants) {
-  EXPECT_EQ(GetDirection(O, O), dirNone);
-  EXPECT_EQ(GetDirection(O, PointF(1, -1)), 1);
-  EXPECT_EQ(GetDirection(O, PointF(1, 0)), 2);
-  EXPECT_EQ(GetDirection(O, PointF(1, 1)), 3);
-  EXPECT_EQ(GetDirection(O, PointF(0, 1)), 4);
-  EXPECT_EQ(GetDirection(O, PointF(-1, 1)), 5);
-  EXPECT_EQ(GetDirection(O, PointF(-1, 0)), 6);
-  EXPECT_EQ(GetDirection(O, PointF(-1, -1)), 7);
-  EXPECT_EQ(GetDirection(O, PointF(0, -1)), 8);
+  EXPECT_EQ(GetDirection(kOrigin, kOrigin), dirNone);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(1, -1)), 1);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(1, 0)), 2);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(1, 1)), 3);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(0, 1)), 4);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(-1, 1)), 5);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(-1, 0)), 6);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(-1, -1)), 7);
+  EXPECT_EQ(GetDirection(kOrigin, PointF(0, -1)), 8);
   EXPECT_EQ(GetDirection(TPoint{3, 3}, TPoint{3, 1}), dirUp);
 }
 
@@ -69,17 +70,17 @@ double CrossAngle(TPointF a, TPointF b, TPointF c) { return static_cast<double>(
 
 TEST(LineLineCrossAngle, StraightLeftAndRightTurns) {
   const TPointF b = PointF(10, 0);
-  EXPECT_NEAR(CrossAngle(O, b, PointF(20, 0)), 180, 1e-12);
-  EXPECT_NEAR(CrossAngle(O, b, PointF(10, -10)), 270, 1e-12);  // turns up: left, counter-clockwise
-  EXPECT_NEAR(CrossAngle(O, b, PointF(10, 10)), 90, 1e-12);    // turns down: right
-  EXPECT_NEAR(CrossAngle(O, b, PointF(20, -10)), 225, 1e-12);
-  EXPECT_NEAR(CrossAngle(O, b, PointF(20, 10)), 135, 1e-12);
-  EXPECT_NEAR(CrossAngle(O, b, O), 360, 1e-12);                  // turning back
-  const TPointF down = PointF(0, 10);                            // heading down the screen
-  EXPECT_NEAR(CrossAngle(O, down, PointF(10, 10)), 270, 1e-12);  // east is on the left
-  EXPECT_NEAR(CrossAngle(O, down, PointF(-10, 10)), 90, 1e-12);
-  EXPECT_EQ(CrossAngle(O, O, PointF(5, 5)), -1);
-  EXPECT_EQ(CrossAngle(O, PointF(5, 5), PointF(5, 5)), -1);
+  EXPECT_NEAR(CrossAngle(kOrigin, b, PointF(20, 0)), 180, 1e-12);
+  EXPECT_NEAR(CrossAngle(kOrigin, b, PointF(10, -10)), 270, 1e-12);  // turns up: left, counter-clockwise
+  EXPECT_NEAR(CrossAngle(kOrigin, b, PointF(10, 10)), 90, 1e-12);    // turns down: right
+  EXPECT_NEAR(CrossAngle(kOrigin, b, PointF(20, -10)), 225, 1e-12);
+  EXPECT_NEAR(CrossAngle(kOrigin, b, PointF(20, 10)), 135, 1e-12);
+  EXPECT_NEAR(CrossAngle(kOrigin, b, kOrigin), 360, 1e-12);            // turning back
+  const TPointF down = PointF(0, 10);                                  // heading down the screen
+  EXPECT_NEAR(CrossAngle(kOrigin, down, PointF(10, 10)), 270, 1e-12);  // east is on the left
+  EXPECT_NEAR(CrossAngle(kOrigin, down, PointF(-10, 10)), 90, 1e-12);
+  EXPECT_EQ(CrossAngle(kOrigin, kOrigin, PointF(5, 5)), -1);
+  EXPECT_EQ(CrossAngle(kOrigin, PointF(5, 5), PointF(5, 5)), -1);
 }
 
 TEST(LineLineCrossAngle, NearlyStraightPathsGiveANumber) {
@@ -92,20 +93,24 @@ TEST(LineLineCrossAngle, NearlyStraightPathsGiveANumber) {
 }
 
 TEST(JointAngle, AJambMeetingATangentArchIsStraight) {
-  EXPECT_EQ(GetAngle(O, PointF(10, 0), PointF(10, 10), 0, 0, O, O), 90) << "straight elements: the cross angle";
+  EXPECT_EQ(GetAngle(kOrigin, PointF(10, 0), PointF(10, 10), 0, 0, kOrigin, kOrigin), 90)
+      << "straight elements: the cross angle";
   // Jamb going up to B, then a semicircular arch with its centre to the right of B.
-  EXPECT_NEAR(static_cast<double>(GetAngle(PointF(0, 10), O, PointF(20, 0), 0, 10, O, PointF(10, 0))), 180, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetAngle(PointF(0, 10), kOrigin, PointF(20, 0), 0, 10, kOrigin, PointF(10, 0))), 180,
+              1e-9);
   // The arch ending at B, then the jamb going down.
-  EXPECT_NEAR(static_cast<double>(GetAngle(O, PointF(20, 0), PointF(20, 10), 10, 0, PointF(10, 0), O)), 180, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetAngle(kOrigin, PointF(20, 0), PointF(20, 10), 10, 0, PointF(10, 0), kOrigin)), 180,
+              1e-9);
 }
 
 TEST(JointAngle, PartialAnglesAboveAHalfTurnAndTheirSum) {
   // The arc centre on the left: the partial angle 270 turns into 0.
-  EXPECT_NEAR(static_cast<double>(GetAngle(PointF(0, 10), O, PointF(-20, 0), 0, 10, O, PointF(-10, 0))), 0, 1e-9);
-  const long double both = GetAngle(PointF(0, 10), O, PointF(20, 0), 10, 10, PointF(-10, 0), PointF(10, 0));
-  const long double first = GetLineLineCrossAngle(PointF(-10, 0), O, PointF(20, 0));
+  EXPECT_NEAR(static_cast<double>(GetAngle(PointF(0, 10), kOrigin, PointF(-20, 0), 0, 10, kOrigin, PointF(-10, 0))), 0,
+              1e-9);
+  const long double both = GetAngle(PointF(0, 10), kOrigin, PointF(20, 0), 10, 10, PointF(-10, 0), PointF(10, 0));
+  const long double first = GetLineLineCrossAngle(PointF(-10, 0), kOrigin, PointF(20, 0));
   EXPECT_NEAR(static_cast<double>(both), static_cast<double>(first + 90) + 180, 1e-9);
-  EXPECT_EQ(GetAngle(PointF(0, 10), O, PointF(20, 0), -10, 0, PointF(10, 0), O), 0);
+  EXPECT_EQ(GetAngle(PointF(0, 10), kOrigin, PointF(20, 0), -10, 0, PointF(10, 0), kOrigin), 0);
 }
 
 TEST(LineEquation, CoefficientsSatisfyBothPoints) {
@@ -118,9 +123,9 @@ TEST(LineEquation, CoefficientsSatisfyBothPoints) {
 
 TEST(ArcMeasures, ArcLengthFollowsTheAngleAtTheCentre) {
   const double pi = std::numbers::pi;
-  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, -10), O, 10)), 2 * pi * 10 / 4, 1e-9);
-  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, 10), O, 10)), 2 * pi * 10 * 3 / 4, 1e-9);
-  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(-10, 0), O, 10)), pi * 10, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, -10), kOrigin, 10)), 2 * pi * 10 / 4, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, 10), kOrigin, 10)), 2 * pi * 10 * 3 / 4, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(-10, 0), kOrigin, 10)), pi * 10, 1e-9);
 }
 
 TEST(ArcMeasures, RiseFromRadiusAndBack) {

@@ -5,18 +5,15 @@
 #include <climits>
 #include <cmath>
 
+#include "geometry/near_points.h"
 #include "geometry/point_ops.h"
 #include "shell/errors.h"
 
 namespace kv {
 namespace {
 
-const TPointF O = PointF(0, 0);
-
-void ExpectNear(const TPointF& actual, const TPointF& expected, double tolerance = 1e-4) {
-  EXPECT_NEAR(actual.X, expected.X, tolerance);
-  EXPECT_NEAR(actual.Y, expected.Y, tolerance);
-}
+using test::ExpectNear;
+using test::kOrigin;
 
 TEST(PointOnLine, EndsAreMatchedWithinTheTolerance) {
   const TPointF a = PointF(0, 0), b = PointF(10, 10);
@@ -46,31 +43,31 @@ TEST(PointOnLine, ObliqueSegmentComparesTheLineParameters) {
 
 TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0);
-  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, -100), 100));  // upper half: left of a -> b
-  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, 100), 100));
-  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, 100), -100));  // the sign selects the other side
-  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -100), -100));
-  EXPECT_TRUE(PointApplyToArc(a, b, O, PointF(0, -100.5), 100));
-  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -100.6), 100));
-  EXPECT_FALSE(PointApplyToArc(a, b, O, PointF(0, -99.4), 100));
-  EXPECT_TRUE(PointApplyToArc(a, b, O, b, -100));  // an end lies on both sides
+  EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, PointF(0, -100), 100));  // upper half: left of a -> b
+  EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, 100), 100));
+  EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, PointF(0, 100), -100));  // the sign selects the other side
+  EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, -100), -100));
+  EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, PointF(0, -100.5), 100));
+  EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, -100.6), 100));
+  EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, -99.4), 100));
+  EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, b, -100));  // an end lies on both sides
 }
 
 TEST(PointOnArcPiece, AlongThePieceFromItsFirstEndClockwise) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0), top = PointF(0, -100);
-  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, top, 100, 0.01));
-  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, PointF(0, 100), 100, 0.01));
-  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, PointF(0, 100), -100, 0.01));  // R < 0: the other way round
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, top, 100, 0.01));
+  EXPECT_FALSE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, 100), 100, 0.01));
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, 100), -100, 0.01));  // R < 0: the other way round
   // A quarter from the left end to the top: the upper right lies beyond its second end.
-  EXPECT_TRUE(PointApplyToArcPiece(a, top, O, PointF(-70.7107, -70.7107), 100, 0.01));
-  EXPECT_FALSE(PointApplyToArcPiece(a, top, O, PointF(70.7107, -70.7107), 100, 0.01));
+  EXPECT_TRUE(PointApplyToArcPiece(a, top, kOrigin, PointF(-70.7107, -70.7107), 100, 0.01));
+  EXPECT_FALSE(PointApplyToArcPiece(a, top, kOrigin, PointF(70.7107, -70.7107), 100, 0.01));
   // Half a unit along the circle beyond the first end (0.005 rad of R 100), within 1 and not 0.1.
   const TPointF beyond = PointF(-100 * std::cos(0.005), 100 * std::sin(0.005));
-  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, beyond, 100, 1));
-  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, beyond, 100, 0.1));
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, beyond, 100, 1));
+  EXPECT_FALSE(PointApplyToArcPiece(a, b, kOrigin, beyond, 100, 0.1));
   // Off the circle by 0.7 and 0.8.
-  EXPECT_TRUE(PointApplyToArcPiece(a, b, O, PointF(0, -100.7), 100, 0.75));
-  EXPECT_FALSE(PointApplyToArcPiece(a, b, O, PointF(0, -100.8), 100, 0.75));
+  EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, -100.7), 100, 0.75));
+  EXPECT_FALSE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, -100.8), 100, 0.75));
 }
 
 TEST(PointOnArcPiece, APointComputedOnTheArcIsStoredOnIt) {
@@ -93,7 +90,7 @@ TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(0, 10), PointF(10, 0), false, p), 0);
   EXPECT_EQ(p, PointF(5, 5));
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(30, 0), PointF(30, 10), false, p), -2);
-  EXPECT_EQ(p, O);
+  EXPECT_EQ(p, kOrigin);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(30, 0), PointF(30, 10), true, p), 0);
   EXPECT_EQ(p, PointF(30, 30));
 }
@@ -105,7 +102,7 @@ TEST(LineCrossing, ParallelSegmentsShareAnEndOrFail) {
   EXPECT_EQ(GetLineLineCrossPoint(PointF(10, 0), PointF(0, 0), PointF(20, 0), PointF(10.005, 0), false, p), 0);
   EXPECT_EQ(p, PointF(10, 0));
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(12, 0), PointF(20, 0), true, p), -1);
-  EXPECT_EQ(p, O);
+  EXPECT_EQ(p, kOrigin);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(0, 5), PointF(10, 5), true, p), -1);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(2, 0), PointF(8, 0), false, p), -1);
 }
@@ -123,14 +120,15 @@ TEST(ParallelOverlap, OverlappingContainedAndTouchingSegments) {
 
 TEST(ArcCrossing, WholeLineMeetsTheCircleTwice) {
   TPointF p1, p2;
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), PointF(-10, 0), PointF(10, 0), O, 10, true, p1, p2), 2);
+  EXPECT_EQ(
+      GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), PointF(-10, 0), PointF(10, 0), kOrigin, 10, true, p1, p2), 2);
   ExpectNear(p1, PointF(-10, 0), 1e-6);
   ExpectNear(p2, PointF(10, 0), 1e-6);
   const TPointF c = PointF(100, 200);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(100, 0), PointF(100, 400), O, O, c, 50, true, p1, p2), 2);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(100, 0), PointF(100, 400), kOrigin, kOrigin, c, 50, true, p1, p2), 2);
   ExpectNear(p1, PointF(100, 150), 1e-6);
   ExpectNear(p2, PointF(100, 250), 1e-6);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, 0), PointF(200, 400), O, O, c, 50, true, p1, p2), 2);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, 0), PointF(200, 400), kOrigin, kOrigin, c, 50, true, p1, p2), 2);
   EXPECT_NEAR(static_cast<double>(GetDistance(c, p1)), 50, 1e-3);
   EXPECT_NEAR(static_cast<double>(GetDistance(c, p2)), 50, 1e-3);
 }
@@ -138,60 +136,60 @@ TEST(ArcCrossing, WholeLineMeetsTheCircleTwice) {
 TEST(ArcCrossing, SegmentAndArcKeepOnlyTheirOwnPoints) {
   TPointF p1, p2;
   const TPointF left = PointF(-10, 0), right = PointF(10, 0);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, O, 10, false, p1, p2), 1);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, kOrigin, 10, false, p1, p2), 1);
   ExpectNear(p1, PointF(0, -10), 1e-6);  // the upper arc
-  EXPECT_EQ(p2, O);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, O, -10, false, p1, p2), 1);
+  EXPECT_EQ(p2, kOrigin);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, kOrigin, -10, false, p1, p2), 1);
   ExpectNear(p1, PointF(0, 10), 1e-6);  // the lower arc
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -5), PointF(0, 5), left, right, O, 10, false, p1, p2), -1);
-  EXPECT_EQ(p1, O);
-  EXPECT_EQ(p2, O);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -5), PointF(0, 5), left, right, kOrigin, 10, false, p1, p2), -1);
+  EXPECT_EQ(p1, kOrigin);
+  EXPECT_EQ(p2, kOrigin);
 }
 
 TEST(ArcCrossing, TangentMissAndDegenerateInput) {
   TPointF p1 = PointF(1, 1), p2 = PointF(1, 1);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, -10), PointF(20, -10), O, O, O, 10, true, p1, p2), 1);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, -10), PointF(20, -10), kOrigin, kOrigin, kOrigin, 10, true, p1, p2), 1);
   ExpectNear(p1, PointF(0, -10), 1e-9);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 20), PointF(20, 20), O, O, O, 10, true, p1, p2), -1);
-  EXPECT_EQ(p1, O);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), O, O, O, 0, true, p1, p2), -1);
-  EXPECT_EQ(GetArcLineCrossPoint(PointF(5, 5), PointF(5, 5), O, O, O, 10, true, p1, p2), -1);
-  EXPECT_EQ(p2, O);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 20), PointF(20, 20), kOrigin, kOrigin, kOrigin, 10, true, p1, p2), -1);
+  EXPECT_EQ(p1, kOrigin);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), kOrigin, kOrigin, kOrigin, 0, true, p1, p2), -1);
+  EXPECT_EQ(GetArcLineCrossPoint(PointF(5, 5), PointF(5, 5), kOrigin, kOrigin, kOrigin, 10, true, p1, p2), -1);
+  EXPECT_EQ(p2, kOrigin);
 }
 
 TEST(CoordinateOnElement, StraightLines) {
   long double y = -1;
-  EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), O, 40, 0, O, y));
+  EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), kOrigin, 40, 0, kOrigin, y));
   EXPECT_EQ(y, 20);
-  EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), O, 100, 0, O, y));  // the end itself
+  EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), kOrigin, 100, 0, kOrigin, y));  // the end itself
   EXPECT_EQ(y, 50);
-  EXPECT_FALSE(GetLineXtoY(PointF(0, 0), PointF(100, 50), O, 150, 0, O, y));
+  EXPECT_FALSE(GetLineXtoY(PointF(0, 0), PointF(100, 50), kOrigin, 150, 0, kOrigin, y));
   EXPECT_EQ(y, 0);
-  EXPECT_TRUE(GetLineXtoY(PointF(10, 0), PointF(10, 100), O, 10, 0, O, y));
+  EXPECT_TRUE(GetLineXtoY(PointF(10, 0), PointF(10, 100), kOrigin, 10, 0, kOrigin, y));
   EXPECT_EQ(y, 0);
-  EXPECT_FALSE(GetLineXtoY(PointF(10, 0), PointF(10, 100), O, 20, 0, O, y));  // vertical: no such X
+  EXPECT_FALSE(GetLineXtoY(PointF(10, 0), PointF(10, 100), kOrigin, 20, 0, kOrigin, y));  // vertical: no such X
   EXPECT_EQ(y, 0);
   long double x = -1;
-  EXPECT_TRUE(GetLineYtoX(PointF(0, 0), PointF(50, 100), O, 40, 0, O, x));
+  EXPECT_TRUE(GetLineYtoX(PointF(0, 0), PointF(50, 100), kOrigin, 40, 0, kOrigin, x));
   EXPECT_EQ(x, 20);
-  EXPECT_FALSE(GetLineYtoX(PointF(0, 7), PointF(50, 7), O, 8, 0, O, x));
+  EXPECT_FALSE(GetLineYtoX(PointF(0, 7), PointF(50, 7), kOrigin, 8, 0, kOrigin, x));
 }
 
 TEST(CoordinateOnElement, ArcsPickTheHalfOfTheSidePoint) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0);  // upper half arc (R > 0)
   long double y = -1;
-  EXPECT_TRUE(GetLineXtoY(a, b, PointF(0, -100), 60, 100, O, y));
+  EXPECT_TRUE(GetLineXtoY(a, b, PointF(0, -100), 60, 100, kOrigin, y));
   EXPECT_EQ(y, -80);
-  EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, 100), 60, 100, O, y));  // the lower half is not this arc
+  EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, 100), 60, 100, kOrigin, y));  // the lower half is not this arc
   EXPECT_EQ(y, 0);
-  EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, -100), 150, 100, O, y));
+  EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, -100), 150, 100, kOrigin, y));
   EXPECT_EQ(y, 0);
   // A vertical chord heading down with R > 0: the arc is the right half.
   const TPointF top = PointF(0, -100), bottom = PointF(0, 100);
   long double x = -1;
-  EXPECT_TRUE(GetLineYtoX(top, bottom, PointF(100, 0), 60, 100, O, x));
+  EXPECT_TRUE(GetLineYtoX(top, bottom, PointF(100, 0), 60, 100, kOrigin, x));
   EXPECT_EQ(x, 80);
-  EXPECT_FALSE(GetLineYtoX(top, bottom, PointF(-100, 0), 60, 100, O, x));
+  EXPECT_FALSE(GetLineYtoX(top, bottom, PointF(-100, 0), 60, 100, kOrigin, x));
 }
 
 void ExpectCentreOnTheRight(const TPointF& a, const TPointF& b, long double r) {
@@ -214,20 +212,20 @@ TEST(ArcCentre, LiesOnTheRightOfTheChordInEveryOctant) {
 }
 
 TEST(ArcCentre, KnownAndAxisParallelChords) {
-  ExpectNear(GetRoundCoord(O, PointF(10, -10), 10), PointF(10, 0), 1e-6);
+  ExpectNear(GetRoundCoord(kOrigin, PointF(10, -10), 10), PointF(10, 0), 1e-6);
   EXPECT_EQ(GetRoundCenter(TPoint{0, 0}, TPoint{10, -10}, 10), PointF(10, 0));
-  EXPECT_EQ(GetRoundCoord(O, PointF(24, 0), 13), PointF(12, 5));
-  EXPECT_EQ(GetRoundCoord(PointF(24, 0), O, 13), PointF(12, -5));
-  EXPECT_EQ(GetRoundCoord(O, PointF(0, 24), 13), PointF(-5, 12));
-  EXPECT_EQ(GetRoundCoord(PointF(0, 24), O, 13), PointF(5, 12));
+  EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 13), PointF(12, 5));
+  EXPECT_EQ(GetRoundCoord(PointF(24, 0), kOrigin, 13), PointF(12, -5));
+  EXPECT_EQ(GetRoundCoord(kOrigin, PointF(0, 24), 13), PointF(-5, 12));
+  EXPECT_EQ(GetRoundCoord(PointF(0, 24), kOrigin, 13), PointF(5, 12));
 }
 
 TEST(ArcCentre, DegenerateRadii) {
-  EXPECT_EQ(GetRoundCoord(O, PointF(24, 0), 0), O);
+  EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 0), kOrigin);
   EXPECT_EQ(GetRoundCoord(PointF(5, 5), PointF(5, 5), 3), PointF(2, 5));
-  EXPECT_EQ(GetRoundCoord(O, PointF(24, 0), 10), PointF(12, 0));  // too short: the chord's middle
-  ExpectNear(GetRoundCoord(O, PointF(10, -10), 5), PointF(5, -5), 1e-5);
-  ExpectNear(GetRoundCoord(O, PointF(10, -10), -10), PointF(0, -10), 1e-5);  // negative: left side
+  EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 10), PointF(12, 0));  // too short: the chord's middle
+  ExpectNear(GetRoundCoord(kOrigin, PointF(10, -10), 5), PointF(5, -5), 1e-5);
+  ExpectNear(GetRoundCoord(kOrigin, PointF(10, -10), -10), PointF(0, -10), 1e-5);  // negative: left side
 }
 
 TEST(SideTests, RightAndLeftOnTheScreenIn64Bits) {

@@ -5,15 +5,13 @@
 #include <vector>
 
 #include "geometry/angles.h"
+#include "geometry/near_points.h"
 #include "geometry/point_ops.h"
 
 namespace kv {
 namespace {
 
-void ExpectNear(const TPointF& actual, const TPointF& expected, double tolerance = 1e-4) {
-  EXPECT_NEAR(actual.X, expected.X, tolerance);
-  EXPECT_NEAR(actual.Y, expected.Y, tolerance);
-}
+using test::ExpectNear;
 
 TEST(Rotation, PositiveAngleTurnsCounterClockwiseOnScreen) {
   ExpectNear(TurnPoint(PointF(10, 0), 90), PointF(0, -10));  // right turns to up

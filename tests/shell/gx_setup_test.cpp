@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 
 #include "shell/code_page.h"
 #include "shell/configuration.h"
@@ -47,27 +46,6 @@ TEST_F(GXSetupTest, NoIniFileMeansNotLoaded) {
   Configuration().GXIniFile = (temp_.Dir() / "missing.ini").string();
   EXPECT_FALSE(TGXSetup::Create()->Loaded);
   EXPECT_FALSE(std::filesystem::exists(temp_.Dir() / "orders")) << "nothing is created when not loaded";
-}
-
-TEST_F(GXSetupTest, CreateLoadsAndSetsTheResizeModes) {
-  WriteIni("[Firm]\nName=Рамы\n");
-  auto setup = TGXSetup::Create();
-  EXPECT_TRUE(setup->Loaded);
-  EXPECT_EQ(setup->FirmName, "Рамы");
-  EXPECT_EQ(setup->ResizeXMode, smXProportional);
-  EXPECT_EQ(setup->ResizeYMode, smYProportional);
-  EXPECT_EQ(setup->ReportFormat1, 8);
-  EXPECT_EQ(setup->ReportFormat2, 9);
-}
-
-TEST_F(GXSetupTest, EmptyIniGivesTheTableDefaults) {
-  WriteIni("");
-  auto setup = TGXSetup::Create();
-  ASSERT_TRUE(setup->Loaded);
-  EXPECT_FLOAT_EQ(setup->DefaultNDSTax, 18);
-  EXPECT_EQ(setup->GlassFrameSize, 100) << "10 mm in tenths";
-  EXPECT_FALSE(setup->SetImpostWasserKappe);
-  EXPECT_EQ(setup->PriceGroupNames[9], "Скидка #10");
 }
 
 TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
@@ -142,20 +120,6 @@ TEST_F(GXSetupTest, OrderTreeIsCreatedBelowTheServer) {
     EXPECT_TRUE(std::filesystem::is_directory(root / sub)) << sub;
   EXPECT_TRUE(std::filesystem::is_directory(temp_.Dir() / "in"));
   EXPECT_FALSE(std::filesystem::exists(root / "EXPORT")) << "the export directory is not created";
-}
-
-TEST_F(GXSetupTest, RegistryDefaultsWhenNothingIsStored) {
-  TGXSetup setup;
-  setup.Preview = false;
-  setup.ExportFields[3] = true;
-  setup.AutoGenOrderNoMethod = aonmLocal;
-  setup.LoadRegistry();
-  EXPECT_TRUE(setup.Preview);
-  EXPECT_FALSE(setup.ExportFields[3]);
-  EXPECT_EQ(setup.AutoGenOrderNoMethod, aonmNet);
-  EXPECT_EQ(setup.OrderNoTemplate, "%yyyy-%i");
-  EXPECT_EQ(setup.DesignImageOptions, (TImageOptions{0x97, 0xFF, 0x03, 0x30, 0x61, 0x02}));
-  EXPECT_TRUE(messages_.Shown().empty());
 }
 
 TEST_F(GXSetupTest, StoredRegistryValuesAreRead) {
@@ -243,19 +207,6 @@ TEST(GXSetupValuesTest, PhonesAndPrintPenWidths) {
   std::array<int32_t, 4> widths{};
   setup.PrintPenWidth(widths);
   EXPECT_EQ(widths, (std::array<int32_t, 4>{3, 1, 1, 2}));
-}
-
-TEST_F(GXSetupTest, ListValuesNamesEveryGroup) {
-  TGXSetup setup;
-  std::map<std::string, std::string> values;
-  setup.ListValues([&](const std::string& section, const std::string& name, const std::string& text) {
-    values[section + "/" + name] = text;
-  });
-  EXPECT_EQ(values["Tax/NDSTax"], "18");
-  EXPECT_EQ(values[std::string(kTechnologistKey) + "/DesignImageOptions"], "97 FF 03 30 61 02");
-  EXPECT_EQ(values[std::string(kDBConfigKey) + "\\Main/OrderNoTemplate"], "%yyyy-%i");
-  EXPECT_EQ(values[std::string(kRegistryRootKey) + "/TechnologDesignFormH"], "480");
-  EXPECT_TRUE(values.count("Directories/ServerName"));
 }
 
 TEST_F(GXSetupTest, NumberingValuesAreWrittenToTheConfigurationKeyAndReadBack) {
