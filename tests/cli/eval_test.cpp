@@ -5,15 +5,12 @@
 namespace kv::cli {
 namespace {
 
-TEST(EvalFormulaCommand, PrintsTheValue) {
-  const TCliRun run = RunCliCaptured({"eval", "formula", "4,5*x/(y^2-z)", "--x", "2", "--y", "3", "--z", "1"});
+// 4,5 x 2 / (3^2 - 1) = 1,125; 2,5 x 4 + 1,5 = 11,5.
+TEST(EvalFormulaCommand, PrintsTheValueAsTextOrJson) {
+  TCliRun run = RunCliCaptured({"eval", "formula", "4,5*x/(y^2-z)", "--x", "2", "--y", "3", "--z", "1"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "1,125\n");
-}
-
-TEST(EvalFormulaCommand, TakesParametersAndJson) {
-  const TCliRun run =
-      RunCliCaptured({"eval", "formula", "a*b+x", "--param", "a=2,5", "--param", "b=4", "--x", "1.5", "--json"});
+  run = RunCliCaptured({"eval", "formula", "a*b+x", "--param", "a=2,5", "--param", "b=4", "--x", "1.5", "--json"});
   EXPECT_EQ(run.Code, 0);
   EXPECT_EQ(run.Out, "{\"text\":\"11,5\",\"value\":11.5}\n");
 }
@@ -52,16 +49,18 @@ TEST(EvalFormulaCommand, ATextBeginningWithAMinusIsTheText) {
   EXPECT_NE(run.Err.find("Не задан обязательный параметр TEXT (текст)"), std::string::npos) << run.Err;
 }
 
+// Names in any letter case; a value is a number, a date or a text.
 TEST(EvalRuleCommand, PrintsTheValueOfARule) {
-  TCliRun run = RunCliCaptured(
-      {"eval", "rule", "(Width > 1000) AND (Color = 'white')", "--var", "width=1200", "--var", "COLOR=white"});
-  EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, "1\n");
-  run = RunCliCaptured({"eval", "rule", "COPY(Name, 1, 4) + '!'", "--var", "Name=Рама белая", "--json"});
-  EXPECT_EQ(run.Code, 0);
-  EXPECT_EQ(run.Out, "{\"type\":\"string\",\"value\":\"Рама!\"}\n");
-  run = RunCliCaptured({"eval", "rule", "D + 1", "--var", "D=28.02.2024"});
-  EXPECT_EQ(run.Out, "29.02.2024\n");
+  const std::pair<std::vector<std::string>, const char*> rules[] = {
+      {{"(Width > 1000) AND (Color = 'white')", "--var", "width=1200", "--var", "COLOR=white"}, "1\n"},
+      {{"COPY(Name, 1, 4) + '!'", "--var", "Name=Рама белая", "--json"}, "{\"type\":\"string\",\"value\":\"Рама!\"}\n"},
+      {{"D + 1", "--var", "D=28.02.2024"}, "29.02.2024\n"}};
+  for (auto [args, printed] : rules) {
+    args.insert(args.begin(), {"eval", "rule"});
+    const TCliRun run = RunCliCaptured(args);
+    EXPECT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(run.Out, printed);
+  }
 }
 
 TEST(EvalRuleCommand, UnknownNamesAndBadRulesFail) {

@@ -2,16 +2,13 @@
 
 #include "construction/glass.h"
 #include "construction/impost_insert.h"
+#include "construction/model_builders.h"
 
 namespace kv::test {
 
 namespace {
 
 constexpr const char* kGlass = "4M1-16-4M1";
-
-Tgx30CustomPart& Field(TAbstractFrame& Element, int Index) {
-  return dynamic_cast<Tgx30CustomPart&>(*Element.Parts.at(static_cast<size_t>(Index)));
-}
 
 }  // namespace
 

@@ -100,27 +100,21 @@ TEST_F(NewFrame, TakesSystemColourProfilesSteelJointsAndWeldAllowanceOfTheType) 
   EXPECT_EQ(corner->SubSetID, 1001);
 }
 
-TEST_F(NewFrame, ArchedTopOfARectangleTakesTheRadius) {
+// R 500 mm over 1000 mm is a half circle about the middle of the top; a second radius makes it elliptic.
+TEST_F(NewFrame, ArchedTopOfARectangleTakesItsRadii) {
   TInitialSize size{1000, 800};
   size.Radius = 500;
   frame.BuildInitial(size);
-  const Tgx25Line& top = *frame.Lines[1];
-  EXPECT_FLOAT_EQ(top.Radius, 5000);
-  EXPECT_TRUE(top.FullRadius());
-  EXPECT_EQ(top.Center, (TPointF{5000, 0}));
-}
-
-TEST_F(NewFrame, ArchedTopKeepsItsSecondRadius) {
-  TInitialSize size{1000, 800};
+  EXPECT_FLOAT_EQ(frame.Lines[1]->Radius, 5000);
+  EXPECT_TRUE(frame.Lines[1]->FullRadius());
+  EXPECT_EQ(frame.Lines[1]->Center, (TPointF{5000, 0}));
+  TFrame elliptic(nullptr, 1);
   size.Radius = 600;
   size.Radius2 = 700;
-  frame.BuildInitial(size);
-  const Tgx25Line& top = *frame.Lines[1];
-  EXPECT_FLOAT_EQ(top.Radius, 6000);
-  EXPECT_FLOAT_EQ(top.Radius2, 7000);
-  EXPECT_TRUE(top.EllipseRadius());
-  // The other sides are straight.
-  EXPECT_EQ(frame.Lines[0]->Radius2, 0);
+  elliptic.BuildInitial(size);
+  EXPECT_FLOAT_EQ(elliptic.Lines[1]->Radius2, 7000);
+  EXPECT_TRUE(elliptic.Lines[1]->EllipseRadius());
+  EXPECT_EQ(elliptic.Lines[0]->Radius2, 0) << "the other sides are straight";
 }
 
 TEST_F(NewFrame, SegmentalArchKeepsTheRadiusAsGiven) {

@@ -96,6 +96,10 @@ TEST_F(Glazing, GlassTakesItsContourBeadSealsAndPackers) {
   EXPECT_TRUE(glass.Adapter.Empty());
   EXPECT_EQ(glass.GetInternalSize(), (TSize{10000, 8000}));
   EXPECT_EQ(glass.GetSizeInt(), (TSize{1000, 800}));
+  EXPECT_EQ(glass.GetLeftTop(), (TPoint{200, 200}));
+  EXPECT_NEAR(static_cast<double>(glass.Square()), 0.8, 1e-12);    // 1.0 x 0.8 m
+  EXPECT_NEAR(static_cast<double>(glass.Perimeter()), 3.6, 1e-9);  // 2 x (1.0 + 0.8) m
+  EXPECT_TRUE(glass.StdGlass());
   ASSERT_EQ(glass.Linings.size(), 2u);
   EXPECT_EQ(glass.Linings[0], Tgx25GlassLining::CreateInit("L3", 4));
   // The bead stands on the light (70 mm in) and is measured at its back edge, 18 mm further out.
@@ -155,23 +159,6 @@ TEST_F(Glazing, SizeLimitsAndBeadsAreChecked) {
     frame.ClearPoints();
     EXPECT_EQ(GlassError(PartUnits(c.W, c.H, c.Color), c.Glass), c.Error);
   }
-}
-
-TEST_F(Glazing, MeasuresOfARectangle) {
-  Tgx30CustomPart& part = Part(1000, 800);
-  part.ChangeGlass("G24");
-  const Tgx25Glass& glass = *part.Glass;
-  EXPECT_TRUE(glass.StdGlass());
-  EXPECT_EQ(glass.GetStdAngleCount(), 4);
-  EXPECT_EQ(glass.GetNotStdAngleCount(), 0);
-  EXPECT_EQ(glass.GetArcCount(), 0);
-  EXPECT_EQ(glass.GetRadiusInfo(), "");
-  EXPECT_NEAR(static_cast<double>(glass.Square()), 0.8, 1e-12);
-  EXPECT_NEAR(static_cast<double>(glass.Perimeter()), 3.6, 1e-9);
-  EXPECT_EQ(glass.GetLeftTop(), (TPoint{200, 200}));
-  EXPECT_EQ(glass.GetFalshCount(), 0);
-  EXPECT_EQ(glass.GetSprossPartCount(), 0);
-  EXPECT_EQ(glass.GetSimpleGlassCount(), 1);
 }
 
 TEST_F(Glazing, SemicircularGlassSquaresItsBoundingBox) {

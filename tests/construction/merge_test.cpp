@@ -4,6 +4,7 @@
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/glass.h"
+#include "construction/model_builders.h"
 #include "shell/error_of.h"
 #include "shell/errors.h"
 
@@ -12,9 +13,7 @@ namespace {
 
 using test::InsertDemoMullion;
 
-Tgx30CustomPart& Field(TAbstractFrame& Element, size_t Index) {
-  return dynamic_cast<Tgx30CustomPart&>(*Element.Parts.at(Index));
-}
+using test::Field;
 
 // What the contour bookkeeping and the sizes of a frame come to.
 struct TFrameState {

@@ -6,6 +6,7 @@
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/glass.h"
+#include "construction/model_builders.h"
 #include "construction/sample_constructions.h"
 #include "shell/random.h"
 
@@ -15,9 +16,7 @@ namespace {
 using test::SameBytes;
 using test::StreamBytes;
 
-Tgx30CustomPart& Field(TAbstractFrame& Element, size_t Index) {
-  return dynamic_cast<Tgx30CustomPart&>(*Element.Parts.at(Index));
-}
+using test::Field;
 
 TRect Box(const TAbstractFrame& Element) { return BoundRectOf(Element.GetDimensions()); }
 

@@ -93,4 +93,8 @@ Tgx30CustomPart* CustomPart(TAbstractFrame& Element, int Index) {
   return dynamic_cast<Tgx30CustomPart*>(Element.Parts.at(static_cast<size_t>(Index)).get());
 }
 
+Tgx30CustomPart& Field(TAbstractFrame& Element, size_t Index) {
+  return dynamic_cast<Tgx30CustomPart&>(*Element.Parts.at(Index));
+}
+
 }  // namespace kv::test

@@ -17,5 +17,7 @@ TImpost* AddVerticalImpost(TCustomFrame& Frame, int32_t X, int32_t Width);
 TFlugel* AddFlugel(Tgx30CustomPart& Part, int32_t Inset, int32_t Width);
 
 Tgx30CustomPart* CustomPart(TAbstractFrame& Element, int Index);
+// The same part as a reference.
+Tgx30CustomPart& Field(TAbstractFrame& Element, size_t Index);
 
 }  // namespace kv::test

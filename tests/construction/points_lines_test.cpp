@@ -85,14 +85,6 @@ TEST(FramePoint, MovesWithAllCrossPointsAndWeldsToTheWidthCorner) {
   EXPECT_DOUBLE_EQ(static_cast<double>(point.GetWelding()), 50.0);
 }
 
-TEST(ProfilePoint, MovesItsCrossPoints) {
-  Tgx25ProfilePoint point(nullptr, {0, 0});
-  point.PointI2 = {3, 4};
-  point.SumPoint({1, 1});
-  EXPECT_EQ(point.PointI2, (TPoint{4, 5}));
-  EXPECT_EQ(point.PointW, (TPoint{1, 1}));
-}
-
 TEST(SimpleLine, ArcPredicatesAndClearingTheArc) {
   Tgx25SimplePoint a(nullptr, {0, 0}), b(nullptr, {1000, 0});
   Tgx25SimpleLine line(nullptr, &a, &b);

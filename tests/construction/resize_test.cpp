@@ -6,7 +6,6 @@
 #include "construction/sample_constructions.h"
 #include "shell/error_of.h"
 #include "shell/errors.h"
-#include "shell/rounding.h"
 
 namespace kv {
 namespace {
@@ -94,16 +93,6 @@ TEST_F(Resize, EllipticTopKeepsItsTwoRadii) {
   EXPECT_NEAR(frame.Lines[1]->Radius2, 25500, 0.01);
 }
 
-TEST_F(Resize, TakesTheBackupCopyOfTheConstruction) {
-  TFrame& frame = NewFrame({1000, 1000});
-  const std::vector<uint8_t> before = test::StreamBytes(construction);
-  ASSERT_FALSE(construction.BackupCopyExists());
-  frame.SetNewSize({1200, 1000}, smRight, smBottom);
-  ASSERT_TRUE(construction.BackupCopyExists());
-  ASSERT_TRUE(construction.RestoreBackupCopy());
-  EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
-}
-
 // A 300 mm wide frame leaves a glass of 200 mm, not above the smallest 200 x 200 of the catalogue.
 TEST_F(Resize, FailedResizeLeavesTheBackupCopyForTheCallerToRestore) {
   TFrame& frame = NewFrame({1300, 1400});
@@ -140,11 +129,6 @@ TEST_F(ResizePastAMullion, IsRefusedAndTheBackupRestoresTheFrame) {
             "Разделы конструкции пересекаются! Новый размер недопустим.");
   ASSERT_TRUE(construction.RestoreBackupCopy());
   EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
-}
-
-TEST_F(ResizePastAMullion, ProportionalModeTakesTheMullionAlong) {
-  frame->SetNewSize({800, 1400}, smXProportional, smBottom);
-  EXPECT_EQ(frame->Imposts.at(0)->PX1->X, GetRounded(10000 * 8000 / 13000.0L));
 }
 
 TEST_F(ResizePastAMullion, NarrowingThatKeepsTheFieldsPasses) {

@@ -111,13 +111,6 @@ TEST_F(DemoWindow, GlassSizesAndBeads) {
   EXPECT_EQ(FixedGlass().Linings.size(), 2u);
 }
 
-TEST_F(DemoWindow, NumberingAndWalks) {
-  EXPECT_EQ(FixedGlass().No, "G.1");
-  EXPECT_EQ(SashGlass().No, "G.2");
-  EXPECT_EQ(sash->Name, "2");
-  EXPECT_EQ(construction.GetFirstFlugel(), sash);
-}
-
 TEST_F(DemoWindow, FullRecalculationIsRepeatable) {
   const TSize before = SashGlass().GetInternalSize();
   const float mullion = impost->ProfSize.Length;
