@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -58,16 +57,10 @@ TComplectForm::TComplectForm(std::unique_ptr<Tgx25OrderComplect> complect, std::
   auto* top_layout = new QHBoxLayout(top);
   top_layout->addWidget(CreateHeader(), 1);
   top_layout->addWidget(CreateSwitches(), 2);
-  auto* splitter = new QSplitter(Qt::Vertical, this);
-  splitter->addWidget(top);
-  splitter->addWidget(CreateItems());
-  splitter->setStretchFactor(1, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(splitter);
+  LayOutBody(top, CreateItems(), 900, 600);
   ReadHeader();
   UpdateTotals();
   SetModified(false);
-  resize(900, 600);
 }
 
 TComplectForm::~TComplectForm() = default;
@@ -76,9 +69,7 @@ QWidget* TComplectForm::CreateHeader() {
   auto* header = new QWidget(this);
   auto* form = new QFormLayout(header);
   no_ = new QLineEdit(header);
-  date_ = new QDateEdit(header);
-  date_->setDisplayFormat("dd.MM.yyyy");
-  date_->setCalendarPopup(true);
+  date_ = NewDateEdit(header);
   order_ = new QLineEdit(header);
   customer_ = new QLineEdit(header);
   representative_ = new QLineEdit(header);

@@ -1,9 +1,12 @@
 #include "app/document_form.h"
 
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 #include "shell/user_messages.h"
 
@@ -31,6 +34,23 @@ QHBoxLayout* TDocumentForm::CommandButtons(const std::vector<TCommand>& commands
   }
   buttons->addStretch();
   return buttons;
+}
+
+void TDocumentForm::LayOutBody(QWidget* header, QWidget* list, int width, int height) {
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  splitter->addWidget(header);
+  splitter->addWidget(list);
+  splitter->setStretchFactor(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(splitter);
+  resize(width, height);
+}
+
+QDateEdit* TDocumentForm::NewDateEdit(QWidget* parent) {
+  auto* date = new QDateEdit(parent);
+  date->setDisplayFormat("dd.MM.yyyy");
+  date->setCalendarPopup(true);
+  return date;
 }
 
 bool TDocumentForm::CloseAccepted() {

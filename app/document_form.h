@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QDateEdit;
 class QHBoxLayout;
 
 namespace kv {
@@ -46,6 +47,10 @@ protected:
   };
   // A row of buttons, one per command, followed by a stretch.
   QHBoxLayout* CommandButtons(const std::vector<TCommand>& commands);
+  // The window's body: the header above the list, split so that the list takes the room left.
+  void LayOutBody(QWidget* header, QWidget* list, int width, int height);
+  // A date field in the program's date format, with its calendar.
+  static QDateEdit* NewDateEdit(QWidget* parent);
 
 private:
   bool CloseAccepted();

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
-#include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -60,20 +59,14 @@ struct TRecalculationCancelled {};
 
 TOrderForm::TOrderForm(std::unique_ptr<TOrder> order, TOrderDocument document, QWidget* parent)
     : TDocumentForm(parent), order_(std::move(order)), document_(std::move(document)) {
-  auto* splitter = new QSplitter(Qt::Vertical, this);
-  auto* top = new QWidget(splitter);
+  auto* top = new QWidget(this);
   auto* top_layout = new QHBoxLayout(top);
   top_layout->addWidget(CreateHeader(), 3);
   top_layout->addWidget(CreateSections(), 2);
-  splitter->addWidget(top);
-  splitter->addWidget(CreatePositions());
-  splitter->setStretchFactor(1, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(splitter);
+  LayOutBody(top, CreatePositions(), 900, 640);
   ReadHeader();
   UpdateTotals();
   SetModified(false);
-  resize(900, 640);
 }
 
 TOrderForm::~TOrderForm() = default;
@@ -82,9 +75,7 @@ QWidget* TOrderForm::CreateHeader() {
   auto* header = new QWidget(this);
   auto* form = new QFormLayout(header);
   no_ = new QLineEdit(header);
-  date_ = new QDateEdit(header);
-  date_->setDisplayFormat("dd.MM.yyyy");
-  date_->setCalendarPopup(true);
+  date_ = NewDateEdit(header);
   customer_ = new QLineEdit(header);
   object_ = new QLineEdit(header);
   address_ = new QLineEdit(header);

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -25,16 +24,10 @@ namespace kv {
 
 TSelectionForm::TSelectionForm(std::unique_ptr<Tgx25OrderSelection> selection, std::string file, QWidget* parent)
     : TDocumentForm(parent), selection_(std::move(selection)), file_(std::move(file)) {
-  auto* splitter = new QSplitter(Qt::Vertical, this);
-  splitter->addWidget(CreateHeader());
-  splitter->addWidget(CreateItems());
-  splitter->setStretchFactor(1, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(splitter);
+  LayOutBody(CreateHeader(), CreateItems(), 900, 600);
   ReadHeader();
   Refresh();
   SetModified(false);
-  resize(900, 600);
 }
 
 TSelectionForm::~TSelectionForm() = default;
@@ -43,9 +36,7 @@ QWidget* TSelectionForm::CreateHeader() {
   auto* header = new QWidget(this);
   auto* form = new QFormLayout(header);
   no_ = new QLineEdit(header);
-  date_ = new QDateEdit(header);
-  date_->setDisplayFormat("dd.MM.yyyy");
-  date_->setCalendarPopup(true);
+  date_ = NewDateEdit(header);
   name_ = new QLineEdit(header);
   note_ = new QPlainTextEdit(header);
   note_->setMaximumHeight(60);
