@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -158,8 +159,18 @@ void TSelectionForm::RemoveItem() {
   SetCurrentItem(std::min(row, selection_->Count() - 1));
 }
 
+// Reading the order files of a large selection takes a while: the user sees how far it is and may
+// stop it, the items not reached keeping what they stored.
 void TSelectionForm::Refresh() {
-  selection_->UpdateSelectionData();
+  QProgressDialog progress("Обновление выборки...", "Отмена", 0, selection_->Count(), this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);
+  selection_->UpdateSelectionData([&](int done, int total) {
+    progress.setValue(done);
+    progress.setLabelText(Q(Format("Обновление выборки: %d из %d", done, total)));
+    return !progress.wasCanceled();
+  });
+  progress.setValue(selection_->Count());
   items_model_->Reload();
   UpdateStatistics();
 }

@@ -212,11 +212,15 @@ TOrder* Tgx25OrderSelection::OrderOf(const std::string& FileName) {
   return at->second.get();
 }
 
-bool Tgx25OrderSelection::UpdateSelectionData() {
+bool Tgx25OrderSelection::UpdateSelectionData(const TUpdateProgress& Progress) {
+  // The loaded orders go first, so no item may keep a position of them.
   FOrders.clear();
+  for (Tgx25OrderSelectionItem& item : Items) item.Construction = nullptr;
   bool changed = false;
-  for (Tgx25OrderSelectionItem& item : Items) {
-    item.Construction = nullptr;
+  const int total = Count();
+  for (int done = 0; done < total; ++done) {
+    if (Progress && !Progress(done, total)) break;
+    Tgx25OrderSelectionItem& item = Items[done];
     TOrder* order = OrderOf(item.FileName);
     Tgx25Construction* position = order != nullptr ? order->GetPosByNo(item.PosNo) : nullptr;
     if (position == nullptr) continue;

@@ -4,6 +4,7 @@
 // cut at once). Each item keeps what it showed of its position (order and position numbers, size,
 // quantity, name, order file), so the selection reads without the orders; the positions themselves
 // are linked at run time from their order files.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -73,9 +74,12 @@ public:
   void FileNameSort();
   // The distinct order numbers of the items, ", "-joined in the order met.
   std::string GetOrderList() const;
+  // Told before each item: how many are done and of how many; false stops the refresh.
+  using TUpdateProgress = std::function<bool(int Done, int Total)>;
   // Loads each item's order file once and refreshes the item from its position; an item whose
-  // file or position is gone keeps what it stored. True when a stored value changed.
-  bool UpdateSelectionData();
+  // file or position is gone, or that a stopped refresh did not reach, keeps what it stored. True
+  // when a stored value changed.
+  bool UpdateSelectionData(const TUpdateProgress& Progress = {});
   void GatherStatistics();
   // Gathers the materials and cut pieces of every linked checked position and prices them as one
   // list (catalogue errors raised to the caller).

@@ -136,6 +136,10 @@ TEST_F(OrderDocuments, SelectionItemsFollowTheirOrders) {
   ASSERT_TRUE(selection.AddPosition(order, *order.GetConstruction(0), order_file));
   EXPECT_FALSE(selection.AddPosition(order, *order.GetConstruction(0), order_file));
   selection.Items[0].Number = 1;
+  // A refresh stopped before the first item leaves it as stored, linked to no position.
+  EXPECT_FALSE(selection.UpdateSelectionData([](int, int) { return false; }));
+  EXPECT_EQ(selection.Items[0].Number, 1);
+  EXPECT_EQ(selection.Items[0].Construction, nullptr);
   EXPECT_TRUE(selection.UpdateSelectionData());
   EXPECT_EQ(selection.Items[0].Number, 3);
   EXPECT_FALSE(selection.UpdateSelectionData());
