@@ -24,6 +24,7 @@
 #include "order/order_defaults.h"
 #include "order/order_inbox.h"
 #include "order/order_saving.h"
+#include "qt/form_values.h"
 #include "shell/configuration.h"
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -34,8 +35,6 @@
 namespace kv {
 
 namespace {
-
-QString QText(const std::string& text) { return QString::fromStdString(text); }
 
 // The filters of the open dialog, one per document kind, and all three together first.
 const QString kOpenFilters =
@@ -59,7 +58,7 @@ void ShowInState(QWidget& window, TWindowState state) {
 
 TMainForm::TMainForm(int message_timer_ms, QWidget* parent)
     : QMainWindow(parent), mdi_(new QMdiArea(this)), message_timer_(new QTimer(this)) {
-  base_caption_ = QApplication::applicationDisplayName() + QText(Format(": [%s]", Configuration().GXConfigName));
+  base_caption_ = QApplication::applicationDisplayName() + Q(Format(": [%s]", Configuration().GXConfigName));
   setCentralWidget(mdi_);
   CreateMenus();
   CreateStatusBar();
@@ -126,7 +125,7 @@ void TMainForm::CreateStatusBar() {
   for (const std::string& text :
        {Format("Пользователь: %s", user.Name), Format("Конфигурация: %s", Configuration().GXConfigName),
         Format("Станция: %s", Configuration().GXStationName)})
-    statusBar()->addPermanentWidget(new QLabel(QText(text), this));
+    statusBar()->addPermanentWidget(new QLabel(Q(text), this));
   inbox_ = new QLabel(this);
   statusBar()->addPermanentWidget(inbox_);
 }
@@ -224,12 +223,12 @@ TComplectForm* TMainForm::NewComplect() {
 }
 
 void TMainForm::Open() {
-  const QString file = QFileDialog::getOpenFileName(this, "Открыть...", QText(GXSetup()->ServerName), kOpenFilters);
+  const QString file = QFileDialog::getOpenFileName(this, "Открыть...", Q(GXSetup()->ServerName), kOpenFilters);
   if (!file.isEmpty()) OpenFile(file.toStdString());
 }
 
 TDocumentForm* TMainForm::OpenFile(const std::string& file) {
-  const QString suffix = QFileInfo(QText(file)).suffix().toLower();
+  const QString suffix = QFileInfo(Q(file)).suffix().toLower();
   if (suffix == "gxo") return OpenOrderByFileName(file);
   if (suffix == "gxs") return OpenSelectionByFileName(file);
   if (suffix == "gxc") return OpenComplectByFileName(file);
