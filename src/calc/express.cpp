@@ -47,10 +47,9 @@ long double Exp(long double x, long double) { return std::exp(x); }
 // twice. Undefined and infinite results are 0 in any case, so only positive finite x get here.
 long double LnOfPositive(long double x) {
 #if defined(__x86_64__) || defined(__i386__)
-  constexpr long double kNearOne = 0.29;  // the library's bound, a double
   const long double from_one = x - 1;
   long double result;
-  if (std::fabs(from_one) > kNearOne) {
+  if (std::fabs(from_one) > kExpressLnNearOne) {
     asm("fldln2\n\tfxch\n\tfyl2x" : "=t"(result) : "0"(x) : "st(1)");
   } else {
     asm("fldln2\n\tfxch\n\tfyl2xp1" : "=t"(result) : "0"(from_one) : "st(1)");
@@ -529,6 +528,8 @@ long double OParse::Run() const {
 TExpress::TExpress() = default;
 
 void TExpress::SetExpression(std::string_view text) {
+  FNative.Clear();
+  FEvaluations = 0;
   FParse.Clear();
   FExpression = WithoutBlanks(text);
   for (auto& cell : FVariableCells) cell = FParse.NewCell(0);
@@ -564,6 +565,8 @@ long double TExpress::TheFunction(long double x, long double y, long double z) {
   *FVariableCells[0] = x;
   *FVariableCells[1] = y;
   *FVariableCells[2] = z;
+  if (FNative.Ready()) return FNative.Run();
+  if (++FEvaluations == kEvaluationsBeforeTranslation && FNative.Translate(FParse)) return FNative.Run();
   return FParse.Run();
 }
 

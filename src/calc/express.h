@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/express_native.h"
+
 namespace kv {
 
 // Operation codes of the compiled list.
@@ -55,6 +57,10 @@ enum TExpressOpCode : uint8_t {
   ocArcsin = 38,
   ocArccos = 39,
 };
+
+// Where the natural logarithm switches from log2(x) to log2(1 + (x - 1)): the C library's bound,
+// a double.
+inline constexpr long double kExpressLnNearOne = 0.29;
 
 using TExpressRoutine = long double (*)(long double x, long double y);
 
@@ -110,7 +116,8 @@ public:
   void SetParameterList(std::string_view names);
   void SetParameters(const std::array<long double, 6>& values);
 
-  // Evaluates the compiled formula for the three variable values; 0 while none is compiled.
+  // Evaluates the compiled formula for the three variable values; 0 while none is compiled. A
+  // formula evaluated often is translated into machine instructions, with the same results.
   long double TheFunction(long double x, long double y, long double z);
   // The compiled form of the current expression; empty while none is compiled.
   const OParse& Parse() const { return FParse; }
@@ -124,6 +131,11 @@ private:
   std::string FParameterList = "abcdef";
   std::array<long double, 6> FParameters{};
   OParse FParse;
+  // Translating costs more than a few evaluations of the list, so only a formula evaluated at least
+  // this often is translated.
+  static constexpr int kEvaluationsBeforeTranslation = 32;
+  int FEvaluations = 0;
+  TNativeFormula FNative;
   std::array<long double*, 3> FVariableCells{};
   std::array<long double*, 6> FParameterCells{};
 };
