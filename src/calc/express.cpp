@@ -529,6 +529,7 @@ TExpress::TExpress() = default;
 
 void TExpress::SetExpression(std::string_view text) {
   FNative.Clear();
+  FEvaluation = &RunList;
   FEvaluations = 0;
   FParse.Clear();
   FExpression = WithoutBlanks(text);
@@ -560,14 +561,18 @@ void TExpress::SetParameters(const std::array<long double, 6>& values) {
   for (size_t i = 0; i < values.size(); ++i) *FParameterCells[i] = values[i];
 }
 
-long double TExpress::TheFunction(long double x, long double y, long double z) {
-  if (FParse.Empty()) return 0;
-  *FVariableCells[0] = x;
-  *FVariableCells[1] = y;
-  *FVariableCells[2] = z;
-  if (FNative.Ready()) return FNative.Run();
-  if (++FEvaluations == kEvaluationsBeforeTranslation && FNative.Translate(FParse)) return FNative.Run();
-  return FParse.Run();
+long double TExpress::RunList(void* express, long double x, long double y, long double z) {
+  TExpress& self = *static_cast<TExpress*>(express);
+  if (self.FParse.Empty()) return 0;
+  if (++self.FEvaluations == kEvaluationsBeforeTranslation &&
+      self.FNative.Translate(self.FParse, self.FVariableCells, self.FParameterCells)) {
+    self.FEvaluation = self.FNative.Entry();
+    return self.FEvaluation(express, x, y, z);
+  }
+  *self.FVariableCells[0] = x;
+  *self.FVariableCells[1] = y;
+  *self.FVariableCells[2] = z;
+  return self.FParse.Run();
 }
 
 const std::vector<std::string>& TExpress::SyntaxText() {

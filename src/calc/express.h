@@ -118,14 +118,19 @@ public:
 
   // Evaluates the compiled formula for the three variable values; 0 while none is compiled. A
   // formula evaluated often is translated into machine instructions, with the same results.
-  long double TheFunction(long double x, long double y, long double z);
+  long double TheFunction(long double x, long double y, long double z) { return FEvaluation(this, x, y, z); }
   // The compiled form of the current expression; empty while none is compiled.
   const OParse& Parse() const { return FParse; }
+  // The machine-instruction form, ready once the formula has been evaluated often enough.
+  const TNativeFormula& Native() const { return FNative; }
 
   static const std::vector<std::string>& SyntaxText();
   static const char* Version() { return "2.5 August 99"; }
 
 private:
+  // Evaluates through the operation list, translating it once it has been evaluated often enough.
+  static long double RunList(void* express, long double x, long double y, long double z);
+
   std::string FExpression;
   std::string FVariableList = "xyz";
   std::string FParameterList = "abcdef";
@@ -136,6 +141,8 @@ private:
   static constexpr int kEvaluationsBeforeTranslation = 32;
   int FEvaluations = 0;
   TNativeFormula FNative;
+  // The list's evaluation or the translated code, called with the arguments as the caller passed them.
+  TNativeFormula::TEntry FEvaluation = &RunList;
   std::array<long double*, 3> FVariableCells{};
   std::array<long double*, 6> FParameterCells{};
 };

@@ -1,10 +1,11 @@
 #include "calc/express_native.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
-#include <limits>
+#include <utility>
 #include <vector>
 
 #include "calc/express.h"
@@ -19,9 +20,16 @@ namespace kv {
 #ifdef KV_NATIVE_FORMULA
 namespace {
 
-// Constants the instructions load by address.
-const long double kLargestFinite = std::numeric_limits<long double>::max();
-const long double kLnNearOne = kExpressLnNearOne;
+// Where the values of a step come from: the variables are the entry's arguments, the parameters'
+// cells change between evaluations, and every other operand cell holds a constant.
+struct TOperandCells {
+  const std::array<long double*, 3>& Variables;
+  const std::array<long double*, 6>& Parameters;
+};
+
+// The entry's arguments on the machine stack once the frame pointer is pushed: x, y and z, each
+// in a 16-byte slot above the return address.
+constexpr int32_t kArgumentsOffset = 16;
 
 // Condition codes of the short jumps, read after an unordered compare of st(0) with st(i):
 // st(0) > st(i) clears ZF, PF and CF; st(0) < st(i) sets CF; equal sets ZF; unordered sets all three.
@@ -41,8 +49,27 @@ enum TJump : uint8_t {
 // one-operand step with x in st(0); every step leaves its result alone in st(0).
 class TX87Writer {
 public:
-  const std::vector<uint8_t>& Code() const { return FCode; }
+  explicit TX87Writer(const TOperandCells& cells) : FCells(cells) {}
+
   bool Fits() const { return FFits; }
+  // The code followed by the doubles it loads.
+  std::vector<uint8_t> Finished() {
+    for (const TZeroing& zeroing : FZeroings) {
+      BindLong(zeroing.Infinite);
+      BindLong(zeroing.Zero);
+      Pop();
+      Zero();
+      Bytes({0xE9, 0, 0, 0, 0});  // jmp back
+      PutDistance(FCode.size() - 4, zeroing.Back);
+    }
+    while (FCode.size() % 8 != 0) FCode.push_back(0xCC);  // int3 padding
+    const size_t pool = FCode.size();
+    for (const auto& [at, index] : FPoolReads) PutDistance(at, pool + 8 * index);
+    const size_t bytes = FPool.size() * sizeof(double);
+    FCode.resize(pool + bytes);
+    if (bytes != 0) std::memcpy(&FCode[pool], FPool.data(), bytes);
+    return std::move(FCode);
+  }
 
   void Bytes(std::initializer_list<uint8_t> bytes) { FCode.insert(FCode.end(), bytes); }
 
@@ -52,8 +79,34 @@ public:
     for (int i = 0; i < 8; ++i, value >>= 8) FCode.push_back(static_cast<uint8_t>(value));
   }
   void Load(const long double* cell) {
-    Address(cell);
-    Bytes({0xDB, 0x28});  // fld tbyte [rax]
+    const auto& variables = FCells.Variables;
+    const auto variable = std::find(variables.begin(), variables.end(), cell);
+    if (variable != variables.end()) return LoadFromStack(kArgumentsOffset + 16 * (variable - variables.begin()));
+    if (!ShortConstant(cell)) {
+      Address(cell);
+      return Bytes({0xDB, 0x28});  // fld tbyte [rax]
+    }
+    if (*cell == 0) return Zero();
+    if (*cell == 1) return One();
+    LoadDouble(static_cast<double>(*cell));
+  }
+  // A constant loaded by a short instruction: 0, 1 or another value a double holds exactly.
+  // Loading the other operands reads the whole extended value, which is slower.
+  bool ShortConstant(const long double* cell) const {
+    const auto& variables = FCells.Variables;
+    const auto& parameters = FCells.Parameters;
+    if (std::find(variables.begin(), variables.end(), cell) != variables.end() ||
+        std::find(parameters.begin(), parameters.end(), cell) != parameters.end())
+      return false;
+    if (*cell == 0) return !std::signbit(*cell);
+    return static_cast<long double>(static_cast<double>(*cell)) == *cell;
+  }
+  void Copy(int i) { Bytes({0xD9, static_cast<uint8_t>(0xC0 + i)}); }  // fld st(i)
+  void LoadDouble(double value) {
+    auto found = std::find(FPool.begin(), FPool.end(), value);
+    if (found == FPool.end()) found = FPool.insert(FPool.end(), value);
+    Bytes({0xDD, 0x05, 0, 0, 0, 0});  // fld qword [rip + pool entry]
+    FPoolReads.emplace_back(FCode.size() - 4, static_cast<size_t>(found - FPool.begin()));
   }
   void Pop() { Bytes({0xDD, 0xD8}); }                 // fstp st(0)
   void PopInto1() { Bytes({0xDD, 0xD9}); }            // fstp st(1)
@@ -69,6 +122,17 @@ public:
     Bytes({condition, 0});
     return FCode.size() - 1;
   }
+  // A forward near jump, bound later.
+  size_t LongJump(TJump condition) {
+    Bytes({0x0F, static_cast<uint8_t>(condition + 0x10), 0, 0, 0, 0});
+    return FCode.size() - 4;
+  }
+  void BindLong(size_t jump) { PutDistance(jump, FCode.size()); }
+  // The displacement at `at` of an instruction that ends there plus 4, to reach `target`.
+  void PutDistance(size_t at, size_t target) {
+    const auto distance = static_cast<int32_t>(static_cast<int64_t>(target) - static_cast<int64_t>(at + 4));
+    std::memcpy(&FCode[at], &distance, 4);
+  }
   void Bind(size_t jump) {
     const size_t distance = FCode.size() - (jump + 1);
     if (distance > 127) FFits = false;
@@ -76,22 +140,16 @@ public:
   }
 
   // Replaces st(0) by 0 when it is not finite or is zero (negative zero included).
+  // The replacing is rare, so it is done out of line and the usual path runs straight on.
   void UndefinedToZero() {
     Duplicate();
-    Bytes({0xD9, 0xE1});  // fabs
-    Load(&kLargestFinite);
-    CompareWith1AndPop();
-    Pop();
-    const size_t infinite = Jump(jBelow);  // also unordered: not a number
+    Bytes({0xD8, 0xE1});  // fsub st, st(1): 0, or not a number for what is not finite
+    Bytes({0xDF, 0xE8});  // fucomip st, st(0)
+    const size_t infinite = LongJump(jParity);
     Zero();
     CompareWith1AndPop();
-    const size_t zero = Jump(jEqual);
-    const size_t done = Jump(jAlways);
-    Bind(infinite);
-    Bind(zero);
-    Pop();
-    Zero();
-    Bind(done);
+    const size_t zero = LongJump(jEqual);
+    FZeroings.push_back({infinite, zero, FCode.size()});
   }
 
   // Drops the operands and pushes 1 where the jumps to_one lead, 0 where to_zero or the fall
@@ -156,7 +214,7 @@ public:
     Bytes({0xDE, 0xE9});  // fsubp: x - 1
     Duplicate();
     Bytes({0xD9, 0xE1});  // fabs
-    Load(&kLnNearOne);
+    LoadDouble(kExpressLnNearOne);
     CompareWith1AndPop();
     Pop();
     const size_t far = Jump(jBelow);
@@ -200,7 +258,14 @@ private:
     Offset(offset);
   }
 
+  const TOperandCells& FCells;
   std::vector<uint8_t> FCode;
+  std::vector<double> FPool;
+  std::vector<std::pair<size_t, size_t>> FPoolReads;  // where a displacement goes, which entry
+  struct TZeroing {
+    size_t Infinite, Zero, Back;
+  };
+  std::vector<TZeroing> FZeroings;
   bool FFits = true;
 };
 
@@ -226,47 +291,33 @@ bool IsUnary(TExpressOpCode code) {
   }
 }
 
-// The results computed and not yet read, in the order they wait on the register stack (the last
-// one on top). The list comes from a formula's tree, so every result is read exactly once, by a
-// later step that finds it on top of the stack: the values never need to leave the registers.
-class TWaitingResults {
-public:
-  bool Computed(const long double* cell) const {
-    return std::find(FComputed.begin(), FComputed.end(), cell) != FComputed.end();
+// The operations written as instructions of their own; the others call their routines.
+bool WrittenInline(TExpressOpCode code) {
+  switch (code) {
+    case ocVariable:
+    case ocNumber:
+    case ocParameter:
+    case ocPi:
+    case ocNegate:
+    case ocAbs:
+    case ocAdd:
+    case ocSubtract:
+    case ocMultiply:
+    case ocSquare:
+    case ocCube:
+    case ocFourth:
+    case ocDivide:
+    case ocSqrt:
+    case ocLn:
+    case ocMax:
+    case ocMin:
+    case ocLt:
+    case ocEq:
+    case ocLe:
+    case ocNe:
+    case ocHeav: return true;
+    default: return false;
   }
-  // Takes the top value if it is the cell's; false where the list does not keep the stack order.
-  bool Take(const long double* cell) {
-    if (FWaiting.empty() || FWaiting.back() != cell) return false;
-    FWaiting.pop_back();
-    return true;
-  }
-  void Push(const long double* cell) {
-    FWaiting.push_back(cell);
-    FComputed.push_back(cell);
-  }
-  int Count() const { return static_cast<int>(FWaiting.size()); }
-
-private:
-  std::vector<const long double*> FWaiting;
-  std::vector<const long double*> FComputed;
-};
-
-// Brings the operands of a step onto the register stack, y in st(0) and x in st(1); false where
-// the list does not keep the stack order.
-bool LoadOperands(TX87Writer& writer, const TExpressOperation& op, TWaitingResults& waiting) {
-  const bool computed1 = waiting.Computed(op.Arg1);
-  if (IsUnary(op.Code)) {
-    if (computed1) return waiting.Take(op.Arg1);
-    writer.Load(op.Arg1);
-    return true;
-  }
-  const bool computed2 = waiting.Computed(op.Arg2);
-  if (computed2 && !waiting.Take(op.Arg2)) return false;
-  if (computed1 && !waiting.Take(op.Arg1)) return false;
-  if (!computed1) writer.Load(op.Arg1);
-  if (!computed2) writer.Load(op.Arg2);
-  if (!computed1 && computed2) writer.Exchange();
-  return true;
 }
 
 bool IsFlag(TExpressOpCode code) {
@@ -342,20 +393,142 @@ bool WriteStep(TX87Writer& writer, const TExpressOperation& op, int waiting) {
 // logarithm: x, x - 1, |x - 1| and the bound), and the processor has eight.
 constexpr int kMostWaiting = 4;
 
-std::vector<uint8_t> Translated(const OParse& parse) {
-  TX87Writer writer;
-  writer.Bytes({0x55});  // push rbp: the machine stack aligned for the routines' calls
-  TWaitingResults waiting;
-  for (const TExpressOperation& op : parse.Operations()) {
-    if (!LoadOperands(writer, op, waiting) || waiting.Count() > kMostWaiting) return {};
-    if (!WriteStep(writer, op, waiting.Count())) return {};
-    if (!IsFlag(op.Code)) writer.UndefinedToZero();
-    waiting.Push(op.Result);
+// A rough cost of a step, so that the costlier of two independent operands is started first and
+// the rest of the formula is computed while it finishes.
+int StepCost(TExpressOpCode code) {
+  switch (code) {
+    case ocDivide:
+    case ocSqrt: return 8;
+    case ocLn: return 40;
+    default: return WrittenInline(code) ? 1 : 40;  // else a routine's call
   }
-  if (waiting.Count() != 1) return {};
-  writer.Bytes({0x5D, 0xC3});  // pop rbp, ret
-  if (!writer.Fits()) return {};
-  return writer.Code();
+}
+
+// The list read back as the formula's tree: each step's operands are constants, variables,
+// parameters or the results of earlier steps, each result read by exactly one later step. The
+// tree is written operands first, costlier operand first, so every value waits in the registers.
+// Operands read more than once can stay in the registers below all others for the whole formula
+// (residents), so they are read from memory once.
+class TTreeWriter {
+public:
+  TTreeWriter(const OParse& parse, TX87Writer& writer, std::vector<const long double*> residents)
+      : FOps(parse.Operations()), FWriter(writer), FResidents(std::move(residents)) {
+    FCosts.reserve(FOps.size());
+    for (size_t i = 0; i < FOps.size(); ++i) {
+      int cost = StepCost(FOps[i].Code);
+      for (const long double* arg : Operands(FOps[i]))
+        if (const int step = StepOf(arg, i); step >= 0) cost += FCosts[step];
+      FCosts.push_back(cost);
+    }
+  }
+
+  bool WriteAll() {
+    FReadResults.assign(FOps.size(), false);
+    for (const long double* cell : FResidents) FWriter.Load(cell);
+    if (FOps.empty() || !Write(static_cast<int>(FOps.size()) - 1)) return false;
+    for (size_t i = 0; i < FResidents.size(); ++i) FWriter.PopInto1();
+    return std::count(FReadResults.begin(), FReadResults.end(), true) == static_cast<long>(FOps.size()) - 1;
+  }
+
+  // The operands read more than once from memory, in the order of their first reading.
+  static std::vector<const long double*> RepeatedOperands(const OParse& parse, const TX87Writer& writer) {
+    std::vector<const long double*> read, repeated;
+    const auto& ops = parse.Operations();
+    for (size_t i = 0; i < ops.size(); ++i)
+      for (const long double* cell : Operands(ops[i])) {
+        if (StepOf(ops, cell, i) >= 0 || writer.ShortConstant(cell)) continue;
+        if (std::find(read.begin(), read.end(), cell) == read.end())
+          read.push_back(cell);
+        else if (std::find(repeated.begin(), repeated.end(), cell) == repeated.end())
+          repeated.push_back(cell);
+      }
+    return repeated;
+  }
+
+private:
+  static std::vector<const long double*> Operands(const TExpressOperation& op) {
+    if (IsUnary(op.Code)) return {op.Arg1};
+    return {op.Arg1, op.Arg2};
+  }
+
+  // The earlier step whose result the cell is, or -1.
+  static int StepOf(const std::vector<TExpressOperation>& ops, const long double* cell, size_t before) {
+    for (size_t i = 0; i < before; ++i)
+      if (ops[i].Result == cell) return static_cast<int>(i);
+    return -1;
+  }
+  int StepOf(const long double* cell, size_t before) const { return StepOf(FOps, cell, before); }
+
+  // Writes a computed operand; false where the result was read already.
+  bool WriteOperand(int step) {
+    if (FReadResults[step]) return false;
+    FReadResults[step] = true;
+    return Write(step);
+  }
+
+  void Load(const long double* cell) {
+    const auto resident = std::find(FResidents.begin(), FResidents.end(), cell);
+    if (resident == FResidents.end())
+      FWriter.Load(cell);
+    else  // the residents lie below the working values, the last loaded on top
+      FWriter.Copy(FDepth + static_cast<int>(FResidents.end() - resident) - 1);
+    ++FDepth;
+  }
+
+  // Brings the operands onto the register stack, y in st(0) and x in st(1).
+  bool WriteOperands(const TExpressOperation& op, int index) {
+    const int step1 = StepOf(op.Arg1, index);
+    if (IsUnary(op.Code)) {
+      if (step1 < 0) Load(op.Arg1);
+      return step1 < 0 || WriteOperand(step1);
+    }
+    const int step2 = StepOf(op.Arg2, index);
+    if (step1 >= 0 && step2 >= 0 && FCosts[step2] > FCosts[step1]) {
+      if (!WriteOperand(step2) || !WriteOperand(step1)) return false;
+      FWriter.Exchange();
+      return true;
+    }
+    return WriteOperandOrLoad(op.Arg1, step1) && WriteOperandOrLoad(op.Arg2, step2);
+  }
+
+  bool WriteOperandOrLoad(const long double* cell, int step) {
+    if (step >= 0) return WriteOperand(step);
+    Load(cell);
+    return true;
+  }
+
+  bool Write(int index) {
+    const TExpressOperation& op = FOps[index];
+    if (!WriteOperands(op, index)) return false;
+    const int operands = IsUnary(op.Code) ? 1 : 2;
+    const int waiting = FDepth - operands;
+    const int below = waiting + static_cast<int>(FResidents.size());
+    if (below > kMostWaiting || !WriteStep(FWriter, op, below)) return false;
+    if (!IsFlag(op.Code)) FWriter.UndefinedToZero();
+    FDepth = waiting + 1;
+    return true;
+  }
+
+  const std::vector<TExpressOperation>& FOps;
+  TX87Writer& FWriter;
+  std::vector<const long double*> FResidents;
+  std::vector<int> FCosts;
+  std::vector<bool> FReadResults;
+  int FDepth = 0;
+};
+
+// With as many residents as the registers leave room for.
+std::vector<uint8_t> Translated(const OParse& parse, const TOperandCells& cells) {
+  const std::vector<const long double*> repeated = TTreeWriter::RepeatedOperands(parse, TX87Writer(cells));
+  for (size_t residents = repeated.size() + 1; residents-- > 0;) {
+    TX87Writer writer(cells);
+    writer.Bytes({0x55});  // push rbp: the machine stack aligned for the routines' calls
+    TTreeWriter tree(parse, writer, {repeated.begin(), repeated.begin() + static_cast<long>(residents)});
+    if (!tree.WriteAll()) continue;
+    writer.Bytes({0x5D, 0xC3});  // pop rbp, ret
+    if (writer.Fits()) return writer.Finished();
+  }
+  return {};
 }
 
 }  // namespace
@@ -363,11 +536,12 @@ std::vector<uint8_t> Translated(const OParse& parse) {
 
 TNativeFormula::~TNativeFormula() { Clear(); }
 
-bool TNativeFormula::Translate(const OParse& parse) {
+bool TNativeFormula::Translate(const OParse& parse, const std::array<long double*, 3>& variable_cells,
+                               const std::array<long double*, 6>& parameter_cells) {
   Clear();
 #ifdef KV_NATIVE_FORMULA
   if (parse.Empty()) return false;
-  const std::vector<uint8_t> code = Translated(parse);
+  const std::vector<uint8_t> code = Translated(parse, {variable_cells, parameter_cells});
   if (code.empty()) return false;
   // Written while writable, then made executable and no longer writable.
   void* memory = mmap(nullptr, code.size(), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);

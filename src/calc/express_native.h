@@ -4,6 +4,7 @@
 // step becomes the same extended-precision instructions the list's routines execute, with the
 // values kept in the floating-point registers between steps. The result is the same to the last
 // bit as running the list.
+#include <array>
 #include <cstddef>
 
 namespace kv {
@@ -17,16 +18,20 @@ public:
   TNativeFormula& operator=(const TNativeFormula&) = delete;
   ~TNativeFormula();
 
-  // Translates the list; false (and nothing held) where the processor, the system's memory
-  // protection or one of the operations does not allow it, so the list is run instead.
-  bool Translate(const OParse& parse);
+  // Translates the list, whose operands are the variable cells, the parameter cells and
+  // constants; false (and nothing held) where the processor, the system's memory protection or
+  // one of the operations does not allow it, so the list is run instead.
+  bool Translate(const OParse& parse, const std::array<long double*, 3>& variable_cells,
+                 const std::array<long double*, 6>& parameter_cells);
   void Clear();
   bool Ready() const { return FEntry != nullptr; }
-  // Evaluates with the cells' current values, as OParse::Run does.
-  long double Run() const { return FEntry(); }
+  // The translated code as a function of the variable values; it reads the parameter cells'
+  // current values and not its context, and computes what OParse::Run does once the variable cells
+  // hold the values.
+  using TEntry = long double (*)(void* context, long double x, long double y, long double z);
+  TEntry Entry() const { return FEntry; }
 
 private:
-  using TEntry = long double (*)();
   void* FCode = nullptr;
   size_t FSize = 0;
   TEntry FEntry = nullptr;
