@@ -44,9 +44,9 @@ enum TJump : uint8_t {
   jAlways = 0xEB
 };
 
-// The x87 instruction sequences of the operations. Between operations the register stack holds
-// exactly the last result; a two-operand step starts with y in st(0) and x in st(1), a
-// one-operand step with x in st(0); every step leaves its result alone in st(0).
+// The x87 instruction sequences of the operations. A two-operand step starts with y in st(0) and x
+// in st(1), a one-operand step with x in st(0); every step leaves its result in st(0) in place of
+// its operands and does not touch the values below them.
 class TX87Writer {
 public:
   explicit TX87Writer(const TOperandCells& cells) : FCells(cells) {}
