@@ -11,7 +11,7 @@
 namespace kv {
 namespace {
 
-TEST(IniFileTest, ReadsSectionsAndKeysWithoutLetterCase) {
+TEST(IniFileTest, ReadsSectionsAndKeysWithoutLetterCaseInWindows1251) {
   const auto ini = TIniFile::FromText("[Firm]\nName=Окна\n[tax]\nNDSTax = 20\n");
   EXPECT_EQ(ini.ReadString("FIRM", "name", ""), "Окна");
   EXPECT_EQ(ini.ReadInteger("Tax", "ndstax", 18), 20);
@@ -19,20 +19,15 @@ TEST(IniFileTest, ReadsSectionsAndKeysWithoutLetterCase) {
   EXPECT_FALSE(ini.ValueExists("Firm", "Logo"));
   EXPECT_EQ(ini.ReadString("Firm", "Logo", "x"), "x");
   EXPECT_TRUE(ini.ReadBool("Tax", "TotalNDS", true));
-}
-
-TEST(IniFileTest, IntegersAndBooleans) {
-  const auto ini = TIniFile::FromText("[S]\nA=12\nB=abc\nC=0\nD=5\nE=99999999999\n");
-  EXPECT_EQ(ini.ReadInteger("S", "A", 0), 12);
-  EXPECT_EQ(ini.ReadInteger("S", "B", 7), 7) << "not a number: the default";
-  EXPECT_FALSE(ini.ReadBool("S", "C", true));
-  EXPECT_TRUE(ini.ReadBool("S", "D", false));
-  EXPECT_EQ(ini.ReadInteger("S", "E", -1), -1) << "out of range: the default";
-}
-
-TEST(IniFileTest, Windows1251TextIsConverted) {
-  const auto ini = TIniFile::FromText(Utf8ToCp1251("[Firm]\r\nName=ООО \"Рамы\"\r\n"));
-  EXPECT_EQ(ini.ReadString("Firm", "Name", ""), "ООО \"Рамы\"");
+  EXPECT_EQ(TIniFile::FromText(Utf8ToCp1251("[Firm]\r\nName=ООО \"Рамы\"\r\n")).ReadString("Firm", "Name", ""),
+            "ООО \"Рамы\"");
+  // Not a number or out of range: the default.
+  const auto numbers = TIniFile::FromText("[S]\nA=12\nB=abc\nC=0\nD=5\nE=99999999999\n");
+  EXPECT_EQ(numbers.ReadInteger("S", "A", 0), 12);
+  EXPECT_EQ(numbers.ReadInteger("S", "B", 7), 7);
+  EXPECT_FALSE(numbers.ReadBool("S", "C", true));
+  EXPECT_TRUE(numbers.ReadBool("S", "D", false));
+  EXPECT_EQ(numbers.ReadInteger("S", "E", -1), -1);
 }
 
 TEST(IniFileTest, RepeatedKeysGarbageAndOverlongLines) {
@@ -46,7 +41,7 @@ TEST(IniFileTest, RepeatedKeysGarbageAndOverlongLines) {
   EXPECT_EQ(TIniFile::FromText(binary).ReadString("Firm", "Name", "default"), "default");
 }
 
-TEST(IniFileTest, WrittenFileIsWindows1251AndReadsBack) {
+TEST(IniFileTest, WrittenFileIsWindows1251) {
   testing::TTempRegistry temp;
   const auto path = temp.Dir() / "k.ini";
   TIniFile ini(path);
@@ -58,9 +53,6 @@ TEST(IniFileTest, WrittenFileIsWindows1251AndReadsBack) {
   std::ifstream in(path, std::ios::binary);
   const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(raw, Utf8ToCp1251("[Firm]\r\nName=Двери\r\n\r\n[Tax]\r\nCalcMethod=2\r\nTotalNDS=0\r\n"));
-  TIniFile back(path);
-  EXPECT_EQ(back.ReadString("Firm", "Name", ""), "Двери");
-  EXPECT_FALSE(back.ReadBool("Tax", "TotalNDS", true));
 }
 
 TEST(IniFileTest, MissingFileReadsEmptyAndCannotBeWritten) {

@@ -10,7 +10,7 @@ namespace {
 
 using TText = std::optional<std::string>;
 
-TEST(ParseCsv, QuotingNullsAndLineNumbers) {
+TEST(ParseCsv, QuotingNullsLineNumbersAndBrokenQuotes) {
   const auto records = ParseCsv(
       "\xEF\xBB\xBF"
       "a,b,c\r\n1,\"x, \"\"y\"\"\",\n\"\",\"two\nlines\",3\n",
@@ -23,9 +23,6 @@ TEST(ParseCsv, QuotingNullsAndLineNumbers) {
   EXPECT_EQ(records[2].Fields, (std::vector<TText>{"", "two\nlines", "3"})) << "quoted empty is an empty text";
   EXPECT_EQ(ParseCsv("a\nb", "t.csv").size(), 2u) << "a last line without its end";
   EXPECT_TRUE(ParseCsv("", "t.csv").empty());
-}
-
-TEST(ParseCsv, BrokenQuotesNameFileAndLine) {
   EXPECT_EQ(test::ErrorOf<EConvertError>([] { ParseCsv("a,b\n1,\"open\n2,3\n", "Catalog.csv"); }),
             "Файл Catalog.csv, строка 2: не закрыта кавычка");
   EXPECT_EQ(test::ErrorOf<EConvertError>([] { ParseCsv("a\n\"x\"y\n", "T.csv"); }),

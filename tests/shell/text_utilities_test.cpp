@@ -108,11 +108,7 @@ TEST(Formats, DecimalCommaAndConversions) {
 }
 
 TEST(CodePage, ConversionAndCyrillicCase) {
-  EXPECT_EQ(Utf8ToCp1251("Ёж"), "\xA8\xE6");
-  EXPECT_EQ(Cp1251ToUtf8("\xA8\xE6"), "Ёж");
-  EXPECT_EQ(Utf8ToCp1251("a\xE2\x82\xAC"), "a\x88");  // the euro sign exists in the code page
-  EXPECT_EQ(Cp1251ToUtf8("\x98"), "?");               // the one byte the code page leaves undefined
-  EXPECT_EQ(Utf8ToCp1251("日本"), "??");
+  // Malformed text (every valid character is compared with the C library below).
   EXPECT_EQ(Utf8ToCp1251("\xFF\xFEok"), "??ok");
   // A stray continuation byte belongs to the character before it; a cut sequence is one character.
   EXPECT_EQ(Utf8ToCp1251("日\x80Я\xD0"), "?\xDF?");

@@ -121,8 +121,6 @@ TEST(ValueStream, FileSaveReplacesAtomicallyAndLoadReadsBack) {
   TSpecStream in;
   in.LoadFromFile(path);
   EXPECT_EQ(in.Bytes(), out.Bytes());
-  EXPECT_EQ(in.ReadString(), "Заказ");
-  EXPECT_EQ(in.ReadInteger(), 42);
 
   EXPECT_THROW(in.LoadFromFile(dir / "missing.gxo"), EInOutError);
   EXPECT_THROW(out.SaveToFile(dir / "no-such-dir" / "x.gxo"), EInOutError);
