@@ -15,14 +15,11 @@ namespace {
 using test::ExpectNear;
 using test::kOrigin;
 
-TEST(PointOnLine, EndsAreMatchedWithinTheTolerance) {
+TEST(PointOnLine, EndsWithinTheToleranceAxisParallelExactlyObliqueByTheLineParameters) {
   const TPointF a = PointF(0, 0), b = PointF(10, 10);
   EXPECT_TRUE(PointApplyToLine(a, b, PointF(-0.01, 0.01)));
   EXPECT_FALSE(PointApplyToLine(a, b, PointF(-0.0101, 0)));
   EXPECT_TRUE(PointApplyToLine(a, b, PointF(10.005, 9.995)));
-}
-
-TEST(PointOnLine, AxisParallelSegmentsAreExact) {
   const TPointF top = PointF(5, 0), bottom = PointF(5, 10);
   EXPECT_TRUE(PointApplyToLine(top, bottom, PointF(5, 7)));
   EXPECT_TRUE(PointApplyToLine(bottom, top, PointF(5, 7)));
@@ -31,14 +28,11 @@ TEST(PointOnLine, AxisParallelSegmentsAreExact) {
   const TPointF left = PointF(0, 3), right = PointF(20, 3);
   EXPECT_TRUE(PointApplyToLine(right, left, PointF(12.5, 3)));
   EXPECT_FALSE(PointApplyToLine(left, right, PointF(12.5, 3.001)));
-}
-
-TEST(PointOnLine, ObliqueSegmentComparesTheLineParameters) {
-  const TPointF a = PointF(0, 0), b = PointF(100, 50);
-  EXPECT_TRUE(PointApplyToLine(a, b, PointF(50, 25)));
-  EXPECT_TRUE(PointApplyToLine(a, b, PointF(50, 25.45)));   // parameters differ by 0.009
-  EXPECT_FALSE(PointApplyToLine(a, b, PointF(50, 25.55)));  // by 0.011
-  EXPECT_FALSE(PointApplyToLine(a, b, PointF(110, 55)));    // on the line, beyond the end
+  const TPointF from = PointF(0, 0), to = PointF(100, 50);
+  EXPECT_TRUE(PointApplyToLine(from, to, PointF(50, 25)));
+  EXPECT_TRUE(PointApplyToLine(from, to, PointF(50, 25.45)));   // parameters differ by 0.009
+  EXPECT_FALSE(PointApplyToLine(from, to, PointF(50, 25.55)));  // by 0.011
+  EXPECT_FALSE(PointApplyToLine(from, to, PointF(110, 55)));    // on the line, beyond the end
 }
 
 TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
@@ -85,7 +79,7 @@ TEST(PointOnArcPiece, APointComputedOnTheArcIsStoredOnIt) {
   EXPECT_NEAR(static_cast<double>(y), 357.448, 1e-3);
 }
 
-TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {
+TEST(LineCrossing, InsideAndOutsideTheSegmentsAndParallelOnesSharingAnEnd) {
   TPointF p;
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(0, 10), PointF(10, 0), false, p), 0);
   EXPECT_EQ(p, PointF(5, 5));
@@ -93,10 +87,7 @@ TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {
   EXPECT_EQ(p, kOrigin);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(30, 0), PointF(30, 10), true, p), 0);
   EXPECT_EQ(p, PointF(30, 30));
-}
-
-TEST(LineCrossing, ParallelSegmentsShareAnEndOrFail) {
-  TPointF p = PointF(7, 7);
+  p = PointF(7, 7);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(10, 0), PointF(20, 0), false, p), 0);
   EXPECT_EQ(p, PointF(10, 0));
   EXPECT_EQ(GetLineLineCrossPoint(PointF(10, 0), PointF(0, 0), PointF(20, 0), PointF(10.005, 0), false, p), 0);
@@ -118,7 +109,7 @@ TEST(ParallelOverlap, OverlappingContainedAndTouchingSegments) {
   EXPECT_TRUE(LineLineHasCrossUnion(PointF(0, 0), PointF(10, 10), PointF(5, 5), PointF(20, 20)));
 }
 
-TEST(ArcCrossing, WholeLineMeetsTheCircleTwice) {
+TEST(ArcCrossing, WholeLineTwiceSegmentAndArcTheirOwnPointsTangentMissAndDegenerateInput) {
   TPointF p1, p2;
   EXPECT_EQ(
       GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), PointF(-10, 0), PointF(10, 0), kOrigin, 10, true, p1, p2), 2);
@@ -131,10 +122,6 @@ TEST(ArcCrossing, WholeLineMeetsTheCircleTwice) {
   EXPECT_EQ(GetArcLineCrossPoint(PointF(0, 0), PointF(200, 400), kOrigin, kOrigin, c, 50, true, p1, p2), 2);
   EXPECT_NEAR(static_cast<double>(GetDistance(c, p1)), 50, 1e-3);
   EXPECT_NEAR(static_cast<double>(GetDistance(c, p2)), 50, 1e-3);
-}
-
-TEST(ArcCrossing, SegmentAndArcKeepOnlyTheirOwnPoints) {
-  TPointF p1, p2;
   const TPointF left = PointF(-10, 0), right = PointF(10, 0);
   EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, kOrigin, 10, false, p1, p2), 1);
   ExpectNear(p1, PointF(0, -10), 1e-6);  // the upper arc
@@ -144,10 +131,7 @@ TEST(ArcCrossing, SegmentAndArcKeepOnlyTheirOwnPoints) {
   EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -5), PointF(0, 5), left, right, kOrigin, 10, false, p1, p2), -1);
   EXPECT_EQ(p1, kOrigin);
   EXPECT_EQ(p2, kOrigin);
-}
-
-TEST(ArcCrossing, TangentMissAndDegenerateInput) {
-  TPointF p1 = PointF(1, 1), p2 = PointF(1, 1);
+  p1 = p2 = PointF(1, 1);
   EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, -10), PointF(20, -10), kOrigin, kOrigin, kOrigin, 10, true, p1, p2), 1);
   ExpectNear(p1, PointF(0, -10), 1e-9);
   EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 20), PointF(20, 20), kOrigin, kOrigin, kOrigin, 10, true, p1, p2), -1);
@@ -157,7 +141,7 @@ TEST(ArcCrossing, TangentMissAndDegenerateInput) {
   EXPECT_EQ(p2, kOrigin);
 }
 
-TEST(CoordinateOnElement, StraightLines) {
+TEST(CoordinateOnElement, StraightLinesAndArcsPickingTheHalfOfTheSidePoint) {
   long double y = -1;
   EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), kOrigin, 40, 0, kOrigin, y));
   EXPECT_EQ(y, 20);
@@ -173,11 +157,8 @@ TEST(CoordinateOnElement, StraightLines) {
   EXPECT_TRUE(GetLineYtoX(PointF(0, 0), PointF(50, 100), kOrigin, 40, 0, kOrigin, x));
   EXPECT_EQ(x, 20);
   EXPECT_FALSE(GetLineYtoX(PointF(0, 7), PointF(50, 7), kOrigin, 8, 0, kOrigin, x));
-}
-
-TEST(CoordinateOnElement, ArcsPickTheHalfOfTheSidePoint) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0);  // upper half arc (R > 0)
-  long double y = -1;
+  y = -1;
   EXPECT_TRUE(GetLineXtoY(a, b, PointF(0, -100), 60, 100, kOrigin, y));
   EXPECT_EQ(y, -80);
   EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, 100), 60, 100, kOrigin, y));  // the lower half is not this arc
@@ -186,7 +167,7 @@ TEST(CoordinateOnElement, ArcsPickTheHalfOfTheSidePoint) {
   EXPECT_EQ(y, 0);
   // A vertical chord heading down with R > 0: the arc is the right half.
   const TPointF top = PointF(0, -100), bottom = PointF(0, 100);
-  long double x = -1;
+  x = -1;
   EXPECT_TRUE(GetLineYtoX(top, bottom, PointF(100, 0), 60, 100, kOrigin, x));
   EXPECT_EQ(x, 80);
   EXPECT_FALSE(GetLineYtoX(top, bottom, PointF(-100, 0), 60, 100, kOrigin, x));
@@ -201,7 +182,7 @@ void ExpectCentreOnTheRight(const TPointF& a, const TPointF& b, long double r) {
   EXPECT_LT(side, 0) << a.X << ',' << a.Y << " -> " << b.X << ',' << b.Y;
 }
 
-TEST(ArcCentre, LiesOnTheRightOfTheChordInEveryOctant) {
+TEST(ArcCentre, OnTheRightOfTheChordInEveryOctantKnownAxisParallelAndDegenerate) {
   const TPointF a = PointF(1000, 1000);
   for (int dx = -300; dx <= 300; dx += 150) {
     for (int dy = -400; dy <= 400; dy += 200) {
@@ -209,18 +190,12 @@ TEST(ArcCentre, LiesOnTheRightOfTheChordInEveryOctant) {
       ExpectCentreOnTheRight(a, PointF(1000 + dx, 1000 + dy), 600);
     }
   }
-}
-
-TEST(ArcCentre, KnownAndAxisParallelChords) {
   ExpectNear(GetRoundCoord(kOrigin, PointF(10, -10), 10), PointF(10, 0), 1e-6);
   EXPECT_EQ(GetRoundCenter(TPoint{0, 0}, TPoint{10, -10}, 10), PointF(10, 0));
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 13), PointF(12, 5));
   EXPECT_EQ(GetRoundCoord(PointF(24, 0), kOrigin, 13), PointF(12, -5));
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(0, 24), 13), PointF(-5, 12));
   EXPECT_EQ(GetRoundCoord(PointF(0, 24), kOrigin, 13), PointF(5, 12));
-}
-
-TEST(ArcCentre, DegenerateRadii) {
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 0), kOrigin);
   EXPECT_EQ(GetRoundCoord(PointF(5, 5), PointF(5, 5), 3), PointF(2, 5));
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 10), PointF(12, 0));  // too short: the chord's middle
@@ -228,7 +203,7 @@ TEST(ArcCentre, DegenerateRadii) {
   ExpectNear(GetRoundCoord(kOrigin, PointF(10, -10), -10), PointF(0, -10), 1e-5);  // negative: left side
 }
 
-TEST(SideTests, RightAndLeftOnTheScreenIn64Bits) {
+TEST(SideTests, RightAndLeftOnTheScreenIn64BitsAndUnderAContourLine) {
   const TPoint a{0, 0}, b{10, 0};
   EXPECT_TRUE(PointHasLineRightPos(a, b, TPoint{5, 5}));
   EXPECT_FALSE(PointHasLineLeftPos(a, b, TPoint{5, 5}));
@@ -239,17 +214,14 @@ TEST(SideTests, RightAndLeftOnTheScreenIn64Bits) {
                                   TPoint{1000000000, -1000000000}));
   EXPECT_THROW(PointHasLineRightPos(TPoint{INT_MIN, INT_MIN}, TPoint{INT_MAX, INT_MAX}, TPoint{INT_MAX, INT_MIN}),
                EIntOverflow);
-}
-
-TEST(SideTests, UnderContourLineWithTolerance) {
-  const TPoint a{0, 0}, b{100, 0};
-  EXPECT_TRUE(PointUnderContourLine(a, b, TPoint{50, 5}, 0));
-  EXPECT_FALSE(PointUnderContourLine(a, b, TPoint{50, -3}, 0));
-  EXPECT_TRUE(PointUnderContourLine(a, b, TPoint{50, -3}, 3));
-  EXPECT_FALSE(PointUnderContourLine(a, b, TPoint{50, -3}, 2.9));
+  const TPoint from{0, 0}, to{100, 0};
+  EXPECT_TRUE(PointUnderContourLine(from, to, TPoint{50, 5}, 0));
+  EXPECT_FALSE(PointUnderContourLine(from, to, TPoint{50, -3}, 0));
+  EXPECT_TRUE(PointUnderContourLine(from, to, TPoint{50, -3}, 3));
+  EXPECT_FALSE(PointUnderContourLine(from, to, TPoint{50, -3}, 2.9));
   EXPECT_TRUE(PointUnderContourLine(TPoint{0, 0}, TPoint{30, -40}, TPoint{-40, -30}, 50));
-  EXPECT_TRUE(PointUnderContourLine(a, a, TPoint{3, -4}, 5));  // a zero line: the distance to its point
-  EXPECT_FALSE(PointUnderContourLine(a, a, TPoint{3, -4}, 4.9));
+  EXPECT_TRUE(PointUnderContourLine(from, from, TPoint{3, -4}, 5));  // a zero line: the distance to its point
+  EXPECT_FALSE(PointUnderContourLine(from, from, TPoint{3, -4}, 4.9));
 }
 
 }  // namespace

@@ -31,22 +31,16 @@ TEST(DrawingScale, ScalesValuesPointsAndArrays) {
   EXPECT_EQ(points, (std::vector<TPoint>{{2, 4}, {7, -9}}));
 }
 
-TEST(VectorHelpers, DifferencesKeepTheirOrder) {
+TEST(Measures, DistanceCentreAndDifferencesInTheirOrder) {
+  EXPECT_EQ(GetDistance(PointF(1, 1), PointF(4, 5)), 5);
+  EXPECT_EQ(GetDistanceInt(TPoint{0, 0}, TPoint{-6, 8}), 10);
+  EXPECT_EQ(GetLineCenter(PointF(0, 0), PointF(5, 3)), PointF(2.5, 1.5));
+  EXPECT_EQ(GetLineCenterInt(TPoint{0, 0}, TPoint{5, 3}), (TPoint{3, 2}));
   const TPoint a{10, 20}, b{3, -4};
   EXPECT_EQ(SumPointFInt(PointF(0.5, 1.5), b), PointF(3.5, -2.5));
   EXPECT_EQ(DecPoint(a, b), (TPoint{7, 24}));
   EXPECT_EQ(DecPointInv(a, b), (TPoint{-7, -24}));
   EXPECT_EQ(DecPointFIntInv(PointF(0.5, 1.5), b), PointF(2.5, -5.5));
-}
-
-TEST(Measures, DistanceAndCentre) {
-  EXPECT_EQ(GetDistance(PointF(1, 1), PointF(4, 5)), 5);
-  EXPECT_EQ(GetDistanceInt(TPoint{0, 0}, TPoint{-6, 8}), 10);
-  EXPECT_EQ(GetLineCenter(PointF(0, 0), PointF(5, 3)), PointF(2.5, 1.5));
-  EXPECT_EQ(GetLineCenterInt(TPoint{0, 0}, TPoint{5, 3}), (TPoint{3, 2}));
-}
-
-TEST(Measures, EqualPointToleranceIncludesItsBorder) {
   EXPECT_TRUE(EqualPoint(PointF(0, 0), PointF(0.01, 0.01)));
   EXPECT_FALSE(EqualPoint(PointF(0, 0), PointF(0.0101, 0)));
   EXPECT_FALSE(EqualPoint(PointF(0, 0), PointF(0, -0.0101)));

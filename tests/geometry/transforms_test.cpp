@@ -13,12 +13,9 @@ namespace {
 
 using test::ExpectNear;
 
-TEST(Rotation, PositiveAngleTurnsCounterClockwiseOnScreen) {
+TEST(Rotation, PositiveAngleTurnsCounterClockwiseOnScreenAboutACentreRoundedToFourDecimals) {
   ExpectNear(TurnPoint(PointF(10, 0), 90), PointF(0, -10));  // right turns to up
   ExpectNear(TurnPoint(PointF(10, 0), -90), PointF(0, 10));
-}
-
-TEST(Rotation, AboutACentreIsRoundedToFourDecimals) {
   EXPECT_EQ(TurnPointX(PointF(20, 10), PointF(10, 10), 90), PointF(10, 0));
   const TPointF p = TurnPointX(PointF(20, 10), PointF(10, 10), 30);
   EXPECT_FLOAT_EQ(p.X, 18.6603f);
@@ -43,13 +40,10 @@ TEST(Rotation, RoundTripReturnsThePoint) {
   EXPECT_EQ(points, (std::vector<TPoint>{{0, -10}, {10, 0}}));
 }
 
-TEST(ShiftAlongLine, MovesTowardsTheSecondPoint) {
+TEST(ShiftAlongLine, MovesTowardsTheSecondPointOrTurnedByAnAngleFirst) {
   ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(0, -10), 5), PointF(0, -5), 1e-12);
   ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(-30, 40), 10), PointF(-6, 8), 1e-5);
   EXPECT_EQ(ShiftLinePointXInt(TPoint{0, 0}, TPoint{30, -40}, 10), (TPoint{6, -8}));
-}
-
-TEST(ShiftAlongLine, ByAngleTurnsTheDirectionFirst) {
   const TPointF o = PointF(0, 0), east = PointF(10, 0);
   ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, 90, 5), PointF(1, -4), 1e-12);
   ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, -90, 5), PointF(1, 6), 1e-12);
