@@ -14,36 +14,20 @@ class BeadAndColourLookups : public ::testing::Test {
 protected:
   void SetUp() override {
     cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"BeadGrp", 7}});
-    const auto bead = [&](int id, int thickness, int bead_group, const std::string& article) {
-      cat.Profile("BeadComb", {{"ID", TCurrency::FromInt(id)},
-                               {"ProfGrp", 7},
-                               {"Thickness", thickness},
-                               {"BeadGrp", bead_group},
-                               {"Bead", article},
-                               {"BeadRubber", "G2"},
-                               {"Lining_1", "L3"},
-                               {"Number_1", 4},
-                               {"Lining_3", "L5"},
-                               {"Number_3", 2}});
-    };
-    bead(12, 24, 2, "B24-R");
-    bead(11, 24, 1, "B24");
-    bead(13, 32, 1, "B32");
+    cat.Profile(
+        "BeadComb",
+        {"ID", "ProfGrp", "Thickness", "BeadGrp", "Bead", "BeadRubber", "Lining_1", "Number_1", "Lining_3", "Number_3"},
+        {{TCurrency::FromInt(12), 7, 24, 2, "B24-R", "G2", "L3", 4, "L5", 2},
+         {TCurrency::FromInt(11), 7, 24, 1, "B24", "G2", "L3", 4, "L5", 2},
+         {TCurrency::FromInt(13), 7, 32, 1, "B32", "G2", "L3", 4, "L5", 2}});
     cat.Profile("BeadGrp", {{"Group", 1}, {"Name", "Прямоугольный"}});
     cat.Profile("Accessry", {{"Profile", "CAP"}, {"Color", "OAK"}, {"ProfColor", "BROWN"}, {"ProfArticle", "CAP-L"}});
     cat.Profile("Accessry", {{"Profile", "CAP"}, {"Color", ""}, {"ProfColor", "WHITE"}});
     cat.Profile("Accessry", {{"Profile", "SEAL"}, {"Color", ""}, {"ProfColor", "BLACK"}});
-    cat.Catalog("Catalog", {{"ID", "CAP-W"}, {"Article", "CAP"}, {"FrontColor", "WHITE"}});
-    cat.Catalog("Catalog", {{"ID", "CAPL-B"}, {"Article", "CAP-L"}, {"FrontColor", "BROWN"}});
-    cat.Catalog("Catalog", {{"ID", "SEAL-G"}, {"Article", "SEAL"}, {"FrontColor", "GREY"}});
-    cat.Catalog("COLORSET", {{"Color", "OAK"},
-                             {"Name", "Золотой дуб"},
-                             {"Article", "2178"},
-                             {"RAL", ""},
-                             {"Renolit", "2178-001"},
-                             {"InnerColor", "WHITE"},
-                             {"OuterColor", "OAK"},
-                             {"ScrOuterColor", 0x2050A0}});
+    cat.Catalog("Catalog", {"ID", "Article", "FrontColor"},
+                {{"CAP-W", "CAP", "WHITE"}, {"CAPL-B", "CAP-L", "BROWN"}, {"SEAL-G", "SEAL", "GREY"}});
+    cat.Catalog("COLORSET", {"Color", "Name", "Article", "RAL", "Renolit", "InnerColor", "OuterColor", "ScrOuterColor"},
+                {{"OAK", "Золотой дуб", "2178", "", "2178-001", "WHITE", "OAK", 0x2050A0}});
     cat.Catalog("SysColor", {{"ID", "OAK"}, {"System", "SYS70"}});
     cat.Catalog("SysList", {{"ID", "SYS70"}, {"BaseColor", "WHITE"}, {"MatType", 0}, {"CommonGrp", 5}});
     cat.Open();
@@ -62,12 +46,8 @@ TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThickness) {
   EXPECT_EQ(GetAvailableBeadByCreteria("F70", 32, 1, "B24-R"), 13);
 }
 
-TEST_F(BeadAndColourLookups, CombinationReads) {
-  const TBeadInfo info = GetBeadInfo(11);
-  EXPECT_EQ(info.Bead, "B24");
-  EXPECT_EQ(info.BeadRubber, "G2");
-  EXPECT_EQ(GetBeadByID(13), "B32");
-  EXPECT_EQ(GetBeadGroup(12), 2);
+TEST_F(BeadAndColourLookups, LiningsOfACombination) {
+  // Linings 1 and 3 filled, 2 empty: two linings.
   const auto linings = GetGlassLining(11);
   ASSERT_EQ(linings.size(), 2u);
   EXPECT_EQ(linings[0].Article, "L3");
