@@ -75,19 +75,10 @@ TEST_F(DemoBalconyDoor, SashStandsOnTheThresholdWithItsGlass) {
 TEST_F(DemoBalconyDoor, TheDoorTypeBuildsADoorAndAWindowTypeAWindow) {
   EXPECT_EQ(GetWinTypeInfo(2).WinType, 1);
   EXPECT_EQ(frame->ObjType, otxDoor);
-  EXPECT_EQ(ObjTypeCaption(frame->ObjType), "Дверь с порогом");
   TFrame* window = construction.NewFrame(1);
   window->ObjType = otxFasad;
   window->BuildInitial({1300, 1400});
   EXPECT_EQ(window->ObjType, otxWindow);
-}
-
-TEST(ObjTypeOfWinType, CodesCountInTheOrderOfTheKinds) {
-  EXPECT_EQ(ObjTypeOfWinType(0), otxWindow);
-  EXPECT_EQ(ObjTypeOfWinType(1), otxDoor);
-  EXPECT_EQ(ObjTypeOfWinType(2), otxFasad);
-  EXPECT_EQ(ObjTypeOfWinType(7), otxWindow);
-  EXPECT_EQ(ObjTypeOfWinType(-1), otxWindow);
 }
 
 }  // namespace

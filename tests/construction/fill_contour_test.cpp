@@ -17,13 +17,8 @@ namespace {
 class FillContours : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F20"},
-                             {"Group", 0},
-                             {"Width", 70.0},
-                             {"GlassSize", 20.0},
-                             {"BeadSize", 70.0},
-                             {"FlugelSize", 60.0},
-                             {"ModifySize", 15.0}});
+    cat.Profile("ProfList", {"Profile", "Group", "Width", "GlassSize", "BeadSize", "FlugelSize", "ModifySize"},
+                {{"F20", 0, 70.0, 20.0, 70.0, 60.0, 15.0}});
     cat.Profile("ProfList", {{"Profile", "F30"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 30.0}});
     cat.Profile("ProfList", {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}});
     cat.Profile("CombList",
@@ -121,7 +116,7 @@ TEST_F(FillContours, DeltasLargerThanThePartTurnItRound) {
   TFalshPart& part = RectPart(300, 300);
   const std::string message = test::ErrorOf<ECreationError>([&] { part.CalcFillSize(gsiGlass, 0); });
   EXPECT_EQ(message.rfind("Полученная точка (", 0), 0u) << message;
-  EXPECT_NE(message.find("не пренадлежит одной из прямой"), std::string::npos);
+  EXPECT_TRUE(test::Contains(message, "не пренадлежит одной из прямой"));
 }
 
 TEST_F(FillContours, StraightSideMissingTheMovedArc) {
@@ -129,7 +124,7 @@ TEST_F(FillContours, StraightSideMissingTheMovedArc) {
   frame.Lines[1]->SetFullRadius();
   const std::string message = test::ErrorOf<ECreationError>([&] { part.CalcFillSize(gsiGlass, 5000); });
   EXPECT_EQ(message.rfind("Не возможно определить точку пересечения:\r\nПрямая X1(", 0), 0u) << message;
-  EXPECT_NE(message.find("\r\nОкружность O(5000,0), R=-200"), std::string::npos) << message;
+  EXPECT_TRUE(test::Contains(message, "\r\nОкружность O(5000,0), R=-200"));
 }
 
 TEST(OffsetCorners, TwoArcsMeetOnBothMovedCircles) {

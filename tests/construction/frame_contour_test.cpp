@@ -74,7 +74,7 @@ protected:
   TFrame frame{nullptr, 1};
 };
 
-TEST_F(NewFrame, RectangleCornersRunFromTheBottomLeftClockwise) {
+TEST_F(NewFrame, RectangleRunsFromTheBottomLeftClockwiseWithTheTypesSystemProfilesAndJoints) {
   frame.BuildInitial({1000, 800});
   ASSERT_EQ(frame.Points.size(), 4u);
   EXPECT_EQ(frame.Points[0]->GetPoint(), (TPoint{0, 8000}));
@@ -82,10 +82,6 @@ TEST_F(NewFrame, RectangleCornersRunFromTheBottomLeftClockwise) {
   EXPECT_EQ(frame.Points[2]->GetPoint(), (TPoint{10000, 0}));
   EXPECT_EQ(frame.Points[3]->GetPoint(), (TPoint{10000, 8000}));
   for (const auto& side : frame.Lines) EXPECT_EQ(side->Radius, 0);
-}
-
-TEST_F(NewFrame, TakesSystemColourProfilesSteelJointsAndWeldAllowanceOfTheType) {
-  frame.BuildInitial({1000, 800});
   EXPECT_EQ(frame.ProfSys, "TL70");
   EXPECT_EQ(frame.FurnSys, "TLF");
   EXPECT_EQ(frame.ProfColor, "WH");
@@ -140,7 +136,7 @@ TEST_F(NewFrame, HalfCircleArchOfItsOwnHeightHasTwoCorners) {
   EXPECT_NEAR(frame.GetFrameLine(0)->ProfSize.Length, 3.14159265 * 5000 + 2 * 30 / std::sin(3.14159265 / 4), 5);
 }
 
-TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
+TEST_F(NewFrame, ImpossibleSizesFigureDataAndUnknownTypesAreRefused) {
   EXPECT_THROW(frame.BuildInitial({0, 800}), ECreationError);
   TInitialSize trapezoid{1000, 800};
   trapezoid.Figure = figTrapLeft;
@@ -153,9 +149,6 @@ TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
   TInitialSize radius{1000, 800};
   radius.Radius = 400;
   EXPECT_THROW(frame.BuildInitial(radius), ECreationError);
-}
-
-TEST_F(NewFrame, UnknownWindowTypeIsACatalogueError) {
   TFrame unknown(nullptr, 99);
   EXPECT_EQ(test::ErrorOf<EInterfaceError>([&] {
               unknown.BuildInitial({1000, 800});

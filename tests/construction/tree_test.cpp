@@ -109,7 +109,7 @@ TEST_F(TwoSashWindow, FalseMullionsOfAGlassAndAnEmptyPart) {
   EXPECT_EQ(construction.GetFirstGlassAvailableEmptyPart(), CustomPart(*right, 0));
 }
 
-TEST_F(TwoSashWindow, NumberingOfOneFrame) {
+TEST_F(TwoSashWindow, NumberingOfOneFrameAndOfMeetingStileSashes) {
   EXPECT_EQ(frame->Name, "3");
   construction.RebuildPartsIndex();
   EXPECT_EQ(mullion->No, "I.1");
@@ -120,9 +120,6 @@ TEST_F(TwoSashWindow, NumberingOfOneFrame) {
   EXPECT_EQ(CustomPart(*left, 0)->No, "3");
   EXPECT_EQ(CustomPart(*right, 0)->Glass->No, "G.2");
   EXPECT_EQ(frame->InternalFlugelPartIndex, 2);
-}
-
-TEST_F(TwoSashWindow, MeetingStileSashesAreMainAndSecond) {
   auto* stulp =
       static_cast<Tgx25Stulp*>(frame->AddImpost(std::make_unique<Tgx25Stulp>(frame, mullion->PX1, mullion->PX2)));
   Tgx30CustomPart* main = CustomPart(*frame, 0);
@@ -183,7 +180,7 @@ TEST_F(TwoSashWindow, TreeNavigation) {
   EXPECT_EQ(left->GetParentOrder(), &order_item);
 }
 
-TEST_F(TwoSashWindow, PointsWithSeveralImposts) {
+TEST_F(TwoSashWindow, PointsWithSeveralImpostsAndFreeingAnImpostRemovesItsEndPoints) {
   Tgx25SimplePoint* top = mullion->PX1;
   EXPECT_FALSE(frame->PointHasAnotherChild(top, mullion));
   EXPECT_FALSE(frame->PointHasManyChild(top));
@@ -194,19 +191,16 @@ TEST_F(TwoSashWindow, PointsWithSeveralImposts) {
   EXPECT_FALSE(frame->PointHasAnotherChildren(top, mullion, other));
   EXPECT_TRUE(frame->FreeImpost(other));
   EXPECT_FALSE(frame->PointHasBrother(mullion));
-}
-
-TEST_F(TwoSashWindow, FreeingAnImpostRemovesItsEndPoints) {
-  Tgx25Line* top = frame->Lines[1].get();
-  ASSERT_EQ(top->Points.size(), 1u);
+  Tgx25Line* top_side = frame->Lines[1].get();
+  ASSERT_EQ(top_side->Points.size(), 1u);
   frame->ClearParts();
   EXPECT_TRUE(frame->FreeImpost(mullion));
-  EXPECT_TRUE(top->Points.empty());
+  EXPECT_TRUE(top_side->Points.empty());
   EXPECT_TRUE(frame->Lines[3]->Points.empty());
   EXPECT_FALSE(frame->FreeImpost(mullion));
 }
 
-TEST_F(TwoSashWindow, FindByInternalIDAndSelection) {
+TEST_F(TwoSashWindow, FindByInternalIDSelectionAndClearingSelectedParts) {
   Tgx25Glass* glass = CustomPart(*right, 0)->Glass.get();
   EXPECT_EQ(construction.FindObjectByInternalID(glass->InternalID), glass);
   EXPECT_EQ(construction.FindObjectByInternalID(right->InternalID), right);
@@ -223,9 +217,6 @@ TEST_F(TwoSashWindow, FindByInternalIDAndSelection) {
   EXPECT_FALSE(glass->DrawSelected);
   EXPECT_FALSE(right->DrawSelected);
   EXPECT_FALSE(mullion->Checked);
-}
-
-TEST_F(TwoSashWindow, ClearingSelectedPartsEmptiesThem) {
   construction.Select(CustomPart(*frame, 0));
   construction.Select(CustomPart(*left, 0));
   construction.ClearSelectedObject();
