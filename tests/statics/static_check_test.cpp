@@ -51,6 +51,17 @@ TEST(ConstructionStatics, DemoWindowPassesWithItsMullionAndSash) {
   EXPECT_TRUE(StaticPassed(report));
   EXPECT_EQ(ProposalText(ProposeSteel(report)[0]), "Замен не требуется");
   EXPECT_FALSE(CheckStatic(*window, Region("1"), false).Ran);  // its own check is off
+  // With two mullions each aperture reaches the nearest parallel mullion or the frame on each side.
+  auto three_fields = test::BuildDemoWindow(1800, 1400, {500, 1200}, {});
+  const TStaticReport apertures = CheckStatic(*three_fields, Region("1"), true);
+  ASSERT_EQ(apertures.Mullions.size(), 2u);
+  std::vector<std::pair<float, float>> widths;
+  for (const TMullionResult& each : apertures.Mullions)
+    widths.emplace_back(std::min(each.Aperture.Width1, each.Aperture.Width2),
+                        std::max(each.Aperture.Width1, each.Aperture.Width2));
+  std::sort(widths.begin(), widths.end());
+  // 500 to the frame and 700 to the other mullion; 700 back and 600 to the frame.
+  EXPECT_EQ(widths, (std::vector<std::pair<float, float>>{{500, 700}, {600, 700}}));
 }
 
 // 1300 x 2400 in region 4 (W0 = 48): mullion 2272, Qr = 0.0048 x 0.65 x 0.8 x 1.4 = 0.0034944,
@@ -151,19 +162,6 @@ TEST(ConstructionStatics, MullionSteelFollowsTheSwitches) {
   EXPECT_EQ(proposed(false, true, true), "TL-S30");
   EXPECT_EQ(proposed(false, false, true), "TL-S20");
   EXPECT_EQ(proposed(false, false, false), "TL-S15");
-}
-
-TEST(ConstructionStatics, ApertureReachesTheNearestParallelMullionOnEachSide) {
-  test::TDemoCatalogue catalogue;
-  auto window = test::BuildDemoWindow(1800, 1400, {500, 1200}, {});
-  const TStaticReport report = CheckStatic(*window, Region("1"), true);
-  ASSERT_EQ(report.Mullions.size(), 2u);
-  std::vector<std::pair<float, float>> widths;
-  for (const TMullionResult& m : report.Mullions)
-    widths.emplace_back(std::min(m.Aperture.Width1, m.Aperture.Width2), std::max(m.Aperture.Width1, m.Aperture.Width2));
-  std::sort(widths.begin(), widths.end());
-  // 500 to the frame and 700 to the other mullion; 700 back and 600 to the frame.
-  EXPECT_EQ(widths, (std::vector<std::pair<float, float>>{{500, 700}, {600, 700}}));
 }
 
 // The sash of a 1300 x 2400 window is 561 x 2288, above the tilt graph of TL-201 (1900 at most):

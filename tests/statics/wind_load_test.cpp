@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/catalogue.h"
-#include "construction/demo_catalogue.h"
 #include "statics/kv_static.h"
 
 namespace kv {
@@ -35,17 +33,6 @@ TEST(WindTables, LookupsTakeTheFirstRowReachingTheValueAndFallBackToTheDefaults)
   EXPECT_FLOAT_EQ(s.GetK2(1200, 0), 1.0f);  // no edge case: no correction
   EXPECT_FLOAT_EQ(empty.GetK2(1200, 1), 1.0f);
   EXPECT_NEAR(static_cast<double>(GetStdTriH(45, 140)), 70.0, 1e-9);
-}
-
-TEST(WindTables, LoadReadsTheDemoCatalogue) {
-  test::TDemoCatalogue catalogue;
-  TkvStatic s;
-  s.Load(Catalogue());
-  EXPECT_EQ(s.Regions.size(), 7u);
-  EXPECT_FLOAT_EQ(s.GetW0(7), 85.0f);
-  EXPECT_FLOAT_EQ(s.GetK0(100, ttC), 1.25f);
-  EXPECT_FLOAT_EQ(s.GetK1(2500), 1.2f);
-  EXPECT_FALSE(s.K2.empty());
 }
 
 // Region 1 (W0 = 23 kgf/m2 = 0.0023 kgf/cm2), terrain B at 10 m (K = 0.65), C = 0.8, Y = 1.4:
