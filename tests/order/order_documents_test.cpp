@@ -122,7 +122,7 @@ TEST_F(OrderDocuments, SelectionVersionsAndDamage) {
   longer.push_back(0);
   Tgx25OrderSelection selection;
   EXPECT_FALSE(selection.LoadSelection(Write("long.gxs", longer)));
-  EXPECT_NE(messages.LastText().find("Лишние данные"), std::string::npos);
+  EXPECT_TRUE(test::Contains(messages.LastText(), "Лишние данные"));
 }
 
 TEST_F(OrderDocuments, SelectionItemsFollowTheirOrders) {

@@ -302,24 +302,28 @@ TEST_F(OrderFile, FullOrderRoundTripsByteForByte) {
   EXPECT_EQ(OrderBytes(copy), OrderBytes(*order));
 }
 
-TEST_F(OrderFile, WrongSignature) {
+TEST_F(OrderFile, WrongSignatureOrAStringLongerThanTheFile) {
   std::vector<uint8_t> bytes = OrderBytes(TOrder());
   bytes[4] = 'X';
   EXPECT_FALSE(Read(bytes).Loaded);
   EXPECT_EQ(Messages().LastText(), "Данный файл не является файлом QETA Korvent Order File!");
+  bytes = OrderBytes(TOrder());
+  Messages().Clear();
+  const int32_t huge = 0x7fffffff;
+  std::memcpy(bytes.data(), &huge, sizeof(huge));
+  EXPECT_FALSE(Read(bytes).Loaded);
+  EXPECT_EQ(Messages().Shown()[0].Text,
+            "Ошибка чтения строки из потока!\r\nЗаказано: [2147483647 символов], Считано: [" +
+                std::to_string(bytes.size() - 4) + " символов]!");
 }
 
-TEST_F(OrderFile, SavingSetsTheCurrentVersion) {
+TEST_F(OrderFile, SavingSetsTheCurrentVersionAndAMissingFileIsNotLoaded) {
   TOrder order;
   order.Version = "01.01.2008";
   ASSERT_TRUE(order.SaveOrder(Path("v.gxo")));
   EXPECT_EQ(order.Version, "23.04.2012");
   EXPECT_FALSE(order.SaveOrder(""));
-}
-
-TEST_F(OrderFile, MissingFile) {
-  TOrder order;
-  EXPECT_FALSE(order.LoadOrder(Path("none.gxo")));
+  EXPECT_FALSE(TOrder().LoadOrder(Path("none.gxo")));
   EXPECT_EQ(Messages().LastText().rfind("Ошибка загрузки заказа!\r\n(", 0), 0u);
 }
 
@@ -440,16 +444,6 @@ TEST_F(OrderFile, AValueOfAnotherKindOrBeyondItsEnumerationIsRefusedWithItsOffse
                      changed.Offset))
         << c.Marker << " " << c.Line;
   }
-}
-
-TEST_F(OrderFile, StringLongerThanTheFile) {
-  std::vector<uint8_t> bytes = OrderBytes(TOrder());
-  const int32_t huge = 0x7fffffff;
-  std::memcpy(bytes.data(), &huge, sizeof(huge));
-  EXPECT_FALSE(Read(bytes).Loaded);
-  EXPECT_EQ(Messages().Shown()[0].Text,
-            "Ошибка чтения строки из потока!\r\nЗаказано: [2147483647 символов], Считано: [" +
-                std::to_string(bytes.size() - 4) + " символов]!");
 }
 
 }  // namespace
