@@ -50,13 +50,17 @@ TPixelRect Extent(const TRecordingCanvas& Canvas) {
   return box;
 }
 
-TEST_F(Drawing, ZoomZeroIsZoomOneAndZoomTwoHalvesThePicture) {
+TEST_F(Drawing, ZoomZeroIsZoomOneZoomTwoHalvesThePictureAndDimensionsInMillimetres) {
   // Room 1180 x 880 (10 pixels each side); 13000 / 14000 < 1180 / 880, so the height rules:
   // scale 14000 / 880 = 15.909, picture 817 x 880 at (191, 10). Zoom 2: scale 31.818, picture
   // 409 x 440 at ((1180 - 409) div 2 + 10, (880 - 440) div 2 + 10) = (395, 230).
   EXPECT_EQ(Extent(DrawWhole(kPlain, 1)), (TPixelRect{191, 10, 1008, 890}));
   EXPECT_EQ(Extent(DrawWhole(kPlain, 0)), Extent(DrawWhole(kPlain, 1)));
   EXPECT_EQ(Extent(DrawWhole(kPlain, 2)), (TPixelRect{395, 230, 804, 670}));
+  EXPECT_EQ(DimensionText(1234), "123,4");
+  EXPECT_EQ(DimensionText(1230), "123");
+  const TRecordingCanvas canvas = DrawWhole({drsFrameVisible, drsTotalSizing, drsTopLevelSizing}, 1);
+  for (const char* text : {"1300", "1400", "650"}) EXPECT_TRUE(canvas.HasText(text)) << text;
 }
 
 TEST_F(Drawing, SelectedProfileIsHatchedOverItsColourAndHiddenOneIsGrey) {
@@ -98,8 +102,19 @@ TEST_F(Drawing, FrameSideIsEightPointsThroughItsJointCutsThenItsOwnLine) {
   }
 }
 
-TEST_F(Drawing, NetOverAFieldWithoutGlassIsADiagonalCrossOverItsOpening) {
+// A net is marked " MC " unless its mesh is drawn; the mesh is yellow cross-hatched, and over a
+// field without glass a diagonal cross over the sash's opening.
+TEST_F(Drawing, NetIsAMarkOrAMeshOverItsOpening) {
   sash.SetMosquito({"MS-1", 600, 1300});
+  Tgx25DrawStyles mesh = kPlain;
+  mesh.Include(drsMosquitoDrawing);
+  EXPECT_TRUE(DrawSashAtScaleOne(kPlain).HasText(" MC "));
+  const TRecordingCanvas glazed = DrawSashAtScaleOne(mesh);
+  EXPECT_FALSE(glazed.HasText(" MC "));
+  const auto polygons = glazed.OfKind(TCanvasCall::Polygon);
+  EXPECT_TRUE(std::any_of(polygons.begin(), polygons.end(), [](const TCanvasCall& c) {
+    return c.Attributes.Pen.Color == clYellow && c.Attributes.Brush == TBrush{clBlack, TBrushStyle::Cross};
+  }));
   sash.Parts.at(0)->ClearObject();
   auto net_hatches = [&](const Tgx25DrawStyles& Styles) {
     std::vector<TCanvasCall> found;
@@ -108,35 +123,12 @@ TEST_F(Drawing, NetOverAFieldWithoutGlassIsADiagonalCrossOverItsOpening) {
     return found;
   };
   EXPECT_TRUE(net_hatches(kPlain).empty());
-  Tgx25DrawStyles mesh = kPlain;
-  mesh.Include(drsMosquitoDrawing);
-  const auto hatches = net_hatches(mesh);
-  ASSERT_EQ(hatches.size(), 1u);
+  TRecordingCanvas hatches;
+  hatches.Calls = net_hatches(mesh);
+  ASSERT_EQ(hatches.Calls.size(), 1u);
   // Inside the sash profile TL-201, 770 wide on every side.
   const TRect box = BoundRectOf(sash.GetDimensions());
-  test::TRecordingCanvas one;
-  one.Calls = hatches;
-  EXPECT_EQ(Extent(one), (TPixelRect{box.Left + 770, box.Top + 770, box.Right - 770, box.Bottom - 770}));
-}
-
-TEST_F(Drawing, DimensionsInMillimetresWithOneDecimalOnlyWhenNeeded) {
-  EXPECT_EQ(DimensionText(1234), "123,4");
-  EXPECT_EQ(DimensionText(1230), "123");
-  const TRecordingCanvas canvas = DrawWhole({drsFrameVisible, drsTotalSizing, drsTopLevelSizing}, 1);
-  for (const char* text : {"1300", "1400", "650"}) EXPECT_TRUE(canvas.HasText(text)) << text;
-}
-
-TEST_F(Drawing, NetMarkOnlyWithoutMeshDrawing) {
-  sash.SetMosquito({"MS-1", 600, 1300});
-  EXPECT_TRUE(DrawSashAtScaleOne(kPlain).HasText(" MC "));
-  Tgx25DrawStyles mesh = kPlain;
-  mesh.Include(drsMosquitoDrawing);
-  const TRecordingCanvas canvas = DrawSashAtScaleOne(mesh);
-  EXPECT_FALSE(canvas.HasText(" MC "));
-  const auto polygons = canvas.OfKind(TCanvasCall::Polygon);
-  EXPECT_TRUE(std::any_of(polygons.begin(), polygons.end(), [](const TCanvasCall& c) {
-    return c.Attributes.Pen.Color == clYellow && c.Attributes.Brush == TBrush{clBlack, TBrushStyle::Cross};
-  }));
+  EXPECT_EQ(Extent(hatches), (TPixelRect{box.Left + 770, box.Top + 770, box.Right - 770, box.Bottom - 770}));
 }
 
 TEST_F(Drawing, HandleTurnsWithItsSide) {
@@ -162,7 +154,7 @@ TEST_F(Drawing, HandleTurnsWithItsSide) {
   }
 }
 
-TEST_F(Drawing, HiddenSashesHideTheirGlassToo) {
+TEST_F(Drawing, HiddenSashesHideTheirGlassTooAndGlassLabelsJoinTheirPartsByTabs) {
   const Tgx25Glass& fixed = *std::next(Glasses(*window).begin(), 0);
   const Tgx25Glass& in_sash = *std::next(Glasses(*window).begin(), 1);
   Tgx25DrawStyles styles = kPlain;
@@ -172,9 +164,6 @@ TEST_F(Drawing, HiddenSashesHideTheirGlassToo) {
   EXPECT_TRUE(in_sash.DrawRGN.empty());
   DrawWhole(kPlain, 1, true);
   EXPECT_TRUE(RegionContains(in_sash.DrawRGN, {9750, 7000}));
-}
-
-TEST_F(Drawing, GlassLabelJoinsItsPartsByTabs) {
   const auto& left = dynamic_cast<const Tgx30CustomPart&>(*frame.Parts[0]);
   EXPECT_EQ(GlassLabel(left, {drsGlassIDVisible, drsGlassArticleVisible}), "G.1\t4M1-16-4M1");
   EXPECT_EQ(GlassLabel(left, {}), "");
