@@ -12,14 +12,11 @@
 namespace kv {
 namespace {
 
-TEST(FurnConditions, ScaleSchemeCountsTheThresholdsReached) {
+TEST(FurnConditions, ScaleSchemeAndConditionCountTheThresholdsAndStepsReached) {
   // 400;800;1200: 800 reaches 400 and 800, 1199 the same two, 1200 all three; -1 is no threshold.
   for (const auto& [scheme, size, count] : {std::tuple{"400;800;1200", 800.0, 2}, std::tuple{"400;800;1200", 1199.0, 2},
                                             std::tuple{"400;800;1200", 1200.0, 3}, std::tuple{"-1; 500", 600.0, 1}})
     EXPECT_EQ(GetNumberByScaleScheme(scheme, size), count) << scheme << " " << size;
-}
-
-TEST(FurnConditions, ScaleConditionCountsStepsAndRefusesAZeroStep) {
   TFurnSash sash;
   sash.Width = 1450;
   TFurnSetRow row;

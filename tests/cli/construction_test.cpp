@@ -93,16 +93,13 @@ TEST_F(ConstructionCommandOnACatalogue, ArchesShowTheirRadiiAndCentres) {
 
 // A mullion 1 mm from the jamb cannot be built; the refusal says which bar, in millimetres, before
 // the program's message.
-TEST_F(ConstructionCommandOnACatalogue, ARefusedBarIsNamedInMillimetres) {
+TEST_F(ConstructionCommandOnACatalogue, ARefusedBarIsNamedInMillimetresAndAMissingCatalogueFolderIsRefused) {
   const TCliRun run = Build({"--figure", "arc", "--width", "1200", "--height", "1500", "--vertical", "1"});
   EXPECT_EQ(run.Code, 1);
   EXPECT_EQ(run.Err.rfind("Ошибка: Импост (1,0; 0,0)-(1,0; 1500,0) мм не может быть установлен:\n", 0), 0u) << run.Err;
-}
-
-TEST_F(ConstructionCommandOnACatalogue, MissingCatalogueFolderIsRefused) {
-  const TCliRun run = RunCliCaptured({"construction", "build", "--catalogue", (root / "nowhere").string()});
-  EXPECT_NE(run.Code, 0);
-  EXPECT_FALSE(run.Err.empty());
+  const TCliRun missing = RunCliCaptured({"construction", "build", "--catalogue", (root / "nowhere").string()});
+  EXPECT_NE(missing.Code, 0);
+  EXPECT_FALSE(missing.Err.empty());
 }
 
 }  // namespace

@@ -131,23 +131,15 @@ protected:
   TFrame* frame = nullptr;
 };
 
-TEST_F(ArchSweep, MullionAtEveryMillimetreAcrossAHalfRoundArch) {
+TEST_F(ArchSweep, MullionAndTransomAtEveryMillimetreOfAHalfRoundArch) {
   Build(figArc, 1200, 1500);
   Sweep(1200, true);
-}
-
-TEST_F(ArchSweep, TransomAtEveryMillimetreOfAHalfRoundArch) {
-  Build(figArc, 1200, 1500);
   Sweep(1500, false, kHalfRoundSpringing);
 }
 
-TEST_F(ArchSweep, MullionAtEveryMillimetreAcrossASegmentalArch) {
+TEST_F(ArchSweep, MullionAndTransomAtEveryMillimetreOfASegmentalArch) {
   Build(figMiniArc, 1300, 1400, 300);
   Sweep(1300, true);
-}
-
-TEST_F(ArchSweep, TransomAtEveryMillimetreOfASegmentalArch) {
-  Build(figMiniArc, 1300, 1400, 300);
   Sweep(1400, false, kSegmentalSpringing);
 }
 

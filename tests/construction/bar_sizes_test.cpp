@@ -39,14 +39,11 @@ TEST_F(FrameBars, MitredBarIsTheOuterLengthPlusTheWeldAllowanceOverSineAtEachMit
   EXPECT_NEAR(Top().ProfSize.Length, 10000 + 30 / kSin45, 0.01);
 }
 
-TEST_F(FrameBars, DegenerateCornerIsCutSquare) {
+TEST_F(FrameBars, DegenerateCornerIsCutSquareAttachedProfileInMillimetresUnarmedSideWithoutSteel) {
   Tgx25FramePoint& start = *frame.GetFramePoint(1);
   start.PointW2 = start.Point2;
   Top().CalcProfSize();
   EXPECT_FLOAT_EQ(Top().ProfSize.Angle1, 90);
-}
-
-TEST_F(FrameBars, AttachedProfileTakesTheSideLengthInMillimetresAndAnUnarmedSideHasNoSteelBar) {
   Top().SetAttachProfile({"A10", ""});
   Top().CalcProfSize();
   EXPECT_EQ(Top().AttachSize, 1000);
@@ -180,7 +177,7 @@ TEST_F(CatalogueBars, FalseMullionMeasuresBothFaces) {
   EXPECT_NEAR(spross.ProfSize.Length, 3000, 0.01);
 }
 
-TEST_F(CatalogueBars, SteelIsRefusedWhenTheCatalogueHasNoCombination) {
+TEST_F(CatalogueBars, SteelWithoutACombinationAndAMissingProfileAreRefused) {
   Tgx25FrameLine& top = *frame.GetFrameLine(1);
   top.SetProfile("F70", "белый");
   EXPECT_FALSE(top.SetSteel("S99"));
@@ -191,9 +188,6 @@ TEST_F(CatalogueBars, SteelIsRefusedWhenTheCatalogueHasNoCombination) {
   // Measured between the width corners: 10000 - 2 x 700.
   EXPECT_NEAR(top.SteelSize.Length, 8600, 0.01);
   EXPECT_FLOAT_EQ(top.SteelSize.Angle1, 90);
-}
-
-TEST_F(CatalogueBars, MissingProfileRaisesTheCatalogueError) {
   impost->SetProfile("XX", "");
   EXPECT_THROW(impost->CalcProfSize(), EInterfaceError);
 }

@@ -97,7 +97,7 @@ TEST_F(NewFrame, RectangleRunsFromTheBottomLeftClockwiseWithTheTypesSystemProfil
 }
 
 // R 500 mm over 1000 mm is a half circle about the middle of the top; a second radius makes it elliptic.
-TEST_F(NewFrame, ArchedTopOfARectangleTakesItsRadii) {
+TEST_F(NewFrame, ArchedTopOfARectangleTakesItsRadiiAndLeftTopPlacesAFrame) {
   TInitialSize size{1000, 800};
   size.Radius = 500;
   frame.BuildInitial(size);
@@ -111,6 +111,12 @@ TEST_F(NewFrame, ArchedTopOfARectangleTakesItsRadii) {
   EXPECT_FLOAT_EQ(elliptic.Lines[1]->Radius2, 7000);
   EXPECT_TRUE(elliptic.Lines[1]->EllipseRadius());
   EXPECT_EQ(elliptic.Lines[0]->Radius2, 0) << "the other sides are straight";
+  TFrame placed(nullptr, 1);
+  TInitialSize at{1000, 800};
+  at.LeftTop = {100, 50};
+  placed.BuildInitial(at);
+  EXPECT_EQ(placed.Points[1]->GetPoint(), (TPoint{1000, 500}));
+  EXPECT_EQ(placed.LeftTop, (TPoint{1000, 500}));
 }
 
 TEST_F(NewFrame, SegmentalArchKeepsTheRadiusAsGiven) {
@@ -154,14 +160,6 @@ TEST_F(NewFrame, ImpossibleSizesFigureDataAndUnknownTypesAreRefused) {
               unknown.BuildInitial({1000, 800});
             }),
             "В БД отсутствуют данные для типа конструкции [99]!");
-}
-
-TEST_F(NewFrame, LeftTopPlacesTheFrame) {
-  TInitialSize size{1000, 800};
-  size.LeftTop = {100, 50};
-  frame.BuildInitial(size);
-  EXPECT_EQ(frame.Points[1]->GetPoint(), (TPoint{1000, 500}));
-  EXPECT_EQ(frame.LeftTop, (TPoint{1000, 500}));
 }
 
 }  // namespace

@@ -26,11 +26,16 @@ protected:
   Tgx25Construction construction;
 };
 
-TEST_F(Resize, RightModeMovesOnlyTheRightCorners) {
+TEST_F(Resize, RightModeMovesOnlyTheRightCornersAndAStandaloneFrameNormalisesItself) {
   TFrame& frame = NewFrame({1000, 1000});
   frame.SetNewSize({1200, 1000}, smRight, smBottom);
   EXPECT_EQ(Corners(frame), (std::vector<TPoint>{{0, 10000}, {0, 0}, {12000, 0}, {12000, 10000}}));
   EXPECT_NEAR(frame.GetFrameLine(1)->ProfSize.Length, 12000 + 2 * 30 / 0.70710678, 0.1);
+  // A frame outside a construction normalises itself.
+  TFrame standalone(nullptr, 1);
+  standalone.BuildInitial({1000, 1000});
+  standalone.SetNewSize({1000, 900}, smRight, smTop);
+  EXPECT_EQ(BoundRectOf(standalone.GetDimensions()), (TRect{0, 0, 10000, 9000}));
 }
 
 TEST_F(Resize, LeftModeMovesTheLeftCornersAndTheFrameIsNormalised) {
@@ -39,13 +44,6 @@ TEST_F(Resize, LeftModeMovesTheLeftCornersAndTheFrameIsNormalised) {
   // The left corners went to x = -2000; the construction moved back to the origin.
   EXPECT_EQ(Corners(frame), (std::vector<TPoint>{{0, 10000}, {0, 0}, {12000, 0}, {12000, 10000}}));
   EXPECT_EQ(construction.GetBoundRect(), (TRect{0, 0, 12000, 10000}));
-}
-
-TEST_F(Resize, StandaloneFrameNormalisesItself) {
-  TFrame frame(nullptr, 1);
-  frame.BuildInitial({1000, 1000});
-  frame.SetNewSize({1000, 900}, smRight, smTop);
-  EXPECT_EQ(BoundRectOf(frame.GetDimensions()), (TRect{0, 0, 10000, 9000}));
 }
 
 TEST_F(Resize, SameSizeChangesNothingAndTakesNoBackupCopy) {

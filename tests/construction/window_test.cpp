@@ -88,7 +88,7 @@ TEST_F(DemoWindow, SashBarsSteelAndRebate) {
   EXPECT_TRUE(sash->Kipp);
 }
 
-TEST_F(DemoWindow, GlassSizesAndBeads) {
+TEST_F(DemoWindow, GlassSizesAndBeadsRepeatedByAFullRecalculation) {
   EXPECT_EQ(FixedGlass().GetInternalSize(), (TSize{5730, 13000}));
   EXPECT_EQ(SashGlass().GetInternalSize(), (TSize{4350, 11620}));
   EXPECT_EQ(FixedGlass().Thickness, 24);
@@ -106,9 +106,6 @@ TEST_F(DemoWindow, GlassSizesAndBeads) {
   EXPECT_NEAR(bead(SashGlass(), 0).Length, 11700, 0.1);
   EXPECT_NEAR(bead(SashGlass(), 1).Length, 4430, 0.1);
   EXPECT_EQ(FixedGlass().Linings.size(), 2u);
-}
-
-TEST_F(DemoWindow, FullRecalculationIsRepeatable) {
   const TSize before = SashGlass().GetInternalSize();
   const float mullion = impost->ProfSize.Length;
   frame->FullRecalc();

@@ -256,7 +256,7 @@ TEST_F(OrderFile, CurrentVersionIsWrittenBackByteForByte) {
   EXPECT_EQ(test::FirstDifference(again.Bytes(), current), -1);
 }
 
-TEST_F(OrderFile, FilesOfALaterVersionAreRefused) {
+TEST_F(OrderFile, FilesOfALaterVersionOrOfAVersionThatIsNoDateAreRefused) {
   TOrder order;
   EXPECT_FALSE(order.LoadOrder(File("order_2015-01-01.txt")));
   ASSERT_EQ(Messages().Shown().size(), 1u);
@@ -267,9 +267,6 @@ TEST_F(OrderFile, FilesOfALaterVersionAreRefused) {
   // The current fixture through the same file path loads.
   EXPECT_TRUE(order.LoadOrder(File("order_2012-04-23.txt")));
   EXPECT_EQ(order.Customer, "ООО \"Ромашка\"");
-}
-
-TEST_F(OrderFile, AVersionThatIsNoDateIsRefused) {
   // A year too large for the version key: not a version, so neither older nor current.
   EXPECT_FALSE(Read(OrderBytes(TOrder(), "1.1.201233333333333333")).Loaded);
   EXPECT_EQ(Messages().LastText(),

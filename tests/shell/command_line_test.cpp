@@ -19,7 +19,7 @@ TEST(CommandLineTest, WholeParameterMatchesInAnyLetterCaseFirstMatchWins) {
   EXPECT_FALSE(ExeParamExists(kSwitchIgnoreUser));
 }
 
-TEST(CommandLineTest, ValueAfterSwitchComesBackUpperCased) {
+TEST(CommandLineTest, ValueAfterSwitchComesBackUpperCasedATextValueAsTyped) {
   struct TCase {
     std::vector<std::string> Params;
     const char* Switch;
@@ -41,6 +41,9 @@ TEST(CommandLineTest, ValueAfterSwitchComesBackUpperCased) {
   std::string value = "left over";
   EXPECT_FALSE(FindParamStr(kSwitchDBConfig, value));
   EXPECT_EQ(value, "");
+  SetCommandLine({"/order:/tmp/Заказ-a.gxo"});
+  ASSERT_TRUE(FindParamText(kSwitchOrder, value));
+  EXPECT_EQ(value, "/tmp/Заказ-a.gxo");
 }
 
 TEST(CommandLineTest, ValueIsCutAtThousandCharacters) {
@@ -68,13 +71,6 @@ TEST(CommandLineTest, ParseFindsEverySwitchOfTheProgram) {
   EXPECT_TRUE(menu.ConfigMenu);
   EXPECT_EQ(menu.User, "ИВАНОВ");
   EXPECT_EQ(menu.OrderFile, "") << "the switch without a file is still given";
-}
-
-TEST(CommandLineTest, TextValueKeepsItsLetterCase) {
-  SetCommandLine({"/order:/tmp/Заказ-a.gxo"});
-  std::string value;
-  ASSERT_TRUE(FindParamText(kSwitchOrder, value));
-  EXPECT_EQ(value, "/tmp/Заказ-a.gxo");
 }
 
 }  // namespace

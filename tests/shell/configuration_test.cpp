@@ -67,7 +67,7 @@ protected:
   TRegistry registry_;
 };
 
-TEST_F(ConfigurationTest, DefaultConfigurationIsLoaded) {
+TEST_F(ConfigurationTest, DefaultConfigurationIsLoadedWithItsDirectoriesNormalised) {
   WriteConfiguration("Main", true);
   bool ask = true;
   ASSERT_TRUE(LoadDBConfigDir(ask));
@@ -79,6 +79,9 @@ TEST_F(ConfigurationTest, DefaultConfigurationIsLoaded) {
   EXPECT_EQ(config.GXTemplateDir, "//server/orders/TEMPLATES");
   EXPECT_EQ(config.GXProfileDir, "") << "a missing value reads as empty";
   EXPECT_TRUE(messages_.Shown().empty());
+  EXPECT_EQ(RemoveDirLastChar("C:\\a\\"), "C:/a");
+  EXPECT_EQ(RemoveDirLastChar("/"), "/");
+  EXPECT_EQ(RemoveDirLastChar(""), "");
 }
 
 TEST_F(ConfigurationTest, PrivateDirectoryIsUniquePerRunCreatedAndRemovedOnlyEmpty) {
@@ -147,27 +150,23 @@ TEST_F(ConfigurationTest, NoDefaultOrMissingNamedConfigurationGivesItsMessage) {
   EXPECT_EQ(Configuration().GXConfigName, "");
 }
 
-TEST_F(ConfigurationTest, CorruptRegistryGivesAMessageNotACrash) {
+TEST_F(ConfigurationTest, WrongValueTypeCorruptOrUnwritableRegistryGivesAMessageNotACrash) {
+  WriteConfiguration("Main", true);
+  ConfigKey("Main").WriteInteger("GX_Profile", 12);
+  EXPECT_FALSE(Load());
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка чтения из системного реестра!", 0), 0u);
+  messages_.Clear();
   std::ofstream(temp_.File(), std::ios::binary) << std::string(3000, '\x01');
   EXPECT_FALSE(Load());
   ASSERT_GE(messages_.Shown().size(), 1u);
   EXPECT_EQ(messages_.Shown().front().Text.rfind("Ошибка чтения из системного реестра!\r\n(", 0), 0u);
-}
-
-TEST_F(ConfigurationTest, UnwritableRegistryGivesAMessageNotACrash) {
+  messages_.Clear();
   setenv("KORVENT_REGISTRY", (temp_.File() / "below-a-file.sqlite").c_str(), 1);
   std::ofstream(temp_.File()) << "plain file";
   EXPECT_FALSE(Load());
   EXPECT_EQ(messages_.Shown().front().Text.rfind("Ошибка чтения из системного реестра!", 0), 0u);
   SetDefaultUser(3);
   EXPECT_EQ(messages_.LastText().rfind("Ошибка записи в системный реестр!\r\n(", 0), 0u);
-}
-
-TEST_F(ConfigurationTest, WrongValueTypeInTheConfigurationGivesAMessage) {
-  WriteConfiguration("Main", true);
-  ConfigKey("Main").WriteInteger("GX_Profile", 12);
-  EXPECT_FALSE(Load());
-  EXPECT_EQ(messages_.LastText().rfind("Ошибка чтения из системного реестра!", 0), 0u);
 }
 
 TEST(ConsoleConfigListTest, NumberOrNameChoosesEmptyLineCancels) {
@@ -203,12 +202,6 @@ TEST_F(CurrencyMarkerTest, SavedDateIsOneEightByteDoubleAndABadFileMeansYesterda
   EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
   std::ofstream(temp_.Dir() / "Tolvared.lcu", std::ios::binary) << std::string(8, '\xff');
   EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
-}
-
-TEST(RemoveDirLastCharTest, TrailingSeparatorGoes) {
-  EXPECT_EQ(RemoveDirLastChar("C:\\a\\"), "C:/a");
-  EXPECT_EQ(RemoveDirLastChar("/"), "/");
-  EXPECT_EQ(RemoveDirLastChar(""), "");
 }
 
 }  // namespace

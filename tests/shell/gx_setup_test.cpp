@@ -158,6 +158,12 @@ TEST_F(GXSetupTest, DestroySavesOnlyWhenLoaded) {
   EXPECT_FALSE(registry_.ReadBool("Preview"));
 }
 
+TEST_F(GXSetupTest, WrongValueTypeInTheRegistryGivesTheLoadMessage) {
+  Key(kTechnologistKey).WriteString("Preview", "yes");
+  TGXSetup().LoadRegistry();
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!", 0), 0u);
+}
+
 TEST_F(GXSetupTest, CorruptRegistryGivesTheLoadAndSaveMessages) {
   std::ofstream(temp_.File(), std::ios::binary) << std::string(2048, 'k');
   TGXSetup setup;
@@ -165,12 +171,6 @@ TEST_F(GXSetupTest, CorruptRegistryGivesTheLoadAndSaveMessages) {
   EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!\r\n(", 0), 0u);
   setup.SaveRegistry();
   EXPECT_EQ(messages_.LastText().rfind("Ошибка записи параметров в системный реестр!\r\n(", 0), 0u);
-}
-
-TEST_F(GXSetupTest, WrongValueTypeInTheRegistryGivesTheLoadMessage) {
-  Key(kTechnologistKey).WriteString("Preview", "yes");
-  TGXSetup().LoadRegistry();
-  EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!", 0), 0u);
 }
 
 TEST(GXSetupValuesTest, PhonesAndPrintPenWidths) {

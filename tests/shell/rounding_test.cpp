@@ -10,7 +10,7 @@
 namespace kv {
 namespace {
 
-TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimal) {
+TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimalAndOverflowIsAnError) {
   EXPECT_EQ(GetRounded(0.5), 1);
   EXPECT_EQ(GetRounded(-0.5), -1);
   EXPECT_EQ(GetRounded(0), 0);
@@ -22,6 +22,9 @@ TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimal) {
   EXPECT_EQ(GetRounded(-2.45), -3);
   EXPECT_EQ(GetRounded(0.44449), 0);  // only four decimals take part
   EXPECT_EQ(GetRounded(1234.4999), 1235);
+  EXPECT_EQ(GetRounded(2147483647.0), 2147483647);
+  EXPECT_THROW(GetRounded(2147483648.0), EIntOverflow);
+  EXPECT_THROW(GetRounded(-3e10), EIntOverflow);
 }
 
 // The cascade carried out literally in extended precision, one decimal at a time.
@@ -63,13 +66,7 @@ TEST(GetRounded, EqualsTheExtendedCascadeOverARandomSample) {
   EXPECT_EQ(differences, 0);
 }
 
-TEST(GetRounded, OverflowIsAnError) {
-  EXPECT_EQ(GetRounded(2147483647.0), 2147483647);
-  EXPECT_THROW(GetRounded(2147483648.0), EIntOverflow);
-  EXPECT_THROW(GetRounded(-3e10), EIntOverflow);
-}
-
-TEST(RoundingFamily, DecimalsPacksAndDirections) {
+TEST(RoundingFamily, DecimalsPacksDirectionsTolerantComparisonAndTenthsOfAMillimetre) {
   EXPECT_DOUBLE_EQ(static_cast<double>(GetRoundedFloat(1234.5, -2)), 1200.0);
   EXPECT_NEAR(static_cast<double>(GetRoundedFloat(0.125, 2)), 0.13, 1e-12);
   EXPECT_NEAR(static_cast<double>(GetRoundedFloat(-0.125, 2)), -0.13, 1e-12);
@@ -97,17 +94,11 @@ TEST(RoundingFamily, DecimalsPacksAndDirections) {
   TCurrency d = TCurrency::FromExtended(-0.125);
   RoundCurrDec(d, -2);
   EXPECT_EQ(d.Raw(), -1300);
-}
-
-TEST(RoundingFamily, TolerantComparisonAtItsBorders) {
   EXPECT_TRUE(LessThan(1.0, 1.01));
   EXPECT_FALSE(LessThan(1.0, 1.009));
   EXPECT_TRUE(GreaterThan(1.01, 1.0));
   EXPECT_FALSE(GreaterThan(1.009, 1.0));
   EXPECT_FALSE(LessThan(1.0, 1.0));
-}
-
-TEST(RoundingFamily, TenthsOfAMillimetre) {
   EXPECT_EQ(SetSize10(123.45f), 1235);
   EXPECT_EQ(GetSize10i(1235.0f), 124);
   EXPECT_FLOAT_EQ(SetSize10F(12.5f), 125.0f);

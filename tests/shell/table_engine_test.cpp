@@ -7,15 +7,12 @@
 namespace kv {
 namespace {
 
-TEST(RewriteAliasNames, QuotedAliasTableNamesBecomeSchemaQualified) {
+TEST(RewriteAliasNames, QuotedAliasTableNamesBecomeSchemaQualifiedOtherLiteralsStay) {
   EXPECT_EQ(RewriteAliasNames("SELECT T.\"No\" FROM \":GXDB_Registry:OrderLst.db\" T WHERE T.\"No\" = ?"),
             "SELECT T.\"No\" FROM GXDB_Registry.OrderLst T WHERE T.\"No\" = ?");
   EXPECT_EQ(RewriteAliasNames("INSERT INTO ':GXDB_Private:WorkList.DB' (\":GXDB_Private:WorkList.DB\".\"ID\")"),
             "INSERT INTO GXDB_Private.WorkList (GXDB_Private.WorkList.\"ID\")");
   EXPECT_EQ(RewriteAliasNames("SELECT * FROM \":GXDB_Profile:ProfList\""), "SELECT * FROM GXDB_Profile.ProfList");
-}
-
-TEST(RewriteAliasNames, OtherLiteralsAndParametersStay) {
   EXPECT_EQ(RewriteAliasNames("SELECT 'a:b', \"Name\", :Param FROM t WHERE x = ':x'"),
             "SELECT 'a:b', \"Name\", :Param FROM t WHERE x = ':x'");
   EXPECT_EQ(RewriteAliasNames("SELECT ':bad alias:T.db'"), "SELECT ':bad alias:T.db'");
@@ -117,13 +114,22 @@ protected:
   TMemTable::TIndexId by_code = -1;
 };
 
-TEST_F(MemTable, LocateGivesTheFirstRowInTableOrder) {
+TEST_F(MemTable, LocateGivesTheFirstRowInTableOrderAndFilterSearchLeavesNothingBehind) {
   const TRecord* row = table.Locate(by_code, TKey{"A"});
   ASSERT_NE(row, nullptr);
   EXPECT_EQ((*row)[1].AsInteger(), 1);
   EXPECT_EQ((*table.LocateLast(by_code, TKey{"A"}))[1].AsInteger(), 3);
   EXPECT_EQ(table.Locate(by_code, TKey{"a"}), nullptr);
   EXPECT_EQ(table.Range(by_code, TKey{"A"}).size(), 2u);
+  const auto over_one = [](const TRecord& row) { return row[1].AsInteger() > 1; };
+  EXPECT_EQ((*table.FindFirst(by_code, TKey{"A"}, over_one))[1].AsInteger(), 3);
+  EXPECT_EQ((*table.FindFirst(over_one))[0].AsString(), "B");
+  EXPECT_EQ(table.Select(over_one).size(), 2u);
+  EXPECT_THROW(table.FindFirst([](const TRecord&) -> bool { throw EConvertError("x"); }), EConvertError);
+  EXPECT_EQ(table.FindFirst([](const TRecord&) { return true; }), &table.Row(0)) << "the next search sees every row";
+  EXPECT_THROW(table.AddIndex({"Nope"}), EDatabaseError);
+  EXPECT_THROW(table.Append({TValue("A")}), EDatabaseError);
+  EXPECT_EQ(table.Fields().IndexOf("code"), 0) << "field names compare case-insensitively";
 }
 
 TEST_F(MemTable, IndexesBuiltLaterAndNumericKeys) {
@@ -135,21 +141,6 @@ TEST_F(MemTable, IndexesBuiltLaterAndNumericKeys) {
   EXPECT_NE(table.Locate(by_price, TKey().Add(int64_t{6})), nullptr) << "whole money equals the integer";
   table.Append({TValue("C"), TValue(4), TValue(TCurrency::FromRaw(65000))});
   EXPECT_NE(table.Locate(by_price, TKey{TValue(TCurrency::FromRaw(65000))}), nullptr);
-}
-
-TEST_F(MemTable, FilterSearchLeavesNothingBehind) {
-  const auto over_one = [](const TRecord& row) { return row[1].AsInteger() > 1; };
-  EXPECT_EQ((*table.FindFirst(by_code, TKey{"A"}, over_one))[1].AsInteger(), 3);
-  EXPECT_EQ((*table.FindFirst(over_one))[0].AsString(), "B");
-  EXPECT_EQ(table.Select(over_one).size(), 2u);
-  EXPECT_THROW(table.FindFirst([](const TRecord&) -> bool { throw EConvertError("x"); }), EConvertError);
-  EXPECT_EQ(table.FindFirst([](const TRecord&) { return true; }), &table.Row(0)) << "the next search sees every row";
-}
-
-TEST_F(MemTable, UnknownFieldsAndWrongRowsAreRefused) {
-  EXPECT_THROW(table.AddIndex({"Nope"}), EDatabaseError);
-  EXPECT_THROW(table.Append({TValue("A")}), EDatabaseError);
-  EXPECT_EQ(table.Fields().IndexOf("code"), 0) << "field names compare case-insensitively";
 }
 
 }  // namespace
