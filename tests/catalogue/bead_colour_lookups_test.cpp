@@ -69,14 +69,7 @@ TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
             "В каталоге цветов отсутствуют данные для цвета [PINK]");
 }
 
-TEST_F(BeadAndColourLookups, SystemReads) {
-  EXPECT_TRUE(SysColorExists("OAK", "SYS70"));
-  EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
-  EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }), "В БД отсутствуют данные для системы [SYS58]!");
-}
-
-TEST_F(BeadAndColourLookups, AccessoryColour) {
+TEST_F(BeadAndColourLookups, AccessoryAndSystemColours) {
   std::string result;
   GetProfAccessoryColor("CAP", "WHITE", result);
   EXPECT_EQ(result, "WHITE") << "the colour-neutral row";
@@ -93,6 +86,10 @@ TEST_F(BeadAndColourLookups, AccessoryColour) {
   SetAccessoryColorIfPossible(article, color);
   EXPECT_EQ(article, "CAP-L");
   EXPECT_EQ(color, "BROWN");
+  EXPECT_TRUE(SysColorExists("OAK", "SYS70"));
+  EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
+  EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }), "В БД отсутствуют данные для системы [SYS58]!");
 }
 
 }  // namespace

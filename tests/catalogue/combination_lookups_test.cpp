@@ -60,9 +60,6 @@ TEST_F(CombinationLookups, CornerConnectorIsTheFirstRowInTableOrderAtWholeDegree
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetFrameVerbinderID("F70", "M82", atX2to1, 44.7); }),
             "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [F70 - M82]\r\n"
             "при соединении угла [X2to1]\r\nи угле [45 °]!");
-}
-
-TEST_F(CombinationLookups, AngleTypeAvailability) {
   EXPECT_TRUE(AngleTypeAvailable("F70", "F70", cgCorner, atX45, 90));
   EXPECT_FALSE(AngleTypeAvailable("F70", "F70", cgImpost, atX45, 90));
   EXPECT_EQ(GetFirstAvailableAngleType("F70", "F70", cgCorner, 90), atX45);

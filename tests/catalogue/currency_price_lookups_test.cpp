@@ -67,7 +67,7 @@ TEST_F(CurrencyAndPrices, CurrencyListValuesConversionAndTheZeroRate) {
             "Схема расчета стоимости 4 не найдена в справочнике!");
 }
 
-TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageAndFollowsTheOption) {
+TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageFollowingTheOptionAndTheStatisticalPrice) {
   EXPECT_DOUBLE_EQ(_GetDustTax(1, 0), 5);
   EXPECT_DOUBLE_EQ(_GetDustTax(1, 1), 8);
   EXPECT_DOUBLE_EQ(GetDustByID("F70-W"), 5) << "not laminated";
@@ -80,6 +80,12 @@ TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageAndFollowsTheOption) {
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
   EXPECT_EQ(cache.Count(), 1u);
+  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "WHITE", 0), Money("1002.75")) << "955 x 1.05";
+  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 1), Money("1289.25")) << "1193.75 x 1.08";
+  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 0), Money("1253.4375"));
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetStatisticProfPriceByArticle("F70", "RED", 0); }),
+            "В каталоге отсутствуют данные для [F70-P + RED]!\r\n"
+            "(Поиск [Цена профиля] через [Артикул + Цвет])");
   cat.Catalogue.Settings.UseDust = false;
   EXPECT_DOUBLE_EQ(_GetDustTax(9, 0), 0) << "the option off never reads the table";
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 0);
@@ -102,15 +108,6 @@ TEST_F(CurrencyAndPrices, PriceGroupsDutyAndLaminatingColourCoefficient) {
   EXPECT_EQ(GetLamCurrency(1), 1);
   EXPECT_EQ(GetLamPriceMode(1), 2);
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetLamCurrency(3); }), "Не найден прайс-листе на ламинацию [3]!");
-}
-
-TEST_F(CurrencyAndPrices, StatisticalProfilePrice) {
-  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "WHITE", 0), Money("1002.75")) << "955 x 1.05";
-  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 1), Money("1289.25")) << "1193.75 x 1.08";
-  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 0), Money("1253.4375"));
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetStatisticProfPriceByArticle("F70", "RED", 0); }),
-            "В каталоге отсутствуют данные для [F70-P + RED]!\r\n"
-            "(Поиск [Цена профиля] через [Артикул + Цвет])");
 }
 
 TEST_F(CurrencyAndPrices, LaminatingPriceRowIsTheNearestNotBelowElseTheLast) {

@@ -9,11 +9,11 @@
 #include "construction/model_builders.h"
 #include "construction/sample_constructions.h"
 #include "shell/random.h"
+#include "shell/stream_description.h"
 
 namespace kv {
 namespace {
 
-using test::SameBytes;
 using test::StreamBytes;
 
 using test::Field;
@@ -78,10 +78,10 @@ TEST_F(MirroredWindow, MirroringTwiceGivesTheSameStream) {
   frame.FullRecalc();
   const std::vector<uint8_t> before = StreamBytes(*window);
   window->MirrorPositionX();
-  EXPECT_FALSE(SameBytes(StreamBytes(*window), before));
+  EXPECT_NE(test::FirstDifference(StreamBytes(*window), before), -1);
   RandomGenerator().Seed(5);
   window->MirrorPositionX();
-  EXPECT_TRUE(SameBytes(StreamBytes(*window), before));
+  EXPECT_EQ(test::FirstDifference(StreamBytes(*window), before), -1);
 }
 
 TEST(MirrorPositionX, TheDoorThresholdStaysButtedBetweenTheSides) {

@@ -6,6 +6,7 @@
 #include "construction/sample_constructions.h"
 #include "shell/error_of.h"
 #include "shell/errors.h"
+#include "shell/stream_description.h"
 
 namespace kv {
 namespace {
@@ -51,7 +52,7 @@ TEST_F(Resize, SameSizeChangesNothingAndTakesNoBackupCopy) {
   dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).ChangeGlass("4M1-16-4M1");
   const std::vector<uint8_t> before = test::StreamBytes(construction);
   frame.SetNewSize({1000, 800}, smLeft, smTop);
-  EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
+  EXPECT_EQ(test::FirstDifference(test::StreamBytes(construction), before), -1);
   EXPECT_FALSE(construction.BackupCopyExists());
 }
 
@@ -97,9 +98,9 @@ TEST_F(Resize, FailedResizeLeavesTheBackupCopyForTheCallerToRestore) {
   dynamic_cast<Tgx30CustomPart&>(*frame.Parts[0]).ChangeGlass("4M1-16-4M1");
   const std::vector<uint8_t> before = test::StreamBytes(construction);
   EXPECT_THROW(frame.SetNewSize({300, 1400}, smRight, smBottom), EInterfaceError);
-  EXPECT_FALSE(test::SameBytes(test::StreamBytes(construction), before));
+  EXPECT_NE(test::FirstDifference(test::StreamBytes(construction), before), -1);
   ASSERT_TRUE(construction.RestoreBackupCopy());
-  EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
+  EXPECT_EQ(test::FirstDifference(test::StreamBytes(construction), before), -1);
 }
 
 // A mullion 1000 mm from the left of a 1300 mm frame: narrowing the frame to 800 mm from the right
@@ -126,7 +127,7 @@ TEST_F(ResizePastAMullion, IsRefusedAndTheBackupRestoresTheFrame) {
             }),
             "Разделы конструкции пересекаются! Новый размер недопустим.");
   ASSERT_TRUE(construction.RestoreBackupCopy());
-  EXPECT_TRUE(test::SameBytes(test::StreamBytes(construction), before));
+  EXPECT_EQ(test::FirstDifference(test::StreamBytes(construction), before), -1);
 }
 
 TEST_F(ResizePastAMullion, NarrowingThatKeepsTheFieldsPasses) {

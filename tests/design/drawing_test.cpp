@@ -169,7 +169,7 @@ TEST_F(Drawing, HiddenSashesHideTheirGlassTooAndGlassLabelsJoinTheirPartsByTabs)
   EXPECT_EQ(GlassLabel(left, {}), "");
 }
 
-TEST_F(Drawing, ReportSketchTakesItsPropertiesByNameAndPrintsTheObjectItIsGiven) {
+TEST_F(Drawing, ReportSketchPropertiesByNameAndStylesAsSixBytes) {
   Tgx25FRDrawView view;
   EXPECT_TRUE(view.SetStyleProperty("drsFrameVisible", true));
   EXPECT_FALSE(view.SetStyleProperty("drsCutSizing", true));  // past drsIDBrushClear: no property
@@ -186,9 +186,6 @@ TEST_F(Drawing, ReportSketchTakesItsPropertiesByNameAndPrintsTheObjectItIsGiven)
     view.Print(*object, printed, {0, 0, 400, 300});
     EXPECT_EQ(printed.OfKind(TCanvasCall::Polygon).size(), 4u);
   }
-}
-
-TEST(DrawStyles, SixBytesBitNOfByteNDivEight) {
   EXPECT_EQ(DragDrawStyles().Hex(), "007F00000E00");
   EXPECT_EQ(Tgx25DrawStyles({drsIDBrushClear}).Hex(), "000000000002");  // 41 = byte 5, bit 1
   EXPECT_EQ(DrawStylesFromHex("007f00000e00"), DragDrawStyles());

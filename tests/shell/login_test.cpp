@@ -15,7 +15,7 @@
 namespace kv {
 namespace {
 
-TEST(PasswordHashTest, HashIsSaltedAndComparedInUpperCase) {
+TEST(PasswordHashTest, HashIsSaltedAndComparedInUpperCaseRightsAreTwoDigitCodes) {
   const std::string hash = HashPassword("secret");
   EXPECT_EQ(hash.rfind("$6$", 0), 0u);
   EXPECT_FALSE(test::Contains(hash, "SECRET"));
@@ -32,9 +32,6 @@ TEST(PasswordHashTest, HashIsSaltedAndComparedInUpperCase) {
   EXPECT_FALSE(PasswordMatches("SECRET", "SECRET")) << "plain text never matches";
   EXPECT_FALSE(PasswordMatches("", ""));
   EXPECT_FALSE(PasswordMatches("x", "$6$"));
-}
-
-TEST(RightsTest, TwoDigitCodes) {
   EXPECT_EQ(ParseRights("02,05, 11"), (std::vector<int>{2, 5, 11}));
   EXPECT_EQ(ParseRights("2,abc,003,,07"), (std::vector<int>{7}));
   EXPECT_EQ(RightsText({2, 5}), "02,05");

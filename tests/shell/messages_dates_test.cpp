@@ -49,7 +49,7 @@ TEST(UserMessages, ErrorLogAppendsAndReportsItsOwnFailure) {
   EXPECT_EQ(messages.LastText(), "Не могу записать в файл сообщение!\r\n");
 }
 
-TEST(Dates, DaysSince1899AndText) {
+TEST(DatesAndIds, DaysSince1899TextAndSeededIdentifiers) {
   EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
   EXPECT_EQ(EncodeDate(1900, 1, 1), 2);
   EXPECT_EQ(EncodeDate(2014, 4, 23), 41752);
@@ -65,9 +65,6 @@ TEST(Dates, DaysSince1899AndText) {
   EXPECT_EQ(d.Day, 23);
   EXPECT_EQ(DateTimeToStr(41752.75), "23.04.2014 18:00:00");
   EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 5)), 7);  // a Saturday
-}
-
-TEST(RandomIds, SeededGeneratorRepeatsAndStaysInRange) {
   RandomGenerator().Seed(42);
   const int32_t first = GetRandomID();
   RandomGenerator().Seed(42);

@@ -39,15 +39,7 @@ TEST(SumByWord, FormsChangeWithTheLastValueScalesAndKopecks) {
   EXPECT_EQ(GetSumByWord(kRouble, Money(1.5)), "Один рубль /500");
 }
 
-TEST(CountText, FormFollowsTheLastTwoDigits) {
-  const std::pair<long long, const char*> cases[] = {
-      {0, "0 профилей"},    {1, "1 профиль"},       {2, "2 профиля"},   {4, "4 профиля"},   {5, "5 профилей"},
-      {11, "11 профилей"},  {14, "14 профилей"},    {21, "21 профиль"}, {23, "23 профиля"}, {111, "111 профилей"},
-      {122, "122 профиля"}, {1001, "1001 профиль"}, {-2, "-2 профиля"}};
-  for (const auto& [count, text] : cases) EXPECT_EQ(CountText(count, "профиль", "профиля", "профилей"), text);
-}
-
-TEST(Money, ExactArithmeticAndText) {
+TEST(Money, ExactArithmeticTextAndCountForms) {
   const TCurrency price = Money(1234.5678);
   EXPECT_EQ(price.Raw(), 12345678);
   EXPECT_EQ((price + Money(0.0001)).Raw(), 12345679);
@@ -56,6 +48,11 @@ TEST(Money, ExactArithmeticAndText) {
   EXPECT_LT(Money(1), Money(1.0001));
   EXPECT_EQ(CurrToStr(price, 2), "1 234,57");
   EXPECT_EQ(CurrToCurrencyStr(Money(5)), "5,00 р.");
+  const std::pair<long long, const char*> cases[] = {
+      {0, "0 профилей"},    {1, "1 профиль"},       {2, "2 профиля"},   {4, "4 профиля"},   {5, "5 профилей"},
+      {11, "11 профилей"},  {14, "14 профилей"},    {21, "21 профиль"}, {23, "23 профиля"}, {111, "111 профилей"},
+      {122, "122 профиля"}, {1001, "1001 профиль"}, {-2, "-2 профиля"}};
+  for (const auto& [count, text] : cases) EXPECT_EQ(CountText(count, "профиль", "профиля", "профилей"), text);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST(RewriteAliasNames, QuotedAliasTableNamesBecomeSchemaQualifiedOtherLiteralsS
   EXPECT_EQ(RewriteAliasNames("SELECT 'unterminated"), "SELECT 'unterminated");
 }
 
-TEST(MoneyText, ExactRoundTripWithAtLeastTwoDecimals) {
+TEST(MoneyAndDateText, ExactMoneyWithAtLeastTwoDecimalsIsoDatesAndTimes) {
   EXPECT_EQ(MoneyToText(TCurrency::FromRaw(1255000)), "125.50");
   EXPECT_EQ(MoneyToText(TCurrency::FromRaw(-125)), "-0.0125");
   EXPECT_EQ(MoneyToText(TCurrency::FromRaw(0)), "0.00");
@@ -38,9 +38,6 @@ TEST(MoneyText, ExactRoundTripWithAtLeastTwoDecimals) {
                           "-922337203685477.5809", "10000000000000000"}) {
     EXPECT_FALSE(TryMoneyFromText(bad, value)) << bad;
   }
-}
-
-TEST(DateText, IsoDatesAndTimes) {
   TDateTime date = 0;
   ASSERT_TRUE(TryDateFromIsoText("2024-02-29", date));
   EXPECT_EQ(DateToIsoText(date, false), "2024-02-29");
@@ -52,7 +49,7 @@ TEST(DateText, IsoDatesAndTimes) {
   EXPECT_FALSE(TryDateFromIsoText("2024-01-01 25:00:00", date));
 }
 
-TEST(FieldDefs, DeclaredTypesMapToTheColumnCodesAndBack) {
+TEST(FieldDefs, DeclaredTypesMapToTheColumnCodesAndBackValuesConvert) {
   EXPECT_EQ(FieldDefFromDeclaredType("A", "VARCHAR(70)").Size, 70);
   EXPECT_EQ(FieldDefFromDeclaredType("A", "DECIMAL(15,2)").Decimals, 2);
   const std::pair<const char*, TFieldType> cases[] = {
@@ -65,9 +62,6 @@ TEST(FieldDefs, DeclaredTypesMapToTheColumnCodesAndBack) {
   }
   for (const char* declared : {"TIMESTAMP", "BLOB"})
     EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
-}
-
-TEST(TValue, ConversionsOfTheFieldAccessors) {
   EXPECT_EQ(TValue().AsInteger(), 0);
   EXPECT_EQ(TValue().AsString(), "");
   EXPECT_EQ(TValue(2.5).AsString(), "2,5");

@@ -11,7 +11,7 @@
 namespace kv {
 namespace {
 
-TEST(Tokens, FieldsCountsAndPositions) {
+TEST(Tokens, FieldsCountsPositionsAndCheckMarks) {
   EXPECT_EQ(NumToken("a;;c", ";"), 3);
   EXPECT_EQ(Token("a;;c", 2, ";"), "");
   EXPECT_EQ(Token("a;;c", 3, ";"), "c");
@@ -28,9 +28,6 @@ TEST(Tokens, FieldsCountsAndPositions) {
   EXPECT_EQ(InsertToken("a;c", 2, "b", ";"), "a;b;c");
   EXPECT_EQ(InsertToken("b", 1, "a", ";"), "a;b");
   EXPECT_EQ(InsertToken("", 3, "a", ";"), "a");
-}
-
-TEST(Tokens, CheckMarkedStrings) {
   EXPECT_EQ(CheckString("Рама"), "Рама\t1");
   EXPECT_EQ(UnCheckString("Рама\t1"), "Рама\t0");
   EXPECT_TRUE(StringChecked("Рама\t1"));
@@ -68,25 +65,7 @@ TEST(Versions, DateKeysEmptyVersionsAndDatesOutOfRange) {
   EXPECT_TRUE(VerGreaterThan("31.12.9999", "01.01.0001"));
 }
 
-TEST(Miscellaneous, BlanksPowersNamesAndSteps) {
-  EXPECT_EQ(RemoveBlank("1 000,5"), "1000,5");
-  EXPECT_EQ(RemoveBlank("   "), "0");
-  EXPECT_EQ(SqrX(3, 2), 8);
-  EXPECT_EQ(SqrX(0, 5), 5);
-  EXPECT_EQ(FileNameToRegName("C:\\Orders\\a.gxo"), "C:%Orders%a.gxo");
-  EXPECT_EQ(RegNameToFileName("C:%Orders%a.gxo"), "C:\\Orders\\a.gxo");
-  EXPECT_EQ(CheckFileNameValidity("a/b:c*d?e,f;g\"h`i!j(k)l{m}n[o]p<q>r|s%t'u.v"),
-            "a_b_c_d_e_f_g_h_i_j_k_l_m_n_o_p_q_r_s_t_u.v");
-  EXPECT_EQ(CheckMinStep("1000;0;300", 500), "0;300;650,0;1000");
-  EXPECT_EQ(CheckMinStep("0;1000;2000", 1000), "0;500,0;1000;1500,0;2000");
-  EXPECT_EQ(CheckMinStep("", 100), "");
-  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", true, false, false), "/orders/2026/");
-  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", false, true, false), "a.b");
-  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", false, true, true), "a.b.gxo");
-  EXPECT_EQ(ExtractFile("C:\\dir.x\\name", false, false, true), "");
-}
-
-TEST(Formats, DecimalCommaAndConversions) {
+TEST(Formats, DecimalCommaConversionsBlanksPowersNamesAndSteps) {
   EXPECT_EQ(Format("%.1f x %.1f", 1300.0, 1400.25), "1300,0 x 1400,3");
   EXPECT_EQ(Format("%.1f|%.0f|%.2f", -0.25, 2.5, 0.125), "-0,3|3|0,13");
   EXPECT_EQ(Format("%d шт., %s", 5, "рама"), "5 шт., рама");
@@ -102,6 +81,21 @@ TEST(Formats, DecimalCommaAndConversions) {
   EXPECT_THROW(StrToFloat("12x"), EConvertError);
   EXPECT_THROW(StrToInt("3000000000"), EConvertError);
   EXPECT_EQ(StrToInt(" -12 "), -12);
+  EXPECT_EQ(RemoveBlank("1 000,5"), "1000,5");
+  EXPECT_EQ(RemoveBlank("   "), "0");
+  EXPECT_EQ(SqrX(3, 2), 8);
+  EXPECT_EQ(SqrX(0, 5), 5);
+  EXPECT_EQ(FileNameToRegName("C:\\Orders\\a.gxo"), "C:%Orders%a.gxo");
+  EXPECT_EQ(RegNameToFileName("C:%Orders%a.gxo"), "C:\\Orders\\a.gxo");
+  EXPECT_EQ(CheckFileNameValidity("a/b:c*d?e,f;g\"h`i!j(k)l{m}n[o]p<q>r|s%t'u.v"),
+            "a_b_c_d_e_f_g_h_i_j_k_l_m_n_o_p_q_r_s_t_u.v");
+  EXPECT_EQ(CheckMinStep("1000;0;300", 500), "0;300;650,0;1000");
+  EXPECT_EQ(CheckMinStep("0;1000;2000", 1000), "0;500,0;1000;1500,0;2000");
+  EXPECT_EQ(CheckMinStep("", 100), "");
+  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", true, false, false), "/orders/2026/");
+  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", false, true, false), "a.b");
+  EXPECT_EQ(ExtractFile("/orders/2026/a.b.gxo", false, true, true), "a.b.gxo");
+  EXPECT_EQ(ExtractFile("C:\\dir.x\\name", false, false, true), "");
 }
 
 TEST(CodePage, ConversionAndCyrillicCase) {
