@@ -37,9 +37,6 @@ TEST(FurnConditions, ScaleSchemeAndConditionCountTheThresholdsAndStepsReached) {
                  "В БД наборов фурнитуры в комплекте [PO-R]\r\nсодержится элемент фурнитуры [SZ],\r\nимеющий "
                  "масштабирование и шаг равный нулю!");
   }
-}
-
-TEST(FurnComp, AddItemSumsTheSameArticleOfTheSameLength) {
   TFurnComp set;
   set.AddItem("OP-01", 3, "a", false, 0);
   set.AddItem("OP-01", 1, "b", false, 0);

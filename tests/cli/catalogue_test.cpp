@@ -10,7 +10,7 @@ namespace {
 
 using CatalogueCommand = TCliFolderTest;
 
-TEST_F(CatalogueCommand, CreateExportImportRoundTrip) {
+TEST_F(CatalogueCommand, CreateExportImportRoundTripAndTheDemoStep) {
   const TCliRun create = RunCliCaptured({"catalogue", "create", Path("cat")});
   ASSERT_EQ(create.Code, 0) << create.Err;
   EXPECT_TRUE(test::Contains(create.Out, "GXDB_Accessory: " + Path("cat") + "/Accessory"));
@@ -21,6 +21,10 @@ TEST_F(CatalogueCommand, CreateExportImportRoundTrip) {
   ASSERT_EQ(imported.Code, 0) << imported.Err;
   EXPECT_TRUE(test::Contains(imported.Out, "Загружено записей"));
   EXPECT_TRUE(std::filesystem::exists(root / "copy" / "Profile" / "korvent.sqlite"));
+  const TCliRun demo = RunCliCaptured({"demo", "--dir", Path("demo")});
+  EXPECT_TRUE(test::Contains(demo.Out, "== Каталог:")) << demo.Err;
+  EXPECT_TRUE(test::Contains(demo.Out, "Угол рама/рама X45 при 89,6°: SubSetID 1001"));
+  EXPECT_TRUE(test::Contains(demo.Out, "Створка TL-202 в раме TL-101 (по группе): SubSetID 3003"));
 }
 
 TEST_F(CatalogueCommand, CreateFromAnotherFolderOfScripts) {
@@ -49,13 +53,6 @@ TEST_F(CatalogueCommand, FailuresPrintTheProgramMessageAndExitNonZero) {
   EXPECT_NE(missing.Code, 0);
   EXPECT_TRUE(test::Contains(missing.Err, Path("nothing")));
   EXPECT_NE(RunCliCaptured({"catalogue", "create", Path("cat"), "--from", Path("no-such-folder")}).Code, 0);
-}
-
-TEST_F(CatalogueCommand, DemoStepShowsLookupsOnTheDemoCatalogue) {
-  const TCliRun demo = RunCliCaptured({"demo", "--dir", Path("demo")});
-  EXPECT_TRUE(test::Contains(demo.Out, "== Каталог:")) << demo.Err;
-  EXPECT_TRUE(test::Contains(demo.Out, "Угол рама/рама X45 при 89,6°: SubSetID 1001"));
-  EXPECT_TRUE(test::Contains(demo.Out, "Створка TL-202 в раме TL-101 (по группе): SubSetID 3003"));
 }
 
 }  // namespace

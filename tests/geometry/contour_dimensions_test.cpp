@@ -43,7 +43,7 @@ struct TArchedContour {
   }
 };
 
-TEST(ContourDimensions, PlainPointsFirstPointWinsATie) {
+TEST(ContourDimensions, PlainPointsFirstPointWinsATieExtentWithTheHundredthTolerance) {
   const std::vector<TPoint> points{{0, 0}, {100, 0}, {100, 50}, {0, 50}};
   const TContourDimensions d = GetSimpleContourDimensions(points);
   EXPECT_EQ(d.Left, (TPoint{0, 0}));
@@ -51,9 +51,6 @@ TEST(ContourDimensions, PlainPointsFirstPointWinsATie) {
   EXPECT_EQ(d.Right, (TPoint{100, 0}));
   EXPECT_EQ(d.Bottom, (TPoint{100, 50}));
   EXPECT_EQ(GetSimpleContourDimensions({}), TContourDimensions{});
-}
-
-TEST(ContourDimensions, ExtentComparesWithTheHundredthTolerance) {
   TContourExtent extent;
   EXPECT_TRUE(extent.Empty());
   extent.AddPoint(PointF(100, 0));

@@ -79,7 +79,7 @@ TEST(PointOnArcPiece, APointComputedOnTheArcIsStoredOnIt) {
   EXPECT_NEAR(static_cast<double>(y), 357.448, 1e-3);
 }
 
-TEST(LineCrossing, InsideAndOutsideTheSegmentsAndParallelOnesSharingAnEnd) {
+TEST(LineCrossing, InsideAndOutsideTheSegmentsParallelOnesSharingAnEndOrOverlapping) {
   TPointF p;
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(0, 10), PointF(10, 0), false, p), 0);
   EXPECT_EQ(p, PointF(5, 5));
@@ -96,9 +96,6 @@ TEST(LineCrossing, InsideAndOutsideTheSegmentsAndParallelOnesSharingAnEnd) {
   EXPECT_EQ(p, kOrigin);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(0, 5), PointF(10, 5), true, p), -1);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(2, 0), PointF(8, 0), false, p), -1);
-}
-
-TEST(ParallelOverlap, OverlappingContainedAndTouchingSegments) {
   const TPointF a1 = PointF(0, 0), a2 = PointF(10, 0);
   EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(5, 0), PointF(15, 0)));
   EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(2, 0), PointF(8, 0)));

@@ -7,7 +7,7 @@
 namespace kv {
 namespace {
 
-TEST(PointRounding, CascadeAndDirectedRoundingOfEachCoordinate) {
+TEST(PointRounding, CascadeAndDirectedRoundingOfEachCoordinateAndDrawingScale) {
   EXPECT_EQ(RoundedPoint(PointF(2.45, -2.5)), (TPoint{3, -3}));
   EXPECT_EQ(RoundedPoint(PointF(2.4444, 7.3)), (TPoint{2, 7}));
   EXPECT_EQ(RoundedPointToMin(PointF(2.7, -2.7)), (TPoint{2, -2}));
@@ -16,9 +16,6 @@ TEST(PointRounding, CascadeAndDirectedRoundingOfEachCoordinate) {
   const TPointF p = RoundedPointF(PointF(1.23456, -1.23456));
   EXPECT_FLOAT_EQ(p.X, 1.2346f);
   EXPECT_FLOAT_EQ(p.Y, -1.2346f);
-}
-
-TEST(DrawingScale, ScalesValuesPointsAndArrays) {
   EXPECT_EQ(GetScaled(1000, 3), 333);
   EXPECT_EQ(GetScaled(-1001, 2), -501);
   EXPECT_NEAR(static_cast<double>(GetScaledF(1000, 3)), 333.3, 1e-12);

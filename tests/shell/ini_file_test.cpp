@@ -30,7 +30,7 @@ TEST(IniFileTest, ReadsSectionsAndKeysWithoutLetterCaseInWindows1251) {
   EXPECT_EQ(numbers.ReadInteger("S", "E", -1), -1);
 }
 
-TEST(IniFileTest, RepeatedKeysGarbageAndOverlongLines) {
+TEST(IniFileTest, RepeatedKeysGarbageOverlongLinesAndAMissingFile) {
   EXPECT_EQ(TIniFile::FromText("[S]\nA=1\na=2\n[s]\nA=3\n").ReadString("S", "A", ""), "1") << "the first wins";
   EXPECT_EQ(TIniFile::FromText("junk without equals\n[S\nA=1\n[T]\n=\nB=2\n").ReadString("T", "B", ""), "2");
   const auto overlong = TIniFile::FromText("[S]\nA=" + std::string(500, 'x') + "=Q\nB=2\n");
@@ -39,6 +39,10 @@ TEST(IniFileTest, RepeatedKeysGarbageAndOverlongLines) {
   std::string binary;
   for (int i = 0; i < 5000; ++i) binary += static_cast<char>((i * 7919) % 256);
   EXPECT_EQ(TIniFile::FromText(binary).ReadString("Firm", "Name", "default"), "default");
+  TIniFile ini("/nonexistent/dir/k.ini");
+  EXPECT_FALSE(ini.SectionExists("Firm"));
+  ini.WriteString("A", "B", "C");
+  EXPECT_THROW(ini.UpdateFile(), EInOutError);
 }
 
 TEST(IniFileTest, WrittenFileIsWindows1251) {
@@ -53,13 +57,6 @@ TEST(IniFileTest, WrittenFileIsWindows1251) {
   std::ifstream in(path, std::ios::binary);
   const std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(raw, Utf8ToCp1251("[Firm]\r\nName=Двери\r\n\r\n[Tax]\r\nCalcMethod=2\r\nTotalNDS=0\r\n"));
-}
-
-TEST(IniFileTest, MissingFileReadsEmptyAndCannotBeWritten) {
-  TIniFile ini("/nonexistent/dir/k.ini");
-  EXPECT_FALSE(ini.SectionExists("Firm"));
-  ini.WriteString("A", "B", "C");
-  EXPECT_THROW(ini.UpdateFile(), EInOutError);
 }
 
 }  // namespace

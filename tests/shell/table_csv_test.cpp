@@ -52,7 +52,7 @@ TEST(CsvValues, EveryTypeRoundTrips) {
   EXPECT_EQ(FormatCsvValue(TValue(TCurrency::FromRaw(1250000)), {"M", TFieldType::ftCurrency, 0, 4}), "125.00");
 }
 
-TEST(CsvValues, WrongValuesAreRefusedWithTheReason) {
+TEST(CsvValues, WrongValuesAreRefusedWithTheReasonAndTablesAreWrittenInTableOrder) {
   TValue value;
   std::string reason;
   EXPECT_FALSE(TryParseCsvValue("12.5", {"S", TFieldType::ftSmallint, 0, -1}, value, reason));
@@ -71,9 +71,6 @@ TEST(CsvValues, WrongValuesAreRefusedWithTheReason) {
   EXPECT_EQ(reason, "в числе 1.26 больше знаков после точки, чем 1") << "fixed-point columns never round";
   ASSERT_TRUE(TryParseCsvValue("1.3", {"N", TFieldType::ftBCD, 0, 1}, value, reason));
   EXPECT_DOUBLE_EQ(value.AsFloat(), 1.3);
-}
-
-TEST(WriteCsv, HeaderAndRowsInTableOrder) {
   TMemTable table("T", TFieldDefs({{"ID", TFieldType::ftInteger, 0, -1}, {"Name", TFieldType::ftString, 20, -1}}));
   table.Append({TValue(2), TValue("a\"b")});
   table.Append({TValue(1), TValue("")});

@@ -124,9 +124,6 @@ TEST_F(MemTable, LocateGivesTheFirstRowInTableOrderAndFilterSearchLeavesNothingB
   EXPECT_THROW(table.AddIndex({"Nope"}), EDatabaseError);
   EXPECT_THROW(table.Append({TValue("A")}), EDatabaseError);
   EXPECT_EQ(table.Fields().IndexOf("code"), 0) << "field names compare case-insensitively";
-}
-
-TEST_F(MemTable, IndexesBuiltLaterAndNumericKeys) {
   const auto by_no = table.AddIndex({"No"});
   EXPECT_EQ(table.AddIndex({"No"}), by_no) << "the same fields give the same index";
   EXPECT_NE(table.Locate(by_no, TKey().Add(int64_t{2})), nullptr);
