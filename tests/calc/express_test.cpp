@@ -110,7 +110,7 @@ TEST(ExpressNumericRules, UndefinedResultsAreZeroAndNoneIsNegative) {
   EXPECT_FALSE(std::signbit(Eval("x", -0.0L)));
 }
 
-TEST(ExpressNumericRules, Functions) {
+TEST(ExpressNumericRules, FunctionsAndRandomOnesFollowingTheSeededGenerator) {
   const TEvalCase cases[] = {{"cos(pi)", 0, 0, -1, 1e-15},
                              {"sin(pi/2)", 0, 0, 1, 1e-15},
                              {"exp(1)", 0, 0, std::exp(1.0), 1e-15},
@@ -149,6 +149,21 @@ TEST(ExpressNumericRules, Functions) {
   const char* piecewise = "ln(x*y)*lt(0,1,x*y)+ln(0,1)*le(x*y,0,1)";  // ln(x*y) above 0.1, ln(0.1) up to it
   EXPECT_NEAR(static_cast<double>(Eval(piecewise, 2, 3)), std::log(6.0), 1e-15);
   EXPECT_NEAR(static_cast<double>(Eval(piecewise, 0.01L, 1)), std::log(0.1), 1e-15);
+  RandomGenerator().Seed(7);
+  int hits = 0;
+  TExpress express;
+  express.SetExpression("rn(4,2)");
+  for (int i = 0; i < 4000; ++i) hits += static_cast<int>(express.TheFunction(0, 0, 0));
+  EXPECT_GT(hits, 800);
+  EXPECT_LT(hits, 1200);
+  EXPECT_EQ(Eval("rn(70000,1)"), 0);
+  EXPECT_EQ(Eval("rn(4,-3)"), 0);
+  EXPECT_EQ(Eval("rn(1,0)"), 1);  // the only draw from 0 up to 1 is 0
+  express.SetExpression("rm(10,2)");
+  long double sum = 0;
+  for (int i = 0; i < 4000; ++i) sum += express.TheFunction(0, 0, 0);
+  EXPECT_NEAR(static_cast<double>(sum / 4000), 10.0, 0.2);
+  EXPECT_DOUBLE_EQ(static_cast<double>(Eval("rm(5,0)")), 5.0);
 }
 
 // The logarithm keeps the C library's value to the last bit: over a wide random sample and on both
@@ -165,24 +180,6 @@ TEST(ExpressNumericRules, LogarithmIsTheLibrarysToTheLastBit) {
   for (int i = 0; i < 100000; ++i)
     values.push_back(std::ldexp(static_cast<long double>(mantissa(random)), exponent(random)));
   for (const long double x : values) ASSERT_EQ(express.TheFunction(x, 0, 0), std::log(x)) << static_cast<double>(x);
-}
-
-TEST(ExpressNumericRules, RandomFunctionsFollowTheSeededGenerator) {
-  RandomGenerator().Seed(7);
-  int hits = 0;
-  TExpress express;
-  express.SetExpression("rn(4,2)");
-  for (int i = 0; i < 4000; ++i) hits += static_cast<int>(express.TheFunction(0, 0, 0));
-  EXPECT_GT(hits, 800);
-  EXPECT_LT(hits, 1200);
-  EXPECT_EQ(Eval("rn(70000,1)"), 0);
-  EXPECT_EQ(Eval("rn(4,-3)"), 0);
-  EXPECT_EQ(Eval("rn(1,0)"), 1);  // the only draw from 0 up to 1 is 0
-  express.SetExpression("rm(10,2)");
-  long double sum = 0;
-  for (int i = 0; i < 4000; ++i) sum += express.TheFunction(0, 0, 0);
-  EXPECT_NEAR(static_cast<double>(sum / 4000), 10.0, 0.2);
-  EXPECT_DOUBLE_EQ(static_cast<double>(Eval("rm(5,0)")), 5.0);
 }
 
 // The dummy returns zero before an expression and after a failure; an operand alone; 1 + 2^-60 is

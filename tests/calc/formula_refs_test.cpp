@@ -80,7 +80,7 @@ TEST(FormulaRefs, RowsRangesAndParametersBecomeNumbers) {
   EXPECT_EQ(Translate("#2", owner), "0,0000") << "a missing step counts as zero";
 }
 
-TEST(FormulaRefs, MoneyAmountsTakeTheCurrencyFactor) {
+TEST(FormulaRefs, MoneyAmountsNamedCallsAndBadRows) {
   TFakeCalculation owner;
   owner.Factor = 0.5L;
   EXPECT_EQ(Translate("$100,5+1", owner), "50,2500+1");
@@ -93,10 +93,6 @@ TEST(FormulaRefs, MoneyAmountsTakeTheCurrencyFactor) {
   TExpress express;
   express.SetExpression(Translate("max($1,$2)", owner));
   EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(0, 0, 0)), 3);  // max(1.5, 3)
-}
-
-TEST(FormulaRefs, NamedCallsAreEvaluatedThroughTheOwnerAndBadRowsRaiseTheirMessages) {
-  TFakeCalculation owner;
   EXPECT_EQ(Translate("PLC_ALL(1,2,3)*2+OSC_STD(0,1+1,0)", owner), "105,000000*2+2,000000");
   EXPECT_EQ(owner.Calls, (std::vector<std::string>{"PLC_ALL", "OSC_STD"}));
   EXPECT_EQ(Translate("PLC_STD(1,0,0)+PLC_STD(2,0,0)", owner), "100,000000+200,000000");

@@ -35,7 +35,7 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThickness) {
+TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThicknessAndItsLinings) {
   EXPECT_EQ(GetAvailableBead("F70", 24, 1), 11);
   EXPECT_EQ(GetAvailableBead("F70", 24, 2), 12);
   EXPECT_EQ(GetAvailableBead("F70", 24, 9), 11) << "first in key order for the thickness";
@@ -44,9 +44,6 @@ TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThickness) {
   EXPECT_EQ(BeadAvailable("F70", 32, "B24-R"), 0);
   EXPECT_EQ(GetAvailableBeadByCreteria("F70", 24, 1, "B24-R"), 12) << "the current bead stays";
   EXPECT_EQ(GetAvailableBeadByCreteria("F70", 32, 1, "B24-R"), 13);
-}
-
-TEST_F(BeadAndColourLookups, LiningsOfACombination) {
   // Linings 1 and 3 filled, 2 empty: two linings.
   const auto linings = GetGlassLining(11);
   ASSERT_EQ(linings.size(), 2u);
@@ -58,7 +55,7 @@ TEST_F(BeadAndColourLookups, LiningsOfACombination) {
             "В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [77]!");
 }
 
-TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
+TEST_F(BeadAndColourLookups, ColourNamesModesAccessoryAndSystemColours) {
   EXPECT_EQ(GetColorName("OAK"), "Золотой дуб");
   EXPECT_EQ(GetColorNameByMode("OAK", cnmRenolit), "2178-001");
   EXPECT_EQ(GetColorNameByMode("OAK", 7), "Золотой дуб");
@@ -67,9 +64,6 @@ TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
   EXPECT_EQ(GetBackColor("PINK", true), "");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetFrontColor("PINK"); }),
             "В каталоге цветов отсутствуют данные для цвета [PINK]");
-}
-
-TEST_F(BeadAndColourLookups, AccessoryAndSystemColours) {
   std::string result;
   GetProfAccessoryColor("CAP", "WHITE", result);
   EXPECT_EQ(result, "WHITE") << "the colour-neutral row";

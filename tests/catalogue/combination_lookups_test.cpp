@@ -79,7 +79,7 @@ TEST_F(CombinationLookups, MullionEndFallsBackToTheGroupOnlyWithoutAnExactRow) {
                              "[60 °]  при сопряжении встык в T-образном соединении!"));
 }
 
-TEST_F(CombinationLookups, GroupRowServesOnlyWhenNoRowNamesTheArticle) {
+TEST_F(CombinationLookups, GroupRowOnlyWithoutARowOfTheArticleSteelBaseProfileAndNames) {
   EXPECT_EQ(GetFlugelRubberID("G1", "SA77"), 301) << "the exact row wins though the group row comes first";
   EXPECT_EQ(GetFlugelRubberID("G1", "SA80"), 302);
   EXPECT_FLOAT_EQ(GetCombinProfDeltaSizeByProf_1("G1", "SA77"), 30);
@@ -87,9 +87,6 @@ TEST_F(CombinationLookups, GroupRowServesOnlyWhenNoRowNamesTheArticle) {
             "В БД комбинаций профилей отсутствуют данные\r\nдля комбинации [G2 - SA80]!");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetCombinProfDeltaSizeByProf_1("G2", "SA80"); }),
             "В БД комбинаций профилей отсутствуют данные для продольного сопряжения профилей G2 с SA80.");
-}
-
-TEST_F(CombinationLookups, SteelBaseProfileAndNamesBySubSetID) {
   EXPECT_TRUE(SteelCombineAvailable("F70", "S30"));
   EXPECT_FALSE(SteelCombineAvailable("M82", "S30"));
   EXPECT_FLOAT_EQ(GetSockelProfDeltaSize("F70", "B20"), 120);

@@ -91,7 +91,7 @@ TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageFollowingTheOptionAndTheSta
   EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 0);
 }
 
-TEST_F(CurrencyAndPrices, PriceGroupsDutyAndLaminatingColourCoefficient) {
+TEST_F(CurrencyAndPrices, PriceGroupsDutyAndLaminatingPrices) {
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 1), -10);
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 10), 15);
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 11), 0);
@@ -108,9 +108,6 @@ TEST_F(CurrencyAndPrices, PriceGroupsDutyAndLaminatingColourCoefficient) {
   EXPECT_EQ(GetLamCurrency(1), 1);
   EXPECT_EQ(GetLamPriceMode(1), 2);
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetLamCurrency(3); }), "Не найден прайс-листе на ламинацию [3]!");
-}
-
-TEST_F(CurrencyAndPrices, LaminatingPriceRowIsTheNearestNotBelowElseTheLast) {
   const TLamQuantity quantity{2, 3, 4};
   // List 1 in EUR (95.5): 10 m row for 5 m, 50 m row for 20 m, the last row above 50 m.
   EXPECT_EQ(GetLamPriceCost(1, "F70-P", 5, TLamSide::lsOuter, quantity), Money("382")) << "2 x 95.5 x 2";

@@ -34,7 +34,7 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(ProfileLookups, WidthIsHalvedOnTheAxisAndAMissingProfileNamedUnlessQuiet) {
+TEST_F(ProfileLookups, WidthsDeltaSizesSashParametersAndMissingProfiles) {
   EXPECT_FLOAT_EQ(GetProfWidth("F70"), 700);
   EXPECT_FLOAT_EQ(GetProfWidth("SA77"), 770);
   EXPECT_FLOAT_EQ(GetProfWidth("M82"), 410);
@@ -48,9 +48,6 @@ TEST_F(ProfileLookups, WidthIsHalvedOnTheAxisAndAMissingProfileNamedUnlessQuiet)
   EXPECT_FALSE(ProfileExists("NOPE"));
   EXPECT_TRUE(ProfileExists("F70"));
   EXPECT_FALSE(ProfileExists("f70")) << "articles are located exactly";
-}
-
-TEST_F(ProfileLookups, DeltaSizesInTenthsSashParametersAndDocumentationMessages) {
   EXPECT_FLOAT_EQ(GetFrameDeltaSize("F70"), 225);
   EXPECT_FLOAT_EQ(GetImpostDeltaSize("M82"), 200);
   EXPECT_FLOAT_EQ(GetGlassDeltaSize("F70", 0), 180);

@@ -42,7 +42,7 @@ TEST_F(SetupCommandTest, SetupThenShowPrintsTheConfigurationAndOptionsAlsoByName
   EXPECT_EQ(json["setup"][kTechnologistKey]["Preview"], "1");
 }
 
-TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEnd) {
+TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEndAndRefusalsEndWithTheirMessages) {
   ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default", "--default-admin-password"}).Code, 0);
   const TCliRun check = RunCliCaptured({"config", "check", "--user", "администратор", "--password", "ADMIN"});
   ASSERT_EQ(check.Code, 0) << check.Err;
@@ -52,10 +52,6 @@ TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEnd) {
   EXPECT_EQ(check.Err, "") << "every catalogue table of the demo catalogue opens";
   EXPECT_TRUE(test::Contains(check.Out, "3: предложить обновить курсы валют"));
   EXPECT_TRUE(test::Contains(check.Out, "Работа завершена"));
-}
-
-TEST_F(SetupCommandTest, RefusalsOfAnInstallationEndWithTheirMessages) {
-  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default", "--default-admin-password"}).Code, 0);
   const TCliRun wrong = RunCliCaptured({"config", "check", "--user", "Администратор", "--password", "nope"});
   EXPECT_NE(wrong.Code, 0);
   EXPECT_TRUE(test::Contains(wrong.Err, "Неверный пароль"));

@@ -15,7 +15,7 @@ using test::kOrigin;
 
 double Polar(float x, float y) { return static_cast<double>(GetPolarAngle(kOrigin, PointF(x, y))); }
 
-TEST(PolarAngle, ExactOnTheYDownScreenAndAsAtan2OfMinusDyAroundTheCircle) {
+TEST(PolarAngleAndDirection, OnTheYDownScreenAsAtan2OfMinusDyAndInEightOctants) {
   EXPECT_EQ(Polar(0, -5), 90);  // up: y grows downwards
   EXPECT_EQ(Polar(0, 5), 270);  // down
   EXPECT_EQ(Polar(-3, 0), 180);
@@ -34,9 +34,6 @@ TEST(PolarAngle, ExactOnTheYDownScreenAndAsAtan2OfMinusDyAroundTheCircle) {
   EXPECT_TRUE(vanishing >= 0 && vanishing < 360) << vanishing;
   EXPECT_EQ(GetPolarAngle(TPoint{5, 5}, TPoint{5, 0}), 90);
   EXPECT_EQ(GetPolarAngle(TPoint{0, 0}, TPoint{7, 3}), GetPolarAngle(kOrigin, PointF(7, 3)));
-}
-
-TEST(Direction, CodesOfTheEightOctantsTheirAngleBordersAndRange) {
   EXPECT_EQ(GetDirection(kOrigin, kOrigin), dirNone);
   EXPECT_EQ(GetDirection(kOrigin, PointF(1, -1)), 1);
   EXPECT_EQ(GetDirection(kOrigin, PointF(1, 0)), 2);
@@ -62,7 +59,7 @@ TEST(Direction, CodesOfTheEightOctantsTheirAngleBordersAndRange) {
 
 double CrossAngle(TPointF a, TPointF b, TPointF c) { return static_cast<double>(GetLineLineCrossAngle(a, b, c)); }
 
-TEST(LineLineCrossAngle, StraightLeftAndRightTurnsAndNearlyStraightPaths) {
+TEST(CrossAndJointAngles, TurnsNearlyStraightPathsTangentArchesAndPartialAngles) {
   const TPointF b = PointF(10, 0);
   EXPECT_NEAR(CrossAngle(kOrigin, b, PointF(20, 0)), 180, 1e-12);
   EXPECT_NEAR(CrossAngle(kOrigin, b, PointF(10, -10)), 270, 1e-12);  // turns up: left, counter-clockwise
@@ -81,9 +78,6 @@ TEST(LineLineCrossAngle, StraightLeftAndRightTurnsAndNearlyStraightPaths) {
     EXPECT_FALSE(std::isnan(angle));
     EXPECT_NEAR(angle, 180, 1e-3);
   }
-}
-
-TEST(JointAngle, ATangentArchIsStraightAndPartialAnglesAboveAHalfTurnAreSummed) {
   EXPECT_EQ(GetAngle(kOrigin, PointF(10, 0), PointF(10, 10), 0, 0, kOrigin, kOrigin), 90)
       << "straight elements: the cross angle";
   // Jamb going up to B, then a semicircular arch with its centre to the right of B.
