@@ -58,15 +58,6 @@ TEST_F(FillingElements, SashTakesItsContourRebateProfilesAndJoints) {
   EXPECT_EQ(test::CustomPart(*sash, 0)->Glass->GetInternalSize(), (TSize{10880 - 1260, 6880 - 1260}));
 }
 
-TEST_F(FillingElements, ModificatorWithoutCombinationTakesItsDeltaOnly) {
-  TkvModificator* modificator = Base().SetNewModificator();
-  modificator->BuildInitial(6, "WH");
-  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 7850}));
-  EXPECT_EQ(modificator->GetFrameLine(2)->Profile.ID, "MD");
-  frame.SetNewSize({1000, 1000}, smRight, smBottom);
-  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 9850}));
-}
-
 TEST_F(FillingElements, FalseMullionFrameLiesInTheLightOfTheGlass) {
   Base().ChangeGlass("G24");
   Tgx25Glass& glass = *Base().Glass;
@@ -91,7 +82,7 @@ TEST_F(FillingElements, FalseMullionFrameLiesInTheLightOfTheGlass) {
   EXPECT_EQ(added->PX1->X, 6000);
 }
 
-TEST_F(FillingElements, GlazingBarFrameLiesInsideTheSpacer) {
+TEST_F(FillingElements, GlazingBarFrameLiesInsideTheSpacerAndAModificatorTakesItsDeltaOnly) {
   Base().ChangeGlass("G24");
   Tgx25Glass& glass = *Base().Glass;
   Tgx25SprossFrame* spross = glass.CreateSprossFrame();
@@ -100,6 +91,12 @@ TEST_F(FillingElements, GlazingBarFrameLiesInsideTheSpacer) {
   EXPECT_EQ(BoundRectOf(spross->GetDimensions()), (TRect{380, 380, 9620, 7620}));
   EXPECT_EQ(glass.GetSprossCount(), 0);
   EXPECT_EQ(glass.GetSprossInfo(), "");
+  TkvModificator* modificator = Base().SetNewModificator();
+  modificator->BuildInitial(6, "WH");
+  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 7850}));
+  EXPECT_EQ(modificator->GetFrameLine(2)->Profile.ID, "MD");
+  frame.SetNewSize({1000, 1000}, smRight, smBottom);
+  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 9850}));
 }
 
 }  // namespace

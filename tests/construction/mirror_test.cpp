@@ -28,7 +28,7 @@ protected:
   TFrame& frame = *window->GetFrame(0);
 };
 
-TEST_F(MirroredWindow, TheMullionAndTheSashChangeSidesAndKeepTheirSizes) {
+TEST_F(MirroredWindow, TheMullionAndTheSashChangeSidesKeepingTheirSizesAndTwiceGiveTheSameStream) {
   const TRect sash_before = Box(*Field(frame, 1).Flugel);
   const float mullion = frame.Imposts.at(0)->ProfSize.Length;
   const float sash_top = Field(frame, 1).Flugel->GetFrameLine(1)->ProfSize.Length;
@@ -69,11 +69,8 @@ TEST_F(MirroredWindow, TheMullionAndTheSashChangeSidesAndKeepTheirSizes) {
     }
     EXPECT_GT(area, 0);
   }
-}
-
-// The recalculation draws new identifiers for the glass contours: both sides draw them from the
-// same seed.
-TEST_F(MirroredWindow, MirroringTwiceGivesTheSameStream) {
+  // The recalculation draws new identifiers for the glass contours: both sides draw them from the
+  // same seed.
   RandomGenerator().Seed(5);
   frame.FullRecalc();
   const std::vector<uint8_t> before = StreamBytes(*window);

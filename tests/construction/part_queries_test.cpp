@@ -56,7 +56,7 @@ TEST(CornerCrossings, ABarThroughACornerStandsOnTheSideItMeetsSquarely) {
   EXPECT_EQ(cross.Side2, 4);
 }
 
-TEST_F(PartQueries, AParallelLineLiesToTheRightOfItsDirection) {
+TEST_F(PartQueries, AParallelLineLiesToTheRightAndTheFrameSizeOfAFieldBetweenTheProfiles) {
   TImpostCross cross;
   // Going right along y = 7000, the right-hand side on the screen is below.
   ASSERT_TRUE(Part(1).FindParallelImpostCrossPoints({0, 7000}, {13000, 7000}, 1000, cross));
@@ -65,6 +65,11 @@ TEST_F(PartQueries, AParallelLineLiesToTheRightOfItsDirection) {
   ASSERT_TRUE(Part(1).FindParallelImpostCrossPoints({13000, 7000}, {0, 7000}, 1000, cross));
   EXPECT_EQ(cross.Point1.Y, 6000);
   EXPECT_FALSE(Part(1).FindParallelImpostCrossPoints({0, 7000}, {13000, 7000}, 10000, cross));
+  auto plain = test::BuildDemoWindow(1300, 1400, {}, {});
+  const TFrame& whole = *plain->GetFrame(0);
+  // The demo frame TL-101 is 64 mm wide.
+  EXPECT_EQ(whole.Parts.at(0)->GetFalshFrameSize(), (TSize{13000 - 2 * 640, 14000 - 2 * 640}));
+  EXPECT_EQ(whole.Parts.at(0)->GetInternalSize(), (TSize{13000, 14000}));
 }
 
 // Both fields of the mullion find it; of the fields of a transom standing on it, the right ones
@@ -89,14 +94,6 @@ TEST_F(PartQueries, FieldsFindTheBarsAndPointsTheyDependOn) {
   EXPECT_TRUE(Part(0).DependPointLineFound(frame.Points[0].get()));
   EXPECT_FALSE(Part(2).DependPointLineFound(frame.Points[1].get()));
   EXPECT_FALSE(Part(0).DependPointLineFound(nullptr));
-}
-
-TEST_F(PartQueries, TheFrameSizeOfAFieldLiesBetweenTheProfiles) {
-  auto plain = test::BuildDemoWindow(1300, 1400, {}, {});
-  const TFrame& whole = *plain->GetFrame(0);
-  // The demo frame TL-101 is 64 mm wide.
-  EXPECT_EQ(whole.Parts.at(0)->GetFalshFrameSize(), (TSize{13000 - 2 * 640, 14000 - 2 * 640}));
-  EXPECT_EQ(whole.Parts.at(0)->GetInternalSize(), (TSize{13000, 14000}));
 }
 
 }  // namespace

@@ -151,35 +151,6 @@ TEST_F(TwoSashWindow, NumberingOfSeveralFrames) {
   EXPECT_EQ(CustomPart(*left, 0)->Glass->No, "G.1.1");
 }
 
-TEST_F(TwoSashWindow, TreeNavigation) {
-  EXPECT_EQ(left->GetParentFrame(), frame);
-  EXPECT_EQ(left->GetParentCustomFrame(), frame);
-  EXPECT_EQ(left->GetParentIndex(), 0);
-  EXPECT_EQ(right->GetParentIndex(), 1);
-  EXPECT_EQ(frame->GetParentIndex(), 0);
-  EXPECT_EQ(frame->GetParentFrame(), nullptr);
-  EXPECT_EQ(CustomPart(*left, 0)->GetParentPart(), CustomPart(*frame, 0));
-  EXPECT_EQ(CustomPart(*left, 0)->GetParentFrame(), frame);
-  EXPECT_EQ(CustomPart(*left, 0)->GetParentCustomFrame(), left);
-  EXPECT_EQ(CustomPart(*frame, 0)->GetParentPart(), nullptr);
-  EXPECT_EQ(frame->GetBasePart(), CustomPart(*frame, 1));
-  EXPECT_EQ(frame->FindImpostByPoint(mullion->PX2), mullion);
-  EXPECT_EQ(frame->SeekDependentPart(mullion).size(), 2u);
-  EXPECT_TRUE(CustomPart(*frame, 0)->HasCommonSideWith(*CustomPart(*frame, 1)));
-  EXPECT_FALSE(CustomPart(*frame, 0)->HasCommonSideWith(*CustomPart(*left, 0)));
-  frame->SetWeldAllowance(3);
-  EXPECT_FLOAT_EQ(right->WeldAllowance, 30);  // reaches every sash
-  EXPECT_EQ(frame->GetFirstCustomImpost(), mullion);
-  EXPECT_EQ(frame->GetNextCustomImpost(), nullptr);
-  EXPECT_EQ(frame->NextLine(3), frame->Lines[0].get());
-  EXPECT_EQ(frame->PriorPoint(0), frame->Points[3].get());
-  // The parent order is the construction's owner.
-  Tgx25Construction order_item;
-  EXPECT_EQ(left->GetParentOrder(), nullptr);
-  construction.Owner = &order_item;
-  EXPECT_EQ(left->GetParentOrder(), &order_item);
-}
-
 TEST_F(TwoSashWindow, PointsWithSeveralImpostsAndFreeingAnImpostRemovesItsEndPoints) {
   Tgx25SimplePoint* top = mullion->PX1;
   EXPECT_FALSE(frame->PointHasAnotherChild(top, mullion));
@@ -225,7 +196,7 @@ TEST_F(TwoSashWindow, FindByInternalIDSelectionAndClearingSelectedParts) {
   EXPECT_EQ(CustomPart(*frame, 1)->FillType, ftFlugel);
 }
 
-TEST_F(TwoSashWindow, DimensionsAreaAndPerimeter) {
+TEST_F(TwoSashWindow, DimensionsAreaPerimeterAndTreeNavigation) {
   EXPECT_EQ(construction.GetBoundRect(), (TRect{0, 0, 12000, 14000}));
   EXPECT_FLOAT_EQ(construction.GetSize().Width, 1200);
   EXPECT_EQ(construction.GetSizeInt().Height, 1400);
@@ -235,6 +206,32 @@ TEST_F(TwoSashWindow, DimensionsAreaAndPerimeter) {
   EXPECT_EQ(CustomPart(*frame, 1)->GetLeftTop(), (TPoint{6000, 0}));
   EXPECT_EQ(CustomPart(*left, 0)->GetBoundRect(), (TRect{100, 100, 5900, 13900}));
   EXPECT_FLOAT_EQ(CustomPart(*left, 0)->GetSize().Width, 580);
+  EXPECT_EQ(left->GetParentFrame(), frame);
+  EXPECT_EQ(left->GetParentCustomFrame(), frame);
+  EXPECT_EQ(left->GetParentIndex(), 0);
+  EXPECT_EQ(right->GetParentIndex(), 1);
+  EXPECT_EQ(frame->GetParentIndex(), 0);
+  EXPECT_EQ(frame->GetParentFrame(), nullptr);
+  EXPECT_EQ(CustomPart(*left, 0)->GetParentPart(), CustomPart(*frame, 0));
+  EXPECT_EQ(CustomPart(*left, 0)->GetParentFrame(), frame);
+  EXPECT_EQ(CustomPart(*left, 0)->GetParentCustomFrame(), left);
+  EXPECT_EQ(CustomPart(*frame, 0)->GetParentPart(), nullptr);
+  EXPECT_EQ(frame->GetBasePart(), CustomPart(*frame, 1));
+  EXPECT_EQ(frame->FindImpostByPoint(mullion->PX2), mullion);
+  EXPECT_EQ(frame->SeekDependentPart(mullion).size(), 2u);
+  EXPECT_TRUE(CustomPart(*frame, 0)->HasCommonSideWith(*CustomPart(*frame, 1)));
+  EXPECT_FALSE(CustomPart(*frame, 0)->HasCommonSideWith(*CustomPart(*left, 0)));
+  frame->SetWeldAllowance(3);
+  EXPECT_FLOAT_EQ(right->WeldAllowance, 30);  // reaches every sash
+  EXPECT_EQ(frame->GetFirstCustomImpost(), mullion);
+  EXPECT_EQ(frame->GetNextCustomImpost(), nullptr);
+  EXPECT_EQ(frame->NextLine(3), frame->Lines[0].get());
+  EXPECT_EQ(frame->PriorPoint(0), frame->Points[3].get());
+  // The parent order is the construction's owner.
+  Tgx25Construction order_item;
+  EXPECT_EQ(left->GetParentOrder(), nullptr);
+  construction.Owner = &order_item;
+  EXPECT_EQ(left->GetParentOrder(), &order_item);
 }
 
 TEST(Construction, BasePartOfARectangleRefersToItsContour) {

@@ -61,7 +61,7 @@ TEST(ContourDimensions, PlainPointsFirstPointWinsATieExtentWithTheHundredthToler
   EXPECT_FALSE(extent.Empty());
 }
 
-TEST(ContourDimensions, ArcTopReachesAboveItsEnds) {
+TEST(ContourDimensions, ArcTopReachesAboveItsEndsAndPartLinesReferToTheParentLines) {
   const TArchedContour contour(500);
   const TContourDimensions d = GetContourDimensions(contour.Points, contour.Lines);
   EXPECT_EQ(d.Top, (TPoint{500, 0}));
@@ -70,10 +70,6 @@ TEST(ContourDimensions, ArcTopReachesAboveItsEnds) {
   EXPECT_EQ(d.Bottom, (TPoint{1000, 1000}));
   const TArchedContour inward(-500);  // the lower half: inside the rectangle below the chord
   EXPECT_EQ(GetContourDimensions(inward.Points, inward.Lines).Top, (TPoint{0, 500}));
-}
-
-TEST(ContourDimensions, PartLinesReferToTheParentLines) {
-  const TArchedContour contour(500);
   std::vector<TTestPartLine> partLines;
   for (const TTestLine& line : contour.Lines) partLines.push_back({&line, false});
   std::vector<const TTestPoint*> partPoints;

@@ -92,17 +92,7 @@ TEST(OrderPositions, BackupUpdateAndAppendUpdate) {
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "2", "5"}));
 }
 
-TEST(OrderPositions, ClonePosCopiesSelectedPositionsWithNewNumbersAndBarCodes) {
-  auto order = OrderWith("10", {"1", "2"});
-  order->GetConstruction(0)->Checked = true;
-  const auto source = OrderWith("10", {"1", "2"});
-  source->GetConstruction(0)->Checked = true;
-  ASSERT_TRUE(order->ClonePos(*source));
-  EXPECT_EQ(Numbers(*order), (std::vector<std::string>{"1", "2", "1-1"}));
-  EXPECT_NE(order->GetConstruction(2)->GetFrame(0)->InternalID, source->GetConstruction(0)->GetFrame(0)->InternalID);
-}
-
-TEST(OrderPositions, MovePosKeepsTheOrderOfTheOthers) {
+TEST(OrderPositions, MovePosKeepsTheOrderOfTheOthersAndClonePosCopiesWithNewNumbers) {
   const struct {
     int From, To;
     std::vector<std::string> Expected;
@@ -117,6 +107,13 @@ TEST(OrderPositions, MovePosKeepsTheOrderOfTheOthers) {
     EXPECT_EQ(order->MovePos(c.From, c.To), c.Moved);
     EXPECT_EQ(Numbers(*order), c.Expected) << c.From << "->" << c.To;
   }
+  auto order = OrderWith("10", {"1", "2"});
+  order->GetConstruction(0)->Checked = true;
+  const auto source = OrderWith("10", {"1", "2"});
+  source->GetConstruction(0)->Checked = true;
+  ASSERT_TRUE(order->ClonePos(*source));
+  EXPECT_EQ(Numbers(*order), (std::vector<std::string>{"1", "2", "1-1"}));
+  EXPECT_NE(order->GetConstruction(2)->GetFrame(0)->InternalID, source->GetConstruction(0)->GetFrame(0)->InternalID);
 }
 
 TEST(OrderSelection, WalksVisitCheckedPositionsInOrder) {

@@ -101,9 +101,6 @@ TEST_F(ConfigurationTest, PrivateDirectoryIsUniquePerRunCreatedAndRemovedOnlyEmp
   DeleteTempDir();
   EXPECT_FALSE(std::filesystem::exists(dir));
   EXPECT_EQ(Configuration().GXBDEPrivateDir, "");
-}
-
-TEST_F(ConfigurationTest, EngineTempDirIsPreferredForThePrivateDirectory) {
   WriteConfiguration("Main", true);
   ConfigKey("Main").WriteString("TempDir", (temp_.Dir() / "engine\\").string());
   registry_.WriteString("NetDir", "N:\\net");

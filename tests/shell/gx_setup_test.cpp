@@ -40,12 +40,20 @@ protected:
   TRegistry registry_;
 };
 
-TEST_F(GXSetupTest, NoIniFileMeansNotLoaded) {
+TEST_F(GXSetupTest, NoIniFileMeansNotLoadedAndAWindows1251IniIsRead) {
   Configuration().GXIniFile.clear();
   EXPECT_FALSE(TGXSetup::Create()->Loaded);
   Configuration().GXIniFile = (temp_.Dir() / "missing.ini").string();
   EXPECT_FALSE(TGXSetup::Create()->Loaded);
   EXPECT_FALSE(std::filesystem::exists(temp_.Dir() / "orders")) << "nothing is created when not loaded";
+  WriteIni(Utf8ToCp1251(
+      "[Firm]\r\nName=ООО \"Окна\"\r\n[PriceGroupNames]\r\n2=Дилеры\r\n[TechDoc]\r\nStaticRegion=МОСКВА\r\n"
+      "GlassFrameSize=12\r\nPlaceType=2\r\n"));
+  auto setup = TGXSetup::Create();
+  EXPECT_EQ(setup->FirmName, "ООО \"Окна\"");
+  EXPECT_EQ(setup->PriceGroupNames[1], "Дилеры");
+  EXPECT_EQ(setup->PriceGroupNames[2], "Скидка #3");
+  EXPECT_EQ(setup->GlassFrameSize, 120);
 }
 
 TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
@@ -63,17 +71,6 @@ TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
   EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 3) << "defaults to the current currency";
   WriteIni("[Money]\nCurCurrency=3\nRegistryCurrency=5\n");
   EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 5);
-}
-
-TEST_F(GXSetupTest, Windows1251IniIsRead) {
-  WriteIni(Utf8ToCp1251(
-      "[Firm]\r\nName=ООО \"Окна\"\r\n[PriceGroupNames]\r\n2=Дилеры\r\n[TechDoc]\r\nStaticRegion=МОСКВА\r\n"
-      "GlassFrameSize=12\r\nPlaceType=2\r\n"));
-  auto setup = TGXSetup::Create();
-  EXPECT_EQ(setup->FirmName, "ООО \"Окна\"");
-  EXPECT_EQ(setup->PriceGroupNames[1], "Дилеры");
-  EXPECT_EQ(setup->PriceGroupNames[2], "Скидка #3");
-  EXPECT_EQ(setup->GlassFrameSize, 120);
 }
 
 TEST_F(GXSetupTest, EmptyServerNameMeansProgramDirOrderWithTheTreeCreated) {
