@@ -86,7 +86,7 @@ TEST(ExpressSyntax, VariablesParametersAndArguments) {
   ExpectEvaluated(cases);
 }
 
-TEST(ExpressOperators, PrecedenceLeftAssociationAndPowers) {
+TEST(ExpressOperators, PrecedenceLeftAssociationPowersAndResultsThatAreZero) {
   const TEvalCase cases[] = {
       {"2^3^2", 0, 0, 64},     {"-2^2", 0, 0, -4},       {"10-4-3", 0, 0, 3},        {"64/8/2", 0, 0, 4},
       {"1+2*3", 0, 0, 7},      {"2*3^2", 0, 0, 18},      {"(1+2)*3", 0, 0, 9},       {"-x+y", 2, 5, 3},
@@ -95,11 +95,8 @@ TEST(ExpressOperators, PrecedenceLeftAssociationAndPowers) {
       {"x^2", -3, 0, 9},       {"x^4", -2, 0, 16},       {"x^2,5", 4, 0, 32, 1e-12}, {"(-8)^(1/3)", 0, 0, 0},
       {"0^x", 0.5, 0, 0},      {"x^y", 9, 0.5, 3, 1e-12}};
   ExpectEvaluated(cases);
-}
-
-// Undefined results are zero (exp(100000) is beyond the range of extended precision), and no
-// result is a negative zero (each of the last four is -0 in floating point).
-TEST(ExpressNumericRules, UndefinedResultsAreZeroAndNoneIsNegative) {
+  // Undefined results are zero (exp(100000) is beyond the range of extended precision), and no
+  // result is a negative zero (each of the last four is -0 in floating point).
   for (const char* text : {"1/0", "ln(0)", "ln(-1)", "sqrt(-1)", "arcsin(2)", "arccos(-1,5)", "exp(100000)"})
     EXPECT_EQ(Eval(text), 0) << text;
   EXPECT_EQ(Eval("x/y", 5, 0), 0);

@@ -35,7 +35,7 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThicknessAndItsLinings) {
+TEST_F(BeadAndColourLookups, BeadsLiningsAndColours) {
   EXPECT_EQ(GetAvailableBead("F70", 24, 1), 11);
   EXPECT_EQ(GetAvailableBead("F70", 24, 2), 12);
   EXPECT_EQ(GetAvailableBead("F70", 24, 9), 11) << "first in key order for the thickness";
@@ -53,9 +53,6 @@ TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThicknessAndItsLi
   EXPECT_EQ(GetBeadGroupName(1), "Прямоугольный");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetBeadInfo(77); }),
             "В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [77]!");
-}
-
-TEST_F(BeadAndColourLookups, ColourNamesModesAccessoryAndSystemColours) {
   EXPECT_EQ(GetColorName("OAK"), "Золотой дуб");
   EXPECT_EQ(GetColorNameByMode("OAK", cnmRenolit), "2178-001");
   EXPECT_EQ(GetColorNameByMode("OAK", 7), "Золотой дуб");

@@ -66,7 +66,7 @@ TEST_F(CombinationLookups, CornerConnectorIsTheFirstRowInTableOrderAtWholeDegree
   EXPECT_EQ(GetFirstAvailableAngleType("F70", "F70", cgCorner, 200), atUnknown);
 }
 
-TEST_F(CombinationLookups, MullionEndFallsBackToTheGroupOnlyWithoutAnExactRow) {
+TEST_F(CombinationLookups, MullionEndsSealsSteelBaseProfileAndNamesFallBackToGroupRows) {
   EXPECT_EQ(GetImpostVerbinderID("F70", "M82", atImpostT, 90, 0), 201);
   EXPECT_EQ(GetImpostVerbinderID("F70", "M90", atImpostT, 90, 0), 202);
   EXPECT_EQ(GetImpostVerbinderID("F70", "M82", atImpostX, 90, 1), 203) << "no exact X row for M82";
@@ -77,9 +77,6 @@ TEST_F(CombinationLookups, MullionEndFallsBackToTheGroupOnlyWithoutAnExactRow) {
             "при обработке торца под [90 °]  при вварном сопряжении в X-образном соединении!");
   EXPECT_TRUE(test::Contains(test::CatalogueErrorOf([&] { GetImpostVerbinderID("F70", "M90", atImpostT, 60, 0); }),
                              "[60 °]  при сопряжении встык в T-образном соединении!"));
-}
-
-TEST_F(CombinationLookups, GroupRowOnlyWithoutARowOfTheArticleSteelBaseProfileAndNames) {
   EXPECT_EQ(GetFlugelRubberID("G1", "SA77"), 301) << "the exact row wins though the group row comes first";
   EXPECT_EQ(GetFlugelRubberID("G1", "SA80"), 302);
   EXPECT_FLOAT_EQ(GetCombinProfDeltaSizeByProf_1("G1", "SA77"), 30);

@@ -47,7 +47,7 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(CurrencyAndPrices, CurrencyListValuesConversionAndTheZeroRate) {
+TEST_F(CurrencyAndPrices, CurrenciesPriceGroupsDutyAndLaminatingPrices) {
   const TCurrencyList list = BuildCurrencyList();
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[1].ID, 1);
@@ -65,33 +65,6 @@ TEST_F(CurrencyAndPrices, CurrencyListValuesConversionAndTheZeroRate) {
   EXPECT_DOUBLE_EQ(GetGlobalCurrencyValue(5), -1);
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetCalcMethodCurrency(4); }),
             "Схема расчета стоимости 4 не найдена в справочнике!");
-}
-
-TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageFollowingTheOptionAndTheStatisticalPrice) {
-  EXPECT_DOUBLE_EQ(_GetDustTax(1, 0), 5);
-  EXPECT_DOUBLE_EQ(_GetDustTax(1, 1), 8);
-  EXPECT_DOUBLE_EQ(GetDustByID("F70-W"), 5) << "not laminated";
-  EXPECT_DOUBLE_EQ(GetDustByID("F70-O"), 8);
-  EXPECT_DOUBLE_EQ(GetDustByID("NODUST"), 0);
-  EXPECT_DOUBLE_EQ(GetDustCoefByID("F70-O"), 1.08 * 2);
-  EXPECT_DOUBLE_EQ(GetDustCoefByID("SCREW"), 1) << "whole pieces take no allowance";
-  EXPECT_EQ(test::CatalogueErrorOf([&] { _GetDustTax(9, 0); }), "В каталоге групп отходов отсутствуют данные для [9]!");
-  TDustList cache;
-  EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
-  EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
-  EXPECT_EQ(cache.Count(), 1u);
-  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "WHITE", 0), Money("1002.75")) << "955 x 1.05";
-  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 1), Money("1289.25")) << "1193.75 x 1.08";
-  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 0), Money("1253.4375"));
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetStatisticProfPriceByArticle("F70", "RED", 0); }),
-            "В каталоге отсутствуют данные для [F70-P + RED]!\r\n"
-            "(Поиск [Цена профиля] через [Артикул + Цвет])");
-  cat.Catalogue.Settings.UseDust = false;
-  EXPECT_DOUBLE_EQ(_GetDustTax(9, 0), 0) << "the option off never reads the table";
-  EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 0);
-}
-
-TEST_F(CurrencyAndPrices, PriceGroupsDutyAndLaminatingPrices) {
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 1), -10);
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 10), 15);
   EXPECT_DOUBLE_EQ(GetReduceTax(2, 11), 0);
@@ -117,6 +90,30 @@ TEST_F(CurrencyAndPrices, PriceGroupsDutyAndLaminatingPrices) {
   EXPECT_EQ(GetLamPriceCost(1, "F70-P", 5, TLamSide::lsBoth, quantity), Money("668.5")) << "per side";
   EXPECT_EQ(GetLamPriceCost(2, "F70-P", 5, TLamSide::lsBoth, quantity), Money("1000")) << "250 x 4";
   EXPECT_THROW(GetLamPriceCost(2, "X", 5, TLamSide::lsBoth, quantity), EInterfaceError);
+}
+
+TEST_F(CurrencyAndPrices, WasteAllowanceIsAPercentageFollowingTheOptionAndTheStatisticalPrice) {
+  EXPECT_DOUBLE_EQ(_GetDustTax(1, 0), 5);
+  EXPECT_DOUBLE_EQ(_GetDustTax(1, 1), 8);
+  EXPECT_DOUBLE_EQ(GetDustByID("F70-W"), 5) << "not laminated";
+  EXPECT_DOUBLE_EQ(GetDustByID("F70-O"), 8);
+  EXPECT_DOUBLE_EQ(GetDustByID("NODUST"), 0);
+  EXPECT_DOUBLE_EQ(GetDustCoefByID("F70-O"), 1.08 * 2);
+  EXPECT_DOUBLE_EQ(GetDustCoefByID("SCREW"), 1) << "whole pieces take no allowance";
+  EXPECT_EQ(test::CatalogueErrorOf([&] { _GetDustTax(9, 0); }), "В каталоге групп отходов отсутствуют данные для [9]!");
+  TDustList cache;
+  EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
+  EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 8);
+  EXPECT_EQ(cache.Count(), 1u);
+  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "WHITE", 0), Money("1002.75")) << "955 x 1.05";
+  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 1), Money("1289.25")) << "1193.75 x 1.08";
+  EXPECT_EQ(GetStatisticProfPriceByArticle("F70", "OAK", 0), Money("1253.4375"));
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetStatisticProfPriceByArticle("F70", "RED", 0); }),
+            "В каталоге отсутствуют данные для [F70-P + RED]!\r\n"
+            "(Поиск [Цена профиля] через [Артикул + Цвет])");
+  cat.Catalogue.Settings.UseDust = false;
+  EXPECT_DOUBLE_EQ(_GetDustTax(9, 0), 0) << "the option off never reads the table";
+  EXPECT_DOUBLE_EQ(GetDustFromList(cache, "F70-O", 1), 0);
 }
 
 }  // namespace

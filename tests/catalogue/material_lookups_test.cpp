@@ -43,7 +43,7 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(MaterialLookups, ProducerArticlePrincipleKindAndColourFallingBackToTheFirstAvailable) {
+TEST_F(MaterialLookups, ByCodeArticleAndColourAndMissingCodesNamingTheSearch) {
   EXPECT_EQ(GetProdArticleByID("A-3", 3), "P3");
   EXPECT_EQ(GetProdArticleByID("A-3", 0), "P2") << "UseArticle 2 takes the second article";
   EXPECT_EQ(GetProdArticleByID("A-2", 0), "P1");
@@ -72,9 +72,6 @@ TEST_F(MaterialLookups, ProducerArticlePrincipleKindAndColourFallingBackToTheFir
   color = "RED";
   SetProfColorIfPossible("F70", color);
   EXPECT_EQ(color, "WHITE");
-}
-
-TEST_F(MaterialLookups, MissingCodeMessagesNameTheCodeAndTheSearch) {
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetArticleByID("Z"); }),
             "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Артикул] через [Код])");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetMaxLengthByID("Z"); }),

@@ -34,7 +34,7 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(ProfileLookups, WidthsDeltaSizesSashParametersAndMissingProfiles) {
+TEST_F(ProfileLookups, SizesParametersReinforcementWeldAllowanceAndMissingProfiles) {
   EXPECT_FLOAT_EQ(GetProfWidth("F70"), 700);
   EXPECT_FLOAT_EQ(GetProfWidth("SA77"), 770);
   EXPECT_FLOAT_EQ(GetProfWidth("M82"), 410);
@@ -65,9 +65,6 @@ TEST_F(ProfileLookups, WidthsDeltaSizesSashParametersAndMissingProfiles) {
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetChamfer("X"); }), "В каталоге профилей отсутствуют данные для [X]!");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetProfOriginalArticle("X"); }),
             "В БД основных размеров профилей нет данных для профиля X!");
-}
-
-TEST_F(ProfileLookups, NearestReinforcementIsTheWeakestStrongEnoughInUseAndWeldAllowance) {
   double ix = -1;
   std::string profile = "old";
   GetNearestProfByIx(11, ix, profile, 4.5, 90, 90);

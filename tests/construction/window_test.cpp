@@ -57,7 +57,7 @@ protected:
 
 constexpr double kWeld = 2 * 30 / 0.70710678118654752;  // two mitres, model units
 
-TEST_F(DemoWindow, FrameAndMullionBarsAndSteel) {
+TEST_F(DemoWindow, FrameMullionAndSashBarsSteelAndRebate) {
   for (int side : {1, 3}) {
     EXPECT_NEAR(frame->GetFrameLine(side)->ProfSize.Length, 13000 + kWeld, 0.1);
     EXPECT_NEAR(frame->GetFrameLine(side)->SteelSize.Length, 11520, 0.1);
@@ -75,9 +75,6 @@ TEST_F(DemoWindow, FrameAndMullionBarsAndSteel) {
   EXPECT_EQ(impost->Steel.ID, "TL-S20");
   EXPECT_NEAR(impost->SteelSize.Length, 12480, 0.1);
   EXPECT_EQ(dynamic_cast<Tgx25Point*>(impost->PX1)->SubSetID, 2001);
-}
-
-TEST_F(DemoWindow, SashBarsSteelAndRebate) {
   const TRect box = BoundRectOf(sash->GetDimensions());
   EXPECT_EQ(box, (TRect{6830, 560, 12440, 13440}));
   EXPECT_NEAR(sash->GetFrameLine(0)->ProfSize.Length, 12880 + kWeld, 0.1);

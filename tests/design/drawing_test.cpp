@@ -84,24 +84,6 @@ TEST_F(Drawing, SelectedProfileIsHatchedOverItsColourAndHiddenOneIsGrey) {
   }
 }
 
-TEST_F(Drawing, FrameSideIsEightPointsThroughItsJointCutsThenItsOwnLine) {
-  // Frame TL-101: width 640, impost delta 620, rebate 460. The left side runs up from (0, 14000) to
-  // (0, 0); at the mitre (0, 0) its cut runs along the bisector, (460, 460), (620, 620), (640, 640).
-  // Made a butt joint in which the left side runs through, it is cut square along the top edge.
-  const std::vector<TPoint> mitre{{0, 14000}, {0, 0},       {460, 460},   {620, 620},
-                                  {640, 640}, {640, 13360}, {620, 13380}, {460, 13540}};
-  const std::vector<TPoint> butt{{0, 14000}, {0, 0},       {460, 0},     {620, 0},
-                                 {640, 0},   {640, 13360}, {620, 13380}, {460, 13540}};
-  for (const auto& [joint, face] : {std::pair(atX45, mitre), std::pair(atX1to2, butt)}) {
-    frame.GetFramePoint(1)->AngleType = joint;
-    frame.UpdateXPoints();
-    TRecordingCanvas canvas;
-    Draw(frame, canvas, {ScrPenWidth, {drsFrameVisible}, false, 1});
-    EXPECT_EQ(canvas.Calls.at(0).Points, face);
-    EXPECT_EQ(canvas.Calls.at(1).Points, (std::vector<TPoint>{{0, 14000}, {0, 0}}));
-  }
-}
-
 // A net is marked " MC " unless its mesh is drawn; the mesh is yellow cross-hatched, and over a
 // field without glass a diagonal cross over the sash's opening.
 TEST_F(Drawing, NetIsAMarkOrAMeshOverItsOpening) {
@@ -131,7 +113,7 @@ TEST_F(Drawing, NetIsAMarkOrAMeshOverItsOpening) {
   EXPECT_EQ(Extent(hatches), (TPixelRect{box.Left + 770, box.Top + 770, box.Right - 770, box.Bottom - 770}));
 }
 
-TEST_F(Drawing, HandleTurnsWithItsSide) {
+TEST_F(Drawing, HandleTurnsWithItsSideAndAFrameSideIsEightPointsThenItsOwnLine) {
   sash.FurnComp = std::make_unique<TFurnComp>();
   // Side 2 runs down the right (polar angle 270, turned by |270 - 180| = 90: (x, y) -> (y, -x));
   // side 3 runs left along the bottom (180, not turned).
@@ -151,6 +133,21 @@ TEST_F(Drawing, HandleTurnsWithItsSide) {
     EXPECT_TRUE(std::any_of(polygons.begin(), polygons.end(), [&](const auto& p) { return p.Points == expected; }))
         << "side " << c.Side;
     side.Handled = false;
+  }
+  // Frame TL-101: width 640, impost delta 620, rebate 460. The left side runs up from (0, 14000) to
+  // (0, 0); at the mitre (0, 0) its cut runs along the bisector, (460, 460), (620, 620), (640, 640).
+  // Made a butt joint in which the left side runs through, it is cut square along the top edge.
+  const std::vector<TPoint> mitre{{0, 14000}, {0, 0},       {460, 460},   {620, 620},
+                                  {640, 640}, {640, 13360}, {620, 13380}, {460, 13540}};
+  const std::vector<TPoint> butt{{0, 14000}, {0, 0},       {460, 0},     {620, 0},
+                                 {640, 0},   {640, 13360}, {620, 13380}, {460, 13540}};
+  for (const auto& [joint, face] : {std::pair(atX45, mitre), std::pair(atX1to2, butt)}) {
+    frame.GetFramePoint(1)->AngleType = joint;
+    frame.UpdateXPoints();
+    TRecordingCanvas canvas;
+    Draw(frame, canvas, {ScrPenWidth, {drsFrameVisible}, false, 1});
+    EXPECT_EQ(canvas.Calls.at(0).Points, face);
+    EXPECT_EQ(canvas.Calls.at(1).Points, (std::vector<TPoint>{{0, 14000}, {0, 0}}));
   }
 }
 

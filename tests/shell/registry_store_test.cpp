@@ -19,7 +19,7 @@ protected:
   testing::TTempRegistry temp_;
 };
 
-TEST_F(RegistryStoreTest, LocationComesFromTheEnvironment) {
+TEST_F(RegistryStoreTest, LocationComesFromTheEnvironmentAndTypedValuesRoundTrip) {
   EXPECT_EQ(RegistryFilePath(), temp_.File());
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   const std::string saved_xdg = xdg ? xdg : "";
@@ -31,6 +31,25 @@ TEST_F(RegistryStoreTest, LocationComesFromTheEnvironment) {
   else
     unsetenv("XDG_CONFIG_HOME");
   setenv("KORVENT_REGISTRY", temp_.File().c_str(), 1);
+  {
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
+    registry.WriteString("Name", "Окна \"Север\"");
+    registry.WriteInteger("Count", -42);
+    registry.WriteBool("Preview", false);
+    registry.WriteBinaryData("DesignImageOptions", {0x97, 0xFF, 0x03, 0x30, 0x61, 0x02});
+    registry.WriteBinaryData("Empty", {});
+  }
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, false));
+  EXPECT_EQ(registry.ReadString("Name"), "Окна \"Север\"");
+  EXPECT_EQ(registry.ReadInteger("Count"), -42);
+  EXPECT_FALSE(registry.ReadBool("Preview"));
+  EXPECT_EQ(registry.ReadBinaryData("DesignImageOptions"), (std::vector<uint8_t>{0x97, 0xFF, 0x03, 0x30, 0x61, 0x02}));
+  EXPECT_TRUE(registry.ReadBinaryData("Empty").empty());
+  EXPECT_EQ(registry.GetDataType("Preview"), TRegDataType::rdInteger);
+  EXPECT_EQ(registry.GetValueNames(),
+            (std::vector<std::string>{"Name", "Count", "Preview", "DesignImageOptions", "Empty"}));
 }
 
 TEST_F(RegistryStoreTest, CreatedKeyAndItsParentsExist) {
@@ -65,28 +84,6 @@ TEST_F(RegistryStoreTest, KeyAndValueNamesCompareWithoutLetterCaseAndOverwriting
   EXPECT_TRUE(registry.DeleteValue("value"));
   EXPECT_FALSE(registry.ValueExists("VALUE"));
   EXPECT_FALSE(registry.DeleteValue("VALUE"));
-}
-
-TEST_F(RegistryStoreTest, TypedValuesRoundTrip) {
-  {
-    TRegistry registry;
-    ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
-    registry.WriteString("Name", "Окна \"Север\"");
-    registry.WriteInteger("Count", -42);
-    registry.WriteBool("Preview", false);
-    registry.WriteBinaryData("DesignImageOptions", {0x97, 0xFF, 0x03, 0x30, 0x61, 0x02});
-    registry.WriteBinaryData("Empty", {});
-  }
-  TRegistry registry;
-  ASSERT_TRUE(registry.OpenKey(kTechnologistKey, false));
-  EXPECT_EQ(registry.ReadString("Name"), "Окна \"Север\"");
-  EXPECT_EQ(registry.ReadInteger("Count"), -42);
-  EXPECT_FALSE(registry.ReadBool("Preview"));
-  EXPECT_EQ(registry.ReadBinaryData("DesignImageOptions"), (std::vector<uint8_t>{0x97, 0xFF, 0x03, 0x30, 0x61, 0x02}));
-  EXPECT_TRUE(registry.ReadBinaryData("Empty").empty());
-  EXPECT_EQ(registry.GetDataType("Preview"), TRegDataType::rdInteger);
-  EXPECT_EQ(registry.GetValueNames(),
-            (std::vector<std::string>{"Name", "Count", "Preview", "DesignImageOptions", "Empty"}));
 }
 
 TEST_F(RegistryStoreTest, MissingStringReadsEmptyOtherTypesRaise) {

@@ -33,7 +33,7 @@ protected:
   TUserMessagesScope messages_scope{messages};
 };
 
-TEST_F(Databases, OpenSetsTheParametersAndAttachesEveryAlias) {
+TEST_F(Databases, OpenSetsTheParametersAndAttachesEveryAliasAndAFailureNamesItsDirectory) {
   databases.OpenDatabases(dirs);
   for (TDatabaseAlias alias : kDatabaseOpenOrder) {
     EXPECT_TRUE(databases.IsOpen(alias)) << AliasName(alias);
@@ -48,9 +48,6 @@ TEST_F(Databases, OpenSetsTheParametersAndAttachesEveryAlias) {
   databases.CloseDatabases();  // harmless when closed
   EXPECT_EQ(AliasByName("gxdb_sysdb"), TDatabaseAlias::GXDB_SysDB);
   EXPECT_THROW(AliasByName("GXDB_Stock"), EDatabaseError);
-}
-
-TEST_F(Databases, AConnectionThatCannotOpenNamesItsDirectory) {
   dirs[TDatabaseAlias::GXDB_Private] = (root / "missing").string();
   const std::string message = test::ErrorOf<EDatabaseError>([&] { databases.OpenDatabases(dirs); });
   EXPECT_TRUE(test::Contains(message, (root / "missing").string()));

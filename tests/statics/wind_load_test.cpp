@@ -53,7 +53,7 @@ TWindLoadInput Region1(int Method, float L, float A, float B) {
   return in;
 }
 
-TEST(MomentIx, EachMethodByHand) {
+TEST(MomentIx, EachMethodByHandTheDefaultPressureAndTheGlassHeightsK1AndK2) {
   const TkvStatic s = DemoTables();
   struct TCase {
     TWindLoadInput In;
@@ -82,10 +82,6 @@ TEST(MomentIx, EachMethodByHand) {
   };
   for (const TCase& c : cases)
     EXPECT_NEAR(static_cast<double>(s.GetMomentIx(c.In, nullptr)), c.Ix, 1e-5) << "method " << c.In.Method;
-}
-
-TEST(MomentIx, UnknownRegionUsesTheDefaultPressureAndGlassHeightScalesByK1AndK2) {
-  const TkvStatic s = DemoTables();
   TWindLoadInput unknown = Region1(smWindow, 1000, 2000, 2000);
   unknown.RegionID = 99;  // W0 = 23.0 as region 1
   EXPECT_NEAR(static_cast<double>(s.GetMomentIx(unknown, nullptr)), 0.199333, 1e-5);
