@@ -57,7 +57,7 @@ std::string ErrorOf(std::string_view formula, TFakeCalculation& owner) {
   return test::ErrorOf<EFormulaRefError>([&] { Translate(formula, owner); });
 }
 
-TEST(FormulaRefs, RowsRangesAndParametersBecomeNumbers) {
+TEST(FormulaRefs, RowsRangesParametersMoneyAndNamedCallsBecomeNumbersAndBadRowsRaise) {
   TFakeCalculation owner;
   TStepParameters parameters;
   parameters.Values[0] = 2;
@@ -78,10 +78,6 @@ TEST(FormulaRefs, RowsRangesAndParametersBecomeNumbers) {
   EXPECT_EQ(Translate("#4*2", owner), "-4,0000*2") << "a negative result keeps its sign";
   owner.Results.erase(2);
   EXPECT_EQ(Translate("#2", owner), "0,0000") << "a missing step counts as zero";
-}
-
-TEST(FormulaRefs, MoneyAmountsNamedCallsAndBadRows) {
-  TFakeCalculation owner;
   owner.Factor = 0.5L;
   EXPECT_EQ(Translate("$100,5+1", owner), "50,2500+1");
   EXPECT_EQ(Translate("$-1", owner), "$-1");  // not an amount: left for the formula check
@@ -90,7 +86,6 @@ TEST(FormulaRefs, MoneyAmountsNamedCallsAndBadRows) {
   EXPECT_EQ(Translate("$1,5,2", owner), "0,7500,2");
   owner.Factor = 1.5L;
   EXPECT_EQ(Translate("max($1,$2)", owner), "max(1,5000,3,0000)");
-  TExpress express;
   express.SetExpression(Translate("max($1,$2)", owner));
   EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(0, 0, 0)), 3);  // max(1.5, 3)
   EXPECT_EQ(Translate("PLC_ALL(1,2,3)*2+OSC_STD(0,1+1,0)", owner), "105,000000*2+2,000000");

@@ -28,7 +28,7 @@ protected:
   }
 };
 
-TEST_F(StreamCommand, DumpShowsEveryValueWithOffsetKindAndValue) {
+TEST_F(StreamCommand, DumpShowsEveryValueWithOffsetKindAndValueAndWhereADamagedFileBreaks) {
   const std::string file = Written(test::DescribedStream(kValues));
   const TCliRun text = RunCliCaptured({"stream", "dump", file});
   ASSERT_EQ(text.Code, 0) << text.Err;
@@ -49,9 +49,6 @@ TEST_F(StreamCommand, DumpShowsEveryValueWithOffsetKindAndValue) {
   EXPECT_EQ(values[3]["value"], 1308.5);
   EXPECT_EQ(values[4]["value"], 39479);  // 01.02.2008: 39448 for 01.01.2008 + 31
   EXPECT_EQ(values[6]["offset"], 78);
-}
-
-TEST_F(StreamCommand, DamagedFilesShowWhatWasReadAndTheOffset) {
   // Cut ten bytes into the money record at 42. Messages are printed with plain line breaks.
   std::vector<uint8_t> truncated = test::DescribedStream(kValues);
   truncated.resize(52);

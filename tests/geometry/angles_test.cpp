@@ -15,7 +15,7 @@ using test::kOrigin;
 
 double Polar(float x, float y) { return static_cast<double>(GetPolarAngle(kOrigin, PointF(x, y))); }
 
-TEST(PolarAngleAndDirection, OnTheYDownScreenAsAtan2OfMinusDyAndInEightOctants) {
+TEST(Angles, PolarDirectionsArcLengthsRisesAndLineEquations) {
   EXPECT_EQ(Polar(0, -5), 90);  // up: y grows downwards
   EXPECT_EQ(Polar(0, 5), 270);  // down
   EXPECT_EQ(Polar(-3, 0), 180);
@@ -55,6 +55,27 @@ TEST(PolarAngleAndDirection, OnTheYDownScreenAsAtan2OfMinusDyAndInEightOctants) 
   EXPECT_EQ(GetAngleDirection(225), dirLeftDown);
   EXPECT_EQ(GetAngleDirection(270), dirDown);
   EXPECT_EQ(GetAngleDirection(315), dirRightDown);
+  const double pi = std::numbers::pi;
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, -10), kOrigin, 10)), 2 * pi * 10 / 4, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, 10), kOrigin, 10)), 2 * pi * 10 * 3 / 4, 1e-9);
+  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(-10, 0), kOrigin, 10)), pi * 10, 1e-9);
+  EXPECT_EQ(RadiusToHeight(1000, 400), 0);  // no such arc
+  EXPECT_EQ(RadiusToHeight(1000, 500), 500);
+  EXPECT_EQ(RadiusToHeight(1000, 1300), 100);
+  EXPECT_EQ(RadiusToHeight(100, 100), 13);  // 13.397 to whole units
+  EXPECT_EQ(RadiusToHeight(0, 100), 0);
+  EXPECT_EQ(RadiusToHeight(-10, 100), 0);
+  EXPECT_EQ(HeightToRadius(1000, 100), 1300);
+  EXPECT_EQ(HeightToRadius(1000, 500), 500);
+  EXPECT_NEAR(static_cast<double>(HeightToRadius(10, 3)), 5.66666667, 1e-12);
+  EXPECT_EQ(HeightToRadius(0, 100), 0);
+  EXPECT_EQ(HeightToRadius(1000, -5), 0);
+  EXPECT_EQ(HeightToRadius(1000, RadiusToHeight(1000, 1300)), 1300);
+  long double a, b, c;
+  GetLineEquationCoef(PointF(1, 2), PointF(4, 6), a, b, c);
+  EXPECT_EQ(a, 4);
+  EXPECT_EQ(b, 3);
+  EXPECT_EQ(c, -2);
 }
 
 double CrossAngle(TPointF a, TPointF b, TPointF c) { return static_cast<double>(GetLineLineCrossAngle(a, b, c)); }
@@ -93,30 +114,6 @@ TEST(CrossAndJointAngles, TurnsNearlyStraightPathsTangentArchesAndPartialAngles)
   const long double first = GetLineLineCrossAngle(PointF(-10, 0), kOrigin, PointF(20, 0));
   EXPECT_NEAR(static_cast<double>(both), static_cast<double>(first + 90) + 180, 1e-9);
   EXPECT_EQ(GetAngle(PointF(0, 10), kOrigin, PointF(20, 0), -10, 0, PointF(10, 0), kOrigin), 0);
-}
-
-TEST(Measures, ArcLengthRiseFromRadiusAndBackAndLineEquation) {
-  const double pi = std::numbers::pi;
-  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, -10), kOrigin, 10)), 2 * pi * 10 / 4, 1e-9);
-  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(0, 10), kOrigin, 10)), 2 * pi * 10 * 3 / 4, 1e-9);
-  EXPECT_NEAR(static_cast<double>(GetArcLength(PointF(10, 0), PointF(-10, 0), kOrigin, 10)), pi * 10, 1e-9);
-  EXPECT_EQ(RadiusToHeight(1000, 400), 0);  // no such arc
-  EXPECT_EQ(RadiusToHeight(1000, 500), 500);
-  EXPECT_EQ(RadiusToHeight(1000, 1300), 100);
-  EXPECT_EQ(RadiusToHeight(100, 100), 13);  // 13.397 to whole units
-  EXPECT_EQ(RadiusToHeight(0, 100), 0);
-  EXPECT_EQ(RadiusToHeight(-10, 100), 0);
-  EXPECT_EQ(HeightToRadius(1000, 100), 1300);
-  EXPECT_EQ(HeightToRadius(1000, 500), 500);
-  EXPECT_NEAR(static_cast<double>(HeightToRadius(10, 3)), 5.66666667, 1e-12);
-  EXPECT_EQ(HeightToRadius(0, 100), 0);
-  EXPECT_EQ(HeightToRadius(1000, -5), 0);
-  EXPECT_EQ(HeightToRadius(1000, RadiusToHeight(1000, 1300)), 1300);
-  long double a, b, c;
-  GetLineEquationCoef(PointF(1, 2), PointF(4, 6), a, b, c);
-  EXPECT_EQ(a, 4);
-  EXPECT_EQ(b, 3);
-  EXPECT_EQ(c, -2);
 }
 
 }  // namespace

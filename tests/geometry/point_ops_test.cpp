@@ -7,7 +7,7 @@
 namespace kv {
 namespace {
 
-TEST(PointRounding, CascadeAndDirectedRoundingOfEachCoordinateAndDrawingScale) {
+TEST(PointOps, RoundingScalingDistancesCentresAndDifferences) {
   EXPECT_EQ(RoundedPoint(PointF(2.45, -2.5)), (TPoint{3, -3}));
   EXPECT_EQ(RoundedPoint(PointF(2.4444, 7.3)), (TPoint{2, 7}));
   EXPECT_EQ(RoundedPointToMin(PointF(2.7, -2.7)), (TPoint{2, -2}));
@@ -26,9 +26,6 @@ TEST(PointRounding, CascadeAndDirectedRoundingOfEachCoordinateAndDrawingScale) {
   std::vector<TPoint> points{{10, 20}, {35, -45}};
   GetScaledArray(points, 5);
   EXPECT_EQ(points, (std::vector<TPoint>{{2, 4}, {7, -9}}));
-}
-
-TEST(Measures, DistanceCentreAndDifferencesInTheirOrder) {
   EXPECT_EQ(GetDistance(PointF(1, 1), PointF(4, 5)), 5);
   EXPECT_EQ(GetDistanceInt(TPoint{0, 0}, TPoint{-6, 8}), 10);
   EXPECT_EQ(GetLineCenter(PointF(0, 0), PointF(5, 3)), PointF(2.5, 1.5));

@@ -13,7 +13,7 @@ Tgx25SizePointList Chain(std::initializer_list<int32_t> xs) {
   return list;
 }
 
-TEST(SizePointList, PointsSortStablyByTheChosenCoordinate) {
+TEST(SizePointList, PointsSortStablyCompareAndFormRowsWithoutRepetition) {
   Tgx25SizePointList list;
   EXPECT_THROW(list.GetItem(0), std::out_of_range);
   list.Add(Tgx25SizePoint::CreateX(300, TPoint{300, 9}));
@@ -34,9 +34,6 @@ TEST(SizePointList, PointsSortStablyByTheChosenCoordinate) {
   const Tgx25SizePoint y = Tgx25SizePoint::CreateY(75, TPoint{5, 70});
   EXPECT_EQ(y.X(), 5);
   EXPECT_EQ(y.Y(), 75);
-}
-
-TEST(SizePointList, EqualityMembershipAndRowsWithoutRepetition) {
   EXPECT_TRUE(Chain({0, 500, 1000}).Equal(Chain({0, 500, 1000})));
   EXPECT_FALSE(Chain({0, 500, 1000}).Equal(Chain({0, 500})));
   EXPECT_FALSE(Chain({0, 500, 1000}).Equal(Chain({0, 1000, 500})));

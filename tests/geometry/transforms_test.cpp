@@ -13,7 +13,7 @@ namespace {
 
 using test::ExpectNear;
 
-TEST(Rotation, CounterClockwiseOnScreenAboutACentreRoundedToFourDecimalsAndShiftsAlongALine) {
+TEST(Rotation, CounterClockwiseOnScreenRoundedToFourDecimalsRoundTripAndShiftsAlongALine) {
   ExpectNear(TurnPoint(PointF(10, 0), 90), PointF(0, -10));  // right turns to up
   ExpectNear(TurnPoint(PointF(10, 0), -90), PointF(0, 10));
   EXPECT_EQ(TurnPointX(PointF(20, 10), PointF(10, 10), 90), PointF(10, 0));
@@ -29,9 +29,6 @@ TEST(Rotation, CounterClockwiseOnScreenAboutACentreRoundedToFourDecimalsAndShift
   ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, 90, 5), PointF(1, -4), 1e-12);
   ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, -90, 5), PointF(1, 6), 1e-12);
   EXPECT_EQ(ShiftLinePointByAngleXInt(TPoint{0, 0}, TPoint{0, 0}, TPoint{0, -10}, 90, 7), (TPoint{-7, 0}));
-}
-
-TEST(Rotation, RoundTripReturnsThePoint) {
   const TPointF centre = PointF(123.5, -40.25);
   for (int angle = -180; angle <= 180; angle += 15) {
     const TPointF p = PointF(1234.5678, 987.125);

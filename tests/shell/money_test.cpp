@@ -12,7 +12,7 @@ const TMoneyWord kHryvnia{"гривна", "гривны", "гривен", 1, 2};
 
 TCurrency Money(long double amount) { return TCurrency::FromExtended(amount); }
 
-TEST(SumByWord, FormsChangeWithTheLastValueScalesAndKopecks) {
+TEST(Money, SumsByWordExactArithmeticTextAndCountForms) {
   EXPECT_EQ(GetSumByWord(kRouble, Money(1)), "Один рубль / 0");
   EXPECT_EQ(GetSumByWord(kRouble, Money(3)), "Три рубля / 0");
   EXPECT_EQ(GetSumByWord(kRouble, Money(5)), "Пять рублей / 0");
@@ -33,13 +33,6 @@ TEST(SumByWord, FormsChangeWithTheLastValueScalesAndKopecks) {
   EXPECT_EQ(GetSumByWord(kRouble, Money(5e12)), "Пять триллионов рублей / 0");
   EXPECT_EQ(GetDigitByWord(Money(21)), "Двадцать один / 0");
 
-  FormatSettings().CurrencyDecimals = 0;
-  EXPECT_EQ(GetSumByWord(kRouble, Money(1.5)), "Один рубль");
-  FormatSettings().CurrencyDecimals = 3;
-  EXPECT_EQ(GetSumByWord(kRouble, Money(1.5)), "Один рубль /500");
-}
-
-TEST(Money, ExactArithmeticTextAndCountForms) {
   const TCurrency price = Money(1234.5678);
   EXPECT_EQ(price.Raw(), 12345678);
   EXPECT_EQ((price + Money(0.0001)).Raw(), 12345679);
@@ -53,6 +46,11 @@ TEST(Money, ExactArithmeticTextAndCountForms) {
       {11, "11 профилей"},  {14, "14 профилей"},    {21, "21 профиль"}, {23, "23 профиля"}, {111, "111 профилей"},
       {122, "122 профиля"}, {1001, "1001 профиль"}, {-2, "-2 профиля"}};
   for (const auto& [count, text] : cases) EXPECT_EQ(CountText(count, "профиль", "профиля", "профилей"), text);
+  // The decimals of the currency decide the kopecks.
+  FormatSettings().CurrencyDecimals = 0;
+  EXPECT_EQ(GetSumByWord(kRouble, Money(1.5)), "Один рубль");
+  FormatSettings().CurrencyDecimals = 3;
+  EXPECT_EQ(GetSumByWord(kRouble, Money(1.5)), "Один рубль /500");
 }
 
 }  // namespace

@@ -49,7 +49,22 @@ TEST(MoneyAndDateText, ExactMoneyWithAtLeastTwoDecimalsIsoDatesAndTimes) {
   EXPECT_FALSE(TryDateFromIsoText("2024-01-01 25:00:00", date));
 }
 
-TEST(FieldDefs, DeclaredTypesMapToTheColumnCodesAndBackValuesConvert) {
+// Keys of every length class (under four bytes, four to seven, eight and more) grow the index
+// several times; each keeps its rows in table order, and keys near them find nothing.
+TEST(KeyIndex, EveryKeyFindsItsRowsAfterGrowingAndFieldTypesAndValuesConvert) {
+  const auto text = [](uint32_t key) { return key % 3 == 0 ? std::to_string(key) : "article-" + std::to_string(key); };
+  TKeyIndex index;
+  for (uint32_t row = 0; row < 3000; ++row) index.Insert(text(row % 1000), row);
+  index.Insert("solo", 3000);
+  for (uint32_t key = 0; key < 1000; ++key) {
+    const auto rows = index.Find(text(key));
+    ASSERT_EQ(std::vector<uint32_t>(rows.begin(), rows.end()), (std::vector<uint32_t>{key, key + 1000, key + 2000}));
+  }
+  EXPECT_EQ(index.Find("solo").size(), 1u);
+  for (const char* absent : {"", "sol", "solo ", "article-", "1000", "article-3"})
+    EXPECT_TRUE(index.Find(absent).empty());
+  index.Clear();
+  EXPECT_TRUE(index.Find("solo").empty());
   EXPECT_EQ(FieldDefFromDeclaredType("A", "VARCHAR(70)").Size, 70);
   EXPECT_EQ(FieldDefFromDeclaredType("A", "DECIMAL(15,2)").Decimals, 2);
   const std::pair<const char*, TFieldType> cases[] = {
@@ -71,24 +86,6 @@ TEST(FieldDefs, DeclaredTypesMapToTheColumnCodesAndBackValuesConvert) {
   EXPECT_THROW(TValue("abc").AsInteger(), EConvertError);
   EXPECT_EQ(TValue("x").Text(), "x");
   EXPECT_EQ(TValue(1).Text(), "");
-}
-
-// Keys of every length class (under four bytes, four to seven, eight and more) grow the index
-// several times; each keeps its rows in table order, and keys near them find nothing.
-TEST(KeyIndex, EveryKeyFindsItsRowsAfterGrowing) {
-  const auto text = [](uint32_t key) { return key % 3 == 0 ? std::to_string(key) : "article-" + std::to_string(key); };
-  TKeyIndex index;
-  for (uint32_t row = 0; row < 3000; ++row) index.Insert(text(row % 1000), row);
-  index.Insert("solo", 3000);
-  for (uint32_t key = 0; key < 1000; ++key) {
-    const auto rows = index.Find(text(key));
-    ASSERT_EQ(std::vector<uint32_t>(rows.begin(), rows.end()), (std::vector<uint32_t>{key, key + 1000, key + 2000}));
-  }
-  EXPECT_EQ(index.Find("solo").size(), 1u);
-  for (const char* absent : {"", "sol", "solo ", "article-", "1000", "article-3"})
-    EXPECT_TRUE(index.Find(absent).empty());
-  index.Clear();
-  EXPECT_TRUE(index.Find("solo").empty());
 }
 
 class MemTable : public ::testing::Test {
