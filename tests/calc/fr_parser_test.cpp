@@ -66,7 +66,7 @@ TEST(RuleOperators, AndOrBindLikeMultiplicationNotIntFracRoundStr) {
 }
 
 // A semicolon ends the text, blanks are skipped.
-TEST(RuleValues, NumbersStringsQuotesAndSquareBrackets) {
+TEST(RuleValues, NumbersStringsQuotesSquareBracketsAndDatesMovingByDays) {
   const TNumberCase cases[] = {{"2.5", 2.5}, {"2,5", 2.5}, {".5", 0.5}, {"1.5e3", 1500}};
   ExpectNumbers(cases);
   EXPECT_THROW(Calc("1.2.3"), EConvertError);
@@ -83,9 +83,6 @@ TEST(RuleValues, NumbersStringsQuotesAndSquareBrackets) {
   EXPECT_DOUBLE_EQ(Number(" \r\n 1 +\r\n 2 "), 3);
   EXPECT_TRUE(IsNull(Calc("")));
   EXPECT_TRUE(IsNull(Calc(";1")));
-}
-
-TEST(RuleValues, DatesMoveByDays) {
   const TVariant date = Calc("STRTODATE('01.03.2024') - 1");
   ASSERT_EQ(date.VarType(), varDate);
   EXPECT_EQ(date.AsString(), "29.02.2024");

@@ -102,12 +102,18 @@ TEST_F(LoginTest, RightPasswordInAnyCaseLetsTheUserInAtTheStationUntilLeft) {
   EXPECT_EQ(CurrentUser().ID, 0);
 }
 
-TEST_F(LoginTest, WrongPasswordOrMissingModuleRightIsRefused) {
+TEST_F(LoginTest, WrongPasswordOrMissingModuleRightIsRefusedAndTheDefaultOrSwitchUserPreselected) {
   EXPECT_FALSE(LoginAs(admin_, "guess"));
   EXPECT_FALSE(dialog_.accepted_password);
   EXPECT_EQ(CurrentUser().ID, 0);
   EXPECT_FALSE(LoginAs(clerk_, "clerk"));
   EXPECT_EQ(messages_.LastText(), "Вы не имеете права доступа в данный модуль!");
+  SetDefaultUser(clerk_);
+  EXPECT_FALSE(Login());
+  EXPECT_EQ(dialog_.preselected, clerk_);
+  SetCommandLine({"/User:администратор"});
+  EXPECT_FALSE(Login());
+  EXPECT_EQ(dialog_.preselected, admin_);
 }
 
 TEST_F(LoginTest, UserWorkingElsewhereIsRefusedUnlessIgnoredButNotAtTheSameStation) {
@@ -118,15 +124,6 @@ TEST_F(LoginTest, UserWorkingElsewhereIsRefusedUnlessIgnoredButNotAtTheSameStati
   EXPECT_EQ(messages_.LastText(), "Данный пользователь уже в сети. Зайдите под другим именем!");
   SetCommandLine({"/ignoreuser"});
   EXPECT_TRUE(Login());
-}
-
-TEST_F(LoginTest, DefaultUserOrUserSwitchIsPreselected) {
-  SetDefaultUser(clerk_);
-  EXPECT_FALSE(Login());
-  EXPECT_EQ(dialog_.preselected, clerk_);
-  SetCommandLine({"/User:администратор"});
-  EXPECT_FALSE(Login());
-  EXPECT_EQ(dialog_.preselected, admin_);
 }
 
 TEST_F(LoginTest, MissingUnopenableOrCorruptDatabaseGivesItsMessage) {
