@@ -77,7 +77,7 @@ TEST_F(ConstructionCommandOnACatalogue, RefusalsPrintTheProgramsMessage) {
   }
 }
 
-TEST_F(ConstructionCommandOnACatalogue, ArchesShowTheirRadiiAndTheDemoCatalogueBuildsAWindow) {
+TEST_F(ConstructionCommandOnACatalogue, ArchesShowTheirRadiiAndTheDemoCatalogueBuildsAWindowAndADoor) {
   // The second radius is shown beside the first.
   const TCliRun run = Build({"--width", "1000", "--radius", "600", "--radius2", "700"});
   ASSERT_EQ(run.Code, 0) << run.Err;
@@ -87,6 +87,14 @@ TEST_F(ConstructionCommandOnACatalogue, ArchesShowTheirRadiiAndTheDemoCatalogueB
   ASSERT_EQ(demo.Code, 0) << demo.Err;
   EXPECT_TRUE(test::Contains(demo.Out, "Конструкция: тип 1, система TL70, цвет WH, 1300,0 x 1400,0 мм"));
   EXPECT_TRUE(test::Contains(demo.Out, "G.1    4M1-16-4M1  573,0 x 1300,0 мм"));
+  // A door's mullion runs from the frame's impost delta at the top (82) to the threshold's (18), less
+  // 2 per end: 2150 - 82 - 18 - 4 = 2046.
+  const TCliRun door = RunCliCaptured({"construction", "build", "--type", "2", "--width", "1500", "--height", "2150",
+                                       "--vertical", "750", "--sash", "1", "2"});
+  ASSERT_EQ(door.Code, 0) << door.Err;
+  EXPECT_TRUE(
+      test::Contains(door.Out, "I.1        TL-301   WH       2046,0   90,0°  90,0°  армирование TL-S20 2022,0"));
+  EXPECT_TRUE(test::Contains(door.Out, "створка 2    сторона 4  TL-202"));
 }
 
 // A mullion 1 mm from the jamb cannot be built; the refusal says which bar, in millimetres, before

@@ -35,7 +35,7 @@ TEST(PointOnLine, EndsWithinTheToleranceAxisParallelExactlyObliqueByTheLineParam
   EXPECT_FALSE(PointApplyToLine(from, to, PointF(110, 55)));    // on the line, beyond the end
 }
 
-TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
+TEST(PointOnArc, RadiusToleranceSideOfTheChordPiecesAndStoredPoints) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0);
   EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, PointF(0, -100), 100));  // upper half: left of a -> b
   EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, 100), 100));
@@ -45,10 +45,7 @@ TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
   EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, -100.6), 100));
   EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, -99.4), 100));
   EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, b, -100));  // an end lies on both sides
-}
-
-TEST(PointOnArcPiece, AlongThePieceFromItsFirstEndClockwise) {
-  const TPointF a = PointF(-100, 0), b = PointF(100, 0), top = PointF(0, -100);
+  const TPointF top = PointF(0, -100);
   EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, top, 100, 0.01));
   EXPECT_FALSE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, 100), 100, 0.01));
   EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, 100), -100, 0.01));  // R < 0: the other way round
@@ -62,20 +59,17 @@ TEST(PointOnArcPiece, AlongThePieceFromItsFirstEndClockwise) {
   // Off the circle by 0.7 and 0.8.
   EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, -100.7), 100, 0.75));
   EXPECT_FALSE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, -100.8), 100, 0.75));
-}
-
-TEST(PointOnArcPiece, APointComputedOnTheArcIsStoredOnIt) {
   // A mullion at x 3960 under the half circle R 6000 about (6000, 6000) meets it at
   // y = 6000 - sqrt(6000^2 - 2040^2) = 357.448. The cascade rounding gives 358, 0.552 x 5642.55 /
   // 6000 = 0.519 off the circle; 357 is 0.448 x 0.9404 = 0.421 off, within PointApplyToArc's 0.5.
-  const TPointF a = PointF(0, 6000), b = PointF(12000, 6000), centre = PointF(6000, 6000);
-  EXPECT_FALSE(PointApplyToArc(a, b, centre, PointF(3960, 358), 6000));
+  const TPointF springing = PointF(0, 6000), end = PointF(12000, 6000), centre = PointF(6000, 6000);
+  EXPECT_FALSE(PointApplyToArc(springing, end, centre, PointF(3960, 358), 6000));
   EXPECT_EQ(RoundedPointToArc(PointF(3960, 357.448f), centre, 6000), (TPoint{3960, 357}));
   // Where the cascade rounding stays within 0.5 it is kept: the top 0.3 above the circle.
   EXPECT_EQ(RoundedPointToArc(PointF(6000, -0.3f), centre, 6000), (TPoint{6000, 0}));
   // GetLineXtoY tests the whole ordinate nearer to the circle and gives the exact one.
   long double y = 0;
-  EXPECT_TRUE(GetLineXtoY(a, b, PointF(6000, 0), 3960, 6000, centre, y));
+  EXPECT_TRUE(GetLineXtoY(springing, end, PointF(6000, 0), 3960, 6000, centre, y));
   EXPECT_NEAR(static_cast<double>(y), 357.448, 1e-3);
 }
 
