@@ -25,23 +25,17 @@ struct TRuleRow {
 class AccCalculators : public ::testing::Test {
 protected:
   void SetUp() override {
-    for (const auto& [profile, group, width, set] :
-         {std::tuple{"P70", 0, 70.0, 10}, std::tuple{"P71", 0, 70.0, 12}, std::tuple{"P72", 0, 70.0, 11},
-          std::tuple{"M80", 2, 80.0, 0}, std::tuple{"ST", 11, 20.0, 40}})
-      cat.Profile("ProfList", {{"Profile", profile}, {"Group", group}, {"Width", width}, {"SubSetID", set}});
+    cat.Profile(
+        "ProfList", {"Profile", "Group", "Width", "SubSetID"},
+        {{"P70", 0, 70.0, 10}, {"P71", 0, 70.0, 12}, {"P72", 0, 70.0, 11}, {"M80", 2, 80.0, 0}, {"ST", 11, 20.0, 40}});
     for (const auto& [id, article, color, is_virtual] :
          {std::tuple{"DR", "DR", "", 0}, std::tuple{"SCR", "SCR", "", 0}, std::tuple{"V", "V", "", 0},
           std::tuple{"ANK", "ANK", "", 0}, std::tuple{"VIRT", "VIRT", "", 1}, std::tuple{"CAP.WH", "CAP", "WH", 0},
           std::tuple{"CAP.BR", "CAP", "BR", 0}, std::tuple{"P70.WH", "P70", "WH", 0},
           std::tuple{"FILM.GO", "FILM", "GO", 0}, std::tuple{"FILM.WH", "FILM", "WH", 0},
           std::tuple{"GLUE", "GLUE", "", 0}, std::tuple{"ST", "ST", "", 0}})
-      cat.Catalog("Catalog", {{"ID", id},
-                              {"Article", article},
-                              {"FrontColor", color},
-                              {"Group", 4},
-                              {"Virtual", is_virtual},
-                              {"LamSqExt", 0.07},
-                              {"LamSqInn", 0.06}});
+      cat.Catalog("Catalog", {"ID", "Article", "FrontColor", "Group", "Virtual", "LamSqExt", "LamSqInn"},
+                  {{id, article, color, 4, is_virtual, 0.07, 0.06}});
     cat.Profile("Accessry", {{"Profile", "CAP"}, {"Color", "WH"}, {"ProfColor", "BR"}, {"ProfArticle", ""}});
     cat.Profile("ProfProp", {{"PropKey", 5}, {"ID", 21}});
     cat.Profile("ProfProp", {{"PropKey", 6}, {"ID", 31}});
@@ -79,14 +73,8 @@ protected:
          {std::tuple{11, "Пленка наружная", "SQ_OUTERCOLOR", "DOUBLECOLOR", 1.1},
           std::tuple{12, "Пленка внутренняя", "ПЛОЩАДЬ_ПОКРАС_ВНУТ", "", 1.0},
           std::tuple{13, "Клей", "SQ_COLOR*0.1", "", 1.0}})
-      cat.Catalog("TecSet", {{"MasterID", 2},
-                             {"ID", id},
-                             {"Name", name},
-                             {"Formula", formula},
-                             {"Condition", condition},
-                             {"Number", number},
-                             {"MatGroup", 4},
-                             {"Use", 1}});
+      cat.Catalog("TecSet", {"MasterID", "ID", "Name", "Formula", "Condition", "Number", "MatGroup", "Use"},
+                  {{2, id, name, formula, condition, number, 4, 1}});
     for (const auto& [component, color, article] :
          {std::tuple{11, "GO", "FILM"}, std::tuple{12, "WH", "FILM"}, std::tuple{13, "GO", "GLUE"}})
       cat.Catalog("TecColor", {{"MasterID", component}, {"ColorID", color}, {"MatID", article}});
@@ -95,25 +83,12 @@ protected:
 
   void AddRules(const char* Table, const std::vector<TRuleRow>& Rows) {
     for (const TRuleRow& r : Rows)
-      cat.Profile(Table, {{"ID", r.Set},
-                          {"MatID", r.Mat},
-                          {"PropKey", r.PropKey},
-                          {"Formula", r.Formula},
-                          {"Condition", r.Condition},
-                          {"FRound", r.FRound},
-                          {"CRound", r.CRound},
-                          {"SRound", r.SRound},
-                          {"Number", r.Number},
-                          {"CutAngle", r.CutAngle},
-                          {"Angle1", 30.0},
-                          {"Angle2", 60.0},
-                          {"CutMap", r.CutMap},
-                          {"MatGroup", 4},
-                          {"ColorMethod", r.ColorMethod},
-                          {"AutoColor", r.AutoColor},
-                          {"Use", 1},
-                          {"Step", r.Step},
-                          {"ColorAttrMethod", r.ColorAttrMethod}});
+      cat.Profile(
+          Table,
+          {"ID", "MatID", "PropKey", "Formula", "Condition", "FRound", "CRound", "SRound", "Number", "CutAngle",
+           "Angle1", "Angle2", "CutMap", "MatGroup", "ColorMethod", "AutoColor", "Use", "Step", "ColorAttrMethod"},
+          {{r.Set, r.Mat, r.PropKey, r.Formula, r.Condition, r.FRound, r.CRound, r.SRound, r.Number, r.CutAngle, 30.0,
+            60.0, r.CutMap, 4, r.ColorMethod, r.AutoColor, 1, r.Step, r.ColorAttrMethod}});
   }
 
   // The bottom bar of a frame: 1300 mm cut 45 / 45, running leftwards (180 degrees), white.

@@ -11,7 +11,7 @@ struct TCall {
   long double Expected;
 };
 
-TEST(AccNamedValues, PieceValuesUnderTheirEnglishAndRussianNames) {
+TEST(AccNamedValues, PieceJointElementAndTechnologyValuesUnderTheirEnglishAndRussianNames) {
   TPieceMeasures m;
   m.Length = 1300;
   m.RotAngle = 350;
@@ -48,11 +48,7 @@ TEST(AccNamedValues, PieceValuesUnderTheirEnglishAndRussianNames) {
   }
   long double value = 0;
   EXPECT_FALSE(m.Value("WIDTH", {}, value));
-}
-
-TEST(AccNamedValues, JointElementAndTechnologyValues) {
   const TJointMeasures joint{1400, 82};
-  long double value = 0;
   ASSERT_TRUE(joint.Value("ДЛИНА_ЗАКЛАДНОЙ", {}, value));
   EXPECT_EQ(value, 82);
   // Two base profiles of 500 and 700 mm: 2 pieces, 1200 mm; the list stands for one length at a time.

@@ -42,41 +42,27 @@ protected:
     cat.Catalog("DustGrp", {{"GroupID", 1}, {"Dust", 10.0}, {"LamDust", 10.0}});
     cat.Catalog("PriceGrp", {{"GroupID", 1}, {"Reduce_2", -10.0}});
     cat.Catalog("CustmGrp", {{"GroupID", 1}, {"Tax", 5.0}});
-    for (const auto& [id, article, group, price, currency, dust] :
-         {std::tuple{"P70.WH", "P70", 0, "5", 1, 1}, std::tuple{"S77.WH", "S77", 0, "6", 1, 1},
-          std::tuple{"M80.WH", "M80", 0, "4", 0, 0}, std::tuple{"B26.WH", "B26", 0, "1", 0, 0},
-          std::tuple{"F64.WH", "F64", 0, "2", 0, 0}})
-      cat.Catalog("Catalog", {{"ID", id},
-                              {"Article", article},
-                              {"FrontColor", "WH"},
-                              {"Group", group},
-                              {"Price", Money(price)},
-                              {"Currency", currency},
-                              {"DustGrp", dust},
-                              {"PriceGrp", 1},
-                              {"GetCustom", 1},
-                              {"CustomGrp", 1},
-                              {"GetNDS", 1},
-                              {"MinTrade", 0.5}});
+    for (const auto& [id, article, price, currency, dust] :
+         {std::tuple{"P70.WH", "P70", "5", 1, 1}, std::tuple{"S77.WH", "S77", "6", 1, 1},
+          std::tuple{"M80.WH", "M80", "4", 0, 0}, std::tuple{"B26.WH", "B26", "1", 0, 0},
+          std::tuple{"F64.WH", "F64", "2", 0, 0}})
+      cat.Catalog("Catalog",
+                  {"ID", "Article", "FrontColor", "Group", "Price", "Currency", "DustGrp", "PriceGrp", "GetCustom",
+                   "CustomGrp", "GetNDS", "MinTrade"},
+                  {{id, article, "WH", 0, Money(price), currency, dust, 1, 1, 1, 1, 0.5}});
     cat.Catalog("Catalog",
                 {{"ID", "GD"}, {"Article", "GD"}, {"Group", 2}, {"Price", Money("30")}, {"CalcPrinciple", 1}});
     cat.Catalog("Catalog", {{"ID", "SP"}, {"Article", "SP"}, {"Group", 11}, {"Price", Money("2")}});
     cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc",
-               {{"ID", "GD"},
-                {"MatID", "SP"},
-                {"Principle", 4},
-                {"Number", 1.0},
-                {"Expense", 1000.0},
-                {"Use", 1},
-                {"MatGroup", 11}});
+               {"ID", "MatID", "Principle", "Number", "Expense", "Use", "MatGroup"},
+               {{"GD", "SP", 4, 1.0, 1000.0, 1, 11}});
     // Grid priced materials: by area (list 7) and by width and height (list 8); list 9 is missing.
     for (const auto& [id, list] : {std::pair{"G24", 7}, std::pair{"GA", 7}, std::pair{"GW", 8}, std::pair{"GX", 9}})
       cat.Catalog("Catalog", {{"ID", id}, {"Group", 300}, {"PriceMethod", 1}, {"PriceList", list}});
     cat.Catalog("PriceLst", {{"ID", 7}, {"Param", 0}, {"Currency", 0}});
     cat.Catalog("PriceLst", {{"ID", 8}, {"Param", 1}, {"Currency", 0}});
-    cat.Catalog("PriceGrd", {{"ID", 7}, {"Size1", 1.0}, {"Size2", 0.0}, {"Price", Money("50")}});
-    cat.Catalog("PriceGrd", {{"ID", 7}, {"Size1", 3.0}, {"Size2", 0.0}, {"Price", Money("40")}});
-    cat.Catalog("PriceGrd", {{"ID", 8}, {"Size1", 1000.0}, {"Size2", 1000.0}, {"Price", Money("70")}});
+    cat.Catalog("PriceGrd", {"ID", "Size1", "Size2", "Price"},
+                {{7, 1.0, 0.0, Money("50")}, {7, 3.0, 0.0, Money("40")}, {8, 1000.0, 1000.0, Money("70")}});
     // Fillings told apart by kind: a one- and a two-chamber bought unit (panes in the article),
     // single glass, a plastic panel.
     for (const auto& [id, group] :
@@ -107,44 +93,22 @@ protected:
 
   // Rows of material T1 whose conditions read ((width > 999) and (height < 100)) or always.
   void AddAccDocRows() {
-    const auto row = [](const char* mat, int principle, double constant, double number, int cut, int step_cond) {
-      return test::TRowValues{{"ID", "T1"},
-                              {"MatID", mat},
-                              {"Principle", principle},
-                              {"Const", constant},
-                              {"Number", number},
-                              {"CutMap", cut},
-                              {"StepCond", step_cond},
-                              {"Use", 1},
-                              {"Sign_1", 3},
-                              {"Param_11", 1},
-                              {"Const_1", -1.0},
-                              {"Sign_2", 2},
-                              {"Param_21", 2},
-                              {"Const_2", 100.0},
-                              {"Logic_2", 1}};
-    };
-    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc", row("W1", 1, -20, 2, 0, 0));
-    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc", row("FR", 7, 0, 1, 1, 0));
-    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc", row("PR", 4, 0, 1, 0, 4));
+    cat.Insert(TDatabaseAlias::GXDB_Accessory, "AccDoc",
+               {"ID", "MatID", "Principle", "Const", "Number", "CutMap", "StepCond", "Use", "Sign_1", "Param_11",
+                "Const_1", "Sign_2", "Param_21", "Const_2", "Logic_2"},
+               {{"T1", "W1", 1, -20.0, 2.0, 0, 0, 1, 3, 1, -1.0, 2, 2, 100.0, 1},
+                {"T1", "FR", 7, 0.0, 1.0, 1, 0, 1, 3, 1, -1.0, 2, 2, 100.0, 1},
+                {"T1", "PR", 4, 0.0, 1.0, 0, 4, 1, 3, 1, -1.0, 2, 2, 100.0, 1}});
   }
 
   void AddMethod(int ID, const std::vector<TStepRow>& Rows) {
     cat.Catalog("CalcMeth", {{"ID", ID}, {"Currency", 0}});
     for (const TStepRow& r : Rows)
-      cat.Catalog("CalcSchm", {{"ID", ID},
-                               {"No", r.No},
-                               {"Name", r.Name},
-                               {"Formula", r.Formula},
-                               {"Condition", r.Condition},
-                               {"Param1", r.Param1},
-                               {"Param2", r.Param2},
-                               {"Printable", r.Printable},
-                               {"NoPrintZero", r.NoPrintZero},
-                               {"Use", 1},
-                               {"Dec", 2},
-                               {"Dec1", 2},
-                               {"Dec2", 2}});
+      cat.Catalog(
+          "CalcSchm",
+          {"ID", "No", "Name", "Formula", "Condition", "Param1", "Param2", "Printable", "NoPrintZero", "Use", "Dec",
+           "Dec1", "Dec2"},
+          {{ID, r.No, r.Name, r.Formula, r.Condition, r.Param1, r.Param2, r.Printable, r.NoPrintZero, 1, 2, 2, 2}});
   }
 
   // A 1000 x 1000 mm frame of P70, every side cut 1006 mm at 45 degrees, 3 mm weld allowance.
@@ -192,9 +156,8 @@ TEST_F(ConstructionCalc, FixedWindowPricesProfileWithWasteAndGlassUnitOnceByItsS
   const TCutMapList pieces = GetCutMap(construction);
   ASSERT_EQ(pieces.size(), 2u);
   EXPECT_EQ(CutMapCount(pieces[0]), 3);
-  EXPECT_NE(pieces[0].Info.find("GRP=0\r\nWLD=4,2;4,2\r\nDIR=Левая"), std::string::npos) << pieces[0].Info;
-  EXPECT_NE(pieces[1].Info.find("DIR=Нижняя\r\nDRNA=85,0;921,0\r\nDRNB=45,0;961,0"), std::string::npos)
-      << pieces[1].Info;
+  EXPECT_TRUE(test::Contains(pieces[0].Info, "GRP=0\r\nWLD=4,2;4,2\r\nDIR=Левая"));
+  EXPECT_TRUE(test::Contains(pieces[1].Info, "DIR=Нижняя\r\nDRNA=85,0;921,0\r\nDRNB=45,0;961,0"));
   // Profile 4 x 1.006 m x 1.1 = 4.4264 m at 5 EUR x 2 = 10 -> 44.264; the unit made from its
   // documentation costs only its spacer (900 + 800) x 2 = 3.4 m x 2 = 6.80. The [STOP] row ends
   // the method after two steps.
@@ -230,7 +193,7 @@ TEST_F(ConstructionCalc, WindowWithMullionAndSashCountsPiecesWeldsAndSashes) {
     EXPECT_EQ(pieces[i].ID, std::get<0>(expected[i]));
     EXPECT_EQ(pieces[i].Length, std::get<1>(expected[i]));
     EXPECT_EQ(CutMapCount(pieces[i]), std::get<2>(expected[i]));
-    EXPECT_NE(pieces[i].Info.find(std::get<3>(expected[i])), std::string::npos) << pieces[i].Info;
+    EXPECT_TRUE(test::Contains(pieces[i].Info, std::get<3>(expected[i])));
   }
   // The bought unit by the area grid: 0.4 x 0.9 = 0.36 m2 in the 1.0 m2 row at 50 = 18.00; the sash's
   // unit only by its spacer, (300 + 800) x 2 = 2.2 m x 2 = 4.40.
@@ -368,7 +331,7 @@ TEST_F(ConstructionCalc, MethodRulesAndTheirMessages) {
   EXPECT_EQ(name, "Стекло 1,46 м2, 2 шт.");
 }
 
-TEST_F(ConstructionCalc, PriceListsAndItemPricing) {
+TEST_F(ConstructionCalc, PriceListsItemPricingAndAccessoryDocumentationRows) {
   // 2000 x 1600 mm = 3.2 m2 beyond the largest row (3.0) takes it; 0.5 m2 takes the first row.
   EXPECT_EQ(GetPriceFromCat("GA", 2000, 1600).Price, Money("40"));
   EXPECT_EQ(GetPriceFromCat("GA", 1000, 500).Price, Money("50"));
@@ -388,22 +351,19 @@ TEST_F(ConstructionCalc, PriceListsAndItemPricing) {
   EXPECT_EQ(list[0].Cost, Money("22.5"));
   EXPECT_EQ(list[0].CustomCost, Money("1.125"));
   EXPECT_EQ(list[0].NDSCost, Money("4.725"));
-}
-
-TEST_F(ConstructionCalc, AccessoryDocumentationRows) {
   TAccDocMeasures m{1000, 500, 0.5, 3000, {1000, 500, 1000, 500}, 4};
-  TCustMatList list;
-  BuildMatList("T1", m, list);
+  TCustMatList rows;
+  BuildMatList("T1", m, rows);
   // (width > 999 and height < 100) or always: 2 x (1000 - 20) / 1000 = 1.96; the glass frame as two
   // pieces of each length, 90 / 90; perimeter 3000 repeated 3000 times with step 0 taken as 1.
-  ASSERT_EQ(list.size(), 4u);
-  EXPECT_DOUBLE_EQ(list[0].Quantity, 1.96);
-  EXPECT_EQ(list[1].Length, 1000);
-  EXPECT_EQ(list[1].Quantity, 2);
-  EXPECT_EQ(list[2].Length, 500);
-  EXPECT_EQ(list[2].Angle1, 90);
-  EXPECT_EQ(list[2].Kind, Tgx25CustMatItem::ckPiece);
-  EXPECT_DOUBLE_EQ(list[3].Quantity, 9000000);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_DOUBLE_EQ(rows[0].Quantity, 1.96);
+  EXPECT_EQ(rows[1].Length, 1000);
+  EXPECT_EQ(rows[1].Quantity, 2);
+  EXPECT_EQ(rows[2].Length, 500);
+  EXPECT_EQ(rows[2].Angle1, 90);
+  EXPECT_EQ(rows[2].Kind, Tgx25CustMatItem::ckPiece);
+  EXPECT_DOUBLE_EQ(rows[3].Quantity, 9000000);
 }
 
 }  // namespace

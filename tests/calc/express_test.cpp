@@ -28,14 +28,6 @@ bool Compiles(std::string_view text) {
   return test::ErrorOf<EExpressError>([&] { TExpress().SetExpression(text); }) == "no error";
 }
 
-std::vector<TExpressOpCode> Codes(std::string_view text) {
-  TExpress express;
-  express.SetExpression(text);
-  std::vector<TExpressOpCode> codes;
-  for (const auto& op : express.Parse().Operations()) codes.push_back(op.Code);
-  return codes;
-}
-
 // A text evaluated at x and y; a tolerance of 0 asks for the double nearest the value.
 struct TEvalCase {
   const char* Text;
@@ -55,103 +47,67 @@ void ExpectEvaluated(std::span<const TEvalCase> cases) {
   }
 }
 
-TEST(ExpressSyntax, NumbersUseTheDecimalSeparatorOfTheProcess) {
-  EXPECT_TRUE(Compiles("4,5*x/(y^2-z)"));
-  EXPECT_DOUBLE_EQ(static_cast<double>(Eval("4,5*x/(y^2-z)", 2, 3, 1)), 4.5 * 2 / 8);
-  EXPECT_FALSE(Compiles("4.5*x"));
+// Numbers take the process's decimal separator and an exponent but no sign; blanks are removed
+// before compiling; names are case-sensitive.
+TEST(ExpressSyntax, NumbersBlanksAndMalformedTexts) {
+  const TEvalCase cases[] = {
+      {"4,5*x/(y^2-1)", 2, 3, 4.5 * 2 / 8}, {"1,5e3", 0, 0, 1500}, {"2e-3*1000", 0, 0, 2}, {"x+1E+2", 1, 0, 101}};
+  ExpectEvaluated(cases);
+  TExpress express;
+  express.SetExpression(" 1 + 2 * x ");
+  EXPECT_EQ(express.Expression(), "1+2*x");
+  EXPECT_TRUE(Compiles("sin(x)"));
+  EXPECT_TRUE(Compiles("Pi"));
+  for (const char* text :
+       {"",       "(",     ")",      "(x",  "x)", "x+",      ")x(", "*x",   "x**y", "2x",      "x y",     "()",
+        "sin",    "sin()", "max(x)", "x,y", "#3", "max(x,)", "x=1", "1-+2", "2*-3", "2^-1",    "min(,y)", "foo(x)",
+        "Sin(x)", "X",     "PI",     "g",   "w",  "4,5x",    "1e",  "1e+",  ",",    "1e99999", "4.5*x"})
+    EXPECT_FALSE(Compiles(text)) << text;
   FormatSettings().DecimalSeparator = '.';
   EXPECT_DOUBLE_EQ(static_cast<double>(Eval("4.5*2")), 9.0);
 }
 
-TEST(ExpressSyntax, NumbersTakeAnExponentButNoSign) {
-  const TEvalCase cases[] = {{"1,5e3", 0, 0, 1500}, {"2e-3*1000", 0, 0, 2}, {"x+1E+2", 1, 0, 101}};
-  ExpectEvaluated(cases);
-  for (const char* text : {"1e", "1e+", ",", "1e99999"}) EXPECT_FALSE(Compiles(text)) << text;
-}
-
-TEST(ExpressSyntax, BlanksAreRemovedBeforeCompiling) {
-  TExpress express;
-  express.SetExpression(" 1 + 2 * x ");
-  EXPECT_EQ(express.Expression(), "1+2*x");
-  EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(3, 0, 0)), 7.0);
-}
-
-TEST(ExpressSyntax, MalformedTextsAndWrongCaseNamesAreRefused) {
-  EXPECT_TRUE(Compiles("sin(x)"));
-  EXPECT_TRUE(Compiles("Pi"));
-  for (const char* text : {"",     "(",    ")",       "(x",     "x)",     ")x(", "x+", "*x",      "x**y", "2x",
-                           "x y",  "()",   "sin",     "sin()",  "max(x)", "x,y", "#3", "max(x,)", "x=1",  "1-+2",
-                           "2*-3", "2^-1", "min(,y)", "foo(x)", "Sin(x)", "X",   "PI", "g",       "w",    "4,5x"})
-    EXPECT_FALSE(Compiles(text)) << text;
-}
-
-TEST(ExpressSyntax, ThreeVariablesAndSixParametersSetBeforeOrAfterCompiling) {
+// Parameters set before or after compiling; variables and parameters renamed; with "," as the
+// decimal separator the first comma that leaves two valid pieces splits a function's arguments.
+TEST(ExpressSyntax, VariablesParametersAndArguments) {
   TExpress express;
   express.SetParameters({1, 2, 3, 4, 5, 6});
   express.SetExpression("a+b+c+d+e+f+x+y+z");
   EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(10, 20, 30)), 81.0);
   express.SetParameters({3, 0, 0, 0, 0, 0});
   EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(5, 0, 0)), 8.0);
-}
-
-TEST(ExpressSyntax, NamesOfVariablesAndParametersCanBeChanged) {
-  TExpress express;
   express.SetVariableList("uvw");
   express.SetParameterList("ABCDEF");
   express.SetParameters({0, 0, 0, 0, 0, 7});
   express.SetExpression("u*v+F");
   EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(2, 3, 0)), 13.0);
   EXPECT_THROW(express.SetVariableList("uv"), EExpressError);
-}
-
-TEST(ExpressSyntax, TwoArgumentFunctionsSplitAtAFittingComma) {
-  // With "," as the decimal separator the first comma that leaves two valid pieces splits.
   const TEvalCase cases[] = {{"max(x,y)", 1, 2, 2}, {"min(max(1,2),(3))", 0, 0, 2}, {"max(1,5,2)", 0, 0, 5.2}};
   ExpectEvaluated(cases);
 }
 
-TEST(ExpressOperators, PrecedenceAndLeftAssociation) {
-  const TEvalCase cases[] = {{"2^3^2", 0, 0, 64},     {"-2^2", 0, 0, -4},  {"10-4-3", 0, 0, 3},  {"64/8/2", 0, 0, 4},
-                             {"1+2*3", 0, 0, 7},      {"2*3^2", 0, 0, 18}, {"(1+2)*3", 0, 0, 9}, {"-x+y", 2, 5, 3},
-                             {"-(x+y)*2", 2, 5, -14}, {"--3", 0, 0, 3}};
+TEST(ExpressOperators, PrecedenceLeftAssociationPowersAndResultsThatAreZero) {
+  const TEvalCase cases[] = {
+      {"2^3^2", 0, 0, 64},     {"-2^2", 0, 0, -4},       {"10-4-3", 0, 0, 3},        {"64/8/2", 0, 0, 4},
+      {"1+2*3", 0, 0, 7},      {"2*3^2", 0, 0, 18},      {"(1+2)*3", 0, 0, 9},       {"-x+y", 2, 5, 3},
+      {"-(x+y)*2", 2, 5, -14}, {"--3", 0, 0, 3},         {"x^5", 2, 0, 32},          {"x^0", 7, 0, 1},
+      {"x^1", 7, 0, 7},        {"x^(-2)", 2, 0, 0.25},   {"x^(-3)", 0, 0, 0},        {"x^5", -2, 0, -32},
+      {"x^2", -3, 0, 9},       {"x^4", -2, 0, 16},       {"x^2,5", 4, 0, 32, 1e-12}, {"(-8)^(1/3)", 0, 0, 0},
+      {"0^x", 0.5, 0, 0},      {"x^y", 9, 0.5, 3, 1e-12}};
   ExpectEvaluated(cases);
-}
-
-TEST(ExpressOperators, ExponentChoice) {
-  EXPECT_EQ(Codes("x^2"), std::vector<TExpressOpCode>{ocSquare});
-  EXPECT_EQ(Codes("x^3"), std::vector<TExpressOpCode>{ocCube});
-  EXPECT_EQ(Codes("x^(4)"), std::vector<TExpressOpCode>{ocFourth});
-  EXPECT_EQ(Codes("x^5"), std::vector<TExpressOpCode>{ocIntPower});
-  EXPECT_EQ(Codes("x^(-2)"), std::vector<TExpressOpCode>{ocIntPower});
-  EXPECT_EQ(Codes("x^2,5"), std::vector<TExpressOpCode>{ocRealPower});
-  EXPECT_EQ(Codes("x^y"), std::vector<TExpressOpCode>{ocRealPower});
-  EXPECT_EQ(Codes("x^(1/3)"), (std::vector<TExpressOpCode>{ocDivide, ocRealPower}));
-}
-
-TEST(ExpressOperators, Powers) {
-  const TEvalCase cases[] = {{"x^5", 2, 0, 32},       {"x^0", 7, 0, 1},    {"x^1", 7, 0, 7},
-                             {"x^(-2)", 2, 0, 0.25},  {"x^(-3)", 0, 0, 0}, {"x^5", -2, 0, -32},
-                             {"x^2", -3, 0, 9},       {"x^4", -2, 0, 16},  {"x^2,5", 4, 0, 32, 1e-12},
-                             {"(-8)^(1/3)", 0, 0, 0}, {"0^x", 0.5, 0, 0},  {"x^y", 9, 0.5, 3, 1e-12}};
-  ExpectEvaluated(cases);
-}
-
-TEST(ExpressNumericRules, UndefinedResultsAreZero) {
+  // Undefined results are zero (exp(100000) is beyond the range of extended precision), and no
+  // result is a negative zero (each of the last four is -0 in floating point).
   for (const char* text : {"1/0", "ln(0)", "ln(-1)", "sqrt(-1)", "arcsin(2)", "arccos(-1,5)", "exp(100000)"})
-    EXPECT_EQ(Eval(text), 0) << text;  // exp(100000) is beyond the range of extended precision
+    EXPECT_EQ(Eval(text), 0) << text;
   EXPECT_EQ(Eval("x/y", 5, 0), 0);
   EXPECT_EQ(Eval("x^99999999999", 10), 0);
-}
-
-TEST(ExpressNumericRules, NoResultIsANegativeZero) {
-  // Each of these is -0 in floating point (the sign of a product or a negation of 0).
   EXPECT_FALSE(std::signbit(Eval("-x")));
   EXPECT_FALSE(std::signbit(Eval("x*y", 0, -1)));
   EXPECT_FALSE(std::signbit(Eval("fr(-2)")));
   EXPECT_FALSE(std::signbit(Eval("x", -0.0L)));
 }
 
-TEST(ExpressNumericRules, Functions) {
+TEST(ExpressNumericRules, FunctionsAndRandomOnesFollowingTheSeededGenerator) {
   const TEvalCase cases[] = {{"cos(pi)", 0, 0, -1, 1e-15},
                              {"sin(pi/2)", 0, 0, 1, 1e-15},
                              {"exp(1)", 0, 0, std::exp(1.0), 1e-15},
@@ -190,6 +146,21 @@ TEST(ExpressNumericRules, Functions) {
   const char* piecewise = "ln(x*y)*lt(0,1,x*y)+ln(0,1)*le(x*y,0,1)";  // ln(x*y) above 0.1, ln(0.1) up to it
   EXPECT_NEAR(static_cast<double>(Eval(piecewise, 2, 3)), std::log(6.0), 1e-15);
   EXPECT_NEAR(static_cast<double>(Eval(piecewise, 0.01L, 1)), std::log(0.1), 1e-15);
+  RandomGenerator().Seed(7);
+  int hits = 0;
+  TExpress express;
+  express.SetExpression("rn(4,2)");
+  for (int i = 0; i < 4000; ++i) hits += static_cast<int>(express.TheFunction(0, 0, 0));
+  EXPECT_GT(hits, 800);
+  EXPECT_LT(hits, 1200);
+  EXPECT_EQ(Eval("rn(70000,1)"), 0);
+  EXPECT_EQ(Eval("rn(4,-3)"), 0);
+  EXPECT_EQ(Eval("rn(1,0)"), 1);  // the only draw from 0 up to 1 is 0
+  express.SetExpression("rm(10,2)");
+  long double sum = 0;
+  for (int i = 0; i < 4000; ++i) sum += express.TheFunction(0, 0, 0);
+  EXPECT_NEAR(static_cast<double>(sum / 4000), 10.0, 0.2);
+  EXPECT_DOUBLE_EQ(static_cast<double>(Eval("rm(5,0)")), 5.0);
 }
 
 // The logarithm keeps the C library's value to the last bit: over a wide random sample and on both
@@ -208,25 +179,9 @@ TEST(ExpressNumericRules, LogarithmIsTheLibrarysToTheLastBit) {
   for (const long double x : values) ASSERT_EQ(express.TheFunction(x, 0, 0), std::log(x)) << static_cast<double>(x);
 }
 
-TEST(ExpressNumericRules, RandomFunctionsFollowTheSeededGenerator) {
-  RandomGenerator().Seed(7);
-  int hits = 0;
-  TExpress express;
-  express.SetExpression("rn(4,2)");
-  for (int i = 0; i < 4000; ++i) hits += static_cast<int>(express.TheFunction(0, 0, 0));
-  EXPECT_GT(hits, 800);
-  EXPECT_LT(hits, 1200);
-  EXPECT_EQ(Eval("rn(70000,1)"), 0);
-  EXPECT_EQ(Eval("rn(4,-3)"), 0);
-  EXPECT_EQ(Eval("rn(1,0)"), 1);  // the only draw from 0 up to 1 is 0
-  express.SetExpression("rm(10,2)");
-  long double sum = 0;
-  for (int i = 0; i < 4000; ++i) sum += express.TheFunction(0, 0, 0);
-  EXPECT_NEAR(static_cast<double>(sum / 4000), 10.0, 0.2);
-  EXPECT_DOUBLE_EQ(static_cast<double>(Eval("rm(5,0)")), 5.0);
-}
-
-TEST(ExpressLifecycle, TheDummyReturnsZeroBeforeAndAfterAFailure) {
+// The dummy returns zero before an expression and after a failure; an operand alone; 1 + 2^-60 is
+// lost in a double and kept in extended precision.
+TEST(ExpressLifecycle, DummyOperandAloneAndExtendedPrecision) {
   TExpress express;
   EXPECT_EQ(express.TheFunction(1, 2, 3), 0);
   express.SetExpression("x+1");
@@ -234,18 +189,14 @@ TEST(ExpressLifecycle, TheDummyReturnsZeroBeforeAndAfterAFailure) {
   EXPECT_EQ(test::ErrorOf<EExpressError>([&] { express.SetExpression("x+"); }), "Error in Expression");
   EXPECT_EQ(express.TheFunction(1, 0, 0), 0);
   EXPECT_TRUE(express.Parse().Empty());
-  express.SetExpression("x*3");
-  EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(2, 0, 0)), 6.0);
-}
-
-TEST(ExpressLifecycle, AnOperandAloneAndExtendedPrecision) {
   const TEvalCase cases[] = {{"x", 4, 0, 4}, {"((2,5))", 0, 0, 2.5}, {"pi", 0, 0, kPiD, 1e-15}};
   ExpectEvaluated(cases);
-  // 1 + 2^-60 is lost in a double and kept in extended precision.
   EXPECT_GT(Eval("1+x", std::ldexp(1.0L, -60)) - 1, 0);
 }
 
-TEST(ExpressRobustness, TextsLongerThanTheLimitAreRefused) {
+// Texts up to the limit compile, also as chains and nestings of the longest text; longer ones,
+// brackets too deep and lone operators are refused.
+TEST(ExpressRobustness, LongTextsDeepBracketsAndLoneOperators) {
   std::string text = "1";
   while (text.size() < TExpress::kMaxExpressionLength - 1) text += "+1";
   EXPECT_DOUBLE_EQ(static_cast<double>(Eval(text)), 128.0);
@@ -254,22 +205,16 @@ TEST(ExpressRobustness, TextsLongerThanTheLimitAreRefused) {
   std::string huge;
   for (int i = 0; i < 50000; ++i) huge += "x+";
   EXPECT_FALSE(Compiles(huge + "x"));
-}
-
-TEST(ExpressRobustness, DeepBracketsAndLoneOperators) {
-  EXPECT_DOUBLE_EQ(static_cast<double>(Eval(std::string(127, '(') + "x" + std::string(127, ')'), 3)), 3.0);
-  EXPECT_FALSE(Compiles(std::string(200, '(') + "x"));
-  EXPECT_FALSE(Compiles(std::string(100000, '(')));
-  for (const char* text : {"+", "-", "*", "/", "^", "--", "(-)", "^^", "-^2"}) EXPECT_FALSE(Compiles(text)) << text;
-}
-
-TEST(ExpressRobustness, ChainsOfTheLongestTextCompile) {
-  std::string text = "x";
-  while (text.size() + 2 <= TExpress::kMaxExpressionLength) text += "-x";
-  EXPECT_DOUBLE_EQ(static_cast<double>(Eval(text, 1)), 1.0 - (static_cast<double>(text.size()) - 1) / 2);
+  std::string chain = "x";
+  while (chain.size() + 2 <= TExpress::kMaxExpressionLength) chain += "-x";
+  EXPECT_DOUBLE_EQ(static_cast<double>(Eval(chain, 1)), 1.0 - (static_cast<double>(chain.size()) - 1) / 2);
   std::string nested = "x";
   while (nested.size() + 5 <= TExpress::kMaxExpressionLength) nested = "sin(" + nested + ")";
   EXPECT_TRUE(Compiles(nested));
+  EXPECT_DOUBLE_EQ(static_cast<double>(Eval(std::string(127, '(') + "x" + std::string(127, ')'), 3)), 3.0);
+  EXPECT_FALSE(Compiles(std::string(200, '(') + "x"));
+  EXPECT_FALSE(Compiles(std::string(100000, '(')));
+  for (const char* lone : {"+", "-", "*", "/", "^", "--", "(-)", "^^", "-^2"}) EXPECT_FALSE(Compiles(lone)) << lone;
 }
 
 }  // namespace

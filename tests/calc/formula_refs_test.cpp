@@ -57,7 +57,7 @@ std::string ErrorOf(std::string_view formula, TFakeCalculation& owner) {
   return test::ErrorOf<EFormulaRefError>([&] { Translate(formula, owner); });
 }
 
-TEST(FormulaRefs, RowsAndParametersBecomeNumbers) {
+TEST(FormulaRefs, RowsRangesParametersMoneyAndNamedCallsBecomeNumbersAndBadRowsRaise) {
   TFakeCalculation owner;
   TStepParameters parameters;
   parameters.Values[0] = 2;
@@ -69,16 +69,15 @@ TEST(FormulaRefs, RowsAndParametersBecomeNumbers) {
   parameters.Values = {1.23456L, 2, 3, 4, 5, 6.5L};
   parameters.Decimals = {2, 0, 0, 0, 0, 3};
   EXPECT_EQ(Translate("#P1*#P6-#P2", owner, parameters), "1,23*6,500-2");
-}
-
-TEST(FormulaRefs, SumsOfStepRanges) {
-  TFakeCalculation owner;
   EXPECT_EQ(Translate("&1..4*2", owner), "38,5000*2");  // 10 + 20 + 12.5 - 4
   EXPECT_EQ(Translate("(&2..3)", owner), "(32,5000)");
-}
-
-TEST(FormulaRefs, MoneyAmountsTakeTheCurrencyFactor) {
-  TFakeCalculation owner;
+  EXPECT_EQ(Translate("(#1)^#2 -#3", owner), "(10,0000)^20,0000 -12,5000");
+  EXPECT_EQ(Translate("#1a", owner), "#1a");
+  EXPECT_EQ(Translate("&1..2x", owner), "&1..2x");
+  EXPECT_EQ(Translate("&1.2", owner), "&1.2");
+  EXPECT_EQ(Translate("#4*2", owner), "-4,0000*2") << "a negative result keeps its sign";
+  owner.Results.erase(2);
+  EXPECT_EQ(Translate("#2", owner), "0,0000") << "a missing step counts as zero";
   owner.Factor = 0.5L;
   EXPECT_EQ(Translate("$100,5+1", owner), "50,2500+1");
   EXPECT_EQ(Translate("$-1", owner), "$-1");  // not an amount: left for the formula check
@@ -87,32 +86,12 @@ TEST(FormulaRefs, MoneyAmountsTakeTheCurrencyFactor) {
   EXPECT_EQ(Translate("$1,5,2", owner), "0,7500,2");
   owner.Factor = 1.5L;
   EXPECT_EQ(Translate("max($1,$2)", owner), "max(1,5000,3,0000)");
-  TExpress express;
   express.SetExpression(Translate("max($1,$2)", owner));
   EXPECT_DOUBLE_EQ(static_cast<double>(express.TheFunction(0, 0, 0)), 3);  // max(1.5, 3)
-}
-
-TEST(FormulaRefs, NamedCallsAreEvaluatedThroughTheOwner) {
-  TFakeCalculation owner;
   EXPECT_EQ(Translate("PLC_ALL(1,2,3)*2+OSC_STD(0,1+1,0)", owner), "105,000000*2+2,000000");
   EXPECT_EQ(owner.Calls, (std::vector<std::string>{"PLC_ALL", "OSC_STD"}));
   EXPECT_EQ(Translate("PLC_STD(1,0,0)+PLC_STD(2,0,0)", owner), "100,000000+200,000000");
   EXPECT_EQ(Translate("PLC_NSTD(1,0,0", owner), "PLC_NSTD(1,0,0");  // never closed: left as it is
-}
-
-TEST(FormulaRefs, ReferencesEndOnlyAtOperatorsBlanksOrBrackets) {
-  TFakeCalculation owner;
-  EXPECT_EQ(Translate("(#1)^#2 -#3", owner), "(10,0000)^20,0000 -12,5000");
-  EXPECT_EQ(Translate("#1a", owner), "#1a");
-  EXPECT_EQ(Translate("&1..2x", owner), "&1..2x");
-  EXPECT_EQ(Translate("&1.2", owner), "&1.2");
-  EXPECT_EQ(Translate("#4*2", owner), "-4,0000*2") << "a negative result keeps its sign";
-  owner.Results.erase(2);
-  EXPECT_EQ(Translate("#2", owner), "0,0000") << "a missing step counts as zero";
-}
-
-TEST(FormulaRefs, BadRowReferencesRaiseTheirMessages) {
-  TFakeCalculation owner;
   EXPECT_EQ(ErrorOf("#5+1", owner), kRefCurrentRow);
   EXPECT_EQ(ErrorOf("#6", owner), kRefLaterRow);
   EXPECT_EQ(ErrorOf("1+#", owner), kRefBadRowNumber);

@@ -22,15 +22,12 @@ void ExpectNumbers(std::span<const TNumberCase> cases) {
   for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(Number(text), expected) << text;
 }
 
-TEST(RuleOperators, ArithmeticAndPriorities) {
+TEST(RuleOperators, ArithmeticPrioritiesAndIntegerComparisons) {
   // Division by zero gives zero.
   const TNumberCase cases[] = {{"1+2*3", 7},     {"(1+2)*3", 9}, {"10-4-3", 3},  {"64/8/2", 4},
                                {"2+3 MOD 2", 3}, {"-2*3", -6},   {"1 - -2", 3},  {"+4", 4},
                                {"7/2", 3.5},     {"7/0", 0},     {"7/(1-1)", 0}, {"7 MOD 0", 0}};
   ExpectNumbers(cases);
-}
-
-TEST(RuleOperators, ComparisonsGiveIntegers) {
   EXPECT_EQ(Calc("(2>1)+(3>1)"), TVariant(int32_t{2}));
   EXPECT_EQ(Calc("2>=2"), TVariant(int32_t{1}));
   EXPECT_EQ(Calc("2<=1"), TVariant(int32_t{0}));
@@ -39,7 +36,7 @@ TEST(RuleOperators, ComparisonsGiveIntegers) {
   EXPECT_EQ(Calc("'10'=10"), TVariant(int32_t{1}));
 }
 
-TEST(RuleOperators, AndOrBindLikeMultiplication) {
+TEST(RuleOperators, AndOrBindLikeMultiplicationNotIntFracRoundStr) {
   // "1>0 AND 0" is 1 > (0 AND 0); AND and OR are bitwise on integers.
   const TNumberCase cases[] = {
       {"1>0 AND 0", 1}, {"(1>0) and (2<1)", 0}, {"(1>0) OR (2<1)", 1}, {"6 AND 3", 2}, {"6 OR 3", 7}};
@@ -48,21 +45,18 @@ TEST(RuleOperators, AndOrBindLikeMultiplication) {
   EXPECT_EQ(Calc("true or FALSE"), TVariant(true));
   EXPECT_DOUBLE_EQ(Number("TRUE + 1"), 0);  // a boolean counts as -1 in arithmetic, as any variant does
   EXPECT_DOUBLE_EQ(Number("IF(TRUE, 1, 2)"), 1);
-}
-
-TEST(RuleOperators, NotIntFracRoundStr) {
   // ROUND goes to even; INT and FRAC see 2.99999999999 as 3; INT binds tighter than *.
-  const TNumberCase cases[] = {{"NOT 0", 1},
-                               {"NOT 5", 0},
-                               {"ROUND(2.5)", 2},
-                               {"ROUND(3.5)", 4},
-                               {"ROUND(-2.5)", -2},
-                               {"INT(-2.7)", -2},
-                               {"INT(2.99999999999)", 3},
-                               {"FRAC(2.25)", 0.25},
-                               {"FRAC(1.99999999999)", 0},
-                               {"INT 2.7 * 2", 4}};
-  ExpectNumbers(cases);
+  const TNumberCase functions[] = {{"NOT 0", 1},
+                                   {"NOT 5", 0},
+                                   {"ROUND(2.5)", 2},
+                                   {"ROUND(3.5)", 4},
+                                   {"ROUND(-2.5)", -2},
+                                   {"INT(-2.7)", -2},
+                                   {"INT(2.99999999999)", 3},
+                                   {"FRAC(2.25)", 0.25},
+                                   {"FRAC(1.99999999999)", 0},
+                                   {"INT 2.7 * 2", 4}};
+  ExpectNumbers(functions);
   EXPECT_EQ(Calc("STR(2.5)"), TVariant(std::string("2,5")));
   // The nearest integer of -0.4 and its integer part are 0, never a negative zero; nor is 0 * -1.
   for (const char* zero : {"ROUND(-0.4)", "INT(-0.4)", "0.0 * -1", "-0.0", "0.0 / -5", "FRAC(-1.0)"})
@@ -71,14 +65,12 @@ TEST(RuleOperators, NotIntFracRoundStr) {
   EXPECT_EQ(Calc("STR 3 + 'x'"), TVariant(std::string("3x")));
 }
 
-TEST(RuleValues, NumbersTakeBothSeparators) {
+// A semicolon ends the text, blanks are skipped.
+TEST(RuleValues, NumbersStringsQuotesSquareBracketsAndDatesMovingByDays) {
   const TNumberCase cases[] = {{"2.5", 2.5}, {"2,5", 2.5}, {".5", 0.5}, {"1.5e3", 1500}};
   ExpectNumbers(cases);
   EXPECT_THROW(Calc("1.2.3"), EConvertError);
   EXPECT_THROW(Calc("12abc"), EConvertError);
-}
-
-TEST(RuleValues, StringsQuotesAndSquareBrackets) {
   EXPECT_EQ(Calc("'abc' + 'def'"), TVariant(std::string("abcdef")));
   EXPECT_EQ(Calc("'it''s'"), TVariant(std::string("it's")));
   EXPECT_EQ(Calc("''"), TVariant(std::string()));
@@ -87,16 +79,10 @@ TEST(RuleValues, StringsQuotesAndSquareBrackets) {
   EXPECT_THROW(Calc("-'abc'"), EConvertError);
   EXPECT_DOUBLE_EQ(Number("[[2]*[3]]+1"), 7);
   EXPECT_EQ(Calc("['a' + ']']"), TVariant(std::string("a]")));
-}
-
-TEST(RuleValues, SemicolonEndsTheTextAndBlanksAreSkipped) {
   EXPECT_DOUBLE_EQ(Number("5;7"), 5);
   EXPECT_DOUBLE_EQ(Number(" \r\n 1 +\r\n 2 "), 3);
   EXPECT_TRUE(IsNull(Calc("")));
   EXPECT_TRUE(IsNull(Calc(";1")));
-}
-
-TEST(RuleValues, DatesMoveByDays) {
   const TVariant date = Calc("STRTODATE('01.03.2024') - 1");
   ASSERT_EQ(date.VarType(), varDate);
   EXPECT_EQ(date.AsString(), "29.02.2024");
@@ -110,7 +96,7 @@ TEST(RuleValues, DatesMoveByDays) {
   EXPECT_THROW(Calc("STRTOTIME('25:00')"), EConvertError);
 }
 
-TEST(RuleFunctions, IfEvaluatesOnlyTheBranchTaken) {
+TEST(RuleFunctions, IfEvaluatesOnlyTheBranchTakenAndCopyCountsCharacters) {
   TfrParser parser;
   std::vector<std::string> asked;
   parser.OnGetValue = [&asked](const std::string& name, TVariant& value) {
@@ -123,9 +109,6 @@ TEST(RuleFunctions, IfEvaluatesOnlyTheBranchTaken) {
   EXPECT_DOUBLE_EQ(parser.Calc("IF(2>1, B, 20)").AsDouble(), 10);
   EXPECT_EQ(asked, std::vector<std::string>{"B"});
   EXPECT_EQ(parser.Calc("IF(1, 'a,b', 'c')"), TVariant(std::string("a,b")));
-}
-
-TEST(RuleFunctions, CopyCountsCharacters) {
   EXPECT_EQ(Calc("COPY('abcdef', 2, 3)"), TVariant(std::string("bcd")));
   EXPECT_EQ(Calc("COPY('abc', 0, 2)"), TVariant(std::string("ab")));
   EXPECT_EQ(Calc("COPY('abc', 5, 1)"), TVariant(std::string()));
@@ -135,7 +118,7 @@ TEST(RuleFunctions, CopyCountsCharacters) {
   EXPECT_THROW(Calc("COPY('abc', 'x', 1)"), EConvertError);
 }
 
-TEST(RuleCallbacks, NamesAreUpperCasedAndAskedOfTheOwner) {
+TEST(RuleCallbacks, NamesAreUpperCasedAndAskedOfTheOwnerFunctionsGetTheirArgumentTexts) {
   TfrParser parser;
   const std::map<std::string, TVariant> values = {{"WIDTH", 1200.0}, {"COLOR", std::string("white")}};
   parser.OnGetValue = [&values](const std::string& name, TVariant& value) {
@@ -150,10 +133,6 @@ TEST(RuleCallbacks, NamesAreUpperCasedAndAskedOfTheOwner) {
   EXPECT_EQ(asked, TVariant("ШИРИНА_РАМЫ"));
   EXPECT_TRUE(IsNull(parser.Calc("Unknown + 1")));
   EXPECT_DOUBLE_EQ(parser.Calc("Unknown = Unknown").AsDouble(), 1);
-}
-
-TEST(RuleCallbacks, UnknownFunctionsGetTheirArgumentTexts) {
-  TfrParser parser;
   std::vector<std::string> seen;
   parser.OnFunction = [&](const std::string& name, const std::string& p1, const std::string& p2, const std::string& p3,
                           TVariant& value) {
@@ -166,17 +145,7 @@ TEST(RuleCallbacks, UnknownFunctionsGetTheirArgumentTexts) {
   EXPECT_TRUE(IsNull(TfrParser().Calc("NOHANDLER(1)")));
 }
 
-TEST(RuleRobustness, MalformedTextsGiveAMessage) {
-  for (const char* text : {"1+", "*2", "1 2", "(1", "1)", "((1)", "'abc", "[1+2", "F(1", "AND 1", "1 NOT 2", "1 # 2",
-                           ")", "+", "-", "MOD", "1 < > 2", "IF(1,2"}) {
-    const std::string message = test::ErrorOf([&] { Calc(text); });
-    EXPECT_NE(message, "no error") << text;
-    EXPECT_NE(message, "") << text;
-  }
-  EXPECT_EQ(test::ErrorOf<EfrParserError>([] { Calc("(1+2"); }), "Не закрыта скобка в выражении [(1+2]");
-}
-
-TEST(RuleRobustness, DeepNestingAndLongTexts) {
+TEST(RuleRobustness, MalformedTextsDeepNestingLongTextsHugeNumbersAndRecursingHandlers) {
   EXPECT_DOUBLE_EQ(Number(std::string(100000, '(') + "1" + std::string(100000, ')')), 1);
   EXPECT_THROW(Calc(std::string(100000, '(')), EfrParserError);
   std::string nested = "1";
@@ -191,20 +160,21 @@ TEST(RuleRobustness, DeepNestingAndLongTexts) {
   const std::string message = test::ErrorOf<EfrParserError>([] { Calc(std::string(100000, '*')); });
   EXPECT_NE(message, "no error");
   EXPECT_LT(message.size(), 200u);
-}
-
-TEST(RuleRobustness, HandlersThatRecurseAreStopped) {
-  TfrParser parser;
-  parser.OnGetValue = [&parser](const std::string& name, TVariant& value) { value = parser.Calc(name); };
-  EXPECT_THROW(parser.Calc("LOOP"), EfrParserError);
-  EXPECT_DOUBLE_EQ(parser.Calc("[2]").AsDouble(), 2);  // the nesting count is restored after the failure
-}
-
-TEST(RuleRobustness, HugeNumbersGiveAMessageOrAValue) {
   EXPECT_THROW(Calc("1e99999"), EConvertError);
   EXPECT_THROW(Calc("1e300 MOD 7"), EConvertError);
   EXPECT_DOUBLE_EQ(Number("9223372036854775807 * 0"), 0);
   EXPECT_EQ(Calc("-(1 + 2)"), TVariant(-3.0));
+  TfrParser parser;
+  parser.OnGetValue = [&parser](const std::string& name, TVariant& value) { value = parser.Calc(name); };
+  EXPECT_THROW(parser.Calc("LOOP"), EfrParserError);
+  EXPECT_DOUBLE_EQ(parser.Calc("[2]").AsDouble(), 2);  // the nesting count is restored after the failure
+  for (const char* text : {"1+", "*2", "1 2", "(1", "1)", "((1)", "'abc", "[1+2", "F(1", "AND 1", "1 NOT 2", "1 # 2",
+                           ")", "+", "-", "MOD", "1 < > 2", "IF(1,2"}) {
+    const std::string message = test::ErrorOf([&] { Calc(text); });
+    EXPECT_NE(message, "no error") << text;
+    EXPECT_NE(message, "") << text;
+  }
+  EXPECT_EQ(test::ErrorOf<EfrParserError>([] { Calc("(1+2"); }), "Не закрыта скобка в выражении [(1+2]");
 }
 
 }  // namespace

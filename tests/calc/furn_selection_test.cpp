@@ -7,18 +7,16 @@
 #include "construction/demo_catalogue.h"
 #include "construction/demo_windows.h"
 #include "construction/walks.h"
+#include "shell/error_of.h"
 
 namespace kv {
 namespace {
 
-TEST(FurnConditions, ScaleSchemeCountsTheThresholdsReached) {
+TEST(FurnConditions, ScaleSchemeAndConditionCountTheThresholdsAndStepsReached) {
   // 400;800;1200: 800 reaches 400 and 800, 1199 the same two, 1200 all three; -1 is no threshold.
   for (const auto& [scheme, size, count] : {std::tuple{"400;800;1200", 800.0, 2}, std::tuple{"400;800;1200", 1199.0, 2},
                                             std::tuple{"400;800;1200", 1200.0, 3}, std::tuple{"-1; 500", 600.0, 1}})
     EXPECT_EQ(GetNumberByScaleScheme(scheme, size), count) << scheme << " " << size;
-}
-
-TEST(FurnConditions, ScaleConditionCountsStepsAndRefusesAZeroStep) {
   TFurnSash sash;
   sash.Width = 1450;
   TFurnSetRow row;
@@ -39,9 +37,6 @@ TEST(FurnConditions, ScaleConditionCountsStepsAndRefusesAZeroStep) {
                  "В БД наборов фурнитуры в комплекте [PO-R]\r\nсодержится элемент фурнитуры [SZ],\r\nимеющий "
                  "масштабирование и шаг равный нулю!");
   }
-}
-
-TEST(FurnComp, AddItemSumsTheSameArticleOfTheSameLength) {
   TFurnComp set;
   set.AddItem("OP-01", 3, "a", false, 0);
   set.AddItem("OP-01", 1, "b", false, 0);
@@ -125,11 +120,17 @@ TEST_F(FurnSelection, NarrowAndTallSashesGetTheirEspagnolettes) {
   }
 }
 
-TEST_F(FurnSelection, ColourWithoutArticlesFallsBackToTheColourNeutralOne) {
+TEST_F(FurnSelection, ColourWithoutArticlesFallsBackToTheNeutralOneAndASmallSashGetsNone) {
   auto c = Window(1300, 1400, "AN");
   ASSERT_TRUE(AutoFurnComp(Sash(*c)));
   EXPECT_EQ(Number(Sash(*c), "RU-01.AN"), 1);
   EXPECT_EQ(Number(Sash(*c), "NK-01"), 2);
+  // A sash too small for every complect gets none.
+  auto small = Window(450, 450);
+  EXPECT_FALSE(AutoFurnComp(Sash(*small)));
+  EXPECT_EQ(demo.Messages.LastText(),
+            "Ни один комплект фурнитуры системы [TLF] не подходит к створке [" + Sash(*small).Name + "]!");
+  EXPECT_EQ(Sash(*small).FurnComp, nullptr);
 }
 
 TEST_F(FurnSelection, TwoArticlesLetTheUserChoose) {
@@ -213,8 +214,8 @@ TEST_F(FurnSelection, PassiveMeetingStileSashFollowsItsNeighbour) {
   const std::string row = "В БД наборов фурнитуры в комплекте [SP-L]\r\nсодержится элемент фурнитуры [";
   auto lone = test::BuildDemoWindow(1300, 1400, {650}, {1, 2});
   EXPECT_FALSE(ChangeFurnComplect(Sash(*lone), "SP-L"));
-  EXPECT_NE(demo.Messages.LastText().find(row + "SZ],"), std::string::npos);
-  EXPECT_NE(demo.Messages.LastText().find("Смежная створка не установлена."), std::string::npos);
+  EXPECT_TRUE(test::Contains(demo.Messages.LastText(), row + "SZ],"));
+  EXPECT_TRUE(test::Contains(demo.Messages.LastText(), "Смежная створка не установлена."));
   // Sashes 650 - 56 - 33 = 561 mm wide in a 1300 mm window, 850 - 89 = 761 in a 1700 one: the middle
   // lock (with its strike plate) from a 701 mm wide neighbour.
   for (const auto& [width, middle] : {std::pair{1300, 0}, std::pair{1700, 1}}) {
@@ -222,7 +223,7 @@ TEST_F(FurnSelection, PassiveMeetingStileSashFollowsItsNeighbour) {
     pair(*c);
     TFlugel& passive = *field(*c, 0).Flugel;
     EXPECT_FALSE(ChangeFurnComplect(passive, "SP-L"));
-    EXPECT_NE(demo.Messages.LastText().find(row + "OM],"), std::string::npos);
+    EXPECT_TRUE(test::Contains(demo.Messages.LastText(), row + "OM],"));
     ASSERT_TRUE(AutoFurnComp(*field(*c, 1).Flugel));
     ASSERT_TRUE(BuildFurnList(passive));
     // The lever stulp lock is the scheme's third extra kit (no choice asked), with 2 stulp strike
@@ -232,14 +233,6 @@ TEST_F(FurnSelection, PassiveMeetingStileSashFollowsItsNeighbour) {
          {std::pair{"SS-01", 1}, {"OS-01", 2}, {"TL-SC35", 12}, {"OM-01", 1}, {"SZ-04", middle}, {"OP-01", middle}})
       EXPECT_EQ(Number(passive, id), number) << width << " " << id;
   }
-}
-
-TEST_F(FurnSelection, SashTooSmallForEveryComplectGetsNone) {
-  auto c = Window(450, 450);
-  EXPECT_FALSE(AutoFurnComp(Sash(*c)));
-  EXPECT_EQ(demo.Messages.LastText(),
-            "Ни один комплект фурнитуры системы [TLF] не подходит к створке [" + Sash(*c).Name + "]!");
-  EXPECT_EQ(Sash(*c).FurnComp, nullptr);
 }
 
 }  // namespace

@@ -14,36 +14,20 @@ class BeadAndColourLookups : public ::testing::Test {
 protected:
   void SetUp() override {
     cat.Profile("ProfList", {{"Profile", "F70"}, {"Group", 0}, {"BeadGrp", 7}});
-    const auto bead = [&](int id, int thickness, int bead_group, const std::string& article) {
-      cat.Profile("BeadComb", {{"ID", TCurrency::FromInt(id)},
-                               {"ProfGrp", 7},
-                               {"Thickness", thickness},
-                               {"BeadGrp", bead_group},
-                               {"Bead", article},
-                               {"BeadRubber", "G2"},
-                               {"Lining_1", "L3"},
-                               {"Number_1", 4},
-                               {"Lining_3", "L5"},
-                               {"Number_3", 2}});
-    };
-    bead(12, 24, 2, "B24-R");
-    bead(11, 24, 1, "B24");
-    bead(13, 32, 1, "B32");
+    cat.Profile(
+        "BeadComb",
+        {"ID", "ProfGrp", "Thickness", "BeadGrp", "Bead", "BeadRubber", "Lining_1", "Number_1", "Lining_3", "Number_3"},
+        {{TCurrency::FromInt(12), 7, 24, 2, "B24-R", "G2", "L3", 4, "L5", 2},
+         {TCurrency::FromInt(11), 7, 24, 1, "B24", "G2", "L3", 4, "L5", 2},
+         {TCurrency::FromInt(13), 7, 32, 1, "B32", "G2", "L3", 4, "L5", 2}});
     cat.Profile("BeadGrp", {{"Group", 1}, {"Name", "Прямоугольный"}});
     cat.Profile("Accessry", {{"Profile", "CAP"}, {"Color", "OAK"}, {"ProfColor", "BROWN"}, {"ProfArticle", "CAP-L"}});
     cat.Profile("Accessry", {{"Profile", "CAP"}, {"Color", ""}, {"ProfColor", "WHITE"}});
     cat.Profile("Accessry", {{"Profile", "SEAL"}, {"Color", ""}, {"ProfColor", "BLACK"}});
-    cat.Catalog("Catalog", {{"ID", "CAP-W"}, {"Article", "CAP"}, {"FrontColor", "WHITE"}});
-    cat.Catalog("Catalog", {{"ID", "CAPL-B"}, {"Article", "CAP-L"}, {"FrontColor", "BROWN"}});
-    cat.Catalog("Catalog", {{"ID", "SEAL-G"}, {"Article", "SEAL"}, {"FrontColor", "GREY"}});
-    cat.Catalog("COLORSET", {{"Color", "OAK"},
-                             {"Name", "Золотой дуб"},
-                             {"Article", "2178"},
-                             {"RAL", ""},
-                             {"Renolit", "2178-001"},
-                             {"InnerColor", "WHITE"},
-                             {"OuterColor", "OAK"},
-                             {"ScrOuterColor", 0x2050A0}});
+    cat.Catalog("Catalog", {"ID", "Article", "FrontColor"},
+                {{"CAP-W", "CAP", "WHITE"}, {"CAPL-B", "CAP-L", "BROWN"}, {"SEAL-G", "SEAL", "GREY"}});
+    cat.Catalog("COLORSET", {"Color", "Name", "Article", "RAL", "Renolit", "InnerColor", "OuterColor", "ScrOuterColor"},
+                {{"OAK", "Золотой дуб", "2178", "", "2178-001", "WHITE", "OAK", 0x2050A0}});
     cat.Catalog("SysColor", {{"ID", "OAK"}, {"System", "SYS70"}});
     cat.Catalog("SysList", {{"ID", "SYS70"}, {"BaseColor", "WHITE"}, {"MatType", 0}, {"CommonGrp", 5}});
     cat.Open();
@@ -51,7 +35,7 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThickness) {
+TEST_F(BeadAndColourLookups, BeadsLiningsAndColours) {
   EXPECT_EQ(GetAvailableBead("F70", 24, 1), 11);
   EXPECT_EQ(GetAvailableBead("F70", 24, 2), 12);
   EXPECT_EQ(GetAvailableBead("F70", 24, 9), 11) << "first in key order for the thickness";
@@ -60,14 +44,7 @@ TEST_F(BeadAndColourLookups, AvailableBeadWithGroupElseFirstForThickness) {
   EXPECT_EQ(BeadAvailable("F70", 32, "B24-R"), 0);
   EXPECT_EQ(GetAvailableBeadByCreteria("F70", 24, 1, "B24-R"), 12) << "the current bead stays";
   EXPECT_EQ(GetAvailableBeadByCreteria("F70", 32, 1, "B24-R"), 13);
-}
-
-TEST_F(BeadAndColourLookups, CombinationReads) {
-  const TBeadInfo info = GetBeadInfo(11);
-  EXPECT_EQ(info.Bead, "B24");
-  EXPECT_EQ(info.BeadRubber, "G2");
-  EXPECT_EQ(GetBeadByID(13), "B32");
-  EXPECT_EQ(GetBeadGroup(12), 2);
+  // Linings 1 and 3 filled, 2 empty: two linings.
   const auto linings = GetGlassLining(11);
   ASSERT_EQ(linings.size(), 2u);
   EXPECT_EQ(linings[0].Article, "L3");
@@ -76,9 +53,6 @@ TEST_F(BeadAndColourLookups, CombinationReads) {
   EXPECT_EQ(GetBeadGroupName(1), "Прямоугольный");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetBeadInfo(77); }),
             "В БД комбинаций штапиков отсутствуют\r\nданные для комбинации [77]!");
-}
-
-TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
   EXPECT_EQ(GetColorName("OAK"), "Золотой дуб");
   EXPECT_EQ(GetColorNameByMode("OAK", cnmRenolit), "2178-001");
   EXPECT_EQ(GetColorNameByMode("OAK", 7), "Золотой дуб");
@@ -87,16 +61,6 @@ TEST_F(BeadAndColourLookups, ColourReadsAndModes) {
   EXPECT_EQ(GetBackColor("PINK", true), "");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetFrontColor("PINK"); }),
             "В каталоге цветов отсутствуют данные для цвета [PINK]");
-}
-
-TEST_F(BeadAndColourLookups, SystemReads) {
-  EXPECT_TRUE(SysColorExists("OAK", "SYS70"));
-  EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
-  EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
-  EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }), "В БД отсутствуют данные для системы [SYS58]!");
-}
-
-TEST_F(BeadAndColourLookups, AccessoryColour) {
   std::string result;
   GetProfAccessoryColor("CAP", "WHITE", result);
   EXPECT_EQ(result, "WHITE") << "the colour-neutral row";
@@ -113,6 +77,10 @@ TEST_F(BeadAndColourLookups, AccessoryColour) {
   SetAccessoryColorIfPossible(article, color);
   EXPECT_EQ(article, "CAP-L");
   EXPECT_EQ(color, "BROWN");
+  EXPECT_TRUE(SysColorExists("OAK", "SYS70"));
+  EXPECT_FALSE(SysColorExists("OAK", "SYS58"));
+  EXPECT_EQ(GetSysBaseColor("SYS70"), "WHITE");
+  EXPECT_EQ(test::CatalogueErrorOf([&] { GetSysMatType("SYS58"); }), "В БД отсутствуют данные для системы [SYS58]!");
 }
 
 }  // namespace

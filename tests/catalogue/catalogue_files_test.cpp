@@ -257,7 +257,7 @@ TEST_F(CatalogueFiles, ABrokenScriptIsReportedAndLeavesNoDatabase) {
     for (TDatabaseAlias alias : kCatalogueAliases) EXPECT_FALSE(std::filesystem::exists(DatabaseFile(target[alias])));
   };
   const std::string message = ErrorOf<EInOutError>(create);
-  EXPECT_NE(message.find("GXDB_Furniture.sql"), std::string::npos) << message;
+  EXPECT_TRUE(test::Contains(message, "GXDB_Furniture.sql"));
   nothing_left();
 
   // The engine keeps text it cannot convert in a number column; the catalogue refuses it.

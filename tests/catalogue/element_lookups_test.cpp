@@ -23,7 +23,7 @@ protected:
   test::TSmallCatalogue cat;
 };
 
-TEST_F(ElementLookups, ConstructionElements) {
+TEST_F(ElementLookups, ElementsProfileSetsPropertiesAndComplects) {
   EXPECT_EQ(GetConsName(5), "Рама с порогом");
   EXPECT_EQ(GetConsName(6), "Неизвестно");
   EXPECT_EQ(GetStulpFlugelGroup(5), 3);
@@ -31,18 +31,12 @@ TEST_F(ElementLookups, ConstructionElements) {
   EXPECT_TRUE(ConstructionInverseColor(5));
   EXPECT_EQ(test::CatalogueErrorOf([&] { ConstructionInverseColor(6); }),
             "В БД конструктивных элементов не найден элемент [6]!");
-}
-
-TEST_F(ElementLookups, AdditionalProfileSetsAndProperties) {
   EXPECT_EQ(GetDpListNameByID(4), "Расширители");
   EXPECT_EQ(GetDpListNameByID(9, true), "Неизвестный комплект");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetDpListNameByID(9); }),
             "В каталоге дополнительных профилей отсутствуют данные для комплекта [9]!");
   EXPECT_EQ(GetSysPropPrintName(21), "Микропроветривание");
   EXPECT_EQ(GetSysPropPrintName(22), "");
-}
-
-TEST_F(ElementLookups, FittingsComplects) {
   EXPECT_EQ(GetFurnCompSubGroup("K1"), 2);
   EXPECT_EQ(GetFurnKipp("K1"), 1);
   EXPECT_EQ(GetComplectName("K2"), "Поворотная");

@@ -43,14 +43,35 @@ protected:
   TSmallCatalogue cat;
 };
 
-TEST_F(MaterialLookups, ProducerArticleBySelectorAndUseArticle) {
+TEST_F(MaterialLookups, ByCodeArticleAndColourAndMissingCodesNamingTheSearch) {
   EXPECT_EQ(GetProdArticleByID("A-3", 3), "P3");
   EXPECT_EQ(GetProdArticleByID("A-3", 0), "P2") << "UseArticle 2 takes the second article";
   EXPECT_EQ(GetProdArticleByID("A-2", 0), "P1");
   EXPECT_EQ(GetProdArticleByArticleColor("A", "OAK"), "P2");
-}
-
-TEST_F(MaterialLookups, MissingCodeMessagesNameTheCodeAndTheSearch) {
+  int principle = -1;
+  EXPECT_TRUE(NeedToGatherAccList("GU-1", principle));
+  EXPECT_EQ(principle, 1);
+  EXPECT_FALSE(NeedToGatherAccList("PVC-1", principle));
+  EXPECT_TRUE(VirtualMaterial("GU-1"));
+  EXPECT_FALSE(VirtualMaterial("PVC-1"));
+  EXPECT_TRUE(MaterialIsPVC("PVC-1"));
+  EXPECT_FALSE(MaterialIsPVC("GU-1")) << "group 2, but another calculation principle";
+  EXPECT_TRUE(MaterialIsSimpleGlass("G-1"));
+  EXPECT_EQ(GetIDByArticle("A", "OAK"), "A-3");
+  EXPECT_EQ(GetBackColorByArticle("A", "OAK"), "WHITE");
+  EXPECT_FALSE(ArticleColorExists("A", "RED"));
+  EXPECT_EQ(GetFirstAvailableColor("A"), "WHITE") << "the first record in key order";
+  EXPECT_EQ(GetFirstAvailableID("A"), "A-2");
+  EXPECT_EQ(GetFirstAvailableID("NONE"), "");
+  EXPECT_EQ(GetCatalogFieldByID("A-2", "MaxWidth").AsInteger(), 6500);
+  std::string color = "RED";
+  SetColorIfPossible("A", color);
+  EXPECT_EQ(color, "WHITE");
+  SetColorIfPossible("A", color = "OAK");
+  EXPECT_EQ(color, "OAK");
+  color = "RED";
+  SetProfColorIfPossible("F70", color);
+  EXPECT_EQ(color, "WHITE");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetArticleByID("Z"); }),
             "В каталоге отсутствуют данные для [Z]!\r\n(Поиск [Артикул] через [Код])");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetMaxLengthByID("Z"); }),
@@ -65,39 +86,6 @@ TEST_F(MaterialLookups, MissingCodeMessagesNameTheCodeAndTheSearch) {
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetArticleByID("a-2"); }),
             "В каталоге отсутствуют данные для [a-2]!\r\n(Поиск [Артикул] через [Код])")
       << "codes are case-sensitive";
-}
-
-TEST_F(MaterialLookups, ByArticleAndColour) {
-  EXPECT_EQ(GetIDByArticle("A", "OAK"), "A-3");
-  EXPECT_EQ(GetBackColorByArticle("A", "OAK"), "WHITE");
-  EXPECT_FALSE(ArticleColorExists("A", "RED"));
-  EXPECT_EQ(GetFirstAvailableColor("A"), "WHITE") << "the first record in key order";
-  EXPECT_EQ(GetFirstAvailableID("A"), "A-2");
-  EXPECT_EQ(GetFirstAvailableID("NONE"), "");
-  EXPECT_EQ(GetCatalogFieldByID("A-2", "MaxWidth").AsInteger(), 6500);
-}
-
-TEST_F(MaterialLookups, ColourFallsBackToTheFirstAvailable) {
-  std::string color = "RED";
-  SetColorIfPossible("A", color);
-  EXPECT_EQ(color, "WHITE");
-  SetColorIfPossible("A", color = "OAK");
-  EXPECT_EQ(color, "OAK");
-  color = "RED";
-  SetProfColorIfPossible("F70", color);
-  EXPECT_EQ(color, "WHITE");
-}
-
-TEST_F(MaterialLookups, PrincipleAndKindTests) {
-  int principle = -1;
-  EXPECT_TRUE(NeedToGatherAccList("GU-1", principle));
-  EXPECT_EQ(principle, 1);
-  EXPECT_FALSE(NeedToGatherAccList("PVC-1", principle));
-  EXPECT_TRUE(VirtualMaterial("GU-1"));
-  EXPECT_FALSE(VirtualMaterial("PVC-1"));
-  EXPECT_TRUE(MaterialIsPVC("PVC-1"));
-  EXPECT_FALSE(MaterialIsPVC("GU-1")) << "group 2, but another calculation principle";
-  EXPECT_TRUE(MaterialIsSimpleGlass("G-1"));
 }
 
 }  // namespace

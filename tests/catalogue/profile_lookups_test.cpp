@@ -13,48 +13,28 @@ using test::TSmallCatalogue;
 class ProfileLookups : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"},
-                             {"Group", 0},
-                             {"Width", 70.0},
-                             {"FrameSize", 22.5},
-                             {"GlassSize", 18.0},
-                             {"GlassSize2", 20.0},
-                             {"BeadSize", 3.0},
-                             {"BeadSize2", 4.0},
-                             {"ModifySize", 1.0},
-                             {"ModifySize2", 2.0},
-                             {"ModifySize3", 3.0},
-                             {"OrgArticle", "F70-P"},
-                             {"Steel", "S30"},
-                             {"ImpostGrp", 3},
-                             {"Chamfer", 2.5},
-                             {"Coef", 1.15},
-                             {"Thickness", 58.0},
-                             {"Use", 1}});
+    cat.Profile("ProfList",
+                {"Profile", "Group", "Width", "FrameSize", "GlassSize", "GlassSize2", "BeadSize", "BeadSize2",
+                 "ModifySize", "ModifySize2", "ModifySize3"},
+                {{"F70", 0, 70.0, 22.5, 18.0, 20.0, 3.0, 4.0, 1.0, 2.0, 3.0}});
     cat.Profile("ProfList", {{"Profile", "M82"}, {"Group", 2}, {"Width", 82.0}, {"ImpostSize", 20.0}});
     cat.Profile("ProfList", {{"Profile", "ST64"}, {"Group", 3}, {"Width", 64.0}, {"StulpType", 1}});
     cat.Profile("ProfList", {{"Profile", "FM"}, {"Group", 4}, {"Width", 40.0}});
     cat.Profile("ProfList", {{"Profile", "P100"}, {"Group", 20}, {"Width", 100.0}});
     cat.Profile("ProfList", {{"Profile", "R100"}, {"Group", 21}, {"Width", 100.0}});
     cat.Profile("ProfList", {{"Profile", "SA77"}, {"Group", 1}, {"Width", 77.0}, {"DornMass", 15.0}});
-    cat.Profile("ProfList", {{"Profile", "G1"}, {"Group", 8}, {"Width", 5.0}});
-    for (const auto& [steel, ix, use] :
-         {std::tuple{"S20", 2.5, 1}, std::tuple{"S30", 4.1, 1}, std::tuple{"S40", 7.9, 1}, std::tuple{"S35", 5.0, 0}}) {
-      cat.Profile("ProfList", {{"Profile", steel},
-                               {"Group", 11},
-                               {"Width", 30.0},
-                               {"Ix", ix},
-                               {"Use", use},
-                               {"FSAngleMin", 0.0},
-                               {"FSAngleMax", 180.0}});
-    }
+    cat.Profile("ProfList", {"Profile", "Group", "Width", "Ix", "Use", "FSAngleMin", "FSAngleMax"},
+                {{"S20", 11, 30.0, 2.5, 1, 0.0, 180.0},
+                 {"S30", 11, 30.0, 4.1, 1, 0.0, 180.0},
+                 {"S40", 11, 30.0, 7.9, 1, 0.0, 180.0},
+                 {"S35", 11, 30.0, 5.0, 0, 0.0, 180.0}});
     cat.Catalog("TypeProf", {{"ID", 1}, {"System", "SYS70"}, {"WeldAllowance", 3.0}});
     cat.Open();
   }
   TSmallCatalogue cat;
 };
 
-TEST_F(ProfileLookups, WidthIsHalvedForProfilesPlacedOnTheirAxis) {
+TEST_F(ProfileLookups, SizesParametersReinforcementWeldAllowanceAndMissingProfiles) {
   EXPECT_FLOAT_EQ(GetProfWidth("F70"), 700);
   EXPECT_FLOAT_EQ(GetProfWidth("SA77"), 770);
   EXPECT_FLOAT_EQ(GetProfWidth("M82"), 410);
@@ -62,18 +42,12 @@ TEST_F(ProfileLookups, WidthIsHalvedForProfilesPlacedOnTheirAxis) {
   EXPECT_FLOAT_EQ(GetProfWidth("FM"), 200);
   EXPECT_FLOAT_EQ(GetProfWidth("P100"), 500);
   EXPECT_FLOAT_EQ(GetProfWidth("R100"), 500);
-}
-
-TEST_F(ProfileLookups, MissingProfileNamesItUnlessQuiet) {
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetProfWidth("NOPE"); }),
             "В БД общих размеров профилей отсутствуют\r\nданные для профиля [NOPE]");
   EXPECT_FLOAT_EQ(GetProfWidth("NOPE", true), 0);
   EXPECT_FALSE(ProfileExists("NOPE"));
   EXPECT_TRUE(ProfileExists("F70"));
   EXPECT_FALSE(ProfileExists("f70")) << "articles are located exactly";
-}
-
-TEST_F(ProfileLookups, DeltaSizesAreInTenthsWithTheirSelectors) {
   EXPECT_FLOAT_EQ(GetFrameDeltaSize("F70"), 225);
   EXPECT_FLOAT_EQ(GetImpostDeltaSize("M82"), 200);
   EXPECT_FLOAT_EQ(GetGlassDeltaSize("F70", 0), 180);
@@ -82,9 +56,6 @@ TEST_F(ProfileLookups, DeltaSizesAreInTenthsWithTheirSelectors) {
   EXPECT_FLOAT_EQ(GetModificatorDeltaSize("F70", 0), 10);
   EXPECT_FLOAT_EQ(GetModificatorDeltaSize("F70", 1), 10);
   EXPECT_FLOAT_EQ(GetModificatorDeltaSize("F70", 3), 30);
-}
-
-TEST_F(ProfileLookups, SashParametersAndDocumentationMessages) {
   const TFlugelParam param = GetFlugelParam("SA77");
   EXPECT_FLOAT_EQ(param.Width, 77);
   EXPECT_FLOAT_EQ(param.DornMass, 15);
@@ -94,23 +65,6 @@ TEST_F(ProfileLookups, SashParametersAndDocumentationMessages) {
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetChamfer("X"); }), "В каталоге профилей отсутствуют данные для [X]!");
   EXPECT_EQ(test::CatalogueErrorOf([&] { GetProfOriginalArticle("X"); }),
             "В БД основных размеров профилей нет данных для профиля X!");
-}
-
-TEST_F(ProfileLookups, SingleColumnReads) {
-  EXPECT_FLOAT_EQ(GetChamfer("F70"), 25);
-  EXPECT_DOUBLE_EQ(GetProfCoef("F70"), 1.15);
-  EXPECT_FLOAT_EQ(GetProfThickness("F70"), 580);
-  EXPECT_EQ(GetDefaultSteel("F70"), "S30");
-  EXPECT_TRUE(IsDefaultSteel("F70", "S30"));
-  EXPECT_EQ(GetProfImpostGroup("F70"), 3);
-  EXPECT_EQ(GetProfImpostGroup("NOPE"), 0);
-  EXPECT_EQ(GetProfListGroup("SA77"), 1);
-  EXPECT_TRUE(RubberProfile("G1"));
-  EXPECT_TRUE(IsStoika("P100"));
-  EXPECT_TRUE(IsRiegel("R100"));
-}
-
-TEST_F(ProfileLookups, NearestReinforcementIsTheWeakestStrongEnoughInUse) {
   double ix = -1;
   std::string profile = "old";
   GetNearestProfByIx(11, ix, profile, 4.5, 90, 90);
@@ -121,9 +75,6 @@ TEST_F(ProfileLookups, NearestReinforcementIsTheWeakestStrongEnoughInUse) {
   GetNearestProfByIx(11, ix, profile, 100, 90, 90);
   EXPECT_EQ(profile, "");
   EXPECT_EQ(ix, 0);
-}
-
-TEST_F(ProfileLookups, WeldAllowance) {
   EXPECT_DOUBLE_EQ(GetWeldAllowanceByWinType(1, "SYS70"), 3.0);
   EXPECT_DOUBLE_EQ(GetWeldAllowanceByWinType(2, "SYS70"), 0);
   EXPECT_DOUBLE_EQ(GetWeldAllowance(180, 3), 0);

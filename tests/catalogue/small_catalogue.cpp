@@ -41,6 +41,16 @@ void TSmallCatalogue::Insert(TDatabaseAlias alias, const std::string& table, con
   connection.Execute("INSERT INTO \"" + table + "\" (" + columns + ") VALUES (" + marks + ")", params);
 }
 
+void TSmallCatalogue::Insert(TDatabaseAlias alias, const std::string& table, const std::vector<std::string>& columns,
+                             const TRows& rows) {
+  for (const auto& row : rows) {
+    if (row.size() != columns.size()) throw std::invalid_argument("a row of " + table + " does not fit its columns");
+    TRowValues values;
+    for (size_t i = 0; i < row.size(); ++i) values.emplace_back(columns[i], row[i]);
+    Insert(alias, table, values);
+  }
+}
+
 void TSmallCatalogue::Open() {
   Databases.OpenDatabases(TDatabaseDirs::Below(root_));
   Catalogue.OpenTables(Databases);

@@ -18,6 +18,7 @@
 namespace kv::test {
 
 using TRowValues = std::vector<std::pair<std::string, TValue>>;
+using TRows = std::vector<std::vector<TValue>>;
 
 // A money value written as the program reads it ("1850,00"); a test's own typo throws.
 inline TCurrency Money(const char* text) {
@@ -38,6 +39,15 @@ public:
   }
   void Catalog(const std::string& table, const TRowValues& values) {
     Insert(TDatabaseAlias::GXDB_Catalog, table, values);
+  }
+  // Rows given as the column names once and each row's values in their order.
+  void Insert(TDatabaseAlias alias, const std::string& table, const std::vector<std::string>& columns,
+              const TRows& rows);
+  void Profile(const std::string& table, const std::vector<std::string>& columns, const TRows& rows) {
+    Insert(TDatabaseAlias::GXDB_Profile, table, columns, rows);
+  }
+  void Catalog(const std::string& table, const std::vector<std::string>& columns, const TRows& rows) {
+    Insert(TDatabaseAlias::GXDB_Catalog, table, columns, rows);
   }
   // Opens the databases and the catalogue tables and installs them for the lookups.
   void Open();

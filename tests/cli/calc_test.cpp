@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <nlohmann/json.hpp>
-
 #include "cli/cli_run.h"
 
 namespace kv::cli {
@@ -16,7 +11,9 @@ double CostOfEstimate(const nlohmann::json& Json) {
   return sum;
 }
 
-TEST(CalcCommands, WindowCalculationAndOrderRecalculation) {
+using CalcCommands = TCliFolderTest;
+
+TEST_F(CalcCommands, WindowCalculationAndOrderRecalculation) {
   const TCliRun built =
       RunCliCaptured({"construction", "build", "--vertical", "650", "--sash", "2", "--calc", "--json"});
   ASSERT_EQ(built.Code, 0) << built.Err;
@@ -26,8 +23,8 @@ TEST(CalcCommands, WindowCalculationAndOrderRecalculation) {
   for (const auto& piece : json["cut_list"])
     if (piece["article"] == "TL-301") {
       mullions += piece["count"].get<int>();
-      EXPECT_NE(piece["description"].get<std::string>().find("GRP=3\r\nDIR=Вертикальный\r\nIMPL=A.2;TL-101"),
-                std::string::npos);
+      EXPECT_TRUE(
+          test::Contains(piece["description"].get<std::string>(), "GRP=3\r\nDIR=Вертикальный\r\nIMPL=A.2;TL-101"));
     }
   EXPECT_EQ(mullions, 1);
   EXPECT_GT(json["materials"].size(), 10u);
@@ -38,19 +35,16 @@ TEST(CalcCommands, WindowCalculationAndOrderRecalculation) {
     }
   EXPECT_NEAR(json["cost"].get<double>(), CostOfEstimate(json), 0.005);
 
-  const auto dir = std::filesystem::temp_directory_path() / ("kv-cli-calc-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir);
-  const std::string file = (dir / "c.gxo").string();
-  ASSERT_EQ(RunCliCaptured({"order", "new", file, "--no", "5"}).Code, 0);
-  ASSERT_EQ(RunCliCaptured({"order", "add", file, "--vertical", "650", "--sash", "2"}).Code, 0);
+  const std::string file = Path("c.gxo");
+  Run({"order", "new", file, "--no", "5"});
+  Run({"order", "add", file, "--vertical", "650", "--sash", "2"});
   const TCliRun calculated = RunCliCaptured({"order", "calc", file});
   ASSERT_EQ(calculated.Code, 0) << calculated.Err;
-  EXPECT_NE(calculated.Out.find("Расчет позиций: 1 из 1 (позиция 1)"), std::string::npos) << calculated.Out;
+  EXPECT_TRUE(test::Contains(calculated.Out, "Расчет позиций: 1 из 1 (позиция 1)"));
   // The saved position holds the same cost as the window calculated on its own.
-  const auto shown = nlohmann::json::parse(RunCliCaptured({"order", "show", file, "--json"}).Out);
+  const auto shown = Json({"order", "show", file, "--json"});
   EXPECT_NEAR(shown["positions"][0]["cost"].get<double>(), json["cost"].get<double>(), 0.005);
   EXPECT_EQ(shown["positions"][0]["materials"].size(), json["materials"].size());
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

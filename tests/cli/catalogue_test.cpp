@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -10,29 +8,23 @@
 namespace kv::cli {
 namespace {
 
-class CatalogueCommand : public ::testing::Test {
-protected:
-  void SetUp() override {
-    root = std::filesystem::temp_directory_path() / ("kv-cli-catalogue-" + std::to_string(getpid()) + "-" +
-                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(root);
-  }
-  void TearDown() override { std::filesystem::remove_all(root); }
-  std::string Path(const std::string& name) const { return (root / name).string(); }
-  std::filesystem::path root;
-};
+using CatalogueCommand = TCliFolderTest;
 
-TEST_F(CatalogueCommand, CreateExportImportRoundTrip) {
+TEST_F(CatalogueCommand, CreateExportImportRoundTripAndTheDemoStep) {
   const TCliRun create = RunCliCaptured({"catalogue", "create", Path("cat")});
   ASSERT_EQ(create.Code, 0) << create.Err;
-  EXPECT_NE(create.Out.find("GXDB_Accessory: " + Path("cat") + "/Accessory"), std::string::npos) << create.Out;
+  EXPECT_TRUE(test::Contains(create.Out, "GXDB_Accessory: " + Path("cat") + "/Accessory"));
   const TCliRun exported = RunCliCaptured({"catalogue", "export", Path("cat"), "--to", Path("csv")});
   ASSERT_EQ(exported.Code, 0) << exported.Err;
   EXPECT_TRUE(std::filesystem::exists(root / "csv" / "ProfList.csv"));
   const TCliRun imported = RunCliCaptured({"catalogue", "import", Path("csv"), "--into", Path("copy")});
   ASSERT_EQ(imported.Code, 0) << imported.Err;
-  EXPECT_NE(imported.Out.find("Загружено записей"), std::string::npos);
+  EXPECT_TRUE(test::Contains(imported.Out, "Загружено записей"));
   EXPECT_TRUE(std::filesystem::exists(root / "copy" / "Profile" / "korvent.sqlite"));
+  const TCliRun demo = RunCliCaptured({"demo", "--dir", Path("demo")});
+  EXPECT_TRUE(test::Contains(demo.Out, "== Каталог:")) << demo.Err;
+  EXPECT_TRUE(test::Contains(demo.Out, "Угол рама/рама X45 при 89,6°: SubSetID 1001"));
+  EXPECT_TRUE(test::Contains(demo.Out, "Створка TL-202 в раме TL-101 (по группе): SubSetID 3003"));
 }
 
 TEST_F(CatalogueCommand, CreateFromAnotherFolderOfScripts) {
@@ -55,20 +47,12 @@ TEST_F(CatalogueCommand, FailuresPrintTheProgramMessageAndExitNonZero) {
   std::ofstream(root / "csv" / "Currency.csv") << "ID,Name\nx,руб.\n";
   const TCliRun bad = RunCliCaptured({"catalogue", "import", Path("csv"), "--into", Path("cat")});
   EXPECT_NE(bad.Code, 0);
-  EXPECT_NE(bad.Err.find("Файл Currency.csv, строка 2, столбец ID: 'x' не является целым числом"), std::string::npos)
-      << bad.Err;
+  EXPECT_TRUE(test::Contains(bad.Err, "Файл Currency.csv, строка 2, столбец ID: 'x' не является целым числом"));
   EXPECT_FALSE(std::filesystem::exists(root / "cat"));
   const TCliRun missing = RunCliCaptured({"catalogue", "export", Path("nothing"), "--to", Path("out")});
   EXPECT_NE(missing.Code, 0);
-  EXPECT_NE(missing.Err.find(Path("nothing")), std::string::npos) << missing.Err;
+  EXPECT_TRUE(test::Contains(missing.Err, Path("nothing")));
   EXPECT_NE(RunCliCaptured({"catalogue", "create", Path("cat"), "--from", Path("no-such-folder")}).Code, 0);
-}
-
-TEST_F(CatalogueCommand, DemoStepShowsLookupsOnTheDemoCatalogue) {
-  const TCliRun demo = RunCliCaptured({"demo", "--dir", Path("demo")});
-  EXPECT_NE(demo.Out.find("== Каталог:"), std::string::npos) << demo.Err;
-  EXPECT_NE(demo.Out.find("Угол рама/рама X45 при 89,6°: SubSetID 1001"), std::string::npos);
-  EXPECT_NE(demo.Out.find("Створка TL-202 в раме TL-101 (по группе): SubSetID 3003"), std::string::npos);
 }
 
 }  // namespace

@@ -1,38 +1,12 @@
 // The money commands of an order, selections and complect lists from the command line.
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
-#include <unistd.h>
-
-#include <filesystem>
-
 #include "cli/cli_run.h"
 #include "shell/value_stream.h"
 
 namespace kv::cli {
 namespace {
 
-class CostingCommands : public ::testing::Test {
-protected:
-  void SetUp() override {
-    root = std::filesystem::temp_directory_path() / ("kv-cli-costing-" + std::to_string(getpid()) + "-" +
-                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
-  }
-  void TearDown() override { std::filesystem::remove_all(root); }
-  std::string Path(const std::string& name) const { return (root / name).string(); }
-  nlohmann::json Json(const std::vector<std::string>& args) {
-    const TCliRun run = RunCliCaptured(args);
-    EXPECT_EQ(run.Code, 0) << run.Err;
-    return run.Code == 0 ? nlohmann::json::parse(run.Out) : nlohmann::json();
-  }
-  void Run(const std::vector<std::string>& args) {
-    const TCliRun run = RunCliCaptured(args);
-    ASSERT_EQ(run.Code, 0) << run.Err;
-  }
-  std::filesystem::path root;
-};
+using CostingCommands = TCliFolderTest;
 
 TEST_F(CostingCommands, ServiceDiscountVatAndPaymentMakeTheTotals) {
   const std::string order = Path("o.gxo");

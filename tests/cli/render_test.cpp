@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
@@ -47,26 +45,24 @@ TEST(RenderGolden, EveryDemoPositionMatchesItsPicture) {
   }
 }
 
-TEST(RenderCommand, DrawsAPositionAndNamesWhatIsWrong) {
-  const fs::path root = fs::temp_directory_path() / ("kv-cli-render-" + std::to_string(getpid()));
-  fs::create_directories(root);
-  const std::string order = (root / "o.gxo").string();
-  ASSERT_EQ(RunCliCaptured({"order", "new", order, "--no", "5"}).Code, 0);
-  ASSERT_EQ(RunCliCaptured({"order", "add", order, "--vertical", "650", "--sash", "2"}).Code, 0);
+using RenderCommand = TCliFolderTest;
 
-  const std::string svg = (root / "p.svg").string();
+TEST_F(RenderCommand, DrawsAPositionAndNamesWhatIsWrong) {
+  const std::string order = Path("o.gxo");
+  Run({"order", "new", order, "--no", "5"});
+  Run({"order", "add", order, "--vertical", "650", "--sash", "2"});
+  const std::string svg = Path("p.svg");
   const TCliRun drawn = RunCliCaptured({"render", order, "--pos", "1", "--svg", svg, "--style", "drsFrameVisible",
                                         "--style", "drsTotalSizing", "--size", "600x400"});
   ASSERT_EQ(drawn.Code, 0) << drawn.Err;
-  EXPECT_NE(drawn.Out.find("Рисунок SVG: " + svg), std::string::npos);
+  EXPECT_TRUE(test::Contains(drawn.Out, "Рисунок SVG: " + svg));
   EXPECT_TRUE(fs::file_size(svg) > 0);
 
   const TCliRun missing = RunCliCaptured({"render", order, "--pos", "9", "--svg", svg});
   EXPECT_EQ(missing.Code, 1);
-  EXPECT_NE(missing.Err.find("В заказе нет позиции [9]"), std::string::npos) << missing.Err;
+  EXPECT_TRUE(test::Contains(missing.Err, "В заказе нет позиции [9]"));
   const TCliRun bad = RunCliCaptured({"render", order, "--pos", "1", "--svg", svg, "--styles", "12"});
-  EXPECT_NE(bad.Err.find("ожидается 12 шестнадцатеричных цифр"), std::string::npos) << bad.Err;
-  fs::remove_all(root);
+  EXPECT_TRUE(test::Contains(bad.Err, "ожидается 12 шестнадцатеричных цифр"));
 }
 
 }  // namespace

@@ -19,26 +19,22 @@ protected:
   kv::testing::TTempRegistry temp_;
 };
 
-TEST_F(SetupCommandTest, SetupThenShowPrintsTheConfigurationAndOptions) {
+TEST_F(SetupCommandTest, SetupThenShowPrintsTheConfigurationAndOptionsAlsoByNameAsJson) {
   const TCliRun setup =
       RunCliCaptured({"setup", "--root", Root(), "--config", "Office", "--default", "--default-admin-password"});
   ASSERT_EQ(setup.Code, 0) << setup.Err;
-  EXPECT_NE(setup.Out.find("Office"), std::string::npos);
-  EXPECT_NE(setup.Out.find("Пароль администратора по умолчанию: \"admin\""), std::string::npos) << "asked for";
+  EXPECT_TRUE(test::Contains(setup.Out, "Office"));
+  EXPECT_TRUE(test::Contains(setup.Out, "Пароль администратора по умолчанию: \"admin\"")) << "asked for";
   const TCliRun show = RunCliCaptured({"config", "show"});
   ASSERT_EQ(show.Code, 0) << show.Err;
-  EXPECT_NE(show.Out.find("Конфигурация Office"), std::string::npos);
-  EXPECT_NE(show.Out.find("GX_Catalog = " + Root() + "/Data/Catalog"), std::string::npos);
-  EXPECT_NE(show.Out.find("[Firm]"), std::string::npos);
-  EXPECT_NE(show.Out.find("NDSTax = 20"), std::string::npos);
+  EXPECT_TRUE(test::Contains(show.Out, "Конфигурация Office"));
+  EXPECT_TRUE(test::Contains(show.Out, "GX_Catalog = " + Root() + "/Data/Catalog"));
+  EXPECT_TRUE(test::Contains(show.Out, "[Firm]"));
+  EXPECT_TRUE(test::Contains(show.Out, "NDSTax = 20"));
   EXPECT_TRUE(std::filesystem::is_empty(temp_.Dir() / "inst" / "Temp")) << "the run's private directory is gone";
-}
-
-TEST_F(SetupCommandTest, ShowByNameInJson) {
-  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--config", "Office", "--admin-password", "x"}).Code, 0);
-  const TCliRun show = RunCliCaptured({"config", "show", "--config", "office", "--json"});
-  ASSERT_EQ(show.Code, 0) << show.Err;
-  const auto json = nlohmann::json::parse(show.Out);
+  const TCliRun by_name = RunCliCaptured({"config", "show", "--config", "office", "--json"});
+  ASSERT_EQ(by_name.Code, 0) << by_name.Err;
+  const auto json = nlohmann::json::parse(by_name.Out);
   EXPECT_EQ(json["configuration"]["name"], "OFFICE") << "the switch's value comes upper-cased";
   EXPECT_EQ(json["configuration"]["values"]["IniFile"], Root() + "/korvent.ini");
   EXPECT_EQ(json["setup"]["Firm"]["Name"], "ООО \"Светлые окна\"");
@@ -46,30 +42,25 @@ TEST_F(SetupCommandTest, ShowByNameInJson) {
   EXPECT_EQ(json["setup"][kTechnologistKey]["Preview"], "1");
 }
 
-TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEnd) {
+TEST_F(SetupCommandTest, CheckRunsTheWholeStartAndEndAndRefusalsEndWithTheirMessages) {
   ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default", "--default-admin-password"}).Code, 0);
   const TCliRun check = RunCliCaptured({"config", "check", "--user", "администратор", "--password", "ADMIN"});
   ASSERT_EQ(check.Code, 0) << check.Err;
-  EXPECT_NE(check.Out.find("Пользователь: Администратор"), std::string::npos);
-  EXPECT_NE(check.Out.find("GXDB_Report открыта"), std::string::npos);
-  EXPECT_NE(check.Out.find("Таблицы каталога открыты"), std::string::npos);
+  EXPECT_TRUE(test::Contains(check.Out, "Пользователь: Администратор"));
+  EXPECT_TRUE(test::Contains(check.Out, "GXDB_Report открыта"));
+  EXPECT_TRUE(test::Contains(check.Out, "Таблицы каталога открыты"));
   EXPECT_EQ(check.Err, "") << "every catalogue table of the demo catalogue opens";
-  EXPECT_NE(check.Out.find("3: предложить обновить курсы валют"), std::string::npos);
-  EXPECT_NE(check.Out.find("Работа завершена"), std::string::npos);
-}
-
-TEST_F(SetupCommandTest, RefusalsOfAnInstallationEndWithTheirMessages) {
-  ASSERT_EQ(RunCliCaptured({"setup", "--root", Root(), "--default", "--default-admin-password"}).Code, 0);
+  EXPECT_TRUE(test::Contains(check.Out, "3: предложить обновить курсы валют"));
+  EXPECT_TRUE(test::Contains(check.Out, "Работа завершена"));
   const TCliRun wrong = RunCliCaptured({"config", "check", "--user", "Администратор", "--password", "nope"});
   EXPECT_NE(wrong.Code, 0);
-  EXPECT_NE(wrong.Err.find("Неверный пароль"), std::string::npos);
+  EXPECT_TRUE(test::Contains(wrong.Err, "Неверный пароль"));
   EXPECT_EQ(wrong.Out, "");
   std::filesystem::remove(temp_.Dir() / "inst" / "korvent.ini");
   // The program's line breaks are printed as plain ones.
   const TCliRun show = RunCliCaptured({"config", "show"});
   EXPECT_NE(show.Code, 0);
-  EXPECT_NE(show.Err.find("Не найден файл конфигурации!\nПроизведите установку в панели управления."),
-            std::string::npos);
+  EXPECT_TRUE(test::Contains(show.Err, "Не найден файл конфигурации!\nПроизведите установку в панели управления."));
 }
 
 TEST_F(SetupCommandTest, PasswordsComeFromFilesAndAreNeverPrinted) {
@@ -77,14 +68,14 @@ TEST_F(SetupCommandTest, PasswordsComeFromFilesAndAreNeverPrinted) {
   std::ofstream(file) << "Тайна-7\r\nвторая строка\n";
   const TCliRun setup = RunCliCaptured({"setup", "--root", Root(), "--default", "--admin-password-file", file});
   ASSERT_EQ(setup.Code, 0) << setup.Err;
-  EXPECT_EQ(setup.Out.find("Тайна"), std::string::npos);
+  EXPECT_FALSE(test::Contains(setup.Out, "Тайна"));
   std::ofstream(file) << "тайна-7\n";
   const TCliRun check = RunCliCaptured({"config", "check", "--user", "Администратор", "--password-file", file});
   EXPECT_EQ(check.Code, 0) << check.Err;
   if (isatty(STDIN_FILENO)) GTEST_SKIP() << "without a password the terminal is asked";
   const TCliRun asked = RunCliCaptured({"setup", "--root", Root() + "2"});
   EXPECT_NE(asked.Code, 0);
-  EXPECT_NE(asked.Err.find("Не задан пароль администратора"), std::string::npos) << asked.Err;
+  EXPECT_TRUE(test::Contains(asked.Err, "Не задан пароль администратора"));
 }
 
 TEST_F(SetupCommandTest, NewOrderWithoutAFileIsSavedByTheConfigurationsRules) {

@@ -1,9 +1,4 @@
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
-#include <unistd.h>
-
-#include <filesystem>
 #include <fstream>
 
 #include "cli/cli_run.h"
@@ -24,36 +19,26 @@ constexpr const char* kValues =
     "str            # 74\n"
     "double 2,5     # 78\n";
 
-class StreamCommand : public ::testing::Test {
+class StreamCommand : public TCliFolderTest {
 protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("kv-cli-stream-" + std::to_string(getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
   std::string Written(const std::vector<uint8_t>& Bytes) const {
-    const std::string path = (root_ / "values.gxo").string();
+    const std::string path = Path("values.gxo");
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(Bytes.data()), Bytes.size());
     return path;
   }
-  static bool Has(const std::string& Text, const std::string& Part) { return Text.find(Part) != std::string::npos; }
-
-  fs::path root_;
 };
 
-TEST_F(StreamCommand, DumpShowsEveryValueWithOffsetKindAndValue) {
+TEST_F(StreamCommand, DumpShowsEveryValueWithOffsetKindAndValueAndWhereADamagedFileBreaks) {
   const std::string file = Written(test::DescribedStream(kValues));
   const TCliRun text = RunCliCaptured({"stream", "dump", file});
   ASSERT_EQ(text.Code, 0) << text.Err;
-  EXPECT_TRUE(Has(text.Out, "         0  str     Окно\\r\\n\n")) << text.Out;
-  EXPECT_TRUE(Has(text.Out, "        10  int     3\n"));
-  EXPECT_TRUE(Has(text.Out, "        26  bool    1\n"));
-  EXPECT_TRUE(Has(text.Out, "        42  cur     1308,5\n"));
-  EXPECT_TRUE(Has(text.Out, "        58  date    01.02.2008"));
-  EXPECT_TRUE(Has(text.Out, "        74  str     \n"));
-  EXPECT_TRUE(Has(text.Out, "        78  double  2,5\n"));
+  EXPECT_TRUE(test::Contains(text.Out, "         0  str     Окно\\r\\n\n"));
+  EXPECT_TRUE(test::Contains(text.Out, "        10  int     3\n"));
+  EXPECT_TRUE(test::Contains(text.Out, "        26  bool    1\n"));
+  EXPECT_TRUE(test::Contains(text.Out, "        42  cur     1308,5\n"));
+  EXPECT_TRUE(test::Contains(text.Out, "        58  date    01.02.2008"));
+  EXPECT_TRUE(test::Contains(text.Out, "        74  str     \n"));
+  EXPECT_TRUE(test::Contains(text.Out, "        78  double  2,5\n"));
 
   const TCliRun json = RunCliCaptured({"stream", "dump", file, "--json"});
   ASSERT_EQ(json.Code, 0) << json.Err;
@@ -64,17 +49,14 @@ TEST_F(StreamCommand, DumpShowsEveryValueWithOffsetKindAndValue) {
   EXPECT_EQ(values[3]["value"], 1308.5);
   EXPECT_EQ(values[4]["value"], 39479);  // 01.02.2008: 39448 for 01.01.2008 + 31
   EXPECT_EQ(values[6]["offset"], 78);
-}
-
-TEST_F(StreamCommand, DamagedFilesShowWhatWasReadAndTheOffset) {
   // Cut ten bytes into the money record at 42. Messages are printed with plain line breaks.
   std::vector<uint8_t> truncated = test::DescribedStream(kValues);
   truncated.resize(52);
   const TCliRun cut = RunCliCaptured({"stream", "dump", Written(truncated)});
   EXPECT_NE(cut.Code, 0);
-  EXPECT_TRUE(Has(cut.Out, "        26  bool    1\n")) << cut.Out;
-  EXPECT_FALSE(Has(cut.Out, "        42  "));
-  EXPECT_TRUE(Has(cut.Err, "Заказано: [16 байт], Считано: [10 байт]!\nСмещение: [42]")) << cut.Err;
+  EXPECT_TRUE(test::Contains(cut.Out, "        26  bool    1\n"));
+  EXPECT_FALSE(test::Contains(cut.Out, "        42  "));
+  EXPECT_TRUE(test::Contains(cut.Err, "Заказано: [16 байт], Считано: [10 байт]!\nСмещение: [42]"));
 
   struct TDamage {
     const char* Description;
@@ -86,8 +68,8 @@ TEST_F(StreamCommand, DamagedFilesShowWhatWasReadAndTheOffset) {
                                         "Заказано: [1000 символов], Считано: [2 символов]!\nСмещение: [22]"}}) {
     const TCliRun run = RunCliCaptured({"stream", "dump", Written(test::DescribedStream(damage.Description))});
     EXPECT_NE(run.Code, 0);
-    EXPECT_TRUE(Has(run.Out, "         0  int     3\n")) << run.Out;
-    EXPECT_TRUE(Has(run.Err, damage.Message)) << run.Err;
+    EXPECT_TRUE(test::Contains(run.Out, "         0  int     3\n"));
+    EXPECT_TRUE(test::Contains(run.Err, damage.Message));
   }
 }
 

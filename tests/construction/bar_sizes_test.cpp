@@ -39,14 +39,11 @@ TEST_F(FrameBars, MitredBarIsTheOuterLengthPlusTheWeldAllowanceOverSineAtEachMit
   EXPECT_NEAR(Top().ProfSize.Length, 10000 + 30 / kSin45, 0.01);
 }
 
-TEST_F(FrameBars, DegenerateCornerIsCutSquare) {
+TEST_F(FrameBars, DegenerateCornerIsCutSquareAttachedProfileInMillimetresUnarmedSideWithoutSteel) {
   Tgx25FramePoint& start = *frame.GetFramePoint(1);
   start.PointW2 = start.Point2;
   Top().CalcProfSize();
   EXPECT_FLOAT_EQ(Top().ProfSize.Angle1, 90);
-}
-
-TEST_F(FrameBars, AttachedProfileTakesTheSideLengthInMillimetresAndAnUnarmedSideHasNoSteelBar) {
   Top().SetAttachProfile({"A10", ""});
   Top().CalcProfSize();
   EXPECT_EQ(Top().AttachSize, 1000);
@@ -87,21 +84,13 @@ protected:
                 {{"Profile", "M82"}, {"Group", 2}, {"Width", 82.0}, {"ImpostSize", 20.0}, {"Steel", "S40"}});
     cat.Profile("ProfList", {{"Profile", "ST64"}, {"Group", 3}, {"Width", 64.0}, {"StulpSize", 10.0}});
     cat.Profile("ProfList", {{"Profile", "ST60"}, {"Group", 3}, {"Width", 60.0}, {"StulpSize", 0.0}, {"Steel", "S50"}});
-    cat.Profile("ProfList", {{"Profile", "FA40"}, {"Group", 4}, {"Width", 40.0}});
-    cat.Profile("ProfList", {{"Profile", "FB30"}, {"Group", 4}, {"Width", 30.0}});
-    cat.Profile("ProfList", {{"Profile", "SP26"}, {"Group", 16}, {"Width", 26.0}});
+    cat.Profile("ProfList", {"Profile", "Group", "Width"}, {{"FA40", 4, 40.0}, {"FB30", 4, 30.0}, {"SP26", 16, 26.0}});
     cat.Profile("ProfList", {{"Profile", "S30"}, {"Group", 11}, {"SteelGrp", 5}});
     cat.Profile("CombList", {{"Profile1", "F70"}, {"Profile2", "S30"}, {"Group", 4}, {"SubSetID", 400}});
-    cat.Profile("CombList", {{"Profile1", "F70"},
-                             {"Profile2", "M82"},
-                             {"Group", 2},
-                             {"AngleType", 5},
-                             {"MinAngle", 90},
-                             {"MaxAngle", 90},
-                             {"SubSetID", 201},
-                             {"ProfDeltaSize", 2.5},
-                             {"SteelDeltaSize", 4.0},
-                             {"SteelAngle", 45}});
+    cat.Profile("CombList",
+                {"Profile1", "Profile2", "Group", "AngleType", "MinAngle", "MaxAngle", "SubSetID", "ProfDeltaSize",
+                 "SteelDeltaSize", "SteelAngle"},
+                {{"F70", "M82", 2, 5, 90, 90, 201, 2.5, 4.0, 45}});
     cat.Open();
     BuildRectContour(frame, {0, 0}, 10000, 8000, 700);
     impost = test::AddVerticalImpost(frame, 5000, 410);
@@ -188,7 +177,7 @@ TEST_F(CatalogueBars, FalseMullionMeasuresBothFaces) {
   EXPECT_NEAR(spross.ProfSize.Length, 3000, 0.01);
 }
 
-TEST_F(CatalogueBars, SteelIsRefusedWhenTheCatalogueHasNoCombination) {
+TEST_F(CatalogueBars, SteelWithoutACombinationAndAMissingProfileAreRefused) {
   Tgx25FrameLine& top = *frame.GetFrameLine(1);
   top.SetProfile("F70", "белый");
   EXPECT_FALSE(top.SetSteel("S99"));
@@ -199,9 +188,6 @@ TEST_F(CatalogueBars, SteelIsRefusedWhenTheCatalogueHasNoCombination) {
   // Measured between the width corners: 10000 - 2 x 700.
   EXPECT_NEAR(top.SteelSize.Length, 8600, 0.01);
   EXPECT_FLOAT_EQ(top.SteelSize.Angle1, 90);
-}
-
-TEST_F(CatalogueBars, MissingProfileRaisesTheCatalogueError) {
   impost->SetProfile("XX", "");
   EXPECT_THROW(impost->CalcProfSize(), EInterfaceError);
 }

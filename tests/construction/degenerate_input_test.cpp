@@ -8,7 +8,7 @@
 namespace kv {
 namespace {
 
-TEST(DegenerateInput, EmptyElement) {
+TEST(DegenerateInput, EmptyElementAndConstruction) {
   TFrame frame(nullptr, 1);
   EXPECT_EQ(frame.NextPoint(0), nullptr);
   EXPECT_EQ(frame.PriorLine(0), nullptr);
@@ -22,9 +22,17 @@ TEST(DegenerateInput, EmptyElement) {
   EXPECT_EQ(frame.GetParentIndex(), -1);
   // A base part of an empty contour is an empty part.
   EXPECT_TRUE(frame.AddBasePart()->Points.empty());
+  Tgx25Construction construction;
+  construction.NormalizePosition();
+  EXPECT_EQ(construction.GetBoundRect(), TRect{});
+  EXPECT_EQ(construction.GetSquare(), 0);
+  EXPECT_EQ(construction.GetPerimeter(), 0);
+  construction.NewFrame(1);  // a frame without a contour yet
+  EXPECT_EQ(construction.GetSizeInt(), TSize{});
+  EXPECT_EQ(construction.GetFirstPart(), nullptr);
 }
 
-TEST(DegenerateInput, ForeignObjectsAreRefused) {
+TEST(DegenerateInput, ForeignObjectsAreRefusedAndBarsWithoutEndPointsGiveMarkedResults) {
   Tgx25Construction construction;
   TFrame* frame = construction.NewFrame(1);
   TFrame stranger(nullptr, 1);
@@ -39,9 +47,6 @@ TEST(DegenerateInput, ForeignObjectsAreRefused) {
   EXPECT_EQ(construction.FindObjectByInternalID(-5), nullptr);
   construction.Select(nullptr);
   construction.SetChecked(nullptr);
-}
-
-TEST(DegenerateInput, BarsWithoutEndPoints) {
   TImpost impost(nullptr, nullptr, nullptr);
   EXPECT_EQ(impost.PolarAngle(), 0);
   EXPECT_EQ(impost.GetInternalSize(), -1);
@@ -59,17 +64,6 @@ TEST(DegenerateInput, BarsWithoutEndPoints) {
   EXPECT_EQ(line.GetNearestPointX(0), nullptr);
   EXPECT_FALSE(line.PointOnLine({0, 0}));
   line.SortCutPoints();
-}
-
-TEST(DegenerateInput, EmptyConstructionMeasures) {
-  Tgx25Construction construction;
-  construction.NormalizePosition();
-  EXPECT_EQ(construction.GetBoundRect(), TRect{});
-  EXPECT_EQ(construction.GetSquare(), 0);
-  EXPECT_EQ(construction.GetPerimeter(), 0);
-  construction.NewFrame(1);  // a frame without a contour yet
-  EXPECT_EQ(construction.GetSizeInt(), TSize{});
-  EXPECT_EQ(construction.GetFirstPart(), nullptr);
 }
 
 TEST(DegenerateInput, SortingBarEndsKeepsTheOutlineWithThem) {

@@ -61,7 +61,7 @@ TEST_F(DemoBalconyDoor, ThresholdButtsBetweenTheSidesThatRunToTheFloor) {
   EXPECT_EQ(frame->GetFrameLine(0)->Steel.ID, "TL-S30");
 }
 
-TEST_F(DemoBalconyDoor, SashStandsOnTheThresholdWithItsGlass) {
+TEST_F(DemoBalconyDoor, SashStandsOnTheThresholdWithItsGlassAndTheTypesBuildDoorsOrWindows) {
   EXPECT_EQ(sash->GetFrameLine(0)->GetProfile(), "TL-202");
   EXPECT_EQ(BoundRectOf(sash->GetDimensions()), (TRect{760, 760, 6740, 21380}));
   EXPECT_EQ(BoundRectOf(sash->GetFalzContourDimensions()), (TRect{840, 840, 6660, 21300}));
@@ -70,24 +70,12 @@ TEST_F(DemoBalconyDoor, SashStandsOnTheThresholdWithItsGlass) {
   const Tgx25Glass& glass = *Field(*sash).Glass;
   EXPECT_EQ(glass.GetInternalSize(), (TSize{4320, 18960}));
   EXPECT_EQ(glass.Bead.ID, "TL-BD24");
-}
-
-TEST_F(DemoBalconyDoor, TheDoorTypeBuildsADoorAndAWindowTypeAWindow) {
   EXPECT_EQ(GetWinTypeInfo(2).WinType, 1);
   EXPECT_EQ(frame->ObjType, otxDoor);
-  EXPECT_EQ(ObjTypeCaption(frame->ObjType), "Дверь с порогом");
   TFrame* window = construction.NewFrame(1);
   window->ObjType = otxFasad;
   window->BuildInitial({1300, 1400});
   EXPECT_EQ(window->ObjType, otxWindow);
-}
-
-TEST(ObjTypeOfWinType, CodesCountInTheOrderOfTheKinds) {
-  EXPECT_EQ(ObjTypeOfWinType(0), otxWindow);
-  EXPECT_EQ(ObjTypeOfWinType(1), otxDoor);
-  EXPECT_EQ(ObjTypeOfWinType(2), otxFasad);
-  EXPECT_EQ(ObjTypeOfWinType(7), otxWindow);
-  EXPECT_EQ(ObjTypeOfWinType(-1), otxWindow);
 }
 
 }  // namespace

@@ -17,13 +17,8 @@ namespace {
 class FillContours : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F20"},
-                             {"Group", 0},
-                             {"Width", 70.0},
-                             {"GlassSize", 20.0},
-                             {"BeadSize", 70.0},
-                             {"FlugelSize", 60.0},
-                             {"ModifySize", 15.0}});
+    cat.Profile("ProfList", {"Profile", "Group", "Width", "GlassSize", "BeadSize", "FlugelSize", "ModifySize"},
+                {{"F20", 0, 70.0, 20.0, 70.0, 60.0, 15.0}});
     cat.Profile("ProfList", {{"Profile", "F30"}, {"Group", 0}, {"Width", 70.0}, {"GlassSize", 30.0}});
     cat.Profile("ProfList", {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}});
     cat.Profile("CombList",
@@ -91,12 +86,15 @@ TEST_F(FillContours, ArcKeepsItsCentreWithTheRadiusLessTheDelta) {
   EXPECT_NEAR(GetDistance(ExtendedPoint(glass[2].Start), top.Center), radius - 200, 1);
 }
 
-TEST_F(FillContours, HalfCircleShrinksTowardsItsCentre) {
+TEST_F(FillContours, HalfCircleShrinksTowardsItsCentreAndAStraightSideCanMissTheMovedArc) {
   TFalshPart& part = RectPart(10000, 8000);
   frame.Lines[1]->SetFullRadius();
   const TFillContour glass = part.CalcFillSize(gsiGlass, 0);
   EXPECT_FLOAT_EQ(glass[1].Radius, 5000 - 200);
   EXPECT_EQ(glass[1].Start, (TPoint{200, 0}));
+  const std::string message = test::ErrorOf<ECreationError>([&] { part.CalcFillSize(gsiGlass, 5000); });
+  EXPECT_EQ(message.rfind("Не возможно определить точку пересечения:\r\nПрямая X1(", 0), 0u) << message;
+  EXPECT_TRUE(test::Contains(message, "\r\nОкружность O(5000,0), R=-200"));
 }
 
 TEST_F(FillContours, CollinearSidesWithDifferentDeltasAreParallel) {
@@ -121,18 +119,10 @@ TEST_F(FillContours, DeltasLargerThanThePartTurnItRound) {
   TFalshPart& part = RectPart(300, 300);
   const std::string message = test::ErrorOf<ECreationError>([&] { part.CalcFillSize(gsiGlass, 0); });
   EXPECT_EQ(message.rfind("Полученная точка (", 0), 0u) << message;
-  EXPECT_NE(message.find("не пренадлежит одной из прямой"), std::string::npos);
+  EXPECT_TRUE(test::Contains(message, "не пренадлежит одной из прямой"));
 }
 
-TEST_F(FillContours, StraightSideMissingTheMovedArc) {
-  TFalshPart& part = RectPart(10000, 8000);
-  frame.Lines[1]->SetFullRadius();
-  const std::string message = test::ErrorOf<ECreationError>([&] { part.CalcFillSize(gsiGlass, 5000); });
-  EXPECT_EQ(message.rfind("Не возможно определить точку пересечения:\r\nПрямая X1(", 0), 0u) << message;
-  EXPECT_NE(message.find("\r\nОкружность O(5000,0), R=-200"), std::string::npos) << message;
-}
-
-TEST(OffsetCorners, TwoArcsMeetOnBothMovedCircles) {
+TEST(OffsetCorners, TwoArcsMeetOnBothMovedCirclesAndASideMovesToItsRight) {
   // A pointed arch: the left arc about (200, 200) and the right arc about (0, 200), radius 200,
   // meeting at (100, 200 - sqrt(200^2 - 100^2)); moved by 10 they meet on the circles of radius 190.
   const TSideGeometry left{{0, 200}, {100, 26.7949f}, 200, {200, 200}};
@@ -140,6 +130,12 @@ TEST(OffsetCorners, TwoArcsMeetOnBothMovedCircles) {
   const TPointF corner = OffsetCorner(left, 10, right, 10);
   EXPECT_NEAR(corner.X, 100, 0.01);
   EXPECT_NEAR(corner.Y, 200 - std::sqrt(190.0 * 190 - 100 * 100), 0.01);
+  // Moving a side to its right: up by 10 and rightwards by 20.
+  const TPointF square = OffsetCorner({{0, 100}, {0, 0}, 0, {}}, 10, {{0, 0}, {100, 0}, 0, {}}, 20);
+  EXPECT_NEAR(square.X, 10, 1e-4);
+  EXPECT_NEAR(square.Y, 20, 1e-4);
+  EXPECT_EQ(OffsetRadius({{0, 0}, {100, 0}, 50, {50, 0}}, 10), 40);
+  EXPECT_EQ(OffsetRadius({{0, 0}, {100, 0}, 100, {50, -80}}, 10), 110);
 }
 
 // The fields beside a transom 1 mm off the springing of a half circle R 6000 about (6000,6000),
@@ -185,16 +181,6 @@ TEST(OffsetContours, AnArcTurnedRoundIsNamedInMillimetres) {
             "Дуга радиуса 10,0 мм от (0,0; -10,0) до (10,0; 0,0) мм, смещенная на 6,0 мм, выворачивается: "
             "раздел слишком мал!");
   EXPECT_EQ(OffsetContour(sides, {20, 30, 30}).size(), 3u);
-}
-
-TEST(OffsetCorners, MovingASideToItsRight) {
-  const TSideGeometry up{{0, 100}, {0, 0}, 0, {}};
-  const TSideGeometry right{{0, 0}, {100, 0}, 0, {}};
-  const TPointF corner = OffsetCorner(up, 10, right, 20);
-  EXPECT_NEAR(corner.X, 10, 1e-4);
-  EXPECT_NEAR(corner.Y, 20, 1e-4);
-  EXPECT_EQ(OffsetRadius({{0, 0}, {100, 0}, 50, {50, 0}}, 10), 40);
-  EXPECT_EQ(OffsetRadius({{0, 0}, {100, 0}, 100, {50, -80}}, 10), 110);
 }
 
 }  // namespace

@@ -14,35 +14,17 @@ namespace {
 class FillingElements : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"},
-                             {"Group", 0},
-                             {"Width", 70.0},
-                             {"FlugelSize", 56.0},
-                             {"ModifySize", 15.0},
-                             {"GlassSize", 20.0},
-                             {"BeadSize", 70.0},
-                             {"BeadGrp", 1}});
-    cat.Profile(
-        "ProfList",
-        {{"Profile", "S77"}, {"Group", 1}, {"Width", 77.0}, {"GlassSize", 63.0}, {"BeadSize", 77.0}, {"BeadGrp", 1}});
+    cat.Profile("ProfList",
+                {"Profile", "Group", "Width", "FlugelSize", "ModifySize", "GlassSize", "BeadSize", "BeadGrp"},
+                {{"F70", 0, 70.0, 56.0, 15.0, 20.0, 70.0, 1}, {"S77", 1, 77.0, TValue(), TValue(), 63.0, 77.0, 1}});
     cat.Profile("ProfList", {{"Profile", "MD"}, {"Group", 18}, {"Width", 40.0}});
     cat.Profile("ProfList", {{"Profile", "FA40"}, {"Group", 4}, {"Width", 40.0}});
-    cat.Profile("CombList", {{"Profile1", "F70"},
-                             {"Profile2", "S77"},
-                             {"Group", 1},
-                             {"AngleType", 9},
-                             {"MaxAngle", 360},
-                             {"ProfDeltaSize", 8.0},
-                             {"SubSetID", 31}});
-    cat.Profile("CombList", {{"Profile1", "S77"},
-                             {"Profile2", "S77"},
-                             {"Group", 0},
-                             {"AngleType", 0},
-                             {"MinAngle", 30},
-                             {"MaxAngle", 180},
-                             {"SubSetID", 11}});
-    cat.Profile("ConsList", {{"ID", 5}, {"Prof_1", "S77"}, {"Prof_2", "S77"}, {"Prof_3", "S77"}, {"Prof_4", "S77"}});
-    cat.Profile("ConsList", {{"ID", 6}, {"Prof_1", "MD"}, {"Prof_2", "MD"}, {"Prof_3", "MD"}, {"Prof_4", "MD"}});
+    cat.Profile("CombList", {"Profile1", "Profile2", "Group", "AngleType", "MaxAngle", "ProfDeltaSize", "SubSetID"},
+                {{"F70", "S77", 1, 9, 360, 8.0, 31}});
+    cat.Profile("CombList", {"Profile1", "Profile2", "Group", "AngleType", "MinAngle", "MaxAngle", "SubSetID"},
+                {{"S77", "S77", 0, 0, 30, 180, 11}});
+    cat.Profile("ConsList", {"ID", "Prof_1", "Prof_2", "Prof_3", "Prof_4"},
+                {{5, "S77", "S77", "S77", "S77"}, {6, "MD", "MD", "MD", "MD"}});
     test::AddGlazingRows(cat);
     cat.Open();
     test::BuildProfiledFrame(frame, 10000, 8000, "F70", "WH");
@@ -68,20 +50,12 @@ TEST_F(FillingElements, SashTakesItsContourRebateProfilesAndJoints) {
   EXPECT_EQ(sash->Points[0]->GetPoint(), (TPoint{560, 7440}));
   EXPECT_NEAR(sash->GetFrameLine(1)->ProfSize.Length, 8880 + 2 * 30 / 0.70710678, 0.1);
   ASSERT_EQ(sash->Parts.size(), 1u);
+  EXPECT_FALSE(Base().SetGlassIfPossible("G24")) << "the part holds the sash";
   // Resized with the frame; the glass of the sash 63 mm in on each side.
   test::CustomPart(*sash, 0)->ChangeGlass("G24");
   frame.SetNewSize({1200, 800}, smRight, smBottom);
   EXPECT_EQ(BoundRectOf(sash->GetDimensions()), (TRect{560, 560, 11440, 7440}));
   EXPECT_EQ(test::CustomPart(*sash, 0)->Glass->GetInternalSize(), (TSize{10880 - 1260, 6880 - 1260}));
-}
-
-TEST_F(FillingElements, ModificatorWithoutCombinationTakesItsDeltaOnly) {
-  TkvModificator* modificator = Base().SetNewModificator();
-  modificator->BuildInitial(6, "WH");
-  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 7850}));
-  EXPECT_EQ(modificator->GetFrameLine(2)->Profile.ID, "MD");
-  frame.SetNewSize({1000, 1000}, smRight, smBottom);
-  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 9850}));
 }
 
 TEST_F(FillingElements, FalseMullionFrameLiesInTheLightOfTheGlass) {
@@ -108,7 +82,7 @@ TEST_F(FillingElements, FalseMullionFrameLiesInTheLightOfTheGlass) {
   EXPECT_EQ(added->PX1->X, 6000);
 }
 
-TEST_F(FillingElements, GlazingBarFrameLiesInsideTheSpacer) {
+TEST_F(FillingElements, GlazingBarFrameLiesInsideTheSpacerAndAModificatorTakesItsDeltaOnly) {
   Base().ChangeGlass("G24");
   Tgx25Glass& glass = *Base().Glass;
   Tgx25SprossFrame* spross = glass.CreateSprossFrame();
@@ -117,12 +91,12 @@ TEST_F(FillingElements, GlazingBarFrameLiesInsideTheSpacer) {
   EXPECT_EQ(BoundRectOf(spross->GetDimensions()), (TRect{380, 380, 9620, 7620}));
   EXPECT_EQ(glass.GetSprossCount(), 0);
   EXPECT_EQ(glass.GetSprossInfo(), "");
-}
-
-TEST_F(FillingElements, PartWithASashTakesNoGlass) {
-  Base().SetNewFlugel()->BuildInitial(5, "WH");
-  EXPECT_FALSE(Base().SetGlassIfPossible("G24"));
-  EXPECT_EQ(Base().FillType, ftFlugel);
+  TkvModificator* modificator = Base().SetNewModificator();
+  modificator->BuildInitial(6, "WH");
+  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 7850}));
+  EXPECT_EQ(modificator->GetFrameLine(2)->Profile.ID, "MD");
+  frame.SetNewSize({1000, 1000}, smRight, smBottom);
+  EXPECT_EQ(BoundRectOf(modificator->GetDimensions()), (TRect{150, 150, 9850, 9850}));
 }
 
 }  // namespace

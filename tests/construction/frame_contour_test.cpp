@@ -74,7 +74,7 @@ protected:
   TFrame frame{nullptr, 1};
 };
 
-TEST_F(NewFrame, RectangleCornersRunFromTheBottomLeftClockwise) {
+TEST_F(NewFrame, RectangleRunsFromTheBottomLeftClockwiseWithTheTypesSystemProfilesAndJoints) {
   frame.BuildInitial({1000, 800});
   ASSERT_EQ(frame.Points.size(), 4u);
   EXPECT_EQ(frame.Points[0]->GetPoint(), (TPoint{0, 8000}));
@@ -82,10 +82,6 @@ TEST_F(NewFrame, RectangleCornersRunFromTheBottomLeftClockwise) {
   EXPECT_EQ(frame.Points[2]->GetPoint(), (TPoint{10000, 0}));
   EXPECT_EQ(frame.Points[3]->GetPoint(), (TPoint{10000, 8000}));
   for (const auto& side : frame.Lines) EXPECT_EQ(side->Radius, 0);
-}
-
-TEST_F(NewFrame, TakesSystemColourProfilesSteelJointsAndWeldAllowanceOfTheType) {
-  frame.BuildInitial({1000, 800});
   EXPECT_EQ(frame.ProfSys, "TL70");
   EXPECT_EQ(frame.FurnSys, "TLF");
   EXPECT_EQ(frame.ProfColor, "WH");
@@ -101,7 +97,7 @@ TEST_F(NewFrame, TakesSystemColourProfilesSteelJointsAndWeldAllowanceOfTheType) 
 }
 
 // R 500 mm over 1000 mm is a half circle about the middle of the top; a second radius makes it elliptic.
-TEST_F(NewFrame, ArchedTopOfARectangleTakesItsRadii) {
+TEST_F(NewFrame, ArchedTopOfARectangleTakesItsRadiiAndLeftTopPlacesAFrame) {
   TInitialSize size{1000, 800};
   size.Radius = 500;
   frame.BuildInitial(size);
@@ -115,6 +111,12 @@ TEST_F(NewFrame, ArchedTopOfARectangleTakesItsRadii) {
   EXPECT_FLOAT_EQ(elliptic.Lines[1]->Radius2, 7000);
   EXPECT_TRUE(elliptic.Lines[1]->EllipseRadius());
   EXPECT_EQ(elliptic.Lines[0]->Radius2, 0) << "the other sides are straight";
+  TFrame placed(nullptr, 1);
+  TInitialSize at{1000, 800};
+  at.LeftTop = {100, 50};
+  placed.BuildInitial(at);
+  EXPECT_EQ(placed.Points[1]->GetPoint(), (TPoint{1000, 500}));
+  EXPECT_EQ(placed.LeftTop, (TPoint{1000, 500}));
 }
 
 TEST_F(NewFrame, SegmentalArchKeepsTheRadiusAsGiven) {
@@ -140,7 +142,7 @@ TEST_F(NewFrame, HalfCircleArchOfItsOwnHeightHasTwoCorners) {
   EXPECT_NEAR(frame.GetFrameLine(0)->ProfSize.Length, 3.14159265 * 5000 + 2 * 30 / std::sin(3.14159265 / 4), 5);
 }
 
-TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
+TEST_F(NewFrame, ImpossibleSizesFigureDataAndUnknownTypesAreRefused) {
   EXPECT_THROW(frame.BuildInitial({0, 800}), ECreationError);
   TInitialSize trapezoid{1000, 800};
   trapezoid.Figure = figTrapLeft;
@@ -153,22 +155,11 @@ TEST_F(NewFrame, ImpossibleSizesAndFigureDataAreRefused) {
   TInitialSize radius{1000, 800};
   radius.Radius = 400;
   EXPECT_THROW(frame.BuildInitial(radius), ECreationError);
-}
-
-TEST_F(NewFrame, UnknownWindowTypeIsACatalogueError) {
   TFrame unknown(nullptr, 99);
   EXPECT_EQ(test::ErrorOf<EInterfaceError>([&] {
               unknown.BuildInitial({1000, 800});
             }),
             "В БД отсутствуют данные для типа конструкции [99]!");
-}
-
-TEST_F(NewFrame, LeftTopPlacesTheFrame) {
-  TInitialSize size{1000, 800};
-  size.LeftTop = {100, 50};
-  frame.BuildInitial(size);
-  EXPECT_EQ(frame.Points[1]->GetPoint(), (TPoint{1000, 500}));
-  EXPECT_EQ(frame.LeftTop, (TPoint{1000, 500}));
 }
 
 }  // namespace

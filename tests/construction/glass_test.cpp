@@ -16,57 +16,33 @@ namespace {
 class Glazing : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"},
-                             {"Group", 0},
-                             {"Width", 70.0},
-                             {"GlassSize", 20.0},
-                             {"BeadSize", 70.0},
-                             {"BeadGrp", 1},
-                             {"AdapterSize", 60.0}});
+    cat.Profile("ProfList", {"Profile", "Group", "Width", "GlassSize", "BeadSize", "BeadGrp", "AdapterSize"},
+                {{"F70", 0, 70.0, 20.0, 70.0, 1, 60.0}});
     cat.Profile("ProfList", {{"Profile", "F0"}, {"Group", 0}, {"Width", 70.0}, {"BeadGrp", 1}});
     cat.Profile("ProfList", {{"Profile", "B18"}, {"Group", 5}, {"Width", 18.0}, {"ColorAlternative", "B19"}});
     cat.Profile("ProfList", {{"Profile", "B19"}, {"Group", 5}, {"Width", 19.0}});
-    cat.Profile("ProfList", {{"Profile", "A6"},
-                             {"Group", 6},
-                             {"Width", 6.0},
-                             {"GlassSize", 3.0},
-                             {"BeadSize", 5.0},
-                             {"AdapterCorrect", 1.0}});
-    cat.Profile("BeadComb", {{"ID", "1"},
-                             {"ProfGrp", 1},
-                             {"Thickness", 24},
-                             {"BeadGrp", 1},
-                             {"Bead", "B18"},
-                             {"ProfRubber", "R1"},
-                             {"BeadRubber", "R2"},
-                             {"Lining_1", "L3"},
-                             {"Number_1", 4},
-                             {"Lining_2", "L5"},
-                             {"Number_2", 2}});
+    cat.Profile("ProfList", {"Profile", "Group", "Width", "GlassSize", "BeadSize", "AdapterCorrect"},
+                {{"A6", 6, 6.0, 3.0, 5.0, 1.0}});
+    cat.Profile("BeadComb",
+                {"ID", "ProfGrp", "Thickness", "BeadGrp", "Bead", "ProfRubber", "BeadRubber", "Lining_1", "Number_1",
+                 "Lining_2", "Number_2"},
+                {{"1", 1, 24, 1, "B18", "R1", "R2", "L3", 4, "L5", 2}});
     cat.Profile("BeadComb",
                 {{"ID", "2"}, {"ProfGrp", 1}, {"Thickness", 4}, {"BeadGrp", 2}, {"Bead", "B18"}, {"Adapter", "A6"}});
-    for (const char* colour : {"WH", "GO"}) {
-      cat.Catalog("Catalog", {{"ID", std::string("B18.") + colour}, {"Article", "B18"}, {"FrontColor", colour}});
-      cat.Catalog("Catalog", {{"ID", std::string("A6.") + colour}, {"Article", "A6"}, {"FrontColor", colour}});
-    }
-    cat.Catalog("Catalog", {{"ID", "B18.AN"}, {"Article", "B18"}, {"FrontColor", "AN"}});
-    cat.Catalog("Catalog", {{"ID", "B19.RD"}, {"Article", "B19"}, {"FrontColor", "RD"}});
-    cat.Catalog("Catalog", {{"ID", "B19.BR"}, {"Article", "B19"}, {"FrontColor", "BR"}});
-    AddGlass("G24", 24, 2000, 900, 300, 300);
-    AddGlass("G9", 24, 900, 900, 300, 300);
-    AddGlass("G32", 32, 2000, 2000, 100, 100);
-    AddGlass("G4", 4, 2000, 2000, 100, 100);
+    cat.Catalog("Catalog", {"ID", "Article", "FrontColor"},
+                {{"B18.WH", "B18", "WH"},
+                 {"A6.WH", "A6", "WH"},
+                 {"B18.GO", "B18", "GO"},
+                 {"A6.GO", "A6", "GO"},
+                 {"B18.AN", "B18", "AN"},
+                 {"B19.RD", "B19", "RD"},
+                 {"B19.BR", "B19", "BR"}});
+    cat.Catalog("Catalog", {"ID", "Article", "Group", "Thickness", "MaxWidth", "MaxHeight", "MinWidth", "MinHeight"},
+                {{"G24", "G24", 2, 24, 2000, 900, 300, 300},
+                 {"G9", "G9", 2, 24, 900, 900, 300, 300},
+                 {"G32", "G32", 2, 32, 2000, 2000, 100, 100},
+                 {"G4", "G4", 2, 4, 2000, 2000, 100, 100}});
     cat.Open();
-  }
-  void AddGlass(const std::string& ID, int Thickness, int MaxW, int MaxH, int MinW, int MinH) {
-    cat.Catalog("Catalog", {{"ID", ID},
-                            {"Article", ID},
-                            {"Group", 2},
-                            {"Thickness", Thickness},
-                            {"MaxWidth", MaxW},
-                            {"MaxHeight", MaxH},
-                            {"MinWidth", MinW},
-                            {"MinHeight", MinH}});
   }
   // The glazed part of a frame of W x H model units.
   Tgx30CustomPart& PartUnits(int32_t W, int32_t H, const std::string& Color = "WH") {

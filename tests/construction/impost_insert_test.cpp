@@ -15,28 +15,11 @@ namespace {
 class ImpostInsertion : public ::testing::Test {
 protected:
   void SetUp() override {
-    cat.Profile("ProfList", {{"Profile", "F70"},
-                             {"Group", 0},
-                             {"Width", 70.0},
-                             {"ImpostSize", 62.0},
-                             {"GlassSize", 20.0},
-                             {"BeadSize", 70.0},
-                             {"BeadGrp", 1}});
-    cat.Profile("ProfList", {{"Profile", "M82"},
-                             {"Group", 2},
-                             {"Width", 82.0},
-                             {"GlassSize", 27.0},
-                             {"BeadSize", 41.0},
-                             {"BeadGrp", 1},
-                             {"Steel", "S20"}});
-    cat.Profile("CombList", {{"Profile1", "F70"},
-                             {"Profile2", "M82"},
-                             {"Group", 2},
-                             {"AngleType", 6},
-                             {"MinAngle", 90},
-                             {"MaxAngle", 90},
-                             {"SubSetID", 77},
-                             {"ProfDeltaSize", -2.0}});
+    cat.Profile("ProfList", {"Profile", "Group", "Width", "ImpostSize", "GlassSize", "BeadSize", "BeadGrp", "Steel"},
+                {{"F70", 0, 70.0, 62.0, 20.0, 70.0, 1, TValue()}, {"M82", 2, 82.0, TValue(), 27.0, 41.0, 1, "S20"}});
+    cat.Profile("CombList",
+                {"Profile1", "Profile2", "Group", "AngleType", "MinAngle", "MaxAngle", "SubSetID", "ProfDeltaSize"},
+                {{"F70", "M82", 2, 6, 90, 90, 77, -2.0}});
     cat.Profile("ProfList", {{"Profile", "V0"}, {"Group", 0}, {"Width", 0.0}, {"Virtual", 1}});
     test::AddGlazingRows(cat);
     cat.Open();
@@ -65,7 +48,7 @@ protected:
   TFrame frame{nullptr, 1};
 };
 
-TEST_F(ImpostInsertion, VerticalMullionDividesTheBasePart) {
+TEST_F(ImpostInsertion, VerticalMullionDividesTheBasePartIntoPartsRunningClockwise) {
   TCustomImpost* bar = Vertical(4000);
   ASSERT_NE(bar, nullptr);
   ASSERT_EQ(frame.Parts.size(), 2u);
@@ -83,10 +66,6 @@ TEST_F(ImpostInsertion, VerticalMullionDividesTheBasePart) {
   EXPECT_NEAR(bar->ProfSize.Length, 8000 - 2 * 620, 0.01);
   EXPECT_EQ(dynamic_cast<TImpost*>(bar)->Steel.ID, "S20");
   EXPECT_EQ(frame.SeekDependentPart(bar).size(), 2u);
-}
-
-TEST_F(ImpostInsertion, BothNewPartsRunClockwiseAlongTheBar) {
-  Vertical(4000);
   const TFalshPart& left = *frame.Parts[0];
   const TFalshPart& right = *frame.Parts[1];
   ASSERT_EQ(left.Points.size(), 4u);
@@ -145,16 +124,13 @@ TEST_F(ImpostInsertion, ReuseModeTakesTheExistingPointWithoutAsking) {
   EXPECT_TRUE(cat.Messages.Shown().empty());
 }
 
-TEST_F(ImpostInsertion, LineMissingThePartIsRefused) {
+TEST_F(ImpostInsertion, LineMissingThePartOrOnAVirtualSideIsRefused) {
   EXPECT_EQ(test::ErrorOf<ECreationError>([&] {
               frame.SetNewImpost(Line(frame.Parts[0].get(), {20000, 0}, {20000, 100}));
             }),
             "Не найдены точки пересечения импоста с контуром!");
   EXPECT_TRUE(frame.Imposts.empty());
   EXPECT_EQ(frame.Parts.size(), 1u);
-}
-
-TEST_F(ImpostInsertion, VirtualSideRefusesWhenAsked) {
   frame.GetFrameLine(1)->SetProfile("V0", "");
   TNewImpost params = Line(frame.Parts[0].get(), {4000, -100}, {4000, 9000});
   params.NoVirtual = true;

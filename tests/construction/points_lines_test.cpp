@@ -8,25 +8,7 @@
 namespace kv {
 namespace {
 
-TEST(SelectedObject, IdentifiersComeFromTheSeededGenerator) {
-  RandomGenerator().Seed(7);
-  const Tgx25SelectedObject first;
-  RandomGenerator().Seed(7);
-  const Tgx25SelectedObject again;
-  EXPECT_EQ(first.InternalID, again.InternalID);
-  EXPECT_EQ(first.SteelInternalID, again.SteelInternalID);
-  EXPECT_GE(first.InternalID, 0);
-  EXPECT_LT(first.InternalID, 2130000000);
-}
-
-TEST(Points, ConnectorTakesItsPropertyText) {
-  auto point = Tgx25Point::CreateInit(nullptr, {});
-  point->SetVerbinderSubSet(12, "белый", "10=1\r\n20=2");
-  EXPECT_EQ(point->SubSetID, 12);
-  EXPECT_EQ(point->PropList, (TStringList{"10=1", "20=2"}));
-}
-
-TEST(Points, ShiftModesAndMillimetres) {
+TEST(Points, ShiftModesMillimetresAndConnectorProperties) {
   auto point = Tgx25Point::CreateInit(nullptr, {100, 200});
   point->ShiftPoint(smXPoint, 50);
   EXPECT_EQ(point->GetPoint(), (TPoint{50, 200}));
@@ -40,6 +22,10 @@ TEST(Points, ShiftModesAndMillimetres) {
   const Tgx25SimplePoint real(nullptr, {125, -30});
   EXPECT_FLOAT_EQ(real.GetRealPoint().X, 12.5f);
   EXPECT_FLOAT_EQ(real.GetRealPoint().Y, -3.0f);
+  auto connector = Tgx25Point::CreateInit(nullptr, {});
+  connector->SetVerbinderSubSet(12, "белый", "10=1\r\n20=2");
+  EXPECT_EQ(connector->SubSetID, 12);
+  EXPECT_EQ(connector->PropList, (TStringList{"10=1", "20=2"}));
 }
 
 TEST(FramePoint, ExchangeCrossPointSwapsTheSidesAndTwiceRestoresThePoint) {
@@ -175,7 +161,7 @@ TEST(Line, CutPointsStaySortedAndOnTheLine) {
   EXPECT_TRUE(line.CutPoints.empty());
 }
 
-TEST(Line, PropertiesMergeByKey) {
+TEST(Line, PropertiesMergeByKeyAndAnchorsAreOwned) {
   Tgx25Line line;
   line.PropList = {"10=1", "20=2"};
   line.MergeProperty({"20=5", "30=3"});
@@ -183,10 +169,6 @@ TEST(Line, PropertiesMergeByKey) {
   EXPECT_EQ(StringListToText(line.PropList), "10=1\r\n20=5\r\n30=3");
   EXPECT_EQ(TextToStringList("a\nb\r\n"), (TStringList{"a", "b"}));
   EXPECT_TRUE(TextToStringList("").empty());
-}
-
-TEST(Line, AnchorsAreOwned) {
-  Tgx25Line line;
   TgxAnkerPoint* anchor = line.AddAnkerPoint({5, 5});
   line.AddAnkerPoint({9, 9});
   EXPECT_TRUE(line.ClearAnkerPoint(anchor));
@@ -195,20 +177,24 @@ TEST(Line, AnchorsAreOwned) {
   EXPECT_TRUE(line.AnkerPoints.empty());
 }
 
-TEST(FrameLine, NoSteelClearsTheSteelBar) {
+TEST(FrameLine, NoSteelClearsTheSteelBarAndStandardAnglesAreExact) {
   Tgx25FrameLine side(nullptr, nullptr, nullptr);
   side.SteelSize = {100, 90, 90};
   EXPECT_TRUE(side.SetSteel(""));
   EXPECT_FALSE(side.Armed);
   EXPECT_EQ(side.SteelSize, TProfSize{});
-}
-
-TEST(FrameLine, StandardAnglesAreExact) {
-  Tgx25FrameLine side(nullptr, nullptr, nullptr);
   side.ProfSize = {1000, 45, 90};
   EXPECT_TRUE(side.StdAngle());
   side.ProfSize.Angle2 = 90.01f;
   EXPECT_FALSE(side.StdAngle());
+  RandomGenerator().Seed(7);
+  const Tgx25SelectedObject first;
+  RandomGenerator().Seed(7);
+  const Tgx25SelectedObject again;
+  EXPECT_EQ(first.InternalID, again.InternalID);
+  EXPECT_EQ(first.SteelInternalID, again.SteelInternalID);
+  EXPECT_GE(first.InternalID, 0);
+  EXPECT_LT(first.InternalID, 2130000000);
 }
 
 }  // namespace

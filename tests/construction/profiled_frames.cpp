@@ -16,14 +16,9 @@ void AddGlazingRows(TSmallCatalogue& Catalogue) {
   Catalogue.Profile("BeadComb", {{"ID", "1"}, {"ProfGrp", 1}, {"Thickness", 24}, {"BeadGrp", 1}, {"Bead", "B18"}});
   Catalogue.Profile("ProfList", {{"Profile", "B18"}, {"Group", 5}, {"Width", 18.0}});
   Catalogue.Catalog("Catalog", {{"ID", "B18.WH"}, {"Article", "B18"}, {"FrontColor", "WH"}});
-  Catalogue.Catalog("Catalog", {{"ID", "G24"},
-                                {"Article", "G24"},
-                                {"Group", 2},
-                                {"Thickness", 24},
-                                {"MaxWidth", 3000},
-                                {"MaxHeight", 3000},
-                                {"MinWidth", 100},
-                                {"MinHeight", 100}});
+  Catalogue.Catalog("Catalog",
+                    {"ID", "Article", "Group", "Thickness", "MaxWidth", "MaxHeight", "MinWidth", "MinHeight"},
+                    {{"G24", "G24", 2, 24, 3000, 3000, 100, 100}});
 }
 
 }  // namespace kv::test

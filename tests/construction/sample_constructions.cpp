@@ -1,7 +1,5 @@
 #include "construction/sample_constructions.h"
 
-#include <algorithm>
-
 #include "construction/glass.h"
 #include "construction/model_builders.h"
 
@@ -350,14 +348,6 @@ std::vector<uint8_t> StreamBytes(const Tgx25Construction& Construction) {
   TSpecStream stream;
   Construction.Save(stream);
   return stream.Bytes();
-}
-
-::testing::AssertionResult SameBytes(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B) {
-  const size_t common = std::min(A.size(), B.size());
-  for (size_t i = 0; i < common; ++i)
-    if (A[i] != B[i]) return ::testing::AssertionFailure() << "the streams part at byte " << i;
-  if (A.size() != B.size()) return ::testing::AssertionFailure() << "sizes " << A.size() << " and " << B.size();
-  return ::testing::AssertionSuccess();
 }
 
 }  // namespace kv::test

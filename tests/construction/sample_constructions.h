@@ -3,8 +3,6 @@
 // and a meeting stile, sashes with fittings, base profiles and nets, glass with bead and adapter
 // contours, linings, components, false mullions and glazing bars, a modificator, a nested frame,
 // anchors and cut points on the sides, and every add-on and result list filled.
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,8 +19,5 @@ std::unique_ptr<Tgx25Construction> SimpleWindow(const std::string& No, int32_t W
 
 // The bytes of the construction stream of the construction.
 std::vector<uint8_t> StreamBytes(const Tgx25Construction& Construction);
-
-// Equal streams, or the offset where they part.
-::testing::AssertionResult SameBytes(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B);
 
 }  // namespace kv::test

@@ -109,7 +109,7 @@ TEST_F(TwoSashWindow, FalseMullionsOfAGlassAndAnEmptyPart) {
   EXPECT_EQ(construction.GetFirstGlassAvailableEmptyPart(), CustomPart(*right, 0));
 }
 
-TEST_F(TwoSashWindow, NumberingOfOneFrame) {
+TEST_F(TwoSashWindow, NumberingOfOneFrameAndOfMeetingStileSashes) {
   EXPECT_EQ(frame->Name, "3");
   construction.RebuildPartsIndex();
   EXPECT_EQ(mullion->No, "I.1");
@@ -120,9 +120,6 @@ TEST_F(TwoSashWindow, NumberingOfOneFrame) {
   EXPECT_EQ(CustomPart(*left, 0)->No, "3");
   EXPECT_EQ(CustomPart(*right, 0)->Glass->No, "G.2");
   EXPECT_EQ(frame->InternalFlugelPartIndex, 2);
-}
-
-TEST_F(TwoSashWindow, MeetingStileSashesAreMainAndSecond) {
   auto* stulp =
       static_cast<Tgx25Stulp*>(frame->AddImpost(std::make_unique<Tgx25Stulp>(frame, mullion->PX1, mullion->PX2)));
   Tgx30CustomPart* main = CustomPart(*frame, 0);
@@ -154,7 +151,61 @@ TEST_F(TwoSashWindow, NumberingOfSeveralFrames) {
   EXPECT_EQ(CustomPart(*left, 0)->Glass->No, "G.1.1");
 }
 
-TEST_F(TwoSashWindow, TreeNavigation) {
+TEST_F(TwoSashWindow, PointsWithSeveralImpostsAndFreeingAnImpostRemovesItsEndPoints) {
+  Tgx25SimplePoint* top = mullion->PX1;
+  EXPECT_FALSE(frame->PointHasAnotherChild(top, mullion));
+  EXPECT_FALSE(frame->PointHasManyChild(top));
+  TCustomImpost* other = frame->AddImpost(std::make_unique<TImpost>(frame, top, frame->Points[0].get()));
+  EXPECT_TRUE(frame->PointHasAnotherChild(top, mullion));
+  EXPECT_TRUE(frame->PointHasManyChild(top));
+  EXPECT_TRUE(frame->PointHasBrother(mullion));
+  EXPECT_FALSE(frame->PointHasAnotherChildren(top, mullion, other));
+  EXPECT_TRUE(frame->FreeImpost(other));
+  EXPECT_FALSE(frame->PointHasBrother(mullion));
+  Tgx25Line* top_side = frame->Lines[1].get();
+  ASSERT_EQ(top_side->Points.size(), 1u);
+  frame->ClearParts();
+  EXPECT_TRUE(frame->FreeImpost(mullion));
+  EXPECT_TRUE(top_side->Points.empty());
+  EXPECT_TRUE(frame->Lines[3]->Points.empty());
+  EXPECT_FALSE(frame->FreeImpost(mullion));
+}
+
+TEST_F(TwoSashWindow, FindByInternalIDSelectionAndClearingSelectedParts) {
+  Tgx25Glass* glass = CustomPart(*right, 0)->Glass.get();
+  EXPECT_EQ(construction.FindObjectByInternalID(glass->InternalID), glass);
+  EXPECT_EQ(construction.FindObjectByInternalID(right->InternalID), right);
+  EXPECT_EQ(construction.FindObjectByInternalID(mullion->InternalID), mullion);
+  EXPECT_EQ(CustomPart(*frame, 1)->FindObjectByInternalID(glass->InternalID), glass);
+  EXPECT_EQ(CustomPart(*frame, 0)->FindObjectByInternalID(glass->InternalID), nullptr);
+  construction.Select(glass);
+  construction.Select(right);
+  construction.SetChecked(mullion);
+  EXPECT_TRUE(glass->DrawSelected);
+  EXPECT_TRUE(right->DrawSelected);
+  construction.UnSelectAll();
+  construction.UnCheckAll();
+  EXPECT_FALSE(glass->DrawSelected);
+  EXPECT_FALSE(right->DrawSelected);
+  EXPECT_FALSE(mullion->Checked);
+  construction.Select(CustomPart(*frame, 0));
+  construction.Select(CustomPart(*left, 0));
+  construction.ClearSelectedObject();
+  EXPECT_EQ(CustomPart(*frame, 0)->FillType, ftNone);
+  EXPECT_EQ(CustomPart(*frame, 0)->Flugel, nullptr);
+  EXPECT_EQ(CustomPart(*frame, 1)->FillType, ftFlugel);
+}
+
+TEST_F(TwoSashWindow, DimensionsAreaPerimeterAndTreeNavigation) {
+  EXPECT_EQ(construction.GetBoundRect(), (TRect{0, 0, 12000, 14000}));
+  EXPECT_FLOAT_EQ(construction.GetSize().Width, 1200);
+  EXPECT_EQ(construction.GetSizeInt().Height, 1400);
+  EXPECT_DOUBLE_EQ(static_cast<double>(construction.GetSquare()), 1.68);
+  EXPECT_NEAR(static_cast<double>(construction.GetPerimeter()), 5.2, 1e-9);
+  EXPECT_EQ(CustomPart(*frame, 1)->GetInternalSize(), (TSize{6000, 14000}));
+  EXPECT_EQ(CustomPart(*frame, 1)->GetLeftTop(), (TPoint{6000, 0}));
+  EXPECT_EQ(CustomPart(*left, 0)->GetBoundRect(), (TRect{100, 100, 5900, 13900}));
+  EXPECT_FLOAT_EQ(CustomPart(*left, 0)->GetSize().Width, 580);
   EXPECT_EQ(left->GetParentFrame(), frame);
   EXPECT_EQ(left->GetParentCustomFrame(), frame);
   EXPECT_EQ(left->GetParentIndex(), 0);
@@ -181,69 +232,6 @@ TEST_F(TwoSashWindow, TreeNavigation) {
   EXPECT_EQ(left->GetParentOrder(), nullptr);
   construction.Owner = &order_item;
   EXPECT_EQ(left->GetParentOrder(), &order_item);
-}
-
-TEST_F(TwoSashWindow, PointsWithSeveralImposts) {
-  Tgx25SimplePoint* top = mullion->PX1;
-  EXPECT_FALSE(frame->PointHasAnotherChild(top, mullion));
-  EXPECT_FALSE(frame->PointHasManyChild(top));
-  TCustomImpost* other = frame->AddImpost(std::make_unique<TImpost>(frame, top, frame->Points[0].get()));
-  EXPECT_TRUE(frame->PointHasAnotherChild(top, mullion));
-  EXPECT_TRUE(frame->PointHasManyChild(top));
-  EXPECT_TRUE(frame->PointHasBrother(mullion));
-  EXPECT_FALSE(frame->PointHasAnotherChildren(top, mullion, other));
-  EXPECT_TRUE(frame->FreeImpost(other));
-  EXPECT_FALSE(frame->PointHasBrother(mullion));
-}
-
-TEST_F(TwoSashWindow, FreeingAnImpostRemovesItsEndPoints) {
-  Tgx25Line* top = frame->Lines[1].get();
-  ASSERT_EQ(top->Points.size(), 1u);
-  frame->ClearParts();
-  EXPECT_TRUE(frame->FreeImpost(mullion));
-  EXPECT_TRUE(top->Points.empty());
-  EXPECT_TRUE(frame->Lines[3]->Points.empty());
-  EXPECT_FALSE(frame->FreeImpost(mullion));
-}
-
-TEST_F(TwoSashWindow, FindByInternalIDAndSelection) {
-  Tgx25Glass* glass = CustomPart(*right, 0)->Glass.get();
-  EXPECT_EQ(construction.FindObjectByInternalID(glass->InternalID), glass);
-  EXPECT_EQ(construction.FindObjectByInternalID(right->InternalID), right);
-  EXPECT_EQ(construction.FindObjectByInternalID(mullion->InternalID), mullion);
-  EXPECT_EQ(CustomPart(*frame, 1)->FindObjectByInternalID(glass->InternalID), glass);
-  EXPECT_EQ(CustomPart(*frame, 0)->FindObjectByInternalID(glass->InternalID), nullptr);
-  construction.Select(glass);
-  construction.Select(right);
-  construction.SetChecked(mullion);
-  EXPECT_TRUE(glass->DrawSelected);
-  EXPECT_TRUE(right->DrawSelected);
-  construction.UnSelectAll();
-  construction.UnCheckAll();
-  EXPECT_FALSE(glass->DrawSelected);
-  EXPECT_FALSE(right->DrawSelected);
-  EXPECT_FALSE(mullion->Checked);
-}
-
-TEST_F(TwoSashWindow, ClearingSelectedPartsEmptiesThem) {
-  construction.Select(CustomPart(*frame, 0));
-  construction.Select(CustomPart(*left, 0));
-  construction.ClearSelectedObject();
-  EXPECT_EQ(CustomPart(*frame, 0)->FillType, ftNone);
-  EXPECT_EQ(CustomPart(*frame, 0)->Flugel, nullptr);
-  EXPECT_EQ(CustomPart(*frame, 1)->FillType, ftFlugel);
-}
-
-TEST_F(TwoSashWindow, DimensionsAreaAndPerimeter) {
-  EXPECT_EQ(construction.GetBoundRect(), (TRect{0, 0, 12000, 14000}));
-  EXPECT_FLOAT_EQ(construction.GetSize().Width, 1200);
-  EXPECT_EQ(construction.GetSizeInt().Height, 1400);
-  EXPECT_DOUBLE_EQ(static_cast<double>(construction.GetSquare()), 1.68);
-  EXPECT_NEAR(static_cast<double>(construction.GetPerimeter()), 5.2, 1e-9);
-  EXPECT_EQ(CustomPart(*frame, 1)->GetInternalSize(), (TSize{6000, 14000}));
-  EXPECT_EQ(CustomPart(*frame, 1)->GetLeftTop(), (TPoint{6000, 0}));
-  EXPECT_EQ(CustomPart(*left, 0)->GetBoundRect(), (TRect{100, 100, 5900, 13900}));
-  EXPECT_FLOAT_EQ(CustomPart(*left, 0)->GetSize().Width, 580);
 }
 
 TEST(Construction, BasePartOfARectangleRefersToItsContour) {

@@ -57,7 +57,7 @@ protected:
 
 constexpr double kWeld = 2 * 30 / 0.70710678118654752;  // two mitres, model units
 
-TEST_F(DemoWindow, FrameBarsAndSteel) {
+TEST_F(DemoWindow, FrameMullionAndSashBarsSteelAndRebate) {
   for (int side : {1, 3}) {
     EXPECT_NEAR(frame->GetFrameLine(side)->ProfSize.Length, 13000 + kWeld, 0.1);
     EXPECT_NEAR(frame->GetFrameLine(side)->SteelSize.Length, 11520, 0.1);
@@ -67,9 +67,6 @@ TEST_F(DemoWindow, FrameBarsAndSteel) {
     EXPECT_NEAR(frame->GetFrameLine(side)->SteelSize.Length, 12520, 0.1);
   }
   EXPECT_FLOAT_EQ(frame->GetFrameLine(1)->ProfSize.Angle1, 45);
-}
-
-TEST_F(DemoWindow, MullionBarAndSteel) {
   EXPECT_EQ(frame->Parts.size(), 2u);
   EXPECT_EQ(impost->No, "I.1");
   EXPECT_NEAR(impost->ProfSize.Length, 12720, 0.1);
@@ -78,9 +75,6 @@ TEST_F(DemoWindow, MullionBarAndSteel) {
   EXPECT_EQ(impost->Steel.ID, "TL-S20");
   EXPECT_NEAR(impost->SteelSize.Length, 12480, 0.1);
   EXPECT_EQ(dynamic_cast<Tgx25Point*>(impost->PX1)->SubSetID, 2001);
-}
-
-TEST_F(DemoWindow, SashBarsSteelAndRebate) {
   const TRect box = BoundRectOf(sash->GetDimensions());
   EXPECT_EQ(box, (TRect{6830, 560, 12440, 13440}));
   EXPECT_NEAR(sash->GetFrameLine(0)->ProfSize.Length, 12880 + kWeld, 0.1);
@@ -91,7 +85,7 @@ TEST_F(DemoWindow, SashBarsSteelAndRebate) {
   EXPECT_TRUE(sash->Kipp);
 }
 
-TEST_F(DemoWindow, GlassSizesAndBeads) {
+TEST_F(DemoWindow, GlassSizesAndBeadsRepeatedByAFullRecalculation) {
   EXPECT_EQ(FixedGlass().GetInternalSize(), (TSize{5730, 13000}));
   EXPECT_EQ(SashGlass().GetInternalSize(), (TSize{4350, 11620}));
   EXPECT_EQ(FixedGlass().Thickness, 24);
@@ -109,9 +103,6 @@ TEST_F(DemoWindow, GlassSizesAndBeads) {
   EXPECT_NEAR(bead(SashGlass(), 0).Length, 11700, 0.1);
   EXPECT_NEAR(bead(SashGlass(), 1).Length, 4430, 0.1);
   EXPECT_EQ(FixedGlass().Linings.size(), 2u);
-}
-
-TEST_F(DemoWindow, FullRecalculationIsRepeatable) {
   const TSize before = SashGlass().GetInternalSize();
   const float mullion = impost->ProfSize.Length;
   frame->FullRecalc();

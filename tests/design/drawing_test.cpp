@@ -50,13 +50,17 @@ TPixelRect Extent(const TRecordingCanvas& Canvas) {
   return box;
 }
 
-TEST_F(Drawing, ZoomZeroIsZoomOneAndZoomTwoHalvesThePicture) {
+TEST_F(Drawing, ZoomZeroIsZoomOneZoomTwoHalvesThePictureAndDimensionsInMillimetres) {
   // Room 1180 x 880 (10 pixels each side); 13000 / 14000 < 1180 / 880, so the height rules:
   // scale 14000 / 880 = 15.909, picture 817 x 880 at (191, 10). Zoom 2: scale 31.818, picture
   // 409 x 440 at ((1180 - 409) div 2 + 10, (880 - 440) div 2 + 10) = (395, 230).
   EXPECT_EQ(Extent(DrawWhole(kPlain, 1)), (TPixelRect{191, 10, 1008, 890}));
   EXPECT_EQ(Extent(DrawWhole(kPlain, 0)), Extent(DrawWhole(kPlain, 1)));
   EXPECT_EQ(Extent(DrawWhole(kPlain, 2)), (TPixelRect{395, 230, 804, 670}));
+  EXPECT_EQ(DimensionText(1234), "123,4");
+  EXPECT_EQ(DimensionText(1230), "123");
+  const TRecordingCanvas canvas = DrawWhole({drsFrameVisible, drsTotalSizing, drsTopLevelSizing}, 1);
+  for (const char* text : {"1300", "1400", "650"}) EXPECT_TRUE(canvas.HasText(text)) << text;
 }
 
 TEST_F(Drawing, SelectedProfileIsHatchedOverItsColourAndHiddenOneIsGrey) {
@@ -80,26 +84,19 @@ TEST_F(Drawing, SelectedProfileIsHatchedOverItsColourAndHiddenOneIsGrey) {
   }
 }
 
-TEST_F(Drawing, FrameSideIsEightPointsThroughItsJointCutsThenItsOwnLine) {
-  // Frame TL-101: width 640, impost delta 620, rebate 460. The left side runs up from (0, 14000) to
-  // (0, 0); at the mitre (0, 0) its cut runs along the bisector, (460, 460), (620, 620), (640, 640).
-  // Made a butt joint in which the left side runs through, it is cut square along the top edge.
-  const std::vector<TPoint> mitre{{0, 14000}, {0, 0},       {460, 460},   {620, 620},
-                                  {640, 640}, {640, 13360}, {620, 13380}, {460, 13540}};
-  const std::vector<TPoint> butt{{0, 14000}, {0, 0},       {460, 0},     {620, 0},
-                                 {640, 0},   {640, 13360}, {620, 13380}, {460, 13540}};
-  for (const auto& [joint, face] : {std::pair(atX45, mitre), std::pair(atX1to2, butt)}) {
-    frame.GetFramePoint(1)->AngleType = joint;
-    frame.UpdateXPoints();
-    TRecordingCanvas canvas;
-    Draw(frame, canvas, {ScrPenWidth, {drsFrameVisible}, false, 1});
-    EXPECT_EQ(canvas.Calls.at(0).Points, face);
-    EXPECT_EQ(canvas.Calls.at(1).Points, (std::vector<TPoint>{{0, 14000}, {0, 0}}));
-  }
-}
-
-TEST_F(Drawing, NetOverAFieldWithoutGlassIsADiagonalCrossOverItsOpening) {
+// A net is marked " MC " unless its mesh is drawn; the mesh is yellow cross-hatched, and over a
+// field without glass a diagonal cross over the sash's opening.
+TEST_F(Drawing, NetIsAMarkOrAMeshOverItsOpening) {
   sash.SetMosquito({"MS-1", 600, 1300});
+  Tgx25DrawStyles mesh = kPlain;
+  mesh.Include(drsMosquitoDrawing);
+  EXPECT_TRUE(DrawSashAtScaleOne(kPlain).HasText(" MC "));
+  const TRecordingCanvas glazed = DrawSashAtScaleOne(mesh);
+  EXPECT_FALSE(glazed.HasText(" MC "));
+  const auto polygons = glazed.OfKind(TCanvasCall::Polygon);
+  EXPECT_TRUE(std::any_of(polygons.begin(), polygons.end(), [](const TCanvasCall& c) {
+    return c.Attributes.Pen.Color == clYellow && c.Attributes.Brush == TBrush{clBlack, TBrushStyle::Cross};
+  }));
   sash.Parts.at(0)->ClearObject();
   auto net_hatches = [&](const Tgx25DrawStyles& Styles) {
     std::vector<TCanvasCall> found;
@@ -108,38 +105,15 @@ TEST_F(Drawing, NetOverAFieldWithoutGlassIsADiagonalCrossOverItsOpening) {
     return found;
   };
   EXPECT_TRUE(net_hatches(kPlain).empty());
-  Tgx25DrawStyles mesh = kPlain;
-  mesh.Include(drsMosquitoDrawing);
-  const auto hatches = net_hatches(mesh);
-  ASSERT_EQ(hatches.size(), 1u);
+  TRecordingCanvas hatches;
+  hatches.Calls = net_hatches(mesh);
+  ASSERT_EQ(hatches.Calls.size(), 1u);
   // Inside the sash profile TL-201, 770 wide on every side.
   const TRect box = BoundRectOf(sash.GetDimensions());
-  test::TRecordingCanvas one;
-  one.Calls = hatches;
-  EXPECT_EQ(Extent(one), (TPixelRect{box.Left + 770, box.Top + 770, box.Right - 770, box.Bottom - 770}));
+  EXPECT_EQ(Extent(hatches), (TPixelRect{box.Left + 770, box.Top + 770, box.Right - 770, box.Bottom - 770}));
 }
 
-TEST_F(Drawing, DimensionsInMillimetresWithOneDecimalOnlyWhenNeeded) {
-  EXPECT_EQ(DimensionText(1234), "123,4");
-  EXPECT_EQ(DimensionText(1230), "123");
-  const TRecordingCanvas canvas = DrawWhole({drsFrameVisible, drsTotalSizing, drsTopLevelSizing}, 1);
-  for (const char* text : {"1300", "1400", "650"}) EXPECT_TRUE(canvas.HasText(text)) << text;
-}
-
-TEST_F(Drawing, NetMarkOnlyWithoutMeshDrawing) {
-  sash.SetMosquito({"MS-1", 600, 1300});
-  EXPECT_TRUE(DrawSashAtScaleOne(kPlain).HasText(" MC "));
-  Tgx25DrawStyles mesh = kPlain;
-  mesh.Include(drsMosquitoDrawing);
-  const TRecordingCanvas canvas = DrawSashAtScaleOne(mesh);
-  EXPECT_FALSE(canvas.HasText(" MC "));
-  const auto polygons = canvas.OfKind(TCanvasCall::Polygon);
-  EXPECT_TRUE(std::any_of(polygons.begin(), polygons.end(), [](const TCanvasCall& c) {
-    return c.Attributes.Pen.Color == clYellow && c.Attributes.Brush == TBrush{clBlack, TBrushStyle::Cross};
-  }));
-}
-
-TEST_F(Drawing, HandleTurnsWithItsSide) {
+TEST_F(Drawing, HandleTurnsWithItsSideAndAFrameSideIsEightPointsThenItsOwnLine) {
   sash.FurnComp = std::make_unique<TFurnComp>();
   // Side 2 runs down the right (polar angle 270, turned by |270 - 180| = 90: (x, y) -> (y, -x));
   // side 3 runs left along the bottom (180, not turned).
@@ -160,9 +134,24 @@ TEST_F(Drawing, HandleTurnsWithItsSide) {
         << "side " << c.Side;
     side.Handled = false;
   }
+  // Frame TL-101: width 640, impost delta 620, rebate 460. The left side runs up from (0, 14000) to
+  // (0, 0); at the mitre (0, 0) its cut runs along the bisector, (460, 460), (620, 620), (640, 640).
+  // Made a butt joint in which the left side runs through, it is cut square along the top edge.
+  const std::vector<TPoint> mitre{{0, 14000}, {0, 0},       {460, 460},   {620, 620},
+                                  {640, 640}, {640, 13360}, {620, 13380}, {460, 13540}};
+  const std::vector<TPoint> butt{{0, 14000}, {0, 0},       {460, 0},     {620, 0},
+                                 {640, 0},   {640, 13360}, {620, 13380}, {460, 13540}};
+  for (const auto& [joint, face] : {std::pair(atX45, mitre), std::pair(atX1to2, butt)}) {
+    frame.GetFramePoint(1)->AngleType = joint;
+    frame.UpdateXPoints();
+    TRecordingCanvas canvas;
+    Draw(frame, canvas, {ScrPenWidth, {drsFrameVisible}, false, 1});
+    EXPECT_EQ(canvas.Calls.at(0).Points, face);
+    EXPECT_EQ(canvas.Calls.at(1).Points, (std::vector<TPoint>{{0, 14000}, {0, 0}}));
+  }
 }
 
-TEST_F(Drawing, HiddenSashesHideTheirGlassToo) {
+TEST_F(Drawing, HiddenSashesHideTheirGlassTooAndGlassLabelsJoinTheirPartsByTabs) {
   const Tgx25Glass& fixed = *std::next(Glasses(*window).begin(), 0);
   const Tgx25Glass& in_sash = *std::next(Glasses(*window).begin(), 1);
   Tgx25DrawStyles styles = kPlain;
@@ -172,15 +161,12 @@ TEST_F(Drawing, HiddenSashesHideTheirGlassToo) {
   EXPECT_TRUE(in_sash.DrawRGN.empty());
   DrawWhole(kPlain, 1, true);
   EXPECT_TRUE(RegionContains(in_sash.DrawRGN, {9750, 7000}));
-}
-
-TEST_F(Drawing, GlassLabelJoinsItsPartsByTabs) {
   const auto& left = dynamic_cast<const Tgx30CustomPart&>(*frame.Parts[0]);
   EXPECT_EQ(GlassLabel(left, {drsGlassIDVisible, drsGlassArticleVisible}), "G.1\t4M1-16-4M1");
   EXPECT_EQ(GlassLabel(left, {}), "");
 }
 
-TEST_F(Drawing, ReportSketchTakesItsPropertiesByNameAndPrintsTheObjectItIsGiven) {
+TEST_F(Drawing, ReportSketchPropertiesByNameAndStylesAsSixBytes) {
   Tgx25FRDrawView view;
   EXPECT_TRUE(view.SetStyleProperty("drsFrameVisible", true));
   EXPECT_FALSE(view.SetStyleProperty("drsCutSizing", true));  // past drsIDBrushClear: no property
@@ -197,9 +183,6 @@ TEST_F(Drawing, ReportSketchTakesItsPropertiesByNameAndPrintsTheObjectItIsGiven)
     view.Print(*object, printed, {0, 0, 400, 300});
     EXPECT_EQ(printed.OfKind(TCanvasCall::Polygon).size(), 4u);
   }
-}
-
-TEST(DrawStyles, SixBytesBitNOfByteNDivEight) {
   EXPECT_EQ(DragDrawStyles().Hex(), "007F00000E00");
   EXPECT_EQ(Tgx25DrawStyles({drsIDBrushClear}).Hex(), "000000000002");  // 41 = byte 5, bit 1
   EXPECT_EQ(DrawStylesFromHex("007f00000e00"), DragDrawStyles());

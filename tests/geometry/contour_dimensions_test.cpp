@@ -43,7 +43,7 @@ struct TArchedContour {
   }
 };
 
-TEST(ContourDimensions, PlainPointsFirstPointWinsATie) {
+TEST(ContourDimensions, PlainPointsFirstPointWinsATieExtentWithTheHundredthTolerance) {
   const std::vector<TPoint> points{{0, 0}, {100, 0}, {100, 50}, {0, 50}};
   const TContourDimensions d = GetSimpleContourDimensions(points);
   EXPECT_EQ(d.Left, (TPoint{0, 0}));
@@ -51,9 +51,6 @@ TEST(ContourDimensions, PlainPointsFirstPointWinsATie) {
   EXPECT_EQ(d.Right, (TPoint{100, 0}));
   EXPECT_EQ(d.Bottom, (TPoint{100, 50}));
   EXPECT_EQ(GetSimpleContourDimensions({}), TContourDimensions{});
-}
-
-TEST(ContourDimensions, ExtentComparesWithTheHundredthTolerance) {
   TContourExtent extent;
   EXPECT_TRUE(extent.Empty());
   extent.AddPoint(PointF(100, 0));
@@ -64,7 +61,7 @@ TEST(ContourDimensions, ExtentComparesWithTheHundredthTolerance) {
   EXPECT_FALSE(extent.Empty());
 }
 
-TEST(ContourDimensions, ArcTopReachesAboveItsEnds) {
+TEST(ContourDimensions, ArcTopReachesAboveItsEndsAndPartLinesReferToTheParentLines) {
   const TArchedContour contour(500);
   const TContourDimensions d = GetContourDimensions(contour.Points, contour.Lines);
   EXPECT_EQ(d.Top, (TPoint{500, 0}));
@@ -73,10 +70,6 @@ TEST(ContourDimensions, ArcTopReachesAboveItsEnds) {
   EXPECT_EQ(d.Bottom, (TPoint{1000, 1000}));
   const TArchedContour inward(-500);  // the lower half: inside the rectangle below the chord
   EXPECT_EQ(GetContourDimensions(inward.Points, inward.Lines).Top, (TPoint{0, 500}));
-}
-
-TEST(ContourDimensions, PartLinesReferToTheParentLines) {
-  const TArchedContour contour(500);
   std::vector<TTestPartLine> partLines;
   for (const TTestLine& line : contour.Lines) partLines.push_back({&line, false});
   std::vector<const TTestPoint*> partPoints;

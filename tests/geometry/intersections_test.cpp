@@ -15,14 +15,11 @@ namespace {
 using test::ExpectNear;
 using test::kOrigin;
 
-TEST(PointOnLine, EndsAreMatchedWithinTheTolerance) {
+TEST(PointOnLine, EndsWithinTheToleranceAxisParallelExactlyObliqueByTheLineParameters) {
   const TPointF a = PointF(0, 0), b = PointF(10, 10);
   EXPECT_TRUE(PointApplyToLine(a, b, PointF(-0.01, 0.01)));
   EXPECT_FALSE(PointApplyToLine(a, b, PointF(-0.0101, 0)));
   EXPECT_TRUE(PointApplyToLine(a, b, PointF(10.005, 9.995)));
-}
-
-TEST(PointOnLine, AxisParallelSegmentsAreExact) {
   const TPointF top = PointF(5, 0), bottom = PointF(5, 10);
   EXPECT_TRUE(PointApplyToLine(top, bottom, PointF(5, 7)));
   EXPECT_TRUE(PointApplyToLine(bottom, top, PointF(5, 7)));
@@ -31,17 +28,14 @@ TEST(PointOnLine, AxisParallelSegmentsAreExact) {
   const TPointF left = PointF(0, 3), right = PointF(20, 3);
   EXPECT_TRUE(PointApplyToLine(right, left, PointF(12.5, 3)));
   EXPECT_FALSE(PointApplyToLine(left, right, PointF(12.5, 3.001)));
+  const TPointF from = PointF(0, 0), to = PointF(100, 50);
+  EXPECT_TRUE(PointApplyToLine(from, to, PointF(50, 25)));
+  EXPECT_TRUE(PointApplyToLine(from, to, PointF(50, 25.45)));   // parameters differ by 0.009
+  EXPECT_FALSE(PointApplyToLine(from, to, PointF(50, 25.55)));  // by 0.011
+  EXPECT_FALSE(PointApplyToLine(from, to, PointF(110, 55)));    // on the line, beyond the end
 }
 
-TEST(PointOnLine, ObliqueSegmentComparesTheLineParameters) {
-  const TPointF a = PointF(0, 0), b = PointF(100, 50);
-  EXPECT_TRUE(PointApplyToLine(a, b, PointF(50, 25)));
-  EXPECT_TRUE(PointApplyToLine(a, b, PointF(50, 25.45)));   // parameters differ by 0.009
-  EXPECT_FALSE(PointApplyToLine(a, b, PointF(50, 25.55)));  // by 0.011
-  EXPECT_FALSE(PointApplyToLine(a, b, PointF(110, 55)));    // on the line, beyond the end
-}
-
-TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
+TEST(PointOnArc, RadiusToleranceSideOfTheChordPiecesAndStoredPoints) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0);
   EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, PointF(0, -100), 100));  // upper half: left of a -> b
   EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, 100), 100));
@@ -51,10 +45,7 @@ TEST(PointOnArc, RadiusToleranceAndSideOfTheChord) {
   EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, -100.6), 100));
   EXPECT_FALSE(PointApplyToArc(a, b, kOrigin, PointF(0, -99.4), 100));
   EXPECT_TRUE(PointApplyToArc(a, b, kOrigin, b, -100));  // an end lies on both sides
-}
-
-TEST(PointOnArcPiece, AlongThePieceFromItsFirstEndClockwise) {
-  const TPointF a = PointF(-100, 0), b = PointF(100, 0), top = PointF(0, -100);
+  const TPointF top = PointF(0, -100);
   EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, top, 100, 0.01));
   EXPECT_FALSE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, 100), 100, 0.01));
   EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, 100), -100, 0.01));  // R < 0: the other way round
@@ -68,24 +59,21 @@ TEST(PointOnArcPiece, AlongThePieceFromItsFirstEndClockwise) {
   // Off the circle by 0.7 and 0.8.
   EXPECT_TRUE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, -100.7), 100, 0.75));
   EXPECT_FALSE(PointApplyToArcPiece(a, b, kOrigin, PointF(0, -100.8), 100, 0.75));
-}
-
-TEST(PointOnArcPiece, APointComputedOnTheArcIsStoredOnIt) {
   // A mullion at x 3960 under the half circle R 6000 about (6000, 6000) meets it at
   // y = 6000 - sqrt(6000^2 - 2040^2) = 357.448. The cascade rounding gives 358, 0.552 x 5642.55 /
   // 6000 = 0.519 off the circle; 357 is 0.448 x 0.9404 = 0.421 off, within PointApplyToArc's 0.5.
-  const TPointF a = PointF(0, 6000), b = PointF(12000, 6000), centre = PointF(6000, 6000);
-  EXPECT_FALSE(PointApplyToArc(a, b, centre, PointF(3960, 358), 6000));
+  const TPointF springing = PointF(0, 6000), end = PointF(12000, 6000), centre = PointF(6000, 6000);
+  EXPECT_FALSE(PointApplyToArc(springing, end, centre, PointF(3960, 358), 6000));
   EXPECT_EQ(RoundedPointToArc(PointF(3960, 357.448f), centre, 6000), (TPoint{3960, 357}));
   // Where the cascade rounding stays within 0.5 it is kept: the top 0.3 above the circle.
   EXPECT_EQ(RoundedPointToArc(PointF(6000, -0.3f), centre, 6000), (TPoint{6000, 0}));
   // GetLineXtoY tests the whole ordinate nearer to the circle and gives the exact one.
   long double y = 0;
-  EXPECT_TRUE(GetLineXtoY(a, b, PointF(6000, 0), 3960, 6000, centre, y));
+  EXPECT_TRUE(GetLineXtoY(springing, end, PointF(6000, 0), 3960, 6000, centre, y));
   EXPECT_NEAR(static_cast<double>(y), 357.448, 1e-3);
 }
 
-TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {
+TEST(LineCrossing, InsideAndOutsideTheSegmentsParallelOnesSharingAnEndOrOverlapping) {
   TPointF p;
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(0, 10), PointF(10, 0), false, p), 0);
   EXPECT_EQ(p, PointF(5, 5));
@@ -93,10 +81,7 @@ TEST(LineCrossing, CrossingInsideAndOutsideTheSegments) {
   EXPECT_EQ(p, kOrigin);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 10), PointF(30, 0), PointF(30, 10), true, p), 0);
   EXPECT_EQ(p, PointF(30, 30));
-}
-
-TEST(LineCrossing, ParallelSegmentsShareAnEndOrFail) {
-  TPointF p = PointF(7, 7);
+  p = PointF(7, 7);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(10, 0), PointF(20, 0), false, p), 0);
   EXPECT_EQ(p, PointF(10, 0));
   EXPECT_EQ(GetLineLineCrossPoint(PointF(10, 0), PointF(0, 0), PointF(20, 0), PointF(10.005, 0), false, p), 0);
@@ -105,9 +90,6 @@ TEST(LineCrossing, ParallelSegmentsShareAnEndOrFail) {
   EXPECT_EQ(p, kOrigin);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(0, 5), PointF(10, 5), true, p), -1);
   EXPECT_EQ(GetLineLineCrossPoint(PointF(0, 0), PointF(10, 0), PointF(2, 0), PointF(8, 0), false, p), -1);
-}
-
-TEST(ParallelOverlap, OverlappingContainedAndTouchingSegments) {
   const TPointF a1 = PointF(0, 0), a2 = PointF(10, 0);
   EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(5, 0), PointF(15, 0)));
   EXPECT_TRUE(LineLineHasCrossUnion(a1, a2, PointF(2, 0), PointF(8, 0)));
@@ -118,7 +100,7 @@ TEST(ParallelOverlap, OverlappingContainedAndTouchingSegments) {
   EXPECT_TRUE(LineLineHasCrossUnion(PointF(0, 0), PointF(10, 10), PointF(5, 5), PointF(20, 20)));
 }
 
-TEST(ArcCrossing, WholeLineMeetsTheCircleTwice) {
+TEST(ArcCrossing, WholeLineTwiceSegmentAndArcTheirOwnPointsTangentMissAndDegenerateInput) {
   TPointF p1, p2;
   EXPECT_EQ(
       GetArcLineCrossPoint(PointF(-20, 0), PointF(20, 0), PointF(-10, 0), PointF(10, 0), kOrigin, 10, true, p1, p2), 2);
@@ -131,10 +113,6 @@ TEST(ArcCrossing, WholeLineMeetsTheCircleTwice) {
   EXPECT_EQ(GetArcLineCrossPoint(PointF(0, 0), PointF(200, 400), kOrigin, kOrigin, c, 50, true, p1, p2), 2);
   EXPECT_NEAR(static_cast<double>(GetDistance(c, p1)), 50, 1e-3);
   EXPECT_NEAR(static_cast<double>(GetDistance(c, p2)), 50, 1e-3);
-}
-
-TEST(ArcCrossing, SegmentAndArcKeepOnlyTheirOwnPoints) {
-  TPointF p1, p2;
   const TPointF left = PointF(-10, 0), right = PointF(10, 0);
   EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -20), PointF(0, 20), left, right, kOrigin, 10, false, p1, p2), 1);
   ExpectNear(p1, PointF(0, -10), 1e-6);  // the upper arc
@@ -144,10 +122,7 @@ TEST(ArcCrossing, SegmentAndArcKeepOnlyTheirOwnPoints) {
   EXPECT_EQ(GetArcLineCrossPoint(PointF(0, -5), PointF(0, 5), left, right, kOrigin, 10, false, p1, p2), -1);
   EXPECT_EQ(p1, kOrigin);
   EXPECT_EQ(p2, kOrigin);
-}
-
-TEST(ArcCrossing, TangentMissAndDegenerateInput) {
-  TPointF p1 = PointF(1, 1), p2 = PointF(1, 1);
+  p1 = p2 = PointF(1, 1);
   EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, -10), PointF(20, -10), kOrigin, kOrigin, kOrigin, 10, true, p1, p2), 1);
   ExpectNear(p1, PointF(0, -10), 1e-9);
   EXPECT_EQ(GetArcLineCrossPoint(PointF(-20, 20), PointF(20, 20), kOrigin, kOrigin, kOrigin, 10, true, p1, p2), -1);
@@ -157,7 +132,7 @@ TEST(ArcCrossing, TangentMissAndDegenerateInput) {
   EXPECT_EQ(p2, kOrigin);
 }
 
-TEST(CoordinateOnElement, StraightLines) {
+TEST(CoordinateOnElement, StraightLinesAndArcsPickingTheHalfOfTheSidePoint) {
   long double y = -1;
   EXPECT_TRUE(GetLineXtoY(PointF(0, 0), PointF(100, 50), kOrigin, 40, 0, kOrigin, y));
   EXPECT_EQ(y, 20);
@@ -173,11 +148,8 @@ TEST(CoordinateOnElement, StraightLines) {
   EXPECT_TRUE(GetLineYtoX(PointF(0, 0), PointF(50, 100), kOrigin, 40, 0, kOrigin, x));
   EXPECT_EQ(x, 20);
   EXPECT_FALSE(GetLineYtoX(PointF(0, 7), PointF(50, 7), kOrigin, 8, 0, kOrigin, x));
-}
-
-TEST(CoordinateOnElement, ArcsPickTheHalfOfTheSidePoint) {
   const TPointF a = PointF(-100, 0), b = PointF(100, 0);  // upper half arc (R > 0)
-  long double y = -1;
+  y = -1;
   EXPECT_TRUE(GetLineXtoY(a, b, PointF(0, -100), 60, 100, kOrigin, y));
   EXPECT_EQ(y, -80);
   EXPECT_FALSE(GetLineXtoY(a, b, PointF(0, 100), 60, 100, kOrigin, y));  // the lower half is not this arc
@@ -186,7 +158,7 @@ TEST(CoordinateOnElement, ArcsPickTheHalfOfTheSidePoint) {
   EXPECT_EQ(y, 0);
   // A vertical chord heading down with R > 0: the arc is the right half.
   const TPointF top = PointF(0, -100), bottom = PointF(0, 100);
-  long double x = -1;
+  x = -1;
   EXPECT_TRUE(GetLineYtoX(top, bottom, PointF(100, 0), 60, 100, kOrigin, x));
   EXPECT_EQ(x, 80);
   EXPECT_FALSE(GetLineYtoX(top, bottom, PointF(-100, 0), 60, 100, kOrigin, x));
@@ -201,7 +173,7 @@ void ExpectCentreOnTheRight(const TPointF& a, const TPointF& b, long double r) {
   EXPECT_LT(side, 0) << a.X << ',' << a.Y << " -> " << b.X << ',' << b.Y;
 }
 
-TEST(ArcCentre, LiesOnTheRightOfTheChordInEveryOctant) {
+TEST(ArcCentre, OnTheRightOfTheChordInEveryOctantKnownAxisParallelAndDegenerate) {
   const TPointF a = PointF(1000, 1000);
   for (int dx = -300; dx <= 300; dx += 150) {
     for (int dy = -400; dy <= 400; dy += 200) {
@@ -209,18 +181,12 @@ TEST(ArcCentre, LiesOnTheRightOfTheChordInEveryOctant) {
       ExpectCentreOnTheRight(a, PointF(1000 + dx, 1000 + dy), 600);
     }
   }
-}
-
-TEST(ArcCentre, KnownAndAxisParallelChords) {
   ExpectNear(GetRoundCoord(kOrigin, PointF(10, -10), 10), PointF(10, 0), 1e-6);
   EXPECT_EQ(GetRoundCenter(TPoint{0, 0}, TPoint{10, -10}, 10), PointF(10, 0));
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 13), PointF(12, 5));
   EXPECT_EQ(GetRoundCoord(PointF(24, 0), kOrigin, 13), PointF(12, -5));
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(0, 24), 13), PointF(-5, 12));
   EXPECT_EQ(GetRoundCoord(PointF(0, 24), kOrigin, 13), PointF(5, 12));
-}
-
-TEST(ArcCentre, DegenerateRadii) {
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 0), kOrigin);
   EXPECT_EQ(GetRoundCoord(PointF(5, 5), PointF(5, 5), 3), PointF(2, 5));
   EXPECT_EQ(GetRoundCoord(kOrigin, PointF(24, 0), 10), PointF(12, 0));  // too short: the chord's middle
@@ -228,7 +194,7 @@ TEST(ArcCentre, DegenerateRadii) {
   ExpectNear(GetRoundCoord(kOrigin, PointF(10, -10), -10), PointF(0, -10), 1e-5);  // negative: left side
 }
 
-TEST(SideTests, RightAndLeftOnTheScreenIn64Bits) {
+TEST(SideTests, RightAndLeftOnTheScreenIn64BitsAndUnderAContourLine) {
   const TPoint a{0, 0}, b{10, 0};
   EXPECT_TRUE(PointHasLineRightPos(a, b, TPoint{5, 5}));
   EXPECT_FALSE(PointHasLineLeftPos(a, b, TPoint{5, 5}));
@@ -239,17 +205,14 @@ TEST(SideTests, RightAndLeftOnTheScreenIn64Bits) {
                                   TPoint{1000000000, -1000000000}));
   EXPECT_THROW(PointHasLineRightPos(TPoint{INT_MIN, INT_MIN}, TPoint{INT_MAX, INT_MAX}, TPoint{INT_MAX, INT_MIN}),
                EIntOverflow);
-}
-
-TEST(SideTests, UnderContourLineWithTolerance) {
-  const TPoint a{0, 0}, b{100, 0};
-  EXPECT_TRUE(PointUnderContourLine(a, b, TPoint{50, 5}, 0));
-  EXPECT_FALSE(PointUnderContourLine(a, b, TPoint{50, -3}, 0));
-  EXPECT_TRUE(PointUnderContourLine(a, b, TPoint{50, -3}, 3));
-  EXPECT_FALSE(PointUnderContourLine(a, b, TPoint{50, -3}, 2.9));
+  const TPoint from{0, 0}, to{100, 0};
+  EXPECT_TRUE(PointUnderContourLine(from, to, TPoint{50, 5}, 0));
+  EXPECT_FALSE(PointUnderContourLine(from, to, TPoint{50, -3}, 0));
+  EXPECT_TRUE(PointUnderContourLine(from, to, TPoint{50, -3}, 3));
+  EXPECT_FALSE(PointUnderContourLine(from, to, TPoint{50, -3}, 2.9));
   EXPECT_TRUE(PointUnderContourLine(TPoint{0, 0}, TPoint{30, -40}, TPoint{-40, -30}, 50));
-  EXPECT_TRUE(PointUnderContourLine(a, a, TPoint{3, -4}, 5));  // a zero line: the distance to its point
-  EXPECT_FALSE(PointUnderContourLine(a, a, TPoint{3, -4}, 4.9));
+  EXPECT_TRUE(PointUnderContourLine(from, from, TPoint{3, -4}, 5));  // a zero line: the distance to its point
+  EXPECT_FALSE(PointUnderContourLine(from, from, TPoint{3, -4}, 4.9));
 }
 
 }  // namespace

@@ -20,14 +20,15 @@ std::vector<int32_t> Fields(int32_t start, int32_t finish, const std::vector<int
   return fields;
 }
 
-TEST(EqualDivision, RemainderIsSpreadOneUnitAtATime) {
+TEST(EqualDivision, RemainderIsSpreadOneUnitAtATimeFieldsAndBarsFillTheSpanExactly) {
   EXPECT_EQ(GetLineEqualDevision(0, 1000, 2, 0), (std::vector<int32_t>{500}));
   const std::vector<int32_t> axes = GetLineEqualDevision(0, 1000, 3, 60);
   EXPECT_EQ(axes, (std::vector<int32_t>{323, 677}));
   EXPECT_EQ(Fields(0, 1000, axes, 60), (std::vector<int32_t>{293, 294, 293}));
-}
-
-TEST(EqualDivision, FieldsAndBarsFillTheSpanExactly) {
+  EXPECT_TRUE(GetLineEqualDevision(0, 1000, 0, 60).empty());
+  EXPECT_TRUE(GetLineEqualDevision(0, 1000, 1, 60).empty());
+  EXPECT_TRUE(GetLineEqualDevision(0, 100, 3, 50).empty());  // the bars fill the span
+  EXPECT_TRUE(GetLineEqualDevision(100, 0, 2, 0).empty());
   for (int32_t start : {0, 37, -500}) {
     for (int32_t length : {999, 1000, 2477, 13}) {
       for (int count = 1; count <= 7; ++count) {
@@ -49,13 +50,6 @@ TEST(EqualDivision, FieldsAndBarsFillTheSpanExactly) {
       }
     }
   }
-}
-
-TEST(EqualDivision, NothingToDivide) {
-  EXPECT_TRUE(GetLineEqualDevision(0, 1000, 0, 60).empty());
-  EXPECT_TRUE(GetLineEqualDevision(0, 1000, 1, 60).empty());
-  EXPECT_TRUE(GetLineEqualDevision(0, 100, 3, 50).empty());  // the bars fill the span
-  EXPECT_TRUE(GetLineEqualDevision(100, 0, 2, 0).empty());
 }
 
 }  // namespace

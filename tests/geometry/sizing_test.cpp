@@ -13,16 +13,7 @@ Tgx25SizePointList Chain(std::initializer_list<int32_t> xs) {
   return list;
 }
 
-TEST(SizePoint, CoordinateOnItsAxisAndThePointItBelongsTo) {
-  const Tgx25SizePoint x = Tgx25SizePoint::CreateX(120, TPoint{118, 40});
-  EXPECT_EQ(x.X(), 120) << "the size coordinate, not the point's";
-  EXPECT_EQ(x.Y(), 40);
-  const Tgx25SizePoint y = Tgx25SizePoint::CreateY(75, TPoint{5, 70});
-  EXPECT_EQ(y.X(), 5);
-  EXPECT_EQ(y.Y(), 75);
-}
-
-TEST(SizePointList, SortsStablyByTheChosenCoordinate) {
+TEST(SizePointList, PointsSortStablyCompareAndFormRowsWithoutRepetition) {
   Tgx25SizePointList list;
   EXPECT_THROW(list.GetItem(0), std::out_of_range);
   list.Add(Tgx25SizePoint::CreateX(300, TPoint{300, 9}));
@@ -37,9 +28,12 @@ TEST(SizePointList, SortsStablyByTheChosenCoordinate) {
   list.SortY();
   EXPECT_EQ(list.First().GetPoint().Y, 1);
   EXPECT_EQ(list.Last().GetPoint().Y, 9);
-}
-
-TEST(SizePointList, EqualityAndMembership) {
+  const Tgx25SizePoint x = Tgx25SizePoint::CreateX(120, TPoint{118, 40});
+  EXPECT_EQ(x.X(), 120) << "the size coordinate, not the point's";
+  EXPECT_EQ(x.Y(), 40);
+  const Tgx25SizePoint y = Tgx25SizePoint::CreateY(75, TPoint{5, 70});
+  EXPECT_EQ(y.X(), 5);
+  EXPECT_EQ(y.Y(), 75);
   EXPECT_TRUE(Chain({0, 500, 1000}).Equal(Chain({0, 500, 1000})));
   EXPECT_FALSE(Chain({0, 500, 1000}).Equal(Chain({0, 500})));
   EXPECT_FALSE(Chain({0, 500, 1000}).Equal(Chain({0, 1000, 500})));
@@ -49,9 +43,6 @@ TEST(SizePointList, EqualityAndMembership) {
   EXPECT_TRUE(ys.PointExists(TSizeAxis::Y, 500));
   EXPECT_FALSE(ys.PointExists(TSizeAxis::X, 500));
   EXPECT_FALSE(ys.PointExists(TSizeAxis::Y, 501));
-}
-
-TEST(Sizing, RowsWithoutRepetition) {
   Tgx25Sizing sizing(TSizeAxis::X, "Проём");
   EXPECT_TRUE(sizing.Add(std::make_unique<Tgx25SizePointList>(Chain({0, 1000}))));
   EXPECT_TRUE(sizing.Add(std::make_unique<Tgx25SizePointList>(Chain({0, 400, 1000}))));

@@ -13,21 +13,22 @@ namespace {
 
 using test::ExpectNear;
 
-TEST(Rotation, PositiveAngleTurnsCounterClockwiseOnScreen) {
+TEST(Rotation, CounterClockwiseOnScreenRoundedToFourDecimalsRoundTripAndShiftsAlongALine) {
   ExpectNear(TurnPoint(PointF(10, 0), 90), PointF(0, -10));  // right turns to up
   ExpectNear(TurnPoint(PointF(10, 0), -90), PointF(0, 10));
-}
-
-TEST(Rotation, AboutACentreIsRoundedToFourDecimals) {
   EXPECT_EQ(TurnPointX(PointF(20, 10), PointF(10, 10), 90), PointF(10, 0));
   const TPointF p = TurnPointX(PointF(20, 10), PointF(10, 10), 30);
   EXPECT_FLOAT_EQ(p.X, 18.6603f);
   EXPECT_FLOAT_EQ(p.Y, 5.0f);
   EXPECT_EQ(TurnPointXInt(TPoint{10, 0}, TPoint{0, 0}, 90), (TPoint{0, -10}));
   EXPECT_EQ(TurnPointXInt(TPoint{20, 10}, TPoint{10, 10}, 30), (TPoint{19, 5}));
-}
-
-TEST(Rotation, RoundTripReturnsThePoint) {
+  ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(0, -10), 5), PointF(0, -5), 1e-12);
+  ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(-30, 40), 10), PointF(-6, 8), 1e-5);
+  EXPECT_EQ(ShiftLinePointXInt(TPoint{0, 0}, TPoint{30, -40}, 10), (TPoint{6, -8}));
+  const TPointF o = PointF(0, 0), east = PointF(10, 0);
+  ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, 90, 5), PointF(1, -4), 1e-12);
+  ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, -90, 5), PointF(1, 6), 1e-12);
+  EXPECT_EQ(ShiftLinePointByAngleXInt(TPoint{0, 0}, TPoint{0, 0}, TPoint{0, -10}, 90, 7), (TPoint{-7, 0}));
   const TPointF centre = PointF(123.5, -40.25);
   for (int angle = -180; angle <= 180; angle += 15) {
     const TPointF p = PointF(1234.5678, 987.125);
@@ -41,19 +42,6 @@ TEST(Rotation, RoundTripReturnsThePoint) {
   std::vector<TPoint> points{{10, 0}, {0, 10}};
   TurnPolygonX(points, TPoint{0, 0}, 90);
   EXPECT_EQ(points, (std::vector<TPoint>{{0, -10}, {10, 0}}));
-}
-
-TEST(ShiftAlongLine, MovesTowardsTheSecondPoint) {
-  ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(0, -10), 5), PointF(0, -5), 1e-12);
-  ExpectNear(ShiftLinePointX(PointF(0, 0), PointF(-30, 40), 10), PointF(-6, 8), 1e-5);
-  EXPECT_EQ(ShiftLinePointXInt(TPoint{0, 0}, TPoint{30, -40}, 10), (TPoint{6, -8}));
-}
-
-TEST(ShiftAlongLine, ByAngleTurnsTheDirectionFirst) {
-  const TPointF o = PointF(0, 0), east = PointF(10, 0);
-  ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, 90, 5), PointF(1, -4), 1e-12);
-  ExpectNear(ShiftLinePointByAngleX(PointF(1, 1), o, east, -90, 5), PointF(1, 6), 1e-12);
-  EXPECT_EQ(ShiftLinePointByAngleXInt(TPoint{0, 0}, TPoint{0, 0}, TPoint{0, -10}, 90, 7), (TPoint{-7, 0}));
 }
 
 TEST(ParallelShift, LeftIsCounterClockwiseOnScreen) {

@@ -94,54 +94,30 @@ TEST_F(OrderCosting, FullOrderWithTwoCurrenciesFixedPriceServiceAndPayments) {
 }
 
 TEST_F(OrderCosting, EdgeCases) {
-  struct TCase {
-    const char* Name;
-    void (*Prepare)(OrderCosting&);
-    const char* WindowTotal;
-    const char* WithReduce;
-    const char* WithNDS;
-  };
-  const TCase cases[] = {
-      // A switched-off section adds nothing although it has positions.
-      {"section off",
-       [](OrderCosting& t) {
-         t.Position("A", "1000");
-         t.order.IncludeWindow = false;
-       },
-       "0", "0", "0"},
-      {"minus 10 %",
-       [](OrderCosting& t) {
-         t.Position("A", "1000");
-         SetDiscount(t.order, osWindow, nuPercent, Money("-10"));
-       },
-       "900", "900", "900"},
-      {"plus 10 %",
-       [](OrderCosting& t) {
-         t.Position("A", "1000");
-         SetDiscount(t.order, osWindow, nuPercent, Money("10"));
-       },
-       "1100", "1100", "1100"},
-      // VAT off: the sum with VAT is the sum with the discount (50 off 1000).
-      {"vat off",
-       [](OrderCosting& t) {
-         t.Position("A", "1000");
-         t.order.NDSTax = 20;
-         SetDiscount(t.order, osOrder, nuCurrency, Money("-50"));
-       },
-       "1000", "950", "950"},
-      {"empty order", [](OrderCosting&) {}, "0", "0", "0"},
-  };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.Name);
-    order.Clear();
-    order.IncludeWindow = true;
-    SetDiscount(order, osWindow, nuNone, {});
-    SetDiscount(order, osOrder, nuNone, {});
-    c.Prepare(*this);
-    EXPECT_EQ(SectionTotal(order, osWindow), Money(c.WindowTotal));
-    EXPECT_EQ(SummaryWithReduce(order), Money(c.WithReduce));
-    EXPECT_EQ(SummaryWithNDS(order), Money(c.WithNDS));
-  }
+  // A switched-off section adds nothing although it has positions.
+  Position("A", "1000");
+  order.IncludeWindow = false;
+  EXPECT_EQ(SectionTotal(order, osWindow), TCurrency());
+  EXPECT_EQ(SummaryWithNDS(order), TCurrency());
+  order.IncludeWindow = true;
+  // 1000 - 10 % and + 10 %.
+  SetDiscount(order, osWindow, nuPercent, Money("-10"));
+  EXPECT_EQ(SummaryWithNDS(order), Money("900"));
+  SetDiscount(order, osWindow, nuPercent, Money("10"));
+  EXPECT_EQ(SectionTotal(order, osWindow), Money("1100"));
+  EXPECT_EQ(SummaryWithNDS(order), Money("1100"));
+  // VAT off: the sum with VAT is the sum with the discount (50 off 1000).
+  SetDiscount(order, osWindow, nuNone, {});
+  order.NDSTax = 20;
+  SetDiscount(order, osOrder, nuCurrency, Money("-50"));
+  EXPECT_EQ(SectionTotal(order, osWindow), Money("1000"));
+  EXPECT_EQ(SummaryWithReduce(order), Money("950"));
+  EXPECT_EQ(SummaryWithNDS(order), Money("950"));
+  // An empty order.
+  order.Clear();
+  SetDiscount(order, osOrder, nuNone, {});
+  EXPECT_EQ(SummaryWithReduce(order), TCurrency());
+  EXPECT_EQ(SummaryWithNDS(order), TCurrency());
 }
 
 TEST_F(OrderCosting, CurrencyDiscountIsSharedBySystemCost) {

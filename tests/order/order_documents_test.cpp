@@ -122,10 +122,10 @@ TEST_F(OrderDocuments, SelectionVersionsAndDamage) {
   longer.push_back(0);
   Tgx25OrderSelection selection;
   EXPECT_FALSE(selection.LoadSelection(Write("long.gxs", longer)));
-  EXPECT_NE(messages.LastText().find("Лишние данные"), std::string::npos);
+  EXPECT_TRUE(test::Contains(messages.LastText(), "Лишние данные"));
 }
 
-TEST_F(OrderDocuments, SelectionItemsFollowTheirOrders) {
+TEST_F(OrderDocuments, SelectionItemsFollowTheirOrdersAndNewDocumentsAreNumberedFromTemplates) {
   TOrder order;
   order.No = "2024-20";
   order.Add(test::SimpleWindow("1", 900, 1200))->Count = 3;
@@ -151,6 +151,23 @@ TEST_F(OrderDocuments, SelectionItemsFollowTheirOrders) {
   ASSERT_TRUE(read.LoadSelection(file));
   EXPECT_EQ(read.Items[0].FileName, order_file);
   EXPECT_EQ(read.Items[0].Width, 900);
+  // 05.03.2024 is a Tuesday in the second week of March (from Monday 04.03) and the tenth week
+  // of 2024 (01.01.2024 is a Monday: 64 days later, 64 / 7 = 9 whole weeks).
+  const TDateTime date = EncodeDate(2024, 3, 5);
+  const std::pair<const char*, const char*> cases[] = {
+      {"%yyyy-%i", "2024-7"},
+      {"%YY/%MM/%DD-%IIII", "24/03/05-0007"},
+      {"%MMMM %D %DDD", "Март 5 Вт"},
+      {"%MMM-%DDDD", "Мар-Вторник"},
+      {"%W/%ZZ", "2/10"},
+      {"[%3i] %q%", "[  7] %q%"},
+  };
+  for (const auto& [pattern, number] : cases) EXPECT_EQ(ExpandNoTemplate(pattern, date, 7), number) << pattern;
+  const fs::path counter = folder / "Korvent.lsn";
+  EXPECT_EQ(TakeNextCounter(counter, 5), 5);
+  EXPECT_EQ(TakeNextCounter(counter, 5), 6);
+  std::ofstream(counter) << "junk";
+  EXPECT_EQ(TakeNextCounter(counter, 5), 5);
 }
 
 TEST_F(OrderDocuments, ComplectFixtureLoadsAndIsWrittenBackUnchanged) {
@@ -179,26 +196,6 @@ TEST_F(OrderDocuments, ComplectFixtureLoadsAndIsWrittenBackUnchanged) {
   }
   const auto wrong = test::DescribedStreamWithLine(FixtureText("complect.txt"), "# 23 items", "str 2");
   EXPECT_FALSE(complect.LoadFile(Write("wrong.gxc", wrong.Bytes)));
-}
-
-TEST_F(OrderDocuments, NumbersFromTemplates) {
-  // 05.03.2024 is a Tuesday in the second week of March (from Monday 04.03) and the tenth week
-  // of 2024 (01.01.2024 is a Monday: 64 days later, 64 / 7 = 9 whole weeks).
-  const TDateTime date = EncodeDate(2024, 3, 5);
-  const std::pair<const char*, const char*> cases[] = {
-      {"%yyyy-%i", "2024-7"},
-      {"%YY/%MM/%DD-%IIII", "24/03/05-0007"},
-      {"%MMMM %D %DDD", "Март 5 Вт"},
-      {"%MMM-%DDDD", "Мар-Вторник"},
-      {"%W/%ZZ", "2/10"},
-      {"[%3i] %q%", "[  7] %q%"},
-  };
-  for (const auto& [pattern, number] : cases) EXPECT_EQ(ExpandNoTemplate(pattern, date, 7), number) << pattern;
-  const fs::path counter = folder / "Korvent.lsn";
-  EXPECT_EQ(TakeNextCounter(counter, 5), 5);
-  EXPECT_EQ(TakeNextCounter(counter, 5), 6);
-  std::ofstream(counter) << "junk";
-  EXPECT_EQ(TakeNextCounter(counter, 5), 5);
 }
 
 }  // namespace

@@ -256,7 +256,7 @@ TEST_F(OrderFile, CurrentVersionIsWrittenBackByteForByte) {
   EXPECT_EQ(test::FirstDifference(again.Bytes(), current), -1);
 }
 
-TEST_F(OrderFile, FilesOfALaterVersionAreRefused) {
+TEST_F(OrderFile, FilesOfALaterVersionOrOfAVersionThatIsNoDateAreRefused) {
   TOrder order;
   EXPECT_FALSE(order.LoadOrder(File("order_2015-01-01.txt")));
   ASSERT_EQ(Messages().Shown().size(), 1u);
@@ -267,9 +267,6 @@ TEST_F(OrderFile, FilesOfALaterVersionAreRefused) {
   // The current fixture through the same file path loads.
   EXPECT_TRUE(order.LoadOrder(File("order_2012-04-23.txt")));
   EXPECT_EQ(order.Customer, "ООО \"Ромашка\"");
-}
-
-TEST_F(OrderFile, AVersionThatIsNoDateIsRefused) {
   // A year too large for the version key: not a version, so neither older nor current.
   EXPECT_FALSE(Read(OrderBytes(TOrder(), "1.1.201233333333333333")).Loaded);
   EXPECT_EQ(Messages().LastText(),
@@ -302,24 +299,28 @@ TEST_F(OrderFile, FullOrderRoundTripsByteForByte) {
   EXPECT_EQ(OrderBytes(copy), OrderBytes(*order));
 }
 
-TEST_F(OrderFile, WrongSignature) {
+TEST_F(OrderFile, WrongSignatureOrAStringLongerThanTheFile) {
   std::vector<uint8_t> bytes = OrderBytes(TOrder());
   bytes[4] = 'X';
   EXPECT_FALSE(Read(bytes).Loaded);
   EXPECT_EQ(Messages().LastText(), "Данный файл не является файлом QETA Korvent Order File!");
+  bytes = OrderBytes(TOrder());
+  Messages().Clear();
+  const int32_t huge = 0x7fffffff;
+  std::memcpy(bytes.data(), &huge, sizeof(huge));
+  EXPECT_FALSE(Read(bytes).Loaded);
+  EXPECT_EQ(Messages().Shown()[0].Text,
+            "Ошибка чтения строки из потока!\r\nЗаказано: [2147483647 символов], Считано: [" +
+                std::to_string(bytes.size() - 4) + " символов]!");
 }
 
-TEST_F(OrderFile, SavingSetsTheCurrentVersion) {
+TEST_F(OrderFile, SavingSetsTheCurrentVersionAndAMissingFileIsNotLoaded) {
   TOrder order;
   order.Version = "01.01.2008";
   ASSERT_TRUE(order.SaveOrder(Path("v.gxo")));
   EXPECT_EQ(order.Version, "23.04.2012");
   EXPECT_FALSE(order.SaveOrder(""));
-}
-
-TEST_F(OrderFile, MissingFile) {
-  TOrder order;
-  EXPECT_FALSE(order.LoadOrder(Path("none.gxo")));
+  EXPECT_FALSE(TOrder().LoadOrder(Path("none.gxo")));
   EXPECT_EQ(Messages().LastText().rfind("Ошибка загрузки заказа!\r\n(", 0), 0u);
 }
 
@@ -440,16 +441,6 @@ TEST_F(OrderFile, AValueOfAnotherKindOrBeyondItsEnumerationIsRefusedWithItsOffse
                      changed.Offset))
         << c.Marker << " " << c.Line;
   }
-}
-
-TEST_F(OrderFile, StringLongerThanTheFile) {
-  std::vector<uint8_t> bytes = OrderBytes(TOrder());
-  const int32_t huge = 0x7fffffff;
-  std::memcpy(bytes.data(), &huge, sizeof(huge));
-  EXPECT_FALSE(Read(bytes).Loaded);
-  EXPECT_EQ(Messages().Shown()[0].Text,
-            "Ошибка чтения строки из потока!\r\nЗаказано: [2147483647 символов], Считано: [" +
-                std::to_string(bytes.size() - 4) + " символов]!");
 }
 
 }  // namespace

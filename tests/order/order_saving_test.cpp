@@ -121,7 +121,7 @@ TEST_F(OrderSaving, RefusalsAndNamesToAskFor) {
   EXPECT_EQ(TOrderSaver(setup_).Save(order_, document_), TSaveResult::srNeedName);
 }
 
-TEST_F(OrderSaving, RecycledFilesTakeTheNextFreeName) {
+TEST_F(OrderSaving, RecycledFilesTakeTheNextFreeNameAndTheInboxListsItsOrderFilesOnly) {
   Touch(At("RECYCLED/report.gxo"));
   const struct {
     std::string File, Expected;
@@ -131,6 +131,9 @@ TEST_F(OrderSaving, RecycledFilesTakeTheNextFreeName) {
     EXPECT_EQ(MoveToRecycled(At("ORDERS/" + c.File), At("RECYCLED")), At("RECYCLED/" + c.Expected));
     EXPECT_TRUE(fs::exists(At("RECYCLED/" + c.Expected)));
   }
+  for (const char* name : {"INBOX/b.GXO", "INBOX/a.gxo", "INBOX/note.txt", "INBOX/sub.gxo/c.gxo"}) Touch(At(name));
+  EXPECT_EQ(InboxOrderFiles(At("INBOX")), (std::vector<fs::path>{At("INBOX/a.gxo"), At("INBOX/b.GXO")}));
+  EXPECT_TRUE(InboxOrderFiles(At("missing")).empty());
 }
 
 TEST_F(OrderSaving, NewSelectionIsNamedAfterItsNumberAndReplacesAFileOnlyWhenAllowed) {
@@ -158,12 +161,6 @@ TEST_F(OrderSaving, NewSelectionIsNamedAfterItsNumberAndReplacesAFileOnlyWhenAll
   EXPECT_EQ(SaveDocumentFile(setup_, other, "unused", "В/2", ".gxs", [](const std::string&) { return false; }),
             TSaveResult::srFailed);
   EXPECT_EQ(other, file);
-}
-
-TEST_F(OrderSaving, InboxListsItsOrderFilesOnly) {
-  for (const char* name : {"INBOX/b.GXO", "INBOX/a.gxo", "INBOX/note.txt", "INBOX/sub.gxo/c.gxo"}) Touch(At(name));
-  EXPECT_EQ(InboxOrderFiles(At("INBOX")), (std::vector<fs::path>{At("INBOX/a.gxo"), At("INBOX/b.GXO")}));
-  EXPECT_TRUE(InboxOrderFiles(At("missing")).empty());
 }
 
 }  // namespace

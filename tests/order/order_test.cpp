@@ -26,33 +26,20 @@ std::vector<std::string> Numbers(const TOrder& Order) {
   return numbers;
 }
 
-TEST(OrderDefaults, StatusCaptions) {
-  EXPECT_EQ(OrderStatusCaption(soWorking), "Проектируется");
-  EXPECT_EQ(OrderStatusCaption(soPreview), "Предварительный расчет");
-  EXPECT_EQ(OrderStatusCaption(soComplete), "Передан в производство");
-  EXPECT_EQ(OrderStatusCaption(soClosed), "Закрыт");
-}
-
 TEST(OrderDefaults, NewOrderTakesTheOptions) {
   TGXSetup setup;
   setup.DefaultSillCheck = true;
-  setup.DefaultNDSTax = 20;
-  setup.DefOrderProfSys = "TL70";
   setup.DefaultMontPeriodCheck = true;
   TOrder order;
   SetOrderDefaults(order, setup, 45000);
   EXPECT_TRUE(order.IncludeWindow && order.IncludeSill && !order.IncludeSink);
-  EXPECT_EQ(order.NDSTax, 20);
-  EXPECT_EQ(order.ProfSys, "TL70");
-  EXPECT_EQ(order.Date, 45000);
-  EXPECT_TRUE(order.PrepareDateEnabled);
-  EXPECT_EQ(order.PrepareDate, 45010);  // ten days of production by default
-  EXPECT_TRUE(order.MontageDateEnabled);
+  // Ten days of production and ten of montage by default.
+  EXPECT_TRUE(order.PrepareDateEnabled && order.MontageDateEnabled && !order.MeasureDateEnabled);
+  EXPECT_EQ(order.PrepareDate, 45010);
   EXPECT_EQ(order.MontageDate, 45020);
-  EXPECT_FALSE(order.MeasureDateEnabled);
 }
 
-TEST(OrderPositions, AddOwnsAndStampsTheConstruction) {
+TEST(OrderPositions, AddOwnsAndStampsTheConstructionFoundByItsNumberInAnyCase) {
   TOrder order;
   auto window = SimpleWindow("1", 1000, 1000);
   window->TimeStamp1 = window->TimeStamp2 = 1;
@@ -63,28 +50,22 @@ TEST(OrderPositions, AddOwnsAndStampsTheConstruction) {
   EXPECT_EQ(added->GetFrame(0)->GetParentOrder(), &order);
   order.Delete(0);
   EXPECT_EQ(order.Count(), 0);
+  // Positions are found by their numbers in any letter case.
+  const auto numbered = OrderWith("7", {"1", "1A", "2б"});
+  EXPECT_EQ(numbered->PosFind("1a"), 1);
+  EXPECT_EQ(numbered->PosFind("2Б"), 2);
+  EXPECT_EQ(numbered->PosFind("3"), -1);
+  EXPECT_EQ(numbered->GetPosByNo("1A"), numbered->GetConstruction(1));
+  EXPECT_EQ(numbered->GetPosByNo("x"), nullptr);
 }
 
-TEST(OrderPositions, PosFindIgnoresCaseOfLatinAndCyrillicLetters) {
-  const auto order = OrderWith("7", {"1", "1A", "2б"});
-  EXPECT_EQ(order->PosFind("1a"), 1);
-  EXPECT_EQ(order->PosFind("2Б"), 2);
-  EXPECT_EQ(order->PosFind("3"), -1);
-  EXPECT_EQ(order->GetPosByNo("1A"), order->GetConstruction(1));
-  EXPECT_EQ(order->GetPosByNo("x"), nullptr);
-}
-
-TEST(OrderPositions, AppendPosRenumbersWithTheSourceOrderNumber) {
+TEST(OrderPositions, AppendPosRenumbersWithTheSourceOrderNumberUntilUniqueOrSkipsExisting) {
   auto target = OrderWith("10", {"1", "2"});
-  const auto source = OrderWith("15", {"1", "2", "3"});
-  ASSERT_TRUE(target->AppendPos(*source, false));
+  ASSERT_TRUE(target->AppendPos(*OrderWith("15", {"1", "2", "3"}), false));
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "2", "1.15", "2.15", "3"}));
   EXPECT_EQ(target->GetConstruction(2)->GetFrame(0)->Name, "1.15");
   EXPECT_EQ(target->GetConstruction(2)->Owner, target.get());
-}
-
-TEST(OrderPositions, AppendPosAddsTheSuffixUntilUniqueOrSkipsExisting) {
-  auto target = OrderWith("10", {"1", "1.15"});
+  target = OrderWith("10", {"1", "1.15"});
   ASSERT_TRUE(target->AppendPos(*OrderWith("15", {"1"}), false));
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "1.15", "1.15.15"}));
   target = OrderWith("10", {"1", "2"});
@@ -92,18 +73,15 @@ TEST(OrderPositions, AppendPosAddsTheSuffixUntilUniqueOrSkipsExisting) {
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "2", "4"}));
 }
 
-TEST(OrderPositions, BackupTakenBeforeTheOperationRestoresTheOrder) {
+// A backup taken before the operation restores the order; updating takes the positions of the
+// same numbers, appending updating adds the others.
+TEST(OrderPositions, BackupUpdateAndAppendUpdate) {
   auto target = OrderWith("10", {"1", "2"});
   EXPECT_FALSE(target->RestoreBackup());
-  const auto source = OrderWith("15", {"3"});
-  ASSERT_TRUE(target->CopyPos(*source));
+  ASSERT_TRUE(target->CopyPos(*OrderWith("15", {"3"})));
   EXPECT_EQ(target->Count(), 3);
   ASSERT_TRUE(target->RestoreBackup());
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "2"}));
-}
-
-TEST(OrderPositions, UpdateAndAppendUpdate) {
-  auto target = OrderWith("10", {"1", "2"});
   auto source = OrderWith("15", {"2", "5"});
   source->GetConstruction(0)->Count = 7;
   ASSERT_TRUE(target->UpdatePos(*source));
@@ -114,17 +92,7 @@ TEST(OrderPositions, UpdateAndAppendUpdate) {
   EXPECT_EQ(Numbers(*target), (std::vector<std::string>{"1", "2", "5"}));
 }
 
-TEST(OrderPositions, ClonePosCopiesSelectedPositionsWithNewNumbersAndBarCodes) {
-  auto order = OrderWith("10", {"1", "2"});
-  order->GetConstruction(0)->Checked = true;
-  const auto source = OrderWith("10", {"1", "2"});
-  source->GetConstruction(0)->Checked = true;
-  ASSERT_TRUE(order->ClonePos(*source));
-  EXPECT_EQ(Numbers(*order), (std::vector<std::string>{"1", "2", "1-1"}));
-  EXPECT_NE(order->GetConstruction(2)->GetFrame(0)->InternalID, source->GetConstruction(0)->GetFrame(0)->InternalID);
-}
-
-TEST(OrderPositions, MovePosKeepsTheOrderOfTheOthers) {
+TEST(OrderPositions, MovePosKeepsTheOrderOfTheOthersAndClonePosCopiesWithNewNumbers) {
   const struct {
     int From, To;
     std::vector<std::string> Expected;
@@ -139,6 +107,13 @@ TEST(OrderPositions, MovePosKeepsTheOrderOfTheOthers) {
     EXPECT_EQ(order->MovePos(c.From, c.To), c.Moved);
     EXPECT_EQ(Numbers(*order), c.Expected) << c.From << "->" << c.To;
   }
+  auto order = OrderWith("10", {"1", "2"});
+  order->GetConstruction(0)->Checked = true;
+  const auto source = OrderWith("10", {"1", "2"});
+  source->GetConstruction(0)->Checked = true;
+  ASSERT_TRUE(order->ClonePos(*source));
+  EXPECT_EQ(Numbers(*order), (std::vector<std::string>{"1", "2", "1-1"}));
+  EXPECT_NE(order->GetConstruction(2)->GetFrame(0)->InternalID, source->GetConstruction(0)->GetFrame(0)->InternalID);
 }
 
 TEST(OrderSelection, WalksVisitCheckedPositionsInOrder) {

@@ -79,15 +79,12 @@ TEST_F(StartupTest, OrderSwitchSuppressesRegisterAndCurrency) {
   EXPECT_EQ(result.DeferredActions, std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder});
 }
 
-TEST_F(StartupTest, CurrencyUpdatedTodayIsNotOfferedAgain) {
+TEST_F(StartupTest, CurrencyUpdatedTodayIsNotOfferedAgainAndUserOptionsSwitchTheActionsOff) {
   SaveLastCurrencyUpdate((Root() / "Orders").string(), Now());
   const TStartupResult result = TSession().Startup(options_);
   ASSERT_TRUE(result.Started);
   EXPECT_EQ(result.DeferredActions,
             (std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder, TDeferredAction::OpenOrderList}));
-}
-
-TEST_F(StartupTest, UserOptionsSwitchTheActionsOff) {
   TRegistry registry;
   ASSERT_TRUE(registry.OpenKey(kTechnologistKey, true));
   registry.WriteBool("AutoOpenReg", false);
@@ -95,11 +92,10 @@ TEST_F(StartupTest, UserOptionsSwitchTheActionsOff) {
   ASSERT_TRUE(registry.OpenKey(std::string(kDBConfigKey) + "\\Main", false));
   registry.WriteInteger("DBUpdate", 30);
   registry.WriteInteger("SysDBUpdate", 5);
-  TSession session;
-  const TStartupResult result = session.Startup(options_);
-  EXPECT_EQ(result.DeferredActions, std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder});
-  EXPECT_EQ(result.RegisterRefreshMs, 30000);
-  EXPECT_EQ(result.MessageTimerMs, 5000);
+  const TStartupResult switched_off = TSession().Startup(options_);
+  EXPECT_EQ(switched_off.DeferredActions, std::vector<TDeferredAction>{TDeferredAction::AutoLoadOrder});
+  EXPECT_EQ(switched_off.RegisterRefreshMs, 30000);
+  EXPECT_EQ(switched_off.MessageTimerMs, 5000);
 }
 
 TEST_F(StartupTest, MissingIniFileEndsTheStartWithItsMessage) {
@@ -122,18 +118,21 @@ TEST_F(StartupTest, MissingConfigurationKeyEndsTheStart) {
   EXPECT_FALSE(Catalogue().IsOpen());
 }
 
-TEST_F(StartupTest, RefusedLoginEndsTheStart) {
+TEST_F(StartupTest, RefusedLoginEndsTheStartButABatchStartNeedsNone) {
   login_.password = "wrong";
-  TSession session;
-  EXPECT_FALSE(session.Startup(options_).Started);
+  EXPECT_FALSE(TSession().Startup(options_).Started);
   EXPECT_FALSE(databases_.IsOpen(TDatabaseAlias::GXDB_Catalog));
+  options_.Login = false;
+  TSession session;
+  EXPECT_TRUE(session.Startup(options_).Started);
+  EXPECT_EQ(CurrentUser().ID, 0);
 }
 
 TEST_F(StartupTest, DatabaseThatCannotOpenIsShownAndEndsTheStart) {
   std::filesystem::remove(DatabaseFile((Root() / "Data" / "Report").string()));
   TSession session;
   EXPECT_FALSE(session.Startup(options_).Started);
-  EXPECT_NE(messages_.LastText().find("GXDB_Report"), std::string::npos) << messages_.LastText();
+  EXPECT_TRUE(test::Contains(messages_.LastText(), "GXDB_Report"));
   EXPECT_FALSE(databases_.IsOpen(TDatabaseAlias::GXDB_Catalog));
 }
 
@@ -165,14 +164,6 @@ TEST_F(StartupTest, ShutdownThatCannotSaveTheOptionsSaysSo) {
   EXPECT_FALSE(session.Shutdown());
   EXPECT_EQ(messages_.LastText().rfind("Ошибка записи параметров в системный реестр!\r\n(", 0), 0u);
   EXPECT_EQ(GXSetup(), nullptr);
-}
-
-TEST_F(StartupTest, BatchStartNeedsNoLogin) {
-  options_.Login = false;
-  login_.password = "wrong";
-  TSession session;
-  EXPECT_TRUE(session.Startup(options_).Started);
-  EXPECT_EQ(CurrentUser().ID, 0);
 }
 
 TEST_F(StartupTest, AutoLoadOrderOpensAnExistingFileOrSaysItIsMissing) {
@@ -223,8 +214,8 @@ TEST_F(InstallationTest, EveryPartOfTheInstallationExists) {
   TSystemDatabase system((options.Root / "Data" / "SysDB").string());
   ASSERT_EQ(system.Users().size(), 1u);
   EXPECT_EQ(system.Users()[0].Name, "Администратор");
-  EXPECT_NE(log.str().find("Office"), std::string::npos);
-  EXPECT_EQ(log.str().find(kDefaultAdminPassword), std::string::npos) << "the log never shows the password";
+  EXPECT_TRUE(test::Contains(log.str(), "Office"));
+  EXPECT_FALSE(test::Contains(log.str(), kDefaultAdminPassword)) << "the log never shows the password";
 }
 
 TEST_F(InstallationTest, ConfigurationNameMustBeOneRegistryKey) {
@@ -240,7 +231,7 @@ TEST_F(InstallationTest, ConfigurationNameMustBeOneRegistryKey) {
 TEST_F(InstallationTest, ExistingInstallationIsRefusedUntouched) {
   Install();
   options.ConfigName = "Second";
-  EXPECT_NE(ErrorOf([&] { Install(); }).find("уже существует"), std::string::npos)
+  EXPECT_TRUE(test::Contains(ErrorOf([&] { Install(); }), "уже существует"))
       << "a second installation in the same folder must be refused";
   EXPECT_FALSE(TRegistry().KeyExists(std::string(kDBConfigKey) + "\\Second"));
   options.Root = temp_.Dir() / "other";
@@ -252,7 +243,7 @@ TEST_F(InstallationTest, FailedInstallationLeavesNothingAndRunsAgain) {
   options.CreateCatalogue = [](const TDatabaseDirs&) { throw EInOutError("каталог не создан"); };
   EXPECT_EQ(ErrorOf([&] { Install(); }), "каталог не создан");
   for (const auto& entry : std::filesystem::directory_iterator(temp_.Dir()))
-    EXPECT_EQ(entry.path().filename().string().find("inst"), std::string::npos) << entry.path() << " stayed behind";
+    EXPECT_FALSE(test::Contains(entry.path().filename().string(), "inst")) << entry.path() << " stayed behind";
   EXPECT_FALSE(TRegistry().KeyExists(std::string(kDBConfigKey) + "\\Main"));
   options.CreateCatalogue = nullptr;
   Install();

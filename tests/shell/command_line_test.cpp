@@ -19,7 +19,7 @@ TEST(CommandLineTest, WholeParameterMatchesInAnyLetterCaseFirstMatchWins) {
   EXPECT_FALSE(ExeParamExists(kSwitchIgnoreUser));
 }
 
-TEST(CommandLineTest, ValueAfterSwitchComesBackUpperCased) {
+TEST(CommandLineTest, ValueAfterSwitchComesBackUpperCasedATextValueAsTyped) {
   struct TCase {
     std::vector<std::string> Params;
     const char* Switch;
@@ -41,21 +41,12 @@ TEST(CommandLineTest, ValueAfterSwitchComesBackUpperCased) {
   std::string value = "left over";
   EXPECT_FALSE(FindParamStr(kSwitchDBConfig, value));
   EXPECT_EQ(value, "");
+  SetCommandLine({"/order:/tmp/Заказ-a.gxo"});
+  ASSERT_TRUE(FindParamText(kSwitchOrder, value));
+  EXPECT_EQ(value, "/tmp/Заказ-a.gxo");
 }
 
-TEST(CommandLineTest, ValueIsCutAtThousandCharacters) {
-  SetCommandLine({"/Order:" + std::string(1500, 'a')});
-  std::string value;
-  ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
-  EXPECT_EQ(value, std::string(1000, 'A'));
-  std::string cyrillic;
-  for (int i = 0; i < 1200; ++i) cyrillic += "ж";
-  SetCommandLine({"/Order:" + cyrillic});
-  ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
-  EXPECT_EQ(value.size(), 2000u) << "1000 two-byte characters";
-}
-
-TEST(CommandLineTest, ParseFindsEverySwitchOfTheProgram) {
+TEST(CommandLineTest, ParseFindsEverySwitchOfTheProgramAndValuesAreCutAtThousandCharacters) {
   const char* argv[] = {"korvent", "/dbconfig:office", "/Order:/tmp/Заказ.gxo", "/IGNOREUSER"};
   const TCommandLine line = ParseCommandLine(4, argv);
   EXPECT_EQ(line.Params.size(), 3u) << "the program name is skipped";
@@ -68,13 +59,15 @@ TEST(CommandLineTest, ParseFindsEverySwitchOfTheProgram) {
   EXPECT_TRUE(menu.ConfigMenu);
   EXPECT_EQ(menu.User, "ИВАНОВ");
   EXPECT_EQ(menu.OrderFile, "") << "the switch without a file is still given";
-}
-
-TEST(CommandLineTest, TextValueKeepsItsLetterCase) {
-  SetCommandLine({"/order:/tmp/Заказ-a.gxo"});
+  SetCommandLine({"/Order:" + std::string(1500, 'a')});
   std::string value;
-  ASSERT_TRUE(FindParamText(kSwitchOrder, value));
-  EXPECT_EQ(value, "/tmp/Заказ-a.gxo");
+  ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
+  EXPECT_EQ(value, std::string(1000, 'A'));
+  std::string cyrillic;
+  for (int i = 0; i < 1200; ++i) cyrillic += "ж";
+  SetCommandLine({"/Order:" + cyrillic});
+  ASSERT_TRUE(FindParamStr(kSwitchOrder, value));
+  EXPECT_EQ(value.size(), 2000u) << "1000 two-byte characters";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "shell/command_line.h"
+#include "shell/error_of.h"
 #include "shell/registry_store.h"
 #include "shell/temp_registry.h"
 #include "shell/user_messages.h"
@@ -66,7 +67,7 @@ protected:
   TRegistry registry_;
 };
 
-TEST_F(ConfigurationTest, DefaultConfigurationIsLoaded) {
+TEST_F(ConfigurationTest, DefaultConfigurationIsLoadedWithItsDirectoriesNormalised) {
   WriteConfiguration("Main", true);
   bool ask = true;
   ASSERT_TRUE(LoadDBConfigDir(ask));
@@ -78,9 +79,12 @@ TEST_F(ConfigurationTest, DefaultConfigurationIsLoaded) {
   EXPECT_EQ(config.GXTemplateDir, "//server/orders/TEMPLATES");
   EXPECT_EQ(config.GXProfileDir, "") << "a missing value reads as empty";
   EXPECT_TRUE(messages_.Shown().empty());
+  EXPECT_EQ(RemoveDirLastChar("C:\\a\\"), "C:/a");
+  EXPECT_EQ(RemoveDirLastChar("/"), "/");
+  EXPECT_EQ(RemoveDirLastChar(""), "");
 }
 
-TEST_F(ConfigurationTest, PrivateDirectoryIsUniquePerRunAndCreated) {
+TEST_F(ConfigurationTest, PrivateDirectoryIsUniquePerRunCreatedAndRemovedOnlyEmpty) {
   WriteConfiguration("Main", true);
   ASSERT_TRUE(Load());
   const std::filesystem::path dir = Configuration().GXBDEPrivateDir;
@@ -89,9 +93,14 @@ TEST_F(ConfigurationTest, PrivateDirectoryIsUniquePerRunAndCreated) {
   const int number = std::stoi(dir.filename().string().substr(2));
   EXPECT_TRUE(number >= 0 && number <= 999999) << number;
   EXPECT_TRUE(std::filesystem::is_directory(dir));
-}
-
-TEST_F(ConfigurationTest, EngineTempDirIsPreferredForThePrivateDirectory) {
+  std::ofstream(dir / "lock") << "x";
+  DeleteTempDir();
+  EXPECT_TRUE(std::filesystem::exists(dir));
+  EXPECT_EQ(Configuration().GXBDEPrivateDir, dir.string());
+  std::filesystem::remove(dir / "lock");
+  DeleteTempDir();
+  EXPECT_FALSE(std::filesystem::exists(dir));
+  EXPECT_EQ(Configuration().GXBDEPrivateDir, "");
   WriteConfiguration("Main", true);
   ConfigKey("Main").WriteString("TempDir", (temp_.Dir() / "engine\\").string());
   registry_.WriteString("NetDir", "N:\\net");
@@ -100,42 +109,21 @@ TEST_F(ConfigurationTest, EngineTempDirIsPreferredForThePrivateDirectory) {
   EXPECT_EQ(Configuration().EngineNetDir, "N:/net");
 }
 
-TEST_F(ConfigurationTest, DeleteTempDirRemovesOnlyAnEmptyDirectory) {
-  WriteConfiguration("Main", true);
-  ASSERT_TRUE(Load());
-  const std::string dir = Configuration().GXBDEPrivateDir;
-  std::ofstream(std::filesystem::path(dir) / "lock") << "x";
-  DeleteTempDir();
-  EXPECT_TRUE(std::filesystem::exists(dir));
-  EXPECT_EQ(Configuration().GXBDEPrivateDir, dir);
-  std::filesystem::remove(std::filesystem::path(dir) / "lock");
-  DeleteTempDir();
-  EXPECT_FALSE(std::filesystem::exists(dir));
-  EXPECT_EQ(Configuration().GXBDEPrivateDir, "");
-}
-
-TEST_F(ConfigurationTest, SwitchNamesConfigurationInAnyLetterCase) {
+TEST_F(ConfigurationTest, SwitchOrListNamesTheConfigurationInAnyLetterCase) {
   WriteConfiguration("Main", true);
   WriteConfiguration("Office", false);
   SetCommandLine({"/DBCONFIG:Office"});
   ASSERT_TRUE(Load());
   EXPECT_EQ(Configuration().GXConfigName, "OFFICE");
   EXPECT_EQ(Configuration().GXCatalogDir, "C:/Korvent/Catalog");
-}
-
-TEST_F(ConfigurationTest, ConfigMenuInAnyCaseShowsTheList) {
-  WriteConfiguration("Main", true);
-  WriteConfiguration("Office", false);
   SetCommandLine({"/configMenu"});
   dialog_.answer = "Office";
   ASSERT_TRUE(Load());
   EXPECT_EQ(dialog_.shown, (std::vector<std::string>{"Main", "Office"}));
   EXPECT_EQ(dialog_.shown_default, "Main");
   EXPECT_EQ(Configuration().GXConfigName, "Office");
-}
-
-TEST_F(ConfigurationTest, CancelledListEndsWithoutAMessage) {
-  WriteConfiguration("Main", true);
+  // A cancelled list ends without a message.
+  dialog_.answer.clear();
   SetCommandLine({"/CONFIGMENU", "/DBCONFIG:Main"});
   bool ask = true;
   EXPECT_FALSE(LoadDBConfigDir(ask));
@@ -143,16 +131,13 @@ TEST_F(ConfigurationTest, CancelledListEndsWithoutAMessage) {
   EXPECT_TRUE(messages_.Shown().empty());
 }
 
-TEST_F(ConfigurationTest, NoDefaultConfigurationGivesItsMessage) {
+TEST_F(ConfigurationTest, NoDefaultOrMissingNamedConfigurationGivesItsMessage) {
   bool ask = false;
   EXPECT_FALSE(LoadDBConfigDir(ask));
   EXPECT_TRUE(ask);
   EXPECT_EQ(messages_.LastText(),
             "В системе не установлены пути доступа к базам данных!\r\nОткройте Control Panel, настройте пути "
             "доступа и\r\nустановите конфигурацию по умолчанию!");
-}
-
-TEST_F(ConfigurationTest, MissingNamedConfigurationGivesItsMessage) {
   WriteConfiguration("Main", true);
   SetCommandLine({"/DBCONFIG:Branch"});
   EXPECT_FALSE(Load());
@@ -162,27 +147,23 @@ TEST_F(ConfigurationTest, MissingNamedConfigurationGivesItsMessage) {
   EXPECT_EQ(Configuration().GXConfigName, "");
 }
 
-TEST_F(ConfigurationTest, CorruptRegistryGivesAMessageNotACrash) {
+TEST_F(ConfigurationTest, WrongValueTypeCorruptOrUnwritableRegistryGivesAMessageNotACrash) {
+  WriteConfiguration("Main", true);
+  ConfigKey("Main").WriteInteger("GX_Profile", 12);
+  EXPECT_FALSE(Load());
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка чтения из системного реестра!", 0), 0u);
+  messages_.Clear();
   std::ofstream(temp_.File(), std::ios::binary) << std::string(3000, '\x01');
   EXPECT_FALSE(Load());
   ASSERT_GE(messages_.Shown().size(), 1u);
   EXPECT_EQ(messages_.Shown().front().Text.rfind("Ошибка чтения из системного реестра!\r\n(", 0), 0u);
-}
-
-TEST_F(ConfigurationTest, UnwritableRegistryGivesAMessageNotACrash) {
+  messages_.Clear();
   setenv("KORVENT_REGISTRY", (temp_.File() / "below-a-file.sqlite").c_str(), 1);
   std::ofstream(temp_.File()) << "plain file";
   EXPECT_FALSE(Load());
   EXPECT_EQ(messages_.Shown().front().Text.rfind("Ошибка чтения из системного реестра!", 0), 0u);
   SetDefaultUser(3);
   EXPECT_EQ(messages_.LastText().rfind("Ошибка записи в системный реестр!\r\n(", 0), 0u);
-}
-
-TEST_F(ConfigurationTest, WrongValueTypeInTheConfigurationGivesAMessage) {
-  WriteConfiguration("Main", true);
-  ConfigKey("Main").WriteInteger("GX_Profile", 12);
-  EXPECT_FALSE(Load());
-  EXPECT_EQ(messages_.LastText().rfind("Ошибка чтения из системного реестра!", 0), 0u);
 }
 
 TEST(ConsoleConfigListTest, NumberOrNameChoosesEmptyLineCancels) {
@@ -197,7 +178,7 @@ TEST(ConsoleConfigListTest, NumberOrNameChoosesEmptyLineCancels) {
   EXPECT_EQ(chosen, "Office") << "by name in any letter case";
   EXPECT_FALSE(dialog.Execute({"Main", "Office"}, "Main", chosen));
   EXPECT_FALSE(dialog.Execute({"Main"}, "Main", chosen)) << "end of input cancels";
-  EXPECT_NE(out.str().find("1. Main *"), std::string::npos);
+  EXPECT_TRUE(test::Contains(out.str(), "1. Main *"));
 }
 
 class CurrencyMarkerTest : public ::testing::Test {
@@ -205,7 +186,8 @@ protected:
   testing::TTempRegistry temp_;
 };
 
-TEST_F(CurrencyMarkerTest, SavedDateIsOneEightByteDouble) {
+TEST_F(CurrencyMarkerTest, SavedDateIsOneEightByteDoubleAndABadFileMeansYesterday) {
+  EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
   const TDateTime when = EncodeDate(2024, 3, 15) + 0.5;
   SaveLastCurrencyUpdate(temp_.Dir().string(), when);
   EXPECT_EQ(std::filesystem::file_size(temp_.Dir() / "Tolvared.lcu"), 8u);
@@ -213,20 +195,10 @@ TEST_F(CurrencyMarkerTest, SavedDateIsOneEightByteDouble) {
   SaveLastCurrencyUpdate(temp_.Dir().string(), when + 1);
   EXPECT_EQ(std::filesystem::file_size(temp_.Dir() / "Tolvared.lcu"), 8u) << "saving truncates";
   EXPECT_THROW(SaveLastCurrencyUpdate((temp_.Dir() / "missing").string(), 1.0), EInOutError);
-}
-
-TEST_F(CurrencyMarkerTest, MissingShortOrNonNumericFileMeansYesterday) {
-  EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
   std::ofstream(temp_.Dir() / "Tolvared.lcu", std::ios::binary) << "abc";
   EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
   std::ofstream(temp_.Dir() / "Tolvared.lcu", std::ios::binary) << std::string(8, '\xff');
   EXPECT_DOUBLE_EQ(LoadLastCurrencyUpdate(temp_.Dir().string()), Date() - 1);
-}
-
-TEST(RemoveDirLastCharTest, TrailingSeparatorGoes) {
-  EXPECT_EQ(RemoveDirLastChar("C:\\a\\"), "C:/a");
-  EXPECT_EQ(RemoveDirLastChar("/"), "/");
-  EXPECT_EQ(RemoveDirLastChar(""), "");
 }
 
 }  // namespace

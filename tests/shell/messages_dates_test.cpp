@@ -30,7 +30,7 @@ TEST(UserMessages, ScriptedAnswersKindsAndBeeps) {
   EXPECT_EQ(messages.Beeps(), 5);
 }
 
-TEST(UserMessages, ErrorLogAppendsAndReportsItsOwnFailure) {
+TEST(UserMessages, ErrorLogAppendsAndReportsItsOwnFailureDatesAndIdentifiers) {
   TScriptedMessages messages;
   TUserMessagesScope scope(messages);
   const auto log = std::filesystem::temp_directory_path() / "kv_messages_test.log";
@@ -47,9 +47,6 @@ TEST(UserMessages, ErrorLogAppendsAndReportsItsOwnFailure) {
 
   ShowErrorLog("Третья", "/nonexistent-dir/x/y.log");
   EXPECT_EQ(messages.LastText(), "Не могу записать в файл сообщение!\r\n");
-}
-
-TEST(Dates, DaysSince1899AndText) {
   EXPECT_EQ(EncodeDate(1899, 12, 30), 0);
   EXPECT_EQ(EncodeDate(1900, 1, 1), 2);
   EXPECT_EQ(EncodeDate(2014, 4, 23), 41752);
@@ -65,13 +62,10 @@ TEST(Dates, DaysSince1899AndText) {
   EXPECT_EQ(d.Day, 23);
   EXPECT_EQ(DateTimeToStr(41752.75), "23.04.2014 18:00:00");
   EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 5)), 7);  // a Saturday
-}
-
-TEST(RandomIds, SeededGeneratorRepeatsAndStaysInRange) {
   RandomGenerator().Seed(42);
-  const int32_t first = GetRandomID();
+  const int32_t first_id = GetRandomID();
   RandomGenerator().Seed(42);
-  EXPECT_EQ(GetRandomID(), first);
+  EXPECT_EQ(GetRandomID(), first_id);
   for (int i = 0; i < 1000; ++i) {
     const int32_t id = GetRandomID();
     EXPECT_GE(id, 0);

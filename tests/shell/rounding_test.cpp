@@ -10,7 +10,7 @@
 namespace kv {
 namespace {
 
-TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimal) {
+TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimalAndOverflowIsAnError) {
   EXPECT_EQ(GetRounded(0.5), 1);
   EXPECT_EQ(GetRounded(-0.5), -1);
   EXPECT_EQ(GetRounded(0), 0);
@@ -22,6 +22,9 @@ TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimal) {
   EXPECT_EQ(GetRounded(-2.45), -3);
   EXPECT_EQ(GetRounded(0.44449), 0);  // only four decimals take part
   EXPECT_EQ(GetRounded(1234.4999), 1235);
+  EXPECT_EQ(GetRounded(2147483647.0), 2147483647);
+  EXPECT_THROW(GetRounded(2147483648.0), EIntOverflow);
+  EXPECT_THROW(GetRounded(-3e10), EIntOverflow);
 }
 
 // The cascade carried out literally in extended precision, one decimal at a time.
@@ -38,7 +41,7 @@ int64_t CascadeInExtendedPrecision(long double x) {
 
 // Every fraction of four decimals, on either side of each, at small and large magnitudes: each
 // step of the cascade meets all of its borders.
-TEST(GetRounded, EqualsTheExtendedCascadeAtEveryBorder) {
+TEST(GetRounded, EqualsTheExtendedCascadeAtEveryBorderAndOverARandomSample) {
   int differences = 0;
   for (const long double whole : {0.0L, 1.0L, 7.0L, 12345.0L, 1048579.0L, 1000000000.0L})
     for (int d = 0; d < 10000; ++d) {
@@ -48,13 +51,9 @@ TEST(GetRounded, EqualsTheExtendedCascadeAtEveryBorder) {
           if (GetRounded(signed_x) != CascadeInExtendedPrecision(signed_x)) ++differences;
     }
   EXPECT_EQ(differences, 0);
-}
-
-// Sizes as the model passes them: singles and doubles of any magnitude up to the 32-bit range.
-TEST(GetRounded, EqualsTheExtendedCascadeOverARandomSample) {
+  // Sizes as the model passes them: singles and doubles of any magnitude up to the 32-bit range.
   std::mt19937_64 generator(20121);
   std::uniform_real_distribution<double> exponent(-4, 9.3);
-  int differences = 0;
   for (int i = 0; i < 200000; ++i) {
     const double value = std::pow(10.0, exponent(generator)) * (i % 2 ? 1 : -1);
     const long double x = i % 3 == 0 ? static_cast<long double>(static_cast<float>(value)) : value;
@@ -63,13 +62,7 @@ TEST(GetRounded, EqualsTheExtendedCascadeOverARandomSample) {
   EXPECT_EQ(differences, 0);
 }
 
-TEST(GetRounded, OverflowIsAnError) {
-  EXPECT_EQ(GetRounded(2147483647.0), 2147483647);
-  EXPECT_THROW(GetRounded(2147483648.0), EIntOverflow);
-  EXPECT_THROW(GetRounded(-3e10), EIntOverflow);
-}
-
-TEST(RoundingFamily, DecimalsPacksAndDirections) {
+TEST(RoundingFamily, DecimalsPacksDirectionsTolerantComparisonAndTenthsOfAMillimetre) {
   EXPECT_DOUBLE_EQ(static_cast<double>(GetRoundedFloat(1234.5, -2)), 1200.0);
   EXPECT_NEAR(static_cast<double>(GetRoundedFloat(0.125, 2)), 0.13, 1e-12);
   EXPECT_NEAR(static_cast<double>(GetRoundedFloat(-0.125, 2)), -0.13, 1e-12);
@@ -97,17 +90,11 @@ TEST(RoundingFamily, DecimalsPacksAndDirections) {
   TCurrency d = TCurrency::FromExtended(-0.125);
   RoundCurrDec(d, -2);
   EXPECT_EQ(d.Raw(), -1300);
-}
-
-TEST(RoundingFamily, TolerantComparisonAtItsBorders) {
   EXPECT_TRUE(LessThan(1.0, 1.01));
   EXPECT_FALSE(LessThan(1.0, 1.009));
   EXPECT_TRUE(GreaterThan(1.01, 1.0));
   EXPECT_FALSE(GreaterThan(1.009, 1.0));
   EXPECT_FALSE(LessThan(1.0, 1.0));
-}
-
-TEST(RoundingFamily, TenthsOfAMillimetre) {
   EXPECT_EQ(SetSize10(123.45f), 1235);
   EXPECT_EQ(GetSize10i(1235.0f), 124);
   EXPECT_FLOAT_EQ(SetSize10F(12.5f), 125.0f);

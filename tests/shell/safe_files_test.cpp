@@ -34,9 +34,8 @@ TEST(SafeFiles, ReplacingKeepsModeFollowsLinksAndRefusesReadOnlyFiles) {
   const testing::TTempRegistry temp;
   const std::filesystem::path file = temp.Dir() / "order.gxo", link = temp.Dir() / "link.gxo";
   WriteFileAtomically(file, Bytes("first"), TWriteMode::wmCreateNew);
-  EXPECT_NE(
-      ErrorOf([&] { WriteFileAtomically(file, Bytes("other"), TWriteMode::wmCreateNew); }).find("файл уже существует"),
-      std::string::npos);
+  EXPECT_TRUE(test::Contains(ErrorOf([&] { WriteFileAtomically(file, Bytes("other"), TWriteMode::wmCreateNew); }),
+                             "файл уже существует"));
   chmod(file.c_str(), 0640);
   std::filesystem::create_symlink("order.gxo", link);
   WriteFileAtomically(link, Bytes("second"));
@@ -45,8 +44,8 @@ TEST(SafeFiles, ReplacingKeepsModeFollowsLinksAndRefusesReadOnlyFiles) {
   EXPECT_EQ(Mode(file), 0640u);
 
   chmod(file.c_str(), 0444);
-  EXPECT_NE(ErrorOf([&] { WriteFileAtomically(file, Bytes("third")); }).find("файл доступен только для чтения"),
-            std::string::npos);
+  EXPECT_TRUE(
+      test::Contains(ErrorOf([&] { WriteFileAtomically(file, Bytes("third")); }), "файл доступен только для чтения"));
   EXPECT_EQ(Content(file), "second");
   EXPECT_EQ(Mode(file), 0444u);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Dir()), {}), 2) << "no temporary file is left";

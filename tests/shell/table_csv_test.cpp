@@ -10,7 +10,7 @@ namespace {
 
 using TText = std::optional<std::string>;
 
-TEST(ParseCsv, QuotingNullsAndLineNumbers) {
+TEST(ParseCsv, QuotingNullsLineNumbersAndBrokenQuotes) {
   const auto records = ParseCsv(
       "\xEF\xBB\xBF"
       "a,b,c\r\n1,\"x, \"\"y\"\"\",\n\"\",\"two\nlines\",3\n",
@@ -23,16 +23,13 @@ TEST(ParseCsv, QuotingNullsAndLineNumbers) {
   EXPECT_EQ(records[2].Fields, (std::vector<TText>{"", "two\nlines", "3"})) << "quoted empty is an empty text";
   EXPECT_EQ(ParseCsv("a\nb", "t.csv").size(), 2u) << "a last line without its end";
   EXPECT_TRUE(ParseCsv("", "t.csv").empty());
-}
-
-TEST(ParseCsv, BrokenQuotesNameFileAndLine) {
   EXPECT_EQ(test::ErrorOf<EConvertError>([] { ParseCsv("a,b\n1,\"open\n2,3\n", "Catalog.csv"); }),
             "Файл Catalog.csv, строка 2: не закрыта кавычка");
   EXPECT_EQ(test::ErrorOf<EConvertError>([] { ParseCsv("a\n\"x\"y\n", "T.csv"); }),
             "Файл T.csv, строка 2: текст после закрывающей кавычки");
 }
 
-TEST(CsvValues, EveryTypeRoundTrips) {
+TEST(CsvValues, EveryTypeRoundTripsWrongValuesAreRefusedWithTheReasonTablesWrittenInOrder) {
   const std::vector<std::pair<TFieldDef, TValue>> cases = {
       {{"S", TFieldType::ftSmallint, 0, -1}, TValue(-32768)},
       {{"I", TFieldType::ftInteger, 0, -1}, TValue(2147483647)},
@@ -53,9 +50,6 @@ TEST(CsvValues, EveryTypeRoundTrips) {
   }
   EXPECT_EQ(FormatCsvValue(TValue(12.5), {"N", TFieldType::ftBCD, 0, 2}), "12.50");
   EXPECT_EQ(FormatCsvValue(TValue(TCurrency::FromRaw(1250000)), {"M", TFieldType::ftCurrency, 0, 4}), "125.00");
-}
-
-TEST(CsvValues, WrongValuesAreRefusedWithTheReason) {
   TValue value;
   std::string reason;
   EXPECT_FALSE(TryParseCsvValue("12.5", {"S", TFieldType::ftSmallint, 0, -1}, value, reason));
@@ -74,9 +68,6 @@ TEST(CsvValues, WrongValuesAreRefusedWithTheReason) {
   EXPECT_EQ(reason, "в числе 1.26 больше знаков после точки, чем 1") << "fixed-point columns never round";
   ASSERT_TRUE(TryParseCsvValue("1.3", {"N", TFieldType::ftBCD, 0, 1}, value, reason));
   EXPECT_DOUBLE_EQ(value.AsFloat(), 1.3);
-}
-
-TEST(WriteCsv, HeaderAndRowsInTableOrder) {
   TMemTable table("T", TFieldDefs({{"ID", TFieldType::ftInteger, 0, -1}, {"Name", TFieldType::ftString, 20, -1}}));
   table.Append({TValue(2), TValue("a\"b")});
   table.Append({TValue(1), TValue("")});

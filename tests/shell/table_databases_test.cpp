@@ -33,7 +33,7 @@ protected:
   TUserMessagesScope messages_scope{messages};
 };
 
-TEST_F(Databases, OpenSetsTheParametersAndAttachesEveryAlias) {
+TEST_F(Databases, OpenSetsTheParametersAndAttachesEveryAliasAndAFailureNamesItsDirectory) {
   databases.OpenDatabases(dirs);
   for (TDatabaseAlias alias : kDatabaseOpenOrder) {
     EXPECT_TRUE(databases.IsOpen(alias)) << AliasName(alias);
@@ -48,27 +48,29 @@ TEST_F(Databases, OpenSetsTheParametersAndAttachesEveryAlias) {
   databases.CloseDatabases();  // harmless when closed
   EXPECT_EQ(AliasByName("gxdb_sysdb"), TDatabaseAlias::GXDB_SysDB);
   EXPECT_THROW(AliasByName("GXDB_Stock"), EDatabaseError);
-}
-
-TEST_F(Databases, AConnectionThatCannotOpenNamesItsDirectory) {
   dirs[TDatabaseAlias::GXDB_Private] = (root / "missing").string();
   const std::string message = test::ErrorOf<EDatabaseError>([&] { databases.OpenDatabases(dirs); });
-  EXPECT_NE(message.find((root / "missing").string()), std::string::npos) << message;
-  EXPECT_NE(message.find("GXDB_Private"), std::string::npos);
+  EXPECT_TRUE(test::Contains(message, (root / "missing").string()));
+  EXPECT_TRUE(test::Contains(message, "GXDB_Private"));
   EXPECT_TRUE(databases.IsOpen(TDatabaseAlias::GXDB_Registry)) << "the ones before stay open";
   EXPECT_FALSE(databases.IsOpen(TDatabaseAlias::GXDB_Private));
 }
 
-TEST_F(Databases, AFileThatIsNotADatabaseIsRefused) {
+TEST_F(Databases, AFileThatIsNotADatabaseOrCreatingOverAnExistingOneIsRefused) {
   const auto folder = root / "garbage";
   std::filesystem::create_directories(folder);
   std::ofstream(DatabaseFile(folder.string())) << "not a database at all, just some text";
   databases.SetDirectory(TDatabaseAlias::GXDB_Report, folder.string());
   EXPECT_THROW(databases.OpenReportDatabase(), EDatabaseError);
   EXPECT_FALSE(databases.IsOpen(TDatabaseAlias::GXDB_Report));
+  EXPECT_THROW(CreateAliasDatabase(TDatabaseAlias::GXDB_Catalog, dirs[TDatabaseAlias::GXDB_Catalog], DataFolder()),
+               EInOutError);
+  EXPECT_THROW(CreateAliasDatabase(TDatabaseAlias::GXDB_Catalog, (root / "new").string(), root / "no-data"),
+               EInOutError);
+  EXPECT_FALSE(std::filesystem::exists(DatabaseFile((root / "new").string())));
 }
 
-TEST_F(Databases, CatalogueAliasesAreReadOnlyAndOthersTakeAliasQualifiedSql) {
+TEST_F(Databases, CatalogueAliasesAreReadOnlyAndOthersTakeAliasQualifiedSqlWithParameters) {
   databases.OpenDatabases(dirs);
   EXPECT_THROW(
       databases.Sql().Execute("INSERT INTO \":GXDB_Catalog:Currency.db\" (\"ID\") VALUES (?)", {{"", TValue(1)}}),
@@ -82,14 +84,26 @@ TEST_F(Databases, CatalogueAliasesAreReadOnlyAndOthersTakeAliasQualifiedSql) {
   EXPECT_EQ(rows.Row(0)[0].AsString(), "A-15'; DROP TABLE x; --") << "values are bound, never pasted";
   EXPECT_THROW(databases.Sql().Execute("SELECT 1; SELECT 2"), EDatabaseError);
   EXPECT_THROW(databases.Sql().Execute("INSERT INTO t VALUES (:Missing)", {{"Other", TValue(1)}}), EDatabaseError);
+  databases.OpenDatabases(dirs);
+  TQuery insert(databases.Sql(), "INSERT INTO \":GXDB_Report:Report.db\" (\"ID\", \"Name\") VALUES (?, ?)");
+  insert.Params = {{"", TValue(1)}, {"", TValue("Счет")}};
+  EXPECT_EQ(insert.ExecSQL(), 1);
+  TQuery select(databases.Sql(), "SELECT \"Name\" FROM \":GXDB_Report:Report.db\" WHERE \"ID\" = :ID");
+  select.Params = {{"ID", TValue(1)}};
+  ASSERT_TRUE(OpenTable(&select));
+  EXPECT_EQ(select.Data().Row(0)[0].AsString(), "Счет");
+  EXPECT_TRUE(CloseTable(&select));
 }
 
-TEST_F(Databases, TablesOpenInKeyOrderWithTheirTypes) {
+TEST_F(Databases, TablesOpenInKeyOrderWithTheirTypesMoneyKeysByTheirValue) {
   {
     TSqlConnection writer(DatabaseFile(dirs[TDatabaseAlias::GXDB_Catalog]).string(), false);
     writer.Execute("INSERT INTO \"Currency\" (\"ID\", \"Name\", \"Value\") VALUES (2, 'EUR', 95.5)");
     writer.Execute("INSERT INTO \"Currency\" (\"ID\", \"Name\", \"Value\") VALUES (0, 'руб.', 1)");
     writer.Execute("INSERT INTO \"Service\" (\"ID\", \"Price\") VALUES (1, '12.34')");
+    TSqlConnection profile(DatabaseFile(dirs[TDatabaseAlias::GXDB_Profile]).string(), false);
+    for (const char* id : {"10", "7", "9.5"})
+      profile.Execute(std::string("INSERT INTO \"BeadComb\" (\"ID\", \"ProfGrp\") VALUES ('") + id + "', 1)");
   }
   databases.OpenDatabases(dirs);
   TTable currency(databases.Sql(), "GXDB_Catalog", "Currency");
@@ -105,15 +119,7 @@ TEST_F(Databases, TablesOpenInKeyOrderWithTheirTypes) {
   EXPECT_TRUE(CloseTable(&service));
   EXPECT_FALSE(service.Active());
   EXPECT_TRUE(messages.Shown().empty());
-}
-
-TEST_F(Databases, MoneyKeysOrderByTheirValue) {
-  {
-    TSqlConnection writer(DatabaseFile(dirs[TDatabaseAlias::GXDB_Profile]).string(), false);
-    for (const char* id : {"10", "7", "9.5"})
-      writer.Execute(std::string("INSERT INTO \"BeadComb\" (\"ID\", \"ProfGrp\") VALUES ('") + id + "', 1)");
-  }
-  databases.OpenDatabases(dirs);
+  // Money keys order by their value.
   TTable beads(databases.Sql(), "GXDB_Profile", "BeadComb");
   ASSERT_TRUE(OpenTable(&beads));
   ASSERT_EQ(beads.Data().RecordCount(), 3u);
@@ -131,7 +137,7 @@ TEST_F(Databases, OpenTableReportsTableAndQueryFailures) {
   TQuery query(databases.Sql(), "SELECT * FROM \":GXDB_Registry:Nothing.db\"");
   EXPECT_FALSE(OpenTable(&query));
   EXPECT_EQ(messages.LastText().rfind("Ошибка открытия SQL-запроса:\r\n(", 0), 0u);
-  EXPECT_NE(messages.LastText().find("SQL:\r\n(SELECT * FROM \":GXDB_Registry:Nothing.db\")"), std::string::npos);
+  EXPECT_TRUE(test::Contains(messages.LastText(), "SQL:\r\n(SELECT * FROM \":GXDB_Registry:Nothing.db\")"));
   struct TForeign : TDataSet {
     void Open() override {}
     void Close() override {}
@@ -140,26 +146,6 @@ TEST_F(Databases, OpenTableReportsTableAndQueryFailures) {
   EXPECT_EQ(messages.LastText(), "Неопределенный тип объекта TDBDataSet");
   EXPECT_FALSE(CloseTable(nullptr));
   EXPECT_EQ(messages.Shown().size(), 4u);
-}
-
-TEST_F(Databases, QueriesRunWithParameters) {
-  databases.OpenDatabases(dirs);
-  TQuery insert(databases.Sql(), "INSERT INTO \":GXDB_Report:Report.db\" (\"ID\", \"Name\") VALUES (?, ?)");
-  insert.Params = {{"", TValue(1)}, {"", TValue("Счет")}};
-  EXPECT_EQ(insert.ExecSQL(), 1);
-  TQuery select(databases.Sql(), "SELECT \"Name\" FROM \":GXDB_Report:Report.db\" WHERE \"ID\" = :ID");
-  select.Params = {{"ID", TValue(1)}};
-  ASSERT_TRUE(OpenTable(&select));
-  EXPECT_EQ(select.Data().Row(0)[0].AsString(), "Счет");
-  EXPECT_TRUE(CloseTable(&select));
-}
-
-TEST_F(Databases, CreatingOverAnExistingDatabaseIsRefused) {
-  EXPECT_THROW(CreateAliasDatabase(TDatabaseAlias::GXDB_Catalog, dirs[TDatabaseAlias::GXDB_Catalog], DataFolder()),
-               EInOutError);
-  EXPECT_THROW(CreateAliasDatabase(TDatabaseAlias::GXDB_Catalog, (root / "new").string(), root / "no-data"),
-               EInOutError);
-  EXPECT_FALSE(std::filesystem::exists(DatabaseFile((root / "new").string())));
 }
 
 }  // namespace

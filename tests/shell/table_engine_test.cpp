@@ -7,22 +7,19 @@
 namespace kv {
 namespace {
 
-TEST(RewriteAliasNames, QuotedAliasTableNamesBecomeSchemaQualified) {
+TEST(RewriteAliasNames, QuotedAliasTableNamesBecomeSchemaQualifiedOtherLiteralsStay) {
   EXPECT_EQ(RewriteAliasNames("SELECT T.\"No\" FROM \":GXDB_Registry:OrderLst.db\" T WHERE T.\"No\" = ?"),
             "SELECT T.\"No\" FROM GXDB_Registry.OrderLst T WHERE T.\"No\" = ?");
   EXPECT_EQ(RewriteAliasNames("INSERT INTO ':GXDB_Private:WorkList.DB' (\":GXDB_Private:WorkList.DB\".\"ID\")"),
             "INSERT INTO GXDB_Private.WorkList (GXDB_Private.WorkList.\"ID\")");
   EXPECT_EQ(RewriteAliasNames("SELECT * FROM \":GXDB_Profile:ProfList\""), "SELECT * FROM GXDB_Profile.ProfList");
-}
-
-TEST(RewriteAliasNames, OtherLiteralsAndParametersStay) {
   EXPECT_EQ(RewriteAliasNames("SELECT 'a:b', \"Name\", :Param FROM t WHERE x = ':x'"),
             "SELECT 'a:b', \"Name\", :Param FROM t WHERE x = ':x'");
   EXPECT_EQ(RewriteAliasNames("SELECT ':bad alias:T.db'"), "SELECT ':bad alias:T.db'");
   EXPECT_EQ(RewriteAliasNames("SELECT 'unterminated"), "SELECT 'unterminated");
 }
 
-TEST(MoneyText, ExactRoundTripWithAtLeastTwoDecimals) {
+TEST(MoneyAndDateText, ExactMoneyWithAtLeastTwoDecimalsIsoDatesAndTimes) {
   EXPECT_EQ(MoneyToText(TCurrency::FromRaw(1255000)), "125.50");
   EXPECT_EQ(MoneyToText(TCurrency::FromRaw(-125)), "-0.0125");
   EXPECT_EQ(MoneyToText(TCurrency::FromRaw(0)), "0.00");
@@ -41,9 +38,6 @@ TEST(MoneyText, ExactRoundTripWithAtLeastTwoDecimals) {
                           "-922337203685477.5809", "10000000000000000"}) {
     EXPECT_FALSE(TryMoneyFromText(bad, value)) << bad;
   }
-}
-
-TEST(DateText, IsoDatesAndTimes) {
   TDateTime date = 0;
   ASSERT_TRUE(TryDateFromIsoText("2024-02-29", date));
   EXPECT_EQ(DateToIsoText(date, false), "2024-02-29");
@@ -55,36 +49,9 @@ TEST(DateText, IsoDatesAndTimes) {
   EXPECT_FALSE(TryDateFromIsoText("2024-01-01 25:00:00", date));
 }
 
-TEST(FieldDefs, DeclaredTypesMapToTheColumnCodesAndBack) {
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "VARCHAR(70)").Size, 70);
-  EXPECT_EQ(FieldDefFromDeclaredType("A", "DECIMAL(15,2)").Decimals, 2);
-  const std::pair<const char*, TFieldType> cases[] = {
-      {"VARCHAR(20)", TFieldType::ftString},  {"SMALLINT", TFieldType::ftSmallint}, {"INTEGER", TFieldType::ftInteger},
-      {"AUTOINC", TFieldType::ftAutoInc},     {"DECIMAL(15,1)", TFieldType::ftBCD}, {"DOUBLE", TFieldType::ftFloat},
-      {"MONEY TEXT", TFieldType::ftCurrency}, {"DATE", TFieldType::ftDate}};
-  for (const auto& [declared, type] : cases) {
-    EXPECT_EQ(FieldDefFromDeclaredType("A", declared).Type, type) << declared;
-    EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
-  }
-  for (const char* declared : {"TIMESTAMP", "BLOB"})
-    EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
-}
-
-TEST(TValue, ConversionsOfTheFieldAccessors) {
-  EXPECT_EQ(TValue().AsInteger(), 0);
-  EXPECT_EQ(TValue().AsString(), "");
-  EXPECT_EQ(TValue(2.5).AsString(), "2,5");
-  EXPECT_EQ(TValue("42").AsInteger(), 42);
-  EXPECT_EQ(TValue(TCurrency::FromRaw(12345)).AsFloat(), 1.2345);
-  EXPECT_EQ(TValue(3.0).AsCurrency(), TCurrency::FromInt(3));
-  EXPECT_THROW(TValue("abc").AsInteger(), EConvertError);
-  EXPECT_EQ(TValue("x").Text(), "x");
-  EXPECT_EQ(TValue(1).Text(), "");
-}
-
 // Keys of every length class (under four bytes, four to seven, eight and more) grow the index
 // several times; each keeps its rows in table order, and keys near them find nothing.
-TEST(KeyIndex, EveryKeyFindsItsRowsAfterGrowing) {
+TEST(KeyIndex, EveryKeyFindsItsRowsAfterGrowingAndFieldTypesAndValuesConvert) {
   const auto text = [](uint32_t key) { return key % 3 == 0 ? std::to_string(key) : "article-" + std::to_string(key); };
   TKeyIndex index;
   for (uint32_t row = 0; row < 3000; ++row) index.Insert(text(row % 1000), row);
@@ -98,6 +65,27 @@ TEST(KeyIndex, EveryKeyFindsItsRowsAfterGrowing) {
     EXPECT_TRUE(index.Find(absent).empty());
   index.Clear();
   EXPECT_TRUE(index.Find("solo").empty());
+  EXPECT_EQ(FieldDefFromDeclaredType("A", "VARCHAR(70)").Size, 70);
+  EXPECT_EQ(FieldDefFromDeclaredType("A", "DECIMAL(15,2)").Decimals, 2);
+  const std::pair<const char*, TFieldType> cases[] = {
+      {"VARCHAR(20)", TFieldType::ftString},  {"SMALLINT", TFieldType::ftSmallint}, {"INTEGER", TFieldType::ftInteger},
+      {"AUTOINC", TFieldType::ftAutoInc},     {"DECIMAL(15,1)", TFieldType::ftBCD}, {"DOUBLE", TFieldType::ftFloat},
+      {"MONEY TEXT", TFieldType::ftCurrency}, {"DATE", TFieldType::ftDate}};
+  for (const auto& [declared, type] : cases) {
+    EXPECT_EQ(FieldDefFromDeclaredType("A", declared).Type, type) << declared;
+    EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
+  }
+  for (const char* declared : {"TIMESTAMP", "BLOB"})
+    EXPECT_EQ(DeclaredType(FieldDefFromDeclaredType("A", declared)), declared);
+  EXPECT_EQ(TValue().AsInteger(), 0);
+  EXPECT_EQ(TValue().AsString(), "");
+  EXPECT_EQ(TValue(2.5).AsString(), "2,5");
+  EXPECT_EQ(TValue("42").AsInteger(), 42);
+  EXPECT_EQ(TValue(TCurrency::FromRaw(12345)).AsFloat(), 1.2345);
+  EXPECT_EQ(TValue(3.0).AsCurrency(), TCurrency::FromInt(3));
+  EXPECT_THROW(TValue("abc").AsInteger(), EConvertError);
+  EXPECT_EQ(TValue("x").Text(), "x");
+  EXPECT_EQ(TValue(1).Text(), "");
 }
 
 class MemTable : public ::testing::Test {
@@ -117,16 +105,22 @@ protected:
   TMemTable::TIndexId by_code = -1;
 };
 
-TEST_F(MemTable, LocateGivesTheFirstRowInTableOrder) {
+TEST_F(MemTable, LocateGivesTheFirstRowInTableOrderAndFilterSearchLeavesNothingBehind) {
   const TRecord* row = table.Locate(by_code, TKey{"A"});
   ASSERT_NE(row, nullptr);
   EXPECT_EQ((*row)[1].AsInteger(), 1);
   EXPECT_EQ((*table.LocateLast(by_code, TKey{"A"}))[1].AsInteger(), 3);
   EXPECT_EQ(table.Locate(by_code, TKey{"a"}), nullptr);
   EXPECT_EQ(table.Range(by_code, TKey{"A"}).size(), 2u);
-}
-
-TEST_F(MemTable, IndexesBuiltLaterAndNumericKeys) {
+  const auto over_one = [](const TRecord& row) { return row[1].AsInteger() > 1; };
+  EXPECT_EQ((*table.FindFirst(by_code, TKey{"A"}, over_one))[1].AsInteger(), 3);
+  EXPECT_EQ((*table.FindFirst(over_one))[0].AsString(), "B");
+  EXPECT_EQ(table.Select(over_one).size(), 2u);
+  EXPECT_THROW(table.FindFirst([](const TRecord&) -> bool { throw EConvertError("x"); }), EConvertError);
+  EXPECT_EQ(table.FindFirst([](const TRecord&) { return true; }), &table.Row(0)) << "the next search sees every row";
+  EXPECT_THROW(table.AddIndex({"Nope"}), EDatabaseError);
+  EXPECT_THROW(table.Append({TValue("A")}), EDatabaseError);
+  EXPECT_EQ(table.Fields().IndexOf("code"), 0) << "field names compare case-insensitively";
   const auto by_no = table.AddIndex({"No"});
   EXPECT_EQ(table.AddIndex({"No"}), by_no) << "the same fields give the same index";
   EXPECT_NE(table.Locate(by_no, TKey().Add(int64_t{2})), nullptr);
@@ -135,21 +129,6 @@ TEST_F(MemTable, IndexesBuiltLaterAndNumericKeys) {
   EXPECT_NE(table.Locate(by_price, TKey().Add(int64_t{6})), nullptr) << "whole money equals the integer";
   table.Append({TValue("C"), TValue(4), TValue(TCurrency::FromRaw(65000))});
   EXPECT_NE(table.Locate(by_price, TKey{TValue(TCurrency::FromRaw(65000))}), nullptr);
-}
-
-TEST_F(MemTable, FilterSearchLeavesNothingBehind) {
-  const auto over_one = [](const TRecord& row) { return row[1].AsInteger() > 1; };
-  EXPECT_EQ((*table.FindFirst(by_code, TKey{"A"}, over_one))[1].AsInteger(), 3);
-  EXPECT_EQ((*table.FindFirst(over_one))[0].AsString(), "B");
-  EXPECT_EQ(table.Select(over_one).size(), 2u);
-  EXPECT_THROW(table.FindFirst([](const TRecord&) -> bool { throw EConvertError("x"); }), EConvertError);
-  EXPECT_EQ(table.FindFirst([](const TRecord&) { return true; }), &table.Row(0)) << "the next search sees every row";
-}
-
-TEST_F(MemTable, UnknownFieldsAndWrongRowsAreRefused) {
-  EXPECT_THROW(table.AddIndex({"Nope"}), EDatabaseError);
-  EXPECT_THROW(table.Append({TValue("A")}), EDatabaseError);
-  EXPECT_EQ(table.Fields().IndexOf("code"), 0) << "field names compare case-insensitively";
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ std::vector<uint8_t> Written(const TVariant& value) {
   return stream.Bytes();
 }
 
-TEST(ValueStream, StringsAreLengthAndCp1251Bytes) {
+TEST(ValueStream, StringsAreLengthAndCp1251BytesRecordsTypeCodeAndLeftAlignedValue) {
   EXPECT_EQ(Written(std::string()), (std::vector<uint8_t>{0, 0, 0, 0}));
   EXPECT_EQ(Written("Ab"), (std::vector<uint8_t>{2, 0, 0, 0, 'A', 'b'}));
   EXPECT_EQ(Written("Окно"), (std::vector<uint8_t>{4, 0, 0, 0, 0xCE, 0xEA, 0xED, 0xEE}));
@@ -32,9 +32,6 @@ TEST(ValueStream, StringsAreLengthAndCp1251Bytes) {
   TSpecStream embedded_zero(std::vector<uint8_t>{3, 0, 0, 0, 'a', 0, 'b'});
   EXPECT_EQ(embedded_zero.ReadString(), "a") << "cut at the zero";
   EXPECT_EQ(embedded_zero.Remaining(), 0u);
-}
-
-TEST(ValueStream, RecordsCarryTypeCodeAndLeftAlignedValue) {
   auto boolean = Written(true);
   ASSERT_EQ(boolean.size(), 16u);
   EXPECT_EQ(boolean[0], 11);
@@ -63,7 +60,7 @@ TEST(ValueStream, RecordsCarryTypeCodeAndLeftAlignedValue) {
   EXPECT_EQ(Written(TVariant::Null())[0], 1);
 }
 
-TEST(ValueStream, EveryKindRoundTrips) {
+TEST(ValueStream, EveryKindRoundTripsAndAFileIsReplacedAtomically) {
   const std::vector<TVariant> values = {TVariant(),
                                         TVariant::Null(),
                                         int16_t{-300},
@@ -80,6 +77,22 @@ TEST(ValueStream, EveryKindRoundTrips) {
   for (const auto& v : values) stream.WriteTo(v);
   stream.SetPosition(0);
   for (const auto& v : values) EXPECT_EQ(stream.ReadFrom(v), v);
+  const auto dir = std::filesystem::temp_directory_path() / "kv_value_stream_test";
+  std::filesystem::create_directories(dir);
+  const auto path = dir / "order.gxo";
+  TSpecStream out;
+  out.WriteTo("Заказ");
+  out.WriteTo(int32_t{42});
+  out.SaveToFile(path);
+  EXPECT_FALSE(std::filesystem::exists(dir / "order.gxo.tmp"));
+
+  TSpecStream in;
+  in.LoadFromFile(path);
+  EXPECT_EQ(in.Bytes(), out.Bytes());
+
+  EXPECT_THROW(in.LoadFromFile(dir / "missing.gxo"), EInOutError);
+  EXPECT_THROW(out.SaveToFile(dir / "no-such-dir" / "x.gxo"), EInOutError);
+  std::filesystem::remove_all(dir);
 }
 
 TEST(ValueStream, BadInputGivesMessagesNotCrashes) {
@@ -106,27 +119,6 @@ TEST(ValueStream, BadInputGivesMessagesNotCrashes) {
   unknown[0] = 8;
   TSpecStream unknown_type(unknown);
   EXPECT_THROW(unknown_type.ReadValue(), EInOutError);
-}
-
-TEST(ValueStream, FileSaveReplacesAtomicallyAndLoadReadsBack) {
-  const auto dir = std::filesystem::temp_directory_path() / "kv_value_stream_test";
-  std::filesystem::create_directories(dir);
-  const auto path = dir / "order.gxo";
-  TSpecStream out;
-  out.WriteTo("Заказ");
-  out.WriteTo(int32_t{42});
-  out.SaveToFile(path);
-  EXPECT_FALSE(std::filesystem::exists(dir / "order.gxo.tmp"));
-
-  TSpecStream in;
-  in.LoadFromFile(path);
-  EXPECT_EQ(in.Bytes(), out.Bytes());
-  EXPECT_EQ(in.ReadString(), "Заказ");
-  EXPECT_EQ(in.ReadInteger(), 42);
-
-  EXPECT_THROW(in.LoadFromFile(dir / "missing.gxo"), EInOutError);
-  EXPECT_THROW(out.SaveToFile(dir / "no-such-dir" / "x.gxo"), EInOutError);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

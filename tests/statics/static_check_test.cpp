@@ -51,6 +51,17 @@ TEST(ConstructionStatics, DemoWindowPassesWithItsMullionAndSash) {
   EXPECT_TRUE(StaticPassed(report));
   EXPECT_EQ(ProposalText(ProposeSteel(report)[0]), "Замен не требуется");
   EXPECT_FALSE(CheckStatic(*window, Region("1"), false).Ran);  // its own check is off
+  // With two mullions each aperture reaches the nearest parallel mullion or the frame on each side.
+  auto three_fields = test::BuildDemoWindow(1800, 1400, {500, 1200}, {});
+  const TStaticReport apertures = CheckStatic(*three_fields, Region("1"), true);
+  ASSERT_EQ(apertures.Mullions.size(), 2u);
+  std::vector<std::pair<float, float>> widths;
+  for (const TMullionResult& each : apertures.Mullions)
+    widths.emplace_back(std::min(each.Aperture.Width1, each.Aperture.Width2),
+                        std::max(each.Aperture.Width1, each.Aperture.Width2));
+  std::sort(widths.begin(), widths.end());
+  // 500 to the frame and 700 to the other mullion; 700 back and 600 to the frame.
+  EXPECT_EQ(widths, (std::vector<std::pair<float, float>>{{500, 700}, {600, 700}}));
 }
 
 // 1300 x 2400 in region 4 (W0 = 48): mullion 2272, Qr = 0.0048 x 0.65 x 0.8 x 1.4 = 0.0034944,
@@ -153,19 +164,6 @@ TEST(ConstructionStatics, MullionSteelFollowsTheSwitches) {
   EXPECT_EQ(proposed(false, false, false), "TL-S15");
 }
 
-TEST(ConstructionStatics, ApertureReachesTheNearestParallelMullionOnEachSide) {
-  test::TDemoCatalogue catalogue;
-  auto window = test::BuildDemoWindow(1800, 1400, {500, 1200}, {});
-  const TStaticReport report = CheckStatic(*window, Region("1"), true);
-  ASSERT_EQ(report.Mullions.size(), 2u);
-  std::vector<std::pair<float, float>> widths;
-  for (const TMullionResult& m : report.Mullions)
-    widths.emplace_back(std::min(m.Aperture.Width1, m.Aperture.Width2), std::max(m.Aperture.Width1, m.Aperture.Width2));
-  std::sort(widths.begin(), widths.end());
-  // 500 to the frame and 700 to the other mullion; 700 back and 600 to the frame.
-  EXPECT_EQ(widths, (std::vector<std::pair<float, float>>{{500, 700}, {600, 700}}));
-}
-
 // The sash of a 1300 x 2400 window is 561 x 2288, above the tilt graph of TL-201 (1900 at most):
 // the user is told, and takes the strongest steel TL-201 takes (TL-S20, Ix 2.94, over TL-S15).
 TEST(SashGraphs, FailingSashIsReportedAndTakesTheStrongestSteel) {
@@ -202,7 +200,7 @@ TEST(SashGraphs, FailingSashIsReportedAndTakesTheStrongestSteel) {
 // tilting "...;800:1800;1100:1500;1300:900" allows 1200 at x 1200 and 1600 at x 1000, turning only
 // "1200:1900", with the meeting stile TL-401 and its steel TL-S15 "900:1800". The fittings complect,
 // where chosen, says whether the sash tilts (P-R turns, PO-R tilts).
-TEST(SashGraphs, GraphByTheTiltOfTheFittingsAndByTheMeetingStile) {
+TEST(SashGraphs, SinglePointAndPolygonGraphsByTheTiltOfTheFittingsAndTheMeetingStile) {
   test::TDemoCatalogue catalogue;
   const auto result_of = [](int Width, const char* Complect, bool Kipp, bool WithStulp) {
     auto window = test::BuildDemoWindow(Width, 1512, {}, {1});
@@ -225,6 +223,26 @@ TEST(SashGraphs, GraphByTheTiltOfTheFittingsAndByTheMeetingStile) {
   EXPECT_EQ(result_of(1312, "PO-R", false, false), -1);
   EXPECT_EQ(result_of(1112, "", true, false), 0);  // 1000 x 1400 under it
   EXPECT_EQ(result_of(1112, "", true, true), 2);   // wider than 900, within 1800
+  struct TCase {
+    const char* Graph;
+    int Width, Height;
+    bool Strict;
+    int Result;
+  } cases[] = {
+      {"1200:1400", 1200, 1400, false, 0},
+      {"1200:1400", 1201, 1400, false, 2},  // only the height holds
+      {"1200:1400", 1200, 1401, false, 1},  // only the width holds
+      {"1200:1400", 1300, 1500, false, -1},
+      {"1200:1400", 1201, 1400, true, -1},
+      {"400:1900;800:1800;1100:1500;1300:900", 561, 1288, false, 0},
+      // On the edge 1100:1500 - 1300:900 (at x = 1200 it falls to 1200).
+      {"400:1900;800:1800;1100:1500;1300:900", 1200, 1200, false, 0},
+      {"400:1900;800:1800;1100:1500;1300:900", 1200, 1201, false, -1},
+      {"400:1900;800:1800;1100:1500;1300:900", 1301, 100, false, -1},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(TestLimitGraph(c.Graph, c.Width, c.Height, c.Strict), c.Result) << c.Graph << " " << c.Width;
+  EXPECT_THROW(TestLimitGraph("1200x1400", 100, 100, false), EInterfaceError);
 }
 
 // The sash of TL-201 takes TL-S15 (its default, Ix 1.35) and TL-S20 (Ix 2.94, the strongest).
@@ -311,29 +329,6 @@ TEST(SashGraphs, MeetingStileGetsTheSteelWhoseGraphItsSashesPass) {
   const TStaticReport again = CheckStatic(*copy, Region("1"), true);
   EXPECT_EQ(ProposalText(ProposeStulpSteel(again).at(0)), "Замен не требуется");
   EXPECT_EQ(Stulps(*window).begin()->Steel.ID, "TL-S15");  // the original keeps its steel
-}
-
-TEST(SashGraphs, SinglePointAndPolygonGraphs) {
-  struct TCase {
-    const char* Graph;
-    int Width, Height;
-    bool Strict;
-    int Result;
-  } cases[] = {
-      {"1200:1400", 1200, 1400, false, 0},
-      {"1200:1400", 1201, 1400, false, 2},  // only the height holds
-      {"1200:1400", 1200, 1401, false, 1},  // only the width holds
-      {"1200:1400", 1300, 1500, false, -1},
-      {"1200:1400", 1201, 1400, true, -1},
-      {"400:1900;800:1800;1100:1500;1300:900", 561, 1288, false, 0},
-      // On the edge 1100:1500 - 1300:900 (at x = 1200 it falls to 1200).
-      {"400:1900;800:1800;1100:1500;1300:900", 1200, 1200, false, 0},
-      {"400:1900;800:1800;1100:1500;1300:900", 1200, 1201, false, -1},
-      {"400:1900;800:1800;1100:1500;1300:900", 1301, 100, false, -1},
-  };
-  for (const TCase& c : cases)
-    EXPECT_EQ(TestLimitGraph(c.Graph, c.Width, c.Height, c.Strict), c.Result) << c.Graph << " " << c.Width;
-  EXPECT_THROW(TestLimitGraph("1200x1400", 100, 100, false), EInterfaceError);
 }
 
 }  // namespace

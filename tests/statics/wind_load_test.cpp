@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/catalogue.h"
-#include "construction/demo_catalogue.h"
 #include "statics/kv_static.h"
 
 namespace kv {
@@ -37,17 +35,6 @@ TEST(WindTables, LookupsTakeTheFirstRowReachingTheValueAndFallBackToTheDefaults)
   EXPECT_NEAR(static_cast<double>(GetStdTriH(45, 140)), 70.0, 1e-9);
 }
 
-TEST(WindTables, LoadReadsTheDemoCatalogue) {
-  test::TDemoCatalogue catalogue;
-  TkvStatic s;
-  s.Load(Catalogue());
-  EXPECT_EQ(s.Regions.size(), 7u);
-  EXPECT_FLOAT_EQ(s.GetW0(7), 85.0f);
-  EXPECT_FLOAT_EQ(s.GetK0(100, ttC), 1.25f);
-  EXPECT_FLOAT_EQ(s.GetK1(2500), 1.2f);
-  EXPECT_FALSE(s.K2.empty());
-}
-
 // Region 1 (W0 = 23 kgf/m2 = 0.0023 kgf/cm2), terrain B at 10 m (K = 0.65), C = 0.8, Y = 1.4:
 // Qr = 0.0023 x 0.65 x 0.8 x 1.4 = 0.0016744 kgf/cm2. PVC with steel: E = 2100000. Glass 1200 mm
 // high: K1 = 1.0 (row 1500).
@@ -66,7 +53,7 @@ TWindLoadInput Region1(int Method, float L, float A, float B) {
   return in;
 }
 
-TEST(MomentIx, EachMethodByHand) {
+TEST(MomentIx, EachMethodByHandTheDefaultPressureAndTheGlassHeightsK1AndK2) {
   const TkvStatic s = DemoTables();
   struct TCase {
     TWindLoadInput In;
@@ -95,10 +82,6 @@ TEST(MomentIx, EachMethodByHand) {
   };
   for (const TCase& c : cases)
     EXPECT_NEAR(static_cast<double>(s.GetMomentIx(c.In, nullptr)), c.Ix, 1e-5) << "method " << c.In.Method;
-}
-
-TEST(MomentIx, UnknownRegionUsesTheDefaultPressureAndGlassHeightScalesByK1AndK2) {
-  const TkvStatic s = DemoTables();
   TWindLoadInput unknown = Region1(smWindow, 1000, 2000, 2000);
   unknown.RegionID = 99;  // W0 = 23.0 as region 1
   EXPECT_NEAR(static_cast<double>(s.GetMomentIx(unknown, nullptr)), 0.199333, 1e-5);
@@ -110,7 +93,7 @@ TEST(MomentIx, UnknownRegionUsesTheDefaultPressureAndGlassHeightScalesByK1AndK2)
   EXPECT_NEAR(static_cast<double>(s.GetMomentIx(edge, nullptr)), 0.219267, 1e-5);
 }
 
-TEST(MomentIx, LogShowsEveryStepWithItsNumbers) {
+TEST(MomentIx, LogShowsEveryStepWithItsNumbersAndTheGlassWeightOfATransom) {
   const TkvStatic s = DemoTables();
   TStaticLog log;
   s.GetMomentIx(Region1(smWindow, 1000, 2000, 2000), &log);
@@ -123,10 +106,7 @@ TEST(MomentIx, LogShowsEveryStepWithItsNumbers) {
   EXPECT_EQ(log[19], "   Wm = W0 * K * C = 0,0023 * 0,6500 * 0,8000 = 0,0012 кгс/cм2");
   EXPECT_EQ(log[21], "   Qr = Wm * Y = 0,0012 * 1,4000 = 0,0017 кгс/cм");
   EXPECT_EQ(log[24], "   Ix2 = 0,0997");
-}
-
-TEST(GlassWeightIx, TransomDeflectionIsCappedAtThreeMillimetres) {
-  const TkvStatic s;
+  // The glass weight of a transom, its deflection capped at three millimetres.
   TGlassWeightInput in;
   in.Material = smtALU;
   in.ProfileWeight = 1.2f;
@@ -134,13 +114,13 @@ TEST(GlassWeightIx, TransomDeflectionIsCappedAtThreeMillimetres) {
   in.PadDistance = 150;
   in.GlassHeight = 1200;
   in.Span = 1500;
-  TStaticLog log;
+  TStaticLog weight_log;
   // L = 150, H = 120, a = 15 cm, W = 0.003, PW = 0.012; Fdop = min(150 / 300, 0.3) = 0.3.
   // F = 150 x 120 x 0.003 / 2 = 27; Iy1 = 27 x 15 x (3 x 22500 - 4 x 225) / (24 x 710000 x 0.3)
   //   = 405 x 66600 / 5112000 = 5.276408; Iy2 = 5 x 0.012 x 150^4 / (384 x 710000 x 0.5) = 0.222821.
-  EXPECT_NEAR(static_cast<double>(s.GetGlassWeightIx(in, &log)), 5.499230, 1e-5);
-  EXPECT_EQ(log[1], "   F = L * H * W / 2 = 150,0000 * 120,0000 * 0,0030 / 2 = 27,0000 кгс");
-  EXPECT_EQ(log.back(), "   Iy = Iy1 + Iy2 = 5,2764 + 0,2228 = 5,4992");
+  EXPECT_NEAR(static_cast<double>(TkvStatic().GetGlassWeightIx(in, &weight_log)), 5.499230, 1e-5);
+  EXPECT_EQ(weight_log[1], "   F = L * H * W / 2 = 150,0000 * 120,0000 * 0,0030 / 2 = 27,0000 кгс");
+  EXPECT_EQ(weight_log.back(), "   Iy = Iy1 + Iy2 = 5,2764 + 0,2228 = 5,4992");
 }
 
 }  // namespace
