@@ -80,6 +80,7 @@ class OParse {
 public:
   void Clear();
   bool Empty() const { return FOperations.empty(); }
+  const std::vector<TExpressOperation>& Operations() const { return FOperations; }
 
   // Cells keep their addresses for the life of the list, so operations point at them.
   long double* NewCell(long double value);
