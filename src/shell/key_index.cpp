@@ -1,5 +1,6 @@
 #include "shell/key_index.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kv {
@@ -26,14 +27,13 @@ uint32_t HalfWord(const char* bytes) {
   return word;
 }
 
-}  // namespace
-
-// Keys are short (an article, a code, a few numbers), so they are taken eight bytes at a time; the
-// last word ends at the key's end and may overlap the one before.
-uint64_t TKeyIndex::Hash(std::string_view key) {
-  const char* bytes = key.data();
-  const size_t size = key.size();
-  uint64_t hash = size * kMultiplier;
+// Parts are short (an article, a code, a number), so they are taken eight bytes at a time; the
+// last word ends at the part's end and may overlap the one before. Each part goes on from the hash
+// of the parts before it, so the same texts in another order hash apart.
+uint64_t HashedPart(uint64_t hash, std::string_view part) {
+  const char* bytes = part.data();
+  const size_t size = part.size();
+  hash = (hash ^ size) * kMultiplier;
   if (size >= 8) {
     for (size_t i = 0; i + 8 < size; i += 8) {
       hash = (hash ^ Word(bytes + i)) * kMultiplier;
@@ -50,15 +50,33 @@ uint64_t TKeyIndex::Hash(std::string_view key) {
   return Mixed(hash ^ tail);
 }
 
-bool TKeyIndex::Holds(const TSlot& slot, std::string_view key, uint64_t hash) const {
-  return slot.Hash == hash && slot.KeyLength == key.size() &&
-         std::memcmp(keys_.data() + slot.KeyOffset, key.data(), key.size()) == 0;
+}  // namespace
+
+TKeyText& TKeyText::Add(std::string_view part) {
+  constexpr char kSeparator = '\x1f';
+  hash_ = HashedPart(hash_, part);
+  if (long_.empty() && size_ + part.size() < kInlineSize) {
+    std::copy(part.begin(), part.end(), inline_.data() + size_);
+    size_ += part.size();
+    inline_[size_++] = kSeparator;
+    return *this;
+  }
+  if (long_.empty()) long_.assign(inline_.data(), size_);
+  long_.append(part);
+  long_.push_back(kSeparator);
+  return *this;
 }
 
-size_t TKeyIndex::SlotOf(std::string_view key, uint64_t hash) const {
+bool TKeyIndex::Holds(const TSlot& slot, const TKeyText& key) const {
+  const std::string_view text = key.Text();
+  return slot.Hash == key.Hash() && slot.KeyLength == text.size() &&
+         std::memcmp(keys_.data() + slot.KeyOffset, text.data(), text.size()) == 0;
+}
+
+size_t TKeyIndex::SlotOf(const TKeyText& key) const {
   const size_t mask = slots_.size() - 1;
-  size_t at = hash & mask;
-  while (slots_[at].Used && !Holds(slots_[at], key, hash)) at = (at + 1) & mask;
+  size_t at = key.Hash() & mask;
+  while (slots_[at].Used && !Holds(slots_[at], key)) at = (at + 1) & mask;
   return at;
 }
 
@@ -74,14 +92,14 @@ void TKeyIndex::Grow() {
   }
 }
 
-void TKeyIndex::Insert(std::string_view key, uint32_t position) {
+void TKeyIndex::Insert(const TKeyText& key, uint32_t position) {
   if ((used_ + 1) * 2 > slots_.size()) Grow();
-  const uint64_t hash = Hash(key);
-  TSlot& slot = slots_[SlotOf(key, hash)];
+  TSlot& slot = slots_[SlotOf(key)];
   if (!slot.Used) {
-    slot =
-        TSlot{hash, static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(key.size()), position, kNoGroup, true};
-    keys_.append(key);
+    const std::string_view text = key.Text();
+    slot = TSlot{
+        key.Hash(), static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(text.size()), position, kNoGroup, true};
+    keys_.append(text);
     ++used_;
     return;
   }
@@ -92,9 +110,9 @@ void TKeyIndex::Insert(std::string_view key, uint32_t position) {
   groups_[slot.Group].push_back(position);
 }
 
-std::span<const uint32_t> TKeyIndex::Find(std::string_view key) const {
+std::span<const uint32_t> TKeyIndex::Find(const TKeyText& key) const {
   if (slots_.empty()) return {};
-  const TSlot& slot = slots_[SlotOf(key, Hash(key))];
+  const TSlot& slot = slots_[SlotOf(key)];
   if (!slot.Used) return {};
   if (slot.Group == kNoGroup) return {&slot.First, 1};
   return groups_[slot.Group];

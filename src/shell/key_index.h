@@ -1,8 +1,9 @@
 #pragma once
 // The key index of an in-memory table: from the text of a key to the positions of its rows in
 // table order. The slots sit in one array probed by open addressing and the key texts back to back
-// in one string, each slot keeping its key's hash, so a probe hashes the key once and compares
-// texts only on a full hash match, without following list nodes.
+// in one string, each slot keeping its key's hash, so a probe compares texts only on a full hash
+// match, without following list nodes.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -11,12 +12,29 @@
 
 namespace kv {
 
+// The text of a key: each part followed by a unit separator. The hash is taken part by part as
+// the parts are added, from the texts where they lie, so a probe never reads the assembled key back
+// to hash it. A key of the usual length is built in place, so a probe allocates nothing.
+class TKeyText {
+public:
+  TKeyText& Add(std::string_view part);
+  std::string_view Text() const { return long_.empty() ? std::string_view(inline_.data(), size_) : long_; }
+  uint64_t Hash() const { return hash_; }
+
+private:
+  static constexpr size_t kInlineSize = 64;
+  std::array<char, kInlineSize> inline_;
+  size_t size_ = 0;
+  uint64_t hash_ = 0;
+  std::string long_;  // the key once it outgrows the room in place
+};
+
 class TKeyIndex {
 public:
   // Adds a row position under the key; positions of one key come in ascending order.
-  void Insert(std::string_view key, uint32_t position);
+  void Insert(const TKeyText& key, uint32_t position);
   // The positions of the key's rows in table order; empty when the key is absent.
-  std::span<const uint32_t> Find(std::string_view key) const;
+  std::span<const uint32_t> Find(const TKeyText& key) const;
   void Clear();
 
 private:
@@ -32,10 +50,9 @@ private:
     bool Used = false;
   };
 
-  static uint64_t Hash(std::string_view key);
   // The slot holding the key, or the free slot where it belongs.
-  size_t SlotOf(std::string_view key, uint64_t hash) const;
-  bool Holds(const TSlot& slot, std::string_view key, uint64_t hash) const;
+  size_t SlotOf(const TKeyText& key) const;
+  bool Holds(const TSlot& slot, const TKeyText& key) const;
   // Doubles the slots once they are half used, so probe runs stay short.
   void Grow();
 
