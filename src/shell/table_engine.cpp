@@ -174,7 +174,7 @@ const std::string& TValue::Text() const {
   return text ? *text : empty;
 }
 
-int64_t TValue::AsInteger() const {
+int64_t TValue::ConvertedToInteger() const {
   struct TVisitor {
     int64_t operator()(std::monostate) const { return 0; }
     int64_t operator()(int64_t v) const { return v; }

@@ -85,7 +85,10 @@ public:
   // numbers read as text in the program's format; text that is not a number raises
   // EConvertError.
   std::string AsString() const;
-  int64_t AsInteger() const;
+  int64_t AsInteger() const {
+    const auto* number = std::get_if<int64_t>(&data_);
+    return number ? *number : ConvertedToInteger();
+  }
   double AsFloat() const;
   TCurrency AsCurrency() const;
   bool AsBoolean() const { return AsInteger() != 0; }
@@ -95,6 +98,8 @@ public:
   bool operator==(const TValue& other) const = default;
 
 private:
+  int64_t ConvertedToInteger() const;
+
   TData data_;
 };
 
