@@ -1,7 +1,6 @@
 #include "shell/key_index.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace kv {
@@ -28,9 +27,23 @@ uint32_t HalfWord(const char* bytes) {
   return word;
 }
 
+// Key texts compared as they are hashed, a word at a time.
+bool SameText(const char* a, const char* b, size_t size) {
+  if (size >= 8) {
+    for (size_t i = 0; i + 8 < size; i += 8) {
+      if (Word(a + i) != Word(b + i)) return false;
+    }
+    return Word(a + size - 8) == Word(b + size - 8);
+  }
+  if (size >= 4) return HalfWord(a) == HalfWord(b) && HalfWord(a + size - 4) == HalfWord(b + size - 4);
+  return std::equal(a, a + size, b);
+}
+
+}  // namespace
+
 // Parts are short (an article, a code, a number), so they are taken eight bytes at a time; the
 // last word ends at the part's end and may overlap the one before.
-uint64_t PartHash(std::string_view part) {
+uint64_t TKeyText::PartHash(std::string_view part) {
   const char* bytes = part.data();
   const size_t size = part.size();
   uint64_t hash = size * kMultiplier;
@@ -50,35 +63,10 @@ uint64_t PartHash(std::string_view part) {
   return Mixed(hash ^ tail);
 }
 
-// Key texts compared as they are hashed, a word at a time.
-bool SameText(const char* a, const char* b, size_t size) {
-  if (size >= 8) {
-    for (size_t i = 0; i + 8 < size; i += 8) {
-      if (Word(a + i) != Word(b + i)) return false;
-    }
-    return Word(a + size - 8) == Word(b + size - 8);
-  }
-  if (size >= 4) return HalfWord(a) == HalfWord(b) && HalfWord(a + size - 4) == HalfWord(b + size - 4);
-  return std::equal(a, a + size, b);
-}
-
-}  // namespace
-
-TKeyText& TKeyText::Add(std::string_view part) {
-  constexpr char kSeparator = '\x1f';
-  // Each part's hash is worked out on its own, so the parts of a key hash side by side; the turn of
-  // the hash before keeps the same texts in another order apart.
-  hash_ = std::rotl(hash_, 23) ^ PartHash(part);
-  if (long_.empty() && size_ + part.size() < kInlineSize) {
-    std::copy(part.begin(), part.end(), inline_.data() + size_);
-    size_ += part.size();
-    inline_[size_++] = kSeparator;
-    return *this;
-  }
+void TKeyText::AddBeyondRoom(std::string_view part) {
   if (long_.empty()) long_.assign(inline_.data(), size_);
   long_.append(part);
   long_.push_back(kSeparator);
-  return *this;
 }
 
 bool TKeyIndex::Holds(const TSlot& slot, const TKeyText& key) const {

@@ -3,7 +3,9 @@
 // table order. The slots sit in one array probed by open addressing and the key texts back to back
 // in one string, each slot keeping its key's hash, so a probe compares texts only on a full hash
 // match, without following list nodes.
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -17,12 +19,29 @@ namespace kv {
 // to hash it. A key of the usual length is built in place, so a probe allocates nothing.
 class TKeyText {
 public:
-  TKeyText& Add(std::string_view part);
+  // Each part's hash is worked out on its own, so the parts of a key hash side by side; the turn of
+  // the hash before keeps the same texts in another order apart. Inline, as every probe adds parts.
+  TKeyText& Add(std::string_view part) {
+    hash_ = std::rotl(hash_, 23) ^ PartHash(part);
+    if (long_.empty() && size_ + part.size() < kInlineSize) {
+      std::copy(part.begin(), part.end(), inline_.data() + size_);
+      size_ += part.size();
+      inline_[size_++] = kSeparator;
+    } else {
+      AddBeyondRoom(part);
+    }
+    return *this;
+  }
   std::string_view Text() const { return long_.empty() ? std::string_view(inline_.data(), size_) : long_; }
   uint64_t Hash() const { return hash_; }
 
 private:
   static constexpr size_t kInlineSize = 64;
+  static constexpr char kSeparator = '\x1f';
+
+  static uint64_t PartHash(std::string_view part);
+  void AddBeyondRoom(std::string_view part);
+
   std::array<char, kInlineSize> inline_;
   size_t size_ = 0;
   uint64_t hash_ = 0;
