@@ -1,67 +1,6 @@
 #include "shell/key_index.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace kv {
-
-namespace {
-
-constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-
-uint64_t Mixed(uint64_t value) {
-  value ^= value >> 32;
-  value *= kMultiplier;
-  return value ^ (value >> 29);
-}
-
-uint64_t Word(const char* bytes) {
-  uint64_t word;
-  std::memcpy(&word, bytes, 8);
-  return word;
-}
-
-uint32_t HalfWord(const char* bytes) {
-  uint32_t word;
-  std::memcpy(&word, bytes, 4);
-  return word;
-}
-
-// Key texts compared as they are hashed, a word at a time.
-bool SameText(const char* a, const char* b, size_t size) {
-  if (size >= 8) {
-    for (size_t i = 0; i + 8 < size; i += 8) {
-      if (Word(a + i) != Word(b + i)) return false;
-    }
-    return Word(a + size - 8) == Word(b + size - 8);
-  }
-  if (size >= 4) return HalfWord(a) == HalfWord(b) && HalfWord(a + size - 4) == HalfWord(b + size - 4);
-  return std::equal(a, a + size, b);
-}
-
-}  // namespace
-
-// Parts are short (an article, a code, a number), so they are taken eight bytes at a time; the
-// last word ends at the part's end and may overlap the one before.
-uint64_t TKeyText::PartHash(std::string_view part) {
-  const char* bytes = part.data();
-  const size_t size = part.size();
-  uint64_t hash = size * kMultiplier;
-  if (size >= 8) {
-    for (size_t i = 0; i + 8 < size; i += 8) {
-      hash = (hash ^ Word(bytes + i)) * kMultiplier;
-      hash ^= hash >> 31;
-    }
-    return Mixed(hash ^ Word(bytes + size - 8));
-  }
-  uint64_t tail = 0;
-  if (size >= 4) {
-    tail = (uint64_t{HalfWord(bytes)} << 32) | HalfWord(bytes + size - 4);
-  } else {
-    for (size_t i = 0; i < size; ++i) tail = (tail << 8) | static_cast<unsigned char>(bytes[i]);
-  }
-  return Mixed(hash ^ tail);
-}
 
 void TKeyText::AddBeyondRoom(std::string_view part) {
   if (long_.empty()) long_.assign(inline_.data(), size_);
@@ -70,9 +9,7 @@ void TKeyText::AddBeyondRoom(std::string_view part) {
 }
 
 bool TKeyIndex::Holds(const TSlot& slot, const TKeyText& key) const {
-  const std::string_view text = key.Text();
-  return slot.Hash == key.Hash() && slot.KeyLength == text.size() &&
-         SameText(keys_.data() + slot.KeyOffset, text.data(), text.size());
+  return slot.Hash == key.Hash() && key.SameTextAs(std::string_view(keys_.data() + slot.KeyOffset, slot.KeyLength));
 }
 
 size_t TKeyIndex::SlotOf(const TKeyText& key) const {

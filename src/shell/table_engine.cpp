@@ -191,7 +191,7 @@ int64_t TValue::ConvertedToInteger() const {
   return std::visit(TVisitor{}, data_);
 }
 
-double TValue::AsFloat() const {
+double TValue::ConvertedToFloat() const {
   struct TVisitor {
     double operator()(std::monostate) const { return 0; }
     double operator()(int64_t v) const { return static_cast<double>(v); }

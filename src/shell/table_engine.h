@@ -89,7 +89,10 @@ public:
     const auto* number = std::get_if<int64_t>(&data_);
     return number ? *number : ConvertedToInteger();
   }
-  double AsFloat() const;
+  double AsFloat() const {
+    const auto* number = std::get_if<double>(&data_);
+    return number ? *number : ConvertedToFloat();
+  }
   TCurrency AsCurrency() const;
   bool AsBoolean() const { return AsInteger() != 0; }
   // The text of a text value without a copy; an empty text for any other kind.
@@ -99,6 +102,7 @@ public:
 
 private:
   int64_t ConvertedToInteger() const;
+  double ConvertedToFloat() const;
 
   TData data_;
 };
