@@ -1,7 +1,8 @@
 #pragma once
 // A console reporter that also prints, after the run, the processor it ran on and how many times
-// slower each measured capability is than its baseline of the same run (time per iteration, A / B),
-// by real time and by processor time: on a shared machine the processor time is the steadier one.
+// slower each measured capability is than its baseline of the same run (time per iteration, A / B;
+// the medians when the runs are repeated), by real time and by processor time: on a shared machine
+// the processor time is the steadier one.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -20,8 +21,12 @@ public:
   // Each pair is (capability, baseline) by benchmark name.
   explicit TRatioReporter(std::vector<std::pair<std::string, std::string>> pairs) : pairs_(std::move(pairs)) {}
 
+  // With repetitions the median, reported after the single runs, is the time that counts.
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const auto& run : runs) times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+    for (const auto& run : runs) {
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      times_[run.run_name.str()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+    }
     ConsoleReporter::ReportRuns(runs);
   }
 

@@ -135,10 +135,19 @@ void TCatalogue::BindTables() {
   AccDoc.Bind(TableData(DM_AccDoc, "AccDoc"), "AccDoc");
 }
 
+namespace {
+
+// Kept out of line, so every lookup's way to the catalogue stays a load and a test.
+[[gnu::noinline]] TCatalogue& CreatedCatalogue(std::shared_ptr<TCatalogue>& catalogue) {
+  catalogue = std::make_shared<TCatalogue>();
+  return *catalogue;
+}
+
+}  // namespace
+
 TCatalogue& Catalogue() {
   std::shared_ptr<TCatalogue>& catalogue = CurrentContext().Catalogue;
-  if (!catalogue) catalogue = std::make_shared<TCatalogue>();
-  return *catalogue;
+  return catalogue ? *catalogue : CreatedCatalogue(catalogue);
 }
 
 TOpenedCatalogue::TOpenedCatalogue(const TDatabaseDirs& dirs) {

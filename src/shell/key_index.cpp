@@ -1,64 +1,21 @@
 #include "shell/key_index.h"
 
-#include <cstring>
-
 namespace kv {
 
-namespace {
-
-constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-
-uint64_t Mixed(uint64_t value) {
-  value ^= value >> 32;
-  value *= kMultiplier;
-  return value ^ (value >> 29);
+void TKeyText::AddBeyondRoom(std::string_view part) {
+  if (long_.empty()) long_.assign(inline_.data(), size_);
+  long_.append(part);
+  long_.push_back(kSeparator);
 }
 
-uint64_t Word(const char* bytes) {
-  uint64_t word;
-  std::memcpy(&word, bytes, 8);
-  return word;
+bool TKeyIndex::Holds(const TSlot& slot, const TKeyText& key) const {
+  return slot.Hash == key.Hash() && key.SameTextAs(std::string_view(keys_.data() + slot.KeyOffset, slot.KeyLength));
 }
 
-uint32_t HalfWord(const char* bytes) {
-  uint32_t word;
-  std::memcpy(&word, bytes, 4);
-  return word;
-}
-
-}  // namespace
-
-// Keys are short (an article, a code, a few numbers), so they are taken eight bytes at a time; the
-// last word ends at the key's end and may overlap the one before.
-uint64_t TKeyIndex::Hash(std::string_view key) {
-  const char* bytes = key.data();
-  const size_t size = key.size();
-  uint64_t hash = size * kMultiplier;
-  if (size >= 8) {
-    for (size_t i = 0; i + 8 < size; i += 8) {
-      hash = (hash ^ Word(bytes + i)) * kMultiplier;
-      hash ^= hash >> 31;
-    }
-    return Mixed(hash ^ Word(bytes + size - 8));
-  }
-  uint64_t tail = 0;
-  if (size >= 4) {
-    tail = (uint64_t{HalfWord(bytes)} << 32) | HalfWord(bytes + size - 4);
-  } else {
-    for (size_t i = 0; i < size; ++i) tail = (tail << 8) | static_cast<unsigned char>(bytes[i]);
-  }
-  return Mixed(hash ^ tail);
-}
-
-bool TKeyIndex::Holds(const TSlot& slot, std::string_view key, uint64_t hash) const {
-  return slot.Hash == hash && slot.KeyLength == key.size() &&
-         std::memcmp(keys_.data() + slot.KeyOffset, key.data(), key.size()) == 0;
-}
-
-size_t TKeyIndex::SlotOf(std::string_view key, uint64_t hash) const {
+size_t TKeyIndex::SlotOf(const TKeyText& key) const {
   const size_t mask = slots_.size() - 1;
-  size_t at = hash & mask;
-  while (slots_[at].Used && !Holds(slots_[at], key, hash)) at = (at + 1) & mask;
+  size_t at = key.Hash() & mask;
+  while (slots_[at].Used && !Holds(slots_[at], key)) at = (at + 1) & mask;
   return at;
 }
 
@@ -74,14 +31,14 @@ void TKeyIndex::Grow() {
   }
 }
 
-void TKeyIndex::Insert(std::string_view key, uint32_t position) {
+void TKeyIndex::Insert(const TKeyText& key, uint32_t position) {
   if ((used_ + 1) * 2 > slots_.size()) Grow();
-  const uint64_t hash = Hash(key);
-  TSlot& slot = slots_[SlotOf(key, hash)];
+  TSlot& slot = slots_[SlotOf(key)];
   if (!slot.Used) {
-    slot =
-        TSlot{hash, static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(key.size()), position, kNoGroup, true};
-    keys_.append(key);
+    const std::string_view text = key.Text();
+    slot = TSlot{
+        key.Hash(), static_cast<uint32_t>(keys_.size()), static_cast<uint32_t>(text.size()), position, kNoGroup, true};
+    keys_.append(text);
     ++used_;
     return;
   }
@@ -92,9 +49,9 @@ void TKeyIndex::Insert(std::string_view key, uint32_t position) {
   groups_[slot.Group].push_back(position);
 }
 
-std::span<const uint32_t> TKeyIndex::Find(std::string_view key) const {
+std::span<const uint32_t> TKeyIndex::Find(const TKeyText& key) const {
   if (slots_.empty()) return {};
-  const TSlot& slot = slots_[SlotOf(key, Hash(key))];
+  const TSlot& slot = slots_[SlotOf(key)];
   if (!slot.Used) return {};
   if (slot.Group == kNoGroup) return {&slot.First, 1};
   return groups_[slot.Group];

@@ -1,6 +1,8 @@
 #include "shell/rounding.h"
 
+#include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "shell/errors.h"
 
@@ -43,26 +45,59 @@ int32_t RoundedSingleStep(long double x, long double step) {
   return CheckedInt32(Int(y));
 }
 
-// The carry into the units of a fraction of ten-thousandths rounded half-up decimal by decimal from
-// the fourth to the first; a carry can make a half at the next decimal (0.4445 carries 1).
-int CascadeCarry(int ten_thousandths) {
-  int n = ten_thousandths;
-  for (int unit = 10; unit <= 10000; unit *= 10)
-    if (n % unit >= unit / 2) n += unit;
-  return n / 10000;
+// An extended value as Significand x 2^Exponent (the significand with its integer bit), read from
+// its bits so that taking it apart costs no x87 conversions.
+struct TExtendedParts {
+  bool Negative = false;
+  bool Finite = true;
+  uint64_t Significand = 0;
+  int Exponent = 0;
+};
+
+TExtendedParts PartsOf(long double x) {
+  constexpr int kBias = 16383;
+  constexpr int kSignificandBits = 63;
+  uint64_t significand = 0;
+  uint16_t sign_and_exponent = 0;
+  std::memcpy(&significand, &x, sizeof significand);
+  std::memcpy(&sign_and_exponent, reinterpret_cast<const char*>(&x) + sizeof significand, sizeof sign_and_exponent);
+  const int biased = sign_and_exponent & 0x7FFF;
+  // A denormal has the exponent of the smallest normal value.
+  const int exponent = (biased == 0 ? 1 : biased) - kBias - kSignificandBits;
+  return {(sign_and_exponent & 0x8000) != 0, biased != 0x7FFF, significand, exponent};
 }
+
+// The ten-thousandths of a fraction fraction_bits x 2^-shift (below 1), cut as an extended
+// multiplication by 10000 cuts them: the product rounded to 64 significant bits, to nearest with
+// ties to even, then truncated.
+int TenThousandthsOf(uint64_t fraction_bits, int shift) {
+  unsigned __int128 product = static_cast<unsigned __int128>(fraction_bits) * 10000;
+  if (const auto high = static_cast<uint64_t>(product >> 64)) {
+    const unsigned __int128 unit = static_cast<unsigned __int128>(1) << std::bit_width(high);
+    const unsigned __int128 rest = product & (unit - 1);
+    product -= rest;
+    if (rest > unit / 2 || (rest == unit / 2 && (product & unit) != 0)) product += unit;
+  }
+  return shift >= 128 ? 0 : static_cast<int>(product >> shift);
+}
+
+// Rounding half-up decimal by decimal from the fourth to the first carries into the units from
+// 0.4445 on (through 0.445, 0.45 and 0.5); 0.4444 carries nothing, and no step lowers the value.
+constexpr int kCascadeCarryFrom = 4445;
 
 }  // namespace
 
+// Taken apart in integers, exactly as the cascade reads the extended value.
 int32_t GetRounded(long double x) {
-  const long double a = fabsl(x);
-  // Past this no sign can bring the result back into 32 bits; also refuses NaN.
-  if (!(a < 2147483649.0L)) throw EIntOverflow("Переполнение целого числа");
-  const int64_t whole = WholeOf(a);
-  // The four decimals are cut in extended precision, exactly as the cascade reads them.
-  const auto ten_thousandths = static_cast<int>(WholeOf((a - static_cast<long double>(whole)) * 10000));
-  const int64_t magnitude = whole + CascadeCarry(ten_thousandths);
-  const int64_t result = x > 0 ? magnitude : -magnitude;
+  const TExtendedParts parts = PartsOf(x);
+  // A normal value with a higher exponent is 2^32 or more; also refuses infinities and NaN.
+  if (!parts.Finite || parts.Exponent > -32) throw EIntOverflow("Переполнение целого числа");
+  const int shift = -parts.Exponent;
+  const uint64_t whole = shift >= 64 ? 0 : parts.Significand >> shift;
+  const uint64_t fraction_bits = shift >= 64 ? parts.Significand : parts.Significand & ((uint64_t{1} << shift) - 1);
+  const bool carry = TenThousandthsOf(fraction_bits, shift) >= kCascadeCarryFrom;
+  const auto magnitude = static_cast<int64_t>(whole) + (carry ? 1 : 0);
+  const int64_t result = parts.Negative ? -magnitude : magnitude;
   if (result < INT32_MIN || result > INT32_MAX) throw EIntOverflow("Переполнение целого числа");
   return static_cast<int32_t>(result);
 }

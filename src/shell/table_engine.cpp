@@ -174,7 +174,7 @@ const std::string& TValue::Text() const {
   return text ? *text : empty;
 }
 
-int64_t TValue::AsInteger() const {
+int64_t TValue::ConvertedToInteger() const {
   struct TVisitor {
     int64_t operator()(std::monostate) const { return 0; }
     int64_t operator()(int64_t v) const { return v; }
@@ -191,7 +191,7 @@ int64_t TValue::AsInteger() const {
   return std::visit(TVisitor{}, data_);
 }
 
-double TValue::AsFloat() const {
+double TValue::ConvertedToFloat() const {
   struct TVisitor {
     double operator()(std::monostate) const { return 0; }
     double operator()(int64_t v) const { return static_cast<double>(v); }
@@ -239,20 +239,6 @@ TKey::TKey(std::initializer_list<TValue> parts) {
   for (const TValue& part : parts) Add(part);
 }
 
-TKey& TKey::Add(std::string_view text) {
-  constexpr char kSeparator = '\x1f';
-  if (long_.empty() && size_ + text.size() < kInlineSize) {
-    std::copy(text.begin(), text.end(), inline_.data() + size_);
-    size_ += text.size();
-    inline_[size_++] = kSeparator;
-    return *this;
-  }
-  if (long_.empty()) long_.assign(inline_.data(), size_);
-  long_.append(text);
-  long_.push_back(kSeparator);
-  return *this;
-}
-
 TKey& TKey::Add(int64_t number) {
   char buffer[24];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, number);
@@ -293,7 +279,7 @@ void TMemTable::Append(TRecord row) {
   }
   rows_.push_back(std::move(row));
   const auto position = static_cast<uint32_t>(rows_.size() - 1);
-  for (TIndex& index : indexes_) index.Rows.Insert(RowKey(index, rows_.back()).Text(), position);
+  for (TIndex& index : indexes_) index.Rows.Insert(RowKey(index, rows_.back()), position);
 }
 
 void TMemTable::Clear() {
@@ -309,14 +295,14 @@ TMemTable::TIndexId TMemTable::AddIndex(const std::vector<std::string>& fields) 
   }
   TIndex index{columns, {}};
   for (uint32_t position = 0; position < rows_.size(); ++position) {
-    index.Rows.Insert(RowKey(index, rows_[position]).Text(), position);
+    index.Rows.Insert(RowKey(index, rows_[position]), position);
   }
   indexes_.push_back(std::move(index));
   return static_cast<TIndexId>(indexes_.size() - 1);
 }
 
 std::span<const uint32_t> TMemTable::Range(TIndexId index, const TKey& key) const {
-  return indexes_.at(index).Rows.Find(key.Text());
+  return indexes_.at(index).Rows.Find(key);
 }
 
 const TRecord* TMemTable::Locate(TIndexId index, const TKey& key) const {

@@ -7,7 +7,6 @@
 // lookup is a probe and never a SQL round trip. Register, private, system and report tables are
 // used through SQL on one connection (TSqlConnection) where every alias database is attached
 // under its alias name; values always travel as bound parameters.
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -86,8 +85,14 @@ public:
   // numbers read as text in the program's format; text that is not a number raises
   // EConvertError.
   std::string AsString() const;
-  int64_t AsInteger() const;
-  double AsFloat() const;
+  int64_t AsInteger() const {
+    const auto* number = std::get_if<int64_t>(&data_);
+    return number ? *number : ConvertedToInteger();
+  }
+  double AsFloat() const {
+    const auto* number = std::get_if<double>(&data_);
+    return number ? *number : ConvertedToFloat();
+  }
   TCurrency AsCurrency() const;
   bool AsBoolean() const { return AsInteger() != 0; }
   // The text of a text value without a copy; an empty text for any other kind.
@@ -96,6 +101,9 @@ public:
   bool operator==(const TValue& other) const = default;
 
 private:
+  int64_t ConvertedToInteger() const;
+  double ConvertedToFloat() const;
+
   TData data_;
 };
 
@@ -132,23 +140,19 @@ private:
   std::unordered_map<std::string, int> by_upper_name_;
 };
 
-// The text key of an index entry: each part's text followed by a unit separator. Integer and
-// text parts of the same digits compare equal, so a code can be searched as either. A key of the
-// usual length is built in place, so a probe allocates nothing.
-class TKey {
+// The key of an index entry built from field values: each part's text followed by a unit
+// separator. Integer and text parts of the same digits compare equal, so a code can be searched as
+// either.
+class TKey : public TKeyText {
 public:
   TKey() = default;
   TKey(std::initializer_list<TValue> parts);
-  TKey& Add(std::string_view text);
+  TKey& Add(std::string_view text) {
+    TKeyText::Add(text);
+    return *this;
+  }
   TKey& Add(int64_t number);
   TKey& Add(const TValue& value);
-  std::string_view Text() const { return long_.empty() ? std::string_view(inline_.data(), size_) : long_; }
-
-private:
-  static constexpr size_t kInlineSize = 64;
-  std::array<char, kInlineSize> inline_;
-  size_t size_ = 0;
-  std::string long_;  // the key once it outgrows the room in place
 };
 
 // Rows of a data set in table order with key indexes on chosen columns. Read-only once loaded:

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
+#include <vector>
 
 #include "shell/errors.h"
 
@@ -23,8 +25,14 @@ TEST(GetRounded, CascadeCarriesAHalfFromTheFourthDecimalAndOverflowIsAnError) {
   EXPECT_EQ(GetRounded(0.44449), 0);  // only four decimals take part
   EXPECT_EQ(GetRounded(1234.4999), 1235);
   EXPECT_EQ(GetRounded(2147483647.0), 2147483647);
-  EXPECT_THROW(GetRounded(2147483648.0), EIntOverflow);
-  EXPECT_THROW(GetRounded(-3e10), EIntOverflow);
+  EXPECT_EQ(GetRounded(2147483647.4444L), 2147483647);
+  EXPECT_EQ(GetRounded(-2147483648.4444L), INT32_MIN);
+  EXPECT_EQ(GetRounded(std::numeric_limits<long double>::denorm_min()), 0);
+  // .45 carries into the units (.5, then 1), past the range on either side.
+  for (const long double x :
+       {2147483648.0L, 2147483647.45L, -2147483648.45L, -3e10L, 1e300L, std::numeric_limits<long double>::infinity(),
+        std::numeric_limits<long double>::quiet_NaN()})
+    EXPECT_THROW(GetRounded(x), EIntOverflow) << static_cast<double>(x);
 }
 
 // The cascade carried out literally in extended precision, one decimal at a time.
@@ -58,6 +66,24 @@ TEST(GetRounded, EqualsTheExtendedCascadeAtEveryBorderAndOverARandomSample) {
     const double value = std::pow(10.0, exponent(generator)) * (i % 2 ? 1 : -1);
     const long double x = i % 3 == 0 ? static_cast<long double>(static_cast<float>(value)) : value;
     if (GetRounded(x) != CascadeInExtendedPrecision(x)) ++differences;
+  }
+  EXPECT_EQ(differences, 0);
+}
+
+// Powers of two from far below one up to 2^30 with a step either side, and values with all 64
+// significand bits drawn at random at each of those magnitudes, whose product by 10000 extended
+// precision has to round.
+TEST(GetRounded, EqualsTheExtendedCascadeAtPowersOfTwoAndFullSignificands) {
+  std::mt19937_64 generator(4445);
+  int differences = 0;
+  for (int exponent = -70; exponent <= 30; ++exponent) {
+    const long double power = ldexpl(1, exponent);
+    std::vector<long double> values = {power, nextafterl(power, 0), nextafterl(power, 4e9L)};
+    for (int i = 0; i < 1000; ++i)
+      values.push_back(ldexpl(static_cast<long double>(generator() | (uint64_t{1} << 63)), exponent - 63));
+    for (const long double x : values)
+      for (const long double signed_x : {x, -x})
+        if (GetRounded(signed_x) != CascadeInExtendedPrecision(signed_x)) ++differences;
   }
   EXPECT_EQ(differences, 0);
 }

@@ -53,18 +53,23 @@ TEST(MoneyAndDateText, ExactMoneyWithAtLeastTwoDecimalsIsoDatesAndTimes) {
 // several times; each keeps its rows in table order, and keys near them find nothing.
 TEST(KeyIndex, EveryKeyFindsItsRowsAfterGrowingAndFieldTypesAndValuesConvert) {
   const auto text = [](uint32_t key) { return key % 3 == 0 ? std::to_string(key) : "article-" + std::to_string(key); };
+  const auto key_of = [](std::string_view part) { return TKeyText().Add(part); };
   TKeyIndex index;
-  for (uint32_t row = 0; row < 3000; ++row) index.Insert(text(row % 1000), row);
-  index.Insert("solo", 3000);
+  for (uint32_t row = 0; row < 3000; ++row) index.Insert(key_of(text(row % 1000)), row);
+  index.Insert(key_of("solo"), 3000);
+  const std::string long_key(100, 'x');  // past the room a key has in place
+  index.Insert(TKeyText().Add(long_key).Add("1"), 3001);
   for (uint32_t key = 0; key < 1000; ++key) {
-    const auto rows = index.Find(text(key));
+    const auto rows = index.Find(key_of(text(key)));
     ASSERT_EQ(std::vector<uint32_t>(rows.begin(), rows.end()), (std::vector<uint32_t>{key, key + 1000, key + 2000}));
   }
-  EXPECT_EQ(index.Find("solo").size(), 1u);
+  EXPECT_EQ(index.Find(key_of("solo")).size(), 1u);
+  EXPECT_EQ(index.Find(TKeyText().Add(long_key).Add("1")).size(), 1u);
+  EXPECT_TRUE(index.Find(TKeyText().Add(long_key + "1")).empty());
   for (const char* absent : {"", "sol", "solo ", "article-", "1000", "article-3"})
-    EXPECT_TRUE(index.Find(absent).empty());
+    EXPECT_TRUE(index.Find(key_of(absent)).empty());
   index.Clear();
-  EXPECT_TRUE(index.Find("solo").empty());
+  EXPECT_TRUE(index.Find(key_of("solo")).empty());
   EXPECT_EQ(FieldDefFromDeclaredType("A", "VARCHAR(70)").Size, 70);
   EXPECT_EQ(FieldDefFromDeclaredType("A", "DECIMAL(15,2)").Decimals, 2);
   const std::pair<const char*, TFieldType> cases[] = {
