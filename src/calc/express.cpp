@@ -564,7 +564,8 @@ void TExpress::SetParameters(const std::array<long double, 6>& values) {
 long double TExpress::RunList(void* express, long double x, long double y, long double z) {
   TExpress& self = *static_cast<TExpress*>(express);
   if (self.FParse.Empty()) return 0;
-  if (++self.FEvaluations == kEvaluationsBeforeTranslation &&
+  // Counted only up to the one try: a formula that stays a list may be evaluated without end.
+  if (self.FEvaluations < kEvaluationsBeforeTranslation && ++self.FEvaluations == kEvaluationsBeforeTranslation &&
       self.FNative.Translate(self.FParse, self.FVariableCells, self.FParameterCells)) {
     self.FEvaluation = self.FNative.Entry();
     return self.FEvaluation(express, x, y, z);
