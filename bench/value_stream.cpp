@@ -45,7 +45,7 @@ void BM_MemcpyBaseline(benchmark::State& state) {
   for (int i = 0; i < kValues; ++i) {
     kv::TSpecStream one;
     one.WriteTo(MixedValue(i));
-    chunks.push_back(one.Bytes());
+    chunks.emplace_back(one.Bytes().begin(), one.Bytes().end());
     total += one.Size();
   }
   std::vector<uint8_t> buffer(total);

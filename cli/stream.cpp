@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <span>
 
 #include "command_registry.h"
 #include "json_text.h"
@@ -61,7 +62,7 @@ bool IsTextByte(uint8_t Byte) { return Byte >= 0x20 || Byte == '\t' || Byte == '
 // The bytes of a stream and, for every offset, how a value starting there can be read.
 class TStreamShape {
 public:
-  explicit TStreamShape(const std::vector<uint8_t>& Bytes) : bytes_(Bytes), non_text_(Bytes.size() + 1, 0) {
+  explicit TStreamShape(std::span<const uint8_t> Bytes) : bytes_(Bytes), non_text_(Bytes.size() + 1, 0) {
     for (size_t i = 0; i < bytes_.size(); ++i) non_text_[i + 1] = non_text_[i] + (IsTextByte(bytes_[i]) ? 0 : 1);
     // From the end backwards: can the file be read to its end from this offset?
     completes_.assign(bytes_.size() + 1, false);
@@ -139,7 +140,7 @@ private:
                        [](uint8_t b) { return b == 0; });
   }
 
-  const std::vector<uint8_t>& bytes_;
+  std::span<const uint8_t> bytes_;
   std::vector<uint32_t> non_text_;  // non-text bytes before each offset
   std::vector<bool> completes_;
 };

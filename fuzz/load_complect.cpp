@@ -1,6 +1,7 @@
 // The complect list reader on arbitrary bytes: the list is loaded or refused with the program's
 // message, never a crash, a hang or an allocation beyond what the bytes can hold; a loaded list is
 // written again and reads back to the same bytes.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     read.Load(again);
     kv::TSpecStream twice;
     read.Save(twice);
-    if (twice.Bytes() != again.Bytes()) std::abort();
+    if (!std::ranges::equal(twice.Bytes(), again.Bytes())) std::abort();
   } catch (const kv::EKvError&) {
   }
   messages.Clear();

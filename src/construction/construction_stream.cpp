@@ -24,22 +24,22 @@ namespace kv {
 namespace {
 
 // Format dates of the construction stream.
-constexpr const char* k20_04_2006 = "20.04.2006";
-constexpr const char* k08_07_2007 = "08.07.2007";
-constexpr const char* k04_11_2007 = "04.11.2007";
-constexpr const char* k15_01_2008 = "15.01.2008";
-constexpr const char* k16_01_2008 = "16.01.2008";
-constexpr const char* k28_01_2008 = "28.01.2008";
-constexpr const char* k03_02_2008 = "03.02.2008";
-constexpr const char* k08_02_2008 = "08.02.2008";
-constexpr const char* k25_02_2008 = "25.02.2008";
-constexpr const char* k27_02_2008 = "27.02.2008";
-constexpr const char* k06_03_2008 = "06.03.2008";
-constexpr const char* k12_03_2008 = "12.03.2008";
-constexpr const char* k01_09_2008 = "01.09.2008";
-constexpr const char* k04_09_2009 = "04.09.2009";
-constexpr const char* k21_09_2009 = "21.09.2009";
-constexpr const char* k23_04_2012 = "23.04.2012";
+constexpr TFormatDate k20_04_2006 = "20.04.2006";
+constexpr TFormatDate k08_07_2007 = "08.07.2007";
+constexpr TFormatDate k04_11_2007 = "04.11.2007";
+constexpr TFormatDate k15_01_2008 = "15.01.2008";
+constexpr TFormatDate k16_01_2008 = "16.01.2008";
+constexpr TFormatDate k28_01_2008 = "28.01.2008";
+constexpr TFormatDate k03_02_2008 = "03.02.2008";
+constexpr TFormatDate k08_02_2008 = "08.02.2008";
+constexpr TFormatDate k25_02_2008 = "25.02.2008";
+constexpr TFormatDate k27_02_2008 = "27.02.2008";
+constexpr TFormatDate k06_03_2008 = "06.03.2008";
+constexpr TFormatDate k12_03_2008 = "12.03.2008";
+constexpr TFormatDate k01_09_2008 = "01.09.2008";
+constexpr TFormatDate k04_09_2009 = "04.09.2009";
+constexpr TFormatDate k21_09_2009 = "21.09.2009";
+constexpr TFormatDate k23_04_2012 = "23.04.2012";
 
 // Frames nest in parts of frames and sashes; no real construction comes near this depth.
 constexpr int kMaxNesting = 32;

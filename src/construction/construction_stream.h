@@ -8,6 +8,7 @@
 #include <string>
 
 #include "shell/value_stream.h"
+#include "shell/versions.h"
 
 namespace kv {
 
@@ -20,7 +21,7 @@ class Tgx25SimplePoint;
 inline constexpr const char* kConstructionStreamVersion = "23.04.2012";
 // From this date on references are Kind x 1000000 + ListIndex x 1000 + ItemIndex; before it
 // Kind x 10000 + ListIndex x 100 + ItemIndex.
-inline constexpr const char* kWideRefsDate = "16.02.2011";
+inline constexpr TFormatDate kWideRefsDate = "16.02.2011";
 
 // When on, every identifier read from a stream is replaced by a new random one (a copy must not
 // share bar codes with its original). Off unless a copy asks for it; kept in the current session

@@ -11,13 +11,14 @@
 #include "shell/date_time.h"
 #include "shell/money.h"
 #include "shell/value_stream.h"
+#include "shell/versions.h"
 
 namespace kv {
 
 // Format dates from which the current item records are read whole.
-inline constexpr const char* kMatItemsFormatDate = "17.02.2008";
-inline constexpr const char* kCutMapFormatDate = "01.09.2008";
-inline constexpr const char* kSillFormatDate = "17.11.2008";
+inline constexpr TFormatDate kMatItemsFormatDate = "17.02.2008";
+inline constexpr TFormatDate kCutMapFormatDate = "01.09.2008";
+inline constexpr TFormatDate kSillFormatDate = "17.11.2008";
 // The format date of records written by this program: that of the documents that carry them.
 inline constexpr const char* kItemsCurrentVersion = "23.04.2012";
 

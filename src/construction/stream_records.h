@@ -42,6 +42,8 @@ void OwnedRecords(A& a, L& List, Create MakeItem, Each Record) {
   if constexpr (A::kReading) {
     const size_t checked = CheckedCount(a.Stream(), count, kMinStoredRecordSize);
     List.clear();
+    // Pointers only: the room stays within twice what the rest of the stream holds.
+    List.reserve(checked);
     for (size_t i = 0; i < checked; ++i) {
       auto item = MakeItem();
       Record(a, *item);

@@ -20,8 +20,8 @@ namespace kv {
 namespace {
 
 // Format dates of the order file.
-constexpr const char* kMaterialDate = "27.02.2008";
-constexpr const char* kStaticsDate = "03.02.2008";
+constexpr TFormatDate kMaterialDate = "27.02.2008";
+constexpr TFormatDate kStaticsDate = "03.02.2008";
 // Files of this version are files of the current version.
 constexpr const char* kCurrentAlias = "23.04.2014";
 // How long a station waits for another one to finish its change of an order file.

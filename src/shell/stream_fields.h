@@ -61,7 +61,7 @@ public:
   // A byte whose every value is kept as it is.
   void Byte(const uint8_t& v) { stream_.WriteByte(v); }
   void Date(const TDateTime& v) { stream_.WriteDate(v); }
-  bool Since(std::string_view date) const { return version_.empty() || version_key_.NotOlderThan(date); }
+  bool Since(TFormatDate date) const { return version_.empty() || version_key_.NotOlderThan(date); }
   TSpecStream& Stream() { return stream_; }
   const std::string& Version() const { return version_; }
 
@@ -100,7 +100,7 @@ public:
   }
   void Byte(uint8_t& v) { v = stream_.ReadByte(); }
   void Date(TDateTime& v) { v = stream_.ReadDate(); }
-  bool Since(std::string_view date) const { return version_key_.NotOlderThan(date); }
+  bool Since(TFormatDate date) const { return version_key_.NotOlderThan(date); }
   TSpecStream& Stream() { return stream_; }
   const std::string& Version() const { return version_; }
 

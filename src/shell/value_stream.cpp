@@ -1,7 +1,12 @@
 #include "shell/value_stream.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "shell/code_page.h"
 #include "shell/errors.h"
@@ -13,7 +18,7 @@ namespace kv {
 
 namespace {
 
-constexpr size_t kValueOffset = 8;
+constexpr size_t kValueOffset = TSpecStream::kValueOffset;
 
 template <typename T>
 T GetValue(const uint8_t* record) {
@@ -52,24 +57,34 @@ TVariant DecodeRecord(const uint8_t* record) {
 
 }  // namespace
 
-void TSpecStream::Clear() {
-  bytes_.clear();
+TSpecStream::TSpecStream(std::span<const uint8_t> bytes) {
+  Write(bytes.data(), bytes.size());
   position_ = 0;
 }
 
-void TSpecStream::Write(const void* data, size_t count) {
-  if (count == 0) return;
-  const auto* first = static_cast<const uint8_t*>(data);
-  // Appending is the usual case: the bytes go in without first zero-filling the new room.
-  const size_t overwritten = std::min(count, bytes_.size() - position_);
-  if (overwritten > 0) std::memcpy(bytes_.data() + position_, first, overwritten);
-  bytes_.insert(bytes_.end(), first + overwritten, first + count);
-  position_ += count;
+TSpecStream& TSpecStream::operator=(const TSpecStream& other) {
+  if (this != &other) *this = TSpecStream(other);
+  return *this;
 }
+
+void TSpecStream::Clear() {
+  size_ = 0;
+  position_ = 0;
+}
+
+void TSpecStream::Reserve(size_t size) {
+  if (size <= capacity_) return;
+  auto data = std::make_unique_for_overwrite<uint8_t[]>(size);
+  if (size_ > 0) std::memcpy(data.get(), data_.get(), size_);
+  data_ = std::move(data);
+  capacity_ = size;
+}
+
+void TSpecStream::Grow(size_t needed) { Reserve(std::max({needed, 2 * capacity_, size_t{256}})); }
 
 size_t TSpecStream::Read(void* data, size_t count) {
   const size_t available = std::min(count, Remaining());
-  if (available > 0) std::memcpy(data, bytes_.data() + position_, available);
+  if (available > 0) std::memcpy(data, data_.get() + position_, available);
   position_ += available;
   return available;
 }
@@ -128,7 +143,7 @@ std::string TSpecStream::ReadString() {
   if (length == 0) return "";
   // Never more than the stream holds, whatever the length field claims.
   const size_t read = std::min<size_t>(static_cast<size_t>(length), Remaining());
-  const std::string_view bytes(reinterpret_cast<const char*>(bytes_.data() + position_), read);
+  const std::string_view bytes(reinterpret_cast<const char*>(data_.get() + position_), read);
   position_ += read;
   if (read < static_cast<size_t>(length))
     ShowError(
@@ -137,12 +152,10 @@ std::string TSpecStream::ReadString() {
   return Cp1251ToUtf8(bytes.substr(0, bytes.find('\0')));
 }
 
-const uint8_t* TSpecStream::NextRecord() {
-  const size_t got = std::min(kRecordSize, Remaining());
-  position_ += got;
-  if (got < kRecordSize)
-    throw EInOutError(Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", kRecordSize, got));
-  return bytes_.data() + position_ - kRecordSize;
+void TSpecStream::RaiseShortRecord() {
+  const size_t got = Remaining();
+  position_ = size_;
+  throw EInOutError(Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", kRecordSize, got));
 }
 
 TVariant TSpecStream::ReadValue() { return DecodeRecord(NextRecord()); }
@@ -156,42 +169,31 @@ TVariant TSpecStream::ReadValueOf(TVarType kind) {
   return value;
 }
 
-// ReadValueOf without the variant: the same refusals, in the same order.
-template <typename T>
-T TSpecStream::ReadRecordOf(TVarType kind) {
-  const size_t offset = position_;
-  const uint8_t* record = NextRecord();
-  const uint16_t code = KindOf(record);
-  if (code != kind) {
-    DecodeRecord(record);  // raises for an unknown kind
-    throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
-                             static_cast<int>(code), static_cast<int>(kind), offset));
-  }
-  return GetValue<T>(record);
+void TSpecStream::RaiseWrongKind(const uint8_t* record, TVarType kind) const {
+  DecodeRecord(record);
+  throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
+                           static_cast<int>(KindOf(record)), static_cast<int>(kind), position_ - kRecordSize));
 }
-
-int32_t TSpecStream::ReadInteger() { return ReadRecordOf<int32_t>(varInteger); }
-int64_t TSpecStream::ReadInt64() { return ReadRecordOf<int64_t>(varInt64); }
-double TSpecStream::ReadDouble() { return ReadRecordOf<double>(varDouble); }
-bool TSpecStream::ReadBoolean() { return ReadRecordOf<int16_t>(varBoolean) != 0; }
-TCurrency TSpecStream::ReadCurrency() { return TCurrency::FromRaw(ReadRecordOf<int64_t>(varCurrency)); }
-TDateTime TSpecStream::ReadDate() { return ReadRecordOf<double>(varDate); }
-uint8_t TSpecStream::ReadByte() { return ReadRecordOf<uint8_t>(varByte); }
 
 void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
-  // A directory opens as a stream too, with a meaningless size.
-  std::error_code error;
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file || !std::filesystem::is_regular_file(path, error))
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
+  const std::unique_ptr<const int, void (*)(const int*)> closing(&fd, [](const int* open_fd) { close(*open_fd); });
+  // A directory opens too, with a meaningless size.
+  struct stat status {};
+  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
     throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
-  std::vector<uint8_t> bytes(static_cast<size_t>(file.tellg()));
-  file.seekg(0);
-  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!file) throw EInOutError(Format("Ошибка чтения файла [%s]!", path.string()));
-  bytes_ = std::move(bytes);
-  position_ = 0;
+  const auto size = static_cast<size_t>(status.st_size);
+  Clear();
+  Reserve(size);
+  while (size_ < size) {
+    const ssize_t got = read(fd, data_.get() + size_, size - size_);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) throw EInOutError(Format("Ошибка чтения файла [%s]!", path.string()));
+    size_ += static_cast<size_t>(got);
+  }
 }
 
-void TSpecStream::SaveToFile(const std::filesystem::path& path) const { WriteFileAtomically(path, bytes_); }
+void TSpecStream::SaveToFile(const std::filesystem::path& path) const { WriteFileAtomically(path, Bytes()); }
 
 }  // namespace kv

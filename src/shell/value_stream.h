@@ -4,10 +4,12 @@
 // six reserved bytes, the value left-aligned in the last eight). The reader decides value by value
 // which kind it expects.
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "shell/variant.h"
 
@@ -16,20 +18,33 @@ namespace kv {
 class TSpecStream {
 public:
   static constexpr size_t kRecordSize = 16;
+  // Where a record's value starts.
+  static constexpr size_t kValueOffset = 8;
 
   TSpecStream() = default;
-  explicit TSpecStream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
+  explicit TSpecStream(std::span<const uint8_t> bytes);
+  TSpecStream(const TSpecStream& other) : TSpecStream(other.Bytes()) {}
+  TSpecStream& operator=(const TSpecStream& other);
+  TSpecStream(TSpecStream&&) = default;
+  TSpecStream& operator=(TSpecStream&&) = default;
 
-  size_t Size() const { return bytes_.size(); }
+  size_t Size() const { return size_; }
   size_t Position() const { return position_; }
-  void SetPosition(size_t position) { position_ = std::min(position, bytes_.size()); }
-  size_t Remaining() const { return bytes_.size() - position_; }
-  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+  void SetPosition(size_t position) { position_ = std::min(position, size_); }
+  size_t Remaining() const { return size_ - position_; }
+  std::span<const uint8_t> Bytes() const { return {data_.get(), size_}; }
   void Clear();
   // Room for size bytes, so that writing them never moves the buffer.
-  void Reserve(size_t size) { bytes_.reserve(size); }
+  void Reserve(size_t size);
 
-  void Write(const void* data, size_t count);
+  // Writes at the position, over the bytes there and beyond the end.
+  void Write(const void* data, size_t count) {
+    if (count == 0) return;
+    if (count > capacity_ - position_) Grow(position_ + count);
+    std::memcpy(data_.get() + position_, data, count);
+    position_ += count;
+    size_ = std::max(size_, position_);
+  }
   // Reads up to count bytes; returns how many were read.
   size_t Read(void* data, size_t count);
 
@@ -49,13 +64,13 @@ public:
 
   // The document readers' and writers' typed records: ReadValueOf and WriteTo of one kind, with no
   // variant in between.
-  int32_t ReadInteger();
-  int64_t ReadInt64();
-  double ReadDouble();
-  bool ReadBoolean();
-  TCurrency ReadCurrency();
-  TDateTime ReadDate();
-  uint8_t ReadByte();
+  int32_t ReadInteger() { return ReadRecordOf<int32_t>(varInteger); }
+  int64_t ReadInt64() { return ReadRecordOf<int64_t>(varInt64); }
+  double ReadDouble() { return ReadRecordOf<double>(varDouble); }
+  bool ReadBoolean() { return ReadRecordOf<int16_t>(varBoolean) != 0; }
+  TCurrency ReadCurrency() { return TCurrency::FromRaw(ReadRecordOf<int64_t>(varCurrency)); }
+  TDateTime ReadDate() { return ReadRecordOf<double>(varDate); }
+  uint8_t ReadByte() { return ReadRecordOf<uint8_t>(varByte); }
   void WriteInteger(int32_t value);
   void WriteInt64(int64_t value);
   void WriteDouble(double value);
@@ -72,12 +87,34 @@ public:
 private:
   template <typename T>
   void WriteRecord(TVarType kind, T value);
+  // ReadValueOf without the variant: the same refusals, in the same order.
   template <typename T>
-  T ReadRecordOf(TVarType kind);
+  T ReadRecordOf(TVarType kind) {
+    const uint8_t* record = NextRecord();
+    uint16_t code;
+    std::memcpy(&code, record, sizeof(code));
+    if (code != kind) RaiseWrongKind(record, kind);
+    T value;
+    std::memcpy(&value, record + kValueOffset, sizeof(T));
+    return value;
+  }
+  // An unknown kind is refused as such, a known one as the wrong one.
+  [[noreturn]] void RaiseWrongKind(const uint8_t* record, TVarType kind) const;
   // The next record's bytes; EInOutError when fewer than a record's are left.
-  const uint8_t* NextRecord();
+  const uint8_t* NextRecord() {
+    if (Remaining() < kRecordSize) RaiseShortRecord();
+    position_ += kRecordSize;
+    return data_.get() + position_ - kRecordSize;
+  }
+  [[noreturn]] void RaiseShortRecord();
+  // Room for at least `needed` bytes; the room doubles, so appending costs a copy per byte at most
+  // once on average.
+  void Grow(size_t needed);
 
-  std::vector<uint8_t> bytes_;
+  // The bytes are left uninitialised until written or read in: a stream is filled from the start.
+  std::unique_ptr<uint8_t[]> data_;
+  size_t size_ = 0;
+  size_t capacity_ = 0;
   size_t position_ = 0;
 };
 

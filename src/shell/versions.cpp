@@ -29,7 +29,7 @@ bool ReadUsualShape(std::string_view version, long long& day, long long& month, 
   return day >= 0 && month >= 0 && year >= 0;
 }
 
-// year*365 + month*31 + day; nothing for a text whose day, month or year is missing or out of range.
+// The version's key; nothing for a text whose day, month or year is missing or out of range.
 std::optional<long long> VersionKey(std::string_view version) {
   long long day = 0, month = 0, year = 0;
   if (!ReadUsualShape(version, day, month, year) &&
@@ -37,21 +37,19 @@ std::optional<long long> VersionKey(std::string_view version) {
        !TryStrToInt(Token(version, 3, "."), year)))
     return std::nullopt;
   if (day < 1 || day > 31 || month < 1 || month > 12 || year < 1 || year > 9999) return std::nullopt;
-  return year * 365 + month * 31 + day;
+  return VersionDateKey(day, month, year);
 }
 
 }  // namespace
 
-TVersionKey::TVersionKey(std::string_view version) : empty_(version.empty()), key_(VersionKey(version)) {}
+TVersionKey::TVersionKey(std::string_view version) : key_(VersionKey(version)) {}
 
-bool TVersionKey::NotOlderThan(std::string_view date) const {
-  if (empty_) return false;
-  if (date.empty()) return true;
-  const std::optional<long long> key_date = VersionKey(date);
-  return key_ && key_date && *key_ >= *key_date;
+bool VerGreaterThan(std::string_view a, std::string_view b) {
+  if (a.empty()) return false;
+  if (b.empty()) return true;
+  const std::optional<long long> key_a = VersionKey(a), key_b = VersionKey(b);
+  return key_a && key_b && *key_a >= *key_b;
 }
-
-bool VerGreaterThan(std::string_view a, std::string_view b) { return TVersionKey(a).NotOlderThan(b); }
 
 bool VerSmallerThan(std::string_view a, std::string_view b) {
   if (a.empty()) return true;

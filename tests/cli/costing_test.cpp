@@ -45,7 +45,7 @@ TEST_F(CostingCommands, ServiceDiscountVatAndPaymentMakeTheTotals) {
   }
   TSpecStream after;
   after.LoadFromFile(order);
-  EXPECT_EQ(after.Bytes(), before.Bytes());
+  EXPECT_TRUE(std::ranges::equal(after.Bytes(), before.Bytes()));
 }
 
 TEST_F(CostingCommands, SelectionAndComplectOfAnOrder) {

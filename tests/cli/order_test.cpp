@@ -15,7 +15,7 @@ protected:
   std::vector<uint8_t> Bytes(const std::string& name) const {
     TSpecStream stream;
     stream.LoadFromFile(Path(name));
-    return stream.Bytes();
+    return std::vector<uint8_t>(stream.Bytes().begin(), stream.Bytes().end());
   }
 };
 

@@ -41,7 +41,7 @@ std::unique_ptr<Tgx25Construction> Reload(const std::vector<uint8_t>& Bytes, con
 }
 
 // Positions of the 16-byte integer records holding Value.
-std::vector<size_t> IntegerRecords(const std::vector<uint8_t>& Bytes, int32_t Value) {
+std::vector<size_t> IntegerRecords(std::span<const uint8_t> Bytes, int32_t Value) {
   uint8_t record[16] = {};
   record[0] = varInteger;
   std::memcpy(record + 8, &Value, sizeof(Value));
@@ -212,7 +212,7 @@ TEST(ConstructionStream, BackupCopyThatCannotBeReadIsReportedNotThrown) {
 std::vector<uint8_t> GlassBytes(const Tgx25Glass& Glass) {
   TSpecStream stream;
   SaveGlassRecord(Glass, stream);
-  return stream.Bytes();
+  return std::vector<uint8_t>(stream.Bytes().begin(), stream.Bytes().end());
 }
 
 class GlassCopy : public ::testing::Test {

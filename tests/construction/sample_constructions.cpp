@@ -347,7 +347,7 @@ std::unique_ptr<Tgx25Construction> SimpleWindow(const std::string& No, int32_t W
 std::vector<uint8_t> StreamBytes(const Tgx25Construction& Construction) {
   TSpecStream stream;
   Construction.Save(stream);
-  return stream.Bytes();
+  return std::vector<uint8_t>(stream.Bytes().begin(), stream.Bytes().end());
 }
 
 }  // namespace kv::test

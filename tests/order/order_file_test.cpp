@@ -88,7 +88,7 @@ std::unique_ptr<TOrder> FullOrder() {
 std::vector<uint8_t> OrderBytes(const TOrder& Order, const std::string& Version = kOrderVersion) {
   TSpecStream stream;
   Order.Save(stream, Version);
-  return stream.Bytes();
+  return std::vector<uint8_t>(stream.Bytes().begin(), stream.Bytes().end());
 }
 
 struct TReadOrder {
@@ -292,7 +292,7 @@ TEST_F(OrderFile, FullOrderRoundTripsByteForByte) {
   TSpecStream first, second;
   first.LoadFromFile(Path("full.gxo"));
   second.LoadFromFile(Path("again.gxo"));
-  EXPECT_EQ(first.Bytes(), second.Bytes());
+  EXPECT_TRUE(std::ranges::equal(first.Bytes(), second.Bytes()));
   EXPECT_TRUE(Messages().Shown().empty());
   TOrder copy;
   ASSERT_TRUE(copy.Assign(*order));
@@ -336,7 +336,7 @@ TEST_F(OrderFile, FailedSaveKeepsThePreviousFile) {
   EXPECT_EQ(Messages().LastText(), "Ошибка сохранения заказа!\r\n(Не могу определить точку опоры импоста!)");
   TSpecStream after;
   after.LoadFromFile(Path("keep.gxo"));
-  EXPECT_EQ(after.Bytes(), before.Bytes());
+  EXPECT_TRUE(std::ranges::equal(after.Bytes(), before.Bytes()));
   EXPECT_FALSE(fs::exists(Path("keep.gxo.tmp")));
 }
 

@@ -288,7 +288,7 @@ TChangedStream DescribedStreamWithLine(std::string_view Text, std::string_view M
   return {DescribedStream(changed, Folder), static_cast<long>(DescribedStream(Text.substr(0, begin), Folder).size())};
 }
 
-long FirstDifference(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B) {
+long FirstDifference(std::span<const uint8_t> A, std::span<const uint8_t> B) {
   const auto [a, b] = std::mismatch(A.begin(), A.end(), B.begin(), B.end());
   return a == A.end() && b == B.end() ? -1 : static_cast<long>(a - A.begin());
 }

@@ -17,6 +17,7 @@
 //   raw 03 00 FF        bytes as they are (for damaged files)
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +39,6 @@ TChangedStream DescribedStreamWithLine(std::string_view Text, std::string_view M
 
 // The offset of the first byte where the two differ (the shorter one's size when one is a prefix
 // of the other), -1 when they are equal.
-long FirstDifference(const std::vector<uint8_t>& A, const std::vector<uint8_t>& B);
+long FirstDifference(std::span<const uint8_t> A, std::span<const uint8_t> B);
 
 }  // namespace kv::test

@@ -14,7 +14,7 @@ namespace {
 std::vector<uint8_t> Written(const TVariant& value) {
   TSpecStream stream;
   stream.WriteTo(value);
-  return stream.Bytes();
+  return std::vector<uint8_t>(stream.Bytes().begin(), stream.Bytes().end());
 }
 
 TEST(ValueStream, StringsAreLengthAndCp1251BytesRecordsTypeCodeAndLeftAlignedValue) {
@@ -88,7 +88,7 @@ TEST(ValueStream, EveryKindRoundTripsAndAFileIsReplacedAtomically) {
 
   TSpecStream in;
   in.LoadFromFile(path);
-  EXPECT_EQ(in.Bytes(), out.Bytes());
+  EXPECT_TRUE(std::ranges::equal(in.Bytes(), out.Bytes()));
 
   EXPECT_THROW(in.LoadFromFile(dir / "missing.gxo"), EInOutError);
   EXPECT_THROW(out.SaveToFile(dir / "no-such-dir" / "x.gxo"), EInOutError);
