@@ -62,9 +62,7 @@ void Tgx25OrderComplect::Load(TSpecStream& Stream) {
 
 bool Tgx25OrderComplect::SaveFile(const std::string& FileName, TWriteMode Mode) {
   try {
-    TSpecStream stream;
-    Save(stream);
-    WriteFileAtomically(FileName, stream.Bytes(), Mode);
+    WriteDocumentFile(FileName, Mode, [this](TSpecStream& stream) { Save(stream); });
     return true;
   } catch (const std::exception& error) {
     ShowError(Format("Ошибка сохранения ведомости!\r\n(%s)", ErrorMessage(error)));

@@ -225,13 +225,7 @@ bool TOrder::SaveOrder(const std::string& FileName, TWriteMode Mode) {
   if (FileName.empty()) return false;
   try {
     Version = kOrderVersion;
-    TSpecStream stream;
-    // A save mostly replaces a file of about the same size: one buffer of that size takes it.
-    std::error_code no_previous;
-    const auto previous_size = std::filesystem::file_size(FileName, no_previous);
-    if (!no_previous) stream.Reserve(previous_size);
-    Save(stream);
-    WriteFileAtomically(FileName, stream.Bytes(), Mode);
+    WriteDocumentFile(FileName, Mode, [this](TSpecStream& stream) { Save(stream); });
     return true;
   } catch (const std::exception& error) {
     ShowError(Format("Ошибка сохранения заказа!\r\n(%s)", ErrorMessage(error)));

@@ -123,9 +123,7 @@ bool Tgx25OrderSelection::Load(TSpecStream& Stream, bool& Converted, bool AutoCo
 bool Tgx25OrderSelection::SaveSelection(const std::string& FileName, TWriteMode Mode) {
   try {
     Version = kSelectionVersion;
-    TSpecStream stream;
-    Save(stream);
-    WriteFileAtomically(FileName, stream.Bytes(), Mode);
+    WriteDocumentFile(FileName, Mode, [this](TSpecStream& stream) { Save(stream); });
     return true;
   } catch (const std::exception& error) {
     ShowError(Format("Ошибка сохранения выборки!\r\n(%s)", ErrorMessage(error)));

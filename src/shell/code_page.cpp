@@ -130,22 +130,30 @@ std::string MapLetters(std::string_view text, Map map) {
 
 // A character the code page lacks, or bytes that are no well-formed UTF-8, become one replacement
 // byte: the bytes from there up to the next byte that is not a continuation byte are one character.
-std::string Utf8ToCp1251(std::string_view text) {
-  if (IsAscii(text)) return std::string(text);
-  std::string out;
-  out.reserve(text.size());
+size_t Utf8ToCp1251(std::string_view text, char* out) {
+  if (IsAscii(text)) {
+    std::copy(text.begin(), text.end(), out);
+    return text.size();
+  }
+  char* const begin = out;
   for (size_t position = 0; position < text.size();) {
     const TDecoded decoded = DecodeUtf8(text.substr(position));
     const std::optional<uint8_t> byte = decoded.Length > 0 ? ByteOfCodePoint(decoded.CodePoint) : std::nullopt;
     if (byte) {
-      out.push_back(static_cast<char>(*byte));
+      *out++ = static_cast<char>(*byte);
       position += decoded.Length;
       continue;
     }
-    out.push_back(kReplacement);
+    *out++ = kReplacement;
     do ++position;
     while (position < text.size() && IsContinuation(text[position]));
   }
+  return static_cast<size_t>(out - begin);
+}
+
+std::string Utf8ToCp1251(std::string_view text) {
+  std::string out(text.size(), '\0');
+  out.resize(Utf8ToCp1251(text, out.data()));
   return out;
 }
 

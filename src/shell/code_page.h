@@ -8,6 +8,9 @@ namespace kv {
 
 // UTF-8 text in Windows-1251; a character the code page lacks becomes "?".
 std::string Utf8ToCp1251(std::string_view text);
+// The same into out, which has room for text.size() bytes (no character takes more bytes in the
+// code page than in UTF-8); returns the number of bytes written.
+size_t Utf8ToCp1251(std::string_view text, char* out);
 // The characters of the UTF-8 text that Windows-1251 lacks, each once, in the order they come.
 std::string CharactersOutsideCp1251(std::string_view text);
 // Windows-1251 text in UTF-8.

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 #include "shell/errors.h"
 #include "shell/format_settings.h"
@@ -82,24 +83,6 @@ void WriteAll(int fd, std::span<const uint8_t> bytes) {
   }
 }
 
-// The temporary file gets the content and the old file's permissions (and owner, where the
-// system allows it), and is on the disk and closed before it takes the file's place.
-void FillTemporary(int fd, std::span<const uint8_t> bytes, const struct stat* old) {
-  try {
-    if (old != nullptr) {
-      Require(fchmod(fd, old->st_mode & 07777) == 0);
-      // Only a privileged user may give a file away; otherwise it becomes the saving user's.
-      [[maybe_unused]] const int owner_kept = fchown(fd, old->st_uid, old->st_gid);
-    }
-    WriteAll(fd, bytes);
-    Require(fsync(fd) == 0);
-  } catch (const TSystemFailure&) {
-    close(fd);
-    throw;
-  }
-  Require(close(fd) == 0);
-}
-
 void SyncFolder(const std::filesystem::path& folder) {
   const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -109,26 +92,60 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, TWriteMode mode) {
-  const std::filesystem::path file = LinkTarget(path);
+TFileReplacement::TFileReplacement(const std::filesystem::path& path, TWriteMode mode)
+    : file_(LinkTarget(path)), mode_(mode) {
   struct stat old {};
-  const bool exists = stat(file.c_str(), &old) == 0;
-  if (exists && mode == TWriteMode::wmCreateNew) Refuse(file, ReasonOf(EEXIST));
-  if (exists && IsReadOnly(file, old)) Refuse(file, "файл доступен только для чтения");
-  std::filesystem::path temporary;
-  const int fd = CreateTemporary(file, temporary);
-  if (fd < 0) Refuse(file, ReasonOf(errno));
-  try {
-    FillTemporary(fd, bytes, exists ? &old : nullptr);
-    // Linking never replaces: of two programs creating the same file, the second is refused.
-    Require((mode == TWriteMode::wmCreateNew ? link(temporary.c_str(), file.c_str())
-                                             : rename(temporary.c_str(), file.c_str())) == 0);
-  } catch (const TSystemFailure& failure) {
-    unlink(temporary.c_str());
-    Refuse(file, ReasonOf(failure.Error));
+  const bool exists = stat(file_.c_str(), &old) == 0;
+  if (exists && mode == TWriteMode::wmCreateNew) Refuse(file_, ReasonOf(EEXIST));
+  if (exists && IsReadOnly(file_, old)) Refuse(file_, "файл доступен только для чтения");
+  fd_ = CreateTemporary(file_, temporary_);
+  if (fd_ < 0) Refuse(file_, ReasonOf(errno));
+  // The new file keeps the old one's permissions (and owner, where the system allows it).
+  if (exists) {
+    Attempt([&] {
+      Require(fchmod(fd_, old.st_mode & 07777) == 0);
+      // Only a privileged user may give a file away; otherwise it becomes the saving user's.
+      [[maybe_unused]] const int owner_kept = fchown(fd_, old.st_uid, old.st_gid);
+    });
   }
-  if (mode == TWriteMode::wmCreateNew) unlink(temporary.c_str());
-  SyncFolder(file.parent_path());
+}
+
+TFileReplacement::~TFileReplacement() {
+  if (fd_ >= 0) close(fd_);
+  if (!temporary_.empty()) unlink(temporary_.c_str());
+}
+
+template <class Step>
+void TFileReplacement::Attempt(Step step) {
+  try {
+    step();
+  } catch (const TSystemFailure& failure) {
+    Refuse(file_, ReasonOf(failure.Error));
+  }
+}
+
+void TFileReplacement::Append(std::span<const uint8_t> bytes) {
+  Attempt([&] { WriteAll(fd_, bytes); });
+}
+
+void TFileReplacement::Commit() {
+  Attempt([&] {
+    // On the disk and closed before it takes the file's place.
+    Require(fsync(fd_) == 0);
+    const int fd = std::exchange(fd_, -1);
+    Require(close(fd) == 0);
+    // Linking never replaces: of two programs creating the same file, the second is refused.
+    Require((mode_ == TWriteMode::wmCreateNew ? link(temporary_.c_str(), file_.c_str())
+                                              : rename(temporary_.c_str(), file_.c_str())) == 0);
+  });
+  if (mode_ == TWriteMode::wmReplace) temporary_.clear();
+  SyncFolder(file_.parent_path());
+}
+
+void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes, TWriteMode mode) {
+  TFileReplacement replacement(path, mode);
+  replacement.Append(bytes);
+  replacement.Commit();
 }
 
 TFileLock::TFileLock(const std::filesystem::path& path, std::chrono::milliseconds patience) {

@@ -10,10 +10,33 @@ namespace kv {
 
 enum class TWriteMode { wmReplace, wmCreateNew };
 
-// Writes the file in one step: the bytes go to a temporary file of a unique name in the same
-// folder, which then takes the file's place. A symbolic link is written through to its target, and
-// the target keeps its permission bits. A read-only file is refused, and so is an existing one with
-// wmCreateNew. Failures raise EInOutError naming the file; the temporary file never stays behind.
+// A file being replaced: the new content goes to a temporary file of a unique name in the same
+// folder, piece by piece, and takes the file's place in one step at Commit. A symbolic link is
+// written through to its target, and the target keeps its permission bits. A read-only file is
+// refused, and so is an existing one with wmCreateNew. Failures raise EInOutError naming the file.
+// Until Commit the file is untouched; the temporary file never stays behind.
+class TFileReplacement {
+public:
+  TFileReplacement(const std::filesystem::path& path, TWriteMode mode);
+  ~TFileReplacement();
+  TFileReplacement(const TFileReplacement&) = delete;
+  TFileReplacement& operator=(const TFileReplacement&) = delete;
+
+  void Append(std::span<const uint8_t> bytes);
+  void Commit();
+
+private:
+  // A step of system calls; a failing one raises EInOutError naming the file and the reason.
+  template <class Step>
+  void Attempt(Step step);
+
+  std::filesystem::path file_;
+  std::filesystem::path temporary_;
+  TWriteMode mode_;
+  int fd_ = -1;
+};
+
+// The whole file written through a TFileReplacement.
 void WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                          TWriteMode mode = TWriteMode::wmReplace);
 

@@ -15,8 +15,11 @@ namespace kv {
 
 // A string list as the documents store it: each line ended by CR LF.
 inline std::string LinesToText(const std::vector<std::string>& lines) {
+  size_t size = 0;
+  for (const auto& line : lines) size += line.size() + 2;
   std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
+  text.reserve(size);
+  for (const auto& line : lines) text.append(line).append("\r\n");
   return text;
 }
 

@@ -70,6 +70,7 @@ TSpecStream& TSpecStream::operator=(const TSpecStream& other) {
 void TSpecStream::Clear() {
   size_ = 0;
   position_ = 0;
+  drained_ = 0;
 }
 
 void TSpecStream::Reserve(size_t size) {
@@ -80,7 +81,25 @@ void TSpecStream::Reserve(size_t size) {
   capacity_ = size;
 }
 
-void TSpecStream::Grow(size_t needed) { Reserve(std::max({needed, 2 * capacity_, size_t{256}})); }
+void TSpecStream::MakeRoom(size_t count) {
+  if (sink_ && position_ == size_) {
+    Drain();
+    if (count <= capacity_) return;
+  }
+  Reserve(std::max({position_ + count, 2 * capacity_, size_t{256}}));
+}
+
+void TSpecStream::DrainTo(std::function<void(std::span<const uint8_t>)> sink, size_t piece) {
+  sink_ = std::move(sink);
+  Reserve(piece);
+}
+
+void TSpecStream::Drain() {
+  if (!sink_ || size_ == 0) return;
+  sink_(Bytes());
+  drained_ += size_;
+  size_ = position_ = 0;
+}
 
 size_t TSpecStream::Read(void* data, size_t count) {
   const size_t available = std::min(count, Remaining());
@@ -89,11 +108,15 @@ size_t TSpecStream::Read(void* data, size_t count) {
   return available;
 }
 
+// The text goes into the stream's own room, the length in front of it once it is known.
 void TSpecStream::WriteString(std::string_view text) {
-  const std::string bytes = Utf8ToCp1251(text);
-  const int32_t length = static_cast<int32_t>(bytes.size());
-  Write(&length, sizeof(length));
-  Write(bytes.data(), bytes.size());
+  const size_t room = sizeof(int32_t) + text.size();
+  if (room > capacity_ - position_) MakeRoom(room);
+  uint8_t* const at = data_.get() + position_;
+  const auto length = static_cast<int32_t>(Utf8ToCp1251(text, reinterpret_cast<char*>(at + sizeof(int32_t))));
+  std::memcpy(at, &length, sizeof(length));
+  position_ += sizeof(length) + static_cast<size_t>(length);
+  size_ = std::max(size_, position_);
 }
 
 void TSpecStream::WriteTo(const TVariant& value) {
@@ -111,23 +134,6 @@ void TSpecStream::WriteTo(const TVariant& value) {
     default: WriteRecord<uint8_t>(value.VarType(), 0);  // empty and null carry no value
   }
 }
-
-template <typename T>
-void TSpecStream::WriteRecord(TVarType kind, T value) {
-  uint8_t record[kRecordSize] = {};
-  const uint16_t code = kind;
-  std::memcpy(record, &code, sizeof(code));
-  std::memcpy(record + kValueOffset, &value, sizeof(T));
-  Write(record, kRecordSize);
-}
-
-void TSpecStream::WriteInteger(int32_t value) { WriteRecord(varInteger, value); }
-void TSpecStream::WriteInt64(int64_t value) { WriteRecord(varInt64, value); }
-void TSpecStream::WriteDouble(double value) { WriteRecord(varDouble, value); }
-void TSpecStream::WriteBoolean(bool value) { WriteRecord(varBoolean, value ? int16_t(-1) : int16_t(0)); }
-void TSpecStream::WriteCurrency(TCurrency value) { WriteRecord(varCurrency, value.Raw()); }
-void TSpecStream::WriteDate(TDateTime value) { WriteRecord(varDate, value); }
-void TSpecStream::WriteByte(uint8_t value) { WriteRecord(varByte, value); }
 
 TVariant TSpecStream::ReadFrom(const TVariant& model) {
   return model.IsString() ? TVariant(ReadString()) : ReadValue();
@@ -172,7 +178,7 @@ TVariant TSpecStream::ReadValueOf(TVarType kind) {
 void TSpecStream::RaiseWrongKind(const uint8_t* record, TVarType kind) const {
   DecodeRecord(record);
   throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
-                           static_cast<int>(KindOf(record)), static_cast<int>(kind), position_ - kRecordSize));
+                           static_cast<int>(KindOf(record)), static_cast<int>(kind), Position() - kRecordSize));
 }
 
 void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
@@ -195,5 +201,17 @@ void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
 }
 
 void TSpecStream::SaveToFile(const std::filesystem::path& path) const { WriteFileAtomically(path, Bytes()); }
+
+void WriteDocumentFile(const std::filesystem::path& path, TWriteMode mode,
+                       const std::function<void(TSpecStream&)>& write) {
+  // Small enough to stay in the processor's cache between writing and handing on.
+  constexpr size_t kPiece = 1 << 20;
+  TFileReplacement file(path, mode);
+  TSpecStream stream;
+  stream.DrainTo([&file](std::span<const uint8_t> bytes) { file.Append(bytes); }, kPiece);
+  write(stream);
+  stream.Drain();
+  file.Commit();
+}
 
 }  // namespace kv

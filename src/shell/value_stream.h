@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "shell/safe_files.h"
 #include "shell/variant.h"
 
 namespace kv {
@@ -28,19 +30,27 @@ public:
   TSpecStream(TSpecStream&&) = default;
   TSpecStream& operator=(TSpecStream&&) = default;
 
-  size_t Size() const { return size_; }
-  size_t Position() const { return position_; }
-  void SetPosition(size_t position) { position_ = std::min(position, size_); }
+  size_t Size() const { return drained_ + size_; }
+  size_t Position() const { return drained_ + position_; }
+  void SetPosition(size_t position) { position_ = std::min(position - std::min(position, drained_), size_); }
   size_t Remaining() const { return size_ - position_; }
+  // The bytes the stream holds (of a draining stream, those not handed on yet).
   std::span<const uint8_t> Bytes() const { return {data_.get(), size_}; }
   void Clear();
   // Room for size bytes, so that writing them never moves the buffer.
   void Reserve(size_t size);
 
+  // A stream written to a file hands its bytes to the file whenever `piece` of them are waiting,
+  // so that a large document never sits whole in memory. Such a stream is written front to back: its position cannot go
+  // back into what it has handed on.
+  void DrainTo(std::function<void(std::span<const uint8_t>)> sink, size_t piece);
+  // Hands on the bytes still waiting.
+  void Drain();
+
   // Writes at the position, over the bytes there and beyond the end.
   void Write(const void* data, size_t count) {
     if (count == 0) return;
-    if (count > capacity_ - position_) Grow(position_ + count);
+    if (count > capacity_ - position_) MakeRoom(count);
     std::memcpy(data_.get() + position_, data, count);
     position_ += count;
     size_ = std::max(size_, position_);
@@ -71,13 +81,13 @@ public:
   TCurrency ReadCurrency() { return TCurrency::FromRaw(ReadRecordOf<int64_t>(varCurrency)); }
   TDateTime ReadDate() { return ReadRecordOf<double>(varDate); }
   uint8_t ReadByte() { return ReadRecordOf<uint8_t>(varByte); }
-  void WriteInteger(int32_t value);
-  void WriteInt64(int64_t value);
-  void WriteDouble(double value);
-  void WriteBoolean(bool value);
-  void WriteCurrency(TCurrency value);
-  void WriteDate(TDateTime value);
-  void WriteByte(uint8_t value);
+  void WriteInteger(int32_t value) { WriteRecord(varInteger, value); }
+  void WriteInt64(int64_t value) { WriteRecord(varInt64, value); }
+  void WriteDouble(double value) { WriteRecord(varDouble, value); }
+  void WriteBoolean(bool value) { WriteRecord(varBoolean, value ? int16_t(-1) : int16_t(0)); }
+  void WriteCurrency(TCurrency value) { WriteRecord(varCurrency, value.Raw()); }
+  void WriteDate(TDateTime value) { WriteRecord(varDate, value); }
+  void WriteByte(uint8_t value) { WriteRecord(varByte, value); }
 
   // Whole-file load and save. Saving replaces the file in one step (WriteFileAtomically), so a
   // failed save never destroys the previous file.
@@ -86,7 +96,13 @@ public:
 
 private:
   template <typename T>
-  void WriteRecord(TVarType kind, T value);
+  void WriteRecord(TVarType kind, T value) {
+    uint8_t record[kRecordSize] = {};
+    const uint16_t code = kind;
+    std::memcpy(record, &code, sizeof(code));
+    std::memcpy(record + kValueOffset, &value, sizeof(T));
+    Write(record, kRecordSize);
+  }
   // ReadValueOf without the variant: the same refusals, in the same order.
   template <typename T>
   T ReadRecordOf(TVarType kind) {
@@ -107,15 +123,23 @@ private:
     return data_.get() + position_ - kRecordSize;
   }
   [[noreturn]] void RaiseShortRecord();
-  // Room for at least `needed` bytes; the room doubles, so appending costs a copy per byte at most
-  // once on average.
-  void Grow(size_t needed);
+  // Room for count bytes at the position: a draining stream first hands on what it holds, any
+  // other doubles its room, so appending costs a copy per byte at most once on average.
+  void MakeRoom(size_t count);
 
   // The bytes are left uninitialised until written or read in: a stream is filled from the start.
   std::unique_ptr<uint8_t[]> data_;
   size_t size_ = 0;
   size_t capacity_ = 0;
   size_t position_ = 0;
+  std::function<void(std::span<const uint8_t>)> sink_;
+  size_t drained_ = 0;
 };
+
+// A document written straight to its file: `write` fills a stream that hands its bytes to the file
+// piece by piece, and the file takes the document's place in one step once `write` has finished
+// (TFileReplacement). When `write` fails, the file stays as it was.
+void WriteDocumentFile(const std::filesystem::path& path, TWriteMode mode,
+                       const std::function<void(TSpecStream&)>& write);
 
 }  // namespace kv

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "shell/errors.h"
+#include "shell/temp_registry.h"
 #include "shell/user_messages.h"
 
 namespace kv {
@@ -93,6 +95,43 @@ TEST(ValueStream, EveryKindRoundTripsAndAFileIsReplacedAtomically) {
   EXPECT_THROW(in.LoadFromFile(dir / "missing.gxo"), EInOutError);
   EXPECT_THROW(out.SaveToFile(dir / "no-such-dir" / "x.gxo"), EInOutError);
   std::filesystem::remove_all(dir);
+}
+
+// A document bigger than the pieces a file is written in: 40 000 records of 16 bytes, strings of
+// Cyrillic (2 UTF-8 bytes, 1 byte in the file) and one string longer than a piece; it reaches its
+// file byte for byte as a stream in memory holds it, and a failing writer leaves the file as it was.
+TEST(ValueStream, ADocumentReachesItsFileInPiecesOrNotAtAll) {
+  const auto document = [](TSpecStream& stream) {
+    for (int32_t i = 0; i < 40000; ++i) {
+      stream.WriteInteger(i);
+      if (i % 1000 == 0) stream.WriteString(std::string(i / 100, 'x') + "Рама");
+    }
+    stream.WriteString(std::string(1500000, 'y'));
+    stream.WriteDouble(0.5);
+  };
+  TSpecStream memory;
+  document(memory);
+  const testing::TTempRegistry temp;
+  const auto file = temp.Dir() / "order.gxo";
+  size_t written = 0;
+  WriteDocumentFile(file, TWriteMode::wmReplace, [&](TSpecStream& stream) {
+    document(stream);
+    written = stream.Position();
+  });
+  TSpecStream in;
+  in.LoadFromFile(file);
+  EXPECT_EQ(written, memory.Size());
+  EXPECT_TRUE(std::ranges::equal(in.Bytes(), memory.Bytes()));
+
+  const auto failing = [&](TSpecStream& stream) {
+    document(stream);
+    throw EInOutError("Ошибка записи в поток!");
+  };
+  EXPECT_THROW(WriteDocumentFile(file, TWriteMode::wmReplace, failing), EInOutError);
+  in.LoadFromFile(file);
+  EXPECT_TRUE(std::ranges::equal(in.Bytes(), memory.Bytes()));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Dir()), {}), 1) << "no temporary file is left";
+  EXPECT_THROW(in.LoadFromFile(temp.Dir()), EInOutError) << "a folder is no document";
 }
 
 TEST(ValueStream, BadInputGivesMessagesNotCrashes) {
