@@ -72,9 +72,7 @@ bool Tgx25OrderComplect::SaveFile(const std::string& FileName, TWriteMode Mode) 
 
 bool Tgx25OrderComplect::LoadFile(const std::string& FileName) {
   try {
-    TSpecStream stream;
-    stream.LoadFromFile(FileName);
-    Load(stream);
+    ReadDocumentFile(FileName, [this](TSpecStream& stream) { Load(stream); });
     return true;
   } catch (const std::exception& error) {
     Clear();

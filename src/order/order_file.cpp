@@ -235,11 +235,9 @@ bool TOrder::SaveOrder(const std::string& FileName, TWriteMode Mode) {
 
 bool TOrder::LoadOrder(const std::string& FileName, bool AutoConvert) {
   try {
-    TSpecStream stream;
-    stream.LoadFromFile(FileName);
-    stream.SetPosition(0);
-    bool converted = false;
-    return Load(stream, converted, AutoConvert);
+    bool loaded = false, converted = false;
+    ReadDocumentFile(FileName, [&](TSpecStream& stream) { loaded = Load(stream, converted, AutoConvert); });
+    return loaded;
   } catch (const std::exception& error) {
     ShowError(Format("Ошибка загрузки заказа!\r\n(%s)", ErrorMessage(error)));
     return false;

@@ -133,10 +133,9 @@ bool Tgx25OrderSelection::SaveSelection(const std::string& FileName, TWriteMode 
 
 bool Tgx25OrderSelection::LoadSelection(const std::string& FileName, bool AutoConvert) {
   try {
-    TSpecStream stream;
-    stream.LoadFromFile(FileName);
-    bool converted = false;
-    return Load(stream, converted, AutoConvert);
+    bool loaded = false, converted = false;
+    ReadDocumentFile(FileName, [&](TSpecStream& stream) { loaded = Load(stream, converted, AutoConvert); });
+    return loaded;
   } catch (const std::exception& error) {
     ShowError(Format("Ошибка загрузки выборки!\r\n(%s)", ErrorMessage(error)));
     return false;

@@ -55,6 +55,51 @@ TVariant DecodeRecord(const uint8_t* record) {
   }
 }
 
+// The piece a document file is written or read in: small enough to stay in the processor's cache
+// between the file and the stream.
+constexpr size_t kDocumentPiece = 1 << 20;
+
+// A document file open for reading, closed when it goes; it is read up to the size it had when it
+// was opened.
+class TDocumentFile {
+public:
+  explicit TDocumentFile(const std::filesystem::path& path)
+      : path_(path), fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) throw EInOutError(Format("Не могу открыть файл [%s]!", path_.string()));
+    // A directory opens too, with a meaningless size.
+    struct stat status {};
+    if (fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+      close(fd_);
+      throw EInOutError(Format("Не могу открыть файл [%s]!", path_.string()));
+    }
+    size_ = static_cast<size_t>(status.st_size);
+  }
+  ~TDocumentFile() { close(fd_); }
+  TDocumentFile(const TDocumentFile&) = delete;
+  TDocumentFile& operator=(const TDocumentFile&) = delete;
+
+  size_t Size() const { return size_; }
+
+  // Fills the room as far as the file goes; 0 at its end. A file that ends early raises EInOutError.
+  size_t Read(std::span<uint8_t> room) {
+    const size_t wanted = std::min(room.size(), size_ - read_);
+    if (wanted == 0) return 0;
+    for (;;) {
+      const ssize_t got = read(fd_, room.data(), wanted);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) throw EInOutError(Format("Ошибка чтения файла [%s]!", path_.string()));
+      read_ += static_cast<size_t>(got);
+      return static_cast<size_t>(got);
+    }
+  }
+
+private:
+  std::filesystem::path path_;
+  int fd_;
+  size_t size_ = 0;
+  size_t read_ = 0;
+};
+
 }  // namespace
 
 TSpecStream::TSpecStream(std::span<const uint8_t> bytes) {
@@ -71,6 +116,8 @@ void TSpecStream::Clear() {
   size_ = 0;
   position_ = 0;
   drained_ = 0;
+  total_ = 0;
+  source_ = nullptr;
 }
 
 void TSpecStream::Reserve(size_t size) {
@@ -101,8 +148,34 @@ void TSpecStream::Drain() {
   size_ = position_ = 0;
 }
 
+void TSpecStream::FillFrom(std::function<size_t(std::span<uint8_t>)> source, size_t total, size_t piece) {
+  Clear();
+  source_ = std::move(source);
+  total_ = total;
+  Reserve(piece);
+}
+
+bool TSpecStream::TakeIn(size_t count) {
+  if (size_ - position_ >= count) return true;
+  if (!source_) return false;
+  // The bytes not read yet move to the front, and the room behind them is filled.
+  const size_t rest = size_ - position_;
+  if (rest > 0) std::memmove(data_.get(), data_.get() + position_, rest);
+  drained_ += position_;
+  size_ = rest;
+  position_ = 0;
+  if (count > capacity_) Reserve(std::max(count, 2 * capacity_));
+  while (size_ < count) {
+    const size_t got = source_({data_.get() + size_, capacity_ - size_});
+    if (got == 0) break;
+    size_ += got;
+  }
+  return size_ >= count;
+}
+
 size_t TSpecStream::Read(void* data, size_t count) {
-  const size_t available = std::min(count, Remaining());
+  TakeIn(std::min(count, Remaining()));
+  const size_t available = std::min(count, size_ - position_);
   if (available > 0) std::memcpy(data, data_.get() + position_, available);
   position_ += available;
   return available;
@@ -148,7 +221,9 @@ std::string TSpecStream::ReadString() {
   if (length < 0) throw EInOutError(Format("Ошибка чтения строки из потока!\r\nНеверная длина строки [%d]!", length));
   if (length == 0) return "";
   // Never more than the stream holds, whatever the length field claims.
-  const size_t read = std::min<size_t>(static_cast<size_t>(length), Remaining());
+  const size_t wanted = std::min<size_t>(static_cast<size_t>(length), Remaining());
+  TakeIn(wanted);
+  const size_t read = std::min(wanted, size_ - position_);
   const std::string_view bytes(reinterpret_cast<const char*>(data_.get() + position_), read);
   position_ += read;
   if (read < static_cast<size_t>(length))
@@ -159,7 +234,7 @@ std::string TSpecStream::ReadString() {
 }
 
 void TSpecStream::RaiseShortRecord() {
-  const size_t got = Remaining();
+  const size_t got = size_ - position_;
   position_ = size_;
   throw EInOutError(Format("Ошибка чтения из потока!\r\nЗаказано: [%d байт], Считано: [%d байт]!", kRecordSize, got));
 }
@@ -167,7 +242,7 @@ void TSpecStream::RaiseShortRecord() {
 TVariant TSpecStream::ReadValue() { return DecodeRecord(NextRecord()); }
 
 TVariant TSpecStream::ReadValueOf(TVarType kind) {
-  const size_t offset = position_;
+  const size_t offset = Position();
   TVariant value = ReadValue();
   if (value.VarType() != kind)
     throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
@@ -182,36 +257,29 @@ void TSpecStream::RaiseWrongKind(const uint8_t* record, TVarType kind) const {
 }
 
 void TSpecStream::LoadFromFile(const std::filesystem::path& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
-  const std::unique_ptr<const int, void (*)(const int*)> closing(&fd, [](const int* open_fd) { close(*open_fd); });
-  // A directory opens too, with a meaningless size.
-  struct stat status {};
-  if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-    throw EInOutError(Format("Не могу открыть файл [%s]!", path.string()));
-  const auto size = static_cast<size_t>(status.st_size);
+  TDocumentFile file(path);
   Clear();
-  Reserve(size);
-  while (size_ < size) {
-    const ssize_t got = read(fd, data_.get() + size_, size - size_);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) throw EInOutError(Format("Ошибка чтения файла [%s]!", path.string()));
-    size_ += static_cast<size_t>(got);
-  }
+  Reserve(file.Size());
+  while (size_ < file.Size()) size_ += file.Read({data_.get() + size_, file.Size() - size_});
 }
 
 void TSpecStream::SaveToFile(const std::filesystem::path& path) const { WriteFileAtomically(path, Bytes()); }
 
 void WriteDocumentFile(const std::filesystem::path& path, TWriteMode mode,
                        const std::function<void(TSpecStream&)>& write) {
-  // Small enough to stay in the processor's cache between writing and handing on.
-  constexpr size_t kPiece = 1 << 20;
   TFileReplacement file(path, mode);
   TSpecStream stream;
-  stream.DrainTo([&file](std::span<const uint8_t> bytes) { file.Append(bytes); }, kPiece);
+  stream.DrainTo([&file](std::span<const uint8_t> bytes) { file.Append(bytes); }, kDocumentPiece);
   write(stream);
   stream.Drain();
   file.Commit();
+}
+
+void ReadDocumentFile(const std::filesystem::path& path, const std::function<void(TSpecStream&)>& read) {
+  TDocumentFile file(path);
+  TSpecStream stream;
+  stream.FillFrom([&file](std::span<uint8_t> room) { return file.Read(room); }, file.Size(), kDocumentPiece);
+  read(stream);
 }
 
 }  // namespace kv

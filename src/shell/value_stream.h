@@ -30,11 +30,12 @@ public:
   TSpecStream(TSpecStream&&) = default;
   TSpecStream& operator=(TSpecStream&&) = default;
 
-  size_t Size() const { return drained_ + size_; }
+  size_t Size() const { return std::max(total_, drained_ + size_); }
   size_t Position() const { return drained_ + position_; }
   void SetPosition(size_t position) { position_ = std::min(position - std::min(position, drained_), size_); }
-  size_t Remaining() const { return size_ - position_; }
-  // The bytes the stream holds (of a draining stream, those not handed on yet).
+  size_t Remaining() const { return Size() - Position(); }
+  // The bytes the stream holds (of a draining stream those not handed on yet, of a filling one
+  // those taken in and not passed yet).
   std::span<const uint8_t> Bytes() const { return {data_.get(), size_}; }
   void Clear();
   // Room for size bytes, so that writing them never moves the buffer.
@@ -46,6 +47,10 @@ public:
   void DrainTo(std::function<void(std::span<const uint8_t>)> sink, size_t piece);
   // Hands on the bytes still waiting.
   void Drain();
+  // The mirror of a draining stream: a stream of `total` bytes that takes them from `source` in
+  // pieces as it is read; source fills the room it is given and returns how many bytes it put
+  // there. Such a stream is read front to back.
+  void FillFrom(std::function<size_t(std::span<uint8_t>)> source, size_t total, size_t piece);
 
   // Writes at the position, over the bytes there and beyond the end.
   void Write(const void* data, size_t count) {
@@ -118,11 +123,13 @@ private:
   [[noreturn]] void RaiseWrongKind(const uint8_t* record, TVarType kind) const;
   // The next record's bytes; EInOutError when fewer than a record's are left.
   const uint8_t* NextRecord() {
-    if (Remaining() < kRecordSize) RaiseShortRecord();
+    if (size_ - position_ < kRecordSize && !TakeIn(kRecordSize)) RaiseShortRecord();
     position_ += kRecordSize;
     return data_.get() + position_ - kRecordSize;
   }
   [[noreturn]] void RaiseShortRecord();
+  // Whether count bytes lie ready at the position; a filling stream first takes in what it can.
+  bool TakeIn(size_t count);
   // Room for count bytes at the position: a draining stream first hands on what it holds, any
   // other doubles its room, so appending costs a copy per byte at most once on average.
   void MakeRoom(size_t count);
@@ -133,7 +140,11 @@ private:
   size_t capacity_ = 0;
   size_t position_ = 0;
   std::function<void(std::span<const uint8_t>)> sink_;
+  std::function<size_t(std::span<uint8_t>)> source_;
+  // The bytes handed on (draining) or passed and let go (filling) before the buffer's first.
   size_t drained_ = 0;
+  // A filling stream's size.
+  size_t total_ = 0;
 };
 
 // A document written straight to its file: `write` fills a stream that hands its bytes to the file
@@ -141,5 +152,8 @@ private:
 // (TFileReplacement). When `write` fails, the file stays as it was.
 void WriteDocumentFile(const std::filesystem::path& path, TWriteMode mode,
                        const std::function<void(TSpecStream&)>& write);
+// A document read straight from its file: `read` reads a stream that takes the file in pieces.
+// A file that cannot be opened or read raises EInOutError.
+void ReadDocumentFile(const std::filesystem::path& path, const std::function<void(TSpecStream&)>& read);
 
 }  // namespace kv

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "shell/error_of.h"
 #include "shell/errors.h"
 #include "shell/temp_registry.h"
 #include "shell/user_messages.h"
@@ -97,12 +98,13 @@ TEST(ValueStream, EveryKindRoundTripsAndAFileIsReplacedAtomically) {
   std::filesystem::remove_all(dir);
 }
 
-// A document bigger than the pieces a file is written in: 40 000 records of 16 bytes, strings of
+// A document bigger than the pieces a file is written in: 80 000 records of 16 bytes, strings of
 // Cyrillic (2 UTF-8 bytes, 1 byte in the file) and one string longer than a piece; it reaches its
 // file byte for byte as a stream in memory holds it, and a failing writer leaves the file as it was.
 TEST(ValueStream, ADocumentReachesItsFileInPiecesOrNotAtAll) {
   const auto document = [](TSpecStream& stream) {
-    for (int32_t i = 0; i < 40000; ++i) {
+    stream.WriteString("Заказ");
+    for (int32_t i = 0; i < 80000; ++i) {
       stream.WriteInteger(i);
       if (i % 1000 == 0) stream.WriteString(std::string(i / 100, 'x') + "Рама");
     }
@@ -122,6 +124,25 @@ TEST(ValueStream, ADocumentReachesItsFileInPiecesOrNotAtAll) {
   in.LoadFromFile(file);
   EXPECT_EQ(written, memory.Size());
   EXPECT_TRUE(std::ranges::equal(in.Bytes(), memory.Bytes()));
+
+  // Read back in pieces: records and strings that cross a piece's end come whole.
+  const auto read_back = [](TSpecStream& stream) {
+    EXPECT_EQ(stream.ReadString(), "Заказ");
+    for (int32_t i = 0; i < 80000; ++i) {
+      ASSERT_EQ(stream.ReadInteger(), i);
+      if (i % 1000 == 0) {
+        ASSERT_EQ(stream.ReadString(), std::string(i / 100, 'x') + "Рама");
+      }
+    }
+    EXPECT_EQ(stream.ReadString().size(), 1500000u);
+    EXPECT_EQ(stream.ReadDouble(), 0.5);
+    EXPECT_EQ(stream.Remaining(), 0u);
+  };
+  ReadDocumentFile(file, read_back);
+  std::filesystem::resize_file(file, memory.Size() - 8);
+  EXPECT_TRUE(test::Contains(test::ErrorOf([&] { ReadDocumentFile(file, read_back); }),
+                             "Заказано: [16 байт], Считано: [8 байт]"));
+  WriteDocumentFile(file, TWriteMode::wmReplace, document);
 
   const auto failing = [&](TSpecStream& stream) {
     document(stream);
