@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -83,6 +84,15 @@ void WriteAll(int fd, std::span<const uint8_t> bytes) {
   }
 }
 
+// Closes the file on a thread of its own, or here when no thread can be started.
+void CloseAside(int fd) {
+  try {
+    std::thread([fd] { close(fd); }).detach();
+  } catch (const std::system_error&) {
+    close(fd);
+  }
+}
+
 void SyncFolder(const std::filesystem::path& folder) {
   const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -134,11 +144,21 @@ void TFileReplacement::Commit() {
     Require(fsync(fd_) == 0);
     const int fd = std::exchange(fd_, -1);
     Require(close(fd) == 0);
-    // Linking never replaces: of two programs creating the same file, the second is refused.
-    Require((mode_ == TWriteMode::wmCreateNew ? link(temporary_.c_str(), file_.c_str())
-                                              : rename(temporary_.c_str(), file_.c_str())) == 0);
   });
-  if (mode_ == TWriteMode::wmReplace) temporary_.clear();
+  if (mode_ == TWriteMode::wmCreateNew) {
+    // Linking never replaces: of two programs creating the same file, the second is refused.
+    Attempt([&] { Require(link(temporary_.c_str(), file_.c_str()) == 0); });
+  } else {
+    // Freeing the replaced version's disk space takes as long as writing megabytes. Held open
+    // through the rename, the version is freed when a thread of its own closes it, after the save
+    // has returned.
+    const int replaced = open(file_.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool renamed = rename(temporary_.c_str(), file_.c_str()) == 0;
+    const int error = errno;
+    if (replaced >= 0) CloseAside(replaced);
+    if (!renamed) Refuse(file_, ReasonOf(error));
+    temporary_.clear();
+  }
   SyncFolder(file_.parent_path());
 }
 
