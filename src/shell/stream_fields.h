@@ -2,6 +2,7 @@
 // One list of fields serves both directions of a document record: a record describes its fields
 // once, in stream order, to a field archive, and the writer or the reader walks them. Fields that
 // a format date added are read only from streams of that date or later.
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,9 @@ inline std::string LinesToText(const std::vector<std::string>& lines) {
 // Splits at CR LF, CR or LF; a final break gives no empty line.
 inline std::vector<std::string> TextToLines(std::string_view text) {
   std::vector<std::string> lines;
+  if (text.empty()) return lines;
+  // A line per line feed and one after the last: the usual CR LF text takes its room once.
+  lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   size_t start = 0;
   while (start < text.size()) {
     const size_t end = text.find_first_of("\r\n", start);
