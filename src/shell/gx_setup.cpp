@@ -304,7 +304,10 @@ struct TIniWriter {
 
 std::string HexBytes(const uint8_t* data, size_t size) {
   std::string text;
-  for (size_t i = 0; i < size; ++i) text += (i ? " " : "") + Format("%.2X", data[i]);
+  for (size_t i = 0; i < size; ++i) {
+    if (i > 0) text += ' ';
+    text += Format("%.2X", data[i]);
+  }
   return text;
 }
 
