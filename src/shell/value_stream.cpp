@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "shell/code_page.h"
 #include "shell/errors.h"
@@ -109,6 +110,19 @@ TSpecStream::TSpecStream(std::span<const uint8_t> bytes) {
 
 TSpecStream& TSpecStream::operator=(const TSpecStream& other) {
   if (this != &other) *this = TSpecStream(other);
+  return *this;
+}
+
+TSpecStream& TSpecStream::operator=(TSpecStream&& other) noexcept {
+  if (this == &other) return *this;
+  data_ = std::move(other.data_);
+  size_ = std::exchange(other.size_, 0);
+  capacity_ = std::exchange(other.capacity_, 0);
+  position_ = std::exchange(other.position_, 0);
+  sink_ = std::exchange(other.sink_, nullptr);
+  source_ = std::exchange(other.source_, nullptr);
+  drained_ = std::exchange(other.drained_, 0);
+  total_ = std::exchange(other.total_, 0);
   return *this;
 }
 

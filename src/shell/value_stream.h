@@ -25,10 +25,11 @@ public:
 
   TSpecStream() = default;
   explicit TSpecStream(std::span<const uint8_t> bytes);
-  TSpecStream(const TSpecStream& other) : TSpecStream(other.Bytes()) {}
+  // A copy holds the same bytes at the same position; a stream moved from is empty.
+  TSpecStream(const TSpecStream& other) : TSpecStream(other.Bytes()) { position_ = other.position_; }
   TSpecStream& operator=(const TSpecStream& other);
-  TSpecStream(TSpecStream&&) = default;
-  TSpecStream& operator=(TSpecStream&&) = default;
+  TSpecStream(TSpecStream&& other) noexcept { *this = std::move(other); }
+  TSpecStream& operator=(TSpecStream&& other) noexcept;
 
   size_t Size() const { return std::max(total_, drained_ + size_); }
   size_t Position() const { return drained_ + position_; }

@@ -80,6 +80,13 @@ TEST(ValueStream, EveryKindRoundTripsAndAFileIsReplacedAtomically) {
   for (const auto& v : values) stream.WriteTo(v);
   stream.SetPosition(0);
   for (const auto& v : values) EXPECT_EQ(stream.ReadFrom(v), v);
+  // A copy goes on from where its original stands; a stream moved from is empty.
+  stream.SetPosition(2 * TSpecStream::kRecordSize);
+  TSpecStream copy(stream);
+  EXPECT_EQ(copy.ReadFrom(values[2]), values[2]);
+  const TSpecStream moved(std::move(stream));
+  EXPECT_EQ(moved.Size(), copy.Size());
+  EXPECT_EQ(stream.Size(), 0u);
   const auto dir = std::filesystem::temp_directory_path() / "kv_value_stream_test";
   std::filesystem::create_directories(dir);
   const auto path = dir / "order.gxo";
