@@ -188,7 +188,7 @@ bool TSpecStream::TakeIn(size_t count) {
 }
 
 size_t TSpecStream::Read(void* data, size_t count) {
-  TakeIn(std::min(count, Remaining()));
+  if (count > size_ - position_) TakeIn(std::min(count, Remaining()));
   const size_t available = std::min(count, size_ - position_);
   if (available > 0) std::memcpy(data, data_.get() + position_, available);
   position_ += available;
@@ -236,7 +236,7 @@ std::string TSpecStream::ReadString() {
   if (length == 0) return "";
   // Never more than the stream holds, whatever the length field claims.
   const size_t wanted = std::min<size_t>(static_cast<size_t>(length), Remaining());
-  TakeIn(wanted);
+  if (wanted > size_ - position_) TakeIn(wanted);
   const size_t read = std::min(wanted, size_ - position_);
   const std::string_view bytes(reinterpret_cast<const char*>(data_.get() + position_), read);
   position_ += read;
