@@ -43,8 +43,8 @@ public:
   void Reserve(size_t size);
 
   // A stream written to a file hands its bytes to the file whenever `piece` of them are waiting,
-  // so that a large document never sits whole in memory. Such a stream is written front to back: its position cannot go
-  // back into what it has handed on.
+  // so that a large document never sits whole in memory. Such a stream is written front to back:
+  // its position cannot go back into what it has handed on.
   void DrainTo(std::function<void(std::span<const uint8_t>)> sink, size_t piece);
   // Hands on the bytes still waiting.
   void Drain();
