@@ -152,7 +152,7 @@ void TFileReplacement::Commit() {
     // Freeing the replaced version's disk space takes as long as writing megabytes. Held open
     // through the rename, the version is freed when a thread of its own closes it, after the save
     // has returned.
-    const int replaced = open(file_.c_str(), O_RDONLY | O_CLOEXEC);
+    const int replaced = open(file_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a pipe never holds it up
     const bool renamed = rename(temporary_.c_str(), file_.c_str()) == 0;
     const int error = errno;
     if (replaced >= 0) CloseAside(replaced);
