@@ -1,7 +1,6 @@
 // The order file: the order's values in one fixed sequence on a value stream, the lists as a count
 // and their records, the positions inline in the construction stream layout.
 #include <chrono>
-#include <filesystem>
 #include <type_traits>
 
 #include "construction/construction_stream.h"

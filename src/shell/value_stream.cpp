@@ -19,39 +19,24 @@ namespace kv {
 
 namespace {
 
-constexpr size_t kValueOffset = TSpecStream::kValueOffset;
-
-template <typename T>
-T GetValue(const uint8_t* record) {
-  T value;
-  std::memcpy(&value, record + kValueOffset, sizeof(T));
-  return value;
-}
-
-uint16_t KindOf(const uint8_t* record) {
-  uint16_t code;
-  std::memcpy(&code, record, sizeof(code));
-  return code;
-}
-
 [[noreturn]] void RaiseUnknownKind(uint16_t code) {
   throw EInOutError(Format("Ошибка чтения из потока!\r\nНеизвестный тип значения [%d]!", code));
 }
 
 TVariant DecodeRecord(const uint8_t* record) {
-  const uint16_t code = KindOf(record);
+  const uint16_t code = TSpecStream::KindOf(record);
   switch (code) {
     case varEmpty: return TVariant();
     case varNull: return TVariant::Null();
-    case varSmallint: return TVariant(GetValue<int16_t>(record));
-    case varInteger: return TVariant(GetValue<int32_t>(record));
-    case varSingle: return TVariant(GetValue<float>(record));
-    case varDouble: return TVariant(GetValue<double>(record));
-    case varCurrency: return TVariant(TCurrency::FromRaw(GetValue<int64_t>(record)));
-    case varDate: return TVariant::Date(GetValue<double>(record));
-    case varBoolean: return TVariant(GetValue<int16_t>(record) != 0);
-    case varByte: return TVariant(GetValue<uint8_t>(record));
-    case varInt64: return TVariant(GetValue<int64_t>(record));
+    case varSmallint: return TVariant(TSpecStream::ValueOf<int16_t>(record));
+    case varInteger: return TVariant(TSpecStream::ValueOf<int32_t>(record));
+    case varSingle: return TVariant(TSpecStream::ValueOf<float>(record));
+    case varDouble: return TVariant(TSpecStream::ValueOf<double>(record));
+    case varCurrency: return TVariant(TCurrency::FromRaw(TSpecStream::ValueOf<int64_t>(record)));
+    case varDate: return TVariant::Date(TSpecStream::ValueOf<double>(record));
+    case varBoolean: return TVariant(TSpecStream::ValueOf<int16_t>(record) != 0);
+    case varByte: return TVariant(TSpecStream::ValueOf<uint8_t>(record));
+    case varInt64: return TVariant(TSpecStream::ValueOf<int64_t>(record));
     default: RaiseUnknownKind(code);
   }
 }
@@ -256,16 +241,13 @@ void TSpecStream::RaiseShortRecord() {
 TVariant TSpecStream::ReadValue() { return DecodeRecord(NextRecord()); }
 
 TVariant TSpecStream::ReadValueOf(TVarType kind) {
-  const size_t offset = Position();
-  TVariant value = ReadValue();
-  if (value.VarType() != kind)
-    throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
-                             static_cast<int>(value.VarType()), static_cast<int>(kind), offset));
-  return value;
+  const uint8_t* record = NextRecord();
+  if (KindOf(record) != kind) RaiseWrongKind(record, kind);
+  return DecodeRecord(record);
 }
 
 void TSpecStream::RaiseWrongKind(const uint8_t* record, TVarType kind) const {
-  DecodeRecord(record);
+  DecodeRecord(record);  // an unknown kind is refused as such
   throw EInOutError(Format("Ошибка чтения из потока!\r\nТип значения [%d] вместо [%d], смещение [%d]!",
                            static_cast<int>(KindOf(record)), static_cast<int>(kind), Position() - kRecordSize));
 }

@@ -22,6 +22,18 @@ public:
   static constexpr size_t kRecordSize = 16;
   // Where a record's value starts.
   static constexpr size_t kValueOffset = 8;
+  // A record's type code, and its value read as a T.
+  static uint16_t KindOf(const uint8_t* record) {
+    uint16_t code;
+    std::memcpy(&code, record, sizeof(code));
+    return code;
+  }
+  template <typename T>
+  static T ValueOf(const uint8_t* record) {
+    T value;
+    std::memcpy(&value, record + kValueOffset, sizeof(T));
+    return value;
+  }
 
   TSpecStream() = default;
   explicit TSpecStream(std::span<const uint8_t> bytes);
@@ -113,12 +125,8 @@ private:
   template <typename T>
   T ReadRecordOf(TVarType kind) {
     const uint8_t* record = NextRecord();
-    uint16_t code;
-    std::memcpy(&code, record, sizeof(code));
-    if (code != kind) RaiseWrongKind(record, kind);
-    T value;
-    std::memcpy(&value, record + kValueOffset, sizeof(T));
-    return value;
+    if (KindOf(record) != kind) RaiseWrongKind(record, kind);
+    return ValueOf<T>(record);
   }
   // An unknown kind is refused as such, a known one as the wrong one.
   [[noreturn]] void RaiseWrongKind(const uint8_t* record, TVarType kind) const;
