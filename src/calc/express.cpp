@@ -533,7 +533,6 @@ void TExpress::SetExpression(std::string_view text) {
   FEvaluations = 0;
   FParse.Clear();
   FExpression = WithoutBlanks(text);
-  for (auto& cell : FVariableCells) cell = FParse.NewCell(0);
   for (size_t i = 0; i < FParameterCells.size(); ++i) FParameterCells[i] = FParse.NewCell(FParameters[i]);
   const bool compiled =
       FExpression.size() <= kMaxExpressionLength &&
@@ -561,18 +560,15 @@ void TExpress::SetParameters(const std::array<long double, 6>& values) {
   for (size_t i = 0; i < values.size(); ++i) *FParameterCells[i] = values[i];
 }
 
-long double TExpress::RunList(void* express, long double x, long double y, long double z) {
+long double TExpress::RunList(void* express) {
   TExpress& self = *static_cast<TExpress*>(express);
   if (self.FParse.Empty()) return 0;
   // Counted only up to the one try: a formula that stays a list may be evaluated without end.
   if (self.FEvaluations < kEvaluationsBeforeTranslation && ++self.FEvaluations == kEvaluationsBeforeTranslation &&
       self.FNative.Translate(self.FParse, self.FVariableCells, self.FParameterCells)) {
     self.FEvaluation = self.FNative.Entry();
-    return self.FEvaluation(express, x, y, z);
+    return self.FEvaluation(express);
   }
-  *self.FVariableCells[0] = x;
-  *self.FVariableCells[1] = y;
-  *self.FVariableCells[2] = z;
   return self.FParse.Run();
 }
 

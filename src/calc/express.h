@@ -118,7 +118,10 @@ public:
 
   // Evaluates the compiled formula for the three variable values; 0 while none is compiled. A
   // formula evaluated often is translated into machine instructions, with the same results.
-  long double TheFunction(long double x, long double y, long double z) { return FEvaluation(this, x, y, z); }
+  long double TheFunction(long double x, long double y, long double z) {
+    FVariableValues = {x, y, z};
+    return FEvaluation(this);
+  }
   // The compiled form of the current expression; empty while none is compiled.
   const OParse& Parse() const { return FParse; }
   // The machine-instruction form, ready once the formula has been evaluated often enough.
@@ -129,7 +132,7 @@ public:
 
 private:
   // Evaluates through the operation list, translating it once it has been evaluated often enough.
-  static long double RunList(void* express, long double x, long double y, long double z);
+  static long double RunList(void* express);
 
   std::string FExpression;
   std::string FVariableList = "xyz";
@@ -141,9 +144,11 @@ private:
   static constexpr int kEvaluationsBeforeTranslation = 32;
   int FEvaluations = 0;
   TNativeFormula FNative;
-  // The list's evaluation or the translated code, called with the arguments as the caller passed them.
+  // The list's evaluation or the translated code, both reading the variables from their cells.
   TNativeFormula::TEntry FEvaluation = &RunList;
-  std::array<long double*, 3> FVariableCells{};
+  std::array<long double, 3> FVariableValues{};
+  // The operands of the variables: the object is neither copied nor moved, so they stay valid.
+  const std::array<long double*, 3> FVariableCells{&FVariableValues[0], &FVariableValues[1], &FVariableValues[2]};
   std::array<long double*, 6> FParameterCells{};
 };
 

@@ -27,10 +27,6 @@ struct TOperandCells {
   const std::array<long double*, 6>& Parameters;
 };
 
-// The entry's arguments on the machine stack once the frame pointer is pushed: x, y and z, each
-// in a 16-byte slot above the return address.
-constexpr int32_t kArgumentsOffset = 16;
-
 // Condition codes of the short jumps, read after an unordered compare of st(0) with st(i):
 // st(0) > st(i) clears ZF, PF and CF; st(0) < st(i) sets CF; equal sets ZF; unordered sets all three.
 enum TJump : uint8_t {
@@ -54,13 +50,12 @@ public:
   bool Fits() const { return FFits; }
   // The code followed by the doubles it loads.
   std::vector<uint8_t> Finished() {
-    for (const TZeroing& zeroing : FZeroings) {
-      BindLong(zeroing.Infinite);
-      BindLong(zeroing.Zero);
+    for (const auto& [jump, back] : FZeroings) {
+      BindLong(jump);
       Pop();
       Zero();
       Bytes({0xE9, 0, 0, 0, 0});  // jmp back
-      PutDistance(FCode.size() - 4, zeroing.Back);
+      PutDistance(FCode.size() - 4, back);
     }
     while (FCode.size() % 8 != 0) FCode.push_back(0xCC);  // int3 padding
     const size_t pool = FCode.size();
@@ -79,9 +74,6 @@ public:
     for (int i = 0; i < 8; ++i, value >>= 8) FCode.push_back(static_cast<uint8_t>(value));
   }
   void Load(const long double* cell) {
-    const auto& variables = FCells.Variables;
-    const auto variable = std::find(variables.begin(), variables.end(), cell);
-    if (variable != variables.end()) return LoadFromStack(kArgumentsOffset + 16 * (variable - variables.begin()));
     if (!ShortConstant(cell)) {
       Address(cell);
       return Bytes({0xDB, 0x28});  // fld tbyte [rax]
@@ -139,17 +131,15 @@ public:
     FCode[jump] = static_cast<uint8_t>(distance);
   }
 
-  // Replaces st(0) by 0 when it is not finite or is zero (negative zero included).
-  // The replacing is rare, so it is done out of line and the usual path runs straight on.
+  // Replaces st(0) by 0 when it is not finite or is zero (negative zero included): v - v is 0
+  // for a finite v and not a number otherwise, and compares equal or unordered with v exactly
+  // then. The replacing is rare, so it is done out of line and the usual path runs straight on.
   void UndefinedToZero() {
     Duplicate();
-    Bytes({0xD8, 0xE1});  // fsub st, st(1): 0, or not a number for what is not finite
-    Bytes({0xDF, 0xE8});  // fucomip st, st(0)
-    const size_t infinite = LongJump(jParity);
-    Zero();
+    Bytes({0xD8, 0xE1});  // fsub st, st(1)
     CompareWith1AndPop();
-    const size_t zero = LongJump(jEqual);
-    FZeroings.push_back({infinite, zero, FCode.size()});
+    const size_t jump = LongJump(jEqual);
+    FZeroings.emplace_back(jump, FCode.size());
   }
 
   // Drops the operands and pushes 1 where the jumps to_one lead, 0 where to_zero or the fall
@@ -262,10 +252,7 @@ private:
   std::vector<uint8_t> FCode;
   std::vector<double> FPool;
   std::vector<std::pair<size_t, size_t>> FPoolReads;  // where a displacement goes, which entry
-  struct TZeroing {
-    size_t Infinite, Zero, Back;
-  };
-  std::vector<TZeroing> FZeroings;
+  std::vector<std::pair<size_t, size_t>> FZeroings;  // the jump out, where to come back
   bool FFits = true;
 };
 

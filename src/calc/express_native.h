@@ -25,10 +25,9 @@ public:
                  const std::array<long double*, 6>& parameter_cells);
   void Clear();
   bool Ready() const { return FEntry != nullptr; }
-  // The translated code as a function of the variable values; it reads the parameter cells'
-  // current values and not its context, and computes what OParse::Run does once the variable cells
-  // hold the values.
-  using TEntry = long double (*)(void* context, long double x, long double y, long double z);
+  // The translated code: it reads the variable and parameter cells' current values and not its
+  // context, and computes what OParse::Run does.
+  using TEntry = long double (*)(void* context);
   TEntry Entry() const { return FEntry; }
 
 private:
